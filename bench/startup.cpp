@@ -1,0 +1,66 @@
+// Start-up: a warm start (files present) and a first start (templates written).
+#include "startup/Main.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+startup::StartupEnvironment environmentIn(const QString& root) {
+  startup::StartupEnvironment env;
+  env.drives.c = root;
+  env.drives.sharesRoot = root + "/shares";
+  env.stationCode = "BE01";
+  return env;
+}
+
+void WarmStart(benchmark::State& state) {
+  QTemporaryDir dir;
+  testing_support::ScriptedDialogs dialogs;
+  const auto env = environmentIn(dir.path());
+  startup::Main(env, dialogs);
+  for (auto _ : state) benchmark::DoNotOptimize(startup::Main(env, dialogs));
+}
+BENCHMARK(WarmStart)->Unit(benchmark::kMillisecond);
+
+void FirstStart(benchmark::State& state) {
+  testing_support::ScriptedDialogs dialogs;
+  for (auto _ : state) {
+    state.PauseTiming();
+    QTemporaryDir dir;
+    const auto env = environmentIn(dir.path());
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(startup::Main(env, dialogs));
+  }
+}
+BENCHMARK(FirstStart)->Unit(benchmark::kMillisecond);
+
+// The whole process start: Qt's application object, then start-up.
+void FirstStartWithQt(benchmark::State& state) {
+  testing_support::ScriptedDialogs dialogs;
+  for (auto _ : state) {
+    state.PauseTiming();
+    QTemporaryDir dir;
+    const auto env = environmentIn(dir.path());
+    int argc = 1;
+    char name[] = "bench";
+    char* argv[] = {name, nullptr};
+    state.ResumeTiming();
+    QApplication app(argc, argv);
+    benchmark::DoNotOptimize(startup::Main(env, dialogs));
+  }
+}
+BENCHMARK(FirstStartWithQt)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}

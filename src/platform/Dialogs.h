@@ -1,0 +1,30 @@
+// Message boxes, file dialogs and opening web pages: every window goes through this
+// interface, so that tests can read the messages and script the answers.
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+namespace platform {
+
+inline const QString kPromptTitle = QStringLiteral("提示");
+
+class Dialogs {
+ public:
+  enum class Buttons { OkCancel, YesNo, YesNoCancel };
+  enum class Answer { Ok, Cancel, Yes, No };
+
+  virtual ~Dialogs() = default;
+
+  // A message with an OK button; returns when it is closed.
+  virtual void message(const QString& text, const QString& title = kPromptTitle) = 0;
+  // A question; returns the button chosen (Cancel or No when the box is closed).
+  virtual Answer ask(const QString& text, const QString& title, Buttons buttons) = 0;
+  // File dialogs; an empty result means the user cancelled.
+  virtual QString openFileName(const QString& caption, const QString& filter) = 0;
+  virtual QString saveFileName(const QString& caption, const QString& filter) = 0;
+  // Opens a web page in the default browser; false when it could not be opened.
+  virtual bool openUrl(const QUrl& url) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,54 @@
+#include "platform/qt/QtDialogs.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace platform {
+namespace {
+
+QWidget* owner() { return QApplication::activeWindow(); }
+
+}  // namespace
+
+void QtDialogs::message(const QString& text, const QString& title) {
+  QMessageBox::information(owner(), title, text, QMessageBox::Ok);
+}
+
+Dialogs::Answer QtDialogs::ask(const QString& text, const QString& title, Buttons buttons) {
+  QMessageBox::StandardButtons shown;
+  switch (buttons) {
+    case Buttons::OkCancel:
+      shown = QMessageBox::Ok | QMessageBox::Cancel;
+      break;
+    case Buttons::YesNo:
+      shown = QMessageBox::Yes | QMessageBox::No;
+      break;
+    case Buttons::YesNoCancel:
+      shown = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+      break;
+  }
+  switch (QMessageBox::question(owner(), title, text, shown)) {
+    case QMessageBox::Ok:
+      return Answer::Ok;
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:
+      return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+  }
+}
+
+QString QtDialogs::openFileName(const QString& caption, const QString& filter) {
+  return QFileDialog::getOpenFileName(owner(), caption, QString(), filter);
+}
+
+QString QtDialogs::saveFileName(const QString& caption, const QString& filter) {
+  return QFileDialog::getSaveFileName(owner(), caption, QString(), filter);
+}
+
+bool QtDialogs::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+}  // namespace platform

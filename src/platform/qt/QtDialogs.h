@@ -1,0 +1,19 @@
+// The real dialogs: Qt message boxes, file dialogs and the desktop's browser.
+#pragma once
+
+#include "platform/Dialogs.h"
+
+class QWidget;
+
+namespace platform {
+
+class QtDialogs final : public Dialogs {
+ public:
+  void message(const QString& text, const QString& title = kPromptTitle) override;
+  Answer ask(const QString& text, const QString& title, Buttons buttons) override;
+  QString openFileName(const QString& caption, const QString& filter) override;
+  QString saveFileName(const QString& caption, const QString& filter) override;
+  bool openUrl(const QUrl& url) override;
+};
+
+}  // namespace platform

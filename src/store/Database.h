@@ -1,0 +1,44 @@
+// One SQLite database file, opened the way every Tavorin connection is opened.
+#pragma once
+
+#include <QString>
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+
+#include <memory>
+
+namespace store {
+
+// Name of the collation that sorts names as the people at the desk expect: digits and
+// Latin letters first, then Chinese characters in pinyin order. Registered on every
+// connection; use it as "ORDER BY 名称 COLLATE " + kNameCollation.
+inline constexpr const char* kNameCollation = "ZHNAME";
+
+class Database {
+ public:
+  enum class Mode { ReadWrite, ReadOnly, Create };
+
+  // Opens (or, with Mode::Create, creates) the file. Journal mode DELETE, a 5000 ms
+  // busy timeout, foreign keys off, the name collation registered.
+  // Throws SQLite::Exception when the file cannot be opened.
+  explicit Database(const QString& path, Mode mode = Mode::ReadWrite);
+
+  SQLite::Database& sql() { return *db_; }
+  const QString& path() const { return path_; }
+
+  // Runs a statement that returns no rows (schema, pragmas).
+  void exec(const QString& statement);
+
+ private:
+  QString path_;
+  std::unique_ptr<SQLite::Database> db_;
+};
+
+// Binds a QString as UTF-8 text; a null QString binds NULL.
+void bindText(SQLite::Statement& statement, int index, const QString& value);
+
+// Reads a column as a QString; NULL reads as a null QString.
+QString columnText(const SQLite::Statement& statement, int index);
+
+}  // namespace store

@@ -1,0 +1,32 @@
+#include "support/ScriptedDialogs.h"
+
+namespace testing_support {
+
+void ScriptedDialogs::message(const QString& text, const QString& title) { messages.append({text, title}); }
+
+platform::Dialogs::Answer ScriptedDialogs::ask(const QString& text, const QString& title, Buttons buttons) {
+  messages.append({text, title});
+  if (!answers.isEmpty()) return answers.dequeue();
+  return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+}
+
+QString ScriptedDialogs::openFileName(const QString&, const QString&) {
+  return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+}
+
+QString ScriptedDialogs::saveFileName(const QString&, const QString&) {
+  return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+}
+
+bool ScriptedDialogs::openUrl(const QUrl& url) {
+  openedUrls.append(url);
+  return openUrlSucceeds;
+}
+
+QStringList ScriptedDialogs::texts() const {
+  QStringList out;
+  for (const ShownMessage& m : messages) out << m.text;
+  return out;
+}
+
+}  // namespace testing_support

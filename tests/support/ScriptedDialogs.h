@@ -1,0 +1,35 @@
+// A Dialogs double: records every message and answers from a script.
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+#include <QUrl>
+
+namespace testing_support {
+
+struct ShownMessage {
+  QString text;
+  QString title;
+};
+
+class ScriptedDialogs : public platform::Dialogs {
+ public:
+  void message(const QString& text, const QString& title = platform::kPromptTitle) override;
+  Answer ask(const QString& text, const QString& title, Buttons buttons) override;
+  QString openFileName(const QString& caption, const QString& filter) override;
+  QString saveFileName(const QString& caption, const QString& filter) override;
+  bool openUrl(const QUrl& url) override;
+
+  QList<ShownMessage> messages;     // every message and question, in order
+  QQueue<Answer> answers;           // next answers to ask(); Cancel/No when empty
+  QQueue<QString> fileNames;        // next file dialog results; "" (cancel) when empty
+  QList<QUrl> openedUrls;
+  bool openUrlSucceeds = true;
+
+  QStringList texts() const;
+};
+
+}  // namespace testing_support
