@@ -50,6 +50,8 @@ COMPONENT_STROKES = {
 # Modern component form for radicals that the radical data gives in another
 # form.
 RADICAL_FORMS = {'厄': '卩', '飠': '食', '黽': '黾', '卝': '丷'}
+# Characters filed under another radical, as modern dictionaries list them.
+RADICAL_OF = {'屯': '一'}
 
 # Kangxi radicals whose component form depends on where the part stands:
 # (form, its strokes, 'start' or 'end' of the character's stroke code).
@@ -101,6 +103,7 @@ SETTLED = {
     '麟': ['鹿', '米', '舛'],
     '鼷': ['鼠', '奚'],
     '齉': ['鼻', '囊'],
+    '豳': ['2', '豕', '豕', '52'],              # written like 幽: 丨, the inner parts, 凵
 }
 
 
@@ -194,6 +197,8 @@ class Sources:
         return s
 
     def radical(self, c):
+        if c in RADICAL_OF:
+            return RADICAL_OF[c]
         r = (self.npm.get(c) or {}).get('radical')
         if r:
             return RADICAL_FORMS.get(r, r)
@@ -227,7 +232,10 @@ def select_characters(src):
     """The rows in frequency order: the most frequent GBK characters that
     have a stroke code and a radical, plus the radicals they use."""
     def usable(c):
-        return dictsrc.gbk_encodable(c) and src.strokes(c) and src.radical(c)
+        if not (dictsrc.gbk_encodable(c) and src.strokes(c)):
+            return False
+        r = src.radical(c)
+        return bool(r) and dictsrc.gbk_encodable(r) and bool(src.strokes(r))
 
     ranked = [c for c in src.weights if c in src.han_set and c not in PINNED and usable(c)]
     ranked.sort(key=lambda c: (-src.weights[c], c.encode('gbk')))
