@@ -14,6 +14,8 @@ OVERRIDES = {
     '不': 'f', '卡': 'q', '腊': 'x', '么': 'y', '姥': 'm', '率': 's',
     '调': 't', '行': 'h', '会': 'h', '长': 'c', '参': 'c', '重': 'z',
     '朝': 'z', '吁': 'x', '轧': 'y', '便': 'b', '乐': 'l', '厦': 's',
+    # The reading source gives 'ǎo' for the grass component (cǎo).
+    '艹': 'c',
 }
 # Characters that stand in more than one list, first letter first.
 MULTI = {'大': 'dt'}
