@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <iostream>
 
 namespace {
 
@@ -92,11 +91,6 @@ TEST(StrokeCode, EmptyAndUnfinishedTables) {
 
 class ShippedStrokeTable : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    if (!testing_support::strokeTableFromTemplate())
-      std::cout << "[ note ] the dictionary template carries no rows yet; "
-                   "the stroke table is read from data/stroke-dictionary.tsv\n";
-  }
   const QString& table = testing_support::shippedStrokeCodeTable();
 };
 
