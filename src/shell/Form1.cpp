@@ -2,6 +2,8 @@
 
 #include "prescription/Form2.h"
 #include "shell/service/BellMarker.h"
+#include "shell/service/HerbalUsages.h"
+#include "shell/service/SearchKeyRebuild.h"
 #include "shell/service/WebPages.h"
 #include "ui/Guard.h"
 #include "ui/Twips.h"
@@ -156,6 +158,10 @@ void Form1::Form_Load() {
     form2.Timer1->start();
   else
     form2.Timer1->stop();
+
+  // The herbal-usage list never starts empty; the drop-down takes its phrases after
+  // whatever it holds, also right after they were first stored.
+  form2.C1->addItems(seedHerbalUsages(session_.state.MainDbConnection));
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
@@ -196,6 +202,9 @@ void Form1::Form_Unload() {
   for (const char* name : {Form2::kName, kName, "Form8", "Form21"}) {
     if (ui::Window* window = session_.windows.find(QString::fromLatin1(name))) window->Hide();
   }
+  // Keys stored without their final "$" (by an older catalogue import, say) are rebuilt
+  // once, while nothing is on the screen.
+  rebuildSearchKeys(session_.state.MainDbConnection, *session_.state.Strokes);
   if (session_.endProcess) session_.endProcess();
 }
 

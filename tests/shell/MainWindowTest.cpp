@@ -6,6 +6,7 @@
 #include "shell/Form1.h"
 #include "shell/Form10.h"
 #include "shell/Form8.h"
+#include "store/Database.h"
 #include "ui/Twips.h"
 
 #include <QFile>
@@ -203,6 +204,66 @@ TEST_F(MainWindowTest, ClosingClosesTheChildrenHidesTheRestAndEndsTheProgram) {
   EXPECT_EQ(loaded<Form2>(), nullptr);
   EXPECT_FALSE(loaded<shell::Form8>()->isShown()) << "top-level windows are only hidden";
   EXPECT_EQ(processEnds, 1);
+}
+
+}  // namespace
+
+namespace {
+
+using prescription::Form2;
+using shell::Form1;
+
+class MainWindowDataTest : public testing_support::ShellFixture {
+ protected:
+  MainWindowDataTest() { start(); }
+  QStringList usageBox() {
+    QStringList items;
+    for (int i = 0; i < loaded<Form2>()->C1->count(); ++i) items << loaded<Form2>()->C1->itemText(i);
+    return items;
+  }
+  int usageRows() {
+    store::Database db(state.MainDbConnection, store::Database::Mode::ReadOnly);
+    SQLite::Statement q(db.sql(), R"(SELECT count(*) FROM "诊断" WHERE "拼音" = '中药用法')");
+    q.executeStep();
+    return q.getColumn(0).getInt();
+  }
+};
+
+TEST_F(MainWindowDataTest, AFreshListIsSeededAndTheUsageBoxFilled) {
+  execMain(R"(DELETE FROM "诊断")");
+  login();
+  EXPECT_EQ(usageRows(), 2);
+  EXPECT_EQ(usageBox(), (QStringList{"用法：加水100ml分3次煎服。", "用法：水煎或酒水各半煎服。"}));
+}
+
+TEST_F(MainWindowDataTest, PresentUsagesGoIntoTheBoxAfterWhatItHeld) {
+  execMain(R"(DELETE FROM "诊断";
+              INSERT INTO "诊断" ("序号", "拼音", "名称") VALUES ('用法：饭后温服。', '中药用法', '用法：饭后温服。-yfwf'),
+                                                          ('用法：先煎石膏。', '中药用法', '用法：先煎石膏。-yfxjsg');)");
+  // A prescription window whose usage box already holds a phrase when the main window fills it.
+  session->windows.define(Form2::kName, ui::WindowRegistry::Kind::Child, [this] {
+    auto* form2 = new Form2(*session);
+    form2->C1->addItem("已有用法");
+    return form2;
+  });
+  login();
+  EXPECT_EQ(usageRows(), 2);
+  EXPECT_EQ(usageBox(), (QStringList{"已有用法", "用法：饭后温服。", "用法：先煎石膏。"}));
+}
+
+TEST_F(MainWindowDataTest, ClosingRebuildsIncompleteKeysBeforeTheProgramEnds) {
+  execMain(R"(INSERT INTO "商品" ("ID号", "名称", "查询", "分类") VALUES ('1', '桂枝', '桂枝-gz', '中药');
+              INSERT INTO "个人模板" ("名称", "查询", "分类") VALUES ('桂枝汤', '桂枝汤gzt11441533$', '中药方剂');)");
+  login();
+  int keysAtEnd = -1;
+  session->endProcess = [&] {
+    store::Database db(state.MainDbConnection, store::Database::Mode::ReadOnly);
+    SQLite::Statement q(db.sql(), R"(SELECT count(*) FROM "商品" WHERE "查询" LIKE '%$')");
+    q.executeStep();
+    keysAtEnd = q.getColumn(0).getInt();
+  };
+  window<Form1>().close();
+  EXPECT_EQ(keysAtEnd, 1) << "rebuilt before the program ends";
 }
 
 }  // namespace
