@@ -1,6 +1,7 @@
 // Tavorin: the program starts here, runs start-up, then asks for the password.
 #include "platform/qt/QtDialogs.h"
 #include "shell/Form9.h"
+#include "shell/ProgramIcon.h"
 #include "shell/Windows.h"
 #include "startup/Main.h"
 #include "ui/Fonts.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
   ui::installChineseTranslation(app);
   ui::installFontSubstitutions();
   QApplication::setFont(ui::designFont(ui::kSongTi, 9));
+  QApplication::setWindowIcon(shell::programIcon());
 
   platform::QtDialogs dialogs;
   startup::StartupEnvironment environment;

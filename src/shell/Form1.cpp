@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -148,6 +149,8 @@ void Form1::openRecordTemplates() {
 
 void Form1::Form_Load() {
   clientArea_->setBackground(QColor(144, 163, 178));
+  // Maximised; the screen's working area also where no window manager maximises it.
+  if (const QScreen* s = screen()) setGeometry(s->availableGeometry());
   setWindowState(windowState() | Qt::WindowMaximized);
   loaded_ = true;
 

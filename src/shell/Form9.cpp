@@ -2,6 +2,7 @@
 
 #include "shell/Form1.h"
 #include "text/Blank.h"
+#include "ui/Guard.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
@@ -77,7 +78,9 @@ void Form9::Command1_Click() {
   }
   // Hidden, not closed: closing the login window ends the program.
   Hide();
-  session_.windows.get<Form1>().Show();
+  const bool opened = ui::runGuarded(session_.dialogs, QStringLiteral("主窗口无法打开"),
+                                     [this] { session_.windows.get<Form1>().Show(); });
+  if (!opened) Show();
 }
 
 void Form9::Command2_Click() { session_.windows.unload(name()); }

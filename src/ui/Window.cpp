@@ -9,7 +9,11 @@
 
 namespace ui {
 
-Window::Window(const QString& name, QWidget* parent) : QWidget(parent) { setObjectName(name); }
+Window::Window(const QString& name, QWidget* parent) : QWidget(parent) {
+  setObjectName(name);
+  // Laid out absolutely: what lies between the controls is the window's own colour.
+  setAutoFillBackground(true);
+}
 
 QMdiSubWindow* Window::subWindow() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
 
