@@ -17,6 +17,8 @@ void define(ui::Session& session, ui::WindowRegistry::Kind kind) {
 
 }  // namespace
 
+// Child windows open inside the main window; the settings, login, overlay-template and
+// stroke-pad windows (Form8, Form9, Form19, Form21) are top-level windows.
 void defineWindows(ui::Session& session) {
   using Kind = ui::WindowRegistry::Kind;
   session.windows.setMainWindowName(QString::fromLatin1(Form1::kName));

@@ -26,7 +26,7 @@ void ShellFixture::start() {
   state = startup::Main(environment, dialogs);
   session = std::make_unique<ui::Session>(state, dialogs);
   session->endProcess = [this] { ++processEnds; };
-  session->installedPrinters = [] { return QStringList{"HP LaserJet", "Microsoft Print to PDF"}; };
+  session->installedPrinters = [] { return QStringList{"HP LaserJet", "PDF 打印机"}; };
   shell::defineWindows(*session);
 }
 
