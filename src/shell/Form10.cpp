@@ -34,12 +34,13 @@ Form10::Form10(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
   Label9->setWordWrap(true);
   Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label9->setFont(ui::designFont(ui::kSongTi, 10.5));
+  // Rich text for the paragraph spacing: wrapped Chinese lines need room between them.
+  Label9->setTextFormat(Qt::RichText);
   Label9->setText(QStringLiteral(
-      "欢迎使用 Tavorin 门诊处方管理系统！\n\n"
-      "本系统用于诊所、卫生室的门诊处方录入、自动划价、打印、发药，"
-      "以及药品目录、进货、销售统计、门诊日志和病历管理。\n\n"
-      "使用中遇到问题，请点击“操作帮助”查看说明；"
-      "新版本请到下载页面获取。"));
+      "<p style='line-height:140%'>欢迎使用 Tavorin 门诊处方管理系统！</p>"
+      "<p style='line-height:140%'>本系统用于诊所、卫生室的门诊处方录入、自动划价、打印、发药，"
+      "以及药品目录、进货、销售统计、门诊日志和病历管理。</p>"
+      "<p style='line-height:140%'>使用中遇到问题，请点击“操作帮助”查看说明；新版本请到下载页面获取。</p>"));
 
   Label7 = new ui::ClickLabel(this);
   Label7->setObjectName(QStringLiteral("Label7"));
