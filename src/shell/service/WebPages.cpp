@@ -1,0 +1,26 @@
+#include "shell/service/WebPages.h"
+
+#include "startup/HostNameFile.h"
+
+namespace shell {
+namespace {
+
+// The same lists serve the main window's menu, the about window and the prescription
+// window's toolbar, so every "操作帮助" opens one page.
+const char* const kHelpPage =
+    "219,199,199,195,192,137,156,156,199,210,197,220,193,218,221,157,214,203,210,222,195,223,214,156,219,214,223,195";
+const char* const kHomePage =
+    "219,199,199,195,192,137,156,156,199,210,197,220,193,218,221,157,214,203,210,222,195,223,214,156,219,220,222,214";
+const char* const kDownloadPage =
+    "219,199,199,195,192,137,156,156,199,210,197,220,193,218,221,157,214,203,210,222,195,223,214,156,215,220,196,221,"
+    "223,220,210,215";
+
+}  // namespace
+
+QUrl webPageAddress(WebPage page) {
+  const char* numbers = page == WebPage::Help ? kHelpPage : page == WebPage::Home ? kHomePage : kDownloadPage;
+  const std::optional<QString> address = startup::UnscrambleText(QString::fromLatin1(numbers));
+  return address ? QUrl(*address) : QUrl();
+}
+
+}  // namespace shell

@@ -1,0 +1,78 @@
+#include "ui/Window.h"
+
+#include "ui/Twips.h"
+#include "ui/WindowRegistry.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace ui {
+
+Window::Window(const QString& name, QWidget* parent) : QWidget(parent) { setObjectName(name); }
+
+QMdiSubWindow* Window::subWindow() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
+
+QWidget* Window::frame() {
+  if (QMdiSubWindow* sub = subWindow()) return sub;
+  return this;
+}
+
+const QWidget* Window::frame() const {
+  if (QMdiSubWindow* sub = subWindow()) return sub;
+  return this;
+}
+
+int Window::Left() const { return twips(frame()->frameGeometry().x()); }
+int Window::Top() const { return twips(frame()->frameGeometry().y()); }
+int Window::Width() const { return twips(frame()->frameGeometry().width()); }
+int Window::Height() const { return twips(frame()->frameGeometry().height()); }
+
+void Window::Move(double left, double top) { frame()->move(px(left), px(top)); }
+
+void Window::Show() {
+  QWidget* f = frame();
+  f->show();
+  show();
+  f->raise();
+  if (QMdiSubWindow* sub = subWindow()) {
+    if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
+  } else {
+    activateWindow();
+  }
+}
+
+void Window::Hide() { frame()->hide(); }
+
+bool Window::isShown() const { return frame()->isVisible(); }
+
+void Window::setClientSize(double widthTwips, double heightTwips) {
+  setFixedSize(pxSize(widthTwips, heightTwips));
+  if (QMdiSubWindow* sub = subWindow()) sub->adjustSize();
+}
+
+QRect Window::mainWindowTwips() const {
+  const QWidget* main = registry_ ? registry_->mainWindow() : nullptr;
+  if (!main) return QRect();
+  const QRect g = main->frameGeometry();
+  return QRect(twips(g.x()), twips(g.y()), twips(g.width()), twips(g.height()));
+}
+
+void Window::placeOnMainWindow() {
+  const QRect main = mainWindowTwips();
+  if (main.isNull()) return;
+  Move((main.width() - Width()) / 2.0 - 150, (main.height() - Height()) / 2.0 - 450);
+}
+
+void Window::closeEvent(QCloseEvent* event) {
+  // A window closes once, however many close requests reach it (its own close box, the
+  // sub-window's, the registry).
+  if (!unloading_) {
+    unloading_ = true;
+    Form_Unload();
+    emit unloaded(this);
+  }
+  event->accept();
+}
+
+}  // namespace ui
