@@ -2,9 +2,14 @@
 // mode, password, stroke table, and the few values windows hand each other.
 #pragma once
 
+#include "text/Serials.h"
+#include "text/StrokeCode.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
+
+#include <memory>
 
 namespace startup {
 
@@ -38,6 +43,13 @@ struct AppState {
   QString LoginPassword;
   // Every character of the input-method dictionary as character & strokes & "&".
   QString StrokeCodeTable;
+  // The stroke codes of StrokeCodeTable, looked up without scanning it; set at the end
+  // of start-up and never null (an empty table gives empty codes).
+  std::shared_ptr<const text::StrokeCoder> Strokes = std::make_shared<const text::StrokeCoder>();
+
+  // Issues this workstation's record numbers, template and receipt keys and prescription
+  // numbers, none equal to or earlier than the one before it.
+  std::shared_ptr<text::SerialSource> Serials = std::make_shared<text::SerialSource>();
 
   // Network mode: the main and inventory files and "Kqtz.ini" lie on HostName's share.
   bool NetworkMode = false;

@@ -115,6 +115,7 @@ AppState Main(const StartupEnvironment& environment, platform::Dialogs& dialogs)
 
   ensureQueryIndexes(state.MainDbConnection, state.StockDbConnection);
   state.StrokeCodeTable = readStrokeCodeTable(state.DictionaryDbConnection);
+  state.Strokes = std::make_shared<const text::StrokeCoder>(state.StrokeCodeTable);
   return state;
 }
 

@@ -1,0 +1,27 @@
+// Numbers in text: prices, quantities, doses and margins are stored and typed as text.
+#pragma once
+
+#include <QString>
+
+namespace text {
+
+// The leading number of a text: an optional sign, then digits with at most one decimal
+// point, read up to the first other character; blanks, tabs and line feeds among them
+// are skipped. 0 when no digit is read ("12g" gives 12, "g12" gives 0).
+double leadingNumber(const QString& s);
+
+// The number with exactly `decimals` decimals, rounded half away from zero on its
+// 15-significant-digit decimal form, so that 1.5 x 1.45 (2.17499...) gives "2.18".
+// A result that rounds to zero has no sign. Not-a-number and infinities give zero.
+QString formatFixed(double value, int decimals);
+
+// The "0.000" pattern: amounts and prices.
+inline QString format000(double value) { return formatFixed(value, 3); }
+// The "0.00" pattern: money totals.
+inline QString format00(double value) { return formatFixed(value, 2); }
+
+// The shortest plain decimal form on 15 significant digits, without exponent or
+// trailing zeros: 10, 7.5, 0.5, 0.3 for 0.1 + 0.2.
+QString plainNumber(double value);
+
+}  // namespace text

@@ -1,0 +1,23 @@
+#include "text/SearchKeys.h"
+
+#include "text/PinyinInitials.h"
+
+namespace text {
+
+QString CatalogSearchKey(const QString& storedName, const StrokeCoder& strokes) {
+  return storedName + u'-' + PinyinInitials(storedName) + u'-' + strokes.StrokeCode(storedName) + u'$';
+}
+
+QString TemplateSearchKey(const QString& title, const StrokeCoder& strokes) {
+  return title + PinyinInitials(title) + strokes.StrokeCode(title) + u'$';
+}
+
+QString NameInitialsKey(const QString& text) { return text + u'-' + PinyinInitials(text); }
+
+QString SymptomKey(const QString& symptom) { return symptom + PinyinInitials(symptom); }
+
+QString PatientKey(const QString& name, const QString& birthYear) {
+  return name + PinyinInitials(name) + birthYear;
+}
+
+}  // namespace text
