@@ -1,6 +1,8 @@
 // Text-box helpers over real boxes, shown and hidden, on the offscreen platform.
 #include "ui/TextBoxHelpers.h"
 
+#include "text/Blank.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFontMetricsF>
@@ -90,11 +92,14 @@ TEST(TextBoxLines, MatchTheLinesTheBoxShowsWhetherShownOrHidden) {
     EXPECT_EQ(hidden, ownLines(*plain));
     EXPECT_GT(hidden.size(), kBody.count(u'\n') + 1) << "the long lines wrap";
 
+    auto richHidden = makeBox<QTextEdit>(width);
+    richHidden->setPlainText(kBody);
     auto rich = makeBox<QTextEdit>(width);
     rich->setPlainText(kBody);
     rich->show();
     QApplication::processEvents();
     EXPECT_EQ(helperLines(*rich), ownLines(*rich));
+    EXPECT_EQ(helperLines(*richHidden), ownLines(*rich));
   }
 }
 
@@ -181,7 +186,7 @@ TEST(WrapTextToLines, KeepsEveryNonBlankLineAsTheBoxShowsIt) {
   // A long line breaks into pieces that join to it again, none wider than the box.
   QString nonBlank;
   for (const QString& line : kBody.split(u'\n'))
-    if (!line.trimmed().isEmpty()) nonBlank += line;
+    if (!text::trimBlanks(line).isEmpty()) nonBlank += line;
   const QFontMetricsF metrics(font);
   for (const qreal width : {120.0, 200.0, 333.0}) {
     SCOPED_TRACE(width);
@@ -203,7 +208,7 @@ TEST(WrapTextToLines, OfABoxGivesItsShownLinesLessTheBlankOnes) {
   QApplication::processEvents();
   QStringList expected;
   for (const QString& line : ownLines(*box))
-    if (!line.trimmed().isEmpty()) expected.append(line);
+    if (!text::trimBlanks(line).isEmpty()) expected.append(line);
   EXPECT_EQ(ui::WrapTextToLines(box.get()), expected);
   EXPECT_EQ(ui::WrapTextToLines(box->toPlainText(), box->font(), ui::TextBoxWrapWidth(box.get())), expected);
 }
