@@ -1,27 +1,35 @@
-// Tavorin: the program starts here, runs start-up, then opens its first window.
+// Tavorin: the program starts here, runs start-up, then asks for the password.
 #include "platform/qt/QtDialogs.h"
+#include "shell/Form9.h"
+#include "shell/Windows.h"
 #include "startup/Main.h"
+#include "ui/Fonts.h"
+#include "ui/Session.h"
+#include "ui/Translation.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
 #include <QPrinterInfo>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tavorin"));
+  // The program ends where its windows say so: on the login's cancel and the main
+  // window's close, not when the login window hides.
+  QApplication::setQuitOnLastWindowClosed(false);
+  ui::installChineseTranslation(app);
+  ui::installFontSubstitutions();
+  QApplication::setFont(ui::designFont(ui::kSongTi, 9));
 
   platform::QtDialogs dialogs;
   startup::StartupEnvironment environment;
   environment.defaultPrinterName = [] { return QPrinterInfo::defaultPrinterName(); };
-  const startup::AppState state = startup::Main(environment, dialogs);
+  startup::AppState state = startup::Main(environment, dialogs);
 
-  // Stands in for the login window until it is built.
-  QMainWindow window;
-  window.setWindowTitle(QStringLiteral("Tavorin"));
-  auto* label = new QLabel(QStringLiteral("数据文件夹：%1").arg(state.LocalDataFolder), &window);
-  label->setMargin(24);
-  window.setCentralWidget(label);
-  window.show();
+  ui::Session session(state, dialogs);
+  session.endProcess = [] { QCoreApplication::exit(0); };
+  session.installedPrinters = [] { return QPrinterInfo::availablePrinterNames(); };
+  shell::defineWindows(session);
+
+  session.windows.load(QString::fromLatin1(shell::Form9::kName)).Show();
   return app.exec();
 }

@@ -35,7 +35,7 @@ Window& WindowRegistry::load(const QString& name) {
   if (Window* window = find(name)) return *window;
   const auto definition = definitions_.constFind(name);
   if (definition == definitions_.constEnd())
-    throw WindowUnavailable(QStringLiteral("窗口%1尚未提供").arg(name).toStdString());
+    throw WindowUnavailable(QStringLiteral("该功能尚未提供（%1）").arg(name).toStdString());
 
   if (definition->kind == Kind::Child && !clientArea_) {
     // A child window needs the main window; loading that may already load this one.
@@ -45,7 +45,7 @@ Window& WindowRegistry::load(const QString& name) {
   }
 
   Window* window = definition->factory();
-  if (!window) throw WindowUnavailable(QStringLiteral("窗口%1无法创建").arg(name).toStdString());
+  if (!window) throw WindowUnavailable(QStringLiteral("窗口无法创建（%1）").arg(name).toStdString());
   window->setObjectName(name);
   window->registry_ = this;
   if (definition->kind == Kind::Child) {

@@ -113,7 +113,11 @@ Settings::Settings(const startup::AppState& state) : state_(state) {}
 const SettingsValues& Settings::values() {
   if (!loaded_ && loader_ && !loading_) {
     loading_ = true;
-    loader_();
+    try {
+      loader_();
+    } catch (const std::exception&) {
+      // The row is then read here.
+    }
     loading_ = false;
   }
   if (!loaded_) load();

@@ -23,4 +23,10 @@ QUrl webPageAddress(WebPage page) {
   return address ? QUrl(*address) : QUrl();
 }
 
+void openWebPage(platform::Dialogs& dialogs, WebPage page) {
+  const QUrl address = webPageAddress(page);
+  if (!dialogs.openUrl(address))
+    dialogs.message(QStringLiteral("无法打开网页 %1，请检查是否已安装浏览器。").arg(address.toString()));
+}
+
 }  // namespace shell

@@ -2,6 +2,8 @@
 // scrambled number lists and turned into text just before a page is opened.
 #pragma once
 
+#include "platform/Dialogs.h"
+
 #include <QUrl>
 
 namespace shell {
@@ -10,5 +12,9 @@ enum class WebPage { Help, Home, Download };
 
 // The address of a page; an empty QUrl if its number list cannot be read.
 QUrl webPageAddress(WebPage page);
+
+// Opens the page in the default browser. When no browser takes it, one "提示" message
+// names the address, so the user can open it by hand.
+void openWebPage(platform::Dialogs& dialogs, WebPage page);
 
 }  // namespace shell

@@ -1,0 +1,202 @@
+#include "shell/Form1.h"
+
+#include "prescription/Form2.h"
+#include "shell/service/BellMarker.h"
+#include "shell/service/WebPages.h"
+#include "ui/Guard.h"
+#include "ui/Twips.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QResizeEvent>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace shell {
+
+using prescription::Form2;
+
+struct Form1::MenuItem {
+  QString parent;  // empty: on the menu bar
+  QString name;
+  QString caption;
+  std::function<void(Form1&)> choose;  // none for an entry that opens a submenu
+  bool shown = true;
+};
+
+// The menu bar in its order. No item has a shortcut or an access key: a letter in
+// parentheses is plain text.
+const QList<Form1::MenuItem>& Form1::menuItems() {
+  const auto open = [](const char* window) {
+    return [name = QString::fromLatin1(window)](Form1& f) { f.openWindow(name); };
+  };
+  const auto page = [](WebPage p) { return [p](Form1& f) { openWebPage(f.session_.dialogs, p); }; };
+  static const QList<MenuItem> items = {
+      {"", "综合设置", "综合设置(S)", open("Form8")},
+      {"", "药物维护", "药物维护(Y)", open("Form3")},
+      {"", "出入库管理", "出入库管理(G)", nullptr},
+      {"出入库管理", "进药管理", "进货明细管理", open("Form17")},
+      {"出入库管理", "进货统计", "进货统计", open("Form16")},
+      {"出入库管理", "销售明细管理", "销售明细管理", open("Form15")},
+      {"出入库管理", "用药统计", "销售统计", open("Form13")},
+      {"", "模板维护", "模板维护(M)", nullptr},
+      // The caption is the designed one, characters in this order.
+      {"模板维护", "个人模板", "人个组套\\中药方剂", open("Form4")},
+      {"模板维护", "病历模板", "病历模板维护", [](Form1& f) { f.openRecordTemplates(); }},
+      {"模板维护", "添加常用地址", "添加常用地址",
+       [](Form1& f) { f.openWordList(QStringLiteral("常用地址维护"), QStringLiteral("地    址")); }},
+      {"模板维护", "诊断名称", "添加常用诊断",
+       [](Form1& f) { f.openWordList(QStringLiteral("诊断名称维护"), QStringLiteral("诊断名称")); }},
+      {"模板维护", "添加常用症状", "添加常用症状", open("Form6")},
+      {"模板维护", "添加中药用法", "添加中药用法",
+       [](Form1& f) { f.openWordList(QStringLiteral("添加中药用法"), QStringLiteral("中药用法")); }},
+      // The prescription window comes forward with what it holds: no closing, no reload.
+      {"", "开具处方", "处方录入(C)", [](Form1& f) { f.session_.windows.bringForward(Form2::kName); }},
+      {"", "套打设置", "套打设置(P)", open("Form19")},
+      {"", "联网设置", "联网设置(L)", nullptr},
+      {"联网设置", "主机设置", "主机设置", [](Form1&) {}, false},
+      {"联网设置", "分机设置", "分机设置", open("Form20")},
+      {"", "门诊病历", "门诊病历(B)", open("Form14")},
+      {"", "业务统计", "业务统计(T)", open("Form12")},
+      {"", "日志报表", "门诊日志(Z)", open("Form7")},
+      {"", "笔画输入法", "智能笔画输入法(S)", open("Form21")},
+      {"", "帮助", "操作帮助(H)", nullptr},
+      {"帮助", "操作帮助", "操作帮助", page(WebPage::Help)},
+      {"帮助", "访问作者主页", "访问作者主页", page(WebPage::Home)},
+      {"帮助", "版本信息", "版本信息", open("Form10")},
+  };
+  return items;
+}
+
+Form1::Form1(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), session_(session) {
+  setWindowTitle(kCaption);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  menuBar_ = new QMenuBar(this);
+  menuBar_->setObjectName(QStringLiteral("menuBar"));
+  menuBar_->setNativeMenuBar(false);
+  layout->setMenuBar(menuBar_);
+  clientArea_ = new QMdiArea(this);
+  clientArea_->setObjectName(QStringLiteral("clientArea"));
+  layout->addWidget(clientArea_);
+  buildMenu();
+  resize(ui::pxSize(kMinimumWidth, kMinimumHeight));
+  session_.windows.setMainWindow(this, clientArea_);
+}
+
+void Form1::buildMenu() {
+  QHash<QString, QMenu*> submenus;
+  for (const MenuItem& item : menuItems()) {
+    QAction* action = nullptr;
+    if (!item.choose) {
+      QMenu* menu = menuBar_->addMenu(item.caption);
+      menu->setObjectName(item.name);
+      submenus.insert(item.name, menu);
+      action = menu->menuAction();
+    } else if (item.parent.isEmpty()) {
+      action = menuBar_->addAction(item.caption);
+    } else {
+      action = submenus.value(item.parent)->addAction(item.caption);
+    }
+    action->setObjectName(item.name);
+    action->setVisible(item.shown);
+    action->setEnabled(item.shown);
+    if (item.choose) connect(action, &QAction::triggered, this, [this, name = item.name] { choose(name); });
+  }
+}
+
+void Form1::choose(const QString& itemName) {
+  for (const MenuItem& item : menuItems()) {
+    if (item.name != itemName || !item.choose) continue;
+    // A window that fails to open is reported; the program goes on.
+    ui::runGuarded(session_.dialogs, QStringLiteral("无法完成“%1”").arg(item.caption), [&] { item.choose(*this); });
+    return;
+  }
+}
+
+void Form1::openWindow(const QString& name) { session_.windows.openFresh(name); }
+
+void Form1::openWordList(const QString& caption, const QString& listName) {
+  // The word-list window is set up on its fresh load, before it fills its list.
+  const QString name = QStringLiteral("Form5");
+  session_.windows.unload(name);
+  ui::Window& words = session_.windows.load(name);
+  words.setWindowTitle(caption);
+  auto* listLabel = words.findChild<QLabel*>(QStringLiteral("Label1_0"));
+  if (!listLabel) throw ui::WindowUnavailable(QStringLiteral("词库窗口缺少列表名称").toStdString());
+  listLabel->setText(listName);
+  QMetaObject::invokeMethod(&words, "Command3_Click");
+  words.Show();
+}
+
+void Form1::openRecordTemplates() {
+  // The templates window on its record-phrase category, option 2.
+  const QString name = QStringLiteral("Form4");
+  session_.windows.unload(name);
+  ui::Window& templates = session_.windows.load(name);
+  auto* category = templates.findChild<QLabel*>(QStringLiteral("Label4"));
+  auto* option = templates.findChild<QAbstractButton*>(QStringLiteral("Option1_2"));
+  if (!category || !option) throw ui::WindowUnavailable(QStringLiteral("模板窗口缺少分类").toStdString());
+  category->setText(option->text());
+  option->click();
+  templates.Show();
+}
+
+void Form1::Form_Load() {
+  clientArea_->setBackground(QColor(144, 163, 178));
+  setWindowState(windowState() | Qt::WindowMaximized);
+  loaded_ = true;
+
+  // The bell switch of this workstation, taken once at start. Referring to the
+  // prescription window loads it as the first child window.
+  auto& form2 = session_.windows.get<Form2>();
+  if (bellMarkerExists(session_.state.LocalDataFolder))
+    form2.Timer1->start();
+  else
+    form2.Timer1->stop();
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+  ui::Window::resizeEvent(event);
+  MDIForm_Resize();
+}
+
+void Form1::changeEvent(QEvent* event) {
+  ui::Window::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) MDIForm_Resize();
+}
+
+void Form1::MDIForm_Resize() {
+  if (!loaded_ || closing_ || resizing_ || !isVisible()) return;
+  resizing_ = true;
+  // The minimum outer size holds in the normal window state only.
+  if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
+    const QSize frameExtra = frameGeometry().size() - size();
+    const int width = std::max(Width(), kMinimumWidth);
+    const int height = std::max(Height(), kMinimumHeight);
+    if (width != Width() || height != Height())
+      resize(ui::pxSize(width, height) - frameExtra);
+  }
+  // Keep the prescription window centred; a closed one comes back afresh.
+  try {
+    auto& form2 = session_.windows.get<Form2>();
+    form2.Move((Width() - form2.Width()) / 2.0 - 150, (Height() - form2.Height()) / 2.0 - 450);
+  } catch (const std::exception&) {
+    // Nothing to centre.
+  }
+  resizing_ = false;
+}
+
+void Form1::Form_Unload() {
+  closing_ = true;
+  // Child windows close first, each with its own closing handling.
+  clientArea_->closeAllSubWindows();
+  for (const char* name : {Form2::kName, kName, "Form8", "Form21"}) {
+    if (ui::Window* window = session_.windows.find(QString::fromLatin1(name))) window->Hide();
+  }
+  if (session_.endProcess) session_.endProcess();
+}
+
+}  // namespace shell

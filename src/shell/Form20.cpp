@@ -1,0 +1,48 @@
+#include "shell/Form20.h"
+
+#include "startup/AppState.h"
+#include "startup/HostNameFile.h"
+#include "text/Blank.h"
+#include "ui/Twips.h"
+
+#include <QDir>
+
+namespace shell {
+
+Form20::Form20(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), session_(session) {
+  setWindowTitle(QStringLiteral("联网设置"));
+  setClientSize(4920, 1860);
+  Label1 = new QLabel(QStringLiteral("请输入主机的计算机名"), this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setGeometry(ui::pxRect(360, 240, 4200, 300));
+  Text1 = new QLineEdit(this);
+  Text1->setObjectName(QStringLiteral("Text1"));
+  Text1->setGeometry(ui::pxRect(360, 660, 2760, 360));
+  Command1 = new QPushButton(QStringLiteral("确  定"), this);
+  Command1->setObjectName(QStringLiteral("Command1"));
+  Command1->setGeometry(ui::pxRect(3360, 630, 1200, 420));
+  connect(Command1, &QPushButton::clicked, this, &Form20::Command1_Click);
+}
+
+void Form20::Form_Load() { placeOnMainWindow(); }
+
+void Form20::Command1_Click() {
+  const QString host = text::trimBlanks(Text1->text());
+  if (host.isEmpty()) return;
+  if (!startup::ScrambleText(host)) {
+    session_.dialogs.message(QStringLiteral("计算机名中有无法保存的字符，请重新输入！"));
+    return;
+  }
+  if (!startup::writeHostNameFile(session_.state.LocalDataFolder, host)) {
+    // The workstation stays as it was; the user may try again.
+    session_.dialogs.message(QStringLiteral("联网设置未能保存：无法写入文件 %1，请检查数据文件夹后重试！")
+                                 .arg(QDir::toNativeSeparators(
+                                     QDir(session_.state.LocalDataFolder).filePath(startup::kHostNameFile))));
+    return;
+  }
+  Hide();
+  session_.dialogs.message(QStringLiteral("设置成功，请重新启动程序！"), QString());
+  if (session_.endProcess) session_.endProcess();
+}
+
+}  // namespace shell

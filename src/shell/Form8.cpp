@@ -1,0 +1,277 @@
+#include "shell/Form8.h"
+
+#include "prescription/Form2.h"
+#include "shell/service/BellMarker.h"
+#include "shell/service/Settings.h"
+#include "text/Blank.h"
+#include "ui/Twips.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+
+namespace shell {
+namespace {
+
+const QString kBlue = QStringLiteral("color: rgb(0, 0, 255);");
+
+QLabel* label(QWidget* parent, const QString& caption, double left, double top) {
+  auto* l = new QLabel(caption, parent);
+  l->move(ui::pxPoint(left, top));
+  l->adjustSize();
+  return l;
+}
+
+QLineEdit* box(QWidget* parent, const char* name, double left, double top, double width) {
+  auto* b = new QLineEdit(parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setGeometry(ui::pxRect(left, top, width, 315));
+  return b;
+}
+
+QComboBox* combo(QComboBox* c, double left, double top, double width) {
+  c->setEditable(true);
+  c->setInsertPolicy(QComboBox::NoInsert);
+  c->setGeometry(ui::pxRect(left, top, width, 315));
+  return c;
+}
+
+QGroupBox* groupFrame(QWidget* parent, const QString& caption, double left, double top, double width, double height) {
+  auto* f = new QGroupBox(caption, parent);
+  f->setGeometry(ui::pxRect(left, top, width, height));
+  return f;
+}
+
+}  // namespace
+
+Form8::Form8(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), session_(session) {
+  setWindowTitle(QStringLiteral("综合设置"));
+  setClientSize(9825, 5520);
+  build();
+  bindToSettings();
+}
+
+void Form8::build() {
+  // Left column: the password, then the clinic's defaults and the bell.
+  QGroupBox* password = groupFrame(this, QStringLiteral("修改登录密码"), 120, 60, 4680, 1260);
+  label(password, QStringLiteral("原密码"), 240, 360);
+  Text8 = box(password, "Text8", 1080, 300, 2040);
+  label(password, QStringLiteral("新密码"), 240, 780);
+  Text12 = box(password, "Text12", 1080, 720, 2040);
+  // Shown as typed; the store accepts any length, the boxes take 15 characters.
+  Text8->setMaxLength(15);
+  Text12->setMaxLength(15);
+  Command3 = new QPushButton(QStringLiteral("修改密码"), password);
+  Command3->setObjectName(QStringLiteral("Command3"));
+  Command3->setGeometry(ui::pxRect(3300, 480, 1200, 375));
+
+  QGroupBox* general = groupFrame(this, QStringLiteral("综合设置"), 120, 1440, 4680, 3240);
+  struct Row {
+    const char* caption;
+    QLineEdit** target;
+    const char* name;
+  } rows[] = {{"单位名称", &Text1, "Text1"},
+              {"医    师", &Text2, "Text2"},
+              {"发    药", &Text6, "Text6"},
+              {"默认费别", &Text7, "Text7"},
+              {"默认科别", &Text3, "Text3"}};
+  double top = 330;
+  for (const Row& row : rows) {
+    label(general, QString::fromUtf8(row.caption), 240, top + 60);
+    *row.target = box(general, row.name, 1200, top, 3240);
+    top += 420;
+  }
+  Check2 = new QCheckBox(QStringLiteral("开启新处方铃声通知"), general);
+  Check2->setObjectName(QStringLiteral("Check2"));
+  Check2->setStyleSheet(kBlue);
+  Check2->setGeometry(ui::pxRect(1200, top + 60, 3240, 315));
+
+  // Right column: print margins and font, then the printers and the orientation.
+  QGroupBox* margins = groupFrame(this, QStringLiteral("打印边距设置(单位：毫米)"), 4920, 60, 4785, 2460);
+  label(margins, QStringLiteral("处方打印字体"), 180, 390);
+  Combo1 = combo(new QComboBox(margins), 1440, 330, 3120);
+  Combo1->setObjectName(QStringLiteral("Combo1"));
+  label(margins, QStringLiteral("处方字体大小"), 180, 810);
+  Combo3 = combo(new QComboBox(margins), 1440, 750, 1200);
+  Combo3->setObjectName(QStringLiteral("Combo3"));
+  Combo3->addItems({"10", "11", "12", "14", "16"});
+  struct Margin {
+    const char* caption;
+    QLineEdit** target;
+    const char* name;
+    double left;
+    double top;
+  } marginRows[] = {{"处方左边距", &Text4, "Text4", 180, 1230},   {"处方上边距", &Text5, "Text5", 2460, 1230},
+                    {"病历左边距", &Text11, "Text11", 180, 1650}, {"病历上边距", &Text10, "Text10", 2460, 1650},
+                    {"输注卡左边距", &Text14, "Text14", 180, 2070}, {"输液卡上边距", &Text13, "Text13", 2460, 2070}};
+  for (const Margin& m : marginRows) {
+    label(margins, QString::fromUtf8(m.caption), m.left, m.top + 60);
+    *m.target = box(margins, m.name, m.left + 1260, m.top, 900);
+  }
+
+  QGroupBox* printers = groupFrame(this, QStringLiteral("打印机设置"), 4920, 2580, 4785, 2100);
+  struct Printer {
+    int box;
+    const char* caption;
+    double top;
+  } printerRows[] = {{kPrescriptionPrinter, "处方打印机", 330},
+                     {kRecordPrinter, "病历打印机", 750},
+                     {kDispensingPrinter, "取药单打印机", 1170}};
+  // The printers are shown, not chosen: all printing goes to the default printer.
+  for (const Printer& p : printerRows) {
+    QLabel* caption = label(printers, QString::fromUtf8(p.caption), 180, p.top + 60);
+    caption->setStyleSheet(QStringLiteral("color: rgb(192, 192, 192);"));
+    QComboBox* c = combo(Combo2.create(p.box, printers), 1440, p.top, 3120);
+    c->setEnabled(false);
+    c->setStyleSheet(QStringLiteral("QComboBox, QComboBox QLineEdit { background: rgb(224, 224, 224); }"));
+  }
+  QLabel* orientation = label(printers, QStringLiteral("打印方向："), 180, 1650);
+  orientation->setStyleSheet(kBlue);
+  Option1 = new QRadioButton(QStringLiteral("纵向"), printers);
+  Option1->setObjectName(QStringLiteral("Option1"));
+  Option1->setGeometry(ui::pxRect(1440, 1590, 900, 315));
+  Option2 = new QRadioButton(QStringLiteral("横向"), printers);
+  Option2->setObjectName(QStringLiteral("Option2"));
+  Option2->setGeometry(ui::pxRect(2460, 1590, 900, 315));
+  for (QRadioButton* option : {Option1, Option2}) option->setStyleSheet(kBlue);
+  Option1->setChecked(true);
+
+  // The default printer: kept in the row, never shown.
+  QLabel* hidden = label(this, QStringLiteral("默认打印机"), 240, 4800);
+  hidden->hide();
+  combo(Combo2.create(kDefaultPrinter, this), 1440, 4740, 3000)->hide();
+
+  Command1 = new QPushButton(QStringLiteral("保  存"), this);
+  Command1->setObjectName(QStringLiteral("Command1"));
+  Command1->setGeometry(ui::pxRect(6600, 4860, 1380, 435));
+  Command2 = new QPushButton(QStringLiteral("取  消"), this);
+  Command2->setObjectName(QStringLiteral("Command2"));
+  Command2->setGeometry(ui::pxRect(8220, 4860, 1380, 435));
+
+  connect(Command1, &QPushButton::clicked, this, &Form8::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &Form8::Command2_Click);
+  connect(Command3, &QPushButton::clicked, this, &Form8::Command3_Click);
+}
+
+void Form8::bindToSettings() {
+  const auto bind = [this](QLineEdit* edit, QString SettingsValues::*field) {
+    connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) {
+      if (!filling_) session_.settings.edit().*field = text;
+    });
+  };
+  bind(Text1, &SettingsValues::unitName);
+  bind(Text2, &SettingsValues::physician);
+  bind(Text6, &SettingsValues::dispenser);
+  bind(Text7, &SettingsValues::feeCategory);
+  bind(Text3, &SettingsValues::department);
+  bind(Text4, &SettingsValues::sheetLeft);
+  bind(Text5, &SettingsValues::sheetTop);
+  bind(Text11, &SettingsValues::recordLeft);
+  bind(Text10, &SettingsValues::recordTop);
+  bind(Text14, &SettingsValues::cardLeft);
+  bind(Text13, &SettingsValues::cardTop);
+  connect(Combo1, &QComboBox::editTextChanged, this, [this](const QString& text) {
+    if (!filling_) session_.settings.edit().fontName = text;
+  });
+  connect(Combo3, &QComboBox::editTextChanged, this, [this](const QString& text) {
+    if (!filling_) session_.settings.edit().fontSize = text;
+  });
+  for (const auto& [index, printer] : Combo2) {
+    connect(printer, &QComboBox::editTextChanged, this, [this, index = index](const QString& text) {
+      if (!filling_) session_.settings.edit().printers[index] = text;
+    });
+  }
+  connect(Option1, &QRadioButton::toggled, this, [this](bool portrait) {
+    if (!filling_) session_.settings.edit().portrait = portrait;
+  });
+}
+
+void Form8::Form_Load() {
+  // Placed on the main window's middle, 120 twips right and 250 down.
+  const QRect main = mainWindowTwips();
+  if (!main.isNull())
+    Move(main.left() + (main.width() - Width()) / 2.0 + 120, main.top() + (main.height() - Height()) / 2.0 + 250);
+
+  filling_ = true;
+  Combo1->addItems(QFontDatabase::families());
+  const QStringList installed = session_.installedPrinters ? session_.installedPrinters() : QStringList();
+  for (const auto& [index, printer] : Combo2) printer->addItems(installed);
+
+  session_.settings.load();
+  showValues(session_.settings.values());
+  Check2->setChecked(bellMarkerExists(session_.state.LocalDataFolder));
+  filling_ = false;
+}
+
+void Form8::showValues(const SettingsValues& v) {
+  Text1->setText(v.unitName);
+  Text2->setText(v.physician);
+  Text6->setText(v.dispenser);
+  Text7->setText(v.feeCategory);
+  Text3->setText(v.department);
+  Combo1->setCurrentText(v.fontName);
+  Combo3->setCurrentText(v.fontSize);
+  Text4->setText(v.sheetLeft);
+  Text5->setText(v.sheetTop);
+  Text11->setText(v.recordLeft);
+  Text10->setText(v.recordTop);
+  Text14->setText(v.cardLeft);
+  Text13->setText(v.cardTop);
+  (v.portrait ? Option1 : Option2)->setChecked(true);
+  for (const auto& [index, printer] : Combo2) printer->setCurrentText(v.printers[index]);
+}
+
+void Form8::Form_Unload() { session_.settings.drop(); }
+
+void Form8::Command1_Click() {
+  try {
+    session_.settings.save();
+  } catch (const std::exception& e) {
+    // Nothing typed is lost: the window stays open with the edits.
+    session_.dialogs.message(QStringLiteral("设置未能保存：%1。所作修改仍在窗口中，请稍后再试。").arg(QString::fromUtf8(e.what())));
+    return;
+  }
+
+  const QString unitName = Text1->text();
+  const bool bell = Check2->isChecked();
+  try {
+    auto& form2 = session_.windows.get<prescription::Form2>();
+    form2.setSheetTitle(unitName);
+    if (bell)
+      form2.Timer1->start();
+    else
+      form2.Timer1->stop();
+  } catch (const std::exception&) {
+    // No prescription window to retitle.
+  }
+  if (!setBellMarker(session_.state.LocalDataFolder, bell))
+    session_.dialogs.message(bell ? QStringLiteral("设置已保存，但无法在数据文件夹中开启新处方铃声，重新启动后铃声将不响。")
+                                  : QStringLiteral("设置已保存，但无法在数据文件夹中关闭新处方铃声，重新启动后铃声仍会响。"));
+  session_.windows.unload(name());
+}
+
+void Form8::Command2_Click() { session_.windows.unload(name()); }
+
+void Form8::Command3_Click() {
+  if (text::trimBlanks(Text12->text()).isEmpty()) {
+    session_.dialogs.message(QStringLiteral("请输入新密码！"));
+    return;
+  }
+  Hide();
+  switch (changePassword(session_.state.MainDbConnection, Text8->text(), Text12->text())) {
+    case PasswordChange::Changed:
+      session_.dialogs.message(QStringLiteral("修改密码成功，请牢记新密码！"));
+      // The other boxes are dropped, not saved.
+      session_.windows.unload(name());
+      return;
+    case PasswordChange::WrongOldPassword:
+    case PasswordChange::NoNewPassword:
+      session_.dialogs.message(QStringLiteral("原密码不正确，无法修改密码！"));
+      break;
+    case PasswordChange::WriteFailed:
+      session_.dialogs.message(QStringLiteral("密码未能写入数据库，原密码仍然有效，请稍后再试！"));
+      break;
+  }
+  Show();
+}
+
+}  // namespace shell

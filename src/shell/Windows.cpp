@@ -1,0 +1,33 @@
+#include "shell/Windows.h"
+
+#include "prescription/Form2.h"
+#include "shell/Form1.h"
+#include "shell/Form10.h"
+#include "shell/Form20.h"
+#include "shell/Form8.h"
+#include "shell/Form9.h"
+
+namespace shell {
+namespace {
+
+template <class W>
+void define(ui::Session& session, ui::WindowRegistry::Kind kind) {
+  session.windows.define(QString::fromLatin1(W::kName), kind, [&session] { return new W(session); });
+}
+
+}  // namespace
+
+void defineWindows(ui::Session& session) {
+  using Kind = ui::WindowRegistry::Kind;
+  session.windows.setMainWindowName(QString::fromLatin1(Form1::kName));
+  define<Form1>(session, Kind::TopLevel);
+  define<Form9>(session, Kind::TopLevel);
+  define<Form8>(session, Kind::TopLevel);
+  define<prescription::Form2>(session, Kind::Child);
+  define<Form10>(session, Kind::Child);
+  define<Form20>(session, Kind::Child);
+
+  session.settings.setLoader([&session] { session.windows.load(QString::fromLatin1(Form8::kName)); });
+}
+
+}  // namespace shell

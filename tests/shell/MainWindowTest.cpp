@@ -1,0 +1,208 @@
+// The main window: its menu, the "open afresh" rule, the bell switch, the resize rule,
+// the prescription window's piece that it touches, and closing.
+#include "ShellFixture.h"
+
+#include "prescription/Form2.h"
+#include "shell/Form1.h"
+#include "shell/Form10.h"
+#include "shell/Form8.h"
+#include "ui/Twips.h"
+
+#include <QFile>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+namespace {
+
+using prescription::Form2;
+using shell::Form1;
+
+class MainWindowTest : public testing_support::ShellFixture {
+ protected:
+  Form1& form1() { return window<Form1>(); }
+  Form2& form2() { return window<Form2>(); }
+  int shownChildren(const QString& name) {
+    flushDeletes();
+    int n = 0;
+    for (QMdiSubWindow* sub : form1().clientArea()->subWindowList())
+      n += sub->isVisible() && sub->widget() && sub->widget()->objectName() == name ? 1 : 0;
+    return n;
+  }
+};
+
+TEST_F(MainWindowTest, TheMenuHasTwelveEntriesAndTwentySevenItemsCaptionedAsDesigned) {
+  start();
+  login();
+  const QStringList expected = {
+      "综合设置(S)",      "药物维护(Y)",   "出入库管理(G)", ">进货明细管理", ">进货统计",    ">销售明细管理",
+      ">销售统计",        "模板维护(M)",   ">人个组套\\中药方剂", ">病历模板维护", ">添加常用地址", ">添加常用诊断",
+      ">添加常用症状",    ">添加中药用法", "处方录入(C)",   "套打设置(P)",   "联网设置(L)",   ">主机设置",
+      ">分机设置",        "门诊病历(B)",   "业务统计(T)",   "门诊日志(Z)",   "智能笔画输入法(S)", "操作帮助(H)",
+      ">操作帮助",        ">访问作者主页", ">版本信息"};
+  QStringList captions;
+  int entries = 0;
+  for (QAction* entry : form1().menuBar()->actions()) {
+    ++entries;
+    captions << entry->text();
+    EXPECT_TRUE(entry->shortcut().isEmpty());
+    if (QMenu* submenu = entry->menu()) {
+      for (QAction* item : submenu->actions()) {
+        captions << ">" + item->text();
+        EXPECT_TRUE(item->shortcut().isEmpty());
+      }
+    }
+  }
+  EXPECT_EQ(entries, 12);
+  EXPECT_EQ(captions.size(), 27);
+  EXPECT_EQ(captions, expected);
+
+  auto* host = form1().findChild<QAction*>("主机设置");
+  ASSERT_NE(host, nullptr);
+  EXPECT_FALSE(host->isVisible());
+  EXPECT_FALSE(host->isEnabled());
+  for (const char* name : {"综合设置", "进药管理", "个人模板", "添加中药用法", "分机设置", "版本信息"}) {
+    QAction* item = form1().findChild<QAction*>(QString::fromUtf8(name));
+    ASSERT_NE(item, nullptr) << name;
+    EXPECT_TRUE(item->isVisible() && item->isEnabled()) << name;
+  }
+}
+
+TEST_F(MainWindowTest, CaptionColourAndTheSheetOfThePrescriptionWindow) {
+  start();
+  login();
+  EXPECT_EQ(form1().windowTitle(), QString("Tavorin") + QChar(0xE779) + "V12.1" + QChar(0xE779));
+  EXPECT_EQ(form1().clientArea()->background().color(), QColor(144, 163, 178));
+
+  EXPECT_EQ(form2().windowTitle(), "处方录入 - Tavorin 门诊处方管理系统");
+  EXPECT_EQ(form2().subWindow()->mdiArea(), form1().clientArea());
+  EXPECT_EQ(form2().size(), ui::pxSize(15015, 9510));
+  EXPECT_EQ(form2().Picture2->geometry(), ui::pxRect(3720, 840, 6120, 8625));
+  QLabel* title = form2().Label2[prescription::kSheetTitle];
+  QLabel* sheetName = form2().Label2[prescription::kSheetName];
+  EXPECT_EQ(title->text(), "示例卫生所");
+  EXPECT_EQ(sheetName->text(), "处  方  笺");
+  for (QLabel* label : {title, sheetName}) {
+    EXPECT_NEAR(label->x() * 2 + label->width(), form2().Picture2->width(), 1) << label->text().toStdString();
+  }
+  EXPECT_EQ(title->y(), ui::px(120));
+  EXPECT_FALSE(form2().C1->isVisibleTo(form2().Picture2));
+  EXPECT_EQ(form2().Timer1->interval(), 3000);
+  // Reading the unit name loaded the settings window, hidden.
+  ASSERT_NE(loaded<shell::Form8>(), nullptr);
+  EXPECT_FALSE(loaded<shell::Form8>()->isShown());
+}
+
+TEST_F(MainWindowTest, TheBellTimerFollowsTheMarkerFileAtStart) {
+  for (bool marker : {true, false}) {
+    SCOPED_TRACE(marker ? "marker" : "no marker");
+    session.reset();
+    flushDeletes();
+    start();
+    QFile file(dataFile("Lstz.ini"));
+    if (marker)
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    else
+      ASSERT_TRUE(file.remove());
+    login();
+    EXPECT_EQ(form2().Timer1->isActive(), marker);
+  }
+}
+
+TEST_F(MainWindowTest, OpeningAWindowFromTheMenuClosesItAndShowsItAfresh) {
+  start();
+  login();
+  form1().choose("版本信息");
+  shell::Form10* first = loaded<shell::Form10>();
+  ASSERT_NE(first, nullptr);
+  first->Move(0, 0);
+  form1().choose("版本信息");
+  shell::Form10* second = loaded<shell::Form10>();
+  EXPECT_NE(first, second);
+  EXPECT_EQ(shownChildren("Form10"), 1);
+  EXPECT_NE(second->Left(), 0) << "freshly placed";
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, PrescriptionEntryBringsTheWindowForwardUnchanged) {
+  start();
+  login();
+  Form2* before = &form2();
+  before->C1->addItem("半成品");
+  form1().choose("版本信息");
+  form1().choose("开具处方");
+  EXPECT_EQ(&form2(), before);
+  EXPECT_EQ(form2().C1->count(), before->C1->count());
+  EXPECT_EQ(form1().clientArea()->activeSubWindow(), form2().subWindow());
+
+  // Closed, it comes back afresh.
+  form2().subWindow()->close();
+  EXPECT_EQ(loaded<Form2>(), nullptr);
+  form1().choose("开具处方");
+  ASSERT_NE(loaded<Form2>(), nullptr);
+  EXPECT_TRUE(loaded<Form2>()->isShown());
+}
+
+TEST_F(MainWindowTest, WindowsNotYetInThisBuildGiveOneMessageAndTheProgramGoesOn) {
+  start();
+  login();
+  form1().choose("药物维护");
+  form1().choose("添加常用地址");
+  ASSERT_EQ(dialogs.messages.size(), 2);
+  EXPECT_TRUE(dialogs.messages[0].text.startsWith("无法完成“药物维护(Y)”")) << dialogs.messages[0].text.toStdString();
+  EXPECT_EQ(dialogs.messages[0].title, "提示");
+  EXPECT_TRUE(form1().isShown());
+  EXPECT_EQ(processEnds, 0);
+  form1().choose("主机设置");  // does nothing
+  EXPECT_EQ(dialogs.messages.size(), 2);
+}
+
+TEST_F(MainWindowTest, TheHelpItemsOpenTheirPagesThroughDialogs) {
+  start();
+  login();
+  form1().choose("操作帮助");
+  form1().choose("访问作者主页");
+  EXPECT_EQ(dialogs.openedUrls, (QList<QUrl>{QUrl("https://tavorin.example/help"), QUrl("https://tavorin.example/home")}));
+  dialogs.openUrlSucceeds = false;
+  form1().choose("操作帮助");
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_TRUE(dialogs.messages[0].text.contains("https://tavorin.example/help"));
+}
+
+TEST_F(MainWindowTest, TheNormalWindowKeepsItsMinimumSizeAndThePrescriptionWindowCentred) {
+  start();
+  login();
+  form1().showNormal();
+  form1().resize(ui::pxSize(12000, 9000));
+  EXPECT_EQ(form1().Width(), Form1::kMinimumWidth);
+  EXPECT_EQ(form1().Height(), Form1::kMinimumHeight);
+
+  form1().resize(ui::pxSize(18000, 12000));
+  EXPECT_GT(form1().Width(), Form1::kMinimumWidth) << "a larger size stays";
+  const auto expectCentred = [&] {
+    EXPECT_NEAR(form2().Left(), (form1().Width() - form2().Width()) / 2 - 150, ui::kTwipsPerPixel);
+    EXPECT_NEAR(form2().Top(), (form1().Height() - form2().Height()) / 2 - 450, ui::kTwipsPerPixel);
+  };
+  expectCentred();
+
+  // A closed prescription window comes back with the next resize.
+  form2().subWindow()->close();
+  EXPECT_EQ(loaded<Form2>(), nullptr);
+  form1().resize(ui::pxSize(17000, 11500));
+  ASSERT_NE(loaded<Form2>(), nullptr);
+  expectCentred();
+}
+
+TEST_F(MainWindowTest, ClosingClosesTheChildrenHidesTheRestAndEndsTheProgram) {
+  start();
+  login();
+  form1().choose("综合设置");
+  form1().choose("版本信息");
+  ASSERT_TRUE(loaded<shell::Form8>()->isShown());
+  form1().close();
+  EXPECT_EQ(loaded<shell::Form10>(), nullptr) << "children close with their own handling";
+  EXPECT_EQ(loaded<Form2>(), nullptr);
+  EXPECT_FALSE(loaded<shell::Form8>()->isShown()) << "top-level windows are only hidden";
+  EXPECT_EQ(processEnds, 1);
+}
+
+}  // namespace

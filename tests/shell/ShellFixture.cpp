@@ -1,0 +1,52 @@
+#include "ShellFixture.h"
+
+#include "shell/Form9.h"
+#include "shell/Windows.h"
+#include "startup/Main.h"
+#include "store/Database.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace testing_support {
+
+ShellFixture::ShellFixture() = default;
+
+ShellFixture::~ShellFixture() {
+  flushDeletes();
+  session.reset();
+  flushDeletes();
+}
+
+void ShellFixture::start() {
+  startup::StartupEnvironment environment;
+  environment.drives = folder.drives();
+  environment.stationCode = QStringLiteral("T1");
+  environment.defaultPrinterName = [] { return QStringLiteral("HP LaserJet"); };
+  state = startup::Main(environment, dialogs);
+  session = std::make_unique<ui::Session>(state, dialogs);
+  session->endProcess = [this] { ++processEnds; };
+  session->installedPrinters = [] { return QStringList{"HP LaserJet", "Microsoft Print to PDF"}; };
+  shell::defineWindows(*session);
+}
+
+void ShellFixture::login() {
+  auto& login = window<shell::Form9>();
+  login.Show();
+  login.Text1->setText(QStringLiteral("691"));
+  login.Command1_Click();
+}
+
+void ShellFixture::execMain(const QString& sql) { store::Database(state.MainDbConnection).exec(sql); }
+
+QString ShellFixture::storedSetting(const QString& column) {
+  store::Database db(state.MainDbConnection, store::Database::Mode::ReadOnly);
+  SQLite::Statement q(db.sql(), QStringLiteral(R"(SELECT "%1" FROM "设置" ORDER BY rowid LIMIT 1)").arg(column).toStdString());
+  return q.executeStep() ? store::columnText(q, 0) : QStringLiteral("<no row>");
+}
+
+QString ShellFixture::dataFile(const QString& name) const { return QDir(state.LocalDataFolder).filePath(name); }
+
+void ShellFixture::flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+}  // namespace testing_support

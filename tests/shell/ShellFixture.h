@@ -1,0 +1,51 @@
+// A started program in a temporary data folder: start-up has run, the windows are
+// defined, messages go to a scripted double and ending the process is only counted.
+#pragma once
+
+#include "startup/AppState.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+#include "ui/Session.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace testing_support {
+
+class ShellFixture : public ::testing::Test {
+ protected:
+  ShellFixture();
+  ~ShellFixture() override;
+
+  // Runs start-up and defines the windows; tests may change the data folder before.
+  void start();
+  // Logs in with the shipped password: the main window opens with the prescription window.
+  void login();
+
+  // Runs a statement on the main database.
+  void execMain(const QString& sql);
+  // The first settings row's column, "<no row>" when there is none.
+  QString storedSetting(const QString& column);
+  QString dataFile(const QString& name) const;
+
+  // Deletes what closed windows left behind.
+  static void flushDeletes();
+
+  template <class W>
+  W& window() {
+    return session->windows.get<W>();
+  }
+  template <class W>
+  W* loaded() const {
+    return session->windows.findAs<W>();
+  }
+
+  TempFolder folder;
+  ScriptedDialogs dialogs;
+  startup::AppState state;
+  std::unique_ptr<ui::Session> session;
+  int processEnds = 0;
+};
+
+}  // namespace testing_support
