@@ -121,8 +121,9 @@ Form21::Form21(ui::Session& session)
       session_(session),
       pad_(StrokeDictionary(session.state.DictionaryDbConnection)) {
   setWindowTitle(QStringLiteral("智能笔画输入法"));
-  // Above every other window, wherever the focus goes.
-  setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  // Above every other window, wherever the focus goes; a fixed size, so no maximize.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
   setFont(ui::designFont(ui::kSongTi, 10.5));
   // The window's own background resets the hover colours.
   setMouseTracking(true);
