@@ -202,6 +202,7 @@ void Form21::buildControls() {
   Text1 = new QPlainTextEdit(helpText(), this);
   Text1->setObjectName("Text1");
   Text1->setReadOnly(true);
+  Text1->setFocusPolicy(Qt::NoFocus);  // the look-up box is the pad's only place to type
   Text1->setGeometry(ui::pxRect(60, 1710, 5775, 1815));
 
   lookUpPanel_ = new QWidget(this);

@@ -101,7 +101,9 @@ TEST_F(Form21Test, TypingTheStrokesOfDePutsItFirstAndAPickTypesItIntoTheDeclared
 }
 
 TEST_F(Form21Test, OpensCompactAtTheRightEdgeWithTheBestRankedSlotsAndALookUp) {
+  state.InputTargetKind.clear();
   Form21& pad = open();
+  EXPECT_EQ(state.InputTargetKind, "词频");  // the pad's default kind
   EXPECT_TRUE(pad.windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(pad.windowTitle(), "智能笔画输入法");
   EXPECT_EQ(pad.height(), ui::px(Form21::kCompactHeight - 405));
@@ -197,6 +199,18 @@ TEST_F(Form21Test, AnEmptyCharacterSlotDoesNothing) {
   EXPECT_EQ(box->text(), "阿莫西林");
   EXPECT_EQ(control<QLabel>(pad, "Label3")->text(), input);
   EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(Form21Test, ADictionaryThatCannotBeReadIsToldOncePerOpening) {
+  state.DictionaryDbConnection = folder.sub("nowhere/综合设置.dat");
+  Form21& pad = open();
+  click(pad, "Command8_0");
+  click(pad, "Command8_1");
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_EQ(dialogs.messages[0].title, "提示");
+  EXPECT_TRUE(dialogs.messages[0].text.contains("综合设置.dat"));
+  EXPECT_TRUE(slot(pad, "Label2", 0).isEmpty());
+  EXPECT_EQ(control<QLabel>(pad, "Label3")->text(), "一丨");  // the pad still takes strokes
 }
 
 }  // namespace
