@@ -4,6 +4,7 @@
 #include "shell/Form1.h"
 #include "shell/Form10.h"
 #include "shell/Form20.h"
+#include "shell/Form21.h"
 #include "shell/Form8.h"
 #include "shell/Form9.h"
 
@@ -25,6 +26,7 @@ void defineWindows(ui::Session& session) {
   define<Form1>(session, Kind::TopLevel);
   define<Form9>(session, Kind::TopLevel);
   define<Form8>(session, Kind::TopLevel);
+  define<Form21>(session, Kind::TopLevel);
   define<prescription::Form2>(session, Kind::Child);
   define<Form10>(session, Kind::Child);
   define<Form20>(session, Kind::Child);

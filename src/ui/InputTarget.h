@@ -1,0 +1,37 @@
+// The stroke pad's target: the text box that last took the focus in a window the pad
+// serves. A window declares each such box with its input kind, and the pad types into
+// whichever declared box had the focus last.
+#pragma once
+
+#include "shell/service/TextTarget.h"
+#include "startup/AppState.h"
+#include "startup/InputKind.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace ui {
+
+// Declares `box` (a QLineEdit, QPlainTextEdit or QTextEdit) as one the stroke pad types
+// into: every time it takes the focus it becomes state.InputTargetBox, and the kind's
+// name becomes state.InputTargetKind. This is the one way a window aims the pad; busy
+// flags do not hold it back. `state` must outlive the box.
+void declareInputTarget(startup::AppState& state, QWidget* box, startup::InputKind kind);
+
+// The box behind state.InputTargetBox as the pad drives it. A box that is gone, hidden,
+// disabled, read-only or of another kind cannot be typed into; the pad then leaves it be.
+class InputTarget : public shell::TextTarget {
+ public:
+  explicit InputTarget(QObject* box);
+
+  bool canType() const override;
+  void insertText(const QString& text) override;
+  bool deleteBeforeCaret() override;
+  void sendEnter() override;
+  void takeFocus() override;
+
+ private:
+  QPointer<QWidget> box_;
+};
+
+}  // namespace ui
