@@ -252,7 +252,9 @@ TEST_F(MainWindowDataTest, PresentUsagesGoIntoTheBoxAfterWhatItHeld) {
 }
 
 TEST_F(MainWindowDataTest, ClosingRebuildsIncompleteKeysBeforeTheProgramEnds) {
-  execMain(R"(INSERT INTO "商品" ("ID号", "名称", "查询", "分类") VALUES ('1', '桂枝', '桂枝-gz', '中药');
+  execMain(R"(DELETE FROM "商品";
+              DELETE FROM "个人模板";
+              INSERT INTO "商品" ("ID号", "名称", "查询", "分类") VALUES ('1', '桂枝', '桂枝-gz', '中药');
               INSERT INTO "个人模板" ("名称", "查询", "分类") VALUES ('桂枝汤', '桂枝汤gzt11441533$', '中药方剂');)");
   login();
   int keysAtEnd = -1;
