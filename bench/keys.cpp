@@ -121,10 +121,3 @@ void BuildStrokeCoder(benchmark::State& state) {
 BENCHMARK(BuildStrokeCoder)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}

@@ -61,5 +61,3 @@ void CountAPick(benchmark::State& state) {
 BENCHMARK(CountAPick)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();
