@@ -1,8 +1,8 @@
 // The content a new installation starts with: catalogue, templates, phrase lists,
 // symptoms and the input-method dictionary, as the carried template files hold them.
-#include "startup/Main.h"
 #include "startup/TemplateFiles.h"
 #include "store/Database.h"
+#include "support/ShippedTables.h"
 #include "support/TempFolder.h"
 #include "text/PinyinInitials.h"
 #include "text/SearchKeys.h"
@@ -22,7 +22,7 @@ class ShippedContent : public ::testing::Test {
   static void SetUpTestSuite() {
     folder = new testing_support::TempFolder;
     startup::writeMissingTemplates(folder->path());
-    strokes = new text::StrokeCoder(startup::readStrokeCodeTable(path("综合设置.dat")));
+    strokes = new text::StrokeCoder(testing_support::shippedStrokeCodeTable());
   }
   static void TearDownTestSuite() {
     delete strokes;
