@@ -5,6 +5,7 @@
 #include "startup/HostNameFile.h"
 #include "startup/TemplateFiles.h"
 #include "store/Database.h"
+#include "store/RecordsRepository.h"
 #include "text/Blank.h"
 
 #include <QDir>
@@ -65,6 +66,15 @@ void ensureQueryIndexes(const QString& mainDbPath, const QString& stockDbPath) {
     }
   };
   run(mainDbPath, R"(CREATE INDEX IF NOT EXISTS "档案_就诊日期" ON "档案" ("5");)");
+  // --- history list indexes of the prescription records ---
+  if (QFileInfo(mainDbPath).isFile()) {
+    try {
+      store::Database db(mainDbPath);
+      store::ensureRecordIndexes(db);
+    } catch (const std::exception&) {
+      // as above: the history list then reads without them
+    }
+  }
   run(stockDbPath,
       R"(CREATE INDEX IF NOT EXISTS "销售管理_日期" ON "销售管理" ("日期");
          CREATE INDEX IF NOT EXISTS "销售管理_ID号" ON "销售管理" ("ID号");

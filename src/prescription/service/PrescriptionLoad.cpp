@@ -1,0 +1,39 @@
+#include "prescription/service/PrescriptionLoad.h"
+
+#include "prescription/service/StoreFailure.h"
+#include "store/RecordsRepository.h"
+#include "text/Dates.h"
+
+namespace prescription {
+
+QString modeCaption(const QString& kind) {
+  if (kind == u"中") return kHerbalKind;
+  if (kind == u"西") return kOrdinaryKind;
+  return kind;
+}
+
+LoadOutcome PrescriptionLoad::load(const QString& serial) const {
+  LoadOutcome outcome;
+  std::optional<PrescriptionRecord> record;
+  try {
+    store::Database db(mainDbPath_, store::Database::Mode::ReadOnly);
+    record = store::RecordsRepository(db).record(serial);
+  } catch (const std::exception& failure) {
+    outcome.message = QStringLiteral("无法读取处方！") + storeFailureReason(failure, mainDbPath_);
+    return outcome;
+  }
+  if (!record) {
+    outcome.result = LoadOutcome::Result::Gone;
+    outcome.message = kRecordGoneMessage;
+    return outcome;
+  }
+  outcome.result = LoadOutcome::Result::Loaded;
+  outcome.record = std::move(*record);
+  QString& visitDate = outcome.record.header[PrescriptionRecord::kVisitDateField];
+  if (const std::optional<QDate> visit = text::readDate(visitDate)) visitDate = text::isoDate(*visit);
+  outcome.modeCaption = modeCaption(outcome.record.kind);
+  outcome.herbalLayout = outcome.record.kind == kHerbalKind;
+  return outcome;
+}
+
+}  // namespace prescription

@@ -1,0 +1,122 @@
+#include "prescription/service/PrescriptionSave.h"
+
+#include "prescription/service/SaveFormatting.h"
+#include "prescription/service/StoreFailure.h"
+#include "prescription/service/VisitCounterFile.h"
+#include "store/RecordsRepository.h"
+#include "text/Blank.h"
+#include "text/Dates.h"
+#include "text/SearchKeys.h"
+
+#include <SQLiteCpp/Transaction.h>
+
+namespace prescription {
+namespace {
+
+using Field = PrescriptionRecord;
+
+const QString& box(const PrescriptionRecord& r, int field) { return r.header[field]; }
+
+// The register row of a record; nullopt when the name or the age box is empty (a box
+// of blanks counts as filled).
+std::optional<PatientRegisterRow> registerRow(const PrescriptionRecord& r, int currentYear) {
+  const QString& name = box(r, Field::kNameField);
+  const QString& age = box(r, Field::kAgeField);
+  if (name.isEmpty() || age.isEmpty()) return std::nullopt;
+  PatientRegisterRow p;
+  p.birthYear = birthYearText(age, currentYear);
+  p.key = text::PatientKey(name, p.birthYear);
+  p.name = name;
+  p.sex = box(r, Field::kSexField);
+  p.cardNumber = box(r, Field::kCardNumberField);
+  p.address = box(r, Field::kAddressField);
+  p.diagnosis = box(r, Field::kDiagnosisField);
+  p.feeCategory = box(r, Field::kFeeCategoryField);
+  p.phone = box(r, Field::kPhoneField);
+  p.allergy = box(r, Field::kAllergyField);
+  return p;
+}
+
+SaveOutcome refused(SaveOutcome::Result result, QString message) {
+  SaveOutcome outcome;
+  outcome.result = result;
+  outcome.message = std::move(message);
+  return outcome;
+}
+
+}  // namespace
+
+SaveOutcome::Result saveCheck(const PrescriptionRecord& shown) {
+  if (text::trimBlanks(box(shown, Field::kNameField)).isEmpty()) return SaveOutcome::Result::NameMissing;
+  if (!text::readDate(box(shown, Field::kVisitDateField))) return SaveOutcome::Result::NoVisitDate;
+  return SaveOutcome::Result::Saved;
+}
+
+PrescriptionRecord recordToStore(const PrescriptionRecord& shown, bool herbalLayout) {
+  PrescriptionRecord r = shown;
+  r.kind = herbalLayout ? kHerbalKind : kOrdinaryKind;
+  r.header[Field::kDrugFeeField] = formattedFee(box(shown, Field::kDrugFeeField));
+  r.header[Field::kOtherFeesField] = formattedFee(box(shown, Field::kOtherFeesField));
+  r.header[Field::kAgeField] = ageWithUnit(box(shown, Field::kAgeField));
+  if (const std::optional<QDate> visit = text::readDate(box(shown, Field::kVisitDateField)))
+    r.header[Field::kVisitDateField] = text::isoDate(*visit);
+  r.nameInitials = text::NameInitialsKey(box(shown, Field::kNameField));
+  return r;
+}
+
+void writePrescription(store::RecordsRepository& records, const PrescriptionRecord& record, int currentYear) {
+  records.write(record);
+  if (const std::optional<PatientRegisterRow> patient = registerRow(record, currentYear))
+    records.writePatient(*patient);
+  const QString address = addressPhrase(box(record, Field::kAddressField));
+  if (!address.isEmpty()) records.addPhraseIfAbsent(address, store::kAddressPhraseList);
+  const QString diagnosis = diagnosisPhrase(box(record, Field::kDiagnosisField));
+  if (!diagnosis.isEmpty()) records.addPhraseIfAbsent(diagnosis, store::kDiagnosisPhraseList);
+}
+
+PrescriptionSave::PrescriptionSave(QString mainDbPath, QString notifyFilePath, Today today)
+    : mainDbPath_(std::move(mainDbPath)), notifyFilePath_(std::move(notifyFilePath)), today_(std::move(today)) {}
+
+SaveOutcome PrescriptionSave::save(const PrescriptionRecord& shown, bool herbalLayout) const {
+  switch (saveCheck(shown)) {
+    case SaveOutcome::Result::NameMissing:
+      return refused(SaveOutcome::Result::NameMissing, kNameMissingMessage);
+    case SaveOutcome::Result::NoVisitDate:
+      return refused(SaveOutcome::Result::NoVisitDate, kNoVisitDateMessage);
+    default:
+      break;
+  }
+
+  SaveOutcome outcome;
+  outcome.stored = recordToStore(shown, herbalLayout);
+  try {
+    store::Database db(mainDbPath_);
+    store::RecordsRepository records(db);
+    SQLite::Transaction transaction(db.sql(), SQLite::TransactionBehavior::IMMEDIATE);
+    // Only dispensing and its undo change the mark: a window that shows an old mark
+    // never overwrites what another workstation stored.
+    outcome.stored.dispenseMark = records.dispenseMark(shown.serial).value_or(QString(""));
+    writePrescription(records, outcome.stored, today_().year());
+    transaction.commit();
+  } catch (const std::exception& failure) {
+    return refused(SaveOutcome::Result::Failed,
+                   QStringLiteral("处方未保存！") + storeFailureReason(failure, mainDbPath_));
+  }
+  outcome.result = SaveOutcome::Result::Saved;
+  outcome.counterWritten = rewriteCounter();
+  return outcome;
+}
+
+bool PrescriptionSave::rewriteCounter() const {
+  int count = 0;
+  try {
+    store::Database db(mainDbPath_, store::Database::Mode::ReadOnly);
+    const QDate today = today_();
+    count = store::RecordsRepository(db).visitCount(text::isoDate(today), text::isoDate(today.addDays(1)));
+  } catch (const std::exception&) {
+    return false;  // no count read, so the file keeps the last one written
+  }
+  return writeVisitCounter(notifyFilePath_, count);
+}
+
+}  // namespace prescription
