@@ -25,4 +25,12 @@ void changeSheetMode(PrescriptionState& state, bool herbal, text::SerialSource& 
   state.herbal = herbal;
 }
 
+std::optional<HerbalLayout> RC1(PrescriptionState& state) {
+  if (!state.herbal) return std::nullopt;
+  HerbalLayout layout = herbalLayout(state.R1);
+  state.R1 = layout.text;
+  if (layout.summary) state.Label17 = *layout.summary;
+  return layout;
+}
+
 }  // namespace prescription

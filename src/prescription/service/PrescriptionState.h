@@ -5,6 +5,7 @@
 // printing take this value; the window shows it.
 #pragma once
 
+#include "prescription/service/HerbalLayout.h"
 #include "prescription/service/PricedGrid.h"
 
 #include "text/Serials.h"
@@ -12,6 +13,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace prescription {
 
@@ -82,5 +84,11 @@ void startNewNumber(PrescriptionState& state, text::SerialSource& serials, const
 // already in that layout.
 void changeSheetMode(PrescriptionState& state, bool herbal, text::SerialSource& serials,
                      const QString& stationCode);
+
+// The herbal layout of the prescription text (herbalLayout) written back: the text and, when
+// there was a herb, the summary. Only a herbal sheet is laid out; on an ordinary sheet the
+// text is free and stays as typed, and the result is nullopt. The layout's entries and tail
+// are what pricing reads, its caret where the caret goes.
+std::optional<HerbalLayout> RC1(PrescriptionState& state);
 
 }  // namespace prescription

@@ -86,4 +86,24 @@ TEST(SheetModeChange, AButtonOfTheSameLayoutOrAFeeButtonKeepsThePrescription) {
   }
 }
 
+TEST(HerbalLayoutOfTheState, LaysOutOnlyAHerbalSheet) {
+  PrescriptionState s;
+  s.R1 = "当归10g 白芍5g\r\n\r\n煎药费\r\n";
+  s.Label17 = "old";
+  EXPECT_FALSE(RC1(s).has_value());  // an ordinary sheet stays as typed
+  EXPECT_EQ(s.R1, "当归10g 白芍5g\r\n\r\n煎药费\r\n");
+  EXPECT_EQ(s.Label17, "old");
+
+  s.herbal = true;
+  const std::optional<HerbalLayout> layout = RC1(s);
+  ASSERT_TRUE(layout.has_value());
+  EXPECT_EQ(s.R1, "当归10g" + QString(6, u' ') + "白芍5g" + QString(7, u' ') + "\r\n\r\n煎药费\r\n");
+  EXPECT_EQ(s.Label17, "中药共 2 味  重量：15g");
+  EXPECT_EQ(layout->tail, "\r\n\r\n煎药费\r\n");
+
+  s.R1 = "煎药费";  // no herb: the summary keeps what it showed
+  RC1(s);
+  EXPECT_EQ(s.Label17, "中药共 2 味  重量：15g");
+}
+
 }  // namespace
