@@ -13,7 +13,7 @@ using prescription::PrescriptionRecord;
 // The written columns of 档案 in the order bindRecord binds them.
 QStringList writtenColumns() {
   QStringList columns{QStringLiteral("序号")};
-  for (int i = 0; i < prescription::kHeaderFieldCount; ++i) columns << QString::number(i);
+  for (int i = 0; i < prescription::header::kCount; ++i) columns << QString::number(i);
   columns << QStringLiteral("T1") << QStringLiteral("T2") << QStringLiteral("T3") << QStringLiteral("39")
           << QStringLiteral("40") << QStringLiteral("类别") << QStringLiteral("发药") << QStringLiteral("计价")
           << QStringLiteral("病历") << QStringLiteral("剂数");

@@ -7,8 +7,8 @@
 namespace prescription {
 
 QString modeCaption(const QString& kind) {
-  if (kind == u"中") return kHerbalKind;
-  if (kind == u"西") return kOrdinaryKind;
+  if (kind == u"中") return kHerbalSheet;
+  if (kind == u"西") return kOrdinarySheet;
   return kind;
 }
 
@@ -29,10 +29,10 @@ LoadOutcome PrescriptionLoad::load(const QString& serial) const {
   }
   outcome.result = LoadOutcome::Result::Loaded;
   outcome.record = std::move(*record);
-  QString& visitDate = outcome.record.header[PrescriptionRecord::kVisitDateField];
+  QString& visitDate = outcome.record.header[header::kDate];
   if (const std::optional<QDate> visit = text::readDate(visitDate)) visitDate = text::isoDate(*visit);
   outcome.modeCaption = modeCaption(outcome.record.kind);
-  outcome.herbalLayout = outcome.record.kind == kHerbalKind;
+  outcome.herbalLayout = outcome.record.kind == kHerbalSheet;
   return outcome;
 }
 

@@ -13,27 +13,25 @@
 namespace prescription {
 namespace {
 
-using Field = PrescriptionRecord;
-
 const QString& box(const PrescriptionRecord& r, int field) { return r.header[field]; }
 
 // The register row of a record; nullopt when the name or the age box is empty (a box
 // of blanks counts as filled).
 std::optional<PatientRegisterRow> registerRow(const PrescriptionRecord& r, int currentYear) {
-  const QString& name = box(r, Field::kNameField);
-  const QString& age = box(r, Field::kAgeField);
+  const QString& name = box(r, header::kName);
+  const QString& age = box(r, header::kAge);
   if (name.isEmpty() || age.isEmpty()) return std::nullopt;
   PatientRegisterRow p;
   p.birthYear = birthYearText(age, currentYear);
   p.key = text::PatientKey(name, p.birthYear);
   p.name = name;
-  p.sex = box(r, Field::kSexField);
-  p.cardNumber = box(r, Field::kCardNumberField);
-  p.address = box(r, Field::kAddressField);
-  p.diagnosis = box(r, Field::kDiagnosisField);
-  p.feeCategory = box(r, Field::kFeeCategoryField);
-  p.phone = box(r, Field::kPhoneField);
-  p.allergy = box(r, Field::kAllergyField);
+  p.sex = box(r, header::kSex);
+  p.cardNumber = box(r, header::kInsuranceNumber);
+  p.address = box(r, header::kAddress);
+  p.diagnosis = box(r, header::kDiagnosis);
+  p.feeCategory = box(r, header::kFeeCategory);
+  p.phone = box(r, header::kPhone);
+  p.allergy = box(r, header::kAllergy);
   return p;
 }
 
@@ -47,20 +45,20 @@ SaveOutcome refused(SaveOutcome::Result result, QString message) {
 }  // namespace
 
 SaveOutcome::Result saveCheck(const PrescriptionRecord& shown) {
-  if (text::trimBlanks(box(shown, Field::kNameField)).isEmpty()) return SaveOutcome::Result::NameMissing;
-  if (!text::readDate(box(shown, Field::kVisitDateField))) return SaveOutcome::Result::NoVisitDate;
+  if (text::trimBlanks(box(shown, header::kName)).isEmpty()) return SaveOutcome::Result::NameMissing;
+  if (!text::readDate(box(shown, header::kDate))) return SaveOutcome::Result::NoVisitDate;
   return SaveOutcome::Result::Saved;
 }
 
 PrescriptionRecord recordToStore(const PrescriptionRecord& shown, bool herbalLayout) {
   PrescriptionRecord r = shown;
-  r.kind = herbalLayout ? kHerbalKind : kOrdinaryKind;
-  r.header[Field::kDrugFeeField] = formattedFee(box(shown, Field::kDrugFeeField));
-  r.header[Field::kOtherFeesField] = formattedFee(box(shown, Field::kOtherFeesField));
-  r.header[Field::kAgeField] = ageWithUnit(box(shown, Field::kAgeField));
-  if (const std::optional<QDate> visit = text::readDate(box(shown, Field::kVisitDateField)))
-    r.header[Field::kVisitDateField] = text::isoDate(*visit);
-  r.nameInitials = text::NameInitialsKey(box(shown, Field::kNameField));
+  r.kind = herbalLayout ? kHerbalSheet : kOrdinarySheet;
+  r.header[header::kDrugFee] = formattedFee(box(shown, header::kDrugFee));
+  r.header[header::kOtherFee] = formattedFee(box(shown, header::kOtherFee));
+  r.header[header::kAge] = ageWithUnit(box(shown, header::kAge));
+  if (const std::optional<QDate> visit = text::readDate(box(shown, header::kDate)))
+    r.header[header::kDate] = text::isoDate(*visit);
+  r.nameInitials = text::NameInitialsKey(box(shown, header::kName));
   return r;
 }
 
@@ -68,9 +66,9 @@ void writePrescription(store::RecordsRepository& records, const PrescriptionReco
   records.write(record);
   if (const std::optional<PatientRegisterRow> patient = registerRow(record, currentYear))
     records.writePatient(*patient);
-  const QString address = addressPhrase(box(record, Field::kAddressField));
+  const QString address = addressPhrase(box(record, header::kAddress));
   if (!address.isEmpty()) records.addPhraseIfAbsent(address, store::kAddressPhraseList);
-  const QString diagnosis = diagnosisPhrase(box(record, Field::kDiagnosisField));
+  const QString diagnosis = diagnosisPhrase(box(record, header::kDiagnosis));
   if (!diagnosis.isEmpty()) records.addPhraseIfAbsent(diagnosis, store::kDiagnosisPhraseList);
 }
 

@@ -1,5 +1,6 @@
 #include "prescription/service/SaveFormatting.h"
 
+#include "prescription/service/HerbalLayout.h"
 #include "text/Blank.h"
 #include "text/Numbers.h"
 
@@ -28,12 +29,7 @@ QString birthYearText(const QString& age, int currentYear) {
   return text::plainNumber(currentYear - value);
 }
 
-QString addressPhrase(const QString& address) {
-  static const QRegularExpression houseNumber(QStringLiteral("[0-9][.]*"));
-  QString phrase = text::trimBlanks(address);
-  phrase.remove(houseNumber);
-  return phrase;
-}
+QString addressPhrase(const QString& address) { return DelNumberReg(text::trimBlanks(address)); }
 
 QString diagnosisPhrase(const QString& diagnosis) {
   const QString trimmed = text::trimBlanks(diagnosis);

@@ -7,7 +7,6 @@ namespace {
 
 using namespace prescription;
 using testing_support::u16;
-using R = PrescriptionRecord;
 
 class HistoryAndLoadTest : public testing_support::RecordsTest {
  protected:
@@ -66,7 +65,7 @@ TEST_F(HistoryAndLoadTest, ItemsShowTheRecordAndItsMark) {
 
 TEST_F(HistoryAndLoadTest, LoadGivesBackWhatWasSaved) {
   PrescriptionRecord typed = shown("S1", u16(u"张三"));
-  typed.header[R::kPhoneField] = "13800000000";
+  typed.header[header::kPhone] = "13800000000";
   typed.medicalRecord = joinMedicalRecord({u16(u"头痛3天"), "", "", "", "", "", "", u16(u"感冒"), u16(u"休息")});
   typed.herbalUsage = u16(u"用法：水煎服");
   typed.infusionCardText = u16(u"0.9%氯化钠注射液 250ml\r\n");
@@ -104,7 +103,7 @@ TEST_F(HistoryAndLoadTest, LoadTakesCaptionAndLayoutFromTheStoredType) {
     const LoadOutcome loaded = loader().load("S1");
     EXPECT_EQ(loaded.modeCaption, u16(caption));
     EXPECT_EQ(loaded.herbalLayout, herbal) << u16(kind).toStdString();
-    EXPECT_EQ(loaded.record.header[R::kVisitDateField], "2024-03-05");
+    EXPECT_EQ(loaded.record.header[header::kDate], "2024-03-05");
   }
 }
 
@@ -118,7 +117,7 @@ TEST_F(HistoryAndLoadTest, AnItemLoadsItsOwnRecordWhateverHappenedSince) {
   // A second workstation saves a newer record; today's list would now show it on top.
   const PrescriptionSave otherWindow(mainDb, counterFile, [] { return kToday; });
   ASSERT_TRUE(otherWindow.save(shown("20240305110000B", u16(u"王五")), false).saved());
-  EXPECT_EQ(loader().load(clicked.serial).record.header[R::kNameField], u16(u"张三"));
+  EXPECT_EQ(loader().load(clicked.serial).record.header[header::kName], u16(u"张三"));
 
   // ... or deletes the record: the load says so instead of loading another one.
   exec(R"(DELETE FROM "档案" WHERE "序号" = '20240305090000A')");

@@ -9,7 +9,6 @@ namespace {
 using namespace prescription;
 using testing_support::readBytes;
 using testing_support::u16;
-using R = PrescriptionRecord;
 
 class PrescriptionSaveTest : public testing_support::RecordsTest {};
 
@@ -20,13 +19,13 @@ TEST_F(PrescriptionSaveTest, FirstSaveAddsTheRecordAndASecondRewritesIt) {
   EXPECT_EQ(readBytes(counterFile), QByteArray(" 1 \r\n"));
   EXPECT_EQ(values(R"(SELECT "9" || '|' || "15" || '|' || "2" || '|' || "40" || '|' || "类别" || '|' || "剂数" FROM "档案")"),
             QStringList{u16(u"12.50|3.00|35岁|张三-zs|普通|7")});
-  EXPECT_EQ(first.stored.header[R::kDrugFeeField], "12.50");
-  EXPECT_EQ(first.stored.header[R::kAgeField], u16(u"35岁"));
+  EXPECT_EQ(first.stored.header[header::kDrugFee], "12.50");
+  EXPECT_EQ(first.stored.header[header::kAge], u16(u"35岁"));
 
   // The window now shows what the save wrote; the physician changes the diagnosis
   // (its phrase "感冒" is kept already) and saves again in the herbal layout.
   PrescriptionRecord again = first.stored;
-  again.header[R::kDiagnosisField] = u16(u"感冒");
+  again.header[header::kDiagnosis] = u16(u"感冒");
   const SaveOutcome second = saver().save(again, true);
   ASSERT_TRUE(second.saved()) << second.message.toStdString();
   EXPECT_EQ(values(R"(SELECT "6" || '|' || "2" || '|' || "类别" FROM "档案")"), QStringList{u16(u"感冒|35岁|中医")});
@@ -102,7 +101,7 @@ TEST_F(PrescriptionSaveTest, RegisterRowFollowsTheAge) {
   for (const Case& c : cases) {
     exec(R"(DELETE FROM "患者信息")");
     PrescriptionRecord r = shown("S1", u16(c.name));
-    r.header[R::kAgeField] = u16(c.age);
+    r.header[header::kAge] = u16(c.age);
     ASSERT_TRUE(saver().save(r, false).saved());
     ASSERT_TRUE(saver().save(r, false).saved());  // a second save rewrites the same row
     EXPECT_EQ(values(R"(SELECT "序号" || '|' || "年龄" FROM "患者信息")"), c.rows) << u16(c.age).toStdString();
@@ -117,10 +116,10 @@ TEST_F(PrescriptionSaveTest, PhrasesAreAddedOnceAndAnExistingPhraseIsNoFailure) 
   // "头痛" is kept as an address phrase already.
   exec(QStringLiteral(R"(INSERT INTO "诊断" ("序号", "拼音", "名称") VALUES ('头痛', '地    址', '头痛-tt'))"));
   PrescriptionRecord r = shown("S1", u16(u"张三"));
-  r.header[R::kDiagnosisField] = u16(u"头痛 待查");
+  r.header[header::kDiagnosis] = u16(u"头痛 待查");
   ASSERT_TRUE(saver().save(r, false).saved());
-  r.header[R::kAddressField] = "";  // an empty phrase is not added
-  r.header[R::kDiagnosisField] = u16(u"感冒 发热");
+  r.header[header::kAddress] = "";  // an empty phrase is not added
+  r.header[header::kDiagnosis] = u16(u"感冒 发热");
   ASSERT_TRUE(saver().save(r, false).saved());
   ASSERT_TRUE(saver().save(r, false).saved());
   EXPECT_EQ(values(R"(SELECT "序号" || '|' || "拼音" || '|' || "名称" FROM "诊断" ORDER BY rowid)"),
@@ -130,7 +129,7 @@ TEST_F(PrescriptionSaveTest, PhrasesAreAddedOnceAndAnExistingPhraseIsNoFailure) 
 
 TEST_F(PrescriptionSaveTest, ApostrophesAreStoredAsTyped) {
   PrescriptionRecord r = shown("S'1", "O'Brien");
-  r.header[R::kDiagnosisField] = "Bell's palsy";
+  r.header[header::kDiagnosis] = "Bell's palsy";
   ASSERT_TRUE(saver().save(r, false).saved());
   ASSERT_TRUE(saver().save(r, false).saved());
   EXPECT_EQ(values(R"(SELECT "序号" || '|' || "0" || '|' || "40" FROM "档案")"), QStringList{"S'1|O'Brien|O'Brien-obrien"});

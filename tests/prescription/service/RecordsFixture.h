@@ -38,20 +38,19 @@ class RecordsTest : public ::testing::Test {
   // A prescription as the window shows it after typing and pricing.
   static prescription::PrescriptionRecord shown(const QString& serial, const QString& name,
                                                 const QString& visitDate = "2024-03-05") {
-    using R = prescription::PrescriptionRecord;
-    R r;
+    prescription::PrescriptionRecord r;
     r.serial = serial;
     for (QString& field : r.header) field = "";
-    r.header[R::kNameField] = name;
-    r.header[R::kSexField] = u16(u"男");
-    r.header[R::kAgeField] = "35";
-    r.header[R::kAddressField] = u16(u"光明路12号3.5栋");
-    r.header[R::kVisitDateField] = visitDate;
-    r.header[R::kDiagnosisField] = u16(u"感冒 发热");
-    r.header[R::kDrugFeeField] = "12.5";
-    r.header[R::kOtherFeesField] = "3";
-    r.header[R::kTotalField] = "15.50";
-    r.header[R::kLongDateField] = u16(u"2024年03月05日");
+    r.header[prescription::header::kName] = name;
+    r.header[prescription::header::kSex] = u16(u"男");
+    r.header[prescription::header::kAge] = "35";
+    r.header[prescription::header::kAddress] = u16(u"光明路12号3.5栋");
+    r.header[prescription::header::kDate] = visitDate;
+    r.header[prescription::header::kDiagnosis] = u16(u"感冒 发热");
+    r.header[prescription::header::kDrugFee] = "12.5";
+    r.header[prescription::header::kOtherFee] = "3";
+    r.header[prescription::header::kTotal] = "15.50";
+    r.header[prescription::header::kChineseDate] = u16(u"2024年03月05日");
     r.prescriptionText = u16(u"1. 阿莫西林胶囊 0.25g*24粒×2\r\n    用法：口服 每日3次");
     r.infusionCardText = "";
     r.symptoms = u16(u"咳嗽");
