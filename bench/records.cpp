@@ -138,6 +138,8 @@ void generate() {
 void ensureStore() {
   static const bool ready = [] {
     if (!QFileInfo(mainDb()).isFile()) generate();
+    // As every start-up does: a store made by an older build gets today's indexes.
+    startup::ensureQueryIndexes(mainDb(), QDir(folder()).filePath(startup::kStockDbFile));
     return true;
   }();
   (void)ready;

@@ -65,8 +65,7 @@ void ensureQueryIndexes(const QString& mainDbPath, const QString& stockDbPath) {
       // a read-only share keeps working without them
     }
   };
-  run(mainDbPath, R"(CREATE INDEX IF NOT EXISTS "档案_就诊日期" ON "档案" ("5");)");
-  // --- history list indexes of the prescription records ---
+  // --- history list indexes of the prescription records (the visit date among them) ---
   if (QFileInfo(mainDbPath).isFile()) {
     try {
       store::Database db(mainDbPath);

@@ -56,11 +56,13 @@ PrescriptionRecord readRecord(const SQLite::Statement& row) {
 
 std::string utf8(const QString& s) { return s.toStdString(); }
 
-// Narrow indexes of the history list: the date range is sought and the name filter is
-// tested on the index alone; only the rows that match are read, never the wide rows of
-// every record in a ten-year window.
-constexpr const char* kNameHistoryIndex = "档案_日期姓名";
-constexpr const char* kInitialsHistoryIndex = "档案_日期拼音";
+// The history list reads a date window through the visit-date index. A name search
+// walks a narrow index of the name (or its initials key) and the date instead: the
+// search is a substring that no index can seek, and testing it on the index alone reads
+// only the rows that match, never the wide rows of every record in ten years.
+constexpr const char* kVisitDateIndex = "档案_就诊日期";
+constexpr const char* kNameHistoryIndex = "档案_姓名日期";
+constexpr const char* kInitialsHistoryIndex = "档案_拼音日期";
 
 }  // namespace
 
@@ -111,19 +113,22 @@ int RecordsRepository::visitCount(const QString& from, const QString& before) {
 
 std::vector<HistoryRow> RecordsRepository::history(const HistoryFilter& filter) {
   const bool byInitials = filter.column == HistoryFilter::Column::NameInitials;
-  const QString column = byInitials ? QStringLiteral("40") : QStringLiteral("0");
-  const QString index = QString::fromUtf8(byInitials ? kInitialsHistoryIndex : kNameHistoryIndex);
-  const QString match = filter.pattern.isEmpty()
-                            ? QString()
-                            : QStringLiteral(R"( AND "%1" LIKE ? ESCAPE '\')").arg(column);
-  const QString text = QStringLiteral(R"(SELECT "序号", "0", "1", "2", "5", "发药" FROM "档案"%1)"
-                                      R"( WHERE "5" >= ? AND "5" < ?%2 ORDER BY "序号" DESC)");
+  QString index = QString::fromUtf8(kVisitDateIndex);
+  QString where = QStringLiteral(R"("5" >= ? AND "5" < ?)");
+  if (!filter.pattern.isEmpty()) {
+    index = QString::fromUtf8(byInitials ? kInitialsHistoryIndex : kNameHistoryIndex);
+    // The name test first: the date is only compared for the few entries that match.
+    where = QStringLiteral(R"("%1" LIKE ? ESCAPE '\' AND )").arg(byInitials ? "40" : "0") + where;
+  }
+  const QString text = QStringLiteral(R"(SELECT "序号", "0", "1", "2", "5", "发药" FROM "档案"%1 WHERE %2)"
+                                      R"( ORDER BY "序号" DESC)");
 
   const auto run = [&](const QString& indexed) {
-    SQLite::Statement query(db_.sql(), utf8(text.arg(indexed, match)));
-    bindText(query, 1, filter.from);
-    bindText(query, 2, filter.before);
-    if (!filter.pattern.isEmpty()) bindText(query, 3, filter.pattern);
+    SQLite::Statement query(db_.sql(), utf8(text.arg(indexed, where)));
+    int p = 1;
+    if (!filter.pattern.isEmpty()) bindText(query, p++, filter.pattern);
+    bindText(query, p++, filter.from);
+    bindText(query, p++, filter.before);
     std::vector<HistoryRow> rows;
     while (query.executeStep()) {
       rows.push_back({columnText(query, 0), columnText(query, 1), columnText(query, 2), columnText(query, 3),
@@ -173,9 +178,11 @@ void RecordsRepository::addPhraseIfAbsent(const QString& phrase, const QString& 
 }
 
 void ensureRecordIndexes(Database& db) {
-  db.exec(QStringLiteral(R"(CREATE INDEX IF NOT EXISTS "%1" ON "档案" ("5", "0");)"
-                         R"(CREATE INDEX IF NOT EXISTS "%2" ON "档案" ("5", "40");)")
-              .arg(QString::fromUtf8(kNameHistoryIndex), QString::fromUtf8(kInitialsHistoryIndex)));
+  db.exec(QStringLiteral(R"(CREATE INDEX IF NOT EXISTS "%1" ON "档案" ("5");)"
+                         R"(CREATE INDEX IF NOT EXISTS "%2" ON "档案" ("0", "5");)"
+                         R"(CREATE INDEX IF NOT EXISTS "%3" ON "档案" ("40", "5");)")
+              .arg(QString::fromUtf8(kVisitDateIndex), QString::fromUtf8(kNameHistoryIndex),
+                   QString::fromUtf8(kInitialsHistoryIndex)));
 }
 
 }  // namespace store

@@ -62,8 +62,8 @@ class RecordsRepository {
   Database& db_;
 };
 
-// The indexes the history list reads: the visit date with the name, and the visit date
-// with the name's initials. Created when missing, on old files too.
+// The indexes the history list reads: the visit date, the name with the visit date, and
+// the name's initials key with the visit date. Created when missing, on old files too.
 void ensureRecordIndexes(Database& db);
 
 }  // namespace store
