@@ -66,7 +66,11 @@ QString textOf(const QWidget* cell) {
 
 void setTextOf(QWidget* cell, const QString& text) {
   if (auto* edit = qobject_cast<QLineEdit*>(cell)) {
-    if (edit->text() != text) edit->setText(text);
+    if (edit->text() == text) return;
+    edit->setText(text);
+    // A filled box shows the start of its text, as a box whose text is set does; a long
+    // name then reads from its beginning.
+    edit->setCursorPosition(0);
   } else {
     auto* label = static_cast<QLabel*>(cell);
     if (label->text() != text) label->setText(text);

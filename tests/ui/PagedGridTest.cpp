@@ -60,6 +60,7 @@ TEST(PagedGrid, BuildsEveryRowAtItsDesignPlace) {
   EXPECT_EQ(f.window.findChildren<QLineEdit*>().size(), 21 * 11);
   EXPECT_TRUE(f.cell("Lb12_0")->isReadOnly());
   EXPECT_EQ(f.cell("Lb2_2")->text(), "r2");
+  EXPECT_EQ(f.cell("Lb12_2")->cursorPosition(), 0) << "a narrow box shows the start of the key";
   EXPECT_EQ(f.cell("Lb2_3")->text(), "");
   EXPECT_EQ(f.bandColor(0), QColor(249, 248, 245));
   EXPECT_EQ(f.cellColor(1, grid::kCatKey), QColor(255, 255, 255));
