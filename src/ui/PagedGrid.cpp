@@ -175,10 +175,7 @@ void PagedGrid::setRecords(std::vector<grid::Record> records, const QString& bla
   const grid::BusyFlag::Hold hold = busy_.hold();
   state_.setRecords(std::move(records), blankFill);
   setUpBar();
-  fillPage();
-  paintRows(false);
-  emit pageShown(state_.firstVisible());
-  emit selectionChanged(-1);
+  showCurrentPage();
 }
 
 void PagedGrid::setUpBar() {
@@ -192,6 +189,11 @@ void PagedGrid::setUpBar() {
 void PagedGrid::VS1_Change() {
   const grid::BusyFlag::Hold hold = busy_.hold();
   state_.showPage(vs1_ ? vs1_->value() : 0);
+  showCurrentPage();
+}
+
+// Texts and stripes of the page the state now stands on; the selection is gone.
+void PagedGrid::showCurrentPage() {
   fillPage();
   paintRows(false);
   emit pageShown(state_.firstVisible());

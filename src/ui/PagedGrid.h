@@ -83,6 +83,7 @@ class PagedGrid : public QWidget {
 
  private:
   void build();
+  void showCurrentPage();
   void fillPage();
   void paintRows(bool atBuild);
   void paintRow(int row, const std::vector<int>& columns, const QColor& color);
