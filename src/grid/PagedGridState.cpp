@@ -9,7 +9,8 @@ PagedGridState::PagedGridState(GridConfig config) : config_(std::move(config)) {
 void PagedGridState::setRecords(std::vector<Record> records, const QString& blankFill) {
   records_ = std::move(records);
   recordCount_ = modelSize();
-  for (Record& r : records_) r.fields.resize(static_cast<size_t>(config_.fieldCount));
+  if (config_.fieldCount > 0)
+    for (Record& r : records_) r.fields.resize(static_cast<size_t>(config_.fieldCount));
   if (config_.bar == BarRule::BlankTail) {
     Record blank;
     blank.fields.assign(static_cast<size_t>(config_.fieldCount), blankFill);
