@@ -1,6 +1,6 @@
 #include "prescription/Form2.h"
 
-#include "startup/HostNameFile.h"
+#include "text/ScrambledText.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
@@ -55,7 +55,7 @@ void Form2::Form_Load() {
   BusyFlag = -1;
   placeOnMainWindow();
 
-  const std::optional<QString> title = startup::UnscrambleText(QString::fromLatin1(kTitleNumbers));
+  const std::optional<QString> title = text::UnscrambleText(QString::fromLatin1(kTitleNumbers));
   setWindowTitle(kDesignCaption + QStringLiteral(" - ") + title.value_or(QString()));
 
   // Reading the unit name loads the settings when nothing has read them yet.

@@ -3,6 +3,7 @@
 #include "startup/AppState.h"
 #include "startup/HostNameFile.h"
 #include "text/Blank.h"
+#include "text/ScrambledText.h"
 #include "ui/Twips.h"
 
 #include <QDir>
@@ -29,7 +30,7 @@ void Form20::Form_Load() { placeOnMainWindow(); }
 void Form20::Command1_Click() {
   const QString host = text::trimBlanks(Text1->text());
   if (host.isEmpty()) return;
-  if (!startup::ScrambleText(host)) {
+  if (!text::ScrambleText(host)) {
     session_.dialogs.message(QStringLiteral("计算机名中有无法保存的字符，请重新输入！"));
     return;
   }

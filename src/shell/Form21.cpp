@@ -260,7 +260,7 @@ void Form21::setHeight(int designHeight) { setClientSize(kClientWidth, designHei
 
 void Form21::aim() {
   QString& kind = session_.state.InputTargetKind;
-  if (kind.isEmpty()) kind = startup::inputKindName(startup::InputKind::Frequency);
+  if (kind.isEmpty()) kind = text::inputKindName(text::InputKind::Frequency);
   pad_.setKind(kind);
 }
 

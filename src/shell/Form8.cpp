@@ -1,8 +1,8 @@
 #include "shell/Form8.h"
 
 #include "prescription/Form2.h"
-#include "shell/service/BellMarker.h"
-#include "shell/service/Settings.h"
+#include "prescription/service/BellMarker.h"
+#include "settings/Settings.h"
 #include "text/Blank.h"
 #include "ui/Twips.h"
 
@@ -113,9 +113,9 @@ void Form8::build() {
     int box;
     const char* caption;
     double top;
-  } printerRows[] = {{kPrescriptionPrinter, "处方打印机", 330},
-                     {kRecordPrinter, "病历打印机", 750},
-                     {kDispensingPrinter, "取药单打印机", 1170}};
+  } printerRows[] = {{settings::kPrescriptionPrinter, "处方打印机", 330},
+                     {settings::kRecordPrinter, "病历打印机", 750},
+                     {settings::kDispensingPrinter, "取药单打印机", 1170}};
   // The printers are shown, not chosen: all printing goes to the default printer.
   for (const Printer& p : printerRows) {
     QLabel* caption = label(printers, QString::fromUtf8(p.caption), 180, p.top + 60);
@@ -138,7 +138,7 @@ void Form8::build() {
   // The default printer: kept in the row, never shown.
   QLabel* hidden = label(this, QStringLiteral("默认打印机"), 240, 4800);
   hidden->hide();
-  combo(Combo2.create(kDefaultPrinter, this), 1440, 4740, 3000)->hide();
+  combo(Combo2.create(settings::kDefaultPrinter, this), 1440, 4740, 3000)->hide();
 
   Command1 = new QPushButton(QStringLiteral("保  存"), this);
   Command1->setObjectName(QStringLiteral("Command1"));
@@ -153,22 +153,22 @@ void Form8::build() {
 }
 
 void Form8::bindToSettings() {
-  const auto bind = [this](QLineEdit* edit, QString SettingsValues::*field) {
+  const auto bind = [this](QLineEdit* edit, QString settings::SettingsValues::*field) {
     connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) {
       if (!filling_) session_.settings.edit().*field = text;
     });
   };
-  bind(Text1, &SettingsValues::unitName);
-  bind(Text2, &SettingsValues::physician);
-  bind(Text6, &SettingsValues::dispenser);
-  bind(Text7, &SettingsValues::feeCategory);
-  bind(Text3, &SettingsValues::department);
-  bind(Text4, &SettingsValues::sheetLeft);
-  bind(Text5, &SettingsValues::sheetTop);
-  bind(Text11, &SettingsValues::recordLeft);
-  bind(Text10, &SettingsValues::recordTop);
-  bind(Text14, &SettingsValues::cardLeft);
-  bind(Text13, &SettingsValues::cardTop);
+  bind(Text1, &settings::SettingsValues::unitName);
+  bind(Text2, &settings::SettingsValues::physician);
+  bind(Text6, &settings::SettingsValues::dispenser);
+  bind(Text7, &settings::SettingsValues::feeCategory);
+  bind(Text3, &settings::SettingsValues::department);
+  bind(Text4, &settings::SettingsValues::sheetLeft);
+  bind(Text5, &settings::SettingsValues::sheetTop);
+  bind(Text11, &settings::SettingsValues::recordLeft);
+  bind(Text10, &settings::SettingsValues::recordTop);
+  bind(Text14, &settings::SettingsValues::cardLeft);
+  bind(Text13, &settings::SettingsValues::cardTop);
   connect(Combo1, &QComboBox::editTextChanged, this, [this](const QString& text) {
     if (!filling_) session_.settings.edit().fontName = text;
   });
@@ -198,11 +198,11 @@ void Form8::Form_Load() {
 
   session_.settings.load();
   showValues(session_.settings.values());
-  Check2->setChecked(bellMarkerExists(session_.state.LocalDataFolder));
+  Check2->setChecked(prescription::bellMarkerExists(session_.state.LocalDataFolder));
   filling_ = false;
 }
 
-void Form8::showValues(const SettingsValues& v) {
+void Form8::showValues(const settings::SettingsValues& v) {
   Text1->setText(v.unitName);
   Text2->setText(v.physician);
   Text6->setText(v.dispenser);
@@ -243,7 +243,7 @@ void Form8::Command1_Click() {
   } catch (const std::exception&) {
     // No prescription window to retitle.
   }
-  if (!setBellMarker(session_.state.LocalDataFolder, bell))
+  if (!prescription::setBellMarker(session_.state.LocalDataFolder, bell))
     session_.dialogs.message(bell ? QStringLiteral("设置已保存，但无法在数据文件夹中开启新处方铃声，重新启动后铃声将不响。")
                                   : QStringLiteral("设置已保存，但无法在数据文件夹中关闭新处方铃声，重新启动后铃声仍会响。"));
   session_.windows.unload(name());
@@ -257,17 +257,17 @@ void Form8::Command3_Click() {
     return;
   }
   Hide();
-  switch (changePassword(session_.state.MainDbConnection, Text8->text(), Text12->text())) {
-    case PasswordChange::Changed:
+  switch (settings::changePassword(session_.state.MainDbConnection, Text8->text(), Text12->text())) {
+    case settings::PasswordChange::Changed:
       session_.dialogs.message(QStringLiteral("修改密码成功，请牢记新密码！"));
       // The other boxes are dropped, not saved.
       session_.windows.unload(name());
       return;
-    case PasswordChange::WrongOldPassword:
-    case PasswordChange::NoNewPassword:
+    case settings::PasswordChange::WrongOldPassword:
+    case settings::PasswordChange::NoNewPassword:
       session_.dialogs.message(QStringLiteral("原密码不正确，无法修改密码！"));
       break;
-    case PasswordChange::WriteFailed:
+    case settings::PasswordChange::WriteFailed:
       session_.dialogs.message(QStringLiteral("密码未能写入数据库，原密码仍然有效，请稍后再试！"));
       break;
   }
