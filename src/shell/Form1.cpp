@@ -5,6 +5,7 @@
 #include "prescription/service/HerbalUsages.h"
 #include "catalogue/service/SearchKeyRebuild.h"
 #include "shell/service/WebPages.h"
+#include "ui/Controls.h"
 #include "ui/Guard.h"
 #include "ui/Twips.h"
 
@@ -77,12 +78,11 @@ Form1::Form1(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), ses
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  menuBar_ = new QMenuBar(this);
-  menuBar_->setObjectName(QStringLiteral("menuBar"));
+  // The layout sizes both to the window.
+  menuBar_ = ui::make<QMenuBar>(this, "menuBar", {});
   menuBar_->setNativeMenuBar(false);
   layout->setMenuBar(menuBar_);
-  clientArea_ = new QMdiArea(this);
-  clientArea_->setObjectName(QStringLiteral("clientArea"));
+  clientArea_ = ui::make<QMdiArea>(this, "clientArea", {});
   layout->addWidget(clientArea_);
   buildMenu();
   resize(ui::pxSize(kMinimumWidth, kMinimumHeight));
@@ -95,7 +95,7 @@ void Form1::buildMenu() {
     QAction* action = nullptr;
     if (!item.choose) {
       QMenu* menu = menuBar_->addMenu(item.caption);
-      menu->setObjectName(item.name);
+      ui::setControlName(menu, item.name);
       submenus.insert(item.name, menu);
       action = menu->menuAction();
     } else if (item.parent.isEmpty()) {

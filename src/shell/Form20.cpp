@@ -4,7 +4,7 @@
 #include "startup/HostNameFile.h"
 #include "text/Blank.h"
 #include "text/ScrambledText.h"
-#include "ui/Twips.h"
+#include "ui/Controls.h"
 
 #include <QDir>
 
@@ -13,15 +13,10 @@ namespace shell {
 Form20::Form20(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), session_(session) {
   setWindowTitle(QStringLiteral("联网设置"));
   setClientSize(4920, 1860);
-  Label1 = new QLabel(QStringLiteral("请输入主机的计算机名"), this);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setGeometry(ui::pxRect(360, 240, 4200, 300));
-  Text1 = new QLineEdit(this);
-  Text1->setObjectName(QStringLiteral("Text1"));
-  Text1->setGeometry(ui::pxRect(360, 660, 2760, 360));
-  Command1 = new QPushButton(QStringLiteral("确  定"), this);
-  Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setGeometry(ui::pxRect(3360, 630, 1200, 420));
+  Label1 = ui::make<QLabel>(this, "Label1", {360, 240, 4200, 300}, QStringLiteral("请输入主机的计算机名"));
+  Text1 = ui::make<QLineEdit>(this, "Text1", {360, 660, 2760, 360});
+  ui::setCaption(Label1, Text1);
+  Command1 = ui::make<QPushButton>(this, "Command1", {3360, 630, 1200, 420}, QStringLiteral("确  定"));
   connect(Command1, &QPushButton::clicked, this, &Form20::Command1_Click);
 }
 
