@@ -1,8 +1,9 @@
 // Making controls: names, places in twips, accessible names and descriptions, control
-// arrays built from tables, and the click and hover hooks.
+// arrays built from tables, lines, and the click and hover hooks.
 #include "ui/ControlArray.h"
 #include "ui/ControlEvents.h"
 #include "ui/Controls.h"
+#include "ui/Line.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -109,6 +110,39 @@ TEST(ControlEvents, ALeftClickReleasedInsideRunsTheClickHandler) {
   QCoreApplication::sendEvent(label, &enter);
   EXPECT_EQ(hovers, 1);
   EXPECT_EQ(clicks, 1);
+}
+
+TEST(Line, ALineCoversItsEndPointsAndLetsClicksThrough) {
+  QWidget parent;
+  parent.resize(500, 400);
+  int clicks = 0;
+  auto* under = ui::make<QLabel>(&parent, "Label1_4", {120, 240, 3000, 300});
+  ui::onClick(under, [&] { ++clicks; });
+
+  // An underline, drawn right to left, and a rule standing upright.
+  struct Case {
+    double x1, y1, x2, y2;
+    int width;
+    QRect geometry;
+  } cases[] = {
+      {3975, 250, 975, 250, 1, QRect(65, 17, 200, 1)},
+      {1740, 0, 1740, 11580, 2, QRect(116, 0, 2, 772)},
+  };
+  for (const Case& c : cases) {
+    auto* line = ui::make<ui::Line>(&parent, "Line6_4", {});
+    line->setBorderWidth(c.width);
+    line->setEnds(c.x1, c.y1, c.x2, c.y2);
+    EXPECT_EQ(line->geometry(), c.geometry);
+    EXPECT_EQ(line->X1(), c.x1);
+    EXPECT_EQ(line->Y2(), c.y2);
+    delete line;
+  }
+
+  auto* across = ui::make<ui::Line>(&parent, "Line2_0", {});
+  across->setEnds(0, 255, 6000, 255);
+  parent.show();
+  QTest::mouseClick(&parent, Qt::LeftButton, {}, QPoint(100, 17));
+  EXPECT_EQ(clicks, 1) << "the click passes the line to the label under it";
 }
 
 }  // namespace
