@@ -1,7 +1,7 @@
 // Start-up on data folders and files in the states a clinic's machines leave them in:
 // every case tells the user in one "提示" message and ends, or goes on soundly, and no
 // stored byte is changed by a start that ends.
-#include "shell/service/SearchKeyRebuild.h"
+#include "catalogue/service/SearchKeyRebuild.h"
 #include "startup/HostNameFile.h"
 #include "startup/Main.h"
 #include "startup/TemplateFiles.h"
@@ -205,9 +205,9 @@ TEST_F(StartupFaultsTest, NoStrokeTableIsSaidOnceAndKeepsEveryKeyAsItWas) {
   EXPECT_EQ(onlyMessage(), startup::kStrokeTableUnavailableMessage);
   EXPECT_FALSE(state->StrokeTableRead);
 
-  const shell::KeyRebuild rebuild = shell::rebuildSearchKeys(state->MainDbConnection, *state->Strokes);
+  const catalogue::KeyRebuild rebuild = catalogue::rebuildSearchKeys(state->MainDbConnection, *state->Strokes);
   EXPECT_EQ(rebuild.catalogueKeys, 0);
-  EXPECT_EQ(rebuild.failure, shell::kNoStrokeTable);
+  EXPECT_EQ(rebuild.failure, catalogue::kNoStrokeTable);
   store::Database db(local("数据库.dat"));
   SQLite::Statement q(db.sql(), R"(SELECT count(*) FROM "商品" WHERE "查询" <> '陈旧')");
   ASSERT_TRUE(q.executeStep());

@@ -6,7 +6,7 @@
 namespace shell {
 namespace {
 
-using startup::InputKind;
+using text::InputKind;
 
 store::CounterColumn counterOf(InputKind kind) {
   switch (kind) {

@@ -2,7 +2,7 @@
 // locked, that a writer left with its journal, or that is damaged: nothing is read as
 // blank, nothing is saved over a row that was not read, and a file problem is not a
 // wrong password.
-#include "shell/service/Settings.h"
+#include "settings/Settings.h"
 #include "startup/AppState.h"
 #include "startup/TemplateFiles.h"
 #include "store/Database.h"
@@ -15,7 +15,7 @@
 
 namespace {
 
-using shell::PasswordChange;
+using settings::PasswordChange;
 
 const QString kShippedRow = QStringLiteral("691\n|示例卫生所|赵立新|钱晓梅|自费|内儿科");
 const QString kWiper = QStringLiteral(R"(UPDATE "设置" SET "密码" = '', "单位名称" = '', "医师" = '王医生',
@@ -59,7 +59,7 @@ TEST_P(SettingsFaultsTest, TheRowIsReadSoundlyOrNotAtAllAndNeverSavedOverUnread)
   const Fault fault = GetParam();
   startup::AppState state;
   state.MainDbConnection = db;
-  shell::Settings settings(state);
+  settings::Settings settings(state);
   {
     auto lock = apply(fault);
     settings.load();
@@ -86,7 +86,7 @@ TEST_P(SettingsFaultsTest, APasswordChangeOnAFileProblemSaysSoAndChangesNothing)
   PasswordChange result;
   {
     auto lock = apply(fault);
-    result = shell::changePassword(db, "691", "new", &failure);
+    result = settings::changePassword(db, "691", "new", &failure);
   }
   if (fault == Fault::HotJournal) {
     EXPECT_EQ(result, PasswordChange::Changed) << "the journal is rolled back, then the change is made";

@@ -1,10 +1,10 @@
-#include "shell/service/HerbalUsages.h"
+#include "prescription/service/HerbalUsages.h"
 
 #include "store/DataFile.h"
 #include "store/PhraseList.h"
 #include "text/SearchKeys.h"
 
-namespace shell {
+namespace prescription {
 
 QStringList defaultHerbalUsages() {
   return {QStringLiteral("用法：加水100ml分3次煎服。"), QStringLiteral("用法：水煎或酒水各半煎服。")};
@@ -27,4 +27,4 @@ QStringList seedHerbalUsages(const QString& mainDbPath, QString* failure) {
   }
 }
 
-}  // namespace shell
+}  // namespace prescription

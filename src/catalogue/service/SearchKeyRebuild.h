@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace shell {
+namespace catalogue {
 
 struct KeyRebuild {
   int catalogueKeys = 0;  // keys written
@@ -25,4 +25,4 @@ inline const QString kNoStrokeTable = QStringLiteral("笔画码表无法读取")
 // named in `failure`. Without a stroke table nothing is rebuilt. Never throws.
 KeyRebuild rebuildSearchKeys(const QString& mainDbPath, const text::StrokeCoder& strokes);
 
-}  // namespace shell
+}  // namespace catalogue

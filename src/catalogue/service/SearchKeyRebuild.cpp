@@ -1,4 +1,4 @@
-#include "shell/service/SearchKeyRebuild.h"
+#include "catalogue/service/SearchKeyRebuild.h"
 
 #include "store/Catalogue.h"
 #include "store/DataFile.h"
@@ -7,7 +7,7 @@
 
 #include <functional>
 
-namespace shell {
+namespace catalogue {
 namespace {
 
 using KeyOf = std::function<QString(const QString& name)>;
@@ -60,4 +60,4 @@ KeyRebuild rebuildSearchKeys(const QString& mainDbPath, const text::StrokeCoder&
   return result;
 }
 
-}  // namespace shell
+}  // namespace catalogue

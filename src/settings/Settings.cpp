@@ -1,4 +1,4 @@
-#include "shell/service/Settings.h"
+#include "settings/Settings.h"
 
 #include "startup/AppState.h"
 #include "store/DataFile.h"
@@ -9,7 +9,7 @@
 
 #include <stdexcept>
 
-namespace shell {
+namespace settings {
 namespace {
 
 // The record as the window shows it: a column with no value keeps the initial value.
@@ -139,4 +139,4 @@ void Settings::drop() {
   values_ = SettingsValues{};
 }
 
-}  // namespace shell
+}  // namespace settings
