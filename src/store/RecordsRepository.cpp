@@ -1,7 +1,6 @@
 #include "store/RecordsRepository.h"
 
 #include "prescription/service/PricingGridPacking.h"
-#include "text/SearchKeys.h"
 
 #include <QStringList>
 
@@ -164,16 +163,6 @@ void RecordsRepository::writePatient(const prescription::PatientRegisterRow& p) 
                         R"(INSERT INTO "患者信息" ("序号", "姓名", "性别", "年龄", "医疗证号", "住址", "诊断",)"
                         R"( "费别", "电话", "过敏史", "备用1") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ''))");
   bindPatient(add);
-  add.exec();
-}
-
-void RecordsRepository::addPhraseIfAbsent(const QString& phrase, const QString& list) {
-  // A phrase is unique across the lists, by its text and by its key; one that is kept
-  // already (in any list) is left as it is.
-  SQLite::Statement add(db_.sql(), R"(INSERT OR IGNORE INTO "诊断" ("序号", "拼音", "名称") VALUES (?, ?, ?))");
-  bindText(add, 1, phrase);
-  bindText(add, 2, list);
-  bindText(add, 3, text::NameInitialsKey(phrase));
   add.exec();
 }
 

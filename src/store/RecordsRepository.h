@@ -1,6 +1,6 @@
-// The prescription records (档案), the patient register (患者信息) and the phrases the
-// save adds to the phrase lists (诊断). Every value is bound; a failure throws
-// SQLite::Exception and the caller's transaction decides what stays.
+// The prescription records (档案) and the patient register (患者信息). Every value is
+// bound; a failure throws SQLite::Exception and the caller's transaction decides what
+// stays.
 #pragma once
 
 #include "prescription/service/PrescriptionRecord.h"
@@ -12,10 +12,6 @@
 #include <vector>
 
 namespace store {
-
-// The phrase lists that share [诊断]; [诊断].[拼音] names the list.
-inline const QString kDiagnosisPhraseList = QStringLiteral("诊断名称");
-inline const QString kAddressPhraseList = QStringLiteral("地    址");
 
 // What one history item shows of a record, and the key it stands for.
 struct HistoryRow {
@@ -55,8 +51,6 @@ class RecordsRepository {
 
   // Rewrites the register rows of the patient's key, or adds one.
   void writePatient(const prescription::PatientRegisterRow& patient);
-  // Adds a phrase to a list unless the phrase or its key is stored already.
-  void addPhraseIfAbsent(const QString& phrase, const QString& list);
 
  private:
   Database& db_;

@@ -1,6 +1,6 @@
 #include "prescription/service/HistoryList.h"
 
-#include "prescription/service/StoreFailure.h"
+#include "store/DataFile.h"
 #include "text/Blank.h"
 #include "text/Dates.h"
 
@@ -82,11 +82,11 @@ HistoryResult HistoryList::query(const HistoryWindow& window) const {
   const std::optional<store::HistoryFilter> filter = historyFilter(window);
   if (!filter) return result;
   try {
-    store::Database db(mainDbPath_, store::Database::Mode::ReadOnly);
+    store::Database db = store::openExisting(mainDbPath_, store::Database::Mode::ReadOnly);
     for (const store::HistoryRow& row : store::RecordsRepository(db).history(*filter))
       result.items.push_back({row.serial, historyItemText(row)});
   } catch (const std::exception& failure) {
-    result.failure = QStringLiteral("无法读取处方记录！") + storeFailureReason(failure, mainDbPath_);
+    result.failure = QStringLiteral("无法读取处方记录！%1：%2").arg(store::failureReason(failure), mainDbPath_);
   }
   return result;
 }

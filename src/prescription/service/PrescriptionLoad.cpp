@@ -1,6 +1,6 @@
 #include "prescription/service/PrescriptionLoad.h"
 
-#include "prescription/service/StoreFailure.h"
+#include "store/DataFile.h"
 #include "store/RecordsRepository.h"
 #include "text/Dates.h"
 
@@ -16,10 +16,10 @@ LoadOutcome PrescriptionLoad::load(const QString& serial) const {
   LoadOutcome outcome;
   std::optional<PrescriptionRecord> record;
   try {
-    store::Database db(mainDbPath_, store::Database::Mode::ReadOnly);
+    store::Database db = store::openExisting(mainDbPath_, store::Database::Mode::ReadOnly);
     record = store::RecordsRepository(db).record(serial);
   } catch (const std::exception& failure) {
-    outcome.message = QStringLiteral("无法读取处方！") + storeFailureReason(failure, mainDbPath_);
+    outcome.message = QStringLiteral("无法读取处方！%1：%2").arg(store::failureReason(failure), mainDbPath_);
     return outcome;
   }
   if (!record) {

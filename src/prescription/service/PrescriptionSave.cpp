@@ -1,8 +1,9 @@
 #include "prescription/service/PrescriptionSave.h"
 
 #include "prescription/service/SaveFormatting.h"
-#include "prescription/service/StoreFailure.h"
 #include "prescription/service/VisitCounterFile.h"
+#include "store/DataFile.h"
+#include "store/PhraseList.h"
 #include "store/RecordsRepository.h"
 #include "text/Blank.h"
 #include "text/Dates.h"
@@ -62,14 +63,17 @@ PrescriptionRecord recordToStore(const PrescriptionRecord& shown, bool herbalLay
   return r;
 }
 
-void writePrescription(store::RecordsRepository& records, const PrescriptionRecord& record, int currentYear) {
+void writePrescription(store::Database& db, const PrescriptionRecord& record, int currentYear) {
+  store::RecordsRepository records(db);
   records.write(record);
   if (const std::optional<PatientRegisterRow> patient = registerRow(record, currentYear))
     records.writePatient(*patient);
-  const QString address = addressPhrase(box(record, header::kAddress));
-  if (!address.isEmpty()) records.addPhraseIfAbsent(address, store::kAddressPhraseList);
-  const QString diagnosis = diagnosisPhrase(box(record, header::kDiagnosis));
-  if (!diagnosis.isEmpty()) records.addPhraseIfAbsent(diagnosis, store::kDiagnosisPhraseList);
+  // A phrase kept already, in any list, is no failure; an empty one is not offered.
+  const auto addPhrase = [&db](const QString& phrase, const QString& list) {
+    if (!phrase.isEmpty()) store::PhraseList(db, list).add({{phrase, text::NameInitialsKey(phrase)}});
+  };
+  addPhrase(addressPhrase(box(record, header::kAddress)), store::PhraseList::Addresses);
+  addPhrase(diagnosisPhrase(box(record, header::kDiagnosis)), store::PhraseList::Diagnoses);
 }
 
 PrescriptionSave::PrescriptionSave(QString mainDbPath, QString notifyFilePath, Today today)
@@ -88,17 +92,15 @@ SaveOutcome PrescriptionSave::save(const PrescriptionRecord& shown, bool herbalL
   SaveOutcome outcome;
   outcome.stored = recordToStore(shown, herbalLayout);
   try {
-    store::Database db(mainDbPath_);
-    store::RecordsRepository records(db);
+    store::Database db = store::openExisting(mainDbPath_);
     SQLite::Transaction transaction(db.sql(), SQLite::TransactionBehavior::IMMEDIATE);
     // Only dispensing and its undo change the mark: a window that shows an old mark
     // never overwrites what another workstation stored.
-    outcome.stored.dispenseMark = records.dispenseMark(shown.serial).value_or(QString(""));
-    writePrescription(records, outcome.stored, today_().year());
+    outcome.stored.dispenseMark = store::RecordsRepository(db).dispenseMark(shown.serial).value_or(QString(""));
+    writePrescription(db, outcome.stored, today_().year());
     transaction.commit();
   } catch (const std::exception& failure) {
-    return refused(SaveOutcome::Result::Failed,
-                   QStringLiteral("处方未保存！") + storeFailureReason(failure, mainDbPath_));
+    return refused(SaveOutcome::Result::Failed, kNotSavedMessage.arg(store::failureReason(failure), mainDbPath_));
   }
   outcome.result = SaveOutcome::Result::Saved;
   outcome.counterWritten = rewriteCounter();
@@ -108,7 +110,7 @@ SaveOutcome PrescriptionSave::save(const PrescriptionRecord& shown, bool herbalL
 bool PrescriptionSave::rewriteCounter() const {
   int count = 0;
   try {
-    store::Database db(mainDbPath_, store::Database::Mode::ReadOnly);
+    store::Database db = store::openExisting(mainDbPath_, store::Database::Mode::ReadOnly);
     const QDate today = today_();
     count = store::RecordsRepository(db).visitCount(text::isoDate(today), text::isoDate(today.addDays(1)));
   } catch (const std::exception&) {

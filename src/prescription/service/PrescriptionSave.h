@@ -11,13 +11,15 @@
 #include <functional>
 
 namespace store {
-class RecordsRepository;
+class Database;
 }
 
 namespace prescription {
 
 inline const QString kNameMissingMessage = QStringLiteral("请输入患者姓名！");
 inline const QString kNoVisitDateMessage = QStringLiteral("就诊日期不是有效的日期（如2024-03-05），处方未保存！");
+// %1 the reason, %2 the data file.
+inline const QString kNotSavedMessage = QStringLiteral("处方未保存！%1：%2");
 
 struct SaveOutcome {
   enum class Result {
@@ -46,9 +48,9 @@ SaveOutcome::Result saveCheck(const PrescriptionRecord& shown);
 // layout and the name's initials key. The dispense mark is left as shown.
 PrescriptionRecord recordToStore(const PrescriptionRecord& shown, bool herbalLayout);
 
-// Writes a prepared record (its dispense mark as given), its register row and its phrases
-// through the repository, inside the caller's transaction.
-void writePrescription(store::RecordsRepository& records, const PrescriptionRecord& record, int currentYear);
+// Writes a prepared record (its dispense mark as given), its register row and its phrases,
+// inside the transaction the caller holds open on db.
+void writePrescription(store::Database& db, const PrescriptionRecord& record, int currentYear);
 
 class PrescriptionSave {
  public:

