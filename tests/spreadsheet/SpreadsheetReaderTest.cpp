@@ -1,6 +1,7 @@
 // Reading spreadsheet files made by other programs, and files that cannot be read.
 #include "spreadsheet/SpreadsheetReader.h"
 #include "support/TempFolder.h"
+#include "support/XlrdReadBack.h"
 
 #include <QProcess>
 
@@ -42,7 +43,7 @@ z.writestr("xl/worksheets/a.xml", '<worksheet xmlns="http://schemas.openxmlforma
 z.writestr("xl/worksheets/b.xml", '<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData><row r="1"><c r="A1" t="inlineStr"><is><t>wrong sheet</t></is></c></row></sheetData></worksheet>')
 z.close()
 )PY";
-  ASSERT_EQ(QProcess::execute("/usr/bin/python3", {"-c", script, path}), 0);
+  ASSERT_EQ(QProcess::execute(testing_support::systemPython(), {"-c", script, path}), 0);
 
   const SheetRows rows = SpreadsheetReader::readFirstSheet(path);
   ASSERT_TRUE(rows.ok) << rows.reason.toStdString();

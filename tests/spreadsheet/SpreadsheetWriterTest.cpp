@@ -10,6 +10,7 @@
 #include "support/XlrdReadBack.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -216,6 +217,14 @@ TEST(SpreadsheetWriter, FilesAboveSevenMegabytesAreReadWhole) {
   EXPECT_EQ(read.rows[0][0], "0");
   EXPECT_EQ(read.rows[rows - 1][8], QString::number((rows - 1) * 10 + 8));
   EXPECT_EQ(read.rows[31234][5], "312345");
+
+  QProcess python;
+  python.start(testing_support::systemPython(),
+               {"-c", "import sys, xlrd; s = xlrd.open_workbook(sys.argv[1]).sheet_by_index(0); "
+                      "print(s.nrows, int(s.cell_value(s.nrows - 1, 8)))",
+                path});
+  ASSERT_TRUE(python.waitForFinished(60000));
+  EXPECT_EQ(python.readAllStandardOutput().trimmed(), QByteArray("50000 499998")) << python.readAllStandardError().toStdString();
 }
 
 TEST(SpreadsheetWriter, AFailedWriteGivesTheReasonAndLeavesTheOldFile) {

@@ -35,12 +35,13 @@ except Exception as e:
 
 }  // namespace
 
+QString systemPython() {
+  return QFile::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3") : QStringLiteral("python3");
+}
+
 QJsonObject xlrdReadBack(const QString& path) {
-  // The system's interpreter: python3-xlrd is installed for it, whatever else is on PATH.
-  const QString interpreter =
-      QFile::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3") : QStringLiteral("python3");
   QProcess python;
-  python.start(interpreter, {QStringLiteral("-c"), QString::fromUtf8(kScript), path});
+  python.start(systemPython(), {QStringLiteral("-c"), QString::fromUtf8(kScript), path});
   if (!python.waitForFinished(120000))
     return {{"ok", false}, {"error", QStringLiteral("python3 did not finish: ") + python.errorString()}};
   const QJsonDocument json = QJsonDocument::fromJson(python.readAllStandardOutput());

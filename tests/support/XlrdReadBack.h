@@ -12,4 +12,7 @@ namespace testing_support {
 // "widths": {column: width units}}]} or {"ok": false, "error": ...}.
 QJsonObject xlrdReadBack(const QString& path);
 
+// The system's python3, for which python3-xlrd is installed whatever else is on PATH.
+QString systemPython();
+
 }  // namespace testing_support
