@@ -1,12 +1,19 @@
 #include "catalogue/service/CatalogueCategories.h"
 
+#include "prescription/service/CatalogSearch.h"
+
 namespace catalogue {
 
 const QString kWesternPrefix = QStringLiteral("西成药·");
 
 const QStringList& westernSubcategories() {
-  static const QStringList captions = {"抗生素", "输液", "心血管", "呼吸", "消化", "神经",
-                                       "内分泌", "解热镇痛", "维生素激素", "外用", "中成药", "其他"};
+  // The captions of the prescription window's western buttons, copied from there so that
+  // both windows always file a drug under the same sub-category.
+  static const QStringList captions = [] {
+    QStringList list;
+    for (int i = 0; i <= prescription::kLastDrugCategory; ++i) list.append(prescription::kCategoryCaptions[i]);
+    return list;
+  }();
   return captions;
 }
 

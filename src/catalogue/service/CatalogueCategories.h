@@ -17,7 +17,7 @@ inline constexpr int kHerbalButton = 14;      // 中药
 inline constexpr int kAllWesternButton = 15;  // 全部西药: every western row
 inline constexpr int kCategoryButtons = 16;
 
-// "抗生素", "输液", ... "其他".
+// "抗生素", "输液", ... "其他", as the prescription window's buttons show them.
 const QStringList& westernSubcategories();
 
 QString buttonCaption(int button);
