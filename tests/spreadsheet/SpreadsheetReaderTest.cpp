@@ -12,18 +12,22 @@ namespace {
 using spreadsheet::SheetRows;
 using spreadsheet::SpreadsheetReader;
 
-// fixtures/catalogue.xlsx was written by LibreOffice Calc from fixtures/catalogue.fods
-// (soffice --headless --convert-to xlsx): shared strings, a number shown as 15.000, a
-// text "007", an empty row, gaps, and a second sheet that is not read.
-TEST(SpreadsheetReader, ReadsTheFirstSheetOfAnXlsxFromAnotherProgram) {
-  const SheetRows rows = SpreadsheetReader::readFirstSheet(TAVORIN_TEST_FIXTURES "/catalogue.xlsx");
-  ASSERT_TRUE(rows.ok) << rows.reason.toStdString();
-  ASSERT_EQ(rows.rows.size(), 4);
-  EXPECT_EQ(rows.rows[0], QStringList({"名称", "常用量", "单位", "用法用量", "拼音", "分类", "进价", "售价", "库存量"}));
-  EXPECT_EQ(rows.rows[1],
-            QStringList({"阿莫西林胶囊[0.25g]", "0.25g×24", "盒", "口服 tid", "", "西成药·抗生素", "12.5", "15", "007"}));
-  EXPECT_TRUE(rows.rows[2].isEmpty());
-  EXPECT_EQ(rows.rows[3], QStringList({"黄芪", "", "", "", "", "", "0.1", "", "-3"}));
+// fixtures/catalogue.xlsx and catalogue.xls were written by LibreOffice Calc from
+// fixtures/catalogue.fods (soffice --headless --convert-to xlsx, and xls): shared strings,
+// a number shown as 15.000, a text "007", an empty row, gaps, and a second sheet that is
+// not read. Both kinds give the same texts.
+TEST(SpreadsheetReader, ReadsTheFirstSheetOfFilesFromAnotherProgram) {
+  for (const char* name : {"/catalogue.xlsx", "/catalogue.xls"}) {
+    SCOPED_TRACE(name);
+    const SheetRows rows = SpreadsheetReader::readFirstSheet(QStringLiteral(TAVORIN_TEST_FIXTURES) + name);
+    ASSERT_TRUE(rows.ok) << rows.reason.toStdString();
+    ASSERT_EQ(rows.rows.size(), 4);
+    EXPECT_EQ(rows.rows[0], QStringList({"名称", "常用量", "单位", "用法用量", "拼音", "分类", "进价", "售价", "库存量"}));
+    EXPECT_EQ(rows.rows[1],
+              QStringList({"阿莫西林胶囊[0.25g]", "0.25g×24", "盒", "口服 tid", "", "西成药·抗生素", "12.5", "15", "007"}));
+    EXPECT_TRUE(rows.rows[2].isEmpty());
+    EXPECT_EQ(rows.rows[3], QStringList({"黄芪", "", "", "", "", "", "0.1", "", "-3"}));
+  }
 }
 
 // A package put together by hand as other writers do it: inline strings, cells and rows
