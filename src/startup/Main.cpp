@@ -5,6 +5,7 @@
 #include "startup/HostNameFile.h"
 #include "startup/TemplateFiles.h"
 #include "store/Catalogue.h"
+#include "store/CatalogueLookup.h"
 #include "store/DataFile.h"
 #include "store/InputDictionary.h"
 #include "store/RecordsRepository.h"
@@ -108,6 +109,7 @@ bool ensureQueryIndexes(const QString& mainDbPath, const QString& stockDbPath) {
     // --- history list indexes of the prescription records (the visit date among them) ---
     store::ensureRecordIndexes(main);
     store::Catalogue::ensureNameOrderIndexes(main);
+    store::CatalogueLookup::ensureNameMatchIndex(main);
     store::Database stock = store::openExisting(stockDbPath);
     stock.sql().exec(R"(CREATE INDEX IF NOT EXISTS "销售管理_日期" ON "销售管理" ("日期");
          CREATE INDEX IF NOT EXISTS "销售管理_ID号" ON "销售管理" ("ID号");
