@@ -42,19 +42,29 @@ struct SettingsValues {
 
 // The row as the settings window loads it: a column with no value keeps the initial value;
 // a printer box starts with the default printer's name, and the three visible ones take it
-// again when their column holds the empty text. Sets *rowRead to whether a row was read.
-SettingsValues readSettingsRow(const QString& mainDbPath, const QString& defaultPrinter, bool* rowRead = nullptr);
+// again when their column holds the empty text. Sets *rowRead to whether a row was read
+// and, when it was not, *failure to why. The file is opened for writing, so that a journal
+// left by a writer that died is rolled back before the read.
+SettingsValues readSettingsRow(const QString& mainDbPath, const QString& defaultPrinter, bool* rowRead = nullptr,
+                               QString* failure = nullptr);
+
+inline const QString kNoSettingsRow = QStringLiteral("数据库中没有设置记录");
+inline const QString kRowNotRead = QStringLiteral("设置未曾读取，不能保存，以免覆盖已存的设置");
 
 // Writes the values into the first row, every text as typed, 备用3 to the empty text.
 // Throws std::runtime_error (reason in Chinese) when the row cannot be written.
 void writeSettingsRow(const QString& mainDbPath, const SettingsValues& values);
 
-enum class PasswordChange { NoNewPassword, WrongOldPassword, Changed, WriteFailed };
+// FileProblem: the file could not be opened or read (locked, damaged, missing), so the
+// old password could not be checked; *failure says why.
+enum class PasswordChange { NoNewPassword, WrongOldPassword, Changed, WriteFailed, FileProblem };
 
 // The password change: the new password (blanks trimmed) must not be empty; the stored
 // password without its line feeds must equal the typed old one (blanks trimmed, letter
-// case counts). Then the new password and one line feed are written.
-PasswordChange changePassword(const QString& mainDbPath, const QString& typedOld, const QString& typedNew);
+// case counts). Then the new password and one line feed are written, in the same
+// transaction as the check.
+PasswordChange changePassword(const QString& mainDbPath, const QString& typedOld, const QString& typedNew,
+                              QString* failure = nullptr);
 
 class Settings {
  public:
@@ -70,11 +80,13 @@ class Settings {
   // The settings window: reads the row afresh, dropping any edits.
   void load();
   bool isLoaded() const { return loaded_; }
-  // True when the last load found the row.
+  // True when the last load found the row; otherwise failure() says why.
   bool rowRead() const { return rowRead_; }
+  const QString& failure() const { return failure_; }
   // The window's edits, visible to every reader at once.
   SettingsValues& edit();
-  // Writes the current values; throws as writeSettingsRow does.
+  // Writes the current values; throws as writeSettingsRow does, and when the row was
+  // never read (the values are fallbacks then).
   void save();
   // The window has closed: edits are dropped, the next read loads the stored row.
   void drop();
@@ -85,6 +97,7 @@ class Settings {
   SettingsValues values_;
   bool loaded_ = false;
   bool rowRead_ = false;
+  QString failure_;
   bool loading_ = false;
 };
 

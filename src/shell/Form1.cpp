@@ -164,7 +164,9 @@ void Form1::Form_Load() {
 
   // The herbal-usage list never starts empty; the drop-down takes its phrases after
   // whatever it holds, also right after they were first stored.
-  form2.C1->addItems(prescription::seedHerbalUsages(session_.state.MainDbConnection));
+  QString failure;
+  form2.C1->addItems(prescription::seedHerbalUsages(session_.state.MainDbConnection, &failure));
+  if (!failure.isEmpty()) session_.dialogs.message(QStringLiteral("中药用法无法读取：%1").arg(failure));
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
@@ -206,7 +208,8 @@ void Form1::Form_Unload() {
     if (ui::Window* window = session_.windows.find(QString::fromLatin1(name))) window->Hide();
   }
   // Keys stored without their final "$" (by an older catalogue import, say) are rebuilt
-  // once, while nothing is on the screen.
+  // once, while nothing is on the screen. What could not be rebuilt (a locked file, no
+  // stroke table) keeps its old key and is tried again at the next close.
   catalogue::rebuildSearchKeys(session_.state.MainDbConnection, *session_.state.Strokes);
   if (session_.endProcess) session_.endProcess();
 }

@@ -171,6 +171,11 @@ void Form8::Form_Load() {
   showValues(session_.settings.values());
   Check2->setChecked(prescription::bellMarkerExists(session_.state.LocalDataFolder));
   filling_ = false;
+
+  // The boxes then hold fallbacks, not the stored row: saving them would wipe it.
+  const bool rowRead = session_.settings.rowRead();
+  Command1->setEnabled(rowRead);
+  if (!rowRead) session_.dialogs.message(kSettingsUnreadable + session_.settings.failure());
 }
 
 void Form8::showValues(const settings::SettingsValues& v) {
@@ -194,6 +199,8 @@ void Form8::showValues(const settings::SettingsValues& v) {
 void Form8::Form_Unload() { session_.settings.drop(); }
 
 void Form8::Command1_Click() {
+  // The user was told at the load; the row that could not be read is left as it is.
+  if (!session_.settings.rowRead()) return;
   try {
     session_.settings.save();
   } catch (const std::exception& e) {
@@ -228,7 +235,8 @@ void Form8::Command3_Click() {
     return;
   }
   Hide();
-  switch (settings::changePassword(session_.state.MainDbConnection, Text8->text(), Text12->text())) {
+  QString failure;
+  switch (settings::changePassword(session_.state.MainDbConnection, Text8->text(), Text12->text(), &failure)) {
     case settings::PasswordChange::Changed:
       session_.dialogs.message(QStringLiteral("修改密码成功，请牢记新密码！"));
       // The other boxes are dropped, not saved.
@@ -240,6 +248,9 @@ void Form8::Command3_Click() {
       break;
     case settings::PasswordChange::WriteFailed:
       session_.dialogs.message(QStringLiteral("密码未能写入数据库，原密码仍然有效，请稍后再试！"));
+      break;
+    case settings::PasswordChange::FileProblem:
+      session_.dialogs.message(QStringLiteral("无法修改密码：%1。原密码仍然有效，请稍后再试！").arg(failure));
       break;
   }
   Show();

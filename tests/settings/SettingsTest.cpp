@@ -143,7 +143,8 @@ TEST_F(SettingsRowTest, APasswordThatCannotBeWrittenIsReportedAndKept) {
 
   exec(R"(DELETE FROM "设置")");
   EXPECT_EQ(settings::changePassword(db, "691", "abc"), PasswordChange::WrongOldPassword);
-  EXPECT_EQ(settings::changePassword(folder.sub("absent.dat"), "691", "abc"), PasswordChange::WrongOldPassword);
+  // A file that is not there is a file problem, not a wrong password.
+  EXPECT_EQ(settings::changePassword(folder.sub("absent.dat"), "691", "abc"), PasswordChange::FileProblem);
 }
 
 TEST_F(SettingsRowTest, TheCacheLoadsOnFirstReadShowsEditsAndDropsThem) {
