@@ -68,7 +68,9 @@ PasswordChange changePassword(const QString& mainDbPath, const QString& typedOld
 
 class Settings {
  public:
-  explicit Settings(const startup::AppState& state);
+  // `defaultPrinter` names the default printer when first asked; the printer boxes start
+  // with it.
+  explicit Settings(const startup::AppState& state, std::function<QString()> defaultPrinter = {});
 
   // How a read fills an empty cache: the program loads the settings window hidden, whose
   // load calls load(). Without a loader (or when it loads nothing) the row is read here.
@@ -93,6 +95,7 @@ class Settings {
 
  private:
   const startup::AppState& state_;
+  std::function<QString()> defaultPrinter_;
   std::function<void()> loader_;
   SettingsValues values_;
   bool loaded_ = false;
