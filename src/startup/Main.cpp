@@ -120,7 +120,6 @@ std::optional<AppState> Main(const StartupEnvironment& environment, platform::Di
   BusyCursor busy(environment.showBusy);
   AppState state;
   state.MarkupRatio = 1.25;
-  if (environment.defaultPrinterName) state.DefaultPrinterName = environment.defaultPrinterName();
   state.StationCode = environment.stationCode.isEmpty() ? platform::stationCode() : environment.stationCode;
 
   state.LocalDataFolder = chooseLocalDataFolder(environment.drives);
@@ -191,9 +190,8 @@ std::optional<AppState> Main(const StartupEnvironment& environment, platform::Di
   ensureQueryIndexes(state.MainDbConnection, state.StockDbConnection);
 
   state.StrokeCodeTable = readStrokeCodeTable(state.DictionaryDbConnection, &failure);
-  state.Strokes = std::make_shared<const text::StrokeCoder>(state.StrokeCodeTable);
   // No stroke table is not an empty one: stroke search and the key rebuild stay off.
-  state.StrokeTableRead = !state.Strokes->isEmpty();
+  state.StrokeTableRead = !state.StrokeCodeTable.isEmpty();
   if (!state.StrokeTableRead) busy.tell(dialogs, kStrokeTableUnavailableMessage);
   return state;
 }
