@@ -20,4 +20,14 @@ QString SerialSource::PrescriptionSerial(const QString& stationCode) {
   return timestampText(nextAfter(lastSerial_)) + stationCode;
 }
 
+QDateTime SerialSource::NewPrescriptionTime() {
+  QDateTime now = clock_();
+  now.setTime(QTime(now.time().hour(), now.time().minute(), now.time().second()));
+  for (const QDateTime& last : {lastTimestamp_, lastSerial_})
+    if (last.isValid() && now <= last) now = last.addSecs(1);
+  lastTimestamp_ = now;
+  lastSerial_ = now;
+  return now;
+}
+
 }  // namespace text

@@ -23,6 +23,11 @@ class SerialSource {
   // "yyyymmddhhmmss" followed by the station code: the number of a prescription.
   QString PrescriptionSerial(const QString& stationCode);
 
+  // One instant for a new prescription, read from the clock once: its record number,
+  // its dates and its number all come from it. It lies after every key and every number
+  // issued before, so the record number and the prescription number are both new.
+  QDateTime NewPrescriptionTime();
+
  private:
   QDateTime nextAfter(QDateTime& last);
 

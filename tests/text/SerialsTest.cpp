@@ -44,6 +44,18 @@ TEST(SerialSource, PrescriptionSerialsEndWithTheStationAndKeepTheirOwnOrder) {
   EXPECT_EQ(source.TimestampKey(), "20240305093016");
 }
 
+TEST(SerialSource, ANewPrescriptionTakesOneInstantAfterEveryKeyAndNumber) {
+  // The clock is read once; the instant is later than the last key and the last number,
+  // whichever of them ran ahead, and both kinds go on after it.
+  text::SerialSource source(playing({kT0, kT0, kT0, kT0, kT0.addSecs(-60), kT0}));
+  EXPECT_EQ(source.TimestampKey(), "20240305093015");
+  EXPECT_EQ(source.TimestampKey(), "20240305093016");
+  EXPECT_EQ(source.PrescriptionSerial("X"), "20240305093015X");
+  EXPECT_EQ(source.NewPrescriptionTime(), QDateTime(QDate(2024, 3, 5), QTime(9, 30, 17)));
+  EXPECT_EQ(source.NewPrescriptionTime(), QDateTime(QDate(2024, 3, 5), QTime(9, 30, 18)));  // clock set back
+  EXPECT_EQ(source.PrescriptionSerial("X"), "20240305093019X");
+}
+
 TEST(SerialSource, ReadsTheSystemClockByDefault) {
   text::SerialSource source;
   const QString before = QDateTime::currentDateTime().toString("yyyyMMddHHmmss");
