@@ -5,14 +5,6 @@
 #include <QPrinterInfo>
 
 namespace printing {
-namespace {
-
-QPageLayout::Orientation pageOrientation(Orientation orientation) {
-  return orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
-}
-
-}  // namespace
-
 QString systemDefaultPrinter() { return QPrinterInfo::defaultPrinterName(); }
 
 PrinterDevice::PrinterDevice(PrinterLookup lookup) : lookup_(std::move(lookup)) {}

@@ -6,13 +6,9 @@
 #include <QPdfWriter>
 
 namespace printing {
-namespace {
-
 QPageLayout::Orientation pageOrientation(Orientation orientation) {
   return orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
-
-}  // namespace
 
 bool PainterDevice::begin(Orientation orientation) {
   QPaintDevice* device = open(orientation);

@@ -4,6 +4,7 @@
 
 #include "printing/service/PrintDevice.h"
 
+#include <QPageLayout>
 #include <QPainter>
 
 #include <memory>
@@ -11,6 +12,9 @@
 class QPdfWriter;
 
 namespace printing {
+
+// The page orientation of a paint device for the print's orientation.
+QPageLayout::Orientation pageOrientation(Orientation orientation);
 
 class PainterDevice : public PrintDevice {
  public:
