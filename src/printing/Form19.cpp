@@ -4,6 +4,7 @@
 #include "printing/service/PrintSettings.h"
 #include "prescription/Form2.h"
 #include "store/OverlayTemplateRows.h"
+#include "ui/Controls.h"
 #include "ui/Guard.h"
 #include "ui/Twips.h"
 
@@ -15,18 +16,6 @@ constexpr int kFirstRowTop = 480;
 constexpr int kBoxLength = 3;  // the boxes take at most three characters
 
 const QString kHint = QStringLiteral("设置好每个项目的打印坐标后即可在印刷处方上套打！");
-
-// Every control of the window is made here: named, placed in twips, and described by its
-// name for screen readers and tests.
-template <class W, class... Args>
-W* makeControl(QWidget* parent, const QString& name, double left, double top, double width, double height,
-               Args&&... args) {
-  auto* control = new W(std::forward<Args>(args)..., parent);
-  control->setObjectName(name);
-  control->setAccessibleDescription(name);
-  control->setGeometry(ui::pxRect(left, top, width, height));
-  return control;
-}
 
 void colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = widget->palette();
@@ -48,7 +37,7 @@ Form19::Form19(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
 }
 
 void Form19::buildControls() {
-  Frame1 = makeControl<QFrame>(this, QStringLiteral("Frame1"), 120, 0, 3675, 9315);
+  Frame1 = ui::make<QFrame>(this, QStringLiteral("Frame1"), {120, 0, 3675, 9315});
   Frame1->setFrameShape(QFrame::StyledPanel);
   const struct {
     const char* name;
@@ -56,38 +45,33 @@ void Form19::buildControls() {
     double left;
   } heads[] = {{"Label1", u"项目名称", 300}, {"Label2", u"左边距", 1980}, {"Label3", u"上边距", 2760}};
   for (const auto& head : heads) {
-    auto* label = makeControl<QLabel>(Frame1, QString::fromLatin1(head.name), head.left, 240, 735, 225,
-                                      QString::fromUtf16(head.caption));
+    auto* label = ui::make<QLabel>(Frame1, QString::fromLatin1(head.name), {head.left, 240, 735, 225},
+                                   QString::fromUtf16(head.caption));
     colour(label, QPalette::WindowText, QColor(0, 0, 255));
   }
 
   for (int row = 0; row < kOverlayItemCount; ++row) {
     const int item = kOverlayRowOrder[row];
     const QString caption = kOverlayCaptions[item];
-    auto* panel = makeControl<QFrame>(Frame1, ui::elementName(Picture1.name(), item), 180,
-                                      kFirstRowTop + kRowPitch * row, 3315, 375);
+    auto* panel = Picture1.make(item, Frame1, ui::Place{180, double(kFirstRowTop + kRowPitch * row), 3315, 375});
     panel->setAutoFillBackground(true);
-    Picture1.add(item, panel);
-    auto* tick = makeControl<QCheckBox>(panel, ui::elementName(Check1.name(), item), 120, 120, 1500, 195, caption);
-    Check1.add(item, tick);
-    auto* x = makeControl<QLineEdit>(panel, ui::elementName(Text1.name(), item), 1740, 60, 675, 270);
-    auto* y = makeControl<QLineEdit>(panel, ui::elementName(Text2.name(), item), 2520, 60, 675, 270);
+    auto* tick = Check1.make(item, panel, ui::Place{120, 120, 1500, 195}, caption);
+    auto* x = Text1.make(item, panel, ui::Place{1740, 60, 675, 270});
+    auto* y = Text2.make(item, panel, ui::Place{2520, 60, 675, 270});
     x->setAccessibleName(caption + QStringLiteral(" 左边距"));
     y->setAccessibleName(caption + QStringLiteral(" 上边距"));
     for (QLineEdit* box : {x, y}) {
       box->setMaxLength(kBoxLength);
       box->setEnabled(false);
     }
-    Text1.add(item, x);
-    Text2.add(item, y);
     connect(tick, &QCheckBox::stateChanged, this, [this, item] { Check1_Click(item); });
   }
 
-  Picture2 = makeControl<PreviewCanvas>(this, QStringLiteral("Picture2"), 3900, 120, 7125, 8595);
-  Label4 = makeControl<QLabel>(this, QStringLiteral("Label4"), 3960, 8940, 4400, 255, kHint);
+  Picture2 = ui::make<PreviewCanvas>(this, QStringLiteral("Picture2"), {3900, 120, 7125, 8595});
+  Label4 = ui::make<QLabel>(this, QStringLiteral("Label4"), {3960, 8940, 4400, 255}, kHint);
   colour(Label4, QPalette::WindowText, QColor(255, 0, 0));
-  Command1 = makeControl<QPushButton>(this, QStringLiteral("Command1"), 8460, 8880, 1275, 375, QStringLiteral("保存"));
-  Command2 = makeControl<QPushButton>(this, QStringLiteral("Command2"), 9780, 8880, 1275, 375, QStringLiteral("打印预览"));
+  Command1 = ui::make<QPushButton>(this, QStringLiteral("Command1"), {8460, 8880, 1275, 375}, QStringLiteral("保存"));
+  Command2 = ui::make<QPushButton>(this, QStringLiteral("Command2"), {9780, 8880, 1275, 375}, QStringLiteral("打印预览"));
   connect(Command1, &QPushButton::clicked, this, &Form19::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form19::Command2_Click);
 }

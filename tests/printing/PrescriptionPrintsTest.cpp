@@ -56,7 +56,7 @@ TEST_F(PrescriptionPrintsTest, NoUsablePrinterIsSaidOnceForEveryPrint) {
 }
 
 TEST_F(PrescriptionPrintsTest, TheSheetTakesTheSettingsOfTheMoment) {
-  shell::SettingsValues& edited = session->settings.edit();
+  settings::SettingsValues& edited = session->settings.edit();
   edited.portrait = false;
   edited.sheetLeft = QStringLiteral("10");
   edited.sheetTop = QStringLiteral("10");

@@ -1,7 +1,7 @@
 #include "printing/service/PrintSettings.h"
 
 #include "printing/service/PrintSurface.h"
-#include "shell/service/Settings.h"
+#include "settings/Settings.h"
 #include "text/Numbers.h"
 
 #include <algorithm>
@@ -9,7 +9,7 @@
 
 namespace printing {
 
-PrintSettings printSettings(const shell::SettingsValues& v) {
+PrintSettings printSettings(const settings::SettingsValues& v) {
   PrintSettings s;
   s.sheetLeft = v.sheetLeft;
   s.sheetTop = v.sheetTop;

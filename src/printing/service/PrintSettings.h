@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace shell {
+namespace settings {
 struct SettingsValues;
 }
 
@@ -20,7 +20,7 @@ struct PrintSettings {
   QString bodySize;                            // 处方字号, as typed
 };
 
-PrintSettings printSettings(const shell::SettingsValues& values);
+PrintSettings printSettings(const settings::SettingsValues& values);
 
 // A margin setting in twips: its leading number of millimetres × 56.7; 0 without one.
 double marginTwips(const QString& millimetres);

@@ -3,7 +3,7 @@
 // character. Each call opens the file, runs one statement and closes it again.
 #pragma once
 
-#include "startup/InputKind.h"
+#include "text/InputKind.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,8 +32,9 @@ class StrokeDictionary {
 
   const QString& path() const { return path_; }
 
-  // Read and write failures throw (SQLite::Exception, or std::runtime_error for a file
-  // that is not there); the pad decides what the user is told.
+  // Read and write failures throw (store::StoreError for a file that is missing or
+  // cannot be opened, SQLite::Exception for a failed statement); the pad decides what
+  // the user is told.
 
   // The radicals whose strokes begin with `strokes`, highest [词频] first (ties by
   // [编号]), at most kRadicalSlots.
@@ -43,15 +44,15 @@ class StrokeDictionary {
   // radical: the characters of that radical whose [查询] (the strokes after the radical)
   // begins with `strokes`. Ranked by the kind's counter, highest first, ties in [序号]
   // order; at most kCharacterSlots.
-  QStringList characters(const QString& strokes, const QString& radical, startup::InputKind kind) const;
+  QStringList characters(const QString& strokes, const QString& radical, text::InputKind kind) const;
 
   // Counts one pick of `character` for `kind`: a counter below kPickedCounterFloor (or
   // unreadable) becomes it, any other grows by one; no other column changes. False when
   // the dictionary has no such character.
-  bool countPick(const QString& character, startup::InputKind kind);
+  bool countPick(const QString& character, text::InputKind kind);
 
   // The kind's counter of `character`; nullopt when there is no such row.
-  std::optional<qint64> counter(const QString& character, startup::InputKind kind) const;
+  std::optional<qint64> counter(const QString& character, text::InputKind kind) const;
 
   // The radical and strokes of exactly `character`; nullopt when no row has it.
   std::optional<CharacterLookUp> lookUp(const QString& character) const;

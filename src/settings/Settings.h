@@ -1,0 +1,104 @@
+// The settings row [设置] and the settings cache. The settings window is a view over the
+// one Settings object: every reader asks it, and a read while it holds nothing loads it
+// (through the settings window, which then loads hidden). While the window is open the
+// object holds the window's unsaved edits; closing the window drops them.
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <functional>
+
+namespace startup {
+struct AppState;
+}
+
+namespace settings {
+
+// Indices of the printer boxes Combo2(0) to Combo2(3) and of their columns.
+enum PrinterBox { kDefaultPrinter = 0, kPrescriptionPrinter = 1, kRecordPrinter = 2, kDispensingPrinter = 3 };
+
+// What the settings window edits. The initial values are the shipped row's, so a row that
+// cannot be read leaves the boxes with usable values.
+struct SettingsValues {
+  QString unitName;                                     // 单位名称: the sheet title
+  QString physician;                                    // 医师
+  QString dispenser;                                    // 发药人
+  QString feeCategory;                                  // 费别
+  QString department;                                   // 科别
+  QString fontName = QStringLiteral("宋体");            // 处方字体
+  QString fontSize = QStringLiteral("12");              // 处方字号
+  QString sheetLeft = QStringLiteral("10");             // 左边距 (mm, as typed)
+  QString sheetTop = QStringLiteral("20");              // 上边距
+  QString recordLeft = QStringLiteral("10");            // 左边距1
+  QString recordTop = QStringLiteral("10");             // 上边距1
+  QString cardLeft = QStringLiteral("10");              // 左边距2
+  QString cardTop = QStringLiteral("10");               // 上边距2
+  bool portrait = true;                                 // 备用1: empty or no value
+  std::array<QString, 4> printers;                      // 默认打印机, 处方打印机, 打印机2, 打印机3
+
+  bool operator==(const SettingsValues&) const = default;
+};
+
+// The row as the settings window loads it: a column with no value keeps the initial value;
+// a printer box starts with the default printer's name, and the three visible ones take it
+// again when their column holds the empty text. Sets *rowRead to whether a row was read
+// and, when it was not, *failure to why. The file is opened for writing, so that a journal
+// left by a writer that died is rolled back before the read.
+SettingsValues readSettingsRow(const QString& mainDbPath, const QString& defaultPrinter, bool* rowRead = nullptr,
+                               QString* failure = nullptr);
+
+inline const QString kNoSettingsRow = QStringLiteral("数据库中没有设置记录");
+inline const QString kRowNotRead = QStringLiteral("设置未曾读取，不能保存，以免覆盖已存的设置");
+
+// Writes the values into the first row, every text as typed, 备用3 to the empty text.
+// Throws std::runtime_error (reason in Chinese) when the row cannot be written.
+void writeSettingsRow(const QString& mainDbPath, const SettingsValues& values);
+
+// FileProblem: the file could not be opened or read (locked, damaged, missing), so the
+// old password could not be checked; *failure says why.
+enum class PasswordChange { NoNewPassword, WrongOldPassword, Changed, WriteFailed, FileProblem };
+
+// The password change: the new password (blanks trimmed) must not be empty; the stored
+// password without its line feeds must equal the typed old one (blanks trimmed, letter
+// case counts). Then the new password and one line feed are written, in the same
+// transaction as the check.
+PasswordChange changePassword(const QString& mainDbPath, const QString& typedOld, const QString& typedNew,
+                              QString* failure = nullptr);
+
+class Settings {
+ public:
+  explicit Settings(const startup::AppState& state);
+
+  // How a read fills an empty cache: the program loads the settings window hidden, whose
+  // load calls load(). Without a loader (or when it loads nothing) the row is read here.
+  void setLoader(std::function<void()> loader) { loader_ = std::move(loader); }
+
+  // Readers: the current values, loading them first when the cache is empty.
+  const SettingsValues& values();
+
+  // The settings window: reads the row afresh, dropping any edits.
+  void load();
+  bool isLoaded() const { return loaded_; }
+  // True when the last load found the row; otherwise failure() says why.
+  bool rowRead() const { return rowRead_; }
+  const QString& failure() const { return failure_; }
+  // The window's edits, visible to every reader at once.
+  SettingsValues& edit();
+  // Writes the current values; throws as writeSettingsRow does, and when the row was
+  // never read (the values are fallbacks then).
+  void save();
+  // The window has closed: edits are dropped, the next read loads the stored row.
+  void drop();
+
+ private:
+  const startup::AppState& state_;
+  std::function<void()> loader_;
+  SettingsValues values_;
+  bool loaded_ = false;
+  bool rowRead_ = false;
+  QString failure_;
+  bool loading_ = false;
+};
+
+}  // namespace settings
