@@ -18,14 +18,13 @@ struct OverlayTemplateRow {
   std::optional<QString> y;
 };
 
-// At most `limit` rows in the order they were written. Throws std::runtime_error, with
-// the reason in Chinese, when the file or the table cannot be read.
+// At most `limit` rows in the order they were written. Throws StoreError when the file
+// is missing or it or its table cannot be read.
 std::vector<OverlayTemplateRow> readOverlayTemplateRows(const QString& inventoryDbPath, int limit);
 
 // Replaces every row by `rows`, in their order, in one transaction: another workstation
-// sees the old template or the new one, never a part of either. Throws
-// std::runtime_error, with the reason in Chinese, and leaves the stored rows as they
-// were when the rows cannot be written.
+// sees the old template or the new one, never a part of either. Throws StoreError, and
+// leaves the stored rows as they were, when the rows cannot be written.
 void replaceOverlayTemplateRows(const QString& inventoryDbPath, const std::vector<OverlayTemplateRow>& rows);
 
 }  // namespace store
