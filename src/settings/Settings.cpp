@@ -1,5 +1,6 @@
 #include "settings/Settings.h"
 
+#include "settings/BellMarker.h"
 #include "startup/AppState.h"
 #include "store/DataFile.h"
 #include "store/SettingsRow.h"
@@ -101,7 +102,7 @@ PasswordChange changePassword(const QString& mainDbPath, const QString& typedOld
   }
 }
 
-Settings::Settings(const startup::AppState& state) : state_(state) {}
+Settings::Settings(const startup::AppState& state, QObject* parent) : QObject(parent), state_(state) {}
 
 const SettingsValues& Settings::values() {
   if (!loaded_ && loader_ && !loading_) {
@@ -132,6 +133,19 @@ void Settings::save() {
   // Boxes filled with fallbacks must never overwrite a row that was not read.
   if (!rowRead_) throw std::runtime_error(kRowNotRead.toStdString());
   writeSettingsRow(state_.MainDbConnection, values_);
+  emit changed();
+}
+
+bool Settings::bellOn() {
+  if (!bell_) bell_ = bellMarkerExists(state_.LocalDataFolder);
+  return *bell_;
+}
+
+bool Settings::switchBell(bool on) {
+  bell_ = on;
+  const bool markerFollows = setBellMarker(state_.LocalDataFolder, on);
+  emit changed();
+  return markerFollows;
 }
 
 void Settings::drop() {

@@ -12,7 +12,42 @@ bool isBusy(const SQLite::Exception& e) {
   return code == SQLITE_BUSY || code == SQLITE_LOCKED;
 }
 
+// The key of one name, computed in C++ while SQLite walks the table.
+void searchKeyFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
+  const auto* keyOf = static_cast<const std::function<QString(const QString&)>*>(sqlite3_user_data(context));
+  const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(arguments[0]));
+  const QString name = text ? QString::fromUtf8(text, sqlite3_value_bytes(arguments[0])) : QStringLiteral("");
+  const QByteArray key = (*keyOf)(name).toUtf8();
+  sqlite3_result_text(context, key.constData(), static_cast<int>(key.size()), SQLITE_TRANSIENT);
+}
+
 }  // namespace
+
+int SearchKeyColumn::rebuildAll(const std::function<QString(const QString& name)>& keyOf, int& refused) {
+  sqlite3* handle = db_.sql().getHandle();
+  const char* function = "tavorin_search_key";
+  if (sqlite3_create_function_v2(handle, function, 1, SQLITE_UTF8, const_cast<void*>(static_cast<const void*>(&keyOf)),
+                                 searchKeyFunction, nullptr, nullptr, nullptr) != SQLITE_OK)
+    throw SQLite::Exception(handle, sqlite3_errcode(handle));
+  // The function points at keyOf: it is gone again before this returns.
+  struct Unregister {
+    sqlite3* handle;
+    const char* name;
+    ~Unregister() { sqlite3_create_function_v2(handle, name, 1, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr, nullptr); }
+  } unregister{handle, function};
+
+  try {
+    SQLite::Transaction transaction(db_.sql());
+    const int written = db_.sql().exec("UPDATE " + quotedTable() + " SET \"查询\" = " + function + "(\"名称\")");
+    transaction.commit();
+    return written;
+  } catch (const SQLite::Exception& e) {
+    if (isBusy(e)) throw;
+  }
+  std::vector<KeyWrite> keys;
+  for (const NamedRow& row : names()) keys.push_back({row.rowid, keyOf(row.name.value_or(QStringLiteral("")))});
+  return writeKeys(keys, refused);
+}
 
 std::string SearchKeyColumn::quotedTable() const { return std::string("\"") + table_ + "\""; }
 
