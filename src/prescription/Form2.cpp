@@ -78,6 +78,8 @@ bool Form2::bellOn() const { return Timer1->isActive(); }
 
 void Form2::addHerbalUsages(const QStringList& phrases) { C1->addItems(phrases); }
 
+QString Form2::herbalUsage() const { return C1->currentText(); }
+
 QStringList Form2::herbalUsages() const {
   QStringList phrases;
   for (int i = 0; i < C1->count(); ++i) phrases << C1->itemText(i);

@@ -39,6 +39,8 @@ class Form2 : public ui::Window {
   // Adds phrases to the herbal-usage drop-down, after what it holds.
   void addHerbalUsages(const QStringList& phrases);
   QStringList herbalUsages() const;
+  // The herbal usage shown under the prescription.
+  QString herbalUsage() const;
 
   // -1 while the window fills its own controls; the look-ups of its change and focus
   // handlers then do nothing.
