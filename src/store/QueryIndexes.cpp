@@ -1,0 +1,18 @@
+#include "store/QueryIndexes.h"
+
+#include "store/Catalogue.h"
+
+namespace store {
+
+void ensureMainIndexes(Database& main) {
+  main.sql().exec(R"(CREATE INDEX IF NOT EXISTS "档案_就诊日期" ON "档案" ("5");)");
+  Catalogue::ensureNameOrderIndexes(main);
+}
+
+void ensureStockIndexes(Database& stock) {
+  stock.sql().exec(R"(CREATE INDEX IF NOT EXISTS "销售管理_日期" ON "销售管理" ("日期");
+       CREATE INDEX IF NOT EXISTS "销售管理_ID号" ON "销售管理" ("ID号");
+       CREATE INDEX IF NOT EXISTS "进货管理_分类日期" ON "进货管理" ("分类", "日期");)");
+}
+
+}  // namespace store
