@@ -1,11 +1,12 @@
 #include "store/QueryIndexes.h"
 
 #include "store/Catalogue.h"
+#include "store/RecordsRepository.h"
 
 namespace store {
 
 void ensureMainIndexes(Database& main) {
-  main.sql().exec(R"(CREATE INDEX IF NOT EXISTS "档案_就诊日期" ON "档案" ("5");)");
+  ensureRecordIndexes(main);
   Catalogue::ensureNameOrderIndexes(main);
 }
 
