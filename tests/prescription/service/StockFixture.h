@@ -12,6 +12,25 @@
 namespace testing_support {
 
 class StockTest : public RecordsTest {
+ public:
+  // A grid row as pricing leaves it: the amount worked out, the stock shown as priced.
+  static prescription::PricedRow row(const QString& name, const QString& quantity, const QString& category,
+                                     const QString& price = "1", const QString& cost = "0.5") {
+    return {name, quantity, u16(u"盒"), price,
+            text::format000(text::leadingNumber(quantity) * text::leadingNumber(price)), "", category, "", cost};
+  }
+  // A prescription as the window shows it, with the given grid rows and dispense mark.
+  static prescription::PrescriptionRecord prescribed(const QString& serial,
+                                                     std::initializer_list<prescription::PricedRow> rows,
+                                                     const QString& mark = "") {
+    prescription::PrescriptionRecord r = shown(serial, u16(u"张三"));
+    r.grid = {};
+    int i = 0;
+    for (const prescription::PricedRow& grid : rows) r.grid[i++] = grid;
+    r.dispenseMark = mark;
+    return r;
+  }
+
  protected:
   StockTest() : stockDb(QDir(folder.path()).filePath(startup::kStockDbFile)) {
     exec(R"(DELETE FROM "商品";)");
@@ -48,24 +67,6 @@ class StockTest : public RecordsTest {
   }
   QString storedMark(const QString& serial) const {
     return values(R"(SELECT "发药" FROM "档案" WHERE "序号" = ?)", {serial}).value(0, QStringLiteral("<no record>"));
-  }
-
-  // A grid row as pricing leaves it: the amount worked out, the stock shown as priced.
-  static prescription::PricedRow row(const QString& name, const QString& quantity, const QString& category,
-                                     const QString& price = "1", const QString& cost = "0.5") {
-    return {name, quantity, u16(u"盒"), price,
-            text::format000(text::leadingNumber(quantity) * text::leadingNumber(price)), "", category, "", cost};
-  }
-  // A prescription as the window shows it, with the given grid rows and dispense mark.
-  static prescription::PrescriptionRecord prescribed(const QString& serial,
-                                                     std::initializer_list<prescription::PricedRow> rows,
-                                                     const QString& mark = "") {
-    prescription::PrescriptionRecord r = shown(serial, u16(u"张三"));
-    r.grid = {};
-    int i = 0;
-    for (const prescription::PricedRow& grid : rows) r.grid[i++] = grid;
-    r.dispenseMark = mark;
-    return r;
   }
 
   QString stockDb;
