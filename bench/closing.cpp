@@ -1,6 +1,6 @@
 // The main window's close: the search-key rebuild over a catalogue of 100,000 rows and
 // 2,000 templates, and the look that every later close costs.
-#include "shell/service/SearchKeyRebuild.h"
+#include "catalogue/service/SearchKeyRebuild.h"
 #include "startup/AppState.h"
 #include "startup/TemplateFiles.h"
 #include "store/Database.h"
@@ -53,7 +53,7 @@ void RebuildOnClose(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = incompleteKeys(dir);
     state.ResumeTiming();
-    benchmark::DoNotOptimize(shell::rebuildSearchKeys(path, strokes));
+    benchmark::DoNotOptimize(catalogue::rebuildSearchKeys(path, strokes));
   }
 }
 BENCHMARK(RebuildOnClose)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -62,8 +62,8 @@ void LaterClose(benchmark::State& state) {
   const text::StrokeCoder strokes(testing_support::shippedStrokeCodeTable());
   QTemporaryDir dir;
   const QString path = incompleteKeys(dir);
-  shell::rebuildSearchKeys(path, strokes);
-  for (auto _ : state) benchmark::DoNotOptimize(shell::rebuildSearchKeys(path, strokes));
+  catalogue::rebuildSearchKeys(path, strokes);
+  for (auto _ : state) benchmark::DoNotOptimize(catalogue::rebuildSearchKeys(path, strokes));
 }
 BENCHMARK(LaterClose)->Unit(benchmark::kMillisecond);
 

@@ -56,7 +56,7 @@ BENCHMARK(RefreshWithARadical)->Unit(benchmark::kMillisecond);
 void CountAPick(benchmark::State& state) {
   Shipped shipped;
   shell::StrokeDictionary dictionary(shipped.path);
-  for (auto _ : state) benchmark::DoNotOptimize(dictionary.countPick(QStringLiteral("的"), startup::InputKind::Drug));
+  for (auto _ : state) benchmark::DoNotOptimize(dictionary.countPick(QStringLiteral("的"), text::InputKind::Drug));
 }
 BENCHMARK(CountAPick)->Unit(benchmark::kMillisecond);
 

@@ -1,6 +1,7 @@
 #include "prescription/Form2.h"
 
-#include "startup/HostNameFile.h"
+#include "text/ScrambledText.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
@@ -26,9 +27,7 @@ Form2::Form2(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), ses
 }
 
 void Form2::buildSheet() {
-  Picture2 = new QFrame(this);
-  Picture2->setObjectName(QStringLiteral("Picture2"));
-  Picture2->setGeometry(ui::pxRect(3720, 840, 6120, 8625));
+  Picture2 = ui::make<QFrame>(this, "Picture2", {3720, 840, 6120, 8625});
   Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Picture2->setLineWidth(2);
   Picture2->setAutoFillBackground(true);
@@ -36,17 +35,14 @@ void Form2::buildSheet() {
   white.setColor(QPalette::Window, Qt::white);
   Picture2->setPalette(white);
 
-  QLabel* title = Label2.create(kSheetTitle, Picture2);
+  // The title is sized to its caption and centred by the load.
+  QLabel* title = Label2.make(kSheetTitle, Picture2, {0, 120});
   title->setFont(ui::designFont(ui::kHeiTi, 14.25));
-  title->move(ui::pxPoint(0, 120));
 
-  QLabel* sheetName = Label2.create(kSheetName, Picture2, QStringLiteral("处  方  笺"));
+  QLabel* sheetName = Label2.make(kSheetName, Picture2, {2340, 540, 1500, 285}, QStringLiteral("处  方  笺"));
   sheetName->setFont(ui::designFont(ui::kHeiTi, 14.25));
-  sheetName->setGeometry(ui::pxRect(2340, 540, 1500, 285));
 
-  C1 = new QComboBox(Picture2);
-  C1->setObjectName(QStringLiteral("C1"));
-  C1->setGeometry(ui::pxRect(1020, 7470, 4875, 300));
+  C1 = ui::make<QComboBox>(Picture2, "C1", {1020, 7470, 4875, 300});
   C1->setStyleSheet(QStringLiteral("QComboBox { color: rgb(0, 0, 255); }"));
   C1->hide();
 }
@@ -55,7 +51,7 @@ void Form2::Form_Load() {
   BusyFlag = -1;
   placeOnMainWindow();
 
-  const std::optional<QString> title = startup::UnscrambleText(QString::fromLatin1(kTitleNumbers));
+  const std::optional<QString> title = text::UnscrambleText(QString::fromLatin1(kTitleNumbers));
   setWindowTitle(kDesignCaption + QStringLiteral(" - ") + title.value_or(QString()));
 
   // Reading the unit name loads the settings when nothing has read them yet.

@@ -1,10 +1,11 @@
 #include "shell/Form1.h"
 
 #include "prescription/Form2.h"
-#include "shell/service/BellMarker.h"
-#include "shell/service/HerbalUsages.h"
-#include "shell/service/SearchKeyRebuild.h"
+#include "prescription/service/BellMarker.h"
+#include "prescription/service/HerbalUsages.h"
+#include "catalogue/service/SearchKeyRebuild.h"
 #include "shell/service/WebPages.h"
+#include "ui/Controls.h"
 #include "ui/Guard.h"
 #include "ui/Twips.h"
 
@@ -77,12 +78,11 @@ Form1::Form1(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), ses
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  menuBar_ = new QMenuBar(this);
-  menuBar_->setObjectName(QStringLiteral("menuBar"));
+  // The layout sizes both to the window.
+  menuBar_ = ui::make<QMenuBar>(this, "menuBar", {});
   menuBar_->setNativeMenuBar(false);
   layout->setMenuBar(menuBar_);
-  clientArea_ = new QMdiArea(this);
-  clientArea_->setObjectName(QStringLiteral("clientArea"));
+  clientArea_ = ui::make<QMdiArea>(this, "clientArea", {});
   layout->addWidget(clientArea_);
   buildMenu();
   resize(ui::pxSize(kMinimumWidth, kMinimumHeight));
@@ -95,7 +95,7 @@ void Form1::buildMenu() {
     QAction* action = nullptr;
     if (!item.choose) {
       QMenu* menu = menuBar_->addMenu(item.caption);
-      menu->setObjectName(item.name);
+      ui::setControlName(menu, item.name);
       submenus.insert(item.name, menu);
       action = menu->menuAction();
     } else if (item.parent.isEmpty()) {
@@ -157,14 +157,14 @@ void Form1::Form_Load() {
   // The bell switch of this workstation, taken once at start. Referring to the
   // prescription window loads it as the first child window.
   auto& form2 = session_.windows.get<Form2>();
-  if (bellMarkerExists(session_.state.LocalDataFolder))
+  if (prescription::bellMarkerExists(session_.state.LocalDataFolder))
     form2.Timer1->start();
   else
     form2.Timer1->stop();
 
   // The herbal-usage list never starts empty; the drop-down takes its phrases after
   // whatever it holds, also right after they were first stored.
-  form2.C1->addItems(seedHerbalUsages(session_.state.MainDbConnection));
+  form2.C1->addItems(prescription::seedHerbalUsages(session_.state.MainDbConnection));
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
@@ -207,7 +207,7 @@ void Form1::Form_Unload() {
   }
   // Keys stored without their final "$" (by an older catalogue import, say) are rebuilt
   // once, while nothing is on the screen.
-  rebuildSearchKeys(session_.state.MainDbConnection, *session_.state.Strokes);
+  catalogue::rebuildSearchKeys(session_.state.MainDbConnection, *session_.state.Strokes);
   if (session_.endProcess) session_.endProcess();
 }
 

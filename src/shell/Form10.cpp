@@ -1,6 +1,8 @@
 #include "shell/Form10.h"
 
 #include "shell/service/WebPages.h"
+#include "ui/ControlEvents.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Guard.h"
 #include "ui/Twips.h"
@@ -15,22 +17,16 @@ Form10::Form10(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);
 
-  Label2 = new QLabel(QStringLiteral("Tavorin"), this);
-  Label2->setObjectName(QStringLiteral("Label2"));
+  Label2 = ui::make<QLabel>(this, "Label2", {480, 360, 5400, 720}, QStringLiteral("Tavorin"));
   Label2->setFont(ui::designFont(ui::kHeiTi, 24, true));
-  Label2->setGeometry(ui::pxRect(480, 360, 5400, 720));
-  Label4 = new QLabel(QStringLiteral("版本：V12.1"), this);
-  Label4->setObjectName(QStringLiteral("Label4"));
+
+  Label4 = ui::make<QLabel>(this, "Label4", {5880, 660, 2160, 300}, QStringLiteral("版本：V12.1"));
   Label4->setFont(ui::designFont(ui::kSongTi, 10.5));
-  Label4->setGeometry(ui::pxRect(5880, 660, 2160, 300));
-  Label8 = new QLabel(this);
-  Label8->setObjectName(QStringLiteral("Label8"));
-  Label8->setGeometry(ui::pxRect(0, 1260, 8520, 90));
+
+  Label8 = ui::make<QLabel>(this, "Label8", {0, 1260, 8520, 90});
   Label8->setAutoFillBackground(true);
 
-  Label9 = new QLabel(this);
-  Label9->setObjectName(QStringLiteral("Label9"));
-  Label9->setGeometry(ui::pxRect(480, 1680, 7560, 2400));
+  Label9 = ui::make<QLabel>(this, "Label9", {480, 1680, 7560, 2400});
   Label9->setWordWrap(true);
   Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label9->setFont(ui::designFont(ui::kSongTi, 10.5));
@@ -42,9 +38,7 @@ Form10::Form10(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
       "以及药品目录、进货、销售统计、门诊日志和病历管理。</p>"
       "<p style='line-height:140%'>使用中遇到问题，请点击“操作帮助”查看说明；新版本请到下载页面获取。</p>"));
 
-  Label7 = new ui::ClickLabel(this);
-  Label7->setObjectName(QStringLiteral("Label7"));
-  Label7->setGeometry(ui::pxRect(480, 4380, 7560, 300));
+  Label7 = ui::make<QLabel>(this, "Label7", {480, 4380, 7560, 300});
   Label7->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255); text-decoration: underline;"));
   Label7->setCursor(Qt::PointingHandCursor);
 
@@ -56,15 +50,12 @@ Form10::Form10(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
   } buttons[] = {{&Command1, "Command1", "下载最新版本", 480},
                  {&Command2, "Command2", "操作帮助", 3180},
                  {&Command3, "Command3", "访问作者主页", 5880}};
-  for (const auto& b : buttons) {
-    *b.target = new QPushButton(QString::fromUtf8(b.caption), this);
-    (*b.target)->setObjectName(QString::fromLatin1(b.name));
-    (*b.target)->setGeometry(ui::pxRect(b.left, 5460, 2160, 495));
-  }
+  for (const auto& b : buttons)
+    *b.target = ui::make<QPushButton>(this, b.name, {b.left, 5460, 2160, 495}, QString::fromUtf8(b.caption));
   connect(Command1, &QPushButton::clicked, this, &Form10::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form10::Command2_Click);
   connect(Command3, &QPushButton::clicked, this, &Form10::Command3_Click);
-  connect(Label7, &ui::ClickLabel::clicked, this, &Form10::Label7_Click);
+  ui::onClick(Label7, [this] { Label7_Click(); });
 }
 
 void Form10::Form_Load() {

@@ -1,7 +1,6 @@
 // The about window: the product name and version, and the download, help and home pages.
 #pragma once
 
-#include "ui/ClickLabel.h"
 #include "ui/Session.h"
 #include "ui/Window.h"
 
@@ -28,7 +27,7 @@ class Form10 : public ui::Window {
   QLabel* Label2 = nullptr;
   QLabel* Label4 = nullptr;
   QLabel* Label9 = nullptr;
-  ui::ClickLabel* Label7 = nullptr;
+  QLabel* Label7 = nullptr;
   QLabel* Label8 = nullptr;
   QPushButton* Command1 = nullptr;
   QPushButton* Command2 = nullptr;

@@ -3,7 +3,8 @@
 #include "startup/AppState.h"
 #include "startup/HostNameFile.h"
 #include "text/Blank.h"
-#include "ui/Twips.h"
+#include "text/ScrambledText.h"
+#include "ui/Controls.h"
 
 #include <QDir>
 
@@ -12,15 +13,10 @@ namespace shell {
 Form20::Form20(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), session_(session) {
   setWindowTitle(QStringLiteral("联网设置"));
   setClientSize(4920, 1860);
-  Label1 = new QLabel(QStringLiteral("请输入主机的计算机名"), this);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setGeometry(ui::pxRect(360, 240, 4200, 300));
-  Text1 = new QLineEdit(this);
-  Text1->setObjectName(QStringLiteral("Text1"));
-  Text1->setGeometry(ui::pxRect(360, 660, 2760, 360));
-  Command1 = new QPushButton(QStringLiteral("确  定"), this);
-  Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setGeometry(ui::pxRect(3360, 630, 1200, 420));
+  Label1 = ui::make<QLabel>(this, "Label1", {360, 240, 4200, 300}, QStringLiteral("请输入主机的计算机名"));
+  Text1 = ui::make<QLineEdit>(this, "Text1", {360, 660, 2760, 360});
+  ui::setCaption(Label1, Text1);
+  Command1 = ui::make<QPushButton>(this, "Command1", {3360, 630, 1200, 420}, QStringLiteral("确  定"));
   connect(Command1, &QPushButton::clicked, this, &Form20::Command1_Click);
 }
 
@@ -29,7 +25,7 @@ void Form20::Form_Load() { placeOnMainWindow(); }
 void Form20::Command1_Click() {
   const QString host = text::trimBlanks(Text1->text());
   if (host.isEmpty()) return;
-  if (!startup::ScrambleText(host)) {
+  if (!text::ScrambleText(host)) {
     session_.dialogs.message(QStringLiteral("计算机名中有无法保存的字符，请重新输入！"));
     return;
   }

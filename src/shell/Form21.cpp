@@ -1,15 +1,16 @@
 #include "shell/Form21.h"
 
+#include "ui/ControlEvents.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/InputTarget.h"
 #include "ui/Twips.h"
 
-#include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
 
-#include <functional>
+#include <vector>
 
 namespace shell {
 namespace {
@@ -91,29 +92,6 @@ QLabel* makeSlot(QLabel* label, const QColor& colour, const QFont& font) {
   return label;
 }
 
-// Clicks and the mouse entering a control, for controls that have no such signals.
-class ControlEvents : public QObject {
- public:
-  ControlEvents(QWidget* control, std::function<void()> onClick, std::function<void()> onEnter)
-      : QObject(control), onClick_(std::move(onClick)), onEnter_(std::move(onEnter)) {
-    control->installEventFilter(this);
-  }
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    auto* control = static_cast<QWidget*>(watched);
-    if (event->type() == QEvent::Enter && onEnter_) onEnter_();
-    if (event->type() == QEvent::MouseButtonRelease && onClick_) {
-      const auto* mouse = static_cast<QMouseEvent*>(event);
-      if (mouse->button() == Qt::LeftButton && control->rect().contains(mouse->position().toPoint())) onClick_();
-    }
-    return false;
-  }
-
- private:
-  std::function<void()> onClick_;
-  std::function<void()> onEnter_;
-};
-
 }  // namespace
 
 Form21::Form21(ui::Session& session)
@@ -137,95 +115,85 @@ void Form21::buildControls() {
   const QFont slotFont = ui::designFont(ui::kSongTi, 12);
   const QFont keyFont = ui::designFont(ui::kSongTi, 12, true);
 
-  Picture1 = new QWidget(this);
-  Picture1->setObjectName("Picture1");
-  Picture1->setGeometry(ui::pxRect(60, 60, 1575, 375));
+  Picture1 = ui::make<QWidget>(this, "Picture1", {60, 60, 1575, 375});
   Picture1->setAutoFillBackground(true);
   paint(Picture1, Qt::white);
-  Label3 = new QLabel(Picture1);
-  Label3->setObjectName("Label3");
+  Label3 = ui::make<QLabel>(Picture1, "Label3", {});
   Label3->setGeometry(Picture1->rect().adjusted(4, 0, 0, 0));
   Label3->setFont(slotFont);
 
   for (int i = 0; i < kStrokeKeys; ++i) {
-    QPushButton* key = Command8.create(i, this, kStrokeCaptions[i]);
-    key->setGeometry(ui::pxRect(1680 + 420 * i, 60, 435, 375));
+    QPushButton* key = Command8.make(i, this, {1680.0 + 420 * i, 60, 435, 375}, kStrokeCaptions[i]);
     key->setFont(keyFont);
     connect(key, &QPushButton::clicked, this, [this, i] { Command8_Click(i); });
-    new ControlEvents(key, nullptr, [this] { resetHighlight(); });
+    ui::onHover(key, [this] { resetHighlight(); });
   }
-  const auto button = [this](const char* name, const QString& caption, QRect geometry, void (Form21::*handler)()) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(name);
-    b->setGeometry(geometry);
+  const auto button = [this](const char* name, const QString& caption, const ui::Place& place,
+                             void (Form21::*handler)()) {
+    auto* b = ui::make<QPushButton>(this, name, place, caption);
     connect(b, &QPushButton::clicked, this, handler);
     return b;
   };
-  Command9 = button("Command9", "清空", ui::pxRect(3780, 60, 555, 375), &Form21::Command9_Click);
-  Command10 = button("Command10", "退格", ui::pxRect(4320, 60, 555, 375), &Form21::Command10_Click);
-  Command1 = button("Command1", kToKeys, ui::pxRect(4860, 60, 435, 375), &Form21::Command1_Click);
-  Command2 = button("Command2", "帮助", ui::pxRect(5280, 60, 555, 375), &Form21::Command2_Click);
+  Command9 = button("Command9", "清空", {3780, 60, 555, 375}, &Form21::Command9_Click);
+  Command10 = button("Command10", "退格", {4320, 60, 555, 375}, &Form21::Command10_Click);
+  Command1 = button("Command1", kToKeys, {4860, 60, 435, 375}, &Form21::Command1_Click);
+  Command2 = button("Command2", "帮助", {5280, 60, 555, 375}, &Form21::Command2_Click);
 
   // The panel area shows the radical row with the character or key panel over it.
-  panelArea_ = new QWidget(this);
-  panelArea_->setGeometry(ui::pxRect(60, 480, kPanelWidth, kPanelHeight));
-  Picture2 = new QWidget(panelArea_);
-  Picture2->setObjectName("Picture2");
-  Picture2->setGeometry(ui::pxRect(0, 0, kPanelWidth, kRadicalSlotTop + kSlotSize + 30));
-  for (int i = 0; i < kSlotsPerRow; ++i) {
-    QLabel* slot = makeSlot(Label1.create(i, Picture2), kRadicalColour, slotFont);
-    slot->setGeometry(ui::pxRect(kSlotPitch * i, kRadicalSlotTop, kSlotSize, kSlotSize));
-    new ControlEvents(slot, [this, i] { Label1_Click(i); }, [this, i] { highlightRadical(i); });
-  }
-  Picture3 = new QWidget(panelArea_);
-  Picture3->setObjectName("Picture3");
+  panelArea_ = ui::make<QWidget>(this, "panelArea", {60, 480, kPanelWidth, kPanelHeight});
+  Picture2 = ui::make<QWidget>(panelArea_, "Picture2", {0, 0, kPanelWidth, kRadicalSlotTop + kSlotSize + 30});
+  Label1.makeAll(Picture2, ui::elementRun(0, kSlotsPerRow - 1, [](int i) {
+                   return ui::Place{double(kSlotPitch * i), kRadicalSlotTop, kSlotSize, kSlotSize};
+                 }),
+                 [&](QLabel* slot, const ui::Element& e) {
+                   makeSlot(slot, kRadicalColour, slotFont);
+                   ui::onClick(slot, [this, i = e.index] { Label1_Click(i); });
+                   ui::onHover(slot, [this, i = e.index] { highlightRadical(i); });
+                 });
+  Picture3 = ui::make<QWidget>(panelArea_, "Picture3", {});
   Picture3->setAutoFillBackground(true);
-  for (int i = 0; i < kCharacterSlots; ++i) {
-    QLabel* slot = makeSlot(Label2.create(i, Picture3), kCharacterColour, slotFont);
-    slot->setGeometry(ui::pxRect(kSlotPitch * (i % kSlotsPerRow), kCharacterRowTops[i / kSlotsPerRow], kSlotSize,
-                                 kSlotSize));
-    new ControlEvents(slot, [this, i] { Label2_Click(i); }, [this, i] { highlightCharacter(i); });
-  }
-  Picture5 = new QWidget(panelArea_);
-  Picture5->setObjectName("Picture5");
+  Label2.makeAll(Picture3, ui::elementRun(0, kCharacterSlots - 1, [](int i) {
+                   return ui::Place{double(kSlotPitch * (i % kSlotsPerRow)), double(kCharacterRowTops[i / kSlotsPerRow]),
+                                    kSlotSize, kSlotSize};
+                 }),
+                 [&](QLabel* slot, const ui::Element& e) {
+                   makeSlot(slot, kCharacterColour, slotFont);
+                   ui::onClick(slot, [this, i = e.index] { Label2_Click(i); });
+                   ui::onHover(slot, [this, i = e.index] { highlightCharacter(i); });
+                 });
+  Picture5 = ui::make<QWidget>(panelArea_, "Picture5", {0, 0, kPanelWidth, kPanelHeight});
   Picture5->setAutoFillBackground(true);
-  Picture5->setGeometry(ui::pxRect(0, 0, kPanelWidth, kPanelHeight));
   const QStringList keys = keyCaptions();
-  for (int i = 0; i < kKeys; ++i) {
-    QLabel* key = makeSlot(Label4.create(i, Picture5), Qt::white, slotFont);
-    key->setText(keys[i]);
-    key->setGeometry(ui::pxRect(kSlotPitch * (i % kSlotsPerRow), kKeyRowTops[i / kSlotsPerRow], kSlotSize, kSlotSize));
-    new ControlEvents(key, [this, i] { Label4_Click(i); }, nullptr);
-  }
+  std::vector<ui::Element> keyElements = ui::elementRun(0, kKeys - 1, [](int i) {
+    return ui::Place{double(kSlotPitch * (i % kSlotsPerRow)), double(kKeyRowTops[i / kSlotsPerRow]), kSlotSize,
+                     kSlotSize};
+  });
+  for (ui::Element& key : keyElements) key.caption = keys[key.index];
+  Label4.makeAll(Picture5, keyElements, [&](QLabel* key, const ui::Element& e) {
+    makeSlot(key, Qt::white, slotFont);
+    ui::onClick(key, [this, i = e.index] { Label4_Click(i); });
+  });
   Picture5->hide();
 
-  Text1 = new QPlainTextEdit(helpText(), this);
-  Text1->setObjectName("Text1");
+  Text1 = ui::make<QPlainTextEdit>(this, "Text1", {60, 1710, 5775, 1815}, helpText());
   Text1->setReadOnly(true);
   Text1->setFocusPolicy(Qt::NoFocus);  // the look-up box is the pad's only place to type
-  Text1->setGeometry(ui::pxRect(60, 1710, 5775, 1815));
 
-  lookUpPanel_ = new QWidget(this);
-  lookUpPanel_->setGeometry(ui::pxRect(60, 3570, 4395, 735));
-  Text2 = new QLineEdit(lookUpPanel_);
-  Text2->setObjectName("Text2");
-  Text2->setGeometry(ui::pxRect(60, 60, 555, 555));
+  lookUpPanel_ = ui::make<QWidget>(this, "lookUpPanel", {60, 3570, 4395, 735});
+  Text2 = ui::make<QLineEdit>(lookUpPanel_, "Text2", {60, 60, 555, 555});
   Text2->setFont(ui::designFont(ui::kSongTi, 20));
   Text2->setAlignment(Qt::AlignCenter);
   connect(Text2, &QLineEdit::textChanged, this, &Form21::Text2_Change);
   const auto caption = [this](const char* name, const QString& text, double left, double top, double width) {
-    auto* label = new QLabel(text, lookUpPanel_);
-    label->setObjectName(name);
-    label->setGeometry(ui::pxRect(left, top, width, 285));
-    return label;
+    return ui::make<QLabel>(lookUpPanel_, name, {left, top, width, 285}, text);
   };
   Label5 = caption("Label5", "部首", 720, 90, 465);
   Label7 = caption("Label7", "", 1200, 90, 3135);
   Label6 = caption("Label6", "笔画", 720, 360, 465);
   Label8 = caption("Label8", "", 1200, 360, 3135);
-  new ControlEvents(Label5, [this] { Label5_Click(); }, nullptr);
+  ui::onClick(Label5, [this] { Label5_Click(); });
 
-  Command3 = button("Command3", "隐藏帮助", ui::pxRect(4620, 3780, 1155, 375), &Form21::Command3_Click);
+  Command3 = button("Command3", "隐藏帮助", {4620, 3780, 1155, 375}, &Form21::Command3_Click);
 
   // Clicking the pad never leaves a button holding the focus that goes back to the target.
   for (QPushButton* b : findChildren<QPushButton*>()) b->setFocusPolicy(Qt::NoFocus);
@@ -260,7 +228,7 @@ void Form21::setHeight(int designHeight) { setClientSize(kClientWidth, designHei
 
 void Form21::aim() {
   QString& kind = session_.state.InputTargetKind;
-  if (kind.isEmpty()) kind = startup::inputKindName(startup::InputKind::Frequency);
+  if (kind.isEmpty()) kind = text::inputKindName(text::InputKind::Frequency);
   pad_.setKind(kind);
 }
 

@@ -1,10 +1,10 @@
 #include "shell/Form8.h"
 
 #include "prescription/Form2.h"
-#include "shell/service/BellMarker.h"
-#include "shell/service/Settings.h"
+#include "prescription/service/BellMarker.h"
+#include "settings/Settings.h"
 #include "text/Blank.h"
-#include "ui/Twips.h"
+#include "ui/Controls.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -14,31 +14,15 @@ namespace {
 
 const QString kBlue = QStringLiteral("color: rgb(0, 0, 255);");
 
-QLabel* label(QWidget* parent, const QString& caption, double left, double top) {
-  auto* l = new QLabel(caption, parent);
-  l->move(ui::pxPoint(left, top));
-  l->adjustSize();
-  return l;
-}
-
 QLineEdit* box(QWidget* parent, const char* name, double left, double top, double width) {
-  auto* b = new QLineEdit(parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setGeometry(ui::pxRect(left, top, width, 315));
-  return b;
+  return ui::make<QLineEdit>(parent, name, {left, top, width, 315});
 }
 
-QComboBox* combo(QComboBox* c, double left, double top, double width) {
+// The font and printer boxes: typed into, never adding to their lists.
+QComboBox* combo(QComboBox* c) {
   c->setEditable(true);
   c->setInsertPolicy(QComboBox::NoInsert);
-  c->setGeometry(ui::pxRect(left, top, width, 315));
   return c;
-}
-
-QGroupBox* groupFrame(QWidget* parent, const QString& caption, double left, double top, double width, double height) {
-  auto* f = new QGroupBox(caption, parent);
-  f->setGeometry(ui::pxRect(left, top, width, height));
-  return f;
 }
 
 }  // namespace
@@ -52,19 +36,17 @@ Form8::Form8(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), ses
 
 void Form8::build() {
   // Left column: the password, then the clinic's defaults and the bell.
-  QGroupBox* password = groupFrame(this, QStringLiteral("修改登录密码"), 120, 60, 4680, 1260);
-  label(password, QStringLiteral("原密码"), 240, 360);
+  auto* password = ui::make<QGroupBox>(this, "Frame1", {120, 60, 4680, 1260}, QStringLiteral("修改登录密码"));
   Text8 = box(password, "Text8", 1080, 300, 2040);
-  label(password, QStringLiteral("新密码"), 240, 780);
+  ui::makeCaption(password, Text8, QStringLiteral("原密码"), 240, 360);
   Text12 = box(password, "Text12", 1080, 720, 2040);
+  ui::makeCaption(password, Text12, QStringLiteral("新密码"), 240, 780);
   // Shown as typed; the store accepts any length, the boxes take 15 characters.
   Text8->setMaxLength(15);
   Text12->setMaxLength(15);
-  Command3 = new QPushButton(QStringLiteral("修改密码"), password);
-  Command3->setObjectName(QStringLiteral("Command3"));
-  Command3->setGeometry(ui::pxRect(3300, 480, 1200, 375));
+  Command3 = ui::make<QPushButton>(password, "Command3", {3300, 480, 1200, 375}, QStringLiteral("修改密码"));
 
-  QGroupBox* general = groupFrame(this, QStringLiteral("综合设置"), 120, 1440, 4680, 3240);
+  auto* general = ui::make<QGroupBox>(this, "Frame2", {120, 1440, 4680, 3240}, QStringLiteral("综合设置"));
   struct Row {
     const char* caption;
     QLineEdit** target;
@@ -76,23 +58,20 @@ void Form8::build() {
               {"默认科别", &Text3, "Text3"}};
   double top = 330;
   for (const Row& row : rows) {
-    label(general, QString::fromUtf8(row.caption), 240, top + 60);
     *row.target = box(general, row.name, 1200, top, 3240);
+    ui::makeCaption(general, *row.target, QString::fromUtf8(row.caption), 240, top + 60);
     top += 420;
   }
-  Check2 = new QCheckBox(QStringLiteral("开启新处方铃声通知"), general);
-  Check2->setObjectName(QStringLiteral("Check2"));
+  Check2 = ui::make<QCheckBox>(general, "Check2", {1200, top + 60, 3240, 315}, QStringLiteral("开启新处方铃声通知"));
   Check2->setStyleSheet(kBlue);
-  Check2->setGeometry(ui::pxRect(1200, top + 60, 3240, 315));
 
   // Right column: print margins and font, then the printers and the orientation.
-  QGroupBox* margins = groupFrame(this, QStringLiteral("打印边距设置(单位：毫米)"), 4920, 60, 4785, 2460);
-  label(margins, QStringLiteral("处方打印字体"), 180, 390);
-  Combo1 = combo(new QComboBox(margins), 1440, 330, 3120);
-  Combo1->setObjectName(QStringLiteral("Combo1"));
-  label(margins, QStringLiteral("处方字体大小"), 180, 810);
-  Combo3 = combo(new QComboBox(margins), 1440, 750, 1200);
-  Combo3->setObjectName(QStringLiteral("Combo3"));
+  auto* margins =
+      ui::make<QGroupBox>(this, "Frame3", {4920, 60, 4785, 2460}, QStringLiteral("打印边距设置(单位：毫米)"));
+  Combo1 = combo(ui::make<QComboBox>(margins, "Combo1", {1440, 330, 3120, 315}));
+  ui::makeCaption(margins, Combo1, QStringLiteral("处方打印字体"), 180, 390);
+  Combo3 = combo(ui::make<QComboBox>(margins, "Combo3", {1440, 750, 1200, 315}));
+  ui::makeCaption(margins, Combo3, QStringLiteral("处方字体大小"), 180, 810);
   Combo3->addItems({"10", "11", "12", "14", "16"});
   struct Margin {
     const char* caption;
@@ -104,48 +83,40 @@ void Form8::build() {
                     {"病历左边距", &Text11, "Text11", 180, 1650}, {"病历上边距", &Text10, "Text10", 2460, 1650},
                     {"输注卡左边距", &Text14, "Text14", 180, 2070}, {"输液卡上边距", &Text13, "Text13", 2460, 2070}};
   for (const Margin& m : marginRows) {
-    label(margins, QString::fromUtf8(m.caption), m.left, m.top + 60);
     *m.target = box(margins, m.name, m.left + 1260, m.top, 900);
+    ui::makeCaption(margins, *m.target, QString::fromUtf8(m.caption), m.left, m.top + 60);
   }
 
-  QGroupBox* printers = groupFrame(this, QStringLiteral("打印机设置"), 4920, 2580, 4785, 2100);
+  auto* printers = ui::make<QGroupBox>(this, "Frame4", {4920, 2580, 4785, 2100}, QStringLiteral("打印机设置"));
   struct Printer {
     int box;
     const char* caption;
     double top;
-  } printerRows[] = {{kPrescriptionPrinter, "处方打印机", 330},
-                     {kRecordPrinter, "病历打印机", 750},
-                     {kDispensingPrinter, "取药单打印机", 1170}};
+  } printerRows[] = {{settings::kPrescriptionPrinter, "处方打印机", 330},
+                     {settings::kRecordPrinter, "病历打印机", 750},
+                     {settings::kDispensingPrinter, "取药单打印机", 1170}};
   // The printers are shown, not chosen: all printing goes to the default printer.
   for (const Printer& p : printerRows) {
-    QLabel* caption = label(printers, QString::fromUtf8(p.caption), 180, p.top + 60);
-    caption->setStyleSheet(QStringLiteral("color: rgb(192, 192, 192);"));
-    QComboBox* c = combo(Combo2.create(p.box, printers), 1440, p.top, 3120);
+    QComboBox* c = combo(Combo2.make(p.box, printers, {1440, p.top, 3120, 315}));
     c->setEnabled(false);
     c->setStyleSheet(QStringLiteral("QComboBox, QComboBox QLineEdit { background: rgb(224, 224, 224); }"));
+    QLabel* caption = ui::makeCaption(printers, c, QString::fromUtf8(p.caption), 180, p.top + 60);
+    caption->setStyleSheet(QStringLiteral("color: rgb(192, 192, 192);"));
   }
-  QLabel* orientation = label(printers, QStringLiteral("打印方向："), 180, 1650);
+  Option1 = ui::make<QRadioButton>(printers, "Option1", {1440, 1590, 900, 315}, QStringLiteral("纵向"));
+  Option2 = ui::make<QRadioButton>(printers, "Option2", {2460, 1590, 900, 315}, QStringLiteral("横向"));
+  QLabel* orientation = ui::make<QLabel>(printers, "OrientationCaption", {180, 1650}, QStringLiteral("打印方向："));
   orientation->setStyleSheet(kBlue);
-  Option1 = new QRadioButton(QStringLiteral("纵向"), printers);
-  Option1->setObjectName(QStringLiteral("Option1"));
-  Option1->setGeometry(ui::pxRect(1440, 1590, 900, 315));
-  Option2 = new QRadioButton(QStringLiteral("横向"), printers);
-  Option2->setObjectName(QStringLiteral("Option2"));
-  Option2->setGeometry(ui::pxRect(2460, 1590, 900, 315));
   for (QRadioButton* option : {Option1, Option2}) option->setStyleSheet(kBlue);
   Option1->setChecked(true);
 
   // The default printer: kept in the row, never shown.
-  QLabel* hidden = label(this, QStringLiteral("默认打印机"), 240, 4800);
-  hidden->hide();
-  combo(Combo2.create(kDefaultPrinter, this), 1440, 4740, 3000)->hide();
+  QComboBox* defaultPrinter = combo(Combo2.make(settings::kDefaultPrinter, this, {1440, 4740, 3000, 315}));
+  ui::makeCaption(this, defaultPrinter, QStringLiteral("默认打印机"), 240, 4800)->hide();
+  defaultPrinter->hide();
 
-  Command1 = new QPushButton(QStringLiteral("保  存"), this);
-  Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setGeometry(ui::pxRect(6600, 4860, 1380, 435));
-  Command2 = new QPushButton(QStringLiteral("取  消"), this);
-  Command2->setObjectName(QStringLiteral("Command2"));
-  Command2->setGeometry(ui::pxRect(8220, 4860, 1380, 435));
+  Command1 = ui::make<QPushButton>(this, "Command1", {6600, 4860, 1380, 435}, QStringLiteral("保  存"));
+  Command2 = ui::make<QPushButton>(this, "Command2", {8220, 4860, 1380, 435}, QStringLiteral("取  消"));
 
   connect(Command1, &QPushButton::clicked, this, &Form8::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form8::Command2_Click);
@@ -153,22 +124,22 @@ void Form8::build() {
 }
 
 void Form8::bindToSettings() {
-  const auto bind = [this](QLineEdit* edit, QString SettingsValues::*field) {
+  const auto bind = [this](QLineEdit* edit, QString settings::SettingsValues::*field) {
     connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) {
       if (!filling_) session_.settings.edit().*field = text;
     });
   };
-  bind(Text1, &SettingsValues::unitName);
-  bind(Text2, &SettingsValues::physician);
-  bind(Text6, &SettingsValues::dispenser);
-  bind(Text7, &SettingsValues::feeCategory);
-  bind(Text3, &SettingsValues::department);
-  bind(Text4, &SettingsValues::sheetLeft);
-  bind(Text5, &SettingsValues::sheetTop);
-  bind(Text11, &SettingsValues::recordLeft);
-  bind(Text10, &SettingsValues::recordTop);
-  bind(Text14, &SettingsValues::cardLeft);
-  bind(Text13, &SettingsValues::cardTop);
+  bind(Text1, &settings::SettingsValues::unitName);
+  bind(Text2, &settings::SettingsValues::physician);
+  bind(Text6, &settings::SettingsValues::dispenser);
+  bind(Text7, &settings::SettingsValues::feeCategory);
+  bind(Text3, &settings::SettingsValues::department);
+  bind(Text4, &settings::SettingsValues::sheetLeft);
+  bind(Text5, &settings::SettingsValues::sheetTop);
+  bind(Text11, &settings::SettingsValues::recordLeft);
+  bind(Text10, &settings::SettingsValues::recordTop);
+  bind(Text14, &settings::SettingsValues::cardLeft);
+  bind(Text13, &settings::SettingsValues::cardTop);
   connect(Combo1, &QComboBox::editTextChanged, this, [this](const QString& text) {
     if (!filling_) session_.settings.edit().fontName = text;
   });
@@ -198,11 +169,11 @@ void Form8::Form_Load() {
 
   session_.settings.load();
   showValues(session_.settings.values());
-  Check2->setChecked(bellMarkerExists(session_.state.LocalDataFolder));
+  Check2->setChecked(prescription::bellMarkerExists(session_.state.LocalDataFolder));
   filling_ = false;
 }
 
-void Form8::showValues(const SettingsValues& v) {
+void Form8::showValues(const settings::SettingsValues& v) {
   Text1->setText(v.unitName);
   Text2->setText(v.physician);
   Text6->setText(v.dispenser);
@@ -243,7 +214,7 @@ void Form8::Command1_Click() {
   } catch (const std::exception&) {
     // No prescription window to retitle.
   }
-  if (!setBellMarker(session_.state.LocalDataFolder, bell))
+  if (!prescription::setBellMarker(session_.state.LocalDataFolder, bell))
     session_.dialogs.message(bell ? QStringLiteral("设置已保存，但无法在数据文件夹中开启新处方铃声，重新启动后铃声将不响。")
                                   : QStringLiteral("设置已保存，但无法在数据文件夹中关闭新处方铃声，重新启动后铃声仍会响。"));
   session_.windows.unload(name());
@@ -257,17 +228,17 @@ void Form8::Command3_Click() {
     return;
   }
   Hide();
-  switch (changePassword(session_.state.MainDbConnection, Text8->text(), Text12->text())) {
-    case PasswordChange::Changed:
+  switch (settings::changePassword(session_.state.MainDbConnection, Text8->text(), Text12->text())) {
+    case settings::PasswordChange::Changed:
       session_.dialogs.message(QStringLiteral("修改密码成功，请牢记新密码！"));
       // The other boxes are dropped, not saved.
       session_.windows.unload(name());
       return;
-    case PasswordChange::WrongOldPassword:
-    case PasswordChange::NoNewPassword:
+    case settings::PasswordChange::WrongOldPassword:
+    case settings::PasswordChange::NoNewPassword:
       session_.dialogs.message(QStringLiteral("原密码不正确，无法修改密码！"));
       break;
-    case PasswordChange::WriteFailed:
+    case settings::PasswordChange::WriteFailed:
       session_.dialogs.message(QStringLiteral("密码未能写入数据库，原密码仍然有效，请稍后再试！"));
       break;
   }

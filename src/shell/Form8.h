@@ -3,7 +3,7 @@
 // workstation's bell switch. It is a view over the one settings object every window reads.
 #pragma once
 
-#include "shell/service/Settings.h"
+#include "settings/Settings.h"
 #include "ui/ControlArray.h"
 #include "ui/Session.h"
 #include "ui/Window.h"
@@ -59,7 +59,7 @@ class Form8 : public ui::Window {
 
  private:
   void build();
-  void showValues(const SettingsValues& values);
+  void showValues(const settings::SettingsValues& values);
   // Every box writes into the settings object as it changes, so readers see the edits.
   void bindToSettings();
 

@@ -2,8 +2,9 @@
 
 #include "shell/Form1.h"
 #include "text/Blank.h"
-#include "ui/Guard.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
+#include "ui/Guard.h"
 #include "ui/Twips.h"
 
 #include <QGuiApplication>
@@ -23,39 +24,25 @@ Form9::Form9(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), ses
   setAutoFillBackground(true);
 
   // Image1 and Image2: a coloured band with the product name, and a rule under it.
-  auto* Image1 = new QLabel(this);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->setGeometry(ui::pxRect(0, 0, 5820, 900));
+  auto* Image1 = ui::make<QLabel>(this, "Image1", {0, 0, 5820, 900});
   Image1->setStyleSheet(QStringLiteral("background: rgb(75, 121, 198);"));
-  Label2 = new QLabel(QStringLiteral("Tavorin"), this);
-  Label2->setObjectName(QStringLiteral("Label2"));
+  Label2 = ui::make<QLabel>(this, "Label2", {360, 150, 5100, 600}, QStringLiteral("Tavorin"));
   Label2->setFont(ui::designFont(ui::kHeiTi, 21.75, true));
   Label2->setStyleSheet(QStringLiteral("color: white;"));
-  Label2->setGeometry(ui::pxRect(360, 150, 5100, 600));
-  auto* Image2 = new QLabel(this);
-  Image2->setObjectName(QStringLiteral("Image2"));
-  Image2->setGeometry(ui::pxRect(0, 900, 5820, 45));
+  auto* Image2 = ui::make<QLabel>(this, "Image2", {0, 900, 5820, 45});
   Image2->setStyleSheet(QStringLiteral("background: rgb(144, 163, 178);"));
 
-  lblVersion = new QLabel(QStringLiteral("请输入登录密码"), this);
-  lblVersion->setObjectName(QStringLiteral("lblVersion"));
-  lblVersion->setGeometry(ui::pxRect(480, 1230, 1800, 300));
-  Text1 = new QLineEdit(this);
-  Text1->setObjectName(QStringLiteral("Text1"));
-  Text1->setGeometry(ui::pxRect(2160, 1170, 2400, 360));
+  lblVersion = ui::make<QLabel>(this, "lblVersion", {480, 1230, 1800, 300}, QStringLiteral("请输入登录密码"));
+  Text1 = ui::make<QLineEdit>(this, "Text1", {2160, 1170, 2400, 360});
+  ui::setCaption(lblVersion, Text1);
   Text1->setEchoMode(QLineEdit::Password);
   Text1->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));  // "*"
-  Label1 = new QLabel(QStringLiteral("(原始密码：691)"), this);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setGeometry(ui::pxRect(2160, 1620, 2400, 270));
+
+  Label1 = ui::make<QLabel>(this, "Label1", {2160, 1620, 2400, 270}, QStringLiteral("(原始密码：691)"));
   Label1->setStyleSheet(QStringLiteral("color: rgb(128, 128, 128);"));
 
-  Command1 = new QPushButton(QStringLiteral("确  定"), this);
-  Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setGeometry(ui::pxRect(1560, 2340, 1260, 420));
-  Command2 = new QPushButton(QStringLiteral("取  消"), this);
-  Command2->setObjectName(QStringLiteral("Command2"));
-  Command2->setGeometry(ui::pxRect(3120, 2340, 1260, 420));
+  Command1 = ui::make<QPushButton>(this, "Command1", {1560, 2340, 1260, 420}, QStringLiteral("确  定"));
+  Command2 = ui::make<QPushButton>(this, "Command2", {3120, 2340, 1260, 420}, QStringLiteral("取  消"));
 
   connect(Command1, &QPushButton::clicked, this, &Form9::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &Form9::Command2_Click);

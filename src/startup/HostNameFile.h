@@ -1,6 +1,5 @@
 // The host-name file "kvlo-12.jpg": one line naming the host computer whose share holds
-// the main and inventory databases. Each character is written as its code-page-936 code
-// combined by exclusive-or with 0xB3, in decimal, the numbers joined by ",".
+// the main and inventory databases, kept as a scrambled number list (text/ScrambledText.h).
 #pragma once
 
 #include <QString>
@@ -8,13 +7,6 @@
 #include <optional>
 
 namespace startup {
-
-// The text the numbers stand for; nullopt when a piece is not a number or names no
-// character. An empty text gives "".
-std::optional<QString> UnscrambleText(const QString& numbers);
-
-// The inverse: nullopt when code page 936 cannot hold a character of the text.
-std::optional<QString> ScrambleText(const QString& text);
 
 // Reads the first line of the host-name file in the folder and unscrambles it, blanks
 // trimmed. nullopt when the file is absent; an empty text when it is present but

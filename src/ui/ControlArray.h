@@ -1,18 +1,41 @@
 // Control arrays: controls that share a name and differ by index, such as Text5(0) to
 // Text5(18). Each element's objectName() is "Name_index", so tests and accessibility
-// tools find it; indices may leave gaps, as designed arrays do.
+// tools find it; indices may leave gaps, as designed arrays do. An array is built from a
+// table of elements (index, place, caption), so that a window's many controls are data.
 #pragma once
+
+#include "ui/Controls.h"
 
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <map>
+#include <span>
 #include <stdexcept>
+#include <type_traits>
+#include <vector>
 
 namespace ui {
 
 inline QString elementName(const QString& arrayName, int index) {
   return arrayName + u'_' + QString::number(index);
+}
+
+// One element of a control array as data.
+struct Element {
+  int index = 0;
+  Place place;
+  QString caption;
+};
+
+// Elements first to last whose places follow from their index, such as the cells of one
+// grid column, row under row.
+inline std::vector<Element> elementRun(int first, int last, const std::function<Place(int)>& placeOf,
+                                       const QString& caption = {}) {
+  std::vector<Element> run;
+  for (int index = first; index <= last; ++index) run.push_back({index, placeOf(index), caption});
+  return run;
 }
 
 template <class Control>
@@ -22,18 +45,28 @@ class ControlArray {
 
   const QString& name() const { return name_; }
 
-  // Creates element `index` as a child of `parent` and names it.
+  // Makes element `index` as a child of `parent`, named and placed (see ui::make).
+  // An index made twice is a fault in the window's table and throws.
   template <class... Args>
-  Control* create(int index, QWidget* parent, Args&&... args) {
-    auto* control = new Control(std::forward<Args>(args)..., parent);
-    add(index, control);
+  Control* make(int index, QWidget* parent, const Place& place, Args&&... args) {
+    if (contains(index)) throw std::logic_error(elementName(name_, index).toStdString() + " is made twice");
+    auto* control = ui::make<Control>(parent, elementName(name_, index), place, std::forward<Args>(args)...);
+    elements_[index] = control;
     return control;
   }
 
-  // Takes an element made elsewhere and names it.
-  void add(int index, Control* control) {
-    control->setObjectName(elementName(name_, index));
-    elements_[index] = control;
+  // Makes one element per row of the table, in its order; a caption is the element's
+  // text when the control takes one at construction. `finish` then sets up each element.
+  void makeAll(QWidget* parent, std::span<const Element> elements,
+               const std::function<void(Control*, const Element&)>& finish = {}) {
+    for (const Element& e : elements) {
+      Control* control = nullptr;
+      if constexpr (std::is_constructible_v<Control, QString, QWidget*>)
+        control = make(e.index, parent, e.place, e.caption);
+      else
+        control = make(e.index, parent, e.place);
+      if (finish) finish(control, e);
+    }
   }
 
   bool contains(int index) const { return elements_.count(index) != 0; }

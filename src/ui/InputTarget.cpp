@@ -14,8 +14,8 @@ namespace {
 // Makes its box the pad's target whenever the box takes the focus.
 class FocusAnnouncer : public QObject {
  public:
-  FocusAnnouncer(startup::AppState& state, QWidget* box, startup::InputKind kind)
-      : QObject(box), state_(state), box_(box), kind_(startup::inputKindName(kind)) {}
+  FocusAnnouncer(startup::AppState& state, QWidget* box, text::InputKind kind)
+      : QObject(box), state_(state), box_(box), kind_(text::inputKindName(kind)) {}
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == box_ && event->type() == QEvent::FocusIn) {
@@ -50,7 +50,7 @@ void sendKey(QWidget* box, QEvent::Type type) {
 
 }  // namespace
 
-void declareInputTarget(startup::AppState& state, QWidget* box, startup::InputKind kind) {
+void declareInputTarget(startup::AppState& state, QWidget* box, text::InputKind kind) {
   if (!box) return;
   box->installEventFilter(new FocusAnnouncer(state, box, kind));
 }

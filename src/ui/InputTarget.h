@@ -3,9 +3,9 @@
 // whichever declared box had the focus last.
 #pragma once
 
-#include "shell/service/TextTarget.h"
+#include "text/TextTarget.h"
 #include "startup/AppState.h"
-#include "startup/InputKind.h"
+#include "text/InputKind.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -16,11 +16,11 @@ namespace ui {
 // into: every time it takes the focus it becomes state.InputTargetBox, and the kind's
 // name becomes state.InputTargetKind. This is the one way a window aims the pad; busy
 // flags do not hold it back. `state` must outlive the box.
-void declareInputTarget(startup::AppState& state, QWidget* box, startup::InputKind kind);
+void declareInputTarget(startup::AppState& state, QWidget* box, text::InputKind kind);
 
 // The box behind state.InputTargetBox as the pad drives it. A box that is gone, hidden,
 // disabled, read-only or of another kind cannot be typed into; the pad then leaves it be.
-class InputTarget : public shell::TextTarget {
+class InputTarget : public text::TextTarget {
  public:
   explicit InputTarget(QObject* box);
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/Dialogs.h"
-#include "shell/service/Settings.h"
+#include "settings/Settings.h"
 #include "startup/AppState.h"
 #include "ui/WindowRegistry.h"
 
@@ -25,7 +25,7 @@ class Session {
   platform::Dialogs& dialogs;
   WindowRegistry windows;
   // The settings every window reads; the settings window is its view.
-  shell::Settings settings;
+  settings::Settings settings;
   // Ends the process at once; windows still open get no closing handling of their own.
   std::function<void()> endProcess;
   // The names of the installed printers, in the order the system lists them.

@@ -1,5 +1,6 @@
 #include "ui/Window.h"
 
+#include "ui/Controls.h"
 #include "ui/Twips.h"
 #include "ui/WindowRegistry.h"
 
@@ -10,7 +11,7 @@
 namespace ui {
 
 Window::Window(const QString& name, QWidget* parent) : QWidget(parent) {
-  setObjectName(name);
+  setControlName(this, name);
   // Laid out absolutely: what lies between the controls is the window's own colour.
   setAutoFillBackground(true);
 }

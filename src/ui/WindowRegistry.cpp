@@ -1,5 +1,7 @@
 #include "ui/WindowRegistry.h"
 
+#include "ui/Controls.h"
+
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -46,11 +48,11 @@ Window& WindowRegistry::load(const QString& name) {
 
   Window* window = definition->factory();
   if (!window) throw WindowUnavailable(QStringLiteral("窗口无法创建（%1）").arg(name).toStdString());
-  window->setObjectName(name);
+  setControlName(window, name);
   window->registry_ = this;
   if (definition->kind == Kind::Child) {
     QMdiSubWindow* sub = clientArea_->addSubWindow(window);
-    sub->setObjectName(name + QStringLiteral("_frame"));
+    setControlName(sub, name + QStringLiteral("_frame"));
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->adjustSize();
   } else {

@@ -19,7 +19,7 @@
 namespace {
 
 using shell::Form21;
-using startup::InputKind;
+using text::InputKind;
 
 constexpr int kStrokeVertical = 1;  // 丨
 constexpr int kStrokeFalling = 2;   // 丿

@@ -8,6 +8,7 @@
 #include "startup/Main.h"
 #include "startup/TemplateFiles.h"
 #include "support/TempFolder.h"
+#include "text/ScrambledText.h"
 #include "ui/Twips.h"
 
 #include <QDir>
@@ -50,7 +51,7 @@ TEST_F(NetworkSettingTest, TheHostNameIsWrittenScrambledAndStartUpReadsItBack) {
   EXPECT_EQ(line.count("\n"), 1);
   // Each double-byte character is one negative number.
   EXPECT_TRUE(line.startsWith("-")) << line.toStdString();
-  EXPECT_EQ(startup::UnscrambleText(QString::fromLatin1(line.trimmed())), QString("诊室-PC1"));
+  EXPECT_EQ(text::UnscrambleText(QString::fromLatin1(line.trimmed())), QString("诊室-PC1"));
 
   // The next start takes the host's files.
   const QString share = folder.makeDir("shares/诊室-PC1/Corvala数据库");

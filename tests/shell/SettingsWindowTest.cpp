@@ -29,7 +29,7 @@ class SettingsWindowTest : public testing_support::ShellFixture {
     return *loaded<Form8>();
   }
   // The value every reader gets.
-  const shell::SettingsValues& read() { return session->settings.values(); }
+  const settings::SettingsValues& read() { return session->settings.values(); }
   bool markerExists() { return QFileInfo::exists(dataFile("Lstz.ini")); }
 };
 
@@ -64,9 +64,9 @@ TEST_F(SettingsWindowTest, TheWindowShowsTheShippedRowWithItsLabelsAndPlacement)
   for (const auto& [index, printer] : form.Combo2) {
     EXPECT_EQ(printer->currentText(), "HP LaserJet") << index;
     EXPECT_EQ(printer->count(), 2) << index;
-    if (index != shell::kDefaultPrinter) EXPECT_FALSE(printer->isEnabled()) << index;
+    if (index != settings::kDefaultPrinter) EXPECT_FALSE(printer->isEnabled()) << index;
   }
-  EXPECT_FALSE(form.Combo2[shell::kDefaultPrinter]->isVisibleTo(&form));
+  EXPECT_FALSE(form.Combo2[settings::kDefaultPrinter]->isVisibleTo(&form));
   EXPECT_FALSE(form.Check2->isChecked());
 
   // Its own placement: 120 twips right of and 250 below the middle of the main window.

@@ -6,6 +6,7 @@
 #include "store/Database.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
+#include "text/ScrambledText.h"
 
 #include <QDir>
 #include <QFile>
@@ -157,11 +158,11 @@ TEST_F(StartupTest, UnreachableOrUnreadableHostGivesOneMessageThenLocalMode) {
     QByteArray fileContent;
   };
   const Case cases[] = {
-      {"host switched off", startup::ScrambleText("OFFICE-PC")->toLatin1() + "\r\n"},
+      {"host switched off", text::ScrambleText("OFFICE-PC")->toLatin1() + "\r\n"},
       {"empty first line", "\r\n"},
       {"empty file", ""},
       {"not numbers", "abc,12\r\n"},
-      {"path outside the shares", startup::ScrambleText("..")->toLatin1() + "\r\n"},
+      {"path outside the shares", text::ScrambleText("..")->toLatin1() + "\r\n"},
   };
   for (const Case& c : cases) {
     TempFolder own;

@@ -14,7 +14,7 @@
 
 namespace {
 
-using startup::InputKind;
+using text::InputKind;
 
 // A small window with a declared line box, a declared multi-line box and a plain box.
 class Host : public ::testing::Test {

@@ -36,8 +36,8 @@ TEST(Twips, FifteenTwipsAPixelRoundedHalfAwayFromZero) {
 TEST(ControlArray, ElementsAreNamedByIndexAndMayLeaveGaps) {
   QWidget parent;
   ui::ControlArray<QLabel> labels(QStringLiteral("Label2"));
-  labels.create(0, &parent);
-  labels.create(3, &parent);
+  labels.make(0, &parent, {});
+  labels.make(3, &parent, {});
   EXPECT_EQ(labels[3]->objectName(), "Label2_3");
   EXPECT_EQ(parent.findChild<QLabel*>("Label2_0"), labels[0]);
   EXPECT_EQ(labels.count(), 2);

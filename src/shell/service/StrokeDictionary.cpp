@@ -11,7 +11,7 @@
 namespace shell {
 namespace {
 
-using startup::InputKind;
+using text::InputKind;
 
 // The statements that name a counter column. The column comes only from this fixed
 // list, never from a value the program was handed, and every value is bound.

@@ -3,7 +3,7 @@
 // character. Each call opens the file, runs one statement and closes it again.
 #pragma once
 
-#include "startup/InputKind.h"
+#include "text/InputKind.h"
 
 #include <QString>
 #include <QStringList>
@@ -43,15 +43,15 @@ class StrokeDictionary {
   // radical: the characters of that radical whose [查询] (the strokes after the radical)
   // begins with `strokes`. Ranked by the kind's counter, highest first, ties in [序号]
   // order; at most kCharacterSlots.
-  QStringList characters(const QString& strokes, const QString& radical, startup::InputKind kind) const;
+  QStringList characters(const QString& strokes, const QString& radical, text::InputKind kind) const;
 
   // Counts one pick of `character` for `kind`: a counter below kPickedCounterFloor (or
   // unreadable) becomes it, any other grows by one; no other column changes. False when
   // the dictionary has no such character.
-  bool countPick(const QString& character, startup::InputKind kind);
+  bool countPick(const QString& character, text::InputKind kind);
 
   // The kind's counter of `character`; nullopt when there is no such row.
-  std::optional<qint64> counter(const QString& character, startup::InputKind kind) const;
+  std::optional<qint64> counter(const QString& character, text::InputKind kind) const;
 
   // The radical and strokes of exactly `character`; nullopt when no row has it.
   std::optional<CharacterLookUp> lookUp(const QString& character) const;

@@ -7,25 +7,25 @@
 
 namespace shell {
 
-using startup::InputKind;
+using text::InputKind;
 
 namespace {
 
-bool canType(const TextTarget* target) { return target != nullptr && target->canType(); }
+bool canType(const text::TextTarget* target) { return target != nullptr && target->canType(); }
 
 }  // namespace
 
 StrokePad::StrokePad(StrokeDictionary dictionary)
-    : dictionary_(std::move(dictionary)), kind_(startup::inputKindName(InputKind::Frequency)) {}
+    : dictionary_(std::move(dictionary)), kind_(text::inputKindName(InputKind::Frequency)) {}
 
 void StrokePad::setKind(const QString& kind) {
-  kind_ = kind.isEmpty() ? startup::inputKindName(InputKind::Frequency) : kind;
+  kind_ = kind.isEmpty() ? text::inputKindName(InputKind::Frequency) : kind;
 }
 
 QString StrokePad::input() const { return radical_ + strokeGlyphs(strokes_); }
 
 const StrokePadView& StrokePad::refresh() {
-  const InputKind ranking = startup::parseInputKind(kind_).value_or(InputKind::Frequency);
+  const InputKind ranking = text::parseInputKind(kind_).value_or(InputKind::Frequency);
   view_ = StrokePadView{};
   try {
     view_.radicals = dictionary_.radicals(strokes_);
@@ -52,12 +52,12 @@ bool StrokePad::pickRadical(int slot) {
   return true;
 }
 
-StrokePad::Pick StrokePad::pickCharacter(int slot, TextTarget* target) {
+StrokePad::Pick StrokePad::pickCharacter(int slot, text::TextTarget* target) {
   const QString character = view_.characters.value(slot);
   if (character.isEmpty()) return Pick::EmptySlot;
   if (!canType(target)) return Pick::NoTarget;
 
-  if (const std::optional<InputKind> counted = startup::parseInputKind(kind_)) {
+  if (const std::optional<InputKind> counted = text::parseInputKind(kind_)) {
     try {
       dictionary_.countPick(character, *counted);
     } catch (const std::exception&) {
@@ -70,21 +70,21 @@ StrokePad::Pick StrokePad::pickCharacter(int slot, TextTarget* target) {
   return Pick::Typed;
 }
 
-bool StrokePad::pressKey(const QString& caption, TextTarget* target) {
+bool StrokePad::pressKey(const QString& caption, text::TextTarget* target) {
   if (!canType(target)) return false;
   target->insertText(caption);
   target->takeFocus();
   return true;
 }
 
-bool StrokePad::pressEnter(TextTarget* target) {
+bool StrokePad::pressEnter(text::TextTarget* target) {
   if (!canType(target)) return false;
   target->takeFocus();
   target->sendEnter();
   return true;
 }
 
-void StrokePad::backspace(TextTarget* target) {
+void StrokePad::backspace(text::TextTarget* target) {
   if (isEmpty()) {
     if (canType(target) && target->deleteBeforeCaret()) target->takeFocus();
   } else if (!strokes_.isEmpty()) {

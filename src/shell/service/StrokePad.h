@@ -4,7 +4,7 @@
 #pragma once
 
 #include "shell/service/StrokeDictionary.h"
-#include "shell/service/TextTarget.h"
+#include "text/TextTarget.h"
 
 #include <QString>
 #include <QStringList>
@@ -59,18 +59,18 @@ class StrokePad {
   // A character slot: counts the pick for the kind, types the character into the target
   // in place of its selection, gives it back the focus and clears the pad. An empty slot
   // does nothing; with no box that can take it nothing is counted and the input stays.
-  Pick pickCharacter(int slot, TextTarget* target);
+  Pick pickCharacter(int slot, text::TextTarget* target);
 
   // A key of the key panel (digits, letters, punctuation) typed into the target; false
   // when no box can take it.
-  bool pressKey(const QString& caption, TextTarget* target);
+  bool pressKey(const QString& caption, text::TextTarget* target);
   // Enter sent to the target; false when no box can take it.
-  bool pressEnter(TextTarget* target);
+  bool pressEnter(text::TextTarget* target);
 
   // Drops the last stroke, or the radical when no stroke is left. With nothing typed on
   // the pad it deletes the character before the target's caret instead (nothing at the
   // start of the box) and gives the box back the focus when it deleted.
-  void backspace(TextTarget* target);
+  void backspace(text::TextTarget* target);
   void clear();
 
   // The look-up box: the radical and strokes of the character typed there (ASCII blanks

@@ -1,6 +1,6 @@
 #include "shell/service/WebPages.h"
 
-#include "startup/HostNameFile.h"
+#include "text/ScrambledText.h"
 
 namespace shell {
 namespace {
@@ -19,7 +19,7 @@ const char* const kDownloadPage =
 
 QUrl webPageAddress(WebPage page) {
   const char* numbers = page == WebPage::Help ? kHelpPage : page == WebPage::Home ? kHomePage : kDownloadPage;
-  const std::optional<QString> address = startup::UnscrambleText(QString::fromLatin1(numbers));
+  const std::optional<QString> address = text::UnscrambleText(QString::fromLatin1(numbers));
   return address ? QUrl(*address) : QUrl();
 }
 

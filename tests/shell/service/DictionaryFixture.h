@@ -1,7 +1,7 @@
 // A small input-method dictionary: the shipped template file with its rows replaced.
 #pragma once
 
-#include "shell/service/TextTarget.h"
+#include "text/TextTarget.h"
 #include "startup/TemplateFiles.h"
 #include "store/Database.h"
 #include "support/TempFolder.h"
@@ -67,7 +67,7 @@ inline QString writeDictionary(const TempFolder& folder, const std::vector<Chara
 }
 
 // A text box double: its text, a caret and a selection, and what was done to it.
-class FakeTarget : public shell::TextTarget {
+class FakeTarget : public text::TextTarget {
  public:
   QString text;
   int caret = 0;

@@ -3,14 +3,14 @@
 #include "shell/service/DictionaryFixture.h"
 #include "shell/service/StrokeDictionary.h"
 #include "shell/service/StrokePad.h"
-#include "startup/InputKind.h"
+#include "text/InputKind.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using shell::StrokeDictionary;
-using startup::InputKind;
+using text::InputKind;
 using testing_support::TempFolder;
 
 QStringList chars(const char* const (&list)[6]) {
@@ -57,7 +57,7 @@ TEST_F(StrokeDictionaryTest, CharactersAreRankedByTheCounterOfTheKindWithTiesInS
       {InputKind::Symptom, {"扛", "打", "十", "扑", "土", "拉"}},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(startup::inputKindName(c.kind).toStdString());
+    SCOPED_TRACE(text::inputKindName(c.kind).toStdString());
     EXPECT_EQ(dictionary.characters("12", "", c.kind), chars(c.expected));
   }
 }
@@ -160,12 +160,12 @@ TEST_F(StrokeDictionaryTest, LookUpGivesRadicalAndStrokeGlyphsOfExactlyOneCharac
 }
 
 TEST(InputKindTest, OnlyTheSixCounterNamesAreKinds) {
-  EXPECT_EQ(startup::parseInputKind(""), InputKind::Frequency);
+  EXPECT_EQ(text::parseInputKind(""), InputKind::Frequency);
   for (InputKind kind : {InputKind::Drug, InputKind::Name, InputKind::Diagnosis, InputKind::Address,
                          InputKind::Symptom, InputKind::Frequency})
-    EXPECT_EQ(startup::parseInputKind(startup::inputKindName(kind)), kind);
+    EXPECT_EQ(text::parseInputKind(text::inputKindName(kind)), kind);
   for (const char* refused : {"药物 ", " 姓名", "序号", "笔画", "词频\" DESC; DROP TABLE \"输入法编码\"; --", "drug"})
-    EXPECT_EQ(startup::parseInputKind(QString::fromUtf8(refused)), std::nullopt) << refused;
+    EXPECT_EQ(text::parseInputKind(QString::fromUtf8(refused)), std::nullopt) << refused;
 }
 
 }  // namespace

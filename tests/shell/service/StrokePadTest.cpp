@@ -21,7 +21,7 @@ class StrokePadTest : public ::testing::Test {
  protected:
   void SetUp() override { pad.refresh(); }
 
-  qint64 counter(const QString& character, startup::InputKind kind) {
+  qint64 counter(const QString& character, text::InputKind kind) {
     return shell::StrokeDictionary(path).counter(character, kind).value_or(-1);
   }
   int slotOf(const QString& character) const { return pad.view().characters.indexOf(character); }
@@ -98,15 +98,15 @@ TEST_F(StrokePadTest, APickCountsForTheKindTypesOverTheSelectionAndClearsThePad)
   EXPECT_EQ(target.focusTaken, 1);
   EXPECT_TRUE(pad.isEmpty());
   EXPECT_FALSE(pad.view().charactersCoverRadicals);
-  EXPECT_EQ(counter("打", startup::InputKind::Drug), 10000);
-  EXPECT_EQ(counter("打", startup::InputKind::Frequency), 9970);
+  EXPECT_EQ(counter("打", text::InputKind::Drug), 10000);
+  EXPECT_EQ(counter("打", text::InputKind::Frequency), 9970);
 
   for (int again = 0; again < 2; ++again) {
     pad.typeStroke(kHorizontal);
     pad.typeStroke(kVertical);
     ASSERT_EQ(pad.pickCharacter(slotOf("打"), &target), StrokePad::Pick::Typed);
   }
-  EXPECT_EQ(counter("打", startup::InputKind::Drug), 10002);
+  EXPECT_EQ(counter("打", text::InputKind::Drug), 10002);
   EXPECT_EQ(target.text, "阿司打打打林");
   // 打 now ranks above every character with a lower drug counter, below 扛's 10005.
   pad.typeStroke(kHorizontal);
@@ -137,7 +137,7 @@ TEST_F(StrokePadTest, AnEmptySlotOrNoTargetTypesAndCountsNothing) {
   EXPECT_EQ(pad.pickCharacter(0, nullptr), StrokePad::Pick::NoTarget);
   EXPECT_EQ(closed.text, "");
   EXPECT_EQ(pad.input(), "丶");  // the input stays for the next try
-  EXPECT_EQ(counter("永", startup::InputKind::Frequency), 4000);
+  EXPECT_EQ(counter("永", text::InputKind::Frequency), 4000);
 
   EXPECT_FALSE(pad.pickRadical(shell::kRadicalSlots - 1));  // an empty radical slot
   EXPECT_EQ(pad.input(), "丶");
@@ -189,7 +189,7 @@ TEST_F(StrokePadTest, AKindThatNamesNoCounterIsRefusedAndNeverReachesTheDictiona
   EXPECT_EQ(pad.view().characters, (QStringList{"十", "土", "打", "拉", "扑", "扛"}));  // ranked by 词频
   EXPECT_EQ(pad.pickCharacter(slotOf("打"), &target), StrokePad::Pick::Typed);
   EXPECT_EQ(target.text, "打");
-  for (startup::InputKind kind : {startup::InputKind::Drug, startup::InputKind::Frequency})
+  for (text::InputKind kind : {text::InputKind::Drug, text::InputKind::Frequency})
     EXPECT_LT(counter("打", kind), 10000);
   EXPECT_EQ(pad.takeFailure(), StrokePad::Failure::None);
 }

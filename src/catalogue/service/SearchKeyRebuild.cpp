@@ -1,4 +1,4 @@
-#include "shell/service/SearchKeyRebuild.h"
+#include "catalogue/service/SearchKeyRebuild.h"
 
 #include "store/Database.h"
 #include "text/SearchKeys.h"
@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-namespace shell {
+namespace catalogue {
 namespace {
 
 using KeyOf = std::function<QString(const QString& name)>;
@@ -84,4 +84,4 @@ KeyRebuild rebuildSearchKeys(const QString& mainDbPath, const text::StrokeCoder&
   return result;
 }
 
-}  // namespace shell
+}  // namespace catalogue

@@ -13,7 +13,7 @@ namespace startup {
 struct AppState;
 }
 
-namespace shell {
+namespace settings {
 
 // Indices of the printer boxes Combo2(0) to Combo2(3) and of their columns.
 enum PrinterBox { kDefaultPrinter = 0, kPrescriptionPrinter = 1, kRecordPrinter = 2, kDispensingPrinter = 3 };
@@ -88,4 +88,4 @@ class Settings {
   bool loading_ = false;
 };
 
-}  // namespace shell
+}  // namespace settings

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace shell {
+namespace prescription {
 
 inline const QString kHerbalUsageList = QStringLiteral("中药用法");
 
@@ -17,4 +17,4 @@ QStringList defaultHerbalUsages();
 // Empty when the database cannot be read.
 QStringList seedHerbalUsages(const QString& mainDbPath);
 
-}  // namespace shell
+}  // namespace prescription

@@ -1,4 +1,4 @@
-#include "shell/service/BellMarker.h"
+#include "prescription/service/BellMarker.h"
 
 #include "startup/AppState.h"
 
@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace shell {
+namespace prescription {
 namespace {
 
 QString markerPath(const QString& folder) { return QDir(folder).filePath(startup::kBellMarkerFile); }
@@ -27,4 +27,4 @@ bool setBellMarker(const QString& localDataFolder, bool on) {
   return true;
 }
 
-}  // namespace shell
+}  // namespace prescription

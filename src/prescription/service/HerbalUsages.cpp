@@ -1,4 +1,4 @@
-#include "shell/service/HerbalUsages.h"
+#include "prescription/service/HerbalUsages.h"
 
 #include "store/Database.h"
 #include "text/SearchKeys.h"
@@ -7,7 +7,7 @@
 
 #include <SQLiteCpp/Transaction.h>
 
-namespace shell {
+namespace prescription {
 namespace {
 
 // [诊断]: 拼音 names the list, 序号 holds the phrase, 名称 its key.
@@ -49,4 +49,4 @@ QStringList seedHerbalUsages(const QString& mainDbPath) {
   }
 }
 
-}  // namespace shell
+}  // namespace prescription

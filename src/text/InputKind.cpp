@@ -1,9 +1,9 @@
-#include "startup/InputKind.h"
+#include "text/InputKind.h"
 
 #include <array>
 #include <utility>
 
-namespace startup {
+namespace text {
 namespace {
 
 const std::array<std::pair<InputKind, QString>, 6>& kindNames() {
@@ -33,4 +33,4 @@ std::optional<InputKind> parseInputKind(const QString& name) {
   return std::nullopt;
 }
 
-}  // namespace startup
+}  // namespace text

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace shell {
+namespace catalogue {
 
 struct KeyRebuild {
   int catalogueKeys = 0;  // keys written
@@ -21,4 +21,4 @@ struct KeyRebuild {
 // over. Never throws.
 KeyRebuild rebuildSearchKeys(const QString& mainDbPath, const text::StrokeCoder& strokes);
 
-}  // namespace shell
+}  // namespace catalogue

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace startup {
+namespace text {
 
 // One per usage-counter column of [输入法编码].
 enum class InputKind { Drug, Name, Diagnosis, Address, Symptom, Frequency };
@@ -19,4 +19,4 @@ QString inputKindName(InputKind kind);
 // text is no kind (nullopt) and must never reach a statement.
 std::optional<InputKind> parseInputKind(const QString& name);
 
-}  // namespace startup
+}  // namespace text

@@ -1,4 +1,4 @@
-#include "shell/service/Settings.h"
+#include "settings/Settings.h"
 
 #include "startup/AppState.h"
 #include "store/Database.h"
@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <stdexcept>
 
-namespace shell {
+namespace settings {
 namespace {
 
 // The columns of the settings window, in the order of the statements below.
@@ -141,4 +141,4 @@ void Settings::drop() {
   values_ = SettingsValues{};
 }
 
-}  // namespace shell
+}  // namespace settings

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace shell {
+namespace text {
 
 class TextTarget {
  public:
@@ -24,4 +24,4 @@ class TextTarget {
   virtual void takeFocus() = 0;
 };
 
-}  // namespace shell
+}  // namespace text

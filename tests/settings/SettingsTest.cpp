@@ -1,5 +1,5 @@
 // The settings row, the password change and the settings cache, without a window.
-#include "shell/service/Settings.h"
+#include "settings/Settings.h"
 #include "startup/AppState.h"
 #include "startup/TemplateFiles.h"
 #include "store/Database.h"
@@ -11,8 +11,8 @@
 
 namespace {
 
-using shell::PasswordChange;
-using shell::SettingsValues;
+using settings::PasswordChange;
+using settings::SettingsValues;
 
 class SettingsRowTest : public ::testing::Test {
  protected:
@@ -33,7 +33,7 @@ class SettingsRowTest : public ::testing::Test {
 
 TEST_F(SettingsRowTest, TheShippedRowLoadsWithTheDefaultPrinterInEveryPrinterBox) {
   bool read = false;
-  const SettingsValues v = shell::readSettingsRow(db, "HP LaserJet", &read);
+  const SettingsValues v = settings::readSettingsRow(db, "HP LaserJet", &read);
   EXPECT_TRUE(read);
   EXPECT_EQ(v.unitName, "示例卫生所");
   EXPECT_EQ(v.department, "内儿科");
@@ -54,9 +54,9 @@ TEST_F(SettingsRowTest, AnUnreadableRowFallsBackToTheShippedValuesNotDesignLefto
   }();
   exec(R"(DELETE FROM "设置")");
   bool read = true;
-  EXPECT_EQ(shell::readSettingsRow(db, "PDF", &read), shipped);
+  EXPECT_EQ(settings::readSettingsRow(db, "PDF", &read), shipped);
   EXPECT_FALSE(read);
-  EXPECT_EQ(shell::readSettingsRow(folder.sub("absent.dat"), "PDF", &read), shipped);
+  EXPECT_EQ(settings::readSettingsRow(folder.sub("absent.dat"), "PDF", &read), shipped);
   EXPECT_FALSE(read);
   EXPECT_TRUE(shipped.unitName.isEmpty());
   EXPECT_TRUE(shipped.portrait);
@@ -65,43 +65,43 @@ TEST_F(SettingsRowTest, AnUnreadableRowFallsBackToTheShippedValuesNotDesignLefto
 TEST_F(SettingsRowTest, NullKeepsTheInitialValueAndEmptyPrintersTakeTheDefault) {
   exec(R"(UPDATE "设置" SET "医师" = NULL, "处方字号" = NULL, "左边距" = '', "备用1" = '1',
                             "默认打印机" = '', "处方打印机" = '', "打印机2" = 'Epson LQ', "打印机3" = NULL)");
-  const SettingsValues v = shell::readSettingsRow(db, "HP");
+  const SettingsValues v = settings::readSettingsRow(db, "HP");
   EXPECT_EQ(v.physician, "");
   EXPECT_EQ(v.fontSize, "12");
   EXPECT_EQ(v.sheetLeft, "") << "the empty text is a value";
   EXPECT_FALSE(v.portrait);
-  EXPECT_EQ(v.printers[shell::kDefaultPrinter], "") << "the hidden box takes no default";
-  EXPECT_EQ(v.printers[shell::kPrescriptionPrinter], "HP");
-  EXPECT_EQ(v.printers[shell::kRecordPrinter], "Epson LQ");
-  EXPECT_EQ(v.printers[shell::kDispensingPrinter], "HP");
+  EXPECT_EQ(v.printers[settings::kDefaultPrinter], "") << "the hidden box takes no default";
+  EXPECT_EQ(v.printers[settings::kPrescriptionPrinter], "HP");
+  EXPECT_EQ(v.printers[settings::kRecordPrinter], "Epson LQ");
+  EXPECT_EQ(v.printers[settings::kDispensingPrinter], "HP");
 }
 
 TEST_F(SettingsRowTest, WriteStoresEveryTextAsTypedAndLongNamesWhole) {
-  SettingsValues v = shell::readSettingsRow(db, "HP");
+  SettingsValues v = settings::readSettingsRow(db, "HP");
   v.unitName = " 青山村卫生室处方笺 ";
   v.sheetLeft = "12.5mm";
   v.fontSize = "13";
   v.portrait = false;
   v.fontName = QString(40, u'字');
-  v.printers[shell::kRecordPrinter] = QStringLiteral("\\\\server\\") + QString(120, u'P');
-  shell::writeSettingsRow(db, v);
+  v.printers[settings::kRecordPrinter] = QStringLiteral("\\\\server\\") + QString(120, u'P');
+  settings::writeSettingsRow(db, v);
 
-  EXPECT_EQ(shell::readSettingsRow(db, "HP"), v);
+  EXPECT_EQ(settings::readSettingsRow(db, "HP"), v);
   EXPECT_EQ(stored("备用1"), "1");
   EXPECT_EQ(stored("备用3"), "");
   EXPECT_EQ(stored("默认打印机"), "HP") << "the first save stores the default printer's name";
   EXPECT_EQ(stored("密码"), "691\n") << "the save leaves the password alone";
 
   v.portrait = true;
-  shell::writeSettingsRow(db, v);
+  settings::writeSettingsRow(db, v);
   EXPECT_EQ(stored("备用1"), "");
 }
 
 TEST_F(SettingsRowTest, AWriteWithoutARowFailsAndAddsNone) {
   exec(R"(DELETE FROM "设置")");
-  EXPECT_THROW(shell::writeSettingsRow(db, SettingsValues{}), std::runtime_error);
+  EXPECT_THROW(settings::writeSettingsRow(db, SettingsValues{}), std::runtime_error);
   EXPECT_EQ(stored("单位名称"), "<no row>");
-  EXPECT_THROW(shell::writeSettingsRow(folder.sub("absent.dat"), SettingsValues{}), std::runtime_error);
+  EXPECT_THROW(settings::writeSettingsRow(folder.sub("absent.dat"), SettingsValues{}), std::runtime_error);
 }
 
 TEST_F(SettingsRowTest, PasswordChange) {
@@ -130,7 +130,7 @@ TEST_F(SettingsRowTest, PasswordChange) {
       set.exec();
     }
     SCOPED_TRACE(std::string(c.typedOld) + " -> " + c.typedNew);
-    EXPECT_EQ(shell::changePassword(db, c.typedOld, c.typedNew), c.result);
+    EXPECT_EQ(settings::changePassword(db, c.typedOld, c.typedNew), c.result);
     EXPECT_EQ(stored("密码"), c.after ? QString::fromUtf8(c.after) : QString());
   }
 }
@@ -138,19 +138,19 @@ TEST_F(SettingsRowTest, PasswordChange) {
 TEST_F(SettingsRowTest, APasswordThatCannotBeWrittenIsReportedAndKept) {
   // Stands for a row locked by another workstation.
   exec(R"(CREATE TRIGGER locked BEFORE UPDATE OF "密码" ON "设置" BEGIN SELECT RAISE(ABORT, 'locked'); END)");
-  EXPECT_EQ(shell::changePassword(db, "691", "abc"), PasswordChange::WriteFailed);
+  EXPECT_EQ(settings::changePassword(db, "691", "abc"), PasswordChange::WriteFailed);
   EXPECT_EQ(stored("密码"), "691\n");
 
   exec(R"(DELETE FROM "设置")");
-  EXPECT_EQ(shell::changePassword(db, "691", "abc"), PasswordChange::WrongOldPassword);
-  EXPECT_EQ(shell::changePassword(folder.sub("absent.dat"), "691", "abc"), PasswordChange::WrongOldPassword);
+  EXPECT_EQ(settings::changePassword(db, "691", "abc"), PasswordChange::WrongOldPassword);
+  EXPECT_EQ(settings::changePassword(folder.sub("absent.dat"), "691", "abc"), PasswordChange::WrongOldPassword);
 }
 
 TEST_F(SettingsRowTest, TheCacheLoadsOnFirstReadShowsEditsAndDropsThem) {
   startup::AppState state;
   state.MainDbConnection = db;
   state.DefaultPrinterName = "HP";
-  shell::Settings settings(state);
+  settings::Settings settings(state);
   int loads = 0;
   settings.setLoader([&] {
     ++loads;
@@ -180,7 +180,7 @@ TEST_F(SettingsRowTest, TheCacheLoadsOnFirstReadShowsEditsAndDropsThem) {
 TEST_F(SettingsRowTest, ACacheWhoseLoaderLoadsNothingReadsTheRowItself) {
   startup::AppState state;
   state.MainDbConnection = db;
-  shell::Settings settings(state);
+  settings::Settings settings(state);
   settings.setLoader([] {});
   EXPECT_EQ(settings.values().unitName, "示例卫生所");
   EXPECT_TRUE(settings.rowRead());

@@ -1,0 +1,85 @@
+// The search-key rebuild of the main window's close, on a main database made from the
+// template.
+#include "catalogue/service/SearchKeyRebuild.h"
+#include "support/MainDbFixture.h"
+#include "text/SearchKeys.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testing_support::MainDbTest;
+
+TEST_F(MainDbTest, KeyRebuildFollowsTheFirstRowsKey) {
+  struct Case {
+    const char* label;
+    const char* firstKey;  // nullptr: no value
+    bool rebuilt;
+  } cases[] = {
+      {"first key without $", "0.5%甲硝唑注射液-05jxzzsy-1212434", true},
+      {"first key with $", "0.5%甲硝唑注射液-05jxzzsy-1212434$", false},
+      {"first key with no value", nullptr, false},
+      {"first key empty", "", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    exec(R"(DELETE FROM "商品")");
+    addDrug("1", "0.5%甲硝唑注射液", c.firstKey ? QString::fromUtf8(c.firstKey) : QString());
+    addDrug("2", "桂枝", "old");  // later rows are not looked at
+    addDrug("3", "{复方}甘草片", "");
+    const catalogue::KeyRebuild result = catalogue::rebuildSearchKeys(db, strokes);
+    if (c.rebuilt) {
+      EXPECT_EQ(result.catalogueKeys, 3);
+      const QStringList keys = column("商品", "查询");
+      ASSERT_EQ(keys.size(), 3);
+      EXPECT_EQ(keys[0], "0.5%甲硝唑注射液-05jxzzsy-1212434$");
+      EXPECT_EQ(keys[1], text::CatalogSearchKey("桂枝", strokes));
+      EXPECT_TRUE(keys[2].startsWith("{复方}甘草片-")) << keys[2].toStdString();
+      for (const QString& key : keys) EXPECT_TRUE(key.endsWith('$'));
+    } else {
+      EXPECT_EQ(result.catalogueKeys, 0);
+      EXPECT_EQ(column("商品", "查询")[1], "old");
+    }
+  }
+}
+
+TEST_F(MainDbTest, AnEmptyCatalogueChangesNothingAndTemplatesOfEveryKindAreRebuilt) {
+  addTemplate("桂枝汤", "桂枝汤gzt", "中药方剂");
+  addTemplate("感冒病历", "x", "病历模板");
+  addTemplate(QString(), "y", "病历常用语");  // a template without a name gets the key of ""
+  const catalogue::KeyRebuild result = catalogue::rebuildSearchKeys(db, strokes);
+  EXPECT_EQ(result.catalogueKeys, 0);
+  EXPECT_EQ(result.templateKeys, 3);
+  EXPECT_EQ(column("个人模板", "查询"),
+            (QStringList{"桂枝汤gzt11441533$", text::TemplateSearchKey("感冒病历", strokes), "$"}));
+
+  // Complete keys: a later close only looks.
+  EXPECT_EQ(catalogue::rebuildSearchKeys(db, strokes).templateKeys, 0);
+}
+
+TEST_F(MainDbTest, ARowThatCannotTakeItsKeyKeepsTheOldOneAndTheWalkGoesOn) {
+  addDrug("1", "桂枝", "stale");
+  addDrug("2", "麻黄", "locked");
+  addDrug("3", "杏仁", "stale");
+  // Stands for a row locked by another workstation.
+  exec(R"(CREATE TRIGGER locked BEFORE UPDATE OF "查询" ON "商品" WHEN OLD."名称" = '麻黄'
+          BEGIN SELECT RAISE(ABORT, 'locked'); END)");
+  addTemplate("桂枝汤", "", "中药方剂");
+  const catalogue::KeyRebuild result = catalogue::rebuildSearchKeys(db, strokes);
+  EXPECT_EQ(result.catalogueKeys, 2);
+  EXPECT_EQ(result.refused, 1);
+  const QStringList keys = column("商品", "查询");
+  EXPECT_EQ(keys[0], text::CatalogSearchKey("桂枝", strokes));
+  EXPECT_EQ(keys[1], "locked");
+  EXPECT_EQ(keys[2], text::CatalogSearchKey("杏仁", strokes));
+  EXPECT_EQ(column("个人模板", "查询"), QStringList{"桂枝汤gzt11441533$"}) << "the next table still runs";
+}
+
+TEST_F(MainDbTest, AMissingTableIsPassedOver) {
+  exec(R"(DROP TABLE "商品")");
+  addTemplate("桂枝汤", "", "中药方剂");
+  EXPECT_EQ(catalogue::rebuildSearchKeys(db, strokes).templateKeys, 1);
+  EXPECT_EQ(catalogue::rebuildSearchKeys(folder.sub("absent.dat"), strokes).templateKeys, 0);
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+// Every control of every window is told apart by its name: the name is its accessible
+// description and no other control of the window carries it.
+#include "ShellFixture.h"
+
+#include "prescription/Form2.h"
+#include "shell/Form1.h"
+#include "shell/Form10.h"
+#include "shell/Form20.h"
+#include "shell/Form21.h"
+#include "shell/Form8.h"
+#include "shell/Form9.h"
+
+#include <QSet>
+
+namespace {
+
+class AccessibleControlsTest : public testing_support::ShellFixture {};
+
+// The window's own controls, without those of windows inside it and without the parts
+// that Qt makes inside its widgets ("qt_" names, or none).
+QList<QWidget*> designedControls(ui::Window* window) {
+  QList<QWidget*> controls;
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    const QString name = w->objectName();
+    if (name.isEmpty() || name.startsWith(QStringLiteral("qt_"))) continue;
+    QWidget* owner = w->parentWidget();
+    while (owner && !qobject_cast<ui::Window*>(owner)) owner = owner->parentWidget();
+    if (owner == window) controls << w;
+  }
+  return controls;
+}
+
+TEST_F(AccessibleControlsTest, EveryControlIsDescribedByItsOwnName) {
+  start();
+  login();
+  session->windows.openFresh("Form10");
+  session->windows.openFresh("Form20");
+  session->windows.openFresh("Form21");
+  window<shell::Form8>();
+  for (const char* name : {"Form1", "Form2", "Form8", "Form9", "Form10", "Form20", "Form21"}) {
+    SCOPED_TRACE(name);
+    ui::Window* window = session->windows.find(QString::fromLatin1(name));
+    ASSERT_TRUE(window);
+    const QList<QWidget*> controls = designedControls(window);
+    EXPECT_GE(controls.size(), 2);
+    QSet<QString> seen;
+    for (QWidget* control : controls) {
+      const QString controlName = control->objectName();
+      EXPECT_EQ(control->accessibleDescription(), controlName);
+      EXPECT_FALSE(seen.contains(controlName)) << controlName.toStdString() << " twice";
+      seen.insert(controlName);
+    }
+  }
+}
+
+TEST_F(AccessibleControlsTest, BoxesTakeTheirCaptionsAsAccessibleNames) {
+  start();
+  auto& settings = window<shell::Form8>();
+  EXPECT_EQ(settings.Text8->accessibleName(), "原密码");
+  EXPECT_EQ(settings.Text1->accessibleName(), "单位名称");
+  EXPECT_EQ(settings.Text13->accessibleName(), "输液卡上边距");
+  EXPECT_EQ(settings.Combo1->accessibleName(), "处方打印字体");
+  EXPECT_EQ(window<shell::Form9>().Text1->accessibleName(), "请输入登录密码");
+}
+
+}  // namespace
