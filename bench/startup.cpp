@@ -23,7 +23,7 @@ void WarmStart(benchmark::State& state) {
   testing_support::ScriptedDialogs dialogs;
   const auto env = environmentIn(dir.path());
   startup::Main(env, dialogs);
-  for (auto _ : state) benchmark::DoNotOptimize(startup::Main(env, dialogs));
+  for (auto _ : state) benchmark::DoNotOptimize(startup::Main(env, dialogs).has_value());
 }
 BENCHMARK(WarmStart)->Unit(benchmark::kMillisecond);
 
@@ -34,7 +34,7 @@ void FirstStart(benchmark::State& state) {
     QTemporaryDir dir;
     const auto env = environmentIn(dir.path());
     state.ResumeTiming();
-    benchmark::DoNotOptimize(startup::Main(env, dialogs));
+    benchmark::DoNotOptimize(startup::Main(env, dialogs).has_value());
   }
 }
 BENCHMARK(FirstStart)->Unit(benchmark::kMillisecond);
@@ -51,7 +51,7 @@ void FirstStartWithQt(benchmark::State& state) {
     char* argv[] = {name, nullptr};
     state.ResumeTiming();
     QApplication app(argc, argv);
-    benchmark::DoNotOptimize(startup::Main(env, dialogs));
+    benchmark::DoNotOptimize(startup::Main(env, dialogs).has_value());
   }
 }
 BENCHMARK(FirstStartWithQt)->Unit(benchmark::kMillisecond)->Iterations(5);

@@ -25,7 +25,16 @@ int main(int argc, char** argv) {
   platform::QtDialogs dialogs;
   startup::StartupEnvironment environment;
   environment.defaultPrinterName = [] { return QPrinterInfo::defaultPrinterName(); };
-  startup::AppState state = startup::Main(environment, dialogs);
+  environment.showBusy = [](bool on) {
+    if (on)
+      QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+      QGuiApplication::restoreOverrideCursor();
+  };
+  std::optional<startup::AppState> started = startup::Main(environment, dialogs);
+  // Start-up has told the user what stops it.
+  if (!started) return 1;
+  startup::AppState& state = *started;
 
   ui::Session session(state, dialogs);
   session.endProcess = [] { QCoreApplication::exit(0); };

@@ -53,6 +53,8 @@ Form2::Form2(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), ses
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(kAlertInterval);
+
+  connect(&session_.settings, &settings::Settings::changed, this, &Form2::followSettings);
 }
 
 Form2::~Form2() = default;
@@ -94,13 +96,35 @@ void Form2::Form_Load() {
   }
 
   // Reading the unit name loads the settings when nothing has read them yet.
-  setSheetTitle(session_.settings.values().unitName);
+  followSettings();
   centreOnSheet(Label2[kSheetName]);
   setListRowHeight(List1);
 
   Text5[header::kName]->setFocus();
   session_.state.InputTargetKind = text::inputKindName(text::InputKind::Name);
   BusyFlag = 0;
+}
+
+void Form2::followSettings() {
+  setSheetTitle(session_.settings.values().unitName);
+  setBell(session_.settings.bellOn());
+}
+
+void Form2::setBell(bool on) {
+  if (on)
+    Timer1->start();
+  else
+    Timer1->stop();
+}
+
+bool Form2::bellOn() const { return Timer1->isActive(); }
+
+void Form2::addHerbalUsages(const QStringList& phrases) { C1->addItems(phrases); }
+
+QStringList Form2::herbalUsages() const {
+  QStringList phrases;
+  for (int i = 0; i < C1->count(); ++i) phrases << C1->itemText(i);
+  return phrases;
 }
 
 void Form2::setSheetTitle(const QString& unitName) {

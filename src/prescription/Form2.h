@@ -42,8 +42,17 @@ class Form2 : public ui::Window {
 
   void Form_Load() override;
 
+  // What the other windows ask of the prescription window. The sheet title and the bell
+  // follow the settings by themselves; these set them directly.
+
   // The sheet title: the unit name, sized to its caption and centred across the sheet.
   void setSheetTitle(const QString& unitName);
+  // The new-prescription alert: while on, the counter file is looked at every 3000 ms.
+  void setBell(bool on);
+  bool bellOn() const;
+  // Adds phrases to the herbal-usage drop-down, after what it holds.
+  void addHerbalUsages(const QStringList& phrases);
+  QStringList herbalUsages() const;
 
   // The prescription on the window, as the save, pricing and printing take it (multi-line
   // texts with CR LF), and the same shown again.
@@ -96,13 +105,6 @@ class Form2 : public ui::Window {
   // The drug list's entries, each remembering its row (List1, with List6 as twins).
   const std::vector<ListEntry>& drugListEntries() const;
 
-  // Read and set by the main window and the settings window: the sheet with its titles,
-  // the herbal usage phrases, the new-prescription alert.
-  QFrame* Picture2 = nullptr;
-  ui::ControlArray<QLabel> Label2{QStringLiteral("Label2")};
-  QComboBox* C1 = nullptr;
-  QTimer* Timer1 = nullptr;
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -134,6 +136,8 @@ class Form2 : public ui::Window {
   QString gridCell(int row, int column) const;
   // The main database the window reads.
   QString mainDb() const;
+  // Takes the sheet title and the bell from the settings.
+  void followSettings();
 
   ui::Session& session_;
   bool herbal_ = false;
@@ -168,7 +172,13 @@ class Form2 : public ui::Window {
   QFrame* Picture6 = nullptr;
   ui::ControlArray<QLabel> Label9{QStringLiteral("Label9")};
 
-  // The sheet.
+  // The sheet: white, sunken, laid out as printed.
+  QFrame* Picture2 = nullptr;
+  ui::ControlArray<QLabel> Label2{QStringLiteral("Label2")};
+  // The herbal usage phrase under a herbal prescription.
+  QComboBox* C1 = nullptr;
+  // The new-prescription alert, every 3000 ms while this workstation's bell is on.
+  QTimer* Timer1 = nullptr;
   ui::ControlArray<ui::Line> Line2{QStringLiteral("Line2")};
   QPlainTextEdit* R1 = nullptr;
   QLineEdit* Text6 = nullptr;

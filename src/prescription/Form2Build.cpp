@@ -199,7 +199,6 @@ void Form2::buildSheet() {
 
   C1 = ui::make<QComboBox>(Picture2, "C1", {1020, 7470, 4875, 300});
   setTextColour(C1, kBlue);
-  C1->setEditable(true);
   C1->hide();
 
   makeLine(Line2, 0, Picture2, 180, 7800, 5880, 7800);

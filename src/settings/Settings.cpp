@@ -1,114 +1,108 @@
 #include "settings/Settings.h"
 
+#include "settings/BellMarker.h"
 #include "startup/AppState.h"
-#include "store/Database.h"
+#include "store/DataFile.h"
+#include "store/SettingsRow.h"
 #include "text/Blank.h"
 
-#include <QFileInfo>
+#include <SQLiteCpp/Transaction.h>
 
-#include <cstdint>
 #include <stdexcept>
 
 namespace settings {
 namespace {
 
-// The columns of the settings window, in the order of the statements below.
-constexpr const char* kSelect =
-    R"(SELECT "单位名称", "医师", "发药人", "费别", "科别", "处方字体", "处方字号",
-              "左边距", "上边距", "左边距1", "上边距1", "左边距2", "上边距2", "备用1",
-              "默认打印机", "处方打印机", "打印机2", "打印机3"
-       FROM "设置" ORDER BY rowid LIMIT 1)";
+// The record as the window shows it: a column with no value keeps the initial value.
+void take(const std::optional<QString>& stored, QString& target) {
+  if (stored) target = *stored;
+}
 
-constexpr const char* kUpdate =
-    R"(UPDATE "设置" SET "单位名称" = ?, "医师" = ?, "发药人" = ?, "费别" = ?, "科别" = ?,
-              "处方字体" = ?, "处方字号" = ?, "左边距" = ?, "上边距" = ?, "左边距1" = ?,
-              "上边距1" = ?, "左边距2" = ?, "上边距2" = ?, "备用1" = ?, "备用3" = '',
-              "默认打印机" = ?, "处方打印机" = ?, "打印机2" = ?, "打印机3" = ?
-       WHERE rowid = (SELECT min(rowid) FROM "设置"))";
-
-std::string reason(const QString& text) { return text.toStdString(); }
+std::optional<QString> given(const QString& value) { return value.isNull() ? QStringLiteral("") : value; }
 
 }  // namespace
 
-SettingsValues readSettingsRow(const QString& mainDbPath, const QString& defaultPrinter, bool* rowRead) {
+SettingsValues readSettingsRow(const QString& mainDbPath, const QString& defaultPrinter, bool* rowRead,
+                               QString* failure) {
   SettingsValues v;
   v.printers.fill(defaultPrinter);
   if (rowRead) *rowRead = false;
-  if (!QFileInfo(mainDbPath).isFile()) return v;
   try {
-    store::Database db(mainDbPath, store::Database::Mode::ReadOnly);
-    SQLite::Statement query(db.sql(), kSelect);
-    if (!query.executeStep()) return v;
-    int column = 0;
-    const auto take = [&](QString& target) {
-      const QString stored = store::columnText(query, column++);
-      if (!stored.isNull()) target = stored;
-    };
-    for (QString* target : {&v.unitName, &v.physician, &v.dispenser, &v.feeCategory, &v.department, &v.fontName,
-                            &v.fontSize, &v.sheetLeft, &v.sheetTop, &v.recordLeft, &v.recordTop, &v.cardLeft,
-                            &v.cardTop})
-      take(*target);
-    v.portrait = store::columnText(query, column++).isEmpty();
+    // Read-write, so that a journal left by a writer that died is rolled back first.
+    store::Database db = store::openExisting(mainDbPath);
+    const std::optional<store::SettingsRecord> row = store::guarded([&] { return store::SettingsRow(db).read(); });
+    if (!row) {
+      if (failure) *failure = kNoSettingsRow;
+      return v;
+    }
+    for (auto [stored, target] : {std::pair{&row->unitName, &v.unitName}, {&row->physician, &v.physician},
+                                  {&row->dispenser, &v.dispenser}, {&row->feeCategory, &v.feeCategory},
+                                  {&row->department, &v.department}, {&row->fontName, &v.fontName},
+                                  {&row->fontSize, &v.fontSize}, {&row->sheetLeft, &v.sheetLeft},
+                                  {&row->sheetTop, &v.sheetTop}, {&row->recordLeft, &v.recordLeft},
+                                  {&row->recordTop, &v.recordTop}, {&row->cardLeft, &v.cardLeft},
+                                  {&row->cardTop, &v.cardTop}})
+      take(*stored, *target);
+    v.portrait = row->orientation.value_or(QString()).isEmpty();
     for (int box = kDefaultPrinter; box <= kDispensingPrinter; ++box) {
-      take(v.printers[box]);
+      take(row->printers[box], v.printers[box]);
       // The visible boxes never show empty while there is a printer to name.
       if (box != kDefaultPrinter && v.printers[box].isEmpty()) v.printers[box] = defaultPrinter;
     }
     if (rowRead) *rowRead = true;
-  } catch (const std::exception&) {
-    // What was read stays; the rest keeps its initial value.
+  } catch (const std::exception& e) {
+    if (failure) *failure = store::failureReason(e);
   }
   return v;
 }
 
 void writeSettingsRow(const QString& mainDbPath, const SettingsValues& v) {
-  if (!QFileInfo(mainDbPath).isFile()) throw std::runtime_error(reason(QStringLiteral("找不到数据库文件")));
   try {
-    store::Database db(mainDbPath);
-    SQLite::Statement update(db.sql(), kUpdate);
-    int index = 1;
-    for (const QString* value : {&v.unitName, &v.physician, &v.dispenser, &v.feeCategory, &v.department, &v.fontName,
-                                 &v.fontSize, &v.sheetLeft, &v.sheetTop, &v.recordLeft, &v.recordTop, &v.cardLeft,
-                                 &v.cardTop})
-      store::bindText(update, index++, value->isNull() ? QStringLiteral("") : *value);
-    store::bindText(update, index++, v.portrait ? QStringLiteral("") : QStringLiteral("1"));
-    for (const QString& printer : v.printers)
-      store::bindText(update, index++, printer.isNull() ? QStringLiteral("") : printer);
-    if (update.exec() != 1) throw std::runtime_error(reason(QStringLiteral("数据库中没有设置记录")));
-  } catch (const SQLite::Exception& e) {
-    throw std::runtime_error(reason(QStringLiteral("数据库无法写入（%1）").arg(QString::fromUtf8(e.what()))));
+    store::Database db = store::openExisting(mainDbPath);
+    store::SettingsRecord record;
+    for (auto [value, field] : {std::pair{&v.unitName, &record.unitName}, {&v.physician, &record.physician},
+                                {&v.dispenser, &record.dispenser}, {&v.feeCategory, &record.feeCategory},
+                                {&v.department, &record.department}, {&v.fontName, &record.fontName},
+                                {&v.fontSize, &record.fontSize}, {&v.sheetLeft, &record.sheetLeft},
+                                {&v.sheetTop, &record.sheetTop}, {&v.recordLeft, &record.recordLeft},
+                                {&v.recordTop, &record.recordTop}, {&v.cardLeft, &record.cardLeft},
+                                {&v.cardTop, &record.cardTop}})
+      *field = given(*value);
+    record.orientation = v.portrait ? QStringLiteral("") : QStringLiteral("1");
+    for (int box = kDefaultPrinter; box <= kDispensingPrinter; ++box) record.printers[box] = given(v.printers[box]);
+    if (!store::guarded([&] { return store::SettingsRow(db).write(record); }))
+      throw std::runtime_error(kNoSettingsRow.toStdString());
+  } catch (const store::StoreError& e) {
+    throw std::runtime_error(QStringLiteral("数据库无法写入（%1）").arg(e.reason()).toStdString());
   }
 }
 
-PasswordChange changePassword(const QString& mainDbPath, const QString& typedOld, const QString& typedNew) {
+PasswordChange changePassword(const QString& mainDbPath, const QString& typedOld, const QString& typedNew,
+                              QString* failure) {
   const QString newPassword = text::trimBlanks(typedNew);
   if (newPassword.isEmpty()) return PasswordChange::NoNewPassword;
-  if (!QFileInfo(mainDbPath).isFile()) return PasswordChange::WrongOldPassword;
   bool compared = false;
   try {
-    store::Database db(mainDbPath);
-    SQLite::Statement query(db.sql(), R"(SELECT rowid, "密码" FROM "设置" ORDER BY rowid LIMIT 1)");
-    if (!query.executeStep()) return PasswordChange::WrongOldPassword;
-    const int64_t rowid = query.getColumn(0).getInt64();
-    QString stored = store::columnText(query, 1);
-    // No value is never a match; the stored text is not trimmed.
-    if (stored.isNull()) return PasswordChange::WrongOldPassword;
-    stored.remove(u'\n');
-    if (stored != text::trimBlanks(typedOld)) return PasswordChange::WrongOldPassword;
-    query.reset();
+    store::Database db = store::openExisting(mainDbPath);
+    // The check and the change in one transaction: no other workstation's change can
+    // come between them.
+    SQLite::Transaction transaction(db.sql(), SQLite::TransactionBehavior::IMMEDIATE);
+    store::SettingsRow row(db);
+    const std::optional<std::optional<QString>> stored = row.password();
+    // No row or no value is never a match; the stored text is not trimmed.
+    if (!stored || !*stored) return PasswordChange::WrongOldPassword;
+    if (QString(**stored).remove(u'\n') != text::trimBlanks(typedOld)) return PasswordChange::WrongOldPassword;
     compared = true;
-
-    SQLite::Statement update(db.sql(), R"(UPDATE "设置" SET "密码" = ? WHERE rowid = ?)");
-    store::bindText(update, 1, newPassword + u'\n');
-    update.bind(2, rowid);
-    return update.exec() == 1 ? PasswordChange::Changed : PasswordChange::WriteFailed;
-  } catch (const std::exception&) {
-    // A row that cannot be read cannot confirm the old password.
-    return compared ? PasswordChange::WriteFailed : PasswordChange::WrongOldPassword;
+    if (!row.setPassword(newPassword + u'\n')) return PasswordChange::WriteFailed;
+    transaction.commit();
+    return PasswordChange::Changed;
+  } catch (const std::exception& e) {
+    if (failure) *failure = store::failureReason(e);
+    return compared ? PasswordChange::WriteFailed : PasswordChange::FileProblem;
   }
 }
 
-Settings::Settings(const startup::AppState& state) : state_(state) {}
+Settings::Settings(const startup::AppState& state, QObject* parent) : QObject(parent), state_(state) {}
 
 const SettingsValues& Settings::values() {
   if (!loaded_ && loader_ && !loading_) {
@@ -125,7 +119,8 @@ const SettingsValues& Settings::values() {
 }
 
 void Settings::load() {
-  values_ = readSettingsRow(state_.MainDbConnection, state_.DefaultPrinterName, &rowRead_);
+  failure_.clear();
+  values_ = readSettingsRow(state_.MainDbConnection, state_.DefaultPrinterName, &rowRead_, &failure_);
   loaded_ = true;
 }
 
@@ -134,7 +129,24 @@ SettingsValues& Settings::edit() {
   return values_;
 }
 
-void Settings::save() { writeSettingsRow(state_.MainDbConnection, values_); }
+void Settings::save() {
+  // Boxes filled with fallbacks must never overwrite a row that was not read.
+  if (!rowRead_) throw std::runtime_error(kRowNotRead.toStdString());
+  writeSettingsRow(state_.MainDbConnection, values_);
+  emit changed();
+}
+
+bool Settings::bellOn() {
+  if (!bell_) bell_ = bellMarkerExists(state_.LocalDataFolder);
+  return *bell_;
+}
+
+bool Settings::switchBell(bool on) {
+  bell_ = on;
+  const bool markerFollows = setBellMarker(state_.LocalDataFolder, on);
+  emit changed();
+  return markerFollows;
+}
 
 void Settings::drop() {
   loaded_ = false;

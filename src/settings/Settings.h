@@ -4,10 +4,12 @@
 // object holds the window's unsaved edits; closing the window drops them.
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace startup {
 struct AppState;
@@ -42,23 +44,38 @@ struct SettingsValues {
 
 // The row as the settings window loads it: a column with no value keeps the initial value;
 // a printer box starts with the default printer's name, and the three visible ones take it
-// again when their column holds the empty text. Sets *rowRead to whether a row was read.
-SettingsValues readSettingsRow(const QString& mainDbPath, const QString& defaultPrinter, bool* rowRead = nullptr);
+// again when their column holds the empty text. Sets *rowRead to whether a row was read
+// and, when it was not, *failure to why. The file is opened for writing, so that a journal
+// left by a writer that died is rolled back before the read.
+SettingsValues readSettingsRow(const QString& mainDbPath, const QString& defaultPrinter, bool* rowRead = nullptr,
+                               QString* failure = nullptr);
+
+inline const QString kNoSettingsRow = QStringLiteral("数据库中没有设置记录");
+inline const QString kRowNotRead = QStringLiteral("设置未曾读取，不能保存，以免覆盖已存的设置");
 
 // Writes the values into the first row, every text as typed, 备用3 to the empty text.
 // Throws std::runtime_error (reason in Chinese) when the row cannot be written.
 void writeSettingsRow(const QString& mainDbPath, const SettingsValues& values);
 
-enum class PasswordChange { NoNewPassword, WrongOldPassword, Changed, WriteFailed };
+// FileProblem: the file could not be opened or read (locked, damaged, missing), so the
+// old password could not be checked; *failure says why.
+enum class PasswordChange { NoNewPassword, WrongOldPassword, Changed, WriteFailed, FileProblem };
 
 // The password change: the new password (blanks trimmed) must not be empty; the stored
 // password without its line feeds must equal the typed old one (blanks trimmed, letter
-// case counts). Then the new password and one line feed are written.
-PasswordChange changePassword(const QString& mainDbPath, const QString& typedOld, const QString& typedNew);
+// case counts). Then the new password and one line feed are written, in the same
+// transaction as the check.
+PasswordChange changePassword(const QString& mainDbPath, const QString& typedOld, const QString& typedNew,
+                              QString* failure = nullptr);
 
-class Settings {
+// Tells its listeners when a save has changed what the program works with: the stored
+// row, or this workstation's bell switch. The prescription window's sheet title and bell
+// follow it.
+class Settings : public QObject {
+  Q_OBJECT
+
  public:
-  explicit Settings(const startup::AppState& state);
+  explicit Settings(const startup::AppState& state, QObject* parent = nullptr);
 
   // How a read fills an empty cache: the program loads the settings window hidden, whose
   // load calls load(). Without a loader (or when it loads nothing) the row is read here.
@@ -70,12 +87,23 @@ class Settings {
   // The settings window: reads the row afresh, dropping any edits.
   void load();
   bool isLoaded() const { return loaded_; }
-  // True when the last load found the row.
+  // True when the last load found the row; otherwise failure() says why.
   bool rowRead() const { return rowRead_; }
+  const QString& failure() const { return failure_; }
   // The window's edits, visible to every reader at once.
   SettingsValues& edit();
-  // Writes the current values; throws as writeSettingsRow does.
+  // Writes the current values; throws as writeSettingsRow does, and when the row was
+  // never read (the values are fallbacks then). Tells the listeners when it succeeded.
   void save();
+
+  // This workstation's bell for new prescriptions: whether the marker file "Lstz.ini" is
+  // in the local data folder, asked once, at the first read; afterwards only the settings
+  // window's save switches it.
+  bool bellOn();
+  // Switches the bell for this run and makes the marker follow; false when the marker
+  // could not be made to match (the next start then finds the old state). Tells the
+  // listeners.
+  bool switchBell(bool on);
   // The window has closed: edits are dropped, the next read loads the stored row.
   void drop();
 
@@ -85,7 +113,12 @@ class Settings {
   SettingsValues values_;
   bool loaded_ = false;
   bool rowRead_ = false;
+  QString failure_;
   bool loading_ = false;
+  std::optional<bool> bell_;
+
+ signals:
+  void changed();
 };
 
 }  // namespace settings

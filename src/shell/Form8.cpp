@@ -1,7 +1,6 @@
 #include "shell/Form8.h"
 
-#include "prescription/Form2.h"
-#include "prescription/service/BellMarker.h"
+#include "settings/BellMarker.h"
 #include "settings/Settings.h"
 #include "text/Blank.h"
 #include "ui/Controls.h"
@@ -169,8 +168,13 @@ void Form8::Form_Load() {
 
   session_.settings.load();
   showValues(session_.settings.values());
-  Check2->setChecked(prescription::bellMarkerExists(session_.state.LocalDataFolder));
+  Check2->setChecked(settings::bellMarkerExists(session_.state.LocalDataFolder));
   filling_ = false;
+
+  // The boxes then hold fallbacks, not the stored row: saving them would wipe it.
+  const bool rowRead = session_.settings.rowRead();
+  Command1->setEnabled(rowRead);
+  if (!rowRead) session_.dialogs.message(kSettingsUnreadable + session_.settings.failure());
 }
 
 void Form8::showValues(const settings::SettingsValues& v) {
@@ -194,6 +198,8 @@ void Form8::showValues(const settings::SettingsValues& v) {
 void Form8::Form_Unload() { session_.settings.drop(); }
 
 void Form8::Command1_Click() {
+  // The user was told at the load; the row that could not be read is left as it is.
+  if (!session_.settings.rowRead()) return;
   try {
     session_.settings.save();
   } catch (const std::exception& e) {
@@ -202,19 +208,9 @@ void Form8::Command1_Click() {
     return;
   }
 
-  const QString unitName = Text1->text();
+  // The prescription window follows the saved settings and the bell by itself.
   const bool bell = Check2->isChecked();
-  try {
-    auto& form2 = session_.windows.get<prescription::Form2>();
-    form2.setSheetTitle(unitName);
-    if (bell)
-      form2.Timer1->start();
-    else
-      form2.Timer1->stop();
-  } catch (const std::exception&) {
-    // No prescription window to retitle.
-  }
-  if (!prescription::setBellMarker(session_.state.LocalDataFolder, bell))
+  if (!session_.settings.switchBell(bell))
     session_.dialogs.message(bell ? QStringLiteral("设置已保存，但无法在数据文件夹中开启新处方铃声，重新启动后铃声将不响。")
                                   : QStringLiteral("设置已保存，但无法在数据文件夹中关闭新处方铃声，重新启动后铃声仍会响。"));
   session_.windows.unload(name());
@@ -228,7 +224,8 @@ void Form8::Command3_Click() {
     return;
   }
   Hide();
-  switch (settings::changePassword(session_.state.MainDbConnection, Text8->text(), Text12->text())) {
+  QString failure;
+  switch (settings::changePassword(session_.state.MainDbConnection, Text8->text(), Text12->text(), &failure)) {
     case settings::PasswordChange::Changed:
       session_.dialogs.message(QStringLiteral("修改密码成功，请牢记新密码！"));
       // The other boxes are dropped, not saved.
@@ -240,6 +237,9 @@ void Form8::Command3_Click() {
       break;
     case settings::PasswordChange::WriteFailed:
       session_.dialogs.message(QStringLiteral("密码未能写入数据库，原密码仍然有效，请稍后再试！"));
+      break;
+    case settings::PasswordChange::FileProblem:
+      session_.dialogs.message(QStringLiteral("无法修改密码：%1。原密码仍然有效，请稍后再试！").arg(failure));
       break;
   }
   Show();

@@ -43,6 +43,9 @@ struct AppState {
   QString LoginPassword;
   // Every character of the input-method dictionary as character & strokes & "&".
   QString StrokeCodeTable;
+  // False when the dictionary could not be read or is empty: stroke search is off and
+  // the search keys are not rebuilt, so that no key loses its stroke code for good.
+  bool StrokeTableRead = false;
   // The stroke codes of StrokeCodeTable, looked up without scanning it; set at the end
   // of start-up and never null (an empty table gives empty codes).
   std::shared_ptr<const text::StrokeCoder> Strokes = std::make_shared<const text::StrokeCoder>();

@@ -16,25 +16,52 @@ struct StartupEnvironment {
   std::function<QString()> defaultPrinterName;
   // This machine's station code; empty takes platform::stationCode().
   QString stationCode;
+  // Shows (true) or takes away (false) the busy cursor while start-up waits on the files.
+  std::function<void(bool)> showBusy;
 };
 
-// Runs every start-up step in order and returns the state the windows read. The only
-// message it may show is the one for an unreachable host.
-AppState Main(const StartupEnvironment& environment, platform::Dialogs& dialogs);
+// Runs every start-up step in order and returns the state the windows read. nullopt when
+// the program cannot go on: the data folder cannot be made, a file cannot be written, a
+// data file is unusable or the password cannot be read. The user has then been told in
+// one message, and the process ends with a non-zero status.
+std::optional<AppState> Main(const StartupEnvironment& environment, platform::Dialogs& dialogs);
+
+// Checks that a data file opens as a database and holds its tables; the reason when it
+// does not. Opened for writing, so that a journal left by a writer that died is rolled
+// back. The file is never changed otherwise.
+std::optional<QString> unusableFileReason(const QString& path);
 
 // The local data folder: D:'s when its root lists a visible folder or file, else C:'s.
 QString chooseLocalDataFolder(const platform::DriveRoots& drives);
 
-// The settings row's password with its line feeds removed; nullopt when the read fails.
-std::optional<QString> readLoginPassword(const QString& mainDbPath);
+// The settings row's password with its line feeds removed (no value reads as ""); nullopt
+// when the read fails, and `failure` says why.
+std::optional<QString> readLoginPassword(const QString& mainDbPath, QString* failure = nullptr);
 
-// Every dictionary row as character & strokes & "&", in 序号 order; empty on failure.
-QString readStrokeCodeTable(const QString& dictionaryDbPath);
+// Every dictionary row as character & strokes & "&", in 序号 order; empty on failure,
+// and `failure` says why.
+QString readStrokeCodeTable(const QString& dictionaryDbPath, QString* failure = nullptr);
 
-// The indexes that date-range and sales queries need, on files made before they existed.
-void ensureQueryIndexes(const QString& mainDbPath, const QString& stockDbPath);
+// The indexes that date-range, sales and name-ordered queries need, on files made before
+// they existed. False when one could not be made (a read-only share): the queries still
+// work, only slower.
+bool ensureQueryIndexes(const QString& mainDbPath, const QString& stockDbPath);
 
 inline const QString kHostUnreachableMessage =
     QStringLiteral("无法连接远程数据库，患者数据将保存在本地数据库！");
+// %1: the data folder.
+inline const QString kFolderUncreatableMessage =
+    QStringLiteral("无法创建数据文件夹“%1”，程序无法启动。\n请检查该位置是否被同名文件占用，或是否有写入权限。");
+// %1: the file, %2: the folder.
+inline const QString kTemplateUnwritableMessage =
+    QStringLiteral("无法在数据文件夹“%2”中写入数据文件“%1”，程序无法启动。\n请检查磁盘空间和写入权限。");
+// %1: the file, %2: why.
+inline const QString kFileUnusableMessage =
+    QStringLiteral("数据文件“%1”无法使用：%2。\n程序无法启动。该文件未作任何改动，请联系维护人员检查或恢复。");
+// %1: why.
+inline const QString kPasswordUnreadableMessage =
+    QStringLiteral("无法读取登录密码：%1。\n程序无法启动，请稍后再试。");
+inline const QString kStrokeTableUnavailableMessage =
+    QStringLiteral("笔画码表无法读取，本次运行中笔画查询不可用，药品搜索码也不会重建。");
 
 }  // namespace startup

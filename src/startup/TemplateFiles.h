@@ -15,9 +15,16 @@ struct TemplateFileEntry {
 // The three files in the order they are written: main, inventory, dictionary.
 const QList<TemplateFileEntry>& templateFiles();
 
-// Writes each file that is not present in the folder from its template, through a
-// temporary file and a rename, so that a file is complete or absent. A file that is
-// there is never opened for writing. Returns the names written.
-QStringList writeMissingTemplates(const QString& folder);
+enum class NewFile { Written, AlreadyThere, Failed };
+
+// Puts a new file at `path` holding `bytes`: written in full to a temporary file beside
+// it and only then given its name, so that the file is complete or absent. A file that
+// is there (another instance may have just written it) is left as it is: AlreadyThere.
+NewFile placeNewFile(const QString& path, const QByteArray& bytes);
+
+// Writes each file that is not present in the folder from its template. A file that is
+// there is never opened for writing. Returns the names written; the names that could
+// not be written go to `failed`.
+QStringList writeMissingTemplates(const QString& folder, QStringList* failed = nullptr);
 
 }  // namespace startup

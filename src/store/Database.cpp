@@ -60,15 +60,26 @@ int openFlags(Database::Mode mode) {
   return SQLite::OPEN_READWRITE;
 }
 
+int gBusyTimeoutMs = 5000;
+
 }  // namespace
+
+int busyTimeoutMs() { return gBusyTimeoutMs; }
+void setBusyTimeoutMs(int milliseconds) { gBusyTimeoutMs = milliseconds; }
+
+void registerNameCollation(SQLite::Database& db) {
+  const int result =
+      sqlite3_create_collation(db.getHandle(), kNameCollation, SQLITE_UTF8, nameCollator(), compareNames);
+  if (result != SQLITE_OK) throw SQLite::Exception(db.getHandle(), result);
+}
 
 Database::Database(const QString& path, Mode mode)
     : path_(path),
-      db_(std::make_unique<SQLite::Database>(path.toStdString(), openFlags(mode), 5000)) {
+      db_(std::make_unique<SQLite::Database>(path.toStdString(), openFlags(mode), gBusyTimeoutMs)) {
   // The files may live on a network share: no WAL, no shared memory.
   db_->exec("PRAGMA journal_mode = DELETE");
   db_->exec("PRAGMA foreign_keys = OFF");
-  sqlite3_create_collation(db_->getHandle(), kNameCollation, SQLITE_UTF8, nameCollator(), compareNames);
+  registerNameCollation(*db_);
 }
 
 void Database::exec(const QString& statement) { db_->exec(statement.toStdString()); }

@@ -15,14 +15,25 @@ namespace store {
 // connection; use it as "ORDER BY 名称 COLLATE " + kNameCollation.
 inline constexpr const char* kNameCollation = "ZHNAME";
 
+// How long a statement waits for another connection's lock before it fails: 5000 ms.
+// Tests that hold a lock on purpose shorten it.
+int busyTimeoutMs();
+void setBusyTimeoutMs(int milliseconds);
+
+// Registers the name collation on a connection; throws SQLite::Exception when SQLite
+// refuses it, so that no connection sorts names without it.
+void registerNameCollation(SQLite::Database& db);
+
 class Database {
  public:
   enum class Mode { ReadWrite, ReadOnly, Create };
 
-  // Opens (or, with Mode::Create, creates) the file. Journal mode DELETE, a 5000 ms
-  // busy timeout, foreign keys off, the name collation registered.
+  // Opens (or, with Mode::Create, creates) the file. Journal mode DELETE, the busy
+  // timeout above, foreign keys off, the name collation registered.
   // Throws SQLite::Exception when the file cannot be opened.
   explicit Database(const QString& path, Mode mode = Mode::ReadWrite);
+  Database(Database&&) = default;
+  Database& operator=(Database&&) = default;
 
   SQLite::Database& sql() { return *db_; }
   const QString& path() const { return path_; }

@@ -168,3 +168,7 @@ VALUES ('691' || char(10), '示例卫生所', '赵立新', '内儿科', '钱晓�
 
 -- Date-range queries on prescriptions.
 CREATE INDEX "档案_就诊日期" ON "档案" ("5");
+
+-- Name-ordered catalogue lists, in the name collation that every connection registers.
+CREATE INDEX "商品_名称序" ON "商品" ("名称" COLLATE ZHNAME);
+CREATE INDEX "商品_分类名称序" ON "商品" ("分类", "名称" COLLATE ZHNAME);

@@ -81,6 +81,8 @@ StrokeCoder::StrokeCoder(const QString& strokeCodeTable) : maps_(std::make_uniqu
 }
 
 StrokeCoder::~StrokeCoder() = default;
+
+bool StrokeCoder::isEmpty() const { return maps_->entries.empty(); }
 StrokeCoder::StrokeCoder(StrokeCoder&&) noexcept = default;
 StrokeCoder& StrokeCoder::operator=(StrokeCoder&&) noexcept = default;
 

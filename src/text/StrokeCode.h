@@ -21,6 +21,9 @@ class StrokeCoder {
   // fewer than 5 characters gives its whole stroke string.
   QString StrokeCode(const QString& s) const;
 
+  // True when the table holds no character: every code would be "".
+  bool isEmpty() const;
+
  private:
   struct Maps;
   std::unique_ptr<Maps> maps_;

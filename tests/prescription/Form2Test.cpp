@@ -104,7 +104,7 @@ TEST_F(Form2Test, StartsWithAntibioticsListedAndAnEmptySheetAndANewNumber) {
     EXPECT_NEAR(box->geometry().right() + 1 + ui::px(60), panel->width(), 1) << i;
   }
   EXPECT_GT(control("Text5_4")->x(), control("Text5_0")->x());
-  EXPECT_FALSE(control("Picture7_12")->isVisibleTo(f.Picture2));
+  EXPECT_FALSE(control("Picture7_12")->isVisibleTo(control("Picture2")));
 }
 
 TEST_F(Form2Test, TheHerbButtonOnAPricedOrdinaryPrescriptionStartsAFreshHerbalOne) {
@@ -156,7 +156,7 @@ TEST_F(Form2Test, TheHerbButtonOnAPricedOrdinaryPrescriptionStartsAFreshHerbalOn
 
   EXPECT_TRUE(f.herbalSheet());
   EXPECT_EQ(text("Label2_4"), "中医");
-  for (const char* herbal : {"Label2_1", "Text6", "C1"}) EXPECT_TRUE(control(herbal)->isVisibleTo(f.Picture2)) << herbal;
+  for (const char* herbal : {"Label2_1", "Text6", "C1"}) EXPECT_TRUE(control(herbal)->isVisibleTo(control("Picture2"))) << herbal;
   EXPECT_TRUE(control("Label17")->isVisibleTo(control("Picture5")));
   EXPECT_EQ(control("R1")->geometry(), ui::pxRect(660, 2400, 5655, 4995));
   EXPECT_EQ(listed(), QStringList({"当归 6g", "黄芪 10g"}));
@@ -164,7 +164,7 @@ TEST_F(Form2Test, TheHerbButtonOnAPricedOrdinaryPrescriptionStartsAFreshHerbalOn
   // Back to an ordinary button: a fresh ordinary sheet, the herbal controls hidden.
   f.Command1_Click(16);
   EXPECT_FALSE(f.herbalSheet());
-  EXPECT_FALSE(control("Text6")->isVisibleTo(f.Picture2));
+  EXPECT_FALSE(control("Text6")->isVisibleTo(control("Picture2")));
   EXPECT_EQ(control("R1")->geometry(), ui::pxRect(1380, 2400, 4575, 4995));
 }
 

@@ -32,7 +32,7 @@ class Form21Test : public ::testing::Test {
     startup::StartupEnvironment environment;
     environment.drives = folder.drives();
     environment.stationCode = "T1";
-    state = startup::Main(environment, dialogs);
+    state = startup::Main(environment, dialogs).value();
     session.windows.define(Form21::kName, ui::WindowRegistry::Kind::TopLevel, [this] { return new Form21(session); });
 
     // A small window with one box declared through the helper.

@@ -59,7 +59,7 @@ TEST_F(NetworkSettingTest, TheHostNameIsWrittenScrambledAndStartUpReadsItBack) {
   startup::StartupEnvironment environment;
   environment.drives = folder.drives();
   environment.stationCode = "T2";
-  const startup::AppState next = startup::Main(environment, dialogs);
+  const startup::AppState next = startup::Main(environment, dialogs).value();
   EXPECT_TRUE(next.NetworkMode);
   EXPECT_EQ(next.HostName, "诊室-PC1");
   EXPECT_EQ(next.MainDbConnection, QDir(share).filePath("数据库.dat"));

@@ -23,7 +23,7 @@ void ShellFixture::start() {
   environment.drives = folder.drives();
   environment.stationCode = QStringLiteral("T1");
   environment.defaultPrinterName = [] { return QStringLiteral("HP LaserJet"); };
-  state = startup::Main(environment, dialogs);
+  state = startup::Main(environment, dialogs).value();
   session = std::make_unique<ui::Session>(state, dialogs);
   session->endProcess = [this] { ++processEnds; };
   session->installedPrinters = [] { return QStringList{"HP LaserJet", "PDF 打印机"}; };

@@ -30,7 +30,7 @@ class StartupTest : public ::testing::Test {
     env.drives = drives;
     env.stationCode = "AB12";
     env.defaultPrinterName = [] { return QStringLiteral("HP LaserJet"); };
-    return startup::Main(env, dialogs);
+    return startup::Main(env, dialogs).value();
   }
   QString localFolder() const { return QDir(drives.c).filePath(kData); }
   void setPassword(const QString& dbPath, const QString& password) {
@@ -137,8 +137,7 @@ TEST_F(StartupTest, NetworkModeTakesMainStockAndCounterFromTheHost) {
   EXPECT_EQ(QDir(localFolder()).entryList({"*.dat"}, QDir::Files).size(), 3);
 }
 
-TEST_F(StartupTest, FirstPasswordReadComesFromTheLocalFile) {
-  // The host's settings row cannot be read: the local password stays.
+TEST_F(StartupTest, AShareWhoseMainFileIsNotADatabaseIsAnUnreachableHost) {
   const QString share = folder.makeDir("shares/BROKEN/" + kData);
   QFile broken(QDir(share).filePath("数据库.dat"));
   ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
@@ -147,8 +146,10 @@ TEST_F(StartupTest, FirstPasswordReadComesFromTheLocalFile) {
   start();  // lays out the local files
   ASSERT_TRUE(startup::writeHostNameFile(localFolder(), "BROKEN"));
   setPassword(QDir(localFolder()).filePath("数据库.dat"), "local\n");
+  dialogs.messages.clear();
   const startup::AppState state = start();
-  EXPECT_TRUE(state.NetworkMode);
+  EXPECT_FALSE(state.NetworkMode);
+  EXPECT_EQ(dialogs.texts(), QStringList{startup::kHostUnreachableMessage});
   EXPECT_EQ(state.LoginPassword, "local");
 }
 
@@ -170,7 +171,7 @@ TEST_F(StartupTest, UnreachableOrUnreadableHostGivesOneMessageThenLocalMode) {
     ScriptedDialogs own_dialogs;
     startup::StartupEnvironment env;
     env.drives = own.drives();
-    const startup::AppState state = startup::Main(env, own_dialogs);
+    const startup::AppState state = startup::Main(env, own_dialogs).value();
     ASSERT_EQ(own_dialogs.messages.size(), 1) << c.name;
     EXPECT_EQ(own_dialogs.messages[0].text, startup::kHostUnreachableMessage);
     EXPECT_EQ(own_dialogs.messages[0].title, "提示");
@@ -189,13 +190,6 @@ TEST_F(StartupTest, PasswordLineFeedsAreRemovedCarriageReturnsKept) {
     setPassword(main, stored);
     EXPECT_EQ(start().LoginPassword, expected);
   }
-}
-
-TEST_F(StartupTest, MissingDictionaryLeavesTheStrokeTableEmpty) {
-  start();
-  QFile::remove(QDir(localFolder()).filePath("综合设置.dat"));
-  QDir().mkpath(QDir(localFolder()).filePath("综合设置.dat"));  // a folder where the file should be
-  EXPECT_TRUE(start().StrokeCodeTable.isEmpty());
 }
 
 TEST_F(StartupTest, StrokeTableJoinsCharacterStrokesAndAmpersandInRowOrder) {

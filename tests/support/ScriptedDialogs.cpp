@@ -2,7 +2,10 @@
 
 namespace testing_support {
 
-void ScriptedDialogs::message(const QString& text, const QString& title) { messages.append({text, title}); }
+void ScriptedDialogs::message(const QString& text, const QString& title) {
+  messages.append({text, title});
+  if (onMessage) onMessage(text);
+}
 
 platform::Dialogs::Answer ScriptedDialogs::ask(const QString& text, const QString& title, Buttons buttons) {
   messages.append({text, title});

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
+
 namespace testing_support {
 
 struct ShownMessage {
@@ -28,6 +30,8 @@ class ScriptedDialogs : public platform::Dialogs {
   QQueue<QString> fileNames;        // next file dialog results; "" (cancel) when empty
   QList<QUrl> openedUrls;
   bool openUrlSucceeds = true;
+  // Runs as each message is shown, to look at the program's state at that moment.
+  std::function<void(const QString& text)> onMessage;
 
   QStringList texts() const;
 };

@@ -156,7 +156,7 @@ TEST(StartupStrokes, MainLeavesACoderOverTheTableItRead) {
   startup::StartupEnvironment env;
   env.drives = folder.drives();
   env.stationCode = "T1";
-  const startup::AppState state = startup::Main(env, dialogs);
+  const startup::AppState state = startup::Main(env, dialogs).value();
   ASSERT_NE(state.Strokes, nullptr);
   const QString tail = u16(u"桂枝汤");
   EXPECT_EQ(state.Strokes->StrokeCode(tail), scannedStrokeCode(state.StrokeCodeTable, tail));

@@ -14,7 +14,7 @@ QStringList defaultHerbalUsages();
 
 // The phrases of the list in table order. When the list has none, the two default
 // phrases are stored first (each with its phrase-and-initials key), in one transaction.
-// Empty when the database cannot be read.
-QStringList seedHerbalUsages(const QString& mainDbPath);
+// Empty when the database cannot be read; `failure` then says why.
+QStringList seedHerbalUsages(const QString& mainDbPath, QString* failure = nullptr);
 
 }  // namespace prescription

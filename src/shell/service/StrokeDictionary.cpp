@@ -1,75 +1,31 @@
 #include "shell/service/StrokeDictionary.h"
 
-#include "store/Database.h"
-
-#include <QFileInfo>
-
-#include <array>
-#include <stdexcept>
-#include <string>
+#include "store/DataFile.h"
+#include "store/InputDictionary.h"
 
 namespace shell {
 namespace {
 
 using text::InputKind;
 
-// The statements that name a counter column. The column comes only from this fixed
-// list, never from a value the program was handed, and every value is bound.
-struct KindStatements {
-  InputKind kind;
-  std::string byStrokes;
-  std::string byRadical;
-  std::string count;
-  std::string read;
-};
-
-KindStatements statementsFor(InputKind kind, const std::string& column) {
-  const std::string quoted = "\"" + column + "\"";
-  return {
-      kind,
-      R"(SELECT "汉字" FROM "输入法编码" WHERE "笔画" LIKE ?1 ESCAPE '\' ORDER BY )" + quoted +
-          R"( DESC, "序号" LIMIT ?2)",
-      R"(SELECT "汉字" FROM "输入法编码" WHERE "部首" = ?1 AND "查询" LIKE ?2 ESCAPE '\' ORDER BY )" + quoted +
-          R"( DESC, "序号" LIMIT ?3)",
-      "UPDATE \"输入法编码\" SET " + quoted + " = CASE WHEN ifnull(CAST(" + quoted +
-          " AS INTEGER), 0) < ?1 THEN ?1 ELSE CAST(" + quoted +
-          R"( AS INTEGER) + 1 END WHERE "汉字" = ?2)",
-      "SELECT ifnull(CAST(" + quoted + R"( AS INTEGER), 0) FROM "输入法编码" WHERE "汉字" = ?1)",
-  };
-}
-
-const KindStatements& statements(InputKind kind) {
-  static const std::array<KindStatements, 6> all = {
-      statementsFor(InputKind::Drug, "药物"),      statementsFor(InputKind::Name, "姓名"),
-      statementsFor(InputKind::Diagnosis, "诊断"), statementsFor(InputKind::Address, "地址"),
-      statementsFor(InputKind::Symptom, "症状"),   statementsFor(InputKind::Frequency, "词频"),
-  };
-  for (const KindStatements& s : all)
-    if (s.kind == kind) return s;
-  throw std::logic_error("unknown input kind");
-}
-
-store::Database open(const QString& path, store::Database::Mode mode) {
-  // SQLite would make an empty file where none is; the pad never creates the dictionary.
-  if (!QFileInfo(path).isFile())
-    throw std::runtime_error("no dictionary file at " + path.toStdString());
-  return store::Database(path, mode);
-}
-
-// Strokes are digits typed on the pad; the pattern matches them as a prefix.
-QString prefixPattern(const QString& strokes) {
-  QString pattern;
-  for (QChar c : strokes) {
-    if (c == u'%' || c == u'_' || c == u'\\') pattern += u'\\';
-    pattern += c;
+store::CounterColumn counterOf(InputKind kind) {
+  switch (kind) {
+    case InputKind::Drug: return store::CounterColumn::Drug;
+    case InputKind::Name: return store::CounterColumn::Name;
+    case InputKind::Diagnosis: return store::CounterColumn::Diagnosis;
+    case InputKind::Address: return store::CounterColumn::Address;
+    case InputKind::Symptom: return store::CounterColumn::Symptom;
+    case InputKind::Frequency: break;
   }
-  return pattern + u'%';
+  return store::CounterColumn::Frequency;
 }
 
-QStringList firstColumn(SQLite::Statement& query) {
-  QStringList values;
-  while (query.executeStep()) values << store::columnText(query, 0);
-  return values;
+// The pad never creates the dictionary: a missing file is a failure like any other.
+template <class Work>
+auto withDictionary(const QString& path, store::Database::Mode mode, Work&& work) {
+  store::Database db = store::openExisting(path, mode);
+  store::InputDictionary dictionary(db);
+  return work(dictionary);
 }
 
 }  // namespace
@@ -88,54 +44,37 @@ QString strokeGlyphs(const QString& digits) {
 StrokeDictionary::StrokeDictionary(QString path) : path_(std::move(path)) {}
 
 QStringList StrokeDictionary::radicals(const QString& strokes) const {
-  store::Database db = open(path_, store::Database::Mode::ReadOnly);
-  SQLite::Statement query(db.sql(), R"(SELECT "部首" FROM "部首笔画" WHERE "笔画" LIKE ?1 ESCAPE '\'
-      ORDER BY "词频" DESC, "编号" LIMIT ?2)");
-  store::bindText(query, 1, prefixPattern(strokes));
-  query.bind(2, kRadicalSlots);
-  return firstColumn(query);
+  return withDictionary(path_, store::Database::Mode::ReadOnly,
+                        [&](store::InputDictionary& d) { return d.radicals(strokes, kRadicalSlots); });
 }
 
-QStringList StrokeDictionary::characters(const QString& strokes, const QString& radical,
-                                         InputKind kind) const {
-  store::Database db = open(path_, store::Database::Mode::ReadOnly);
-  const KindStatements& sql = statements(kind);
-  if (radical.isEmpty()) {
-    SQLite::Statement query(db.sql(), sql.byStrokes);
-    store::bindText(query, 1, prefixPattern(strokes));
-    query.bind(2, kCharacterSlots);
-    return firstColumn(query);
-  }
-  SQLite::Statement query(db.sql(), sql.byRadical);
-  store::bindText(query, 1, radical);
-  store::bindText(query, 2, prefixPattern(strokes));
-  query.bind(3, kCharacterSlots);
-  return firstColumn(query);
+QStringList StrokeDictionary::characters(const QString& strokes, const QString& radical, InputKind kind) const {
+  return withDictionary(path_, store::Database::Mode::ReadOnly, [&](store::InputDictionary& d) {
+    return d.characters(strokes, radical, counterOf(kind), kCharacterSlots);
+  });
 }
 
 bool StrokeDictionary::countPick(const QString& character, InputKind kind) {
   if (character.isEmpty()) return false;
-  store::Database db = open(path_, store::Database::Mode::ReadWrite);
-  SQLite::Statement update(db.sql(), statements(kind).count);
-  update.bind(1, static_cast<int64_t>(kPickedCounterFloor));
-  store::bindText(update, 2, character);
-  return update.exec() > 0;
+  return withDictionary(path_, store::Database::Mode::ReadWrite, [&](store::InputDictionary& d) {
+    return d.countPick(character, counterOf(kind), kPickedCounterFloor);
+  });
 }
 
 std::optional<qint64> StrokeDictionary::counter(const QString& character, InputKind kind) const {
-  store::Database db = open(path_, store::Database::Mode::ReadOnly);
-  SQLite::Statement query(db.sql(), statements(kind).read);
-  store::bindText(query, 1, character);
-  if (!query.executeStep()) return std::nullopt;
-  return query.getColumn(0).getInt64();
+  return withDictionary(path_, store::Database::Mode::ReadOnly, [&](store::InputDictionary& d) {
+    const std::optional<int64_t> value = d.counter(character, counterOf(kind));
+    return value ? std::optional<qint64>(*value) : std::nullopt;
+  });
 }
 
 std::optional<CharacterLookUp> StrokeDictionary::lookUp(const QString& character) const {
-  store::Database db = open(path_, store::Database::Mode::ReadOnly);
-  SQLite::Statement query(db.sql(), R"(SELECT "部首", "笔画" FROM "输入法编码" WHERE "汉字" = ?1)");
-  store::bindText(query, 1, character);
-  if (!query.executeStep()) return std::nullopt;
-  return CharacterLookUp{store::columnText(query, 0), strokeGlyphs(store::columnText(query, 1))};
+  return withDictionary(path_, store::Database::Mode::ReadOnly,
+                        [&](store::InputDictionary& d) -> std::optional<CharacterLookUp> {
+                          const std::optional<store::DictionaryEntry> entry = d.entry(character);
+                          if (!entry) return std::nullopt;
+                          return CharacterLookUp{entry->radical, strokeGlyphs(entry->strokes)};
+                        });
 }
 
 }  // namespace shell

@@ -32,8 +32,9 @@ class StrokeDictionary {
 
   const QString& path() const { return path_; }
 
-  // Read and write failures throw (SQLite::Exception, or std::runtime_error for a file
-  // that is not there); the pad decides what the user is told.
+  // Read and write failures throw (store::StoreError for a file that is missing or
+  // cannot be opened, SQLite::Exception for a failed statement); the pad decides what
+  // the user is told.
 
   // The radicals whose strokes begin with `strokes`, highest [词频] first (ties by
   // [编号]), at most kRadicalSlots.

@@ -1,0 +1,62 @@
+// The settings window on a main file that another program holds locked: it says once
+// that the row cannot be read, never saves its fallbacks over the row, and a password
+// change is told apart from a wrong old password.
+#include "ShellFixture.h"
+
+#include "shell/Form1.h"
+#include "shell/Form8.h"
+#include "support/FileFaults.h"
+
+namespace {
+
+using shell::Form8;
+
+class SettingsWindowFaultsTest : public testing_support::ShellFixture {
+ protected:
+  SettingsWindowFaultsTest() {
+    start();
+    login();
+    dialogs.messages.clear();
+  }
+  Form8& openFromMenu() {
+    window<shell::Form1>().choose("综合设置");
+    return *loaded<Form8>();
+  }
+  testing_support::ShortBusyTimeout shortWait{150};
+};
+
+TEST_F(SettingsWindowFaultsTest, ARowThatCannotBeReadIsSaidOnceAndNeverSavedOver) {
+  Form8* form = nullptr;
+  {
+    testing_support::ExclusiveLock lock(state.MainDbConnection);
+    form = &openFromMenu();
+  }
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_EQ(dialogs.messages[0].title, "提示");
+  EXPECT_EQ(dialogs.messages[0].text, shell::kSettingsUnreadable + "文件正被其他程序或工作站占用");
+  EXPECT_FALSE(form->Command1->isEnabled());
+
+  form->Text2->setText("王医生");
+  form->Command1_Click();  // the lock is gone by now; the unread row is still not written
+  EXPECT_EQ(storedSetting("医师"), "赵立新");
+  EXPECT_EQ(storedSetting("单位名称"), "示例卫生所");
+  EXPECT_EQ(dialogs.messages.size(), 1);
+  EXPECT_TRUE(form->isShown()) << "what was typed stays on screen";
+}
+
+TEST_F(SettingsWindowFaultsTest, APasswordChangeOnALockedFileIsNotAWrongPassword) {
+  Form8& form = openFromMenu();
+  form.Text8->setText("691");
+  form.Text12->setText("abc");
+  {
+    testing_support::ExclusiveLock lock(state.MainDbConnection);
+    form.Command3_Click();
+  }
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_EQ(dialogs.messages[0].text, "无法修改密码：文件正被其他程序或工作站占用。原密码仍然有效，请稍后再试！");
+  EXPECT_EQ(storedSetting("密码"), "691\n");
+  EXPECT_TRUE(form.isShown());
+  EXPECT_EQ(form.Text12->text(), "abc");
+}
+
+}  // namespace
