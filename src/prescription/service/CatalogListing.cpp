@@ -1,7 +1,8 @@
 #include "prescription/service/CatalogListing.h"
 
 #include "prescription/service/CatalogItems.h"
-#include "store/CatalogueSearch.h"
+#include "store/Catalogue.h"
+#include "store/PersonalTemplates.h"
 
 namespace prescription {
 namespace {
@@ -21,11 +22,11 @@ std::vector<ListEntry> runListing(const QString& mainDbPath, const CatalogQuery&
   store::Database db(mainDbPath, store::Database::Mode::ReadOnly);
   std::vector<ListEntry> entries;
   if (query.table == CatalogQuery::Table::Templates) {
-    for (const store::TemplateListRow& row : store::searchTemplates(db, query.keyContains, query.category))
+    for (const store::TemplateListRow& row : store::PersonalTemplates(db).search(query.keyContains, query.category))
       if (const auto entry = templateEntry(row.key, row.title)) entries.push_back({entry->title, QString(), entry->key});
     return entries;
   }
-  const auto rows = store::searchCatalogue(db, query.keyContains, storeMatch(query.match), query.category);
+  const auto rows = store::Catalogue(db).search(query.keyContains, storeMatch(query.match), query.category);
   entries.reserve(rows.size());
   for (const store::CatalogueListRow& row : rows)
     if (const auto entry = catalogEntry({row.name, row.dose, row.unit, row.usage}))
@@ -35,7 +36,7 @@ std::vector<ListEntry> runListing(const QString& mainDbPath, const CatalogQuery&
 
 std::optional<QString> readTemplateContent(const QString& mainDbPath, const QString& key) {
   store::Database db(mainDbPath, store::Database::Mode::ReadOnly);
-  return store::templateContent(db, key);
+  return store::PersonalTemplates(db).content(key);
 }
 
 }  // namespace prescription
