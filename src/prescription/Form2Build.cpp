@@ -174,8 +174,10 @@ void Form2::buildSheet() {
   makeLine(Line2, 2, Picture2, 5340, 510, 5880, 510, Qt::black, 2);
   makeLine(Line2, 3, Picture2, 5340, 180, 5340, 510, Qt::black, 2);
   makeLine(Line2, 4, Picture2, 5880, 180, 5880, 510, Qt::black, 2);
-  QLabel* rp = Label2.make(kRp, Picture2, {180, 1920, 390, 360}, QStringLiteral("Rp"));
+  // Captions on the sheet size themselves to their font from their designed place.
+  QLabel* rp = Label2.make(kRp, Picture2, {180, 1920}, QStringLiteral("Rp"));
   rp->setFont(ui::designFont(ui::kSongTi, 18, true));
+  rp->adjustSize();
 
   R1 = ui::make<QPlainTextEdit>(Picture2, "R1", {1380, 2400, 4575, 4995});
   R1->setFrameStyle(QFrame::NoFrame);
@@ -186,14 +188,17 @@ void Form2::buildSheet() {
   connect(R1, &QPlainTextEdit::textChanged, this, &Form2::R1_Change);
   R1->viewport()->installEventFilter(this);
 
-  QLabel* doses = Label2.make(kDoseCaption, Picture2, {180, 7500, 705, 180}, QStringLiteral("共   剂"));
+  QLabel* doses = Label2.make(kDoseCaption, Picture2, {180, 7500}, QStringLiteral("共   剂"));
   doses->setFont(ui::designFont(ui::kSongTi, 9, true));
+  doses->adjustSize();
   doses->hide();
   Text6 = ui::make<QLineEdit>(Picture2, "Text6", {420, 7500, 255, 225}, kDefaultDoses);
   flatten(Text6);
   Text6->setAlignment(Qt::AlignCenter);
   Text6->setFont(ui::designFont(ui::kSongTi, 9, true));
-  paint(Text6, Qt::white);
+  // The dose count sits in the gap of "共   剂" without covering its characters.
+  paint(Text6, Qt::transparent);
+  Text6->setAutoFillBackground(false);
   setTextColour(Text6, kBlue);
   Text6->hide();
 
