@@ -75,7 +75,7 @@ QString render(const Decimal& d, int decimals) {
 
 }  // namespace
 
-double leadingNumber(const QString& s) {
+std::optional<double> readLeadingNumber(const QString& s) {
   std::string digits;
   bool negative = false;
   bool sign = false;
@@ -97,7 +97,7 @@ double leadingNumber(const QString& s) {
       break;
     }
   }
-  if (!digit) return 0.0;
+  if (!digit) return std::nullopt;
   double value = 0.0;
   const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
@@ -108,6 +108,8 @@ double leadingNumber(const QString& s) {
   if (value == 0.0) return 0.0;  // never -0
   return negative ? -value : value;
 }
+
+double leadingNumber(const QString& s) { return readLeadingNumber(s).value_or(0.0); }
 
 QString formatFixed(double value, int decimals) {
   if (!std::isfinite(value)) value = 0.0;

@@ -3,12 +3,16 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace text {
 
 // The leading number of a text: an optional sign, then digits with at most one decimal
 // point, read up to the first other character; blanks, tabs and line feeds among them
 // are skipped. 0 when no digit is read ("12g" gives 12, "g12" gives 0).
 double leadingNumber(const QString& s);
+// The same reading, with nullopt instead of 0 when the text holds no leading number.
+std::optional<double> readLeadingNumber(const QString& s);
 
 // The number with exactly `decimals` decimals, rounded half away from zero on its
 // 15-significant-digit decimal form, so that 1.5 x 1.45 (2.17499...) gives "2.18".

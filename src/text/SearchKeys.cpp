@@ -5,7 +5,11 @@
 namespace text {
 
 QString CatalogSearchKey(const QString& storedName, const StrokeCoder& strokes) {
-  return storedName + u'-' + PinyinInitials(storedName) + u'-' + strokes.StrokeCode(storedName) + u'$';
+  return CatalogSearchKey(storedName, PinyinInitials(storedName), strokes.StrokeCode(storedName));
+}
+
+QString CatalogSearchKey(const QString& storedName, const QString& initials, const QString& strokeCode) {
+  return storedName + u'-' + initials + u'-' + strokeCode + u'$';
 }
 
 QString TemplateSearchKey(const QString& title, const StrokeCoder& strokes) {

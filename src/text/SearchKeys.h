@@ -9,6 +9,9 @@ namespace text {
 
 // [商品].[查询]: stored name, "-", its pinyin initials, "-", its stroke code, "$".
 QString CatalogSearchKey(const QString& storedName, const StrokeCoder& strokes);
+// The same key from parts given apart: the catalogue's row save takes the initials as the
+// user left them and the stroke code of the name without brackets.
+QString CatalogSearchKey(const QString& storedName, const QString& initials, const QString& strokeCode);
 // [个人模板].[查询]: title, its pinyin initials, its stroke code, "$", no separators.
 QString TemplateSearchKey(const QString& title, const StrokeCoder& strokes);
 // A text, "-" and its pinyin initials ([诊断].[名称], [档案].[40]).

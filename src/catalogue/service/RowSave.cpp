@@ -1,0 +1,47 @@
+#include "catalogue/service/RowSave.h"
+
+#include "catalogue/service/CatalogueCategories.h"
+#include "catalogue/service/CatalogueValues.h"
+#include "text/Blank.h"
+#include "text/BraceEscapedName.h"
+#include "text/SearchKeys.h"
+
+namespace catalogue {
+
+CatalogueRow savedRow(const CatalogueCells& cells, int button, const text::StrokeCoder& strokes) {
+  auto t = [&cells](CatalogueField field) { return text::trimBlanks(cells[field]); };
+  CatalogueRow row;
+  row.name = storedName(cells[kNameField]);
+  row.usualDose = t(kUsualDoseField);
+  row.unit = t(kUnitField);
+  row.usage = t(kUsageField);
+  row.initials = t(kInitialsField);
+  row.category = storedCategory(t(kCategoryField), button);
+  row.sellingPrice = storedPrice(cells[kSellingPriceField]);
+  row.purchasePrice = storedPrice(cells[kPurchasePriceField]);
+  row.stock = t(kStockField);
+  row.drawer = t(kDrawerField);
+  QString strokeName = withoutLineBreaks(t(kNameField));
+  strokeName.remove(u'[').remove(u']');
+  row.searchKey = text::CatalogSearchKey(row.name, row.initials, strokes.StrokeCode(strokeName));
+  row.key = t(kKeyField);
+  return row;
+}
+
+CatalogueCells shownCells(const CatalogueRow& row) {
+  CatalogueCells cells;
+  cells[kNameField] = text::BracketedName(row.name);
+  cells[kUsualDoseField] = row.usualDose;
+  cells[kUnitField] = row.unit;
+  cells[kUsageField] = row.usage;
+  cells[kInitialsField] = row.initials;
+  cells[kCategoryField] = shownCategory(row.category);
+  cells[kSellingPriceField] = row.sellingPrice;
+  cells[kPurchasePriceField] = row.purchasePrice;
+  cells[kStockField] = row.stock;
+  cells[kDrawerField] = row.drawer;
+  cells[kKeyField] = row.key;
+  return cells;
+}
+
+}  // namespace catalogue

@@ -1,0 +1,107 @@
+// The paged grid without its controls: every record of the last query as an array of
+// texts, which record the first row shows, the row selected or highlighted, each row's
+// colour, where "添  加" goes and where the page stands after a delete. The grid shows
+// one page of it; windows and tests read and change it here.
+#pragma once
+
+#include "grid/GridConfig.h"
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace grid {
+
+struct Record {
+  std::vector<QString> fields;
+  // Why the last save of this record failed; empty once it is saved. It belongs to the
+  // record, so the mark stays with it from page to page.
+  QString saveFailure;
+};
+
+// Row colours: even rows a warm grey, odd rows white, the highlighted row cyan, and a
+// record that could not be saved in a warning colour until it is.
+inline const QColor kEvenRowColor(249, 248, 245);
+inline const QColor kOddRowColor(255, 255, 255);
+inline const QColor kHighlightColor(0, 255, 255);
+inline const QColor kUnsavedColor(255, 204, 204);
+
+class PagedGridState {
+ public:
+  explicit PagedGridState(GridConfig config);
+
+  const GridConfig& config() const { return config_; }
+  int rows() const { return config_.rows; }
+
+  // Replaces the model by `records` and, for a grid that takes new entries, the blank
+  // records after them, every field `blankFill`. Goes to the first page; clears the
+  // selection and the highlight.
+  void setRecords(std::vector<Record> records, const QString& blankFill = {});
+  // Records given as one list of texts per field (a collection model).
+  static std::vector<Record> fromCollections(const std::vector<QStringList>& collections);
+
+  int recordCount() const { return recordCount_; }  // without the blank tail
+  int modelSize() const { return static_cast<int>(records_.size()); }
+  const Record& record(int index) const { return records_.at(index); }
+
+  // The vertical bar: whether it moves, its maximum and its value (the record in row 0).
+  bool barEnabled() const;
+  int barMax() const;
+  int firstVisible() const { return first_; }
+  // Shows the page that starts at `value`, kept within the bar's range. Every page show
+  // clears the selection and the highlight, even when the selected record stays on it.
+  void showPage(int value);
+
+  // The record that `row` shows, or -1 when the row is empty.
+  int recordAt(int row) const;
+  // The text of cell `column` in `row` as shown: "" for an empty row or an unfilled column.
+  QString cellText(int row, int column) const;
+  // Writes a cell's text into the record that the row shows; false for an empty row or
+  // a column that shows no field.
+  bool setCellText(int row, int column, const QString& text);
+
+  // Selection by the grid's rule: the clicked row is highlighted and, by the rule,
+  // remembered (the row, or the key of the record it shows).
+  void select(int row);
+  // Paints a row cyan without selecting it.
+  void highlight(int row);
+  void clearSelection();
+  int selectedRow() const { return selectedRow_; }
+  int highlightedRow() const { return highlightedRow_; }
+  // The key field of the selected row's record (RecordKey), "" when none.
+  QString selectedKey() const;
+
+  static QColor stripeColor(int row) { return row % 2 == 0 ? kEvenRowColor : kOddRowColor; }
+  QColor rowColor(int row) const;
+
+  // "添  加": the page to show and the row whose name cell takes the caret. The first
+  // blank record follows the last real one; the last two records stay in sight above it.
+  struct AddTarget {
+    int firstVisible;
+    int row;
+  };
+  AddTarget addTarget() const;
+  // After a delete and the reload that follows it, the page starts one record earlier
+  // than it did before, never before the first.
+  int firstVisibleAfterDelete(int before) const;
+
+  // Save marks of the record shown in `row`.
+  void markUnsaved(int row, const QString& reason);
+  void markSaved(int row);
+  // "未保存：" and the reason for a marked row, else "".
+  QString rowStatus(int row) const;
+  int unsavedCount() const;
+
+ private:
+  GridConfig config_;
+  std::vector<Record> records_;
+  int recordCount_ = 0;
+  int first_ = 0;
+  int selectedRow_ = -1;
+  int highlightedRow_ = -1;
+  QString selectedKey_;
+};
+
+}  // namespace grid

@@ -1,0 +1,127 @@
+// A catalogue grid line as it is saved, and a stored row as the grid shows it.
+#include "catalogue/service/CatalogueCategories.h"
+#include "catalogue/service/CatalogueValues.h"
+#include "catalogue/service/RowSave.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace catalogue;
+
+// 阿, 莫 with their stroke strings: enough to see which name the stroke code comes from.
+const text::StrokeCoder& strokes() {
+  static const text::StrokeCoder coder(QStringLiteral("阿5212&莫1221&"));
+  return coder;
+}
+
+CatalogueCells cells(const QString& name, const QString& category, const QString& selling = {},
+                     const QString& purchase = {}) {
+  CatalogueCells c;
+  c[kNameField] = name;
+  c[kCategoryField] = category;
+  c[kSellingPriceField] = selling;
+  c[kPurchasePriceField] = purchase;
+  c[kKeyField] = "240305101010";
+  return c;
+}
+
+TEST(StoredPrice, KeepsThreeDecimalsOfTheLeadingNumberOrNothing) {
+  const std::pair<const char16_t*, const char16_t*> cases[] = {
+      {u"12", u"12.000"},  {u"1.23456", u"1.235"}, {u"12元", u"12.000"}, {u"abc", u"0.000"},
+      {u"  ", u""},        {u"", u""},             {u" 3.5 ", u"3.500"},  {u"-2", u"-2.000"},
+      {u"2.0005", u"2.001"}, {u"-0.0001", u"0.000"},
+  };
+  for (const auto& [cell, stored] : cases)
+    EXPECT_EQ(storedPrice(QString::fromUtf16(cell)), QString::fromUtf16(stored)) << QString::fromUtf16(cell).toStdString();
+}
+
+TEST(SavedRow, BuildsEveryColumnFromTheTrimmedCells) {
+  CatalogueCells c = cells(" 阿莫西林[0.25g]\r\n ", "西成药", " 12元", "1.23456");
+  c[kUsualDoseField] = " 0.25g×24 ";
+  c[kUnitField] = "盒 ";
+  c[kUsageField] = " 口服";
+  c[kInitialsField] = " amxl ";
+  c[kStockField] = " 12盒 ";
+  c[kDrawerField] = " A3";
+  const CatalogueRow row = savedRow(c, kAllWesternButton, strokes());
+  EXPECT_EQ(row.name, "阿莫西林{0.25g}");
+  EXPECT_EQ(row.usualDose, "0.25g×24");
+  EXPECT_EQ(row.unit, "盒");
+  EXPECT_EQ(row.usage, "口服");
+  EXPECT_EQ(row.initials, "amxl");
+  EXPECT_EQ(row.category, "西成药·西成药");
+  EXPECT_EQ(row.sellingPrice, "12.000");
+  EXPECT_EQ(row.purchasePrice, "1.235");
+  EXPECT_EQ(row.stock, "12盒");
+  EXPECT_EQ(row.drawer, "A3");
+  EXPECT_EQ(row.key, "240305101010");
+  EXPECT_EQ(row.searchKey, "阿莫西林{0.25g}-amxl-" + strokes().StrokeCode("阿莫西林0.25g") + "$");
+}
+
+TEST(SavedRow, CategoryTakesTheWesternPrefixOnlyUnderWesternButtons) {
+  struct Case {
+    int button;
+    const char16_t* cell;
+    const char16_t* stored;
+  };
+  const Case cases[] = {
+      {0, u"抗生素", u"西成药·抗生素"},   {11, u"其他", u"西成药·其他"},
+      {kAllWesternButton, u"西成药", u"西成药·西成药"},
+      {0, u"", u"西成药·"},               // a cleared cell under a western button
+      {kHerbalButton, u"中药", u"中药"},  {kFeeButton, u"", u""},
+      {kUsageButton, u"用法", u"用法"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(savedRow(cells("阿", QString::fromUtf16(c.cell)), c.button, strokes()).category,
+              QString::fromUtf16(c.stored))
+        << c.button;
+}
+
+TEST(SavedRow, TheStrokeCodeComesFromTheNameWithoutBracketsAndBreaks) {
+  CatalogueCells c = cells("阿[莫]", "中药");
+  c[kInitialsField] = "xx";  // the initials as the user left them, not computed
+  EXPECT_EQ(savedRow(c, kHerbalButton, strokes()).searchKey, "阿{莫}-xx-51221$");
+  c[kNameField] = "阿\r\n莫";
+  EXPECT_EQ(savedRow(c, kHerbalButton, strokes()).searchKey, "阿莫-xx-51221$");
+  c[kNameField] = "阿\n莫";  // a break as a text box holds it
+  EXPECT_EQ(savedRow(c, kHerbalButton, strokes()).name, "阿莫");
+}
+
+TEST(ShownCells, ShowBracketsAndTheCategoryWithoutThePrefix) {
+  CatalogueRow row;
+  row.name = "阿莫西林{0.25g}";
+  row.category = "西成药·西成药";
+  row.sellingPrice = "15.000";
+  row.key = "20240305101010";
+  const CatalogueCells shown = shownCells(row);
+  EXPECT_EQ(shown[kNameField], "阿莫西林[0.25g]");
+  EXPECT_EQ(shown[kCategoryField], "西成药");
+  EXPECT_EQ(shown[kSellingPriceField], "15.000");
+  EXPECT_EQ(shown[kKeyField], "20240305101010");
+  // Shown and saved again, a row keeps its stored category.
+  EXPECT_EQ(savedRow(shownCells(row), kAllWesternButton, strokes()).category, "西成药·西成药");
+  row.category = "西成药·抗生素";
+  EXPECT_EQ(savedRow(shownCells(row), 0, strokes()).category, "西成药·抗生素");
+}
+
+TEST(KeptStock, OnlyATextBeginningWithANumberIsKeptStock) {
+  const std::pair<std::optional<QString>, std::optional<double>> cases[] = {
+      {QString("0"), 0.0},       {QString("-3"), -3.0},  {QString("499"), 499.0}, {QString(" 500 "), 500.0},
+      {QString("12盒"), 12.0},   {QString("abc"), std::nullopt}, {QString(""), std::nullopt},
+      {QString("   "), std::nullopt}, {std::nullopt, std::nullopt}, {QString("盒12"), std::nullopt},
+  };
+  for (const auto& [stock, kept] : cases) EXPECT_EQ(keptStock(stock), kept) << stock.value_or("NULL").toStdString();
+}
+
+TEST(CategoryButtons, PrefixesListTheButtonsRows) {
+  EXPECT_EQ(categoryPrefix(0), "西成药·抗生素");
+  EXPECT_EQ(categoryPrefix(8), "西成药·维生素激素");
+  EXPECT_EQ(categoryPrefix(kAllWesternButton), "西成药");
+  EXPECT_EQ(categoryPrefix(kHerbalButton), "中药");
+  EXPECT_EQ(categoryPrefix(kFeeButton), "收费项目");
+  EXPECT_EQ(categoryPrefix(kUsageButton), "用法");
+  EXPECT_EQ(kWesternPrefix.at(3).unicode(), 0x00B7);
+}
+
+}  // namespace

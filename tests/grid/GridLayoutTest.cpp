@@ -1,0 +1,54 @@
+// Where the built rows, rules and bars stand, from the design row 0 in twips.
+#include "grid/BusyFlag.h"
+#include "grid/GridLayout.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(GridLayout, CatalogueRowsRulesAndFrame) {
+  const grid::GridConfig config = grid::catalogueGrid();
+  const grid::GridLayout layout(config);
+  struct Row {
+    int row, band, cell, rule;
+  } rows[] = {{0, 240, 300, 540}, {1, 540, 615, 855}, {2, 855, 930, 1170}, {20, 6525, 6600, 6840}};
+  for (const Row& r : rows) {
+    EXPECT_EQ(layout.bandTop(r.row), r.band) << r.row;
+    EXPECT_EQ(layout.cellTop(r.row), r.cell) << r.row;
+    EXPECT_EQ(layout.ruleY(r.row), r.rule) << r.row;
+  }
+  EXPECT_EQ(layout.band(7), QRect(-60, 7 * 315 + 225, 15135, 315));
+  EXPECT_EQ(layout.cell(3, grid::kCatCost), QRect(10740, 3 * 315 + 300, 735, 225));
+  EXPECT_EQ(layout.surfaceHeight(), 6840);
+  EXPECT_EQ(layout.viewport(), QRect(120, 1200, 13695, 6900));
+  EXPECT_EQ(layout.verticalBar(), QRect(13380, 0, 255, 6840));
+  EXPECT_EQ(layout.horizontalBar(), QRect(480, 6585, 6555, 255));
+  EXPECT_EQ(layout.separatorX(1), 15105);  // closes the band
+  EXPECT_EQ(layout.separatorX(2), 2865);
+  EXPECT_EQ(layout.separatorX(12), 14865);
+  EXPECT_EQ(layout.sidewaysOverflow(), 2295);
+}
+
+TEST(GridLayout, SidewaysShiftEndsWithTheSurfaceAgainstTheBar) {
+  struct Case {
+    int value, max, overflow, left;
+  } cases[] = {{0, 153, 2295, 0}, {153, 153, 2295, -2295}, {51, 153, 2295, -765}, {0, 0, 2295, 0}, {5, 0, 2295, 0},
+               {10, 10, 0, 0}};
+  for (const Case& c : cases) EXPECT_EQ(grid::surfaceLeft(c.value, c.max, c.overflow), c.left) << c.value << "/" << c.max;
+}
+
+TEST(BusyFlag, StaysSetUntilTheOutermostHolderEnds) {
+  grid::BusyFlag flag;
+  EXPECT_FALSE(flag.isSet());
+  {
+    const auto reload = flag.hold();
+    {
+      const auto pageShow = flag.hold();
+      EXPECT_TRUE(flag.isSet());
+    }
+    EXPECT_TRUE(flag.isSet()) << "the reload still fills its cells";
+  }
+  EXPECT_FALSE(flag.isSet());
+}
+
+}  // namespace
