@@ -127,6 +127,8 @@ QStringList Form2::herbalUsages() const {
   return phrases;
 }
 
+QString Form2::herbalUsage() const { return C1->currentText(); }
+
 void Form2::setSheetTitle(const QString& unitName) {
   QLabel* title = Label2[kSheetTitle];
   title->setText(unitName);

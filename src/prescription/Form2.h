@@ -53,6 +53,8 @@ class Form2 : public ui::Window {
   // Adds phrases to the herbal-usage drop-down, after what it holds.
   void addHerbalUsages(const QStringList& phrases);
   QStringList herbalUsages() const;
+  // The herbal usage phrase chosen for the prescription on the sheet.
+  QString herbalUsage() const;
 
   // The prescription on the window, as the save, pricing and printing take it (multi-line
   // texts with CR LF), and the same shown again.

@@ -31,7 +31,7 @@ Form19::Form19(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
   buildControls();
   screen_ = [this] {
     ScreenPrescription screen;
-    if (auto* form2 = session_.windows.findAs<prescription::Form2>()) screen.usage = form2->C1->currentText();
+    if (auto* form2 = session_.windows.findAs<prescription::Form2>()) screen.usage = form2->herbalUsage();
     return screen;
   };
 }
