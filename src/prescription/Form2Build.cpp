@@ -129,7 +129,11 @@ void Form2::buildLeftPanel() {
   List1 = ui::make<QListView>(this, "List1", {60, 3120, 3615, 3480});
   drugList_ = new DrugListModel(List1);
   List1->setModel(drugList_);
+  // Rows of one height, laid out a batch at a time: a search that lists thousands of rows
+  // shows the first ones at once.
   List1->setUniformItemSizes(true);
+  List1->setLayoutMode(QListView::Batched);
+  List1->setBatchSize(100);
   List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   List1->setFont(ui::designFont(ui::kSongTi, 9));
   List1->installEventFilter(this);
