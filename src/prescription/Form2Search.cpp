@@ -86,6 +86,8 @@ void Form2::Command17_Click() {
 void Form2::Command18_Click() { session_.dialogs.message(kStrokeHintLines.join(u'\n'), kStrokeHintTitle); }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
+  // The search box taking the focus closes the patient suggestion lists.
+  if (watched == Text1 && event->type() == QEvent::FocusIn) hideSuggestionLists();
   if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
