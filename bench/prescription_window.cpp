@@ -32,8 +32,8 @@ struct OpenWindow {
     env.drives.sharesRoot = dir.path() + "/shares";
     env.stationCode = "BE01";
     state = *startup::Main(env, dialogs);
-    fillCatalogue(rows);
     session = std::make_unique<ui::Session>(state, dialogs);
+    fillCatalogue(rows);
     shell::defineWindows(*session);
   }
 
@@ -48,7 +48,7 @@ struct OpenWindow {
       const QString name = syllables.mid((i * 7) % 24, 2 + i % 5) + QString::number(i % 997);
       store::bindText(drug, 1, QString::number(i));
       store::bindText(drug, 2, name);
-      store::bindText(drug, 3, text::CatalogSearchKey(name, *state.Strokes));
+      store::bindText(drug, 3, text::CatalogSearchKey(name, session->services.strokes()));
       store::bindText(drug, 4, kCategories[i % kCategories.size()]);
       drug.exec();
       drug.reset();

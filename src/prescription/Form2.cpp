@@ -89,7 +89,7 @@ void Form2::Form_Load() {
     // The record number, the visit date and the prescription number from one reading of
     // the clock, so that no two prescriptions share a number.
     PrescriptionState s = state();
-    startNewNumber(s, *session_.state.Serials, session_.state.StationCode);
+    startNewNumber(s, session_.services.serials(), session_.state.StationCode);
     for (int field : {header::kRecordNumber, header::kDate}) setLineText(Text5[field], s.Text5[field]);
     setCaption(Label4, s.Label4);
     setCaption(Label5, s.Label5);
@@ -101,7 +101,7 @@ void Form2::Form_Load() {
   setListRowHeight(List1);
 
   Text5[header::kName]->setFocus();
-  session_.state.InputTargetKind = text::inputKindName(text::InputKind::Name);
+  session_.padTarget.kind = text::InputKind::Name;
   BusyFlag = 0;
 }
 
@@ -121,13 +121,13 @@ bool Form2::bellOn() const { return Timer1->isActive(); }
 
 void Form2::addHerbalUsages(const QStringList& phrases) { C1->addItems(phrases); }
 
+QString Form2::herbalUsage() const { return C1->currentText(); }
+
 QStringList Form2::herbalUsages() const {
   QStringList phrases;
   for (int i = 0; i < C1->count(); ++i) phrases << C1->itemText(i);
   return phrases;
 }
-
-QString Form2::herbalUsage() const { return C1->currentText(); }
 
 void Form2::setSheetTitle(const QString& unitName) {
   QLabel* title = Label2[kSheetTitle];
@@ -157,7 +157,7 @@ PrescriptionState Form2::state() const {
   s.herbal = herbal_;
   s.Label4 = Label4->text();
   s.Label5 = Label5->text();
-  s.CurrentRecordText = session_.state.CurrentRecordText;
+  s.CurrentRecordText = CurrentRecordText;
   for (int r = 0; r < kGridRows; ++r)
     for (int column = 0; column < kGridColumns; ++column) s.grid[r][column] = gridCell(r, column);
   s.Label16 = Label16->text();
@@ -172,7 +172,7 @@ void Form2::showState(const PrescriptionState& s) {
   setLineText(Text6, s.Text6);
   setCaption(Label4, s.Label4);
   setCaption(Label5, s.Label5);
-  session_.state.CurrentRecordText = s.CurrentRecordText;
+  CurrentRecordText = s.CurrentRecordText;
   GridFillFlag = -1;
   for (int r = 0; r < kGridRows; ++r)
     for (int column = 0; column < kGridColumns; ++column) setGridCell(r, column, s.grid[r][column]);

@@ -103,6 +103,10 @@ class Form2 : public ui::Window {
   QString Text7;
   QString Text8;
   QStringList List31;
+  // The medical record of the prescription on the sheet, as the medical-record window
+  // leaves it, and the infusion-card text last built from the prescription text.
+  QString CurrentRecordText;
+  QString InfusionCardText;
 
   // The drug list's entries, each remembering its row (List1, with List6 as twins).
   const std::vector<ListEntry>& drugListEntries() const;

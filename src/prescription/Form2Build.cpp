@@ -389,14 +389,14 @@ void Form2::setTabChain() {
 }
 
 void Form2::declareInputKinds() {
-  startup::AppState& state = session_.state;
-  for (const HeaderField& f : kHeaderFields) ui::declareInputTarget(state, Text5[f.index], f.kind);
-  ui::declareInputTarget(state, Text1, text::InputKind::Drug);
-  ui::declareInputTarget(state, R1, text::InputKind::Drug);
-  ui::declareInputTarget(state, text9, text::InputKind::Drug);
-  ui::declareInputTarget(state, Text10, text::InputKind::Symptom);
-  ui::declareInputTarget(state, Text11, text::InputKind::Symptom);
-  ui::declareInputTarget(state, Text2, text::InputKind::Name);
+  ui::PadTarget& target = session_.padTarget;
+  for (const HeaderField& f : kHeaderFields) ui::declareInputTarget(target, Text5[f.index], f.kind);
+  ui::declareInputTarget(target, Text1, text::InputKind::Drug);
+  ui::declareInputTarget(target, R1, text::InputKind::Drug);
+  ui::declareInputTarget(target, text9, text::InputKind::Drug);
+  ui::declareInputTarget(target, Text10, text::InputKind::Symptom);
+  ui::declareInputTarget(target, Text11, text::InputKind::Symptom);
+  ui::declareInputTarget(target, Text2, text::InputKind::Name);
 }
 
 // Each field's box starts right of its caption and ends 60 twips short of the panel's right

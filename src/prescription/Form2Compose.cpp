@@ -63,11 +63,11 @@ void Form2::Label50_Click(int index) { setR1(appendRouteLine(r1Text(), index)); 
 void Form2::R1_Change() {
   if (BusyFlag != 0) return;
   ssy();
-  const QString card = ui::toBoxText(session_.state.InfusionCardText);
+  const QString card = ui::toBoxText(InfusionCardText);
   if (text9->toPlainText() != card) text9->setPlainText(card);
 }
 
-void Form2::ssy() { session_.state.InfusionCardText = ::prescription::ssy(r1Text()); }
+void Form2::ssy() { InfusionCardText = ::prescription::ssy(r1Text()); }
 
 void Form2::R1_DblClick() {
   if (herbal_) RC1();

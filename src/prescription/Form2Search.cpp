@@ -23,7 +23,7 @@ void Form2::Command1_Click(int index) {
 
   PrescriptionState s = state();
   const bool wasHerbal = s.herbal;
-  applyCategoryClick(s, index, *session_.state.Serials, session_.state.StationCode);
+  applyCategoryClick(s, index, session_.services.serials(), session_.state.StationCode);
   const std::optional<bool> herbal = herbalAfterClick(index);
   if (herbal && !*herbal) {
     // The herbal reflow's working values go with every ordinary click.

@@ -102,7 +102,8 @@ PasswordChange changePassword(const QString& mainDbPath, const QString& typedOld
   }
 }
 
-Settings::Settings(const startup::AppState& state, QObject* parent) : QObject(parent), state_(state) {}
+Settings::Settings(const startup::AppState& state, std::function<QString()> defaultPrinter, QObject* parent)
+    : QObject(parent), state_(state), defaultPrinter_(std::move(defaultPrinter)) {}
 
 const SettingsValues& Settings::values() {
   if (!loaded_ && loader_ && !loading_) {
@@ -120,7 +121,8 @@ const SettingsValues& Settings::values() {
 
 void Settings::load() {
   failure_.clear();
-  values_ = readSettingsRow(state_.MainDbConnection, state_.DefaultPrinterName, &rowRead_, &failure_);
+  values_ = readSettingsRow(state_.MainDbConnection, defaultPrinter_ ? defaultPrinter_() : QString(), &rowRead_,
+                            &failure_);
   loaded_ = true;
 }
 

@@ -75,7 +75,10 @@ class Settings : public QObject {
   Q_OBJECT
 
  public:
-  explicit Settings(const startup::AppState& state, QObject* parent = nullptr);
+  // `defaultPrinter` names the default printer when first asked; the printer boxes start
+  // with it.
+  explicit Settings(const startup::AppState& state, std::function<QString()> defaultPrinter = {},
+                    QObject* parent = nullptr);
 
   // How a read fills an empty cache: the program loads the settings window hidden, whose
   // load calls load(). Without a loader (or when it loads nothing) the row is read here.
@@ -109,6 +112,7 @@ class Settings : public QObject {
 
  private:
   const startup::AppState& state_;
+  std::function<QString()> defaultPrinter_;
   std::function<void()> loader_;
   SettingsValues values_;
   bool loaded_ = false;

@@ -192,7 +192,7 @@ void Form1::Form_Unload() {
   // Keys stored without their final "$" (by an older catalogue import, say) are rebuilt
   // once, while nothing is on the screen. What could not be rebuilt (a locked file, no
   // stroke table) keeps its old key and is tried again at the next close.
-  catalogue::rebuildSearchKeys(session_.state.MainDbConnection, *session_.state.Strokes);
+  catalogue::rebuildSearchKeys(session_.state.MainDbConnection, session_.services.strokes());
   if (session_.endProcess) session_.endProcess();
 }
 

@@ -21,6 +21,22 @@ void searchKeyFunction(sqlite3_context* context, int, sqlite3_value** arguments)
   sqlite3_result_text(context, key.constData(), static_cast<int>(key.size()), SQLITE_TRANSIENT);
 }
 
+// Writes one row's key; false when the row refuses it. The whole file locked by another
+// workstation throws: waiting out every row would hold the close for minutes.
+bool writeOne(SQLite::Statement& update, const KeyWrite& row) {
+  try {
+    bindText(update, 1, row.key);
+    update.bind(2, row.rowid);
+    update.exec();
+    update.reset();
+    return true;
+  } catch (const SQLite::Exception& e) {
+    update.tryReset();  // the refusal is known; clear it from the statement
+    if (isBusy(e)) throw;
+    return false;
+  }
+}
+
 }  // namespace
 
 int SearchKeyColumn::rebuildAll(const std::function<QString(const QString& name)>& keyOf, int& refused) {
@@ -75,22 +91,14 @@ int SearchKeyColumn::writeKeys(const std::vector<KeyWrite>& keys, int& refused) 
   int written = 0;
   int refusedHere = 0;
   for (const KeyWrite& row : keys) {
-    try {
-      bindText(update, 1, row.key);
-      update.bind(2, row.rowid);
-      update.exec();
-      update.reset();
+    if (writeOne(update, row)) {
       ++written;
-    } catch (const SQLite::Exception& e) {
-      update.tryReset();  // the refusal is known; clear it from the statement
-      // The whole file is locked by another workstation: waiting out every row would
-      // hold the close for minutes. Nothing is written this time.
-      if (isBusy(e)) throw;
-      // A refused row (a rule, a lock on that row) undoes only its own statement;
-      // anything that ended the transaction makes every row go again on its own.
-      if (sqlite3_get_autocommit(db_.sql().getHandle())) return writeEachAlone(keys, refused);
-      ++refusedHere;
+      continue;
     }
+    // A refused row (a rule, a lock on that row) undoes only its own statement;
+    // anything that ended the transaction makes every row go again on its own.
+    if (sqlite3_get_autocommit(db_.sql().getHandle())) return writeEachAlone(keys, refused);
+    ++refusedHere;
   }
   transaction.commit();
   refused += refusedHere;
@@ -100,19 +108,7 @@ int SearchKeyColumn::writeKeys(const std::vector<KeyWrite>& keys, int& refused) 
 int SearchKeyColumn::writeEachAlone(const std::vector<KeyWrite>& keys, int& refused) {
   SQLite::Statement update(db_.sql(), "UPDATE " + quotedTable() + " SET \"查询\" = ? WHERE rowid = ?");
   int written = 0;
-  for (const KeyWrite& row : keys) {
-    try {
-      bindText(update, 1, row.key);
-      update.bind(2, row.rowid);
-      update.exec();
-      update.reset();
-      ++written;
-    } catch (const SQLite::Exception& e) {
-      update.tryReset();
-      if (isBusy(e)) throw;
-      ++refused;
-    }
-  }
+  for (const KeyWrite& row : keys) (writeOne(update, row) ? written : refused)++;
   return written;
 }
 

@@ -89,7 +89,7 @@ TEST_F(Form2Test, StartsWithAntibioticsListedAndAnEmptySheetAndANewNumber) {
   EXPECT_EQ(text("Text5_5"), QDate::currentDate().toString("yyyy-MM-dd"));
   EXPECT_EQ(text("Label5"), "");
   EXPECT_EQ(text("R1"), "");
-  EXPECT_EQ(state.InputTargetKind, "姓名");
+  EXPECT_EQ(session->padTarget.kind, text::InputKind::Name);
   EXPECT_FALSE(f.herbalSheet());
   EXPECT_EQ(text("Label2_4"), "普通");
   EXPECT_EQ(f.GridFillFlag, 0);
@@ -152,7 +152,7 @@ TEST_F(Form2Test, TheHerbButtonOnAPricedOrdinaryPrescriptionStartsAFreshHerbalOn
   EXPECT_EQ(text("Text5_0"), "张三");
   EXPECT_EQ(text("Text5_6"), "上感");
   EXPECT_EQ(text("Text10"), "发热。\n咳嗽");
-  EXPECT_EQ(state.CurrentRecordText, "主诉：发热");
+  EXPECT_EQ(f.CurrentRecordText, "主诉：发热");
 
   EXPECT_TRUE(f.herbalSheet());
   EXPECT_EQ(text("Label2_4"), "中医");
@@ -215,14 +215,14 @@ TEST_F(Form2Test, SearchBoxKeysAndButtons) {
   // The stroke pad opens afresh and keeps typing into the box that had the focus.
   QWidget* name = control("Text5_0");
   name->setFocus();
-  state.InputTargetBox = name;
+  session->padTarget.box = name;
   f.Command17_Click();
   auto* pad = loaded<shell::Form21>();
   ASSERT_NE(pad, nullptr);
   f.Command17_Click();
   flushDeletes();
   EXPECT_NE(loaded<shell::Form21>(), nullptr);
-  EXPECT_EQ(state.InputTargetBox, name);
+  EXPECT_EQ(session->padTarget.box, name);
 }
 
 TEST_F(Form2Test, APersonalSetIsPickedByItsKeyAfterTheTableChanged) {

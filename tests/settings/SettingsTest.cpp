@@ -151,8 +151,7 @@ TEST_F(SettingsRowTest, APasswordThatCannotBeWrittenIsReportedAndKept) {
 TEST_F(SettingsRowTest, TheCacheLoadsOnFirstReadShowsEditsAndDropsThem) {
   startup::AppState state;
   state.MainDbConnection = db;
-  state.DefaultPrinterName = "HP";
-  settings::Settings settings(state);
+  settings::Settings settings(state, [] { return QStringLiteral("HP"); });
   int loads = 0;
   settings.setLoader([&] {
     ++loads;
