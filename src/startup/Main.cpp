@@ -8,6 +8,7 @@
 #include "store/DataFile.h"
 #include "store/InputDictionary.h"
 #include "store/SettingsRow.h"
+#include "store/Suggestions.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -106,6 +107,7 @@ bool ensureQueryIndexes(const QString& mainDbPath, const QString& stockDbPath) {
     store::Database main = store::openExisting(mainDbPath);
     main.sql().exec(R"(CREATE INDEX IF NOT EXISTS "档案_就诊日期" ON "档案" ("5");)");
     store::Catalogue::ensureNameOrderIndexes(main);
+    store::ensureSuggestionIndexes(main);
     store::Database stock = store::openExisting(stockDbPath);
     stock.sql().exec(R"(CREATE INDEX IF NOT EXISTS "销售管理_日期" ON "销售管理" ("日期");
          CREATE INDEX IF NOT EXISTS "销售管理_ID号" ON "销售管理" ("ID号");
