@@ -3,6 +3,7 @@
 #include "prescription/service/PatientPick.h"
 
 #include "prescription/service/PrescriptionState.h"
+#include "prescription/service/SuggestionLookUp.h"
 #include "support/SuggestionRows.h"
 
 #include <gtest/gtest.h>
@@ -28,11 +29,10 @@ TEST_F(PatientPickTest, FillsTheFieldsFromTheListedRowAndMovesOnToTheDiagnosis) 
   const FieldChange typed = Text5_Change(header::kName, texts, false);
   ASSERT_TRUE(typed.lookUp);
   ASSERT_EQ(typed.lookUp->list, SuggestionList::Patients);
-  store::Database d(db);
-  const std::vector<store::PatientSuggestion> listed = store::patientSuggestions(d, typed.lookUp->contains, 2019);
+  const Suggestions shown = lookUpSuggestions(db, *typed.lookUp, 2019);
+  EXPECT_EQ(shown.items, QStringList({"张三[39岁]", "张珊[34岁]"}));
+  const std::vector<store::PatientSuggestion>& listed = shown.patients;
   ASSERT_EQ(listed.size(), 2u);
-  EXPECT_EQ(listed[0].item, "张三[39岁]");
-  EXPECT_EQ(listed[1].item, "张珊[34岁]");
 
   // Another workstation registers a patient who sorts between them, then 张珊 is picked.
   addPatient("张山", "1950", "磺胺", 15);
@@ -60,8 +60,32 @@ TEST_F(PatientPickTest, FillsTheFieldsFromTheListedRowAndMovesOnToTheDiagnosis) 
   EXPECT_TRUE(focus.hide[0]);
   ASSERT_TRUE(focus.lookUp);
   EXPECT_EQ(focus.lookUp->list, SuggestionList::Diagnoses);
-  EXPECT_EQ(store::phraseSuggestions(d, store::PhraseList::Diagnoses, focus.lookUp->contains),
-            QStringList({"上呼吸道感染", "感冒"}));
+  EXPECT_EQ(lookUpSuggestions(db, *focus.lookUp, 2019).items, QStringList({"上呼吸道感染", "感冒"}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PatientPickTest, EachListReadsItsOwnRowsAndAnUnreadableFileListsNothing) {
+  addPatient("王五", "1970");
+  addPhrase("王家村", store::PhraseList::Addresses);
+  addPhrase("王氏综合征", store::PhraseList::Diagnoses);
+  addSymptom("王某某症状");
+  struct Case {
+    SuggestionList list;
+    QStringList items;
+  };
+  const Case cases[] = {{SuggestionList::Patients, {"王五[54岁]"}},
+                        {SuggestionList::Addresses, {"王家村"}},
+                        {SuggestionList::Diagnoses, {"王氏综合征"}},
+                        {SuggestionList::Symptoms, {"王某某症状"}}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(lookUpSuggestions(db, {c.list, "王"}, 2024).items, c.items);
+    EXPECT_TRUE(lookUpSuggestions(folder.sub("无此文件.dat"), {c.list, "王"}, 2024).items.isEmpty());
+  }
+  folder.writeFile("坏.dat", "not a database at all, not even close to one");
+  EXPECT_TRUE(lookUpSuggestions(folder.sub("坏.dat"), {SuggestionList::Patients, "王"}, 2024).items.isEmpty());
 }
 
 }  // namespace
