@@ -1,6 +1,7 @@
 #include "shell/Windows.h"
 
 #include "prescription/Form2.h"
+#include "printing/Form19.h"
 #include "shell/Form1.h"
 #include "shell/Form10.h"
 #include "shell/Form20.h"
@@ -27,6 +28,7 @@ void defineWindows(ui::Session& session) {
   define<Form9>(session, Kind::TopLevel);
   define<Form8>(session, Kind::TopLevel);
   define<Form21>(session, Kind::TopLevel);
+  define<printing::Form19>(session, Kind::TopLevel);
   define<prescription::Form2>(session, Kind::Child);
   define<Form10>(session, Kind::Child);
   define<Form20>(session, Kind::Child);

@@ -1,0 +1,13 @@
+#include "startup/SharedServices.h"
+
+namespace startup {
+
+SharedServices::SharedServices(const AppState& state, std::function<QString()> defaultPrinter)
+    : strokes_(state.StrokeCodeTable), askDefaultPrinter_(std::move(defaultPrinter)) {}
+
+const QString& SharedServices::defaultPrinterName() {
+  if (!defaultPrinter_) defaultPrinter_ = askDefaultPrinter_ ? askDefaultPrinter_() : QString();
+  return *defaultPrinter_;
+}
+
+}  // namespace startup
