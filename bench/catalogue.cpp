@@ -90,6 +90,17 @@ BENCHMARK_CAPTURE(SearchKeystroke, narrowing, QStringLiteral("阿莫"), QStringL
 BENCHMARK_CAPTURE(SearchKeystroke, everyWesternRow, QStringLiteral("-"), QStringLiteral("$"))
     ->Unit(benchmark::kMillisecond);
 
+// The query alone, without the grid.
+void ListingQuery(benchmark::State& state, QString typed) {
+  Catalogue100000& data = catalogue100000();
+  for (auto _ : state) {
+    store::Database db(data.state.MainDbConnection);
+    state.counters["listed"] = static_cast<double>(store::Catalogue(db).listing(QStringLiteral("西成药"), typed).size());
+  }
+}
+BENCHMARK_CAPTURE(ListingQuery, narrowing, QStringLiteral("阿莫"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ListingQuery, everyWesternRow, QStringLiteral("-"))->Unit(benchmark::kMillisecond);
+
 // An import of 10,000 sheet rows into the shipped catalogue: the file read, the rows and
 // their keys made, all written in one transaction.
 void ImportOf10000Rows(benchmark::State& state) {

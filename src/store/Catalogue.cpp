@@ -77,7 +77,9 @@ std::vector<CatalogueRow> Catalogue::listing(const QString& categoryPrefix, cons
   return guarded([&] {
     // An empty search lists rows without a search key too.
     const bool searching = !searchText.isEmpty();
-    std::string sql = std::string("SELECT ") + kRowColumns + R"( FROM "商品" WHERE "分类" LIKE ? ESCAPE '\')";
+    // "+" keeps the category index out: the rows are read in name order from the list's
+    // index, which holds the category and the search key, and are never sorted.
+    std::string sql = std::string("SELECT ") + kRowColumns + R"( FROM "商品" WHERE +"分类" LIKE ? ESCAPE '\')";
     if (searching) sql += R"( AND "查询" LIKE ? ESCAPE '\')";
     SQLite::Statement q(db_.sql(), sql + orderedByName());
     bindText(q, 1, likeLiteral(categoryPrefix) + u'%');
@@ -91,7 +93,7 @@ std::vector<CatalogueRow> Catalogue::listing(const QString& categoryPrefix, cons
 std::vector<CatalogueRow> Catalogue::lowStock(const QString& categoryPrefix, double threshold) {
   return guarded([&] {
     SQLite::Statement q(db_.sql(), std::string("SELECT ") + kRowColumns +
-                                       R"( FROM "商品" WHERE "分类" LIKE ? ESCAPE '\')" + orderedByName());
+                                       R"( FROM "商品" WHERE +"分类" LIKE ? ESCAPE '\')" + orderedByName());
     bindText(q, 1, likeLiteral(categoryPrefix) + u'%');
     std::vector<CatalogueRow> rows;
     while (q.executeStep()) {
@@ -175,7 +177,8 @@ bool Catalogue::keyTaken(const QString& key) {
 void Catalogue::ensureNameOrderIndexes(Database& db) {
   const std::string collation = kNameCollation;
   db.sql().exec(R"(CREATE INDEX IF NOT EXISTS "商品_名称序" ON "商品" ("名称" COLLATE )" + collation + ");" +
-                R"(CREATE INDEX IF NOT EXISTS "商品_分类名称序" ON "商品" ("分类", "名称" COLLATE )" + collation + ");");
+                R"(CREATE INDEX IF NOT EXISTS "商品_分类名称序" ON "商品" ("分类", "名称" COLLATE )" + collation + ");" +
+                R"(CREATE INDEX IF NOT EXISTS "商品_目录序" ON "商品" ("名称" COLLATE )" + collation + R"(, "分类", "查询");)");
 }
 
 }  // namespace store

@@ -172,3 +172,5 @@ CREATE INDEX "档案_就诊日期" ON "档案" ("5");
 -- Name-ordered catalogue lists, in the name collation that every connection registers.
 CREATE INDEX "商品_名称序" ON "商品" ("名称" COLLATE ZHNAME);
 CREATE INDEX "商品_分类名称序" ON "商品" ("分类", "名称" COLLATE ZHNAME);
+-- The catalogue window's list: category and search key tested in the index, in name order.
+CREATE INDEX "商品_目录序" ON "商品" ("名称" COLLATE ZHNAME, "分类", "查询");
