@@ -89,11 +89,15 @@ void Form3::buildTopStrip() {
   // The category buttons in one row: 全部西药, the twelve sub-categories, 中药, 收费项目, 用法.
   const int order[kCategoryButtons] = {kAllWesternButton, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11,
                                        kHerbalButton, kFeeButton, kUsageButton};
+  // Each as wide as its caption needs, so that "维生素激素" shows whole.
+  double left = 120;
   for (int slot = 0; slot < kCategoryButtons; ++slot) {
     const int index = order[slot];
-    QPushButton* b = Command1.make(index, this, {120.0 + slot * 855, 660, 855, 375}, buttonCaption(index));
+    const double width = 300 + 195 * buttonCaption(index).size();
+    QPushButton* b = Command1.make(index, this, {left, 660, width, 375}, buttonCaption(index));
     b->setFocusPolicy(Qt::NoFocus);
     connect(b, &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
+    left += width;
   }
 
   connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);

@@ -127,10 +127,7 @@ TEST_F(Form3Lists, ExportAsksBeforeReplacingAndReportsAFailedWrite) {
 
   // A name that ends in .xls in any case keeps it; an existing file is kept on No.
   const QString file = path("旧.XLS");
-  QFile old(file);
-  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-  old.write("old");
-  old.close();
+  folder.writeFile("旧.XLS", "old");
   dialogs.fileNames.enqueue(file);
   form->Command7_Click();
   EXPECT_EQ(dialogs.texts(), QStringList{"文件已存在，是否替换？"});
@@ -153,10 +150,7 @@ TEST_F(Form3Lists, AnImportThatCannotBeReadOrIsRefusedAddsNothingAndSaysWhere) {
   open(catalogueRow("1", "阿", "西成药·其他"));
   // Not a spreadsheet: the message names the file.
   const QString junk = path("坏.xls");
-  QFile f(junk);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write("not a workbook");
-  f.close();
+  folder.writeFile("坏.xls", "not a workbook");
   dialogs.fileNames.enqueue(junk);
   form->Command6_Click();
   ASSERT_EQ(dialogs.messages.size(), 1);
