@@ -22,8 +22,12 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Runs every benchmark program (not the bench-*_autogen folders beside them); fails when
+# one of them fails, after running the others.
 bench: build
-	@for b in $(BUILD_DIR)/bench/bench-*; do [ -x "$$b" ] && "$$b"; done
+	@status=0; for b in $(BUILD_DIR)/bench/bench-*; do \
+	  if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || { echo "$$b failed" >&2; status=1; }; fi; \
+	done; exit $$status
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -51,7 +51,7 @@ struct Catalogue100000 {
   Catalogue100000() : strokes(testing_support::shippedStrokeCodeTable()) {
     startup::writeMissingTemplates(folder.path());
     state.MainDbConnection = QDir(folder.path()).filePath(startup::kMainDbFile);
-    state.Strokes = std::make_shared<const text::StrokeCoder>(testing_support::shippedStrokeCodeTable());
+    state.StrokeCodeTable = testing_support::shippedStrokeCodeTable();
     store::Database db(state.MainDbConnection);
     db.exec(QStringLiteral(R"(DELETE FROM "商品")"));
     std::mt19937 random(16);

@@ -24,7 +24,6 @@ int main(int argc, char** argv) {
 
   platform::QtDialogs dialogs;
   startup::StartupEnvironment environment;
-  environment.defaultPrinterName = [] { return QPrinterInfo::defaultPrinterName(); };
   environment.showBusy = [](bool on) {
     if (on)
       QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -34,9 +33,10 @@ int main(int argc, char** argv) {
   std::optional<startup::AppState> started = startup::Main(environment, dialogs);
   // Start-up has told the user what stops it.
   if (!started) return 1;
-  startup::AppState& state = *started;
+  const startup::AppState& state = *started;
 
-  ui::Session session(state, dialogs);
+  // The print server is asked for the default printer only when a window first needs it.
+  ui::Session session(state, dialogs, [] { return QPrinterInfo::defaultPrinterName(); });
   session.endProcess = [] { QCoreApplication::exit(0); };
   session.installedPrinters = [] { return QPrinterInfo::availablePrinterNames(); };
   shell::defineWindows(session);

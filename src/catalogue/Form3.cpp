@@ -106,8 +106,8 @@ void Form3::buildTopStrip() {
     if (loaded_ && mayDropUnsaved()) reload();
   });
   connect(Text4, &QLineEdit::textChanged, this,
-          [this](const QString& text) { session_.state.MarkupRatio = text::leadingNumber(text); });
-  ui::declareInputTarget(session_.state, Text2, text::InputKind::Drug);
+          [this](const QString& text) { session_.services.setMarkupRatio(text::leadingNumber(text)); });
+  ui::declareInputTarget(session_.padTarget, Text2, text::InputKind::Drug);
   ui::onClick(Text2, [this] { List1->hide(); });
 
   Text1 = ui::make<QLineEdit>(this, "Text1", {120, 8700, 300, 285});
@@ -182,7 +182,7 @@ void Form3::wireCells() {
       cellPlaces_.insert(cell, {row, column});
       cell->installEventFilter(this);
       // The stroke pad types into every cell up to 库存量.
-      if (column <= kStockField) ui::declareInputTarget(session_.state, cell, text::InputKind::Drug);
+      if (column <= kStockField) ui::declareInputTarget(session_.padTarget, cell, text::InputKind::Drug);
     }
   }
   connect(grid, &ui::PagedGrid::cellEdited, this, [this](int row, int column) { onCellEdited(row, column); });
@@ -201,7 +201,7 @@ void Form3::wireCells() {
 
 void Form3::Form_Load() {
   placeOnMainWindow();
-  Text4->setText(text::plainNumber(session_.state.MarkupRatio));
+  Text4->setText(text::plainNumber(session_.services.markupRatio()));
   Text3->setText(QStringLiteral("500"));
   List4->addItems(westernSubcategories());
   CurrentCategoryIndex = kAllWesternButton;
@@ -364,7 +364,7 @@ void Form3::Command6_Click() {
         withCatalogue(session_.state, [&](store::Catalogue& c) {
           const QSet<QString> taken = c.keys();
           const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss"));
-          const QList<ImportedRow> imported = importedRows(sheet, CurrentCategoryIndex, stamp, *session_.state.Strokes,
+          const QList<ImportedRow> imported = importedRows(sheet, CurrentCategoryIndex, stamp, session_.services.strokes(),
                                                            [&](const QString& key) { return taken.contains(key); });
           QList<CatalogueRow> rows;
           rows.reserve(imported.size());
@@ -468,7 +468,7 @@ void Form3::xz2(int row) {
     showSaveStatus();
     return;
   }
-  const CatalogueRow saved = savedRow(cells, button(), *session_.state.Strokes);
+  const CatalogueRow saved = savedRow(cells, button(), session_.services.strokes());
   try {
     withCatalogue(session_.state, [&](store::Catalogue& c) {
       c.saveRow(saved);

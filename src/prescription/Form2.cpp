@@ -24,6 +24,8 @@ Form2::Form2(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), ses
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(kAlertInterval);
+
+  connect(&session_.settings, &settings::Settings::changed, this, &Form2::followSettings);
 }
 
 void Form2::buildSheet() {
@@ -55,9 +57,33 @@ void Form2::Form_Load() {
   setWindowTitle(kDesignCaption + QStringLiteral(" - ") + title.value_or(QString()));
 
   // Reading the unit name loads the settings when nothing has read them yet.
-  setSheetTitle(session_.settings.values().unitName);
+  followSettings();
   centreOnSheet(Label2[kSheetName]);
   BusyFlag = 0;
+}
+
+void Form2::followSettings() {
+  setSheetTitle(session_.settings.values().unitName);
+  setBell(session_.settings.bellOn());
+}
+
+void Form2::setBell(bool on) {
+  if (on)
+    Timer1->start();
+  else
+    Timer1->stop();
+}
+
+bool Form2::bellOn() const { return Timer1->isActive(); }
+
+void Form2::addHerbalUsages(const QStringList& phrases) { C1->addItems(phrases); }
+
+QString Form2::herbalUsage() const { return C1->currentText(); }
+
+QStringList Form2::herbalUsages() const {
+  QStringList phrases;
+  for (int i = 0; i < C1->count(); ++i) phrases << C1->itemText(i);
+  return phrases;
 }
 
 void Form2::setSheetTitle(const QString& unitName) {

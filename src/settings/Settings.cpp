@@ -1,5 +1,6 @@
 #include "settings/Settings.h"
 
+#include "settings/BellMarker.h"
 #include "startup/AppState.h"
 #include "store/DataFile.h"
 #include "store/SettingsRow.h"
@@ -101,7 +102,8 @@ PasswordChange changePassword(const QString& mainDbPath, const QString& typedOld
   }
 }
 
-Settings::Settings(const startup::AppState& state) : state_(state) {}
+Settings::Settings(const startup::AppState& state, std::function<QString()> defaultPrinter, QObject* parent)
+    : QObject(parent), state_(state), defaultPrinter_(std::move(defaultPrinter)) {}
 
 const SettingsValues& Settings::values() {
   if (!loaded_ && loader_ && !loading_) {
@@ -119,7 +121,8 @@ const SettingsValues& Settings::values() {
 
 void Settings::load() {
   failure_.clear();
-  values_ = readSettingsRow(state_.MainDbConnection, state_.DefaultPrinterName, &rowRead_, &failure_);
+  values_ = readSettingsRow(state_.MainDbConnection, defaultPrinter_ ? defaultPrinter_() : QString(), &rowRead_,
+                            &failure_);
   loaded_ = true;
 }
 
@@ -132,6 +135,19 @@ void Settings::save() {
   // Boxes filled with fallbacks must never overwrite a row that was not read.
   if (!rowRead_) throw std::runtime_error(kRowNotRead.toStdString());
   writeSettingsRow(state_.MainDbConnection, values_);
+  emit changed();
+}
+
+bool Settings::bellOn() {
+  if (!bell_) bell_ = bellMarkerExists(state_.LocalDataFolder);
+  return *bell_;
+}
+
+bool Settings::switchBell(bool on) {
+  bell_ = on;
+  const bool markerFollows = setBellMarker(state_.LocalDataFolder, on);
+  emit changed();
+  return markerFollows;
 }
 
 void Settings::drop() {

@@ -4,10 +4,12 @@
 // object holds the window's unsaved edits; closing the window drops them.
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace startup {
 struct AppState;
@@ -66,9 +68,17 @@ enum class PasswordChange { NoNewPassword, WrongOldPassword, Changed, WriteFaile
 PasswordChange changePassword(const QString& mainDbPath, const QString& typedOld, const QString& typedNew,
                               QString* failure = nullptr);
 
-class Settings {
+// Tells its listeners when a save has changed what the program works with: the stored
+// row, or this workstation's bell switch. The prescription window's sheet title and bell
+// follow it.
+class Settings : public QObject {
+  Q_OBJECT
+
  public:
-  explicit Settings(const startup::AppState& state);
+  // `defaultPrinter` names the default printer when first asked; the printer boxes start
+  // with it.
+  explicit Settings(const startup::AppState& state, std::function<QString()> defaultPrinter = {},
+                    QObject* parent = nullptr);
 
   // How a read fills an empty cache: the program loads the settings window hidden, whose
   // load calls load(). Without a loader (or when it loads nothing) the row is read here.
@@ -86,19 +96,33 @@ class Settings {
   // The window's edits, visible to every reader at once.
   SettingsValues& edit();
   // Writes the current values; throws as writeSettingsRow does, and when the row was
-  // never read (the values are fallbacks then).
+  // never read (the values are fallbacks then). Tells the listeners when it succeeded.
   void save();
+
+  // This workstation's bell for new prescriptions: whether the marker file "Lstz.ini" is
+  // in the local data folder, asked once, at the first read; afterwards only the settings
+  // window's save switches it.
+  bool bellOn();
+  // Switches the bell for this run and makes the marker follow; false when the marker
+  // could not be made to match (the next start then finds the old state). Tells the
+  // listeners.
+  bool switchBell(bool on);
   // The window has closed: edits are dropped, the next read loads the stored row.
   void drop();
 
  private:
   const startup::AppState& state_;
+  std::function<QString()> defaultPrinter_;
   std::function<void()> loader_;
   SettingsValues values_;
   bool loaded_ = false;
   bool rowRead_ = false;
   QString failure_;
   bool loading_ = false;
+  std::optional<bool> bell_;
+
+ signals:
+  void changed();
 };
 
 }  // namespace settings

@@ -1,7 +1,8 @@
 #include "shell/Form1.h"
 
+#include "clinical/TemplatesWindow.h"
+#include "clinical/WordListWindow.h"
 #include "prescription/Form2.h"
-#include "prescription/service/BellMarker.h"
 #include "prescription/service/HerbalUsages.h"
 #include "catalogue/service/SearchKeyRebuild.h"
 #include "shell/service/WebPages.h"
@@ -9,8 +10,6 @@
 #include "ui/Guard.h"
 #include "ui/Twips.h"
 
-#include <QAbstractButton>
-#include <QLabel>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -122,29 +121,16 @@ void Form1::choose(const QString& itemName) {
 void Form1::openWindow(const QString& name) { session_.windows.openFresh(name); }
 
 void Form1::openWordList(const QString& caption, const QString& listName) {
-  // The word-list window is set up on its fresh load, before it fills its list.
-  const QString name = QStringLiteral("Form5");
-  session_.windows.unload(name);
-  ui::Window& words = session_.windows.load(name);
-  words.setWindowTitle(caption);
-  auto* listLabel = words.findChild<QLabel*>(QStringLiteral("Label1_0"));
-  if (!listLabel) throw ui::WindowUnavailable(QStringLiteral("词库窗口缺少列表名称").toStdString());
-  listLabel->setText(listName);
-  QMetaObject::invokeMethod(&words, "Command3_Click");
-  words.Show();
+  // The word-list window is set up on its fresh load, before it shows.
+  session_.windows.unload(QString::fromLatin1(clinical::WordListWindow::kName));
+  session_.windows.get<clinical::WordListWindow>().showPhraseList(caption, listName);
+  session_.windows.bringForward(QString::fromLatin1(clinical::WordListWindow::kName));
 }
 
 void Form1::openRecordTemplates() {
-  // The templates window on its record-phrase category, option 2.
-  const QString name = QStringLiteral("Form4");
-  session_.windows.unload(name);
-  ui::Window& templates = session_.windows.load(name);
-  auto* category = templates.findChild<QLabel*>(QStringLiteral("Label4"));
-  auto* option = templates.findChild<QAbstractButton*>(QStringLiteral("Option1_2"));
-  if (!category || !option) throw ui::WindowUnavailable(QStringLiteral("模板窗口缺少分类").toStdString());
-  category->setText(option->text());
-  option->click();
-  templates.Show();
+  session_.windows.unload(QString::fromLatin1(clinical::TemplatesWindow::kName));
+  session_.windows.get<clinical::TemplatesWindow>().chooseCategory(clinical::TemplatesWindow::kRecordPhrases);
+  session_.windows.bringForward(QString::fromLatin1(clinical::TemplatesWindow::kName));
 }
 
 void Form1::Form_Load() {
@@ -154,18 +140,14 @@ void Form1::Form_Load() {
   setWindowState(windowState() | Qt::WindowMaximized);
   loaded_ = true;
 
-  // The bell switch of this workstation, taken once at start. Referring to the
-  // prescription window loads it as the first child window.
+  // Referring to the prescription window loads it as the first child window; it takes
+  // this workstation's bell switch from the settings.
   auto& form2 = session_.windows.get<Form2>();
-  if (prescription::bellMarkerExists(session_.state.LocalDataFolder))
-    form2.Timer1->start();
-  else
-    form2.Timer1->stop();
 
   // The herbal-usage list never starts empty; the drop-down takes its phrases after
   // whatever it holds, also right after they were first stored.
   QString failure;
-  form2.C1->addItems(prescription::seedHerbalUsages(session_.state.MainDbConnection, &failure));
+  form2.addHerbalUsages(prescription::seedHerbalUsages(session_.state.MainDbConnection, &failure));
   if (!failure.isEmpty()) session_.dialogs.message(QStringLiteral("中药用法无法读取：%1").arg(failure));
 }
 
@@ -210,7 +192,7 @@ void Form1::Form_Unload() {
   // Keys stored without their final "$" (by an older catalogue import, say) are rebuilt
   // once, while nothing is on the screen. What could not be rebuilt (a locked file, no
   // stroke table) keeps its old key and is tried again at the next close.
-  catalogue::rebuildSearchKeys(session_.state.MainDbConnection, *session_.state.Strokes);
+  catalogue::rebuildSearchKeys(session_.state.MainDbConnection, session_.services.strokes());
   if (session_.endProcess) session_.endProcess();
 }
 

@@ -227,13 +227,13 @@ void Form21::showEvent(QShowEvent* event) {
 void Form21::setHeight(int designHeight) { setClientSize(kClientWidth, designHeight - kCaptionHeight); }
 
 void Form21::aim() {
-  QString& kind = session_.state.InputTargetKind;
-  if (kind.isEmpty()) kind = text::inputKindName(text::InputKind::Frequency);
-  pad_.setKind(kind);
+  std::optional<text::InputKind>& kind = session_.padTarget.kind;
+  if (!kind) kind = text::InputKind::Frequency;
+  pad_.setKind(text::inputKindName(*kind));
 }
 
 std::unique_ptr<ui::InputTarget> Form21::target() const {
-  return std::make_unique<ui::InputTarget>(session_.state.InputTargetBox);
+  return std::make_unique<ui::InputTarget>(session_.padTarget.box);
 }
 
 void Form21::giveFocusBack() {

@@ -1,7 +1,6 @@
 #include "shell/Form8.h"
 
-#include "prescription/Form2.h"
-#include "prescription/service/BellMarker.h"
+#include "settings/BellMarker.h"
 #include "settings/Settings.h"
 #include "text/Blank.h"
 #include "ui/Controls.h"
@@ -169,7 +168,7 @@ void Form8::Form_Load() {
 
   session_.settings.load();
   showValues(session_.settings.values());
-  Check2->setChecked(prescription::bellMarkerExists(session_.state.LocalDataFolder));
+  Check2->setChecked(settings::bellMarkerExists(session_.state.LocalDataFolder));
   filling_ = false;
 
   // The boxes then hold fallbacks, not the stored row: saving them would wipe it.
@@ -209,19 +208,9 @@ void Form8::Command1_Click() {
     return;
   }
 
-  const QString unitName = Text1->text();
+  // The prescription window follows the saved settings and the bell by itself.
   const bool bell = Check2->isChecked();
-  try {
-    auto& form2 = session_.windows.get<prescription::Form2>();
-    form2.setSheetTitle(unitName);
-    if (bell)
-      form2.Timer1->start();
-    else
-      form2.Timer1->stop();
-  } catch (const std::exception&) {
-    // No prescription window to retitle.
-  }
-  if (!prescription::setBellMarker(session_.state.LocalDataFolder, bell))
+  if (!session_.settings.switchBell(bell))
     session_.dialogs.message(bell ? QStringLiteral("设置已保存，但无法在数据文件夹中开启新处方铃声，重新启动后铃声将不响。")
                                   : QStringLiteral("设置已保存，但无法在数据文件夹中关闭新处方铃声，重新启动后铃声仍会响。"));
   session_.windows.unload(name());

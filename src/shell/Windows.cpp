@@ -2,6 +2,7 @@
 
 #include "catalogue/Form3.h"
 #include "prescription/Form2.h"
+#include "printing/Form19.h"
 #include "shell/Form1.h"
 #include "shell/Form10.h"
 #include "shell/Form20.h"
@@ -28,6 +29,7 @@ void defineWindows(ui::Session& session) {
   define<Form9>(session, Kind::TopLevel);
   define<Form8>(session, Kind::TopLevel);
   define<Form21>(session, Kind::TopLevel);
+  define<printing::Form19>(session, Kind::TopLevel);
   define<prescription::Form2>(session, Kind::Child);
   define<catalogue::Form3>(session, Kind::Child);
   define<Form10>(session, Kind::Child);

@@ -1,15 +1,8 @@
-// The state that start-up sets and every window reads: data folder, database files,
-// mode, password, stroke table, and the few values windows hand each other.
+// The result of start-up that every window reads: data folder, database files, mode,
+// password, stroke table.
 #pragma once
 
-#include "text/Serials.h"
-#include "text/StrokeCode.h"
-
-#include <QObject>
-#include <QPointer>
 #include <QString>
-
-#include <memory>
 
 namespace startup {
 
@@ -21,11 +14,13 @@ inline const QString kNotifyFile = QStringLiteral("Kqtz.ini");
 inline const QString kBellMarkerFile = QStringLiteral("Lstz.ini");
 inline const QString kHostNameFile = QStringLiteral("kvlo-12.jpg");
 
+// What start-up found, fixed for the life of the process: the data folder, the files
+// in use, the mode, the password and the stroke table. A plain value; the services that
+// change as the program runs live in SharedServices, and the stroke pad's target on the
+// window side.
 struct AppState {
   // Selling price = purchase price x ratio; 1.25 at every start, never saved.
   double MarkupRatio = 1.25;
-  // The system's default printer at start-up; empty when none is installed.
-  QString DefaultPrinterName;
   // Ends every prescription number made on this workstation.
   QString StationCode;
   // The local data folder (the "Corvala数据库" folder on drive D: or C:).
@@ -39,32 +34,18 @@ struct AppState {
 
   // "Kqtz.ini" in the data folder in use (local, or on the host in network mode).
   QString NotifyFilePath;
-  // The stored password without its line feeds; empty when no read succeeded.
+  // The stored password without its line feeds, as read; start-up never hands on a
+  // password it could not read.
   QString LoginPassword;
   // Every character of the input-method dictionary as character & strokes & "&".
   QString StrokeCodeTable;
   // False when the dictionary could not be read or is empty: stroke search is off and
   // the search keys are not rebuilt, so that no key loses its stroke code for good.
   bool StrokeTableRead = false;
-  // The stroke codes of StrokeCodeTable, looked up without scanning it; set at the end
-  // of start-up and never null (an empty table gives empty codes).
-  std::shared_ptr<const text::StrokeCoder> Strokes = std::make_shared<const text::StrokeCoder>();
-
-  // Issues this workstation's record numbers, template and receipt keys and prescription
-  // numbers, none equal to or earlier than the one before it.
-  std::shared_ptr<text::SerialSource> Serials = std::make_shared<text::SerialSource>();
 
   // Network mode: the main and inventory files and "Kqtz.ini" lie on HostName's share.
   bool NetworkMode = false;
   QString HostName;
-
-  // Set by the windows: the text box the stroke pad types into and its input kind.
-  QPointer<QObject> InputTargetBox;
-  QString InputTargetKind;
-  // The medical record carried between the medical-record and prescription windows.
-  QString CurrentRecordText;
-  // The infusion-card text built from the prescription.
-  QString InfusionCardText;
 };
 
 }  // namespace startup

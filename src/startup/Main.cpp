@@ -4,9 +4,9 @@
 #include "startup/Folders.h"
 #include "startup/HostNameFile.h"
 #include "startup/TemplateFiles.h"
-#include "store/Catalogue.h"
 #include "store/DataFile.h"
 #include "store/InputDictionary.h"
+#include "store/QueryIndexes.h"
 #include "store/SettingsRow.h"
 
 #include <QDir>
@@ -104,12 +104,9 @@ QString readStrokeCodeTable(const QString& dictionaryDbPath, QString* failure) {
 bool ensureQueryIndexes(const QString& mainDbPath, const QString& stockDbPath) {
   try {
     store::Database main = store::openExisting(mainDbPath);
-    main.sql().exec(R"(CREATE INDEX IF NOT EXISTS "档案_就诊日期" ON "档案" ("5");)");
-    store::Catalogue::ensureNameOrderIndexes(main);
+    store::ensureMainIndexes(main);
     store::Database stock = store::openExisting(stockDbPath);
-    stock.sql().exec(R"(CREATE INDEX IF NOT EXISTS "销售管理_日期" ON "销售管理" ("日期");
-         CREATE INDEX IF NOT EXISTS "销售管理_ID号" ON "销售管理" ("ID号");
-         CREATE INDEX IF NOT EXISTS "进货管理_分类日期" ON "进货管理" ("分类", "日期");)");
+    store::ensureStockIndexes(stock);
     return true;
   } catch (const std::exception&) {
     return false;
@@ -120,7 +117,6 @@ std::optional<AppState> Main(const StartupEnvironment& environment, platform::Di
   BusyCursor busy(environment.showBusy);
   AppState state;
   state.MarkupRatio = 1.25;
-  if (environment.defaultPrinterName) state.DefaultPrinterName = environment.defaultPrinterName();
   state.StationCode = environment.stationCode.isEmpty() ? platform::stationCode() : environment.stationCode;
 
   state.LocalDataFolder = chooseLocalDataFolder(environment.drives);
@@ -191,9 +187,8 @@ std::optional<AppState> Main(const StartupEnvironment& environment, platform::Di
   ensureQueryIndexes(state.MainDbConnection, state.StockDbConnection);
 
   state.StrokeCodeTable = readStrokeCodeTable(state.DictionaryDbConnection, &failure);
-  state.Strokes = std::make_shared<const text::StrokeCoder>(state.StrokeCodeTable);
   // No stroke table is not an empty one: stroke search and the key rebuild stay off.
-  state.StrokeTableRead = !state.Strokes->isEmpty();
+  state.StrokeTableRead = !state.StrokeCodeTable.isEmpty();
   if (!state.StrokeTableRead) busy.tell(dialogs, kStrokeTableUnavailableMessage);
   return state;
 }

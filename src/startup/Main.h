@@ -12,8 +12,6 @@ namespace startup {
 
 struct StartupEnvironment {
   platform::DriveRoots drives = platform::DriveRoots::system();
-  // The default printer's name; unset or empty when there is no printer.
-  std::function<QString()> defaultPrinterName;
   // This machine's station code; empty takes platform::stationCode().
   QString stationCode;
   // Shows (true) or takes away (false) the busy cursor while start-up waits on the files.

@@ -2,6 +2,10 @@
 
 #include <SQLiteCpp/Transaction.h>
 
+#include <sqlite3.h>
+
+#include <optional>
+
 namespace store {
 namespace {
 
@@ -20,7 +24,10 @@ QStringList PhraseList::phrases() {
 }
 
 void PhraseList::add(const QList<Phrase>& phrases) {
-  SQLite::Transaction transaction(db_.sql());
+  // Inside a caller's transaction (the prescription save adds its phrases with the
+  // record) the phrases go in with it; otherwise they get their own.
+  std::optional<SQLite::Transaction> transaction;
+  if (sqlite3_get_autocommit(db_.sql().getHandle())) transaction.emplace(db_.sql());
   SQLite::Statement insert(db_.sql(), R"(INSERT OR IGNORE INTO "诊断" ("序号", "拼音", "名称") VALUES (?, ?, ?))");
   for (const Phrase& phrase : phrases) {
     bindText(insert, 1, phrase.text);
@@ -29,7 +36,7 @@ void PhraseList::add(const QList<Phrase>& phrases) {
     insert.exec();
     insert.reset();
   }
-  transaction.commit();
+  if (transaction) transaction->commit();
 }
 
 QStringList Symptoms::all() {

@@ -24,8 +24,9 @@ class PhraseList {
 
   // The list's phrases in table order.
   QStringList phrases();
-  // Adds the phrases to the list in one transaction. A phrase or key that is already
-  // kept (in any list) is not added a second time; the others are.
+  // Adds the phrases to the list in one transaction (the caller's, when one is open). A
+  // phrase or key that is already kept (in any list) is not added a second time; the
+  // others are.
   void add(const QList<Phrase>& phrases);
 
  private:

@@ -12,7 +12,58 @@ bool isBusy(const SQLite::Exception& e) {
   return code == SQLITE_BUSY || code == SQLITE_LOCKED;
 }
 
+// The key of one name, computed in C++ while SQLite walks the table.
+void searchKeyFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
+  const auto* keyOf = static_cast<const std::function<QString(const QString&)>*>(sqlite3_user_data(context));
+  const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(arguments[0]));
+  const QString name = text ? QString::fromUtf8(text, sqlite3_value_bytes(arguments[0])) : QStringLiteral("");
+  const QByteArray key = (*keyOf)(name).toUtf8();
+  sqlite3_result_text(context, key.constData(), static_cast<int>(key.size()), SQLITE_TRANSIENT);
+}
+
+// Writes one row's key; false when the row refuses it. The whole file locked by another
+// workstation throws: waiting out every row would hold the close for minutes.
+bool writeOne(SQLite::Statement& update, const KeyWrite& row) {
+  try {
+    bindText(update, 1, row.key);
+    update.bind(2, row.rowid);
+    update.exec();
+    update.reset();
+    return true;
+  } catch (const SQLite::Exception& e) {
+    update.tryReset();  // the refusal is known; clear it from the statement
+    if (isBusy(e)) throw;
+    return false;
+  }
+}
+
 }  // namespace
+
+int SearchKeyColumn::rebuildAll(const std::function<QString(const QString& name)>& keyOf, int& refused) {
+  sqlite3* handle = db_.sql().getHandle();
+  const char* function = "tavorin_search_key";
+  if (sqlite3_create_function_v2(handle, function, 1, SQLITE_UTF8, const_cast<void*>(static_cast<const void*>(&keyOf)),
+                                 searchKeyFunction, nullptr, nullptr, nullptr) != SQLITE_OK)
+    throw SQLite::Exception(handle, sqlite3_errcode(handle));
+  // The function points at keyOf: it is gone again before this returns.
+  struct Unregister {
+    sqlite3* handle;
+    const char* name;
+    ~Unregister() { sqlite3_create_function_v2(handle, name, 1, SQLITE_UTF8, nullptr, nullptr, nullptr, nullptr, nullptr); }
+  } unregister{handle, function};
+
+  try {
+    SQLite::Transaction transaction(db_.sql());
+    const int written = db_.sql().exec("UPDATE " + quotedTable() + " SET \"查询\" = " + function + "(\"名称\")");
+    transaction.commit();
+    return written;
+  } catch (const SQLite::Exception& e) {
+    if (isBusy(e)) throw;
+  }
+  std::vector<KeyWrite> keys;
+  for (const NamedRow& row : names()) keys.push_back({row.rowid, keyOf(row.name.value_or(QStringLiteral("")))});
+  return writeKeys(keys, refused);
+}
 
 std::string SearchKeyColumn::quotedTable() const { return std::string("\"") + table_ + "\""; }
 
@@ -40,22 +91,14 @@ int SearchKeyColumn::writeKeys(const std::vector<KeyWrite>& keys, int& refused) 
   int written = 0;
   int refusedHere = 0;
   for (const KeyWrite& row : keys) {
-    try {
-      bindText(update, 1, row.key);
-      update.bind(2, row.rowid);
-      update.exec();
-      update.reset();
+    if (writeOne(update, row)) {
       ++written;
-    } catch (const SQLite::Exception& e) {
-      update.tryReset();  // the refusal is known; clear it from the statement
-      // The whole file is locked by another workstation: waiting out every row would
-      // hold the close for minutes. Nothing is written this time.
-      if (isBusy(e)) throw;
-      // A refused row (a rule, a lock on that row) undoes only its own statement;
-      // anything that ended the transaction makes every row go again on its own.
-      if (sqlite3_get_autocommit(db_.sql().getHandle())) return writeEachAlone(keys, refused);
-      ++refusedHere;
+      continue;
     }
+    // A refused row (a rule, a lock on that row) undoes only its own statement;
+    // anything that ended the transaction makes every row go again on its own.
+    if (sqlite3_get_autocommit(db_.sql().getHandle())) return writeEachAlone(keys, refused);
+    ++refusedHere;
   }
   transaction.commit();
   refused += refusedHere;
@@ -65,19 +108,7 @@ int SearchKeyColumn::writeKeys(const std::vector<KeyWrite>& keys, int& refused) 
 int SearchKeyColumn::writeEachAlone(const std::vector<KeyWrite>& keys, int& refused) {
   SQLite::Statement update(db_.sql(), "UPDATE " + quotedTable() + " SET \"查询\" = ? WHERE rowid = ?");
   int written = 0;
-  for (const KeyWrite& row : keys) {
-    try {
-      bindText(update, 1, row.key);
-      update.bind(2, row.rowid);
-      update.exec();
-      update.reset();
-      ++written;
-    } catch (const SQLite::Exception& e) {
-      update.tryReset();
-      if (isBusy(e)) throw;
-      ++refused;
-    }
-  }
+  for (const KeyWrite& row : keys) (writeOne(update, row) ? written : refused)++;
   return written;
 }
 

@@ -5,6 +5,7 @@
 #include "store/Database.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -34,6 +35,11 @@ class SearchKeyColumn {
   // rule, locked) keeps its old one and the others are written; returns the keys written.
   // Only when a failure ends the whole transaction are the rows written one at a time.
   int writeKeys(const std::vector<KeyWrite>& keys, int& refused);
+
+  // Sets every row's key to keyOf(its name, "" when it has none) in one statement and one
+  // transaction. When any row refuses its key, nothing of that statement stays and the
+  // rows are written through writeKeys, so that only the refusing rows keep their old key.
+  int rebuildAll(const std::function<QString(const QString& name)>& keyOf, int& refused);
 
  private:
   std::string quotedTable() const;

@@ -1,5 +1,6 @@
 #include "text/SearchKeys.h"
 
+#include "text/Blank.h"
 #include "text/PinyinInitials.h"
 
 namespace text {
@@ -21,7 +22,9 @@ QString NameInitialsKey(const QString& text) { return text + u'-' + PinyinInitia
 QString SymptomKey(const QString& symptom) { return symptom + PinyinInitials(symptom); }
 
 QString PatientKey(const QString& name, const QString& birthYear) {
-  return name + PinyinInitials(name) + birthYear;
+  // The name stays as typed; its initials are those of the trimmed name, so a leading
+  // blank does not cost the key its initials.
+  return name + PinyinInitials(trimBlanks(name)) + birthYear;
 }
 
 }  // namespace text

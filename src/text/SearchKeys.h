@@ -18,7 +18,8 @@ QString TemplateSearchKey(const QString& title, const StrokeCoder& strokes);
 QString NameInitialsKey(const QString& text);
 // [地址].[序号]: the symptom followed directly by its pinyin initials.
 QString SymptomKey(const QString& symptom);
-// [患者信息].[序号]: name, its pinyin initials and the birth year.
+// [患者信息].[序号]: the name as typed, the pinyin initials of the trimmed name and the
+// birth year.
 QString PatientKey(const QString& name, const QString& birthYear);
 
 }  // namespace text

@@ -1,11 +1,10 @@
 #include "ui/Fonts.h"
 
+#include "platform/FontSubstitutions.h"
+
 namespace ui {
 
-void installFontSubstitutions() {
-  QFont::insertSubstitutions(kSongTi, QStringList{QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW")});
-  QFont::insertSubstitutions(kHeiTi, QStringList{QStringLiteral("WenQuanYi Zen Hei")});
-}
+void installFontSubstitutions() { platform::installFontSubstitutions(); }
 
 QFont designFont(const QString& family, double points, bool bold) {
   QFont font(family);

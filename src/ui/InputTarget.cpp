@@ -14,21 +14,21 @@ namespace {
 // Makes its box the pad's target whenever the box takes the focus.
 class FocusAnnouncer : public QObject {
  public:
-  FocusAnnouncer(startup::AppState& state, QWidget* box, text::InputKind kind)
-      : QObject(box), state_(state), box_(box), kind_(text::inputKindName(kind)) {}
+  FocusAnnouncer(PadTarget& target, QWidget* box, text::InputKind kind)
+      : QObject(box), target_(target), box_(box), kind_(kind) {}
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == box_ && event->type() == QEvent::FocusIn) {
-      state_.InputTargetBox = box_;
-      state_.InputTargetKind = kind_;
+      target_.box = box_;
+      target_.kind = kind_;
     }
     return false;
   }
 
  private:
-  startup::AppState& state_;
+  PadTarget& target_;
   QWidget* box_;
-  QString kind_;
+  text::InputKind kind_;
 };
 
 // A multi-line box's cursor, for both multi-line kinds.
@@ -50,9 +50,9 @@ void sendKey(QWidget* box, QEvent::Type type) {
 
 }  // namespace
 
-void declareInputTarget(startup::AppState& state, QWidget* box, text::InputKind kind) {
+void declareInputTarget(PadTarget& target, QWidget* box, text::InputKind kind) {
   if (!box) return;
-  box->installEventFilter(new FocusAnnouncer(state, box, kind));
+  box->installEventFilter(new FocusAnnouncer(target, box, kind));
 }
 
 InputTarget::InputTarget(QObject* box) : box_(qobject_cast<QWidget*>(box)) {}

@@ -4,21 +4,29 @@
 #pragma once
 
 #include "text/TextTarget.h"
-#include "startup/AppState.h"
 #include "text/InputKind.h"
 
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
+
 namespace ui {
 
-// Declares `box` (a QLineEdit, QPlainTextEdit or QTextEdit) as one the stroke pad types
-// into: every time it takes the focus it becomes state.InputTargetBox, and the kind's
-// name becomes state.InputTargetKind. This is the one way a window aims the pad; busy
-// flags do not hold it back. `state` must outlive the box.
-void declareInputTarget(startup::AppState& state, QWidget* box, text::InputKind kind);
+// The box the stroke pad types into: the declared box that last took the focus, and its
+// input kind (none until a box has taken the focus; the pad then takes "词频").
+struct PadTarget {
+  QPointer<QWidget> box;
+  std::optional<text::InputKind> kind;
+};
 
-// The box behind state.InputTargetBox as the pad drives it. A box that is gone, hidden,
+// Declares `box` (a QLineEdit, QPlainTextEdit or QTextEdit) as one the stroke pad types
+// into: every time it takes the focus it becomes target.box, and the kind's
+// name becomes target.kind. This is the one way a window aims the pad; busy
+// flags do not hold it back. `target` must outlive the box.
+void declareInputTarget(PadTarget& target, QWidget* box, text::InputKind kind);
+
+// The box behind target.box as the pad drives it. A box that is gone, hidden,
 // disabled, read-only or of another kind cannot be typed into; the pad then leaves it be.
 class InputTarget : public text::TextTarget {
  public:

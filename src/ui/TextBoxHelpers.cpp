@@ -1,22 +1,18 @@
 #include "ui/TextBoxHelpers.h"
 
-#include "text/Blank.h"
 #include "text/Gbk.h"
+#include "text/TextWrap.h"
 
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <QTextLayout>
 
 namespace ui {
 namespace {
 
-struct Line {
-  qsizetype start = 0;
-  qsizetype length = 0;
-};
+using Line = text::DisplayLine;
 
 // What a box shows, as the layout needs it.
 struct BoxText {
@@ -26,39 +22,6 @@ struct BoxText {
   qreal width = 0;  // 0: no wrapping
   qsizetype selectionEnd = 0;
 };
-
-QTextOption defaultBoxOption() {
-  QTextOption option(Qt::AlignLeft);
-  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  return option;
-}
-
-// The displayed lines of a text whose lines end with "\n", positions into the text.
-QList<Line> layoutLines(const QString& text, const QFont& font, const QTextOption& option, qreal width) {
-  QList<Line> lines;
-  QTextOption wrapping = option;
-  if (width <= 0) wrapping.setWrapMode(QTextOption::NoWrap);
-  qsizetype start = 0;
-  while (true) {
-    qsizetype end = text.indexOf(u'\n', start);
-    if (end < 0) end = text.size();
-    const qsizetype before = lines.size();
-    if (end > start) {
-      QTextLayout layout(text.mid(start, end - start), font);
-      layout.setTextOption(wrapping);
-      layout.beginLayout();
-      for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        if (width > 0) line.setLineWidth(width);
-        lines.append({start + line.textStart(), line.textLength()});
-      }
-      layout.endLayout();
-    }
-    if (lines.size() == before) lines.append({start, 0});  // an empty line still shows
-    if (end >= text.size()) break;
-    start = end + 1;
-  }
-  return lines;
-}
 
 // The width of a scroll area's viewport: measured when the box is shown, worked out
 // from its frame when it is hidden (a hidden widget's viewport is laid out only when
@@ -108,7 +71,7 @@ BoxText boxText(const QWidget* box) {
   return b;
 }
 
-QList<Line> boxLines(const BoxText& b) { return layoutLines(b.text, b.font, b.option, b.width); }
+QList<Line> boxLines(const BoxText& b) { return text::displayLines(b.text, b.font, b.option, b.width); }
 
 }  // namespace
 
@@ -137,24 +100,12 @@ int CaretColumn(const QWidget* box) {
 }
 
 QStringList WrapTextToLines(const QString& source, const QFont& font, qreal width) {
-  QString text = source;
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  QStringList result;
-  for (const Line& line : layoutLines(text, font, defaultBoxOption(), width)) {
-    const QString piece = text.mid(line.start, line.length);
-    if (!text::trimBlanks(piece).isEmpty()) result.append(piece);
-  }
-  return result;
+  return text::WrapTextToLines(source, font, width);
 }
 
 QStringList WrapTextToLines(const QWidget* source) {
   const BoxText b = boxText(source);
-  QStringList result;
-  for (const Line& line : boxLines(b)) {
-    const QString piece = b.text.mid(line.start, line.length);
-    if (!text::trimBlanks(piece).isEmpty()) result.append(piece);
-  }
-  return result;
+  return text::nonBlankLines(b.text, boxLines(b));
 }
 
 }  // namespace ui

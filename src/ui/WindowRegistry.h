@@ -62,13 +62,19 @@ class WindowRegistry : public QObject {
   // Shows the window as it is (loading it if it is not loaded) and brings it forward.
   Window& bringForward(const QString& name);
 
+  // The window named W::kName as a W, loading it first; W may also be an interface that
+  // the window implements. A window of another type is unavailable (WindowUnavailable).
   template <class W>
   W& get() {
-    return static_cast<W&>(load(QString::fromLatin1(W::kName)));
+    const QString name = QString::fromLatin1(W::kName);
+    W* typed = dynamic_cast<W*>(&load(name));
+    if (!typed) throw WindowUnavailable(QStringLiteral("窗口类型不符（%1）").arg(name).toStdString());
+    return *typed;
   }
+  // The loaded window as a W; nullptr when it is not loaded or is of another type.
   template <class W>
   W* findAs() const {
-    return static_cast<W*>(find(QString::fromLatin1(W::kName)));
+    return dynamic_cast<W*>(find(QString::fromLatin1(W::kName)));
   }
 
  signals:

@@ -103,7 +103,7 @@ TEST_F(Form3Editing, EnterFromThePurchasePriceProposesTheSellingPrice) {
 
   // A price already there stays; a ratio of 0 proposes nothing.
   form->Text4->setText("abc");
-  EXPECT_EQ(session->state.MarkupRatio, 0.0);
+  EXPECT_EQ(session->services.markupRatio(), 0.0);
   type(1, kNameField, "布");
   type(1, kPurchasePriceField, "4");
   enter(1, kSellingPriceField);

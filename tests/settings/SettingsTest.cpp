@@ -6,6 +6,7 @@
 #include "support/TempFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -150,8 +151,7 @@ TEST_F(SettingsRowTest, APasswordThatCannotBeWrittenIsReportedAndKept) {
 TEST_F(SettingsRowTest, TheCacheLoadsOnFirstReadShowsEditsAndDropsThem) {
   startup::AppState state;
   state.MainDbConnection = db;
-  state.DefaultPrinterName = "HP";
-  settings::Settings settings(state);
+  settings::Settings settings(state, [] { return QStringLiteral("HP"); });
   int loads = 0;
   settings.setLoader([&] {
     ++loads;
@@ -185,6 +185,44 @@ TEST_F(SettingsRowTest, ACacheWhoseLoaderLoadsNothingReadsTheRowItself) {
   settings.setLoader([] {});
   EXPECT_EQ(settings.values().unitName, "示例卫生所");
   EXPECT_TRUE(settings.rowRead());
+}
+
+TEST_F(SettingsRowTest, ListenersHearOfEverySaveAndBellSwitchButNotOfAFailedSave) {
+  startup::AppState state;
+  state.MainDbConnection = db;
+  state.LocalDataFolder = folder.path();
+  settings::Settings settings(state);
+  int changes = 0;
+  QObject::connect(&settings, &settings::Settings::changed, [&] { ++changes; });
+
+  settings.load();
+  settings.edit().unitName = "青山村卫生室";
+  settings.save();
+  EXPECT_EQ(changes, 1);
+
+  exec(R"(CREATE TRIGGER locked BEFORE UPDATE ON "设置" BEGIN SELECT RAISE(ABORT, 'locked'); END)");
+  EXPECT_THROW(settings.save(), std::exception);
+  EXPECT_EQ(changes, 1) << "nothing changed, nobody is told";
+
+  EXPECT_TRUE(settings.switchBell(true));
+  EXPECT_EQ(changes, 2);
+  EXPECT_TRUE(settings.bellOn());
+  EXPECT_TRUE(QFileInfo::exists(folder.sub("Lstz.ini")));
+}
+
+TEST_F(SettingsRowTest, TheBellIsAskedOnceAndThenOnlyASwitchChangesIt) {
+  startup::AppState state;
+  state.MainDbConnection = db;
+  state.LocalDataFolder = folder.path();
+  settings::Settings settings(state);
+  EXPECT_FALSE(settings.bellOn());
+  folder.writeFile("Lstz.ini", "");
+  EXPECT_FALSE(settings.bellOn()) << "a marker made behind the program's back counts from the next start";
+
+  // A marker that cannot follow: the switch holds for this run and the caller is told.
+  state.LocalDataFolder = folder.sub("missing");
+  EXPECT_FALSE(settings.switchBell(true));
+  EXPECT_TRUE(settings.bellOn());
 }
 
 }  // namespace

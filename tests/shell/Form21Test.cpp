@@ -38,7 +38,7 @@ class Form21Test : public ::testing::Test {
     // A small window with one box declared through the helper.
     auto* layout = new QVBoxLayout(&host);
     layout->addWidget(box);
-    ui::declareInputTarget(state, box, InputKind::Frequency);
+    ui::declareInputTarget(session.padTarget, box, InputKind::Frequency);
     host.show();
     QApplication::setActiveWindow(&host);
     box->setFocus();
@@ -81,8 +81,8 @@ class Form21Test : public ::testing::Test {
 TEST_F(Form21Test, TypingTheStrokesOfDePutsItFirstAndAPickTypesItIntoTheDeclaredBox) {
   box->setText("目");
   box->setCursorPosition(0);
-  ASSERT_EQ(state.InputTargetBox, box);
-  ASSERT_EQ(state.InputTargetKind, "词频");
+  ASSERT_EQ(session.padTarget.box, box);
+  ASSERT_EQ(session.padTarget.kind, InputKind::Frequency);
   Form21& pad = open();
 
   for (int key : {kStrokeFalling, kStrokeVertical, kStrokeTurning, kStrokeHorizontal, kStrokeHorizontal})
@@ -101,9 +101,9 @@ TEST_F(Form21Test, TypingTheStrokesOfDePutsItFirstAndAPickTypesItIntoTheDeclared
 }
 
 TEST_F(Form21Test, OpensCompactAtTheRightEdgeWithTheBestRankedSlotsAndALookUp) {
-  state.InputTargetKind.clear();
+  session.padTarget.kind.reset();
   Form21& pad = open();
-  EXPECT_EQ(state.InputTargetKind, "词频");  // the pad's default kind
+  EXPECT_EQ(session.padTarget.kind, InputKind::Frequency);  // the pad's default kind
   EXPECT_TRUE(pad.windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(pad.windowTitle(), "智能笔画输入法");
   EXPECT_EQ(pad.height(), ui::px(Form21::kCompactHeight - 405));

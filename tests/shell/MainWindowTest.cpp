@@ -2,6 +2,8 @@
 // the prescription window's piece that it touches, and closing.
 #include "ShellFixture.h"
 
+#include "clinical/TemplatesWindow.h"
+#include "clinical/WordListWindow.h"
 #include "prescription/Form2.h"
 #include "shell/Form1.h"
 #include "shell/Form10.h"
@@ -9,7 +11,10 @@
 #include "store/Database.h"
 #include "ui/Twips.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QFrame>
+#include <QTimer>
 #include <QMdiSubWindow>
 #include <QMenu>
 
@@ -77,17 +82,18 @@ TEST_F(MainWindowTest, CaptionColourAndTheSheetOfThePrescriptionWindow) {
   EXPECT_EQ(form2().windowTitle(), "处方录入 - Tavorin 门诊处方管理系统");
   EXPECT_EQ(form2().subWindow()->mdiArea(), form1().clientArea());
   EXPECT_EQ(form2().size(), ui::pxSize(15015, 9510));
-  EXPECT_EQ(form2().Picture2->geometry(), ui::pxRect(3720, 840, 6120, 8625));
-  QLabel* title = form2().Label2[prescription::kSheetTitle];
-  QLabel* sheetName = form2().Label2[prescription::kSheetName];
+  auto* sheet = named<QFrame>(form2(), "Picture2");
+  EXPECT_EQ(sheet->geometry(), ui::pxRect(3720, 840, 6120, 8625));
+  QLabel* title = named<QLabel>(form2(), "Label2_0");
+  QLabel* sheetName = named<QLabel>(form2(), "Label2_3");
   EXPECT_EQ(title->text(), "示例卫生所");
   EXPECT_EQ(sheetName->text(), "处  方  笺");
   for (QLabel* label : {title, sheetName}) {
-    EXPECT_NEAR(label->x() * 2 + label->width(), form2().Picture2->width(), 1) << label->text().toStdString();
+    EXPECT_NEAR(label->x() * 2 + label->width(), sheet->width(), 1) << label->text().toStdString();
   }
   EXPECT_EQ(title->y(), ui::px(120));
-  EXPECT_FALSE(form2().C1->isVisibleTo(form2().Picture2));
-  EXPECT_EQ(form2().Timer1->interval(), 3000);
+  EXPECT_FALSE(named<QComboBox>(form2(), "C1")->isVisibleTo(sheet));
+  EXPECT_EQ(named<QTimer>(form2(), "Timer1")->interval(), 3000);
   // Reading the unit name loaded the settings window, hidden.
   ASSERT_NE(loaded<shell::Form8>(), nullptr);
   EXPECT_FALSE(loaded<shell::Form8>()->isShown());
@@ -105,7 +111,7 @@ TEST_F(MainWindowTest, TheBellTimerFollowsTheMarkerFileAtStart) {
     else
       ASSERT_TRUE(file.remove());
     login();
-    EXPECT_EQ(form2().Timer1->isActive(), marker);
+    EXPECT_EQ(named<QTimer>(form2(), "Timer1")->isActive(), marker);
   }
 }
 
@@ -128,11 +134,11 @@ TEST_F(MainWindowTest, PrescriptionEntryBringsTheWindowForwardUnchanged) {
   start();
   login();
   Form2* before = &form2();
-  before->C1->addItem("半成品");
+  before->addHerbalUsages({"半成品"});
   form1().choose("版本信息");
   form1().choose("开具处方");
   EXPECT_EQ(&form2(), before);
-  EXPECT_EQ(form2().C1->count(), before->C1->count());
+  EXPECT_EQ(form2().herbalUsages(), before->herbalUsages());
   EXPECT_EQ(form1().clientArea()->activeSubWindow(), form2().subWindow());
 
   // Closed, it comes back afresh.
@@ -155,6 +161,51 @@ TEST_F(MainWindowTest, WindowsNotYetInThisBuildGiveOneMessageAndTheProgramGoesOn
   EXPECT_EQ(processEnds, 0);
   form1().choose("主机设置");  // does nothing
   EXPECT_EQ(dialogs.messages.size(), 2);
+}
+
+// Stand-ins for the word-list and templates windows: they record what the menu asks.
+class WordListDouble : public ui::Window, public clinical::WordListWindow {
+ public:
+  explicit WordListDouble(QStringList& journal) : ui::Window("Form5"), journal_(journal) { journal_ << "new"; }
+  void showPhraseList(const QString& caption, const QString& listName) override {
+    journal_ << QStringLiteral("%1|%2|%3").arg(caption, listName, isShown() ? "shown" : "hidden");
+  }
+
+ private:
+  QStringList& journal_;
+};
+
+class TemplatesDouble : public ui::Window, public clinical::TemplatesWindow {
+ public:
+  explicit TemplatesDouble(QStringList& journal) : ui::Window("Form4"), journal_(journal) {}
+  void chooseCategory(int option) override { journal_ << QStringLiteral("category %1").arg(option); }
+
+ private:
+  QStringList& journal_;
+};
+
+TEST_F(MainWindowTest, TheWordListAndTemplateItemsOpenTheirWindowsAfreshOnTheirList) {
+  start();
+  QStringList journal;
+  session->windows.define("Form5", ui::WindowRegistry::Kind::Child, [&] { return new WordListDouble(journal); });
+  session->windows.define("Form4", ui::WindowRegistry::Kind::Child, [&] { return new TemplatesDouble(journal); });
+  login();
+
+  form1().choose("添加常用地址");
+  form1().choose("添加中药用法");
+  form1().choose("病历模板");
+  EXPECT_EQ(journal, (QStringList{"new", "常用地址维护|地    址|shown", "new", "添加中药用法|中药用法|shown",
+                                  "category 2"}));
+  EXPECT_EQ(shownChildren("Form5"), 1);
+  EXPECT_EQ(shownChildren("Form4"), 1);
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+
+  // A window under that name that is not the word-list window is refused, with a message.
+  session->windows.unload("Form5");
+  session->windows.define("Form5", ui::WindowRegistry::Kind::Child, [] { return new ui::Window("Form5"); });
+  form1().choose("诊断名称");
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_TRUE(dialogs.messages[0].text.startsWith("无法完成“添加常用诊断”")) << dialogs.messages[0].text.toStdString();
 }
 
 TEST_F(MainWindowTest, TheHelpItemsOpenTheirPagesThroughDialogs) {
@@ -218,7 +269,8 @@ class MainWindowDataTest : public testing_support::ShellFixture {
   MainWindowDataTest() { start(); }
   QStringList usageBox() {
     QStringList items;
-    for (int i = 0; i < loaded<Form2>()->C1->count(); ++i) items << loaded<Form2>()->C1->itemText(i);
+    auto* box = named<QComboBox>(*loaded<Form2>(), "C1");
+    for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
     return items;
   }
   int usageRows() {
@@ -243,7 +295,7 @@ TEST_F(MainWindowDataTest, PresentUsagesGoIntoTheBoxAfterWhatItHeld) {
   // A prescription window whose usage box already holds a phrase when the main window fills it.
   session->windows.define(Form2::kName, ui::WindowRegistry::Kind::Child, [this] {
     auto* form2 = new Form2(*session);
-    form2->C1->addItem("已有用法");
+    named<QComboBox>(*form2, "C1")->addItem("已有用法");
     return form2;
   });
   login();

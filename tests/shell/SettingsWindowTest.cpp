@@ -9,8 +9,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFrame>
+#include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QTest>
 
 namespace {
@@ -130,19 +133,37 @@ TEST_F(SettingsWindowTest, SaveStoresTheBoxesRetitlesTheSheetAndSetsTheBell) {
   EXPECT_EQ(read().sheetTop, "25");
 
   Form2& form2 = window<Form2>();
-  QLabel* title = form2.Label2[prescription::kSheetTitle];
+  QLabel* title = named<QLabel>(form2, "Label2_0");
   EXPECT_EQ(title->text(), "青山村卫生室处方笺");
-  EXPECT_NEAR(title->x() * 2 + title->width(), form2.Picture2->width(), 1);
+  EXPECT_NEAR(title->x() * 2 + title->width(), named<QFrame>(form2, "Picture2")->width(), 1);
   EXPECT_TRUE(markerExists());
   EXPECT_EQ(QFileInfo(dataFile("Lstz.ini")).size(), 0);
-  EXPECT_TRUE(form2.Timer1->isActive());
+  EXPECT_TRUE(named<QTimer>(form2, "Timer1")->isActive());
 
   Form8& off = openFromMenu();
   EXPECT_TRUE(off.Check2->isChecked()) << "the box follows the marker";
   off.Check2->setChecked(false);
   off.Command1_Click();
   EXPECT_FALSE(markerExists());
-  EXPECT_FALSE(form2.Timer1->isActive());
+  EXPECT_FALSE(named<QTimer>(form2, "Timer1")->isActive());
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(SettingsWindowTest, AClosedPrescriptionWindowStaysClosedAndComesBackWithTheSavedSettings) {
+  window<Form2>().subWindow()->close();
+  flushDeletes();
+  ASSERT_EQ(loaded<Form2>(), nullptr);
+
+  Form8& form = openFromMenu();
+  form.Text1->setText("青山村卫生室");
+  form.Check2->setChecked(true);
+  form.Command1_Click();
+  EXPECT_EQ(loaded<Form2>(), nullptr) << "saving does not open the prescription window";
+
+  // Reopened, it rings and carries the new title, as a window that stayed open would.
+  Form2& form2 = window<Form2>();
+  EXPECT_EQ(named<QLabel>(form2, "Label2_0")->text(), "青山村卫生室");
+  EXPECT_TRUE(form2.bellOn());
   EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 

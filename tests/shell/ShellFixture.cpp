@@ -22,9 +22,8 @@ void ShellFixture::start() {
   startup::StartupEnvironment environment;
   environment.drives = folder.drives();
   environment.stationCode = QStringLiteral("T1");
-  environment.defaultPrinterName = [] { return QStringLiteral("HP LaserJet"); };
   state = startup::Main(environment, dialogs).value();
-  session = std::make_unique<ui::Session>(state, dialogs);
+  session = std::make_unique<ui::Session>(state, dialogs, [] { return QStringLiteral("HP LaserJet"); });
   session->endProcess = [this] { ++processEnds; };
   session->installedPrinters = [] { return QStringList{"HP LaserJet", "PDF 打印机"}; };
   shell::defineWindows(*session);

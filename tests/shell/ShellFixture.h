@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 namespace testing_support {
 
@@ -39,6 +40,15 @@ class ShellFixture : public ::testing::Test {
   template <class W>
   W* loaded() const {
     return session->windows.findAs<W>();
+  }
+
+  // A window's control found by its name, as accessibility tools find it; a missing or
+  // differently typed control fails the test.
+  template <class C>
+  static C* named(const QObject& window, const QString& name) {
+    C* control = window.findChild<C*>(name);
+    if (!control) throw std::logic_error("no control " + name.toStdString());
+    return control;
   }
 
   TempFolder folder;

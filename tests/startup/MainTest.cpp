@@ -29,7 +29,6 @@ class StartupTest : public ::testing::Test {
     startup::StartupEnvironment env;
     env.drives = drives;
     env.stationCode = "AB12";
-    env.defaultPrinterName = [] { return QStringLiteral("HP LaserJet"); };
     return startup::Main(env, dialogs).value();
   }
   QString localFolder() const { return QDir(drives.c).filePath(kData); }
@@ -66,7 +65,6 @@ TEST_F(StartupTest, FirstStartWritesTheTemplatesByteForByte) {
   EXPECT_EQ(state.LoginPassword, "691");  // "691" and a line feed
   EXPECT_DOUBLE_EQ(state.MarkupRatio, 1.25);
   EXPECT_EQ(state.StationCode, "AB12");
-  EXPECT_EQ(state.DefaultPrinterName, "HP LaserJet");
   EXPECT_FALSE(state.NetworkMode);
   EXPECT_EQ(state.NotifyFilePath, QDir(localFolder()).filePath("Kqtz.ini"));
   EXPECT_EQ(state.MainDbConnection, QDir(localFolder()).filePath("数据库.dat"));

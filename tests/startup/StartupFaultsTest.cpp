@@ -4,6 +4,7 @@
 #include "catalogue/service/SearchKeyRebuild.h"
 #include "startup/HostNameFile.h"
 #include "startup/Main.h"
+#include "startup/SharedServices.h"
 #include "startup/TemplateFiles.h"
 #include "store/Database.h"
 #include "support/FileFaults.h"
@@ -205,7 +206,7 @@ TEST_F(StartupFaultsTest, NoStrokeTableIsSaidOnceAndKeepsEveryKeyAsItWas) {
   EXPECT_EQ(onlyMessage(), startup::kStrokeTableUnavailableMessage);
   EXPECT_FALSE(state->StrokeTableRead);
 
-  const catalogue::KeyRebuild rebuild = catalogue::rebuildSearchKeys(state->MainDbConnection, *state->Strokes);
+  const catalogue::KeyRebuild rebuild = catalogue::rebuildSearchKeys(state->MainDbConnection, startup::SharedServices(*state, {}).strokes());
   EXPECT_EQ(rebuild.catalogueKeys, 0);
   EXPECT_EQ(rebuild.failure, catalogue::kNoStrokeTable);
   store::Database db(local("数据库.dat"));

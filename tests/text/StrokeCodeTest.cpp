@@ -1,6 +1,7 @@
 // Stroke codes: the rules on a small table, the shipped vectors, and the maps against a
 // scan of the joined table for every character.
 #include "startup/Main.h"
+#include "startup/SharedServices.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ShippedTables.h"
 #include "support/TempFolder.h"
@@ -148,8 +149,7 @@ TEST_F(ShippedStrokeTable, MapsEqualAScanOfTheJoinedTableForEveryCharacter) {
 }
 
 TEST(StartupStrokes, MainLeavesACoderOverTheTableItRead) {
-  EXPECT_NE(startup::AppState().Strokes, nullptr);
-  EXPECT_EQ(startup::AppState().Strokes->StrokeCode(u16(u"桂枝汤")), "");
+  EXPECT_EQ(startup::SharedServices(startup::AppState(), {}).strokes().StrokeCode(u16(u"桂枝汤")), "");
 
   testing_support::TempFolder folder;
   testing_support::ScriptedDialogs dialogs;
@@ -157,9 +157,9 @@ TEST(StartupStrokes, MainLeavesACoderOverTheTableItRead) {
   env.drives = folder.drives();
   env.stationCode = "T1";
   const startup::AppState state = startup::Main(env, dialogs).value();
-  ASSERT_NE(state.Strokes, nullptr);
+  const startup::SharedServices services(state, {});
   const QString tail = u16(u"桂枝汤");
-  EXPECT_EQ(state.Strokes->StrokeCode(tail), scannedStrokeCode(state.StrokeCodeTable, tail));
+  EXPECT_EQ(services.strokes().StrokeCode(tail), scannedStrokeCode(state.StrokeCodeTable, tail));
 }
 
 }  // namespace

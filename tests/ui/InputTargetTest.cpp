@@ -1,6 +1,5 @@
 // The stroke pad's target: declared boxes announce themselves when they take the focus,
 // and the adapter types into line and multi-line boxes as a person typing would.
-#include "startup/AppState.h"
 #include "ui/InputTarget.h"
 
 #include <QApplication>
@@ -24,14 +23,14 @@ class Host : public ::testing::Test {
     layout->addWidget(name);
     layout->addWidget(body);
     layout->addWidget(other);
-    ui::declareInputTarget(state, name, InputKind::Name);
-    ui::declareInputTarget(state, body, InputKind::Drug);
+    ui::declareInputTarget(target, name, InputKind::Name);
+    ui::declareInputTarget(target, body, InputKind::Drug);
     window.show();
     window.activateWindow();
     QApplication::setActiveWindow(&window);
   }
 
-  startup::AppState state;
+  ui::PadTarget target;
   QWidget window;
   QLineEdit* name = new QLineEdit;
   QPlainTextEdit* body = new QPlainTextEdit;
@@ -40,14 +39,14 @@ class Host : public ::testing::Test {
 
 TEST_F(Host, ADeclaredBoxBecomesTheTargetWithItsKindWhenItTakesTheFocus) {
   body->setFocus();
-  EXPECT_EQ(state.InputTargetBox, body);
-  EXPECT_EQ(state.InputTargetKind, "药物");
+  EXPECT_EQ(target.box, body);
+  EXPECT_EQ(target.kind, InputKind::Drug);
   name->setFocus();
-  EXPECT_EQ(state.InputTargetBox, name);
-  EXPECT_EQ(state.InputTargetKind, "姓名");
+  EXPECT_EQ(target.box, name);
+  EXPECT_EQ(target.kind, InputKind::Name);
   other->setFocus();  // not declared: the target stays
-  EXPECT_EQ(state.InputTargetBox, name);
-  EXPECT_EQ(state.InputTargetKind, "姓名");
+  EXPECT_EQ(target.box, name);
+  EXPECT_EQ(target.kind, InputKind::Name);
 }
 
 TEST_F(Host, InsertingReplacesTheSelectionInBothKindsOfBox) {

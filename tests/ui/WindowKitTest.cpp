@@ -155,6 +155,26 @@ TEST_F(RegistryTest, AnUndefinedWindowIsUnavailable) {
   EXPECT_THROW(registry.load("Form99"), ui::WindowUnavailable);
 }
 
+// A window type of its own, and an interface that no window here implements.
+class Top : public Window {
+ public:
+  static constexpr const char* kName = "Top";
+  using Window::Window;
+};
+class Settings {
+ public:
+  static constexpr const char* kName = "Top";
+  virtual ~Settings() = default;
+};
+
+TEST_F(RegistryTest, TypedAccessChecksTheWindowsType) {
+  // "Top" is a JournalWindow, not a Top: the cast is refused, never guessed.
+  EXPECT_THROW(registry.get<Top>(), ui::WindowUnavailable);
+  EXPECT_THROW(registry.get<Settings>(), ui::WindowUnavailable);
+  EXPECT_EQ(registry.findAs<Top>(), nullptr);
+  EXPECT_NE(registry.find("Top"), nullptr) << "it was loaded all the same";
+}
+
 TEST(Guard, AFailingHandlerGivesOneMessageAndTheCallerGoesOn) {
   testing_support::ScriptedDialogs dialogs;
   EXPECT_TRUE(ui::runGuarded(dialogs, "打开失败", [] {}));

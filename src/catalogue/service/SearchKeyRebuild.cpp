@@ -17,10 +17,7 @@ int rebuildColumn(store::SearchKeyColumn keys, const KeyOf& keyOf, int& refused)
   const std::optional<std::optional<QString>> first = keys.firstKey();
   // An empty table, a first key with no value, or one that ends in "$": nothing to do.
   if (!first || !*first || (*first)->endsWith(u'$')) return 0;
-  std::vector<store::KeyWrite> writes;
-  for (const store::NamedRow& row : keys.names())
-    writes.push_back({row.rowid, keyOf(row.name.value_or(QStringLiteral("")))});
-  return keys.writeKeys(writes, refused);
+  return keys.rebuildAll(keyOf, refused);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The bell marker file.
-#include "prescription/service/BellMarker.h"
+#include "settings/BellMarker.h"
 #include "support/TempFolder.h"
 
 #include <QFileInfo>
@@ -13,21 +13,21 @@ using testing_support::TempFolder;
 TEST(BellMarker, SwitchingOnLeavesAnEmptyMarkerAndOffRemovesIt) {
   TempFolder folder;
   const QString data = folder.makeDir("data");
-  EXPECT_FALSE(prescription::bellMarkerExists(data));
+  EXPECT_FALSE(settings::bellMarkerExists(data));
 
   folder.writeFile("data/Lstz.ini", "left over");
-  EXPECT_TRUE(prescription::bellMarkerExists(data));
-  EXPECT_TRUE(prescription::setBellMarker(data, true));
+  EXPECT_TRUE(settings::bellMarkerExists(data));
+  EXPECT_TRUE(settings::setBellMarker(data, true));
   EXPECT_EQ(QFileInfo(folder.sub("data/Lstz.ini")).size(), 0);
 
-  EXPECT_TRUE(prescription::setBellMarker(data, false));
-  EXPECT_FALSE(prescription::bellMarkerExists(data));
-  EXPECT_TRUE(prescription::setBellMarker(data, false)) << "already off";
+  EXPECT_TRUE(settings::setBellMarker(data, false));
+  EXPECT_FALSE(settings::bellMarkerExists(data));
+  EXPECT_TRUE(settings::setBellMarker(data, false)) << "already off";
 }
 
 TEST(BellMarker, AFolderThatCannotHoldTheMarkerIsReported) {
   TempFolder folder;
-  EXPECT_FALSE(prescription::setBellMarker(folder.sub("missing"), true));
+  EXPECT_FALSE(settings::setBellMarker(folder.sub("missing"), true));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace prescription {
+namespace settings {
 
 bool bellMarkerExists(const QString& localDataFolder);
 
@@ -12,4 +12,4 @@ bool bellMarkerExists(const QString& localDataFolder);
 // False when the file could not be made to match (a folder that cannot be written).
 bool setBellMarker(const QString& localDataFolder, bool on);
 
-}  // namespace prescription
+}  // namespace settings

@@ -1,4 +1,4 @@
-#include "prescription/service/BellMarker.h"
+#include "settings/BellMarker.h"
 
 #include "startup/AppState.h"
 
@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace prescription {
+namespace settings {
 namespace {
 
 QString markerPath(const QString& folder) { return QDir(folder).filePath(startup::kBellMarkerFile); }
@@ -27,4 +27,4 @@ bool setBellMarker(const QString& localDataFolder, bool on) {
   return true;
 }
 
-}  // namespace prescription
+}  // namespace settings

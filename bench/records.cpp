@@ -1,0 +1,198 @@
+// Prescription records at clinic scale: the save of a 20-line priced prescription, the
+// "今日患者" and "历史处方" lists and the load, on a main file of 1,000,000 records over
+// ten years (about 275 a day). The file is generated once into TAVORIN_BENCH_RECORDS
+// (default /tmp/tavorin-bench-records) and reused by later runs.
+#include "prescription/service/HistoryList.h"
+#include "prescription/service/MedicalRecordText.h"
+#include "prescription/service/PrescriptionLoad.h"
+#include "prescription/service/PrescriptionSave.h"
+#include "prescription/service/PricingGridPacking.h"
+#include "startup/AppState.h"
+#include "startup/Main.h"
+#include "startup/TemplateFiles.h"
+#include "store/Database.h"
+#include "text/Dates.h"
+#include "text/PinyinInitials.h"
+#include "text/SearchKeys.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <SQLiteCpp/Transaction.h>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+namespace {
+
+using namespace prescription;
+
+constexpr int kRecords = 1000000;
+const QDate kLastDay(2024, 12, 31);
+const QDate kFirstDay = kLastDay.addYears(-10).addDays(1);
+
+const QString kSurnames = QStringLiteral(
+    "王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐许韩冯邓曹彭曾肖田董袁潘于蒋蔡余杜叶程苏魏吕丁任沈姚卢姜崔钟谭陆汪范金石廖贾"
+    "夏韦付方白邹孟熊秦邱江尹薛闫段雷侯龙史陶黎贺顾毛郝龚邵万钱严覃武戴莫孔向汤");
+const QString kGiven = QStringLiteral("伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚桂英华玉兰萍红");
+
+QString folder() {
+  const QByteArray env = qgetenv("TAVORIN_BENCH_RECORDS");
+  return env.isEmpty() ? QStringLiteral("/tmp/tavorin-bench-records") : QString::fromLocal8Bit(env);
+}
+QString mainDb() { return QDir(folder()).filePath(startup::kMainDbFile); }
+QString counterFile() { return QDir(folder()).filePath(startup::kNotifyFile); }
+
+// Patient i of 40,000: surname and two given-name characters.
+QString patientName(int i) {
+  return QString(kSurnames.at(i % kSurnames.size())) + kGiven.at((i / kSurnames.size()) % kGiven.size()) +
+         kGiven.at((i / kSurnames.size() / kGiven.size()) % kGiven.size());
+}
+
+PricedGrid pricedGrid(int lines) {
+  PricedGrid grid;
+  for (int i = 0; i < lines; ++i) {
+    grid[i] = {QStringLiteral("阿莫西林胶囊%1").arg(i), "2", QStringLiteral("盒"), "6.25", "12.500", "40",
+               QStringLiteral("西成药·抗生素"), QStringLiteral("A%1").arg(i), "4.80"};
+  }
+  return grid;
+}
+
+PrescriptionRecord typedRecord(const QString& serial, const QString& name, const QDate& visit, int lines) {
+  PrescriptionRecord r;
+  r.serial = serial;
+  for (QString& field : r.header) field = "";
+  r.header[header::kName] = name;
+  r.header[header::kSex] = QStringLiteral("男");
+  r.header[header::kAge] = "35";
+  r.header[header::kDepartment] = QStringLiteral("内科");
+  r.header[header::kAddress] = QStringLiteral("光明路12号");
+  r.header[header::kDate] = text::isoDate(visit);
+  r.header[header::kDiagnosis] = QStringLiteral("上呼吸道感染");
+  r.header[header::kPhysician] = QStringLiteral("赵立新");
+  r.header[header::kDispenser] = QStringLiteral("钱晓梅");
+  r.header[header::kDrugFee] = "35.6";
+  r.header[header::kChecker] = QStringLiteral("钱晓梅");
+  r.header[header::kPhone] = "13800001234";
+  r.header[header::kRecordNumber] = text::timestampText(QDateTime(visit, QTime(9, 30)));
+  r.header[header::kAllergy] = QStringLiteral("无");
+  r.header[header::kFeeCategory] = QStringLiteral("自费");
+  r.header[header::kOtherFee] = "3";
+  r.header[header::kTotal] = "38.60";
+  r.header[header::kChineseDate] = text::chineseDate(visit);
+  for (int i = 0; i < lines; ++i)
+    r.prescriptionText += QStringLiteral("%1. 阿莫西林胶囊%2 0.25g*24粒×2\r\n    用法：口服 每日3次 每次2粒\r\n").arg(i + 1).arg(i);
+  r.infusionCardText = QStringLiteral("0.9%氯化钠注射液 250ml\r\n注射用头孢曲松钠 2.0g\r\n");
+  r.symptoms = QStringLiteral("咳嗽，咽痛");
+  r.doses = "7";
+  r.grid = pricedGrid(lines);
+  r.medicalRecord = joinMedicalRecord({QStringLiteral("咳嗽咽痛3天"), QStringLiteral("3天前受凉后出现咳嗽，咽痛，无发热。"),
+                                       QStringLiteral("体健"), "", QStringLiteral("无"),
+                                       QStringLiteral("T 36.8℃，咽部充血，双肺呼吸音清。"), "",
+                                       QStringLiteral("上呼吸道感染"), QStringLiteral("抗感染，对症治疗")});
+  return r;
+}
+
+// Fills the file with kRecords records, about 275 a day, and the indexes start-up makes.
+void generate() {
+  std::fprintf(stderr, "generating %d records in %s ...\n", kRecords, qPrintable(folder()));
+  QDir().mkpath(folder());
+  startup::writeMissingTemplates(folder());
+  {
+    store::Database db(mainDb());
+    db.exec(R"(DROP INDEX IF EXISTS "档案_ID号"; DROP INDEX IF EXISTS "档案_就诊日期";)");
+    SQLite::Transaction transaction(db.sql());
+    SQLite::Statement insert(db.sql(), R"(INSERT INTO "档案" ("序号", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9",)"
+                                       R"( "10", "11", "12", "13", "14", "15", "16", "17", "18", "T1", "T2", "T3", "39",)"
+                                       R"( "40", "类别", "发药", "计价", "病历", "剂数"))"
+                                       R"( VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,)"
+                                       R"( ?, ?, ?, ?, ?, ?, ?))");
+    const int days = kFirstDay.daysTo(kLastDay) + 1;
+    for (int i = 0; i < kRecords; ++i) {
+      const QDate visit = kFirstDay.addDays(qint64(i) * days / kRecords);
+      const QString name = patientName(int((qint64(i) * 7919) % 40000));
+      const QString serial =
+          text::timestampText(QDateTime(visit, QTime(8, 0).addSecs(i % 36000))) + QStringLiteral("3F9A");
+      PrescriptionRecord r = typedRecord(serial, name, visit, 6 + i % 8);
+      r.header[header::kAge] = QStringLiteral("%1岁").arg(20 + i % 60);
+      int p = 1;
+      store::bindText(insert, p++, r.serial);
+      for (const QString& f : r.header) store::bindText(insert, p++, f);
+      for (const QString& v : {r.prescriptionText, r.infusionCardText, r.symptoms, r.herbalUsage,
+                               text::NameInitialsKey(name), kOrdinarySheet, QString(i % 3 ? "" : "-已发药"),
+                               PricingGridPacking(r.grid), r.medicalRecord, r.doses})
+        store::bindText(insert, p++, v);
+      insert.exec();
+      insert.reset();
+      if (i % 100000 == 99999) std::fprintf(stderr, "  %d records\n", i + 1);
+    }
+    transaction.commit();
+    db.exec(R"(CREATE UNIQUE INDEX "档案_ID号" ON "档案" ("序号");)");
+  }
+  startup::ensureQueryIndexes(mainDb(), QDir(folder()).filePath(startup::kStockDbFile));
+  store::Database(mainDb()).exec("ANALYZE");
+  std::fprintf(stderr, "done\n");
+}
+
+void ensureStore() {
+  static const bool ready = [] {
+    if (!QFileInfo(mainDb()).isFile()) generate();
+    // As every start-up does: a store made by an older build gets today's indexes.
+    startup::ensureQueryIndexes(mainDb(), QDir(folder()).filePath(startup::kStockDbFile));
+    return true;
+  }();
+  (void)ready;
+}
+
+void SaveTwentyLinePrescription(benchmark::State& state) {
+  ensureStore();
+  const PrescriptionSave save(mainDb(), counterFile(), [] { return kLastDay; });
+  int n = 0;
+  for (auto _ : state) {
+    const PrescriptionRecord r = typedRecord(QStringLiteral("20241231235959B%1").arg(n++), QStringLiteral("张三丰"), kLastDay, 20);
+    if (!save.save(r, false).saved()) state.SkipWithError("save failed");
+  }
+  // Keep the generated store as it was for the next run.
+  store::Database(mainDb()).exec(R"(DELETE FROM "档案" WHERE "序号" LIKE '20241231235959B%')");
+}
+BENCHMARK(SaveTwentyLinePrescription)->Unit(benchmark::kMillisecond);
+
+void TodaysPatients(benchmark::State& state) {
+  ensureStore();
+  const HistoryList list(mainDb());
+  size_t items = 0;
+  for (auto _ : state) items = list.query(todaysPatients(kLastDay)).items.size();
+  state.counters["items"] = double(items);
+}
+BENCHMARK(TodaysPatients)->Unit(benchmark::kMillisecond);
+
+void PatientHistoryOverTenYears(benchmark::State& state) {
+  ensureStore();
+  const HistoryList list(mainDb());
+  const bool byInitials = state.range(0) == 1;
+  const QString search = byInitials ? text::PinyinInitials(patientName(1234)) : patientName(1234);
+  const HistoryWindow window = searchTyped(HistoryWindow{}, search, kLastDay);
+  size_t items = 0;
+  for (auto _ : state) items = list.query(window).items.size();
+  state.counters["items"] = double(items);
+  state.SetLabel(byInitials ? "initials" : "name");
+}
+BENCHMARK(PatientHistoryOverTenYears)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void LoadRecord(benchmark::State& state) {
+  ensureStore();
+  const HistoryList list(mainDb());
+  const std::vector<HistoryItem> items = list.query(todaysPatients(kLastDay.addYears(-5))).items;
+  if (items.empty()) {
+    state.SkipWithError("no records listed");
+    return;
+  }
+  const PrescriptionLoad load(mainDb());
+  for (auto _ : state) {
+    if (!load.load(items[items.size() / 2].serial).loaded()) state.SkipWithError("load failed");
+  }
+}
+BENCHMARK(LoadRecord)->Unit(benchmark::kMillisecond);
+
+}  // namespace

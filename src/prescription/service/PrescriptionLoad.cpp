@@ -1,0 +1,39 @@
+#include "prescription/service/PrescriptionLoad.h"
+
+#include "store/DataFile.h"
+#include "store/RecordsRepository.h"
+#include "text/Dates.h"
+
+namespace prescription {
+
+QString modeCaption(const QString& kind) {
+  if (kind == u"中") return kHerbalSheet;
+  if (kind == u"西") return kOrdinarySheet;
+  return kind;
+}
+
+LoadOutcome PrescriptionLoad::load(const QString& serial) const {
+  LoadOutcome outcome;
+  std::optional<PrescriptionRecord> record;
+  try {
+    store::Database db = store::openExisting(mainDbPath_, store::Database::Mode::ReadOnly);
+    record = store::RecordsRepository(db).record(serial);
+  } catch (const std::exception& failure) {
+    outcome.message = QStringLiteral("无法读取处方！%1：%2").arg(store::failureReason(failure), mainDbPath_);
+    return outcome;
+  }
+  if (!record) {
+    outcome.result = LoadOutcome::Result::Gone;
+    outcome.message = kRecordGoneMessage;
+    return outcome;
+  }
+  outcome.result = LoadOutcome::Result::Loaded;
+  outcome.record = std::move(*record);
+  QString& visitDate = outcome.record.header[header::kDate];
+  if (const std::optional<QDate> visit = text::readDate(visitDate)) visitDate = text::isoDate(*visit);
+  outcome.modeCaption = modeCaption(outcome.record.kind);
+  outcome.herbalLayout = outcome.record.kind == kHerbalSheet;
+  return outcome;
+}
+
+}  // namespace prescription

@@ -1,0 +1,122 @@
+#include "prescription/service/PrescriptionSave.h"
+
+#include "prescription/service/SaveFormatting.h"
+#include "prescription/service/VisitCounterFile.h"
+#include "store/DataFile.h"
+#include "store/PhraseList.h"
+#include "store/RecordsRepository.h"
+#include "text/Blank.h"
+#include "text/Dates.h"
+#include "text/SearchKeys.h"
+
+#include <SQLiteCpp/Transaction.h>
+
+namespace prescription {
+namespace {
+
+const QString& box(const PrescriptionRecord& r, int field) { return r.header[field]; }
+
+// The register row of a record; nullopt when the name or the age box is empty (a box
+// of blanks counts as filled).
+std::optional<PatientRegisterRow> registerRow(const PrescriptionRecord& r, int currentYear) {
+  const QString& name = box(r, header::kName);
+  const QString& age = box(r, header::kAge);
+  if (name.isEmpty() || age.isEmpty()) return std::nullopt;
+  PatientRegisterRow p;
+  p.birthYear = birthYearText(age, currentYear);
+  p.key = text::PatientKey(name, p.birthYear);
+  p.name = name;
+  p.sex = box(r, header::kSex);
+  p.cardNumber = box(r, header::kInsuranceNumber);
+  p.address = box(r, header::kAddress);
+  p.diagnosis = box(r, header::kDiagnosis);
+  p.feeCategory = box(r, header::kFeeCategory);
+  p.phone = box(r, header::kPhone);
+  p.allergy = box(r, header::kAllergy);
+  return p;
+}
+
+SaveOutcome refused(SaveOutcome::Result result, QString message) {
+  SaveOutcome outcome;
+  outcome.result = result;
+  outcome.message = std::move(message);
+  return outcome;
+}
+
+}  // namespace
+
+SaveOutcome::Result saveCheck(const PrescriptionRecord& shown) {
+  if (text::trimBlanks(box(shown, header::kName)).isEmpty()) return SaveOutcome::Result::NameMissing;
+  if (!text::readDate(box(shown, header::kDate))) return SaveOutcome::Result::NoVisitDate;
+  return SaveOutcome::Result::Saved;
+}
+
+PrescriptionRecord recordToStore(const PrescriptionRecord& shown, bool herbalLayout) {
+  PrescriptionRecord r = shown;
+  r.kind = herbalLayout ? kHerbalSheet : kOrdinarySheet;
+  r.header[header::kDrugFee] = formattedFee(box(shown, header::kDrugFee));
+  r.header[header::kOtherFee] = formattedFee(box(shown, header::kOtherFee));
+  r.header[header::kAge] = ageWithUnit(box(shown, header::kAge));
+  if (const std::optional<QDate> visit = text::readDate(box(shown, header::kDate)))
+    r.header[header::kDate] = text::isoDate(*visit);
+  r.nameInitials = text::NameInitialsKey(box(shown, header::kName));
+  return r;
+}
+
+void writePrescription(store::Database& db, const PrescriptionRecord& record, int currentYear) {
+  store::RecordsRepository records(db);
+  records.write(record);
+  if (const std::optional<PatientRegisterRow> patient = registerRow(record, currentYear))
+    records.writePatient(*patient);
+  // A phrase kept already, in any list, is no failure; an empty one is not offered.
+  const auto addPhrase = [&db](const QString& phrase, const QString& list) {
+    if (!phrase.isEmpty()) store::PhraseList(db, list).add({{phrase, text::NameInitialsKey(phrase)}});
+  };
+  addPhrase(addressPhrase(box(record, header::kAddress)), store::PhraseList::Addresses);
+  addPhrase(diagnosisPhrase(box(record, header::kDiagnosis)), store::PhraseList::Diagnoses);
+}
+
+PrescriptionSave::PrescriptionSave(QString mainDbPath, QString notifyFilePath, Today today)
+    : mainDbPath_(std::move(mainDbPath)), notifyFilePath_(std::move(notifyFilePath)), today_(std::move(today)) {}
+
+SaveOutcome PrescriptionSave::save(const PrescriptionRecord& shown, bool herbalLayout) const {
+  switch (saveCheck(shown)) {
+    case SaveOutcome::Result::NameMissing:
+      return refused(SaveOutcome::Result::NameMissing, kNameMissingMessage);
+    case SaveOutcome::Result::NoVisitDate:
+      return refused(SaveOutcome::Result::NoVisitDate, kNoVisitDateMessage);
+    default:
+      break;
+  }
+
+  SaveOutcome outcome;
+  outcome.stored = recordToStore(shown, herbalLayout);
+  try {
+    store::Database db = store::openExisting(mainDbPath_);
+    SQLite::Transaction transaction(db.sql(), SQLite::TransactionBehavior::IMMEDIATE);
+    // Only dispensing and its undo change the mark: a window that shows an old mark
+    // never overwrites what another workstation stored.
+    outcome.stored.dispenseMark = store::RecordsRepository(db).dispenseMark(shown.serial).value_or(QString(""));
+    writePrescription(db, outcome.stored, today_().year());
+    transaction.commit();
+  } catch (const std::exception& failure) {
+    return refused(SaveOutcome::Result::Failed, kNotSavedMessage.arg(store::failureReason(failure), mainDbPath_));
+  }
+  outcome.result = SaveOutcome::Result::Saved;
+  outcome.counterWritten = rewriteCounter();
+  return outcome;
+}
+
+bool PrescriptionSave::rewriteCounter() const {
+  int count = 0;
+  try {
+    store::Database db = store::openExisting(mainDbPath_, store::Database::Mode::ReadOnly);
+    const QDate today = today_();
+    count = store::RecordsRepository(db).visitCount(text::isoDate(today), text::isoDate(today.addDays(1)));
+  } catch (const std::exception&) {
+    return false;  // no count read, so the file keeps the last one written
+  }
+  return writeVisitCounter(notifyFilePath_, count);
+}
+
+}  // namespace prescription

@@ -1,0 +1,79 @@
+// The overlay-template window "套打设置": where each item of a preprinted prescription
+// form is printed, with a preview of a sample prescription at those positions. Its boxes
+// are the template the overlay print uses, saved or not.
+#pragma once
+
+#include "printing/PreviewCanvas.h"
+#include "printing/service/OverlayTemplate.h"
+#include "ui/ControlArray.h"
+#include "ui/Session.h"
+#include "ui/Window.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <functional>
+#include <optional>
+
+namespace printing {
+
+class Form19 : public ui::Window {
+  Q_OBJECT
+
+ public:
+  static constexpr const char* kName = "Form19";
+
+  // What the preview takes from the prescription on the screen.
+  struct ScreenPrescription {
+    QString sex;    // Text5(1)
+    QString usage;  // C1
+  };
+
+  explicit Form19(ui::Session& session);
+
+  // Places the window on the main window and reads the template from the table.
+  void Form_Load() override;
+
+  // The template as the boxes hold it now; none when it could not be read, so that
+  // nothing is printed at positions that were never loaded.
+  std::optional<OverlayTemplate> overlayTemplate() const;
+  // The message that says the template could not be read.
+  QString unreadableMessage() const;
+
+  // Where the preview reads the prescription on the screen; by default the prescription
+  // window's usage box, when that window is loaded.
+  void setScreenPrescription(std::function<ScreenPrescription()> source) { screen_ = std::move(source); }
+
+  QFrame* Frame1 = nullptr;
+  ui::ControlArray<QFrame> Picture1{QStringLiteral("Picture1")};
+  ui::ControlArray<QCheckBox> Check1{QStringLiteral("Check1")};
+  ui::ControlArray<QLineEdit> Text1{QStringLiteral("Text1")};
+  ui::ControlArray<QLineEdit> Text2{QStringLiteral("Text2")};
+  PreviewCanvas* Picture2 = nullptr;
+  QLabel* Label4 = nullptr;
+  QPushButton* Command1 = nullptr;
+  QPushButton* Command2 = nullptr;
+
+ public slots:
+  // 保存: replaces the stored rows with the boxes, in one transaction.
+  void Command1_Click();
+  // 打印预览: draws the sample prescription on the preview box.
+  void Command2_Click();
+  // A tick enables or disables its item's two boxes.
+  void Check1_Click(int item);
+
+ private:
+  void buildControls();
+  OverlayTemplate boxes() const;
+  void showTemplate(const OverlayTemplate& overlay);
+  ScreenPrescription screenPrescription() const;
+
+  ui::Session& session_;
+  std::function<ScreenPrescription()> screen_;
+  QString readFailure_;  // why the template could not be read; empty when it was
+};
+
+}  // namespace printing

@@ -1,0 +1,46 @@
+#include "printing/PrescriptionPrints.h"
+
+#include "printing/Form19.h"
+#include "printing/service/PrintJob.h"
+
+namespace printing {
+
+PrescriptionPrints::PrescriptionPrints(ui::Session& session, PrinterLookup lookup)
+    : PrescriptionPrints(session, [lookup = std::move(lookup)]() -> std::unique_ptr<PrintDevice> {
+        return std::make_unique<PrinterDevice>(lookup);
+      }) {}
+
+PrescriptionPrints::PrescriptionPrints(ui::Session& session, DeviceFactory devices)
+    : session_(session), devices_(std::move(devices)) {}
+
+PrintOutcome PrescriptionPrints::run(const std::function<void(PrintSurface&)>& draw) {
+  const std::unique_ptr<PrintDevice> device = devices_();
+  return runPrint(*device, session_.dialogs, draw);
+}
+
+PrintOutcome PrescriptionPrints::Command19_Click(SheetSnapshot& sheet) {
+  const PrintSettings settings = printSettings(session_.settings.values());
+  return run([&](PrintSurface& surface) { printSheet(surface, sheet, settings); });
+}
+
+PrintOutcome PrescriptionPrints::Command10_Click(const InfusionCard& card) {
+  const PrintSettings settings = printSettings(session_.settings.values());
+  return run([&](PrintSurface& surface) { printInfusionCard(surface, card, settings); });
+}
+
+void PrescriptionPrints::Command8_Click() { session_.dialogs.message(kLabelPrintMessage); }
+
+PrintOutcome PrescriptionPrints::overlayPrint(const OverlayRecord& record) {
+  const bool wasLoaded = session_.windows.isLoaded(QString::fromLatin1(Form19::kName));
+  auto& templateWindow = session_.windows.get<Form19>();
+  const std::optional<OverlayTemplate> overlay = templateWindow.overlayTemplate();
+  if (!overlay) {
+    // Loading the window has just said so; an open window is asked again.
+    if (wasLoaded) session_.dialogs.message(templateWindow.unreadableMessage());
+    return PrintOutcome::Failed;
+  }
+  const PrintSettings settings = printSettings(session_.settings.values());
+  return run([&](PrintSurface& surface) { printOverlay(surface, record, *overlay, settings); });
+}
+
+}  // namespace printing

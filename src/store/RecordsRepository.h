@@ -1,0 +1,63 @@
+// The prescription records (档案) and the patient register (患者信息). Every value is
+// bound; a failure throws SQLite::Exception and the caller's transaction decides what
+// stays.
+#pragma once
+
+#include "prescription/service/PrescriptionRecord.h"
+#include "store/Database.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace store {
+
+// What one history item shows of a record, and the key it stands for.
+struct HistoryRow {
+  QString serial;        // 序号
+  QString name;          // "0"
+  QString sex;           // "1"
+  QString age;           // "2"
+  QString visitDate;     // "5" as stored
+  QString dispenseMark;  // 发药
+};
+
+struct HistoryFilter {
+  enum class Column { Name, NameInitials };  // "0", or "40" (name & "-" & initials)
+  Column column = Column::Name;
+  // A LIKE pattern with "\" as its escape character; empty lists every record.
+  QString pattern;
+  // The visit dates from (included) and before (excluded), "yyyy-mm-dd".
+  QString from;
+  QString before;
+};
+
+class RecordsRepository {
+ public:
+  explicit RecordsRepository(Database& db) : db_(db) {}
+
+  // 发药 of the stored record of a serial; nullopt when the serial has no row.
+  std::optional<QString> dispenseMark(const QString& serial);
+  // Rewrites every written column of the serial's row, or adds the row.
+  void write(const prescription::PrescriptionRecord& record);
+  // The stored record of a serial; nullopt when it has none.
+  std::optional<prescription::PrescriptionRecord> record(const QString& serial);
+
+  // Records whose visit date lies in [from, before).
+  int visitCount(const QString& from, const QString& before);
+  // The records of a history query, newest prescription number first.
+  std::vector<HistoryRow> history(const HistoryFilter& filter);
+
+  // Rewrites the register rows of the patient's key, or adds one.
+  void writePatient(const prescription::PatientRegisterRow& patient);
+
+ private:
+  Database& db_;
+};
+
+// The indexes the history list reads: the visit date, the name with the visit date, and
+// the name's initials key with the visit date. Created when missing, on old files too.
+void ensureRecordIndexes(Database& db);
+
+}  // namespace store

@@ -1,0 +1,3 @@
+// Built as a file of the core, this must not compile: the core has no widgets.
+#include "text/Blank.h"
+#include <QWidget>

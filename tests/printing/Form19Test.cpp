@@ -1,0 +1,131 @@
+// The overlay-template window: opened from the menu with the stored template, its ticks,
+// 保存 in one piece, a template that cannot be read, and the preview.
+#include "shell/ShellFixture.h"
+
+#include "printing/Form19.h"
+#include "shell/Form1.h"
+#include "store/Database.h"
+#include "ui/Twips.h"
+
+#include <QTest>
+
+namespace {
+
+using printing::Form19;
+
+class Form19Test : public testing_support::ShellFixture {
+ protected:
+  Form19Test() {
+    start();
+    login();
+  }
+  Form19& openFromMenu() {
+    window<shell::Form1>().choose("套打设置");
+    Form19* form = loaded<Form19>();
+    EXPECT_NE(form, nullptr);
+    return *form;
+  }
+  QList<QStringList> storedRows() {
+    store::Database db(state.StockDbConnection, store::Database::Mode::ReadOnly);
+    SQLite::Statement q(db.sql(), R"(SELECT "名称", "左边距", "上边距" FROM "套打设置" ORDER BY rowid)");
+    QList<QStringList> rows;
+    while (q.executeStep()) rows.append({store::columnText(q, 0), store::columnText(q, 1), store::columnText(q, 2)});
+    return rows;
+  }
+  // Drawn pixels of the preview inside a rectangle of twips.
+  static int drawnPixels(const Form19& form, double left, double top, double width, double height) {
+    const QImage& drawing = form.Picture2->drawing();
+    const QRect area = ui::pxRect(left, top, width, height) & drawing.rect();
+    int drawn = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x) drawn += qAlpha(drawing.pixel(x, y)) > 0;
+    return drawn;
+  }
+};
+
+TEST_F(Form19Test, OpensWithTheStoredTemplateInTheDesignedRows) {
+  Form19& form = openFromMenu();
+  EXPECT_TRUE(form.isShown());
+  EXPECT_TRUE(form.isWindow());
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("套打设置"));
+  EXPECT_EQ(form.size(), ui::pxSize(11130, 9390));
+
+  for (int item : {5, 11, 12, 14, 22, 23}) {
+    EXPECT_FALSE(form.Check1[item]->isChecked()) << item;
+    EXPECT_FALSE(form.Text1[item]->isEnabled()) << item;
+  }
+  EXPECT_TRUE(form.Check1[18]->isChecked());
+  EXPECT_TRUE(form.Text2[18]->isEnabled());
+  EXPECT_EQ(form.Text1[18]->text(), QStringLiteral("20"));
+  EXPECT_EQ(form.Check1[4]->text(), QStringLiteral("住址|电话"));
+  // Rows in the designed order: 男(打钩) fourth, 处方正文 last.
+  EXPECT_EQ(form.Picture1[23]->geometry().top(), ui::px(480 + 3 * 360));
+  EXPECT_EQ(form.Picture1[18]->geometry().top(), ui::px(480 + 23 * 360));
+  EXPECT_EQ(form.Text1[0]->maxLength(), 3);
+
+  QTest::mouseClick(form.Check1[23], Qt::LeftButton);
+  EXPECT_TRUE(form.Text1[23]->isEnabled());
+  EXPECT_TRUE(form.Text2[23]->isEnabled());
+}
+
+TEST_F(Form19Test, SaveWritesTheBoxesNormalisedAndNothingElseChanges) {
+  Form19& form = openFromMenu();
+  QList<QStringList> expected = storedRows();
+  form.Text1[0]->setText(QStringLiteral("007"));
+  form.Text2[0]->setText(QStringLiteral("ab"));
+  form.Check1[5]->setChecked(true);
+  form.Command1_Click();
+  expected[0] = {QStringLiteral("1"), QStringLiteral("7"), QStringLiteral("0")};
+  expected[5][0] = QStringLiteral("1");
+  EXPECT_EQ(storedRows(), expected);
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+  EXPECT_TRUE(form.isShown());
+
+  // The menu reopens it afresh from the table.
+  Form19& again = openFromMenu();
+  EXPECT_EQ(again.Text1[0]->text(), QStringLiteral("7"));
+}
+
+TEST_F(Form19Test, ATemplateThatCannotBeReadIsSaidAndNeverSavedOver) {
+  const QList<QStringList> stored = storedRows();
+  const QString inventory = state.StockDbConnection;
+  state.StockDbConnection = folder.sub(QStringLiteral("不在了.dat"));
+  Form19& form = openFromMenu();
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("套打设置无法读取")));
+  EXPECT_FALSE(form.overlayTemplate().has_value());
+
+  // The file is back, but the boxes were never loaded from it: 保存 refuses.
+  state.StockDbConnection = inventory;
+  form.Command1_Click();
+  EXPECT_EQ(dialogs.messages.size(), 2);
+  EXPECT_EQ(storedRows(), stored);
+}
+
+TEST_F(Form19Test, AFailedSaveSaysSo) {
+  Form19& form = openFromMenu();
+  store::Database(state.StockDbConnection).exec(QStringLiteral(R"(DROP TABLE "套打设置")"));
+  form.Command1_Click();
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("套打设置没有保存")));
+}
+
+TEST_F(Form19Test, PreviewTicksTheSexOnScreenAndClearsEarlierDrawing) {
+  Form19& form = openFromMenu();
+  form.Check1[1]->setChecked(false);  // the sample's sex would stand where the 男 tick goes
+  form.Check1[23]->setChecked(true);
+  QString sex = QStringLiteral("男");
+  form.setScreenPrescription([&] { return Form19::ScreenPrescription{sex, QStringLiteral("水煎服")}; });
+  const double tickX = 60 * 40.824, tickY = 20 * 40.824;
+
+  form.Command2_Click();
+  EXPECT_GT(drawnPixels(form, tickX, tickY, 300, 300), 0);
+  EXPECT_GT(drawnPixels(form, 20 * 40.824, 60 * 40.824, 2000, 300), 0);  // the sample body
+
+  sex = QStringLiteral("");
+  form.Command2_Click();
+  EXPECT_EQ(drawnPixels(form, tickX, tickY, 300, 300), 0);
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,107 @@
+// The print commands with the settings of the running program: a missing printer is
+// said once, the overlay print takes the template window's boxes as they stand.
+#include "shell/ShellFixture.h"
+
+#include "printing/Form19.h"
+#include "printing/PrescriptionPrints.h"
+#include "printing/service/RecordingDevice.h"
+#include "shell/Form1.h"
+#include "support/DesignedSheet.h"
+
+namespace {
+
+using printing::PrescriptionPrints;
+using printing::PrintOutcome;
+using printing::RecordingDevice;
+
+// Hands the print a device that draws into a recording the test keeps.
+class Forwarding : public printing::PrintDevice {
+ public:
+  explicit Forwarding(RecordingDevice& to) : to_(to) {}
+  bool begin(printing::Orientation o) override { return to_.begin(o); }
+  double resolution() const override { return to_.resolution(); }
+  void drawText(const QPointF& p, const QString& t, const QFont& f) override { to_.drawText(p, t, f); }
+  void drawLine(const QPointF& a, const QPointF& b, int w) override { to_.drawLine(a, b, w); }
+  bool newPage(printing::Orientation o) override { return to_.newPage(o); }
+  bool end() override { return to_.end(); }
+  void abort() override { to_.abort(); }
+
+ private:
+  RecordingDevice& to_;
+};
+
+class PrescriptionPrintsTest : public testing_support::ShellFixture {
+ protected:
+  PrescriptionPrintsTest() {
+    start();
+    login();
+  }
+  PrescriptionPrints recorded() {
+    return PrescriptionPrints(*session, [this] { return std::make_unique<Forwarding>(recording); });
+  }
+  RecordingDevice recording;
+};
+
+TEST_F(PrescriptionPrintsTest, NoUsablePrinterIsSaidOnceForEveryPrint) {
+  for (const QString& printer : {QString(), QStringLiteral("不存在的打印机")}) {
+    SCOPED_TRACE(printer.toStdString());
+    dialogs.messages.clear();
+    PrescriptionPrints prints(*session, [printer] { return printer; });
+    printing::SheetSnapshot sheet = testing_support::designedSheet(false);
+    EXPECT_EQ(prints.Command19_Click(sheet), PrintOutcome::Failed);
+    EXPECT_EQ(prints.Command10_Click({}), PrintOutcome::Failed);
+    EXPECT_EQ(prints.overlayPrint(testing_support::overlayRecordOf(sheet)), PrintOutcome::Failed);
+    EXPECT_EQ(dialogs.texts(), QStringList(3, QStringLiteral("没有可用的打印机")));
+  }
+}
+
+TEST_F(PrescriptionPrintsTest, TheSheetTakesTheSettingsOfTheMoment) {
+  settings::SettingsValues& edited = session->settings.edit();
+  edited.portrait = false;
+  edited.sheetLeft = QStringLiteral("10");
+  edited.sheetTop = QStringLiteral("10");
+  printing::SheetSnapshot sheet = testing_support::designedSheet(false);
+  EXPECT_EQ(recorded().Command19_Click(sheet), PrintOutcome::Printed);
+  ASSERT_EQ(recording.pages.size(), 1);
+  EXPECT_EQ(recording.pages[0], printing::Orientation::Landscape);
+  const auto title = recording.textsNamed(QStringLiteral("处  方  笺"));
+  ASSERT_EQ(title.size(), 1);
+  EXPECT_NEAR(title[0].at.x(), 2808 + 8221.5, 1e-6);
+  EXPECT_FALSE(sheet.fields[11].text.visible);
+}
+
+TEST_F(PrescriptionPrintsTest, TheLabelButtonOnlySaysItIsMadeToOrder) {
+  recorded().Command8_Click();
+  EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("此功能仅给有需要的用户定做！")});
+  EXPECT_EQ(recording.jobsBegun, 0);
+}
+
+TEST_F(PrescriptionPrintsTest, TheOverlayPrintUsesTheOpenWindowsUnsavedBoxes) {
+  const printing::OverlayRecord record = testing_support::overlayRecordOf(testing_support::designedSheet(false));
+  // Closed: loaded hidden from the table.
+  EXPECT_EQ(recorded().overlayPrint(record), PrintOutcome::Printed);
+  ASSERT_NE(loaded<printing::Form19>(), nullptr);
+  EXPECT_FALSE(loaded<printing::Form19>()->isShown());
+  EXPECT_NEAR(recording.textsNamed(QStringLiteral("林晓东"))[0].at.x(), 10 * 40.824, 1e-6);
+
+  window<shell::Form1>().choose("套打设置");
+  printing::Form19& form = *loaded<printing::Form19>();
+  form.Text1[0]->setText(QStringLiteral("30"));
+  form.Check1[12]->setChecked(true);
+  recording = RecordingDevice();
+  EXPECT_EQ(recorded().overlayPrint(record), PrintOutcome::Printed);
+  EXPECT_NEAR(recording.textsNamed(QStringLiteral("林晓东"))[0].at.x(), 30 * 40.824, 1e-6);
+  EXPECT_EQ(recording.textsNamed(QStringLiteral("1234567")).size(), 1);  // its panel is hidden on the sheet
+}
+
+TEST_F(PrescriptionPrintsTest, AnUnreadableTemplatePrintsNothing) {
+  state.StockDbConnection = folder.sub(QStringLiteral("不在了.dat"));
+  const printing::OverlayRecord record = testing_support::overlayRecordOf(testing_support::designedSheet(false));
+  EXPECT_EQ(recorded().overlayPrint(record), PrintOutcome::Failed);  // loads the window, which says why
+  EXPECT_EQ(recorded().overlayPrint(record), PrintOutcome::Failed);  // the loaded window says it again
+  EXPECT_EQ(recording.jobsBegun, 0);
+  ASSERT_EQ(dialogs.messages.size(), 2);
+  EXPECT_EQ(dialogs.messages[0].text, dialogs.messages[1].text);
+}
+
+}  // namespace

@@ -1,0 +1,169 @@
+// Each print through the PDF device, read back with pdftotext -bbox and pdffonts: the
+// texts where the recording puts them (within a point), the page's orientation, the
+// design fonts embedded.
+#include "printing/service/InfusionCardPrint.h"
+#include "printing/service/OverlayPrint.h"
+#include "printing/service/PainterDevice.h"
+#include "printing/service/PrintJob.h"
+#include "printing/service/SheetPrint.h"
+
+#include "support/DesignedSheet.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct PdfWord {
+  QString text;
+  double x, y;  // points from the page's top-left corner
+};
+
+struct PdfPage {
+  double width = 0, height = 0;
+  QList<PdfWord> words;
+  QString fonts;  // pdffonts' listing
+
+  // The first word equal to `text`.
+  const PdfWord* find(const QString& text) const {
+    for (const PdfWord& w : words)
+      if (w.text == text) return &w;
+    return nullptr;
+  }
+};
+
+QString run(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  process.waitForFinished(30000);
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+PdfPage readBack(const QString& pdf) {
+  PdfPage page;
+  const QString html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+  const QRegularExpression pageSize(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re"));
+  if (const auto m = pageSize.match(html); m.hasMatch()) {
+    page.width = m.captured(1).toDouble();
+    page.height = m.captured(2).toDouble();
+  }
+  const QRegularExpression word(QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"));
+  for (auto it = word.globalMatch(html); it.hasNext();) {
+    const auto m = it.next();
+    page.words.append({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble()});
+  }
+  page.fonts = run(QStringLiteral("pdffonts"), {pdf});
+  return page;
+}
+
+// Twips from the printable area (the whole page of the PDF device) in points.
+constexpr double pt(double twips) { return twips / 20; }
+
+void expectWordAt(const PdfPage& page, const QString& text, double xTwips, double yTwips) {
+  const PdfWord* w = page.find(text);
+  ASSERT_NE(w, nullptr) << text.toStdString();
+  EXPECT_NEAR(w->x, pt(xTwips), 1.0) << text.toStdString();
+  EXPECT_NEAR(w->y, pt(yTwips), 1.0) << text.toStdString();
+}
+
+void expectEmbedded(const PdfPage& page, const QString& font) {
+  const QStringList lines = page.fonts.split(u'\n');
+  bool found = false;
+  for (const QString& line : lines) {
+    if (!line.contains(font)) continue;
+    found = true;
+    // pdffonts: name, type, encoding, then emb, sub, uni, object ID.
+    const QRegularExpression embedded(QStringLiteral(R"(\s+yes\s+(yes|no)\s+(yes|no)\s+\d+\s+\d+\s*$)"));
+    EXPECT_TRUE(line.contains(embedded)) << line.toStdString();
+  }
+  EXPECT_TRUE(found) << font.toStdString() << "\n" << page.fonts.toStdString();
+}
+
+// With TAVORIN_PRINT_COPIES set to a folder, each PDF is also kept there under `name`,
+// to be looked at as an image.
+PdfPage print(const QString& name, const std::function<void(printing::PrintSurface&)>& draw) {
+  testing_support::TempFolder folder;
+  const QString pdf = folder.sub(name + QStringLiteral(".pdf"));
+  printing::PdfDevice device(pdf);
+  testing_support::ScriptedDialogs dialogs;
+  EXPECT_EQ(printing::runPrint(device, dialogs, draw), printing::PrintOutcome::Printed);
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+  if (const QString copies = qEnvironmentVariable("TAVORIN_PRINT_COPIES"); !copies.isEmpty()) {
+    QFile::remove(copies + u'/' + name + QStringLiteral(".pdf"));
+    QFile::copy(pdf, copies + u'/' + name + QStringLiteral(".pdf"));
+  }
+  return readBack(pdf);
+}
+
+TEST(PdfPrint, SheetInPortraitAndLandscape) {
+  for (const bool portrait : {true, false}) {
+    SCOPED_TRACE(portrait ? "portrait" : "landscape");
+    printing::SheetSnapshot sheet = testing_support::designedSheet(false);
+    const PdfPage page = print(portrait ? QStringLiteral("sheet-portrait") : QStringLiteral("sheet-landscape"),
+                               [&](printing::PrintSurface& surface) {
+      printing::printSheet(surface, sheet, testing_support::sheetSettings("10", "10", portrait));
+    });
+    const double shift = portrait ? 0 : 8221.5;
+    if (portrait) {
+      EXPECT_NEAR(page.width, 595.3, 1);
+      EXPECT_NEAR(page.height, 841.9, 1);
+    } else {
+      EXPECT_NEAR(page.width, 841.9, 1);
+      EXPECT_NEAR(page.height, 595.3, 1);
+    }
+    expectWordAt(page, QStringLiteral("处"), 2808 + shift, 648);
+    expectWordAt(page, QStringLiteral("诊断：上呼吸道感染").left(3), (60 + 120) * 1.2 + shift, (60 + 1620) * 1.2);
+    expectWordAt(page, QStringLiteral("阿莫西林胶囊"), 1380 * 1.2 + shift, 2400 * 1.2 + 120);
+    EXPECT_EQ(page.find(QStringLiteral("13800001234")), nullptr);
+    expectEmbedded(page, QStringLiteral("UMing"));
+    expectEmbedded(page, QStringLiteral("ZenHei"));
+  }
+}
+
+TEST(PdfPrint, InfusionCard) {
+  const PdfPage page = print(QStringLiteral("card"), [](printing::PrintSurface& surface) {
+    printing::printInfusionCard(
+        surface,
+        {QStringLiteral("2019-07-15"), QStringLiteral("林晓东"), QStringLiteral("男"), QStringLiteral("25岁"),
+         QStringLiteral("上呼吸道感染"), QStringLiteral("0.9%氯化钠注射液\r\n    用法：静脉滴注\r\n")},
+        testing_support::sheetSettings("5", "5"));
+  });
+  EXPECT_LT(page.width, page.height);
+  expectWordAt(page, QStringLiteral("输液注射卡"), 50 * 56.7, 8 * 56.7);
+  expectWordAt(page, QStringLiteral("滴速"), 72 * 56.7, 43.5 * 56.7);
+  expectWordAt(page, QStringLiteral("0.9%氯化钠注射液"), 1 * 56.7, 50.5 * 56.7);
+  expectWordAt(page, QStringLiteral("用法：静脉滴注"), 1 * 56.7 + 4 * 110, 57.5 * 56.7);  // after four blanks
+  expectEmbedded(page, QStringLiteral("UMing"));
+}
+
+TEST(PdfPrint, Overlay) {
+  const printing::OverlayRecord record = testing_support::overlayRecordOf(testing_support::designedSheet(true));
+  const printing::OverlayTemplate overlay = testing_support::shippedOverlayTemplate();
+  const PdfPage page = print(QStringLiteral("overlay"), [&](printing::PrintSurface& surface) {
+    printing::printOverlay(surface, record, overlay, testing_support::sheetSettings("10", "10"));
+  });
+  constexpr double u = 40.824;
+  expectWordAt(page, QStringLiteral("林晓东"), 10 * u, 20 * u);
+  expectWordAt(page, QStringLiteral("2019"), 80 * u, 30 * u);
+  expectWordAt(page, QStringLiteral("07"), 95 * u, 30 * u);
+  expectWordAt(page, QStringLiteral("黄芪30g"), 20 * u, 60 * u + 220);
+  expectEmbedded(page, QStringLiteral("UMing"));
+}
+
+TEST(PdfPrint, AFileThatCannotBeWrittenIsSaidAndLeavesNothing) {
+  testing_support::TempFolder folder;
+  const QString pdf = folder.sub(QStringLiteral("无此目录/打印.pdf"));
+  printing::PdfDevice device(pdf);
+  testing_support::ScriptedDialogs dialogs;
+  const auto outcome = printing::runPrint(device, dialogs, [](printing::PrintSurface& s) { s.print(QStringLiteral("甲")); });
+  EXPECT_EQ(outcome, printing::PrintOutcome::Failed);
+  EXPECT_EQ(dialogs.texts(), QStringList{printing::kNoPrinterMessage});
+  EXPECT_FALSE(QFileInfo::exists(pdf));
+}
+
+}  // namespace
