@@ -106,6 +106,9 @@ TEST_F(Form3Lists, ExportWritesTheWholeCategoryAndImportAddsASecondCopyWithNewKe
   dialogs.fileNames.enqueue(file + ".xls");
   form->Command6_Click();
   EXPECT_EQ(dialogs.texts().size(), 1);  // success is silent
+  EXPECT_EQ(dialogs.fileDialogs,
+            (QList<QStringList>{{"另存为", "Excel文件 (*.xls)"},
+                                {"打开", "Microsoft Excel 工作簿(*.xls);;Microsoft Excel 工作簿(*.xlsx)"}}));
   const QStringList names = stored("名称");
   EXPECT_EQ(names, (QStringList{"阿莫西林{0.25g}", "布洛芬", "黄芪", "阿莫西林{0.25g}", "布洛芬"}));
   const QStringList keys = stored("ID号");
