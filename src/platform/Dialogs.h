@@ -22,6 +22,7 @@ class Dialogs {
   virtual Answer ask(const QString& text, const QString& title, Buttons buttons) = 0;
   // File dialogs; an empty result means the user cancelled.
   virtual QString openFileName(const QString& caption, const QString& filter) = 0;
+  // The save dialog asks nothing about an existing file: the caller does.
   virtual QString saveFileName(const QString& caption, const QString& filter) = 0;
   // Opens a web page in the default browser; false when it could not be opened.
   virtual bool openUrl(const QUrl& url) = 0;

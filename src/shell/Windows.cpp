@@ -1,5 +1,6 @@
 #include "shell/Windows.h"
 
+#include "catalogue/Form3.h"
 #include "prescription/Form2.h"
 #include "printing/Form19.h"
 #include "shell/Form1.h"
@@ -30,6 +31,7 @@ void defineWindows(ui::Session& session) {
   define<Form21>(session, Kind::TopLevel);
   define<printing::Form19>(session, Kind::TopLevel);
   define<prescription::Form2>(session, Kind::Child);
+  define<catalogue::Form3>(session, Kind::Child);
   define<Form10>(session, Kind::Child);
   define<Form20>(session, Kind::Child);
 

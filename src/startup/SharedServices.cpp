@@ -3,7 +3,9 @@
 namespace startup {
 
 SharedServices::SharedServices(const AppState& state, std::function<QString()> defaultPrinter)
-    : strokes_(state.StrokeCodeTable), askDefaultPrinter_(std::move(defaultPrinter)) {}
+    : strokes_(state.StrokeCodeTable),
+      askDefaultPrinter_(std::move(defaultPrinter)),
+      markupRatio_(state.MarkupRatio) {}
 
 const QString& SharedServices::defaultPrinterName() {
   if (!defaultPrinter_) defaultPrinter_ = askDefaultPrinter_ ? askDefaultPrinter_() : QString();

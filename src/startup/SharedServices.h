@@ -27,12 +27,17 @@ class SharedServices {
   const text::StrokeCoder& strokes() const { return strokes_; }
   // The default printer's name, asked for once, on the first call.
   const QString& defaultPrinterName();
+  // Selling price = purchase price x ratio: the catalogue window sets it from its ratio
+  // box and the goods receipt shows it. It starts at the start-up value and is never saved.
+  double markupRatio() const { return markupRatio_; }
+  void setMarkupRatio(double ratio) { markupRatio_ = ratio; }
 
  private:
   text::SerialSource serials_;
   text::StrokeCoder strokes_;
   std::function<QString()> askDefaultPrinter_;
   std::optional<QString> defaultPrinter_;
+  double markupRatio_;
 };
 
 }  // namespace startup

@@ -5,6 +5,11 @@
 
 #include <algorithm>
 #include <numeric>
+#include "catalogue/service/CatalogueValues.h"
+
+#include <SQLiteCpp/Transaction.h>
+
+#include <QSet>
 
 namespace store {
 namespace {
@@ -15,11 +20,54 @@ std::optional<QString> optionalText(const SQLite::Statement& q, int column) {
   return value;
 }
 
+using catalogue::CatalogueRow;
+
+// The columns a catalogue row is read with, in this order.
+constexpr const char* kRowColumns =
+    R"("ID号", "查询", "用法", "名称", "拼音", "单位", "常用量", "单价", "备用1", "备用2", "分类", "斗位")";
+
+CatalogueRow rowFrom(const SQLite::Statement& q) {
+  // A column without a value reads as an empty text, as the grid shows it.
+  const auto text = [&q](int i) {
+    const QString value = columnText(q, i);
+    return value.isNull() ? QStringLiteral("") : value;
+  };
+  CatalogueRow row;
+  row.key = text(0);
+  row.searchKey = text(1);
+  row.usage = text(2);
+  row.name = text(3);
+  row.initials = text(4);
+  row.unit = text(5);
+  row.usualDose = text(6);
+  row.sellingPrice = text(7);
+  row.purchasePrice = text(8);
+  row.drawer = text(9);
+  row.category = text(10);
+  row.stock = text(11);
+  return row;
+}
+
+// The values a row is written with, in the order of the insert's columns.
+void bindRow(SQLite::Statement& q, const CatalogueRow& row) {
+  const QString* values[] = {&row.name,          &row.usualDose,     &row.unit,   &row.usage,
+                             &row.initials,      &row.category,      &row.sellingPrice,
+                             &row.purchasePrice, &row.stock,         &row.drawer, &row.searchKey,
+                             &row.key};
+  int i = 1;
+  for (const QString* value : values) bindText(q, i++, value->isNull() ? QStringLiteral("") : *value);
+}
+
+constexpr const char* kInsert =
+    R"(INSERT INTO "商品" ("名称", "常用量", "单位", "用法", "拼音", "分类", "单价", "备用1", "斗位", "备用2", "查询", "ID号"))"
+    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+
+std::string orderedByName() { return std::string(R"( ORDER BY "名称" COLLATE )") + kNameCollation; }
+
 }  // namespace
 
 QStringList Catalogue::namesInCategory(const QString& category) {
-  SQLite::Statement query(db_.sql(), std::string(R"(SELECT "名称" FROM "商品" WHERE "分类" = ? ORDER BY "名称" COLLATE )") +
-                                         kNameCollation);
+  SQLite::Statement query(db_.sql(), std::string(R"(SELECT "名称" FROM "商品" WHERE "分类" = ?)") + orderedByName());
   bindText(query, 1, category);
   QStringList names;
   while (query.executeStep()) names << columnText(query, 0);
@@ -64,12 +112,112 @@ std::vector<CatalogueListRow> Catalogue::search(const QString& keyContains, Cate
   rows.reserve(hits.size());
   for (size_t i : order) rows.push_back(std::move(hits[i]));
   return rows;
+std::vector<CatalogueRow> Catalogue::listing(const QString& categoryPrefix, const QString& searchText) {
+  return guarded([&] {
+    // An empty search lists rows without a search key too.
+    const bool searching = !searchText.isEmpty();
+    // "+" keeps the category index out: the rows are read in name order from the list's
+    // index, which holds the category and the search key, and are never sorted.
+    std::string sql = std::string("SELECT ") + kRowColumns + R"( FROM "商品" WHERE +"分类" LIKE ? ESCAPE '\')";
+    if (searching) sql += R"( AND "查询" LIKE ? ESCAPE '\')";
+    SQLite::Statement q(db_.sql(), sql + orderedByName());
+    bindText(q, 1, escapedForLike(categoryPrefix) + u'%');
+    if (searching) bindText(q, 2, u'%' + escapedForLike(searchText) + u'%');
+    std::vector<CatalogueRow> rows;
+    while (q.executeStep()) rows.push_back(rowFrom(q));
+    return rows;
+  });
+}
+
+std::vector<CatalogueRow> Catalogue::lowStock(const QString& categoryPrefix, double threshold) {
+  return guarded([&] {
+    SQLite::Statement q(db_.sql(), std::string("SELECT ") + kRowColumns +
+                                       R"( FROM "商品" WHERE +"分类" LIKE ? ESCAPE '\')" + orderedByName());
+    bindText(q, 1, escapedForLike(categoryPrefix) + u'%');
+    std::vector<CatalogueRow> rows;
+    while (q.executeStep()) {
+      const QString stock = columnText(q, 11);
+      const std::optional<double> kept =
+          catalogue::keptStock(stock.isNull() ? std::nullopt : std::optional<QString>(stock));
+      if (kept && *kept < threshold) rows.push_back(rowFrom(q));
+    }
+    return rows;
+  });
+}
+
+void Catalogue::saveRow(const CatalogueRow& row) {
+  guarded([&] {
+    SQLite::Transaction transaction(db_.sql());
+    SQLite::Statement update(
+        db_.sql(),
+        R"(UPDATE "商品" SET "名称" = ?, "常用量" = ?, "单位" = ?, "用法" = ?, "拼音" = ?, "分类" = ?, "单价" = ?,)"
+        R"( "备用1" = ?, "斗位" = ?, "备用2" = ?, "查询" = ?, "ID号" = ? WHERE "ID号" = ?)");
+    bindRow(update, row);
+    bindText(update, 13, row.key);
+    if (update.exec() == 0) {
+      SQLite::Statement insert(db_.sql(), kInsert);
+      bindRow(insert, row);
+      insert.exec();
+    }
+    transaction.commit();
+  });
+}
+
+void Catalogue::addRows(const QList<CatalogueRow>& rows) {
+  guarded([&] {
+    SQLite::Transaction transaction(db_.sql());
+    SQLite::Statement insert(db_.sql(), kInsert);
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+      try {
+        bindRow(insert, rows[i]);
+        insert.exec();
+        insert.reset();
+      } catch (const std::exception& e) {
+        throw RowRefused(static_cast<int>(i), failureReason(e));
+      }
+    }
+    transaction.commit();
+  });
+}
+
+bool Catalogue::deleteRow(const QString& key) {
+  return guarded([&] {
+    SQLite::Statement q(db_.sql(), R"(DELETE FROM "商品" WHERE "ID号" = ?)");
+    bindText(q, 1, key);
+    return q.exec() > 0;
+  });
+}
+
+int Catalogue::clearCategory(const QString& categoryPrefix) {
+  return guarded([&] {
+    SQLite::Statement q(db_.sql(), R"(DELETE FROM "商品" WHERE "分类" LIKE ? ESCAPE '\')");
+    bindText(q, 1, escapedForLike(categoryPrefix) + u'%');
+    return q.exec();
+  });
+}
+
+QSet<QString> Catalogue::keys() {
+  return guarded([&] {
+    SQLite::Statement q(db_.sql(), R"(SELECT "ID号" FROM "商品")");
+    QSet<QString> keys;
+    while (q.executeStep()) keys.insert(columnText(q, 0));
+    return keys;
+  });
+}
+
+bool Catalogue::keyTaken(const QString& key) {
+  return guarded([&] {
+    SQLite::Statement q(db_.sql(), R"(SELECT 1 FROM "商品" WHERE "ID号" = ?)");
+    bindText(q, 1, key);
+    return q.executeStep();
+  });
 }
 
 void Catalogue::ensureNameOrderIndexes(Database& db) {
   const std::string collation = kNameCollation;
   db.sql().exec(R"(CREATE INDEX IF NOT EXISTS "商品_名称序" ON "商品" ("名称" COLLATE )" + collation + ");" +
-                R"(CREATE INDEX IF NOT EXISTS "商品_分类名称序" ON "商品" ("分类", "名称" COLLATE )" + collation + ");");
+                R"(CREATE INDEX IF NOT EXISTS "商品_分类名称序" ON "商品" ("分类", "名称" COLLATE )" + collation + ");" +
+                R"(CREATE INDEX IF NOT EXISTS "商品_目录序" ON "商品" ("名称" COLLATE )" + collation + R"(, "分类", "查询");)");
 }
 
 }  // namespace store

@@ -1,9 +1,14 @@
 // The catalogue [商品]: drugs, herbs, fee items and usage phrases. [斗位] holds the stock,
-// [备用1] the purchase price, [查询] the search key (name, initials, strokes, "$").
+// [备用1] the purchase price, [备用2] the drawer, [查询] the search key (name, initials,
+// strokes, "$"). Every statement binds its values; a typed text is matched literally.
 #pragma once
 
+#include "catalogue/service/CatalogueRow.h"
+#include "store/DataFile.h"
 #include "store/SearchKeyColumn.h"
 
+#include <QList>
+#include <QSet>
 #include <QStringList>
 
 #include <optional>
@@ -20,6 +25,16 @@ struct CatalogueListRow {
   std::optional<QString> name, dose, unit, usage;
 };
 
+// A row of a several-row write that the store refused; nothing of the write is kept.
+class RowRefused : public StoreError {
+ public:
+  RowRefused(int index, const QString& reason) : StoreError(reason), index_(index) {}
+  int index() const { return index_; }  // in the rows handed in, from 0
+
+ private:
+  int index_;
+};
+
 class Catalogue {
  public:
   explicit Catalogue(Database& db) : db_(db) {}
@@ -34,6 +49,25 @@ class Catalogue {
   // characters; ASCII letter case does not matter) and whose category matches, in name
   // order. A row without a search key is never listed.
   std::vector<CatalogueListRow> search(const QString& keyContains, CategoryMatch match, const QString& category);
+  // The rows whose category begins with `categoryPrefix` and whose search key holds
+  // `searchText` (literally, ASCII letters in either case), in name order.
+  std::vector<catalogue::CatalogueRow> listing(const QString& categoryPrefix, const QString& searchText);
+  // The rows of the category whose stock is kept and below `threshold`, in name order.
+  std::vector<catalogue::CatalogueRow> lowStock(const QString& categoryPrefix, double threshold);
+
+  // Writes the row under its key: the row with that key is rewritten, or added when there
+  // is none. [备用3] is left as it is. Throws StoreError when the store refuses it.
+  void saveRow(const catalogue::CatalogueRow& row);
+  // Adds the rows in one transaction: all of them or, when one is refused, none
+  // (RowRefused names it).
+  void addRows(const QList<catalogue::CatalogueRow>& rows);
+  // Removes the row with this key; returns whether there was one.
+  bool deleteRow(const QString& key);
+  // Removes every row whose category begins with `categoryPrefix`; returns how many.
+  int clearCategory(const QString& categoryPrefix);
+  // The keys in use, for a writer that must issue new ones.
+  QSet<QString> keys();
+  bool keyTaken(const QString& key);
 
   // Creates the indexes the name-ordered lists use, on files made before they existed.
   // Every connection that writes [商品] then needs the name collation registered.
@@ -42,5 +76,8 @@ class Catalogue {
  private:
   Database& db_;
 };
+
+// A text as a LIKE pattern that matches it literally under ESCAPE '\'.
+QString likeLiteral(const QString& text);
 
 }  // namespace store

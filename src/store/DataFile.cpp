@@ -26,6 +26,8 @@ QString failureReason(const std::exception& error) {
       return QStringLiteral("读写文件时出错");
     case SQLITE_FULL:
       return QStringLiteral("磁盘已满");
+    case SQLITE_CONSTRAINT:
+      return QStringLiteral("数据不符合数据表的规则（%1）").arg(detail);
     default:
       return QStringLiteral("数据库出错（%1）").arg(detail);
   }

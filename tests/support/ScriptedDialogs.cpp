@@ -13,11 +13,13 @@ platform::Dialogs::Answer ScriptedDialogs::ask(const QString& text, const QStrin
   return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
 }
 
-QString ScriptedDialogs::openFileName(const QString&, const QString&) {
+QString ScriptedDialogs::openFileName(const QString& caption, const QString& filter) {
+  fileDialogs.append({caption, filter});
   return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
-QString ScriptedDialogs::saveFileName(const QString&, const QString&) {
+QString ScriptedDialogs::saveFileName(const QString& caption, const QString& filter) {
+  fileDialogs.append({caption, filter});
   return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 

@@ -29,6 +29,8 @@ class ScriptedDialogs : public platform::Dialogs {
   QQueue<Answer> answers;           // next answers to ask(); Cancel/No when empty
   QQueue<QString> fileNames;        // next file dialog results; "" (cancel) when empty
   QList<QUrl> openedUrls;
+  // Every file dialog shown, as its caption and its filter, in order.
+  QList<QStringList> fileDialogs;
   bool openUrlSucceeds = true;
   // Runs as each message is shown, to look at the program's state at that moment.
   std::function<void(const QString& text)> onMessage;

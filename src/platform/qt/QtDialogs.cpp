@@ -46,7 +46,8 @@ QString QtDialogs::openFileName(const QString& caption, const QString& filter) {
 }
 
 QString QtDialogs::saveFileName(const QString& caption, const QString& filter) {
-  return QFileDialog::getSaveFileName(owner(), caption, QString(), filter);
+  // The program asks about an existing file itself, once, about the name it writes.
+  return QFileDialog::getSaveFileName(owner(), caption, QString(), filter, nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
 bool QtDialogs::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }

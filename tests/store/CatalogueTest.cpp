@@ -1,0 +1,165 @@
+// The catalogue repository: listings by category prefix and literal search in name
+// order, the low-stock rule, the row save by key, the all-or-none import write, the clear.
+#include "store/Catalogue.h"
+#include "support/MainDbFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using catalogue::CatalogueRow;
+
+class CatalogueTest : public testing_support::MainDbTest {
+ protected:
+  // A row with the given name, category, stock (nullopt stores NULL) and search key.
+  void add(const QString& key, const QString& name, const QString& category,
+           const std::optional<QString>& stock = QString(""), const QString& searchKey = {}) {
+    store::Database d(db);
+    SQLite::Statement q(d.sql(), R"(INSERT INTO "商品" ("ID号", "名称", "分类", "斗位", "查询", "拼音") VALUES (?, ?, ?, ?, ?, 'x'))");
+    store::bindText(q, 1, key);
+    store::bindText(q, 2, name);
+    store::bindText(q, 3, category);
+    store::bindText(q, 4, stock ? *stock : QString());
+    store::bindText(q, 5, searchKey.isEmpty() ? name + "-x-1$" : searchKey);
+    q.exec();
+  }
+  template <class Work>
+  auto withCatalogue(Work&& work) {
+    store::Database d(db);
+    store::Catalogue c(d);
+    return work(c);
+  }
+  static QStringList names(const std::vector<CatalogueRow>& rows) {
+    QStringList out;
+    for (const CatalogueRow& r : rows) out << r.name;
+    return out;
+  }
+  static CatalogueRow row(const QString& key, const QString& name, const QString& initials = "a") {
+    CatalogueRow r;
+    r.key = key;
+    r.name = name;
+    r.initials = initials;
+    r.category = "西成药·西成药";
+    r.searchKey = name + "-" + initials + "-$";
+    return r;
+  }
+};
+
+TEST_F(CatalogueTest, ListsACategoryByPrefixInNameOrder) {
+  add("1", "阿莫西林", "西成药·抗生素");
+  add("2", "Vc片", "西成药·维生素激素");
+  add("3", "布洛芬", "西成药·解热镇痛");
+  add("4", "黄芪", "中药");
+  add("5", "挂号费", "收费项目");
+  add("6", "无键", "西成药·其他");
+  exec(R"(UPDATE "商品" SET "查询" = NULL WHERE "ID号" = '6')");
+
+  // Latin letters first, then pinyin order; a row without a search key is still listed.
+  EXPECT_EQ(names(withCatalogue([](auto& c) { return c.listing("西成药", ""); })),
+            (QStringList{"Vc片", "阿莫西林", "布洛芬", "无键"}));
+  EXPECT_EQ(names(withCatalogue([](auto& c) { return c.listing("西成药·抗生素", ""); })), QStringList{"阿莫西林"});
+  EXPECT_EQ(names(withCatalogue([](auto& c) { return c.listing("中药", ""); })), QStringList{"黄芪"});
+}
+
+TEST_F(CatalogueTest, SearchMatchesTheTypedTextLiterallyIgnoringAsciiCase) {
+  add("1", "葡萄糖", "西成药·输液", "", "葡萄糖-ptt-1$");
+  add("2", "氯化钠", "西成药·输液", "", "氯化钠-lhn-1$");
+  add("3", "百分_号", "西成药·输液", "", "100%_x'-bfh-1$");
+  const auto search = [&](const QString& typed) {
+    return names(withCatalogue([&](auto& c) { return c.listing("西成药", typed); }));
+  };
+  EXPECT_EQ(search("PTT"), QStringList{"葡萄糖"});
+  EXPECT_EQ(search("萄"), QStringList{"葡萄糖"});
+  EXPECT_EQ(search("%"), QStringList{"百分_号"});  // no wildcard
+  EXPECT_EQ(search("_"), QStringList{"百分_号"});
+  EXPECT_EQ(search("x'"), QStringList{"百分_号"});  // an apostrophe is only a character
+  EXPECT_EQ(search("0%_"), QStringList{"百分_号"});
+  EXPECT_EQ(search("$").size(), 3);                // every key ends in "$"
+  EXPECT_EQ(search("p_t"), QStringList{});
+}
+
+TEST_F(CatalogueTest, LowStockListsKeptStockBelowTheThresholdOnly) {
+  const struct {
+    const char* name;
+    std::optional<QString> stock;
+    bool listed;
+  } cases[] = {{"零", QString("0"), true},        {"负三", QString("-3"), true},   {"四九九", QString("499"), true},
+               {"五百", QString("500"), false},   {"字母", QString("abc"), false}, {"空", QString(""), false},
+               {"空格", QString("  "), false},    {"无值", std::nullopt, false},   {"带空格", QString(" 12 盒"), true}};
+  QStringList expected;
+  int key = 0;
+  for (const auto& c : cases) {
+    add(QString::number(++key), c.name, "西成药·其他", c.stock);
+    if (c.listed) expected << c.name;
+  }
+  add("99", "中药零", "中药", QString("0"));  // another category
+  QStringList listed = names(withCatalogue([](auto& c) { return c.lowStock("西成药", 500); }));
+  std::sort(listed.begin(), listed.end());
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(listed, expected);
+  // A threshold of 0 (a text that is no number) leaves the negative stock only.
+  EXPECT_EQ(names(withCatalogue([](auto& c) { return c.lowStock("西成药", 0); })), QStringList{"负三"});
+}
+
+TEST_F(CatalogueTest, SaveRowAddsOnceThenRewritesTheRowWithItsKey) {
+  exec(R"(INSERT INTO "商品" ("ID号", "名称", "拼音", "备用3") VALUES ('k0', '旧', 'j', '留'))");
+  CatalogueRow r = row("k1", "阿");
+  withCatalogue([&](auto& c) { c.saveRow(r); return 0; });
+  r.name = "阿莫西林";
+  r.stock = "12";
+  withCatalogue([&](auto& c) { c.saveRow(r); return 0; });
+  EXPECT_EQ(column("商品", "ID号"), (QStringList{"k0", "k1"}));
+  EXPECT_EQ(column("商品", "名称"), (QStringList{"旧", "阿莫西林"}));
+  EXPECT_EQ(column("商品", "斗位"), (QStringList{"<null>", "12"}));
+
+  // The same key on an existing row rewrites it and leaves the spare column alone.
+  CatalogueRow old = row("k0", "新");
+  withCatalogue([&](auto& c) { c.saveRow(old); return 0; });
+  EXPECT_EQ(column("商品", "名称"), (QStringList{"新", "阿莫西林"}));
+  EXPECT_EQ(column("商品", "备用3"), (QStringList{"留", "<null>"}));
+}
+
+TEST_F(CatalogueTest, ARefusedSaveThrowsAndChangesNothing) {
+  CatalogueRow r = row("k1", "阿");
+  withCatalogue([&](auto& c) { c.saveRow(r); return 0; });
+  r.initials = "";  // the table takes no empty initials
+  r.name = "改";
+  EXPECT_THROW(withCatalogue([&](auto& c) { c.saveRow(r); return 0; }), store::StoreError);
+  EXPECT_EQ(column("商品", "名称"), QStringList{"阿"});
+}
+
+TEST_F(CatalogueTest, AddRowsKeepsAllOrNone) {
+  const QList<CatalogueRow> good = {row("i1", "甲"), row("i2", "乙")};
+  withCatalogue([&](auto& c) { c.addRows(good); return 0; });
+  EXPECT_EQ(column("商品", "名称"), (QStringList{"甲", "乙"}));
+
+  const QList<CatalogueRow> refused = {row("i3", "丙"), row("i4", "丁", ""), row("i5", "戊")};
+  try {
+    withCatalogue([&](auto& c) { c.addRows(refused); return 0; });
+    FAIL() << "the empty initials were taken";
+  } catch (const store::RowRefused& e) {
+    EXPECT_EQ(e.index(), 1);
+    EXPECT_FALSE(e.reason().isEmpty());
+  }
+  // A repeated key is refused as well.
+  EXPECT_THROW(withCatalogue([&](auto& c) { c.addRows({row("i9", "己"), row("i1", "庚")}); return 0; }),
+               store::RowRefused);
+  EXPECT_EQ(column("商品", "名称"), (QStringList{"甲", "乙"}));
+}
+
+TEST_F(CatalogueTest, ClearAndDeleteTouchOnlyTheirRows) {
+  add("1", "阿莫西林", "西成药·抗生素");
+  add("2", "布洛芬", "西成药·西成药");
+  add("3", "黄芪", "中药");
+  add("4", "挂号费", "收费项目");
+  EXPECT_EQ(withCatalogue([](auto& c) { return c.clearCategory("西成药"); }), 2);
+  EXPECT_EQ(column("商品", "名称"), (QStringList{"黄芪", "挂号费"}));
+  EXPECT_EQ(withCatalogue([](auto& c) { return c.clearCategory("%"); }), 0);  // a literal prefix
+  EXPECT_TRUE(withCatalogue([](auto& c) { return c.deleteRow("3"); }));
+  EXPECT_FALSE(withCatalogue([](auto& c) { return c.deleteRow("3"); }));
+  EXPECT_EQ(column("商品", "名称"), QStringList{"挂号费"});
+  EXPECT_TRUE(withCatalogue([](auto& c) { return c.keyTaken("4"); }));
+  EXPECT_FALSE(withCatalogue([](auto& c) { return c.keyTaken("3"); }));
+}
+
+}  // namespace
