@@ -112,6 +112,8 @@ std::vector<CatalogueListRow> Catalogue::search(const QString& keyContains, Cate
   rows.reserve(hits.size());
   for (size_t i : order) rows.push_back(std::move(hits[i]));
   return rows;
+}
+
 std::vector<CatalogueRow> Catalogue::listing(const QString& categoryPrefix, const QString& searchText) {
   return guarded([&] {
     // An empty search lists rows without a search key too.
