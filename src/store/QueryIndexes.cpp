@@ -3,6 +3,7 @@
 #include "store/Catalogue.h"
 #include "store/CatalogueLookup.h"
 #include "store/RecordsRepository.h"
+#include "store/Suggestions.h"
 
 namespace store {
 
@@ -10,6 +11,7 @@ void ensureMainIndexes(Database& main) {
   ensureRecordIndexes(main);
   Catalogue::ensureNameOrderIndexes(main);
   CatalogueLookup::ensureNameMatchIndex(main);
+  ensureSuggestionIndexes(main);
 }
 
 void ensureStockIndexes(Database& stock) {

@@ -177,3 +177,6 @@ CREATE INDEX "商品_分类名称序" ON "商品" ("分类", "名称" COLLATE ZH
 
 -- Look-ups by name, blind to trailing blanks and letter case (pricing, dispensing).
 CREATE INDEX "商品_名称比对" ON "商品" (rtrim("名称", ' ') COLLATE NOCASE);
+
+-- The patient look-up scans the register's keys here instead of its rows.
+CREATE INDEX "患者信息_序号" ON "患者信息" ("序号");
