@@ -83,6 +83,8 @@ class Form2 : public ui::Window {
   void Command4_Click();   // 自动划价
   void Command14_Click();  // 发药
   void Command9_Click();   // 撤消发药
+  void Command10_Click();  // 打印输液卡
+  void Command8_Click();   // 打印不干胶标签
   void Text2_Change();
   void List2_Click();
   // The history list's pop-up, opened by the right button over a list with items.

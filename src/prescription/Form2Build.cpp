@@ -292,6 +292,8 @@ void Form2::buildRightPanel() {
   Label21->hide();
   Command8 = makeButton(this, "Command8", {11940, 8700, 1575, 330}, QStringLiteral("打印不干胶标签"));
   Command10 = makeButton(this, "Command10", {13560, 8700, 1395, 330}, QStringLiteral("打印输液卡"));
+  connect(Command8, &QPushButton::clicked, this, &Form2::Command8_Click);
+  connect(Command10, &QPushButton::clicked, this, &Form2::Command10_Click);
 
   Picture9 = ui::make<QFrame>(this, "Picture9", {9900, 9090, 5055, 375});
   for (int i = 0; i < static_cast<int>(kRouteCaptions.size()); ++i) {

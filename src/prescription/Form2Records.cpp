@@ -7,6 +7,8 @@
 #include "prescription/service/PrescriptionLoad.h"
 #include "prescription/service/PrescriptionSave.h"
 #include "prescription/service/ShownRecord.h"
+#include "printing/PrescriptionPrints.h"
+#include "printing/service/InfusionCardPrint.h"
 
 #include <QDate>
 #include <QSignalBlocker>
@@ -147,6 +149,17 @@ void Form2::Command9_Click() {
   showStored(outcome.stored, true);
   Command7_Click();
 }
+
+// ---- Prints ----
+
+void Form2::Command10_Click() {
+  const printing::InfusionCard card{Text5[header::kDate]->text(), Text5[header::kName]->text(),
+                                    Text5[header::kSex]->text(),  Text5[header::kAge]->text(),
+                                    Text5[header::kDiagnosis]->text(), state().text9};
+  printing::PrescriptionPrints(session_).Command10_Click(card);
+}
+
+void Form2::Command8_Click() { printing::PrescriptionPrints(session_).Command8_Click(); }
 
 // ---- Delete ----
 
