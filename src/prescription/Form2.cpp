@@ -5,6 +5,8 @@
 #include "prescription/service/CatalogSearch.h"
 #include "prescription/service/DrawerSort.h"
 #include "prescription/service/GridTotals.h"
+#include "prescription/service/NewPrescriptionBell.h"
+#include "platform/qt/SoundBell.h"
 #include "text/Dates.h"
 #include "text/ScrambledText.h"
 #include "ui/CrLfText.h"
@@ -53,6 +55,7 @@ Form2::Form2(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), ses
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(kAlertInterval);
+  connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
 
   connect(&session_.settings, &settings::Settings::changed, this, &Form2::followSettings);
 }
@@ -76,8 +79,7 @@ void Form2::Form_Load() {
 
   // The history range: the last month up to today.
   const QDate today = QDate::currentDate();
-  Text3->setText(text::isoDate(today.addMonths(-1)));
-  Text4->setText(text::isoDate(today));
+  showHistoryWindow(openingWindow(historyWindow(), today));
   Command7_Click();
 
   CurrentCategoryIndex = 0;
@@ -118,6 +120,19 @@ void Form2::setBell(bool on) {
 }
 
 bool Form2::bellOn() const { return Timer1->isActive(); }
+
+void Form2::setBellPlayer(platform::Bell& player) {
+  bell_ = std::make_unique<NewPrescriptionBell>(session_.state.NotifyFilePath, player, session_.dialogs,
+                                                [this] { Command2_Click(); });
+}
+
+void Form2::Timer1_Timer() {
+  if (!bell_) {
+    soundBell_ = std::make_unique<platform::SoundBell>();
+    setBellPlayer(*soundBell_);
+  }
+  bell_->poll();
+}
 
 void Form2::addHerbalUsages(const QStringList& phrases) { C1->addItems(phrases); }
 
@@ -217,9 +232,6 @@ void Form2::setGridCell(int row, int column, const QString& text) {
 
 // ---- Operations of other windows' work, filled in with the records ----
 
-void Form2::Command21_Click() {}
-void Form2::Command7_Click() {}
-void Form2::Command2_Click() {}
 void Form2::Command20_Click() {}
 
 // ---- The sheet's layout ----

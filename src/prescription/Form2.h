@@ -5,6 +5,8 @@
 #pragma once
 
 #include "prescription/service/CatalogListing.h"
+#include "prescription/service/HistoryList.h"
+#include "prescription/service/PrescriptionRecord.h"
 #include "prescription/service/PrescriptionState.h"
 #include "ui/ControlArray.h"
 #include "ui/Line.h"
@@ -22,9 +24,16 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <memory>
+
+namespace platform {
+class Bell;
+}
+
 namespace prescription {
 
 class DrugListModel;
+class NewPrescriptionBell;
 
 // Elements of the sheet's label array Label2.
 enum SheetLabel { kSheetTitle = 0, kDoseCaption = 1, kRp = 2, kSheetName = 3, kSheetMode = 4 };
@@ -68,6 +77,23 @@ class Form2 : public ui::Window {
   void Command7_Click();   // history query of the range and name
   void Command2_Click();   // 今日患者
   void Command20_Click();  // the defaults of a new prescription
+  void Command5_Click();   // "<<"
+  void Command6_Click();   // ">>"
+  void Command11_Click();  // 历史处方
+  void Command4_Click();   // 自动划价
+  void Command14_Click();  // 发药
+  void Command9_Click();   // 撤消发药
+  void Command10_Click();  // 打印输液卡
+  void Command8_Click();   // 打印不干胶标签
+  void Text2_Change();
+  void List2_Click();
+  // The history list's pop-up, opened by the right button over a list with items.
+  void List2_MouseUp(Qt::MouseButton button, const QPoint& position);
+  void Label9_Click(int index);  // 0 "删除(D)", 1 "取消(E)"
+  // The new-prescription alert's poll; its ring goes to `player` from now on (the sound
+  // output by default).
+  void Timer1_Timer();
+  void setBellPlayer(platform::Bell& player);
   void RC1();              // herbal layout of the prescription text (herbal sheet only)
   void ssy();              // the infusion-card text from the prescription text
 
@@ -108,6 +134,9 @@ class Form2 : public ui::Window {
   QString CurrentRecordText;
   QString InfusionCardText;
 
+  // The position of the history item loaded last; the delete removes that item.
+  int HistoryIndex = -1;
+
   // The drug list's entries, each remembering its row (List1, with List6 as twins).
   const std::vector<ListEntry>& drugListEntries() const;
 
@@ -144,9 +173,18 @@ class Form2 : public ui::Window {
   QString mainDb() const;
   // Takes the sheet title and the bell from the settings.
   void followSettings();
+  // The history boxes as one value, and shown again.
+  HistoryWindow historyWindow() const;
+  void showHistoryWindow(const HistoryWindow& window);
+  // The header fields, the mark and the grid's stock as a save or a dispense stored them.
+  void showStored(const PrescriptionRecord& stored, bool withStock);
+  // The window emptied for a new prescription after a delete.
+  void resetAfterDelete();
 
   ui::Session& session_;
   bool herbal_ = false;
+  std::unique_ptr<platform::Bell> soundBell_;
+  std::unique_ptr<NewPrescriptionBell> bell_;
 
   // Toolbar.
   QFrame* Frame1 = nullptr;

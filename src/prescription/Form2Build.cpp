@@ -154,11 +154,19 @@ void Form2::buildLeftPanel() {
   for (QLineEdit* box : {Text2, Text3, Text4}) box->setFocusPolicy(Qt::ClickFocus);
   connect(Command7, &QPushButton::clicked, this, &Form2::Command7_Click);
   connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+  connect(Command5, &QPushButton::clicked, this, &Form2::Command5_Click);
+  connect(Command6, &QPushButton::clicked, this, &Form2::Command6_Click);
+  connect(Command11, &QPushButton::clicked, this, &Form2::Command11_Click);
+  connect(Text2, &QLineEdit::textChanged, this, &Form2::Text2_Change);
+  Text2->installEventFilter(this);
   List2 = ui::make<QListWidget>(this, "List2", {60, 7800, 3615, 1680});
+  connect(List2, &QListWidget::currentItemChanged, this, [this] { List2_Click(); });
+  List2->viewport()->installEventFilter(this);
 
   Picture6 = makePanel(this, "Picture6", {780, 8580, 1065, 840}, Qt::white);
   Label9.make(0, Picture6, {30, 120, 975, 225}, QStringLiteral("删除(D)"))->setAlignment(Qt::AlignCenter);
   Label9.make(1, Picture6, {60, 480, 915, 225}, QStringLiteral("取消(E)"))->setAlignment(Qt::AlignCenter);
+  for (int i : {0, 1}) ui::onClick(Label9[i], [this, i] { Label9_Click(i); });
   Picture6->hide();
 }
 
@@ -242,6 +250,9 @@ void Form2::buildRightPanel() {
   Command4 = makeButton(this, "Command4", {9900, 4320, 1035, 330}, QStringLiteral("自动划价"));
   Command14 = makeButton(this, "Command14", {10980, 4320, 1095, 330}, QStringLiteral("发药"));
   Command9 = makeButton(this, "Command9", {12120, 4320, 1095, 330}, QStringLiteral("撤消发药"));
+  connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
+  connect(Command14, &QPushButton::clicked, this, &Form2::Command14_Click);
+  connect(Command9, &QPushButton::clicked, this, &Form2::Command9_Click);
   Command13 = makeButton(this, "Command13", {13680, 4320, 1275, 330}, QStringLiteral("自动划价帮助"));
 
   Label13 = ui::make<QLabel>(this, "Label13", {9900, 4740, 1530, 300});
@@ -261,6 +272,7 @@ void Form2::buildRightPanel() {
   Command19 = makeButton(this, "Command19", {10740, 5160, 735, 315}, QStringLiteral("打印"));
   Command21 = makeButton(this, "Command21", {11460, 5160, 735, 315}, QStringLiteral("保存"));
   for (QPushButton* b : {Command20, Command19, Command21}) b->hide();
+  connect(Command21, &QPushButton::clicked, this, &Form2::Command21_Click);
 
   Picture8 = makePanel(this, "Picture8", {9900, 6240, 5055, 2415}, Qt::white);
   Label6 = ui::make<QLabel>(Picture8, "Label6", {1920, 30, 1050, 210}, QStringLiteral("输液注射卡"));
@@ -280,6 +292,8 @@ void Form2::buildRightPanel() {
   Label21->hide();
   Command8 = makeButton(this, "Command8", {11940, 8700, 1575, 330}, QStringLiteral("打印不干胶标签"));
   Command10 = makeButton(this, "Command10", {13560, 8700, 1395, 330}, QStringLiteral("打印输液卡"));
+  connect(Command8, &QPushButton::clicked, this, &Form2::Command8_Click);
+  connect(Command10, &QPushButton::clicked, this, &Form2::Command10_Click);
 
   Picture9 = ui::make<QFrame>(this, "Picture9", {9900, 9090, 5055, 375});
   for (int i = 0; i < static_cast<int>(kRouteCaptions.size()); ++i) {

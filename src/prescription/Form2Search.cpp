@@ -5,6 +5,7 @@
 #include "prescription/service/CatalogSearch.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace prescription {
 
@@ -104,10 +105,20 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
       }
       return true;
     }
+    if (watched == Text2 && enter) {
+      // Enter in the history search only moves on to 今日患者.
+      Command2->setFocus();
+      return true;
+    }
     if (watched == List1 && enter) {
       List1_DblClick();
       return true;
     }
+  }
+  if (watched == List2->viewport()) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) Picture6->hide();
+    if (event->type() == QEvent::MouseButtonRelease) List2_MouseUp(mouse->button(), mouse->position().toPoint());
   }
   if (watched == R1->viewport()) {
     if (event->type() == QEvent::MouseButtonPress) {

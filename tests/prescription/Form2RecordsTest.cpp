@@ -1,0 +1,128 @@
+// The prescription window's stored side on a small catalogue: a typed prescription saved
+// and loaded back from the history list, pricing and dispensing moving the stock, and the
+// delete from the list's pop-up.
+#include "../shell/ShellFixture.h"
+
+#include "prescription/Form2.h"
+#include "prescription/service/Dispensing.h"
+#include "store/Database.h"
+
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace {
+
+using prescription::Form2;
+using prescription::PrescriptionState;
+namespace header = prescription::header;
+
+class Form2RecordsTest : public testing_support::ShellFixture {
+ protected:
+  void SetUp() override {
+    start();
+    execMain(R"(DELETE FROM "商品"; DELETE FROM "档案";)");
+    execMain(R"(INSERT INTO "商品" ("ID号","名称","查询","分类","单位","单价","备用1","斗位")
+                VALUES ('1','阿莫西林胶囊','阿莫西林胶囊-amxljn-1$','西成药·抗生素','盒','6.25','4.80','40'))");
+    login();
+  }
+
+  Form2& form2() { return window<Form2>(); }
+  QListWidget& history() { return *named<QListWidget>(form2(), "List2"); }
+  QString label(const char* name) { return named<QLabel>(form2(), name)->text(); }
+  void typePrescription() {
+    Form2& f = form2();
+    named<QLineEdit>(f, "Text5_0")->setText("张三");
+    named<QLineEdit>(f, "Text5_1")->setText("男");
+    named<QLineEdit>(f, "Text5_2")->setText("35");
+    named<QLineEdit>(f, "Text5_6")->setText("感冒");
+    named<QPlainTextEdit>(f, "Text10")->setPlainText("咳嗽两天");
+    named<QPlainTextEdit>(f, "R1")->setPlainText("1. 阿莫西林胶囊 0.25g*24粒×2\n    用法：口服 每日3次");
+  }
+  QString stored(const QString& sql) {
+    store::Database db(session->state.MainDbConnection, store::Database::Mode::ReadOnly);
+    SQLite::Statement q(db.sql(), sql.toStdString());
+    return q.executeStep() ? store::columnText(q, 0) : QStringLiteral("<no row>");
+  }
+};
+
+TEST_F(Form2RecordsTest, ASavedPrescriptionComesBackFromTheHistoryListAsItWas) {
+  Form2& f = form2();
+  typePrescription();
+  f.Command21_Click();
+  ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
+  const PrescriptionState saved = f.state();
+  EXPECT_EQ(saved.Text5[header::kAge], "35岁") << "the window shows the age as stored";
+
+  f.showState(PrescriptionState{});
+  f.Command2_Click();
+  ASSERT_EQ(history().count(), 1);
+  EXPECT_EQ(history().item(0)->text(), "张三[男,35岁," + QDate::currentDate().toString("yyyy-MM-dd") + "]");
+  history().setCurrentRow(0);
+
+  const PrescriptionState loaded = f.state();
+  EXPECT_EQ(loaded.Text5, saved.Text5);
+  EXPECT_EQ(loaded.R1, saved.R1);
+  EXPECT_EQ(loaded.text9, saved.text9);
+  EXPECT_EQ(loaded.Text10, saved.Text10);
+  EXPECT_EQ(loaded.Label4, saved.Label4);
+  EXPECT_EQ(loaded.Label5, "");
+  EXPECT_EQ(loaded.grid, saved.grid);
+  EXPECT_EQ(label("Label2_4"), "普通");
+}
+
+TEST_F(Form2RecordsTest, PricingAndDispensingTakeTheStockOnceAndUndoGivesItBack) {
+  Form2& f = form2();
+  typePrescription();
+  f.Command4_Click();
+  ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
+  EXPECT_EQ(named<QLabel>(f, "Lb2_0")->text(), "阿莫西林胶囊");
+  EXPECT_EQ(label("Label16"), "12.50");
+  EXPECT_EQ(history().count(), 1) << "pricing saves and lists today's prescriptions";
+
+  f.Command14_Click();
+  ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
+  EXPECT_EQ(label("Label5"), prescription::kDispensedMark);
+  EXPECT_EQ(named<QLabel>(f, "Lb7_0")->text(), "38");
+  EXPECT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "38");
+  f.Command14_Click();
+  EXPECT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "38") << "a second 发药 takes nothing";
+  EXPECT_TRUE(history().item(0)->text().endsWith(prescription::kDispensedMark));
+
+  f.Command9_Click();
+  EXPECT_EQ(label("Label5"), "");
+  EXPECT_EQ(named<QLabel>(f, "Lb7_0")->text(), "40");
+  EXPECT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "40");
+}
+
+TEST_F(Form2RecordsTest, DeleteAsksThenRemovesTheRecordGivesStockBackAndStartsAFreshPrescription) {
+  Form2& f = form2();
+  typePrescription();
+  f.Command4_Click();
+  f.Command14_Click();
+  const QString serial = label("Label4");
+  ASSERT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "38");
+
+  QWidget* popup = named<QWidget>(f, "Picture6");
+  f.List2_MouseUp(Qt::RightButton, {10, 10});
+  EXPECT_TRUE(popup->isVisible());
+  f.Label9_Click(0);  // the question answered with Cancel
+  EXPECT_FALSE(popup->isVisible());
+  EXPECT_EQ(stored(R"(SELECT COUNT(*) FROM "档案")"), "1");
+
+  dialogs.answers.enqueue(platform::Dialogs::Answer::Ok);
+  f.List2_MouseUp(Qt::RightButton, {10, 10});
+  f.Label9_Click(0);
+  EXPECT_EQ(dialogs.messages.last().text, prescription::kDeleteQuestion);
+  EXPECT_EQ(stored(R"(SELECT COUNT(*) FROM "档案")"), "0");
+  EXPECT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "40");
+  EXPECT_EQ(history().count(), 0);
+  EXPECT_NE(label("Label4"), serial);
+  EXPECT_EQ(label("Label5"), "");
+  EXPECT_EQ(named<QLineEdit>(f, "Text5_0")->text(), "");
+  EXPECT_EQ(named<QLabel>(f, "Lb2_0")->text(), "");
+}
+
+}  // namespace
