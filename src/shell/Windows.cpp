@@ -1,5 +1,6 @@
 #include "shell/Windows.h"
 
+#include "clinical/Form7.h"
 #include "prescription/Form2.h"
 #include "printing/Form19.h"
 #include "shell/Form1.h"
@@ -32,6 +33,7 @@ void defineWindows(ui::Session& session) {
   define<prescription::Form2>(session, Kind::Child);
   define<Form10>(session, Kind::Child);
   define<Form20>(session, Kind::Child);
+  define<clinical::Form7>(session, Kind::Child);
 
   session.settings.setLoader([&session] { session.windows.load(QString::fromLatin1(Form8::kName)); });
 }
