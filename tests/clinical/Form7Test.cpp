@@ -8,6 +8,7 @@
 #include "../shell/ShellFixture.h"
 
 #include <QFile>
+#include <SQLiteCpp/Transaction.h>
 #include <QScrollBar>
 #include <QTest>
 

@@ -81,8 +81,8 @@ TEST_F(OutpatientLogTest, MarginsKeptAsTyped) {
   store::Database d(db);
   ASSERT_TRUE(clinical::writeLogMargins(d, QStringLiteral("12"), QStringLiteral("8")));
   const auto margins = clinical::readLogMargins(d);
-  EXPECT_EQ(margins.left, QStringLiteral("12"));
-  EXPECT_EQ(margins.top, QStringLiteral("8"));
+  EXPECT_EQ(margins.left.value_or("?"), QStringLiteral("12"));
+  EXPECT_EQ(margins.top.value_or("?"), QStringLiteral("8"));
   d.exec(QStringLiteral(R"(DELETE FROM "设置")"));
   EXPECT_FALSE(clinical::writeLogMargins(d, QStringLiteral("1"), QStringLiteral("2")));
   EXPECT_FALSE(clinical::readLogMargins(d).left.has_value());
@@ -99,26 +99,26 @@ TEST_F(OutpatientLogTest, ExportReadBackTitleCaptionsAndTextCells) {
   EXPECT_EQ(dialogs.texts(), QStringList{spreadsheet::kExportDone});
 
   const QJsonObject back = testing_support::xlrdReadBack(path);
-  ASSERT_TRUE(back[u"ok"].toBool()) << back[u"error"].toString().toStdString();
-  const QJsonObject sheet = back[u"sheets"].toArray()[0].toObject();
-  const QJsonArray rows = sheet[u"rows"].toArray();
+  ASSERT_TRUE(back["ok"].toBool()) << back["error"].toString().toStdString();
+  const QJsonObject sheet = back["sheets"].toArray()[0].toObject();
+  const QJsonArray rows = sheet["rows"].toArray();
   ASSERT_EQ(rows.size(), 4);
   auto cell = [&](int row, int column) { return rows[row].toArray()[column].toObject(); };
-  EXPECT_EQ(cell(0, 3)[u"value"].toString(), QStringLiteral("门 诊 日 志 登 记 本"));
-  EXPECT_TRUE(cell(0, 3)[u"bold"].toBool());
-  EXPECT_EQ(cell(0, 3)[u"points"].toDouble(), 20);
+  EXPECT_EQ(cell(0, 3)["value"].toString(), QStringLiteral("门 诊 日 志 登 记 本"));
+  EXPECT_TRUE(cell(0, 3)["bold"].toBool());
+  EXPECT_EQ(cell(0, 3)["points"].toDouble(), 20);
   const QStringList captions = {"姓名", "性别", "年龄", "诊断", "住址/电话", "就诊日期", "备注"};
-  for (int c = 0; c < captions.size(); ++c) EXPECT_EQ(cell(1, c)[u"value"].toString(), captions[c]);
-  EXPECT_TRUE(cell(1, 0)[u"bold"].toBool());
-  for (int c : {0, 4, 5}) EXPECT_EQ(cell(2, c)[u"type"].toString(), QStringLiteral("text")) << c;
-  EXPECT_EQ(cell(2, 4)[u"value"].toString(), QStringLiteral("01234567890"));
-  EXPECT_EQ(cell(3, 5)[u"value"].toString(), QStringLiteral("2024-03-02"));
-  EXPECT_FALSE(cell(2, 0)[u"bold"].toBool());
-  EXPECT_EQ(sheet[u"heights"].toObject()[u"0"].toDouble(), 30);
-  EXPECT_EQ(sheet[u"heights"].toObject()[u"2"].toDouble(), 20);
-  const QJsonObject widths = sheet[u"widths"].toObject();
-  EXPECT_NEAR(widths[u"3"].toDouble() / widths[u"1"].toDouble(), 5.0, 0.3);  // D 25, B 5
-  EXPECT_FALSE(widths.contains(u"6"));  // G keeps the standard width
+  for (int c = 0; c < captions.size(); ++c) EXPECT_EQ(cell(1, c)["value"].toString(), captions[c]);
+  EXPECT_TRUE(cell(1, 0)["bold"].toBool());
+  for (int c : {0, 4, 5}) EXPECT_EQ(cell(2, c)["type"].toString(), QStringLiteral("text")) << c;
+  EXPECT_EQ(cell(2, 4)["value"].toString(), QStringLiteral("01234567890"));
+  EXPECT_EQ(cell(3, 5)["value"].toString(), QStringLiteral("2024-03-02"));
+  EXPECT_FALSE(cell(2, 0)["bold"].toBool());
+  EXPECT_EQ(sheet["heights"].toObject()["0"].toDouble(), 30);
+  EXPECT_EQ(sheet["heights"].toObject()["2"].toDouble(), 20);
+  const QJsonObject widths = sheet["widths"].toObject();
+  EXPECT_NEAR(widths["3"].toDouble() / widths["1"].toDouble(), 5.0, 0.3);  // D 25, B 5
+  EXPECT_FALSE(widths.contains("6"));  // G keeps the standard width
 }
 
 TEST_F(OutpatientLogTest, ExportPathAddsTheExtensionOnceAndAsksBeforeReplacing) {
