@@ -117,7 +117,10 @@ TEST_F(OutpatientLogTest, ExportReadBackTitleCaptionsAndTextCells) {
   EXPECT_EQ(sheet["heights"].toObject()["0"].toDouble(), 30);
   EXPECT_EQ(sheet["heights"].toObject()["2"].toDouble(), 20);
   const QJsonObject widths = sheet["widths"].toObject();
-  EXPECT_NEAR(widths["3"].toDouble() / widths["1"].toDouble(), 5.0, 0.3);  // D 25, B 5
+  // D and E 25 characters, B and C 5, A and F 10 (each with the format's small padding).
+  EXPECT_EQ(widths["3"].toDouble(), widths["4"].toDouble());
+  EXPECT_EQ(widths["0"].toDouble(), widths["5"].toDouble());
+  EXPECT_GT(widths["3"].toDouble(), 4 * widths["1"].toDouble());
   EXPECT_FALSE(widths.contains("6"));  // G keeps the standard width
 }
 

@@ -60,6 +60,7 @@ TEST_F(WordListsTest, DeleteRemovesTheRowShownAfterAnotherWasInserted) {
 }
 
 TEST_F(WordListsTest, DuplicatesRefusedWithTheListNamed) {
+  exec(QStringLiteral(R"(DELETE FROM "地址")"));
   store::Database d(db);
   WordLists diagnoses(d, WordListKind{QStringLiteral("诊断名称")});
   WordLists addresses(d, WordListKind{QStringLiteral("地    址")});
