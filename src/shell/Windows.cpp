@@ -1,6 +1,8 @@
 #include "shell/Windows.h"
 
 #include "catalogue/Form3.h"
+#include "clinical/Form7.h"
+#include "clinical/WordListForm.h"
 #include "prescription/Form2.h"
 #include "printing/Form19.h"
 #include "shell/Form1.h"
@@ -34,6 +36,9 @@ void defineWindows(ui::Session& session) {
   define<catalogue::Form3>(session, Kind::Child);
   define<Form10>(session, Kind::Child);
   define<Form20>(session, Kind::Child);
+  define<clinical::Form7>(session, Kind::Child);
+  define<clinical::Form5>(session, Kind::Child);
+  define<clinical::Form6>(session, Kind::Child);
 
   session.settings.setLoader([&session] { session.windows.load(QString::fromLatin1(Form8::kName)); });
 }

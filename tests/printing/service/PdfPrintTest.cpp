@@ -1,6 +1,7 @@
 // Each print through the PDF device, read back with pdftotext -bbox and pdffonts: the
 // texts where the recording puts them (within a point), the page's orientation, the
 // design fonts embedded.
+#include "clinical/service/OutpatientLogPrint.h"
 #include "printing/service/InfusionCardPrint.h"
 #include "printing/service/OverlayPrint.h"
 #include "printing/service/PainterDevice.h"
@@ -152,6 +153,23 @@ TEST(PdfPrint, Overlay) {
   expectWordAt(page, QStringLiteral("2019"), 80 * u, 30 * u);
   expectWordAt(page, QStringLiteral("07"), 95 * u, 30 * u);
   expectWordAt(page, QStringLiteral("黄芪30g"), 20 * u, 60 * u + 220);
+  expectEmbedded(page, QStringLiteral("UMing"));
+}
+
+TEST(PdfPrint, OutpatientLogOnALandscapePage) {
+  clinical::LogPrintInput input{QStringLiteral("10"), QStringLiteral("10"), QStringLiteral("王明"), {}};
+  input.records.push_back({QStringLiteral("赵小红"), QStringLiteral("女"), QStringLiteral("8岁"), QStringLiteral("咳嗽"),
+                           QStringLiteral("13800000000"), QStringLiteral("2024-03-05")});
+  const PdfPage page = print(QStringLiteral("outpatient-log"),
+                             [&](printing::PrintSurface& surface) { clinical::printOutpatientLog(surface, input); });
+  EXPECT_GT(page.width, page.height);
+  // Layout millimetres, the left margin added, the top margin of 10 taking nothing.
+  constexpr double mm = printing::kTwipsPerMillimetre;
+  expectWordAt(page, QStringLiteral("就诊日期"), 190 * mm, 18 * mm);
+  expectWordAt(page, QStringLiteral("赵小红"), 12 * mm, 28 * mm);
+  expectWordAt(page, QStringLiteral("13800000000"), 112 * mm, 28 * mm);
+  expectWordAt(page, QStringLiteral("2024-03-05"), 182 * mm, 28 * mm);
+  expectWordAt(page, QStringLiteral("医师：王明"), 10 * mm, 166 * mm);
   expectEmbedded(page, QStringLiteral("UMing"));
 }
 

@@ -1,0 +1,103 @@
+// The outpatient log at 1,000,000 stored visits (300 a day): a range of exactly 30,000
+// visits to the grid's first page, a one-year range refused by the cap, and the export
+// of 30,000 rows. The store is generated once into /tmp and reused.
+#include "clinical/service/OutpatientLog.h"
+#include "clinical/service/OutpatientLogSheet.h"
+#include "grid/PagedGridState.h"
+#include "spreadsheet/SpreadsheetWriter.h"
+#include "startup/Main.h"
+#include "startup/TemplateFiles.h"
+#include "store/Database.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <SQLiteCpp/Transaction.h>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kVisits = 1000000;
+constexpr int kPerDay = 300;
+const QDate kFirstDay(2016, 1, 1);
+const QString kFolder = QStringLiteral("/tmp/tavorin-bench-outpatient-log");
+
+QString day(int offset) { return kFirstDay.addDays(offset).toString(QStringLiteral("yyyy-MM-dd")); }
+
+QString storeOfAMillion() {
+  const QString path = QDir(kFolder).filePath(startup::kMainDbFile);
+  const QString done = path + QStringLiteral(".complete");
+  if (QFile::exists(done)) return path;
+  QDir(kFolder).removeRecursively();
+  QDir().mkpath(kFolder);
+  startup::writeMissingTemplates(kFolder);
+  {
+    store::Database db(path);
+    SQLite::Transaction transaction(db.sql());
+    SQLite::Statement visit(db.sql(), R"(INSERT INTO "档案" ("序号", "0", "1", "2", "4", "5", "6")
+                                          VALUES (?, ?, '女', '36岁', '13912345678', ?, '上呼吸道感染 咳嗽'))");
+    for (int i = 0; i < kVisits; ++i) {
+      const QString date = day(i / kPerDay);
+      QString serial = date;
+      serial.remove(u'-');
+      serial += QStringLiteral("%1A1B2").arg(i % kPerDay, 6, 10, QLatin1Char('0'));
+      store::bindText(visit, 1, serial);
+      store::bindText(visit, 2, QStringLiteral("患者%1").arg(i % 9973));
+      store::bindText(visit, 3, date);
+      visit.exec();
+      visit.reset();
+    }
+    transaction.commit();
+  }
+  startup::ensureQueryIndexes(path, QDir(kFolder).filePath(startup::kStockDbFile));
+  QFile marker(done);
+  marker.open(QIODevice::WriteOnly);
+  return path;
+}
+
+// 100 days of 300 visits: exactly the 30,000 that are still listed.
+const clinical::LogRange kThirtyThousand{day(1000), day(1099)};
+
+void RangeOfThirtyThousandToTheFirstPage(benchmark::State& state) {
+  store::Database db(storeOfAMillion(), store::Database::Mode::ReadOnly);
+  int shown = 0;
+  for (auto _ : state) {
+    if (clinical::logCount(db, kThirtyThousand, clinical::kLogListLimit + 1) > clinical::kLogListLimit)
+      state.SkipWithError("refused");
+    std::vector<grid::Record> rows;
+    for (const auto& r : clinical::logRecords(db, kThirtyThousand))
+      rows.push_back({{r.name, r.sex, r.age, r.diagnosis, r.address, r.visitDate}, {}});
+    grid::PagedGridState grid(grid::outpatientLogGrid());
+    grid.setRecords(std::move(rows));
+    shown = grid.recordCount();
+    benchmark::DoNotOptimize(grid.cellText(0, 0));
+  }
+  state.counters["records"] = shown;
+}
+BENCHMARK(RangeOfThirtyThousandToTheFirstPage)->Unit(benchmark::kMillisecond);
+
+void OneYearRefusedByTheCap(benchmark::State& state) {
+  store::Database db(storeOfAMillion(), store::Database::Mode::ReadOnly);
+  const clinical::LogRange year{day(1000), day(1364)};
+  int counted = 0;
+  for (auto _ : state) counted = clinical::logCount(db, year, clinical::kLogListLimit + 1);
+  state.counters["counted"] = counted;
+}
+BENCHMARK(OneYearRefusedByTheCap)->Unit(benchmark::kMillisecond);
+
+void ExportOfThirtyThousandRows(benchmark::State& state) {
+  store::Database db(storeOfAMillion(), store::Database::Mode::ReadOnly);
+  QTemporaryDir out;
+  const QString file = QDir(out.path()).filePath(QStringLiteral("log.xls"));
+  for (auto _ : state) {
+    const auto records = clinical::logRecords(db, kThirtyThousand);
+    if (!spreadsheet::SpreadsheetWriter::save(clinical::outpatientLogWorkbook(records), file).ok)
+      state.SkipWithError("not written");
+  }
+}
+BENCHMARK(ExportOfThirtyThousandRows)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,53 @@
+// The outpatient log: the saved prescription records of a range of visit dates, one visit
+// per record in prescription-number order, and the two print margins of the log kept in
+// the settings row. Every value is bound.
+#pragma once
+
+#include "store/Database.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace clinical {
+
+// The most records the log window lists for one range.
+inline constexpr int kLogListLimit = 30000;
+
+inline const QString kLogBadDatesMessage = QStringLiteral("请填写正确格式的起止日期！日期格式为“2016-01-03”。");
+inline const QString kLogTooManyMessage = QStringLiteral("数据太多，请缩短查询时间范围！");
+
+struct LogRecord {
+  QString name;       // [0]
+  QString sex;        // [1]
+  QString age;        // [2]
+  QString diagnosis;  // [6]
+  QString address;    // [4], address or telephone
+  QString visitDate;  // [5] as "yyyy-mm-dd"
+};
+
+// A range of visit dates read from the two date boxes; the bounds are put in order.
+struct LogRange {
+  QString from;  // "yyyy-mm-dd"
+  QString to;    // "yyyy-mm-dd", included
+};
+// The range of two date texts, or nullopt when either is no date "yyyy-mm-dd".
+std::optional<LogRange> logRange(const QString& first, const QString& last);
+
+// The number of records in the range, counting no further than `atMost`.
+int logCount(store::Database& db, const LogRange& range, int atMost);
+// The records of the range in prescription-number order.
+std::vector<LogRecord> logRecords(store::Database& db, const LogRange& range);
+
+// The log's print margins as the user typed them ([设置].[日志左边距], [日志上边距]);
+// a value the row does not hold is nullopt.
+struct LogMargins {
+  std::optional<QString> left;
+  std::optional<QString> top;
+};
+LogMargins readLogMargins(store::Database& db);
+// Writes both margins into the settings row; false when there is no row.
+bool writeLogMargins(store::Database& db, const QString& left, const QString& top);
+
+}  // namespace clinical

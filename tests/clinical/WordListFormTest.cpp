@@ -1,0 +1,85 @@
+// The word-list windows from the menu: the phrase list named by the item, a save and a
+// duplicate refused, a delete of the chosen row, the symptoms' initials required, and
+// the prescription window's herbal usages refilled without losing its text.
+#include "clinical/WordListForm.h"
+#include "prescription/Form2.h"
+#include "shell/Form1.h"
+
+#include "../shell/ShellFixture.h"
+
+#include <QComboBox>
+#include <QTest>
+
+namespace {
+
+using clinical::Form5;
+using clinical::Form6;
+
+class WordListFormTest : public testing_support::ShellFixture {
+ protected:
+  WordListFormTest() {
+    start();
+    login();
+  }
+  static QStringList shown(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+    return texts;
+  }
+  void save(clinical::WordListForm& w, const QString& phrase) {
+    w.Text3->setText(phrase);
+    QTest::keyClick(w.Text3, Qt::Key_Return);
+  }
+};
+
+TEST_F(WordListFormTest, PhraseSavedIntoTheMenusListAndDuplicateRefused) {
+  window<shell::Form1>().choose(QStringLiteral("添加中药用法"));
+  Form5& w = *loaded<Form5>();
+  EXPECT_EQ(w.windowTitle(), QStringLiteral("添加中药用法"));
+  const QStringList start = shown(w.List1);
+  ASSERT_FALSE(start.isEmpty());  // the usages the main window added
+
+  w.Text1->setText(QStringLiteral("酒"));
+  save(w, QStringLiteral("饭后温服"));
+  EXPECT_EQ(w.Text1->text(), QString());  // the whole list again
+  EXPECT_EQ(shown(w.List1), start + QStringList{"饭后温服"});
+  EXPECT_TRUE(w.Text3->text().isEmpty());
+  EXPECT_TRUE(window<prescription::Form2>().herbalUsages().contains(QStringLiteral("饭后温服")));
+
+  save(w, QStringLiteral("饭后温服"));
+  EXPECT_EQ(dialogs.texts(), QStringList{"“饭后温服”已在列表中，没有重复保存。"});
+  EXPECT_EQ(w.Text3->text(), QStringLiteral("饭后温服"));  // kept for correcting
+  EXPECT_EQ(w.Text5->text(), QStringLiteral("fhwf"));
+}
+
+TEST_F(WordListFormTest, DeleteRemovesTheChosenRowEvenAfterAnotherWorkstationsSave) {
+  execMain(QStringLiteral(R"(DELETE FROM "诊断" WHERE "拼音" = '诊断名称')"));  // the shipped diagnoses
+  window<shell::Form1>().choose(QStringLiteral("诊断名称"));
+  Form5& w = *loaded<Form5>();
+  for (const QString& p : {QStringLiteral("甲病"), QStringLiteral("乙病"), QStringLiteral("丙病")}) save(w, p);
+  w.Text1->setText(QStringLiteral("病"));
+  ASSERT_EQ(shown(w.List1), (QStringList{"甲病", "乙病", "丙病"}));
+  // Meanwhile elsewhere: the first row goes, a new one comes.
+  execMain(QStringLiteral(R"(DELETE FROM "诊断" WHERE "序号" = '甲病')"));
+  execMain(QStringLiteral(R"(INSERT INTO "诊断" ("序号", "拼音", "名称") VALUES ('丁病', '诊断名称', '丁病-db'))"));
+  w.List1->setCurrentRow(1);  // 乙病
+  QTest::mouseClick(w.Command1, Qt::LeftButton);
+  EXPECT_EQ(shown(w.List1), (QStringList{"丙病", "丁病"}));
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(WordListFormTest, SymptomsNeedInitialsAndKeepTheTypedText) {
+  window<shell::Form1>().choose(QStringLiteral("添加常用症状"));
+  Form6& w = *loaded<Form6>();
+  EXPECT_EQ(w.windowTitle(), QStringLiteral("添加常用症状"));
+  w.Text3->setText(QStringLiteral("咳嗽"));
+  w.Text5->clear();
+  QTest::mouseClick(w.Command2, Qt::LeftButton);
+  EXPECT_EQ(dialogs.texts(), QStringList{"请填写拼音代码！"});
+  EXPECT_EQ(w.Text3->text(), QStringLiteral("咳嗽"));
+  w.Text5->setText(QStringLiteral("ks"));
+  QTest::mouseClick(w.Command2, Qt::LeftButton);
+  EXPECT_TRUE(shown(w.List1).contains(QStringLiteral("咳嗽")));
+}
+
+}  // namespace
