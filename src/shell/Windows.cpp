@@ -1,5 +1,7 @@
 #include "shell/Windows.h"
 
+#include "clinical/Form14.h"
+#include "clinical/Form4.h"
 #include "prescription/Form2.h"
 #include "printing/Form19.h"
 #include "shell/Form1.h"
@@ -30,6 +32,8 @@ void defineWindows(ui::Session& session) {
   define<Form21>(session, Kind::TopLevel);
   define<printing::Form19>(session, Kind::TopLevel);
   define<prescription::Form2>(session, Kind::Child);
+  define<clinical::Form4>(session, Kind::Child);
+  define<clinical::Form14>(session, Kind::Child);
   define<Form10>(session, Kind::Child);
   define<Form20>(session, Kind::Child);
 
