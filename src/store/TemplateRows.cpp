@@ -6,7 +6,7 @@ namespace {
 constexpr const char* kColumns = R"(rowid, "序号", "名称", "内容", "拼音", "分类", "排序", "查询")";
 
 QString select(const char* rest) {
-  return QStringLiteral("SELECT %1 FROM \"个人模板\" %2").arg(QLatin1String(kColumns), QString::fromUtf8(rest));
+  return QStringLiteral("SELECT %1 FROM \"个人模板\" %2").arg(QString::fromUtf8(kColumns), QString::fromUtf8(rest));
 }
 
 void bindRow(SQLite::Statement& q, const TemplateRow& row) {
@@ -53,7 +53,7 @@ QList<TemplateRow> TemplateRows::ofKindByName(const QString& kind) {
 
 QList<TemplateRow> TemplateRows::searchKind(const QString& kind, const QString& text) {
   SQLite::Statement q(db_.sql(),
-                      select(R"(WHERE "分类" = ? AND instr(lower(ifnull("查询", '')), lower(?)) > 0 ORDER BY "排序", rowid)")
+                      select(R"(WHERE "分类" = ? AND instr(lower(ifnull("查询", '')), lower(ifnull(?, ''))) > 0 ORDER BY "排序", rowid)")
                           .toStdString());
   bindText(q, 1, kind);
   bindText(q, 2, text);

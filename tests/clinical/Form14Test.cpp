@@ -32,6 +32,10 @@ class Form14Test : public ShellFixture {
   void SetUp() override {
     start();
     execMain(QStringLiteral(R"(DELETE FROM "个人模板")"));
+    // The main window asks for the real prescription window as it loads; the stand-in
+    // takes its place afterwards.
+    session->windows.load(QStringLiteral("Form1"));
+    session->windows.unload(QStringLiteral("Form2"));
     session->windows.define(QStringLiteral("Form2"), ui::WindowRegistry::Kind::Child,
                             [] { return new FakePrescription; });
     fake = &session->windows.get<FakePrescription>();
