@@ -1,13 +1,17 @@
 #include "store/QueryIndexes.h"
 
 #include "store/Catalogue.h"
+#include "store/CatalogueLookup.h"
 #include "store/RecordsRepository.h"
+#include "store/Suggestions.h"
 
 namespace store {
 
 void ensureMainIndexes(Database& main) {
   ensureRecordIndexes(main);
   Catalogue::ensureNameOrderIndexes(main);
+  CatalogueLookup::ensureNameMatchIndex(main);
+  ensureSuggestionIndexes(main);
 }
 
 void ensureStockIndexes(Database& stock) {
