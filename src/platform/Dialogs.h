@@ -24,6 +24,8 @@ class Dialogs {
   virtual QString openFileName(const QString& caption, const QString& filter) = 0;
   // The save dialog asks nothing about an existing file: the caller does.
   virtual QString saveFileName(const QString& caption, const QString& filter) = 0;
+  // An input box with an OK and a Cancel button; "" when cancelled.
+  virtual QString inputText(const QString& prompt, const QString& title) = 0;
   // Opens a web page in the default browser; false when it could not be opened.
   virtual bool openUrl(const QUrl& url) = 0;
 };

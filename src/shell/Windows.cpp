@@ -3,6 +3,8 @@
 #include "catalogue/Form3.h"
 #include "clinical/Form7.h"
 #include "clinical/WordListForm.h"
+#include "clinical/Form14.h"
+#include "clinical/Form4.h"
 #include "prescription/Form2.h"
 #include "printing/Form19.h"
 #include "shell/Form1.h"
@@ -34,6 +36,8 @@ void defineWindows(ui::Session& session) {
   define<printing::Form19>(session, Kind::TopLevel);
   define<prescription::Form2>(session, Kind::Child);
   define<catalogue::Form3>(session, Kind::Child);
+  define<clinical::Form4>(session, Kind::Child);
+  define<clinical::Form14>(session, Kind::Child);
   define<Form10>(session, Kind::Child);
   define<Form20>(session, Kind::Child);
   define<clinical::Form7>(session, Kind::Child);

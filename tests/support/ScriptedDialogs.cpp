@@ -23,6 +23,11 @@ QString ScriptedDialogs::saveFileName(const QString& caption, const QString& fil
   return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
+QString ScriptedDialogs::inputText(const QString& prompt, const QString& title) {
+  messages.append({prompt, title});
+  return inputs.isEmpty() ? QString() : inputs.dequeue();
+}
+
 bool ScriptedDialogs::openUrl(const QUrl& url) {
   openedUrls.append(url);
   return openUrlSucceeds;

@@ -23,11 +23,13 @@ class ScriptedDialogs : public platform::Dialogs {
   Answer ask(const QString& text, const QString& title, Buttons buttons) override;
   QString openFileName(const QString& caption, const QString& filter) override;
   QString saveFileName(const QString& caption, const QString& filter) override;
+  QString inputText(const QString& prompt, const QString& title) override;
   bool openUrl(const QUrl& url) override;
 
   QList<ShownMessage> messages;     // every message and question, in order
   QQueue<Answer> answers;           // next answers to ask(); Cancel/No when empty
   QQueue<QString> fileNames;        // next file dialog results; "" (cancel) when empty
+  QQueue<QString> inputs;           // next input box answers; "" (cancel) when empty
   QList<QUrl> openedUrls;
   // Every file dialog shown, as its caption and its filter, in order.
   QList<QStringList> fileDialogs;

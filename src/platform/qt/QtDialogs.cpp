@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace platform {
@@ -48,6 +50,12 @@ QString QtDialogs::openFileName(const QString& caption, const QString& filter) {
 QString QtDialogs::saveFileName(const QString& caption, const QString& filter) {
   // The program asks about an existing file itself, once, about the name it writes.
   return QFileDialog::getSaveFileName(owner(), caption, QString(), filter, nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
+QString QtDialogs::inputText(const QString& prompt, const QString& title) {
+  bool ok = false;
+  const QString text = QInputDialog::getText(owner(), title, prompt, QLineEdit::Normal, QString(), &ok);
+  return ok ? text : QString();
 }
 
 bool QtDialogs::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }

@@ -13,6 +13,7 @@ class QtDialogs final : public Dialogs {
   Answer ask(const QString& text, const QString& title, Buttons buttons) override;
   QString openFileName(const QString& caption, const QString& filter) override;
   QString saveFileName(const QString& caption, const QString& filter) override;
+  QString inputText(const QString& prompt, const QString& title) override;
   bool openUrl(const QUrl& url) override;
 };
 

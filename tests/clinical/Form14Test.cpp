@@ -1,0 +1,132 @@
+// The medical-record window offscreen, with a stand-in prescription window behind the
+// link: header, record carried through CurrentRecordText, 引用处方, templates, print.
+#include "clinical/Form14.h"
+#include "clinical/PrescriptionLink.h"
+#include "printing/service/RecordingDevice.h"
+
+#include "shell/ShellFixture.h"
+
+#include <QTest>
+
+namespace {
+
+using clinical::Form14;
+using testing_support::ShellFixture;
+
+// A prescription window that only holds its state and counts its saves.
+class FakePrescription : public ui::Window, public clinical::PrescriptionStateLink {
+ public:
+  static constexpr const char* kName = "Form2";
+  FakePrescription() : ui::Window(QString::fromLatin1(kName)) {}
+  mutable prescription::PrescriptionState state;
+  int saves = 0, refreshes = 0;
+
+ protected:
+  prescription::PrescriptionState& linkedState() const override { return state; }
+  void savePrescription() override { ++saves; }
+  void refreshHistory() override { ++refreshes; }
+};
+
+class Form14Test : public ShellFixture {
+ protected:
+  void SetUp() override {
+    start();
+    execMain(QStringLiteral(R"(DELETE FROM "个人模板")"));
+    // The main window asks for the real prescription window as it loads; the stand-in
+    // takes its place afterwards.
+    session->windows.load(QStringLiteral("Form1"));
+    session->windows.unload(QStringLiteral("Form2"));
+    session->windows.define(QStringLiteral("Form2"), ui::WindowRegistry::Kind::Child,
+                            [] { return new FakePrescription; });
+    fake = &session->windows.get<FakePrescription>();
+    fake->state.Label4 = QStringLiteral("20240305143012AB");
+    fake->state.Text5[prescription::header::kName] = QStringLiteral("林晓东");
+    fake->state.Text5[prescription::header::kDiagnosis] = QStringLiteral("上呼吸道感染");
+  }
+  Form14& open() { return dynamic_cast<Form14&>(session->windows.openFresh(QStringLiteral("Form14"))); }
+  QPlainTextEdit* section(Form14& f, int i) { return named<QPlainTextEdit>(f, QStringLiteral("Text2_%1").arg(i)); }
+  FakePrescription* fake = nullptr;
+};
+
+TEST_F(Form14Test, HeaderDiagnosisPresetAndRecordKeptThroughClosing) {
+  Form14& f = open();
+  EXPECT_EQ(named<QLabel>(f, QStringLiteral("Label2_1"))->text(), QStringLiteral("就诊时间：2024年03月05日14时30分"));
+  EXPECT_EQ(f.windowTitle(), QStringLiteral("门诊病历 - 林晓东"));
+  EXPECT_EQ(section(f, clinical::kDiagnosisBox)->toPlainText(), QStringLiteral("上呼吸道感染"));
+  section(f, 0)->setPlainText(QStringLiteral("发热$两天"));
+  section(f, clinical::kDiagnosisBox)->clear();
+  session->windows.unload(QStringLiteral("Form14"));
+  EXPECT_EQ(fake->state.CurrentRecordText, QStringLiteral("发热＄两天$$$$$$$$$"));
+
+  Form14& again = open();
+  EXPECT_EQ(section(again, 0)->toPlainText(), QStringLiteral("发热＄两天"));
+  EXPECT_TRUE(section(again, clinical::kDiagnosisBox)->toPlainText().isEmpty());
+  again.Command3_Click();
+  EXPECT_EQ(fake->saves, 1);
+  EXPECT_EQ(fake->refreshes, 1);
+}
+
+TEST_F(Form14Test, PrescriptionTakenIntoAnEmptyTreatment) {
+  fake->state.R1 = QStringLiteral("阿莫西林胶囊 0.5g\r\n    用法：口服\r\n\r\n维生素C片");
+  Form14& f = open();
+  f.Command2_Click();
+  EXPECT_EQ(f.sections()[clinical::kTreatment], QStringLiteral("\r\n阿莫西林胶囊 0.5g\r\n    用法：口服\r\n维生素C片"));
+}
+
+TEST_F(Form14Test, TemplateSavedAppliedAndDeleted) {
+  Form14& f = open();
+  section(f, 0)->setPlainText(QStringLiteral("发热"));
+  section(f, 1)->setPlainText(QStringLiteral("两天"));
+  dialogs.inputs.enqueue(QStringLiteral("上感"));
+  f.Command6_Click();
+  auto* templates = named<QListWidget>(f, QStringLiteral("List2"));
+  ASSERT_EQ(templates->count(), 1);
+
+  for (int i = 0; i < 9; ++i) section(f, i)->clear();
+  // Delete with nothing selected: the record being written stays.
+  section(f, 0)->setPlainText(QStringLiteral("咳嗽"));
+  f.Command4_Click();
+  EXPECT_EQ(templates->count(), 1);
+  EXPECT_EQ(section(f, 0)->toPlainText(), QStringLiteral("咳嗽"));
+
+  templates->setCurrentRow(0);
+  f.List2_Click();
+  EXPECT_EQ(section(f, 0)->toPlainText(), QStringLiteral("发热"));
+  EXPECT_EQ(section(f, 1)->toPlainText(), QStringLiteral("两天"));
+  f.Command4_Click();
+  EXPECT_EQ(templates->count(), 0);
+  EXPECT_TRUE(section(f, 0)->toPlainText().isEmpty());
+}
+
+TEST_F(Form14Test, PrintGoesThroughTheDevice) {
+  fake->state.Text5[prescription::header::kPhysician] = QStringLiteral("王医生");
+  Form14& f = open();
+  printing::RecordingDevice* device = nullptr;
+  // The window owns the device it prints on; a forwarding device leaves the recording here.
+  std::unique_ptr<printing::RecordingDevice> kept;
+  f.setPrintDevices([&kept, &device]() -> std::unique_ptr<printing::PrintDevice> {
+    struct Forward : printing::PrintDevice {
+      printing::RecordingDevice* to;
+      bool begin(printing::Orientation o) override { return to->begin(o); }
+      double resolution() const override { return to->resolution(); }
+      void drawText(const QPointF& p, const QString& t, const QFont& f) override { to->drawText(p, t, f); }
+      void drawLine(const QPointF& a, const QPointF& b, int w) override { to->drawLine(a, b, w); }
+      bool newPage(printing::Orientation o) override { return to->newPage(o); }
+      bool end() override { return to->end(); }
+      void abort() override { to->abort(); }
+    };
+    kept = std::make_unique<printing::RecordingDevice>();
+    device = kept.get();
+    auto forward = std::make_unique<Forward>();
+    forward->to = kept.get();
+    return forward;
+  });
+  f.Command1_Click();
+  ASSERT_NE(device, nullptr);
+  EXPECT_EQ(device->jobsEnded, 1);
+  EXPECT_EQ(device->textsNamed(QStringLiteral("医师：王医生")).size(), 1);
+  EXPECT_EQ(device->textsNamed(QStringLiteral("诊  断：")).size(), 1);
+  EXPECT_EQ(device->textsNamed(QStringLiteral("上呼吸道感染")).size(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,64 @@
+// The templates window offscreen: opened on its kinds, an entry saved and opened again.
+#include "clinical/Form4.h"
+
+#include "shell/ShellFixture.h"
+
+#include <QTest>
+
+namespace {
+
+using clinical::Form4;
+using testing_support::ShellFixture;
+
+class Form4Test : public ShellFixture {
+ protected:
+  void SetUp() override {
+    start();
+    execMain(QStringLiteral(R"(DELETE FROM "个人模板")"));
+  }
+  Form4& form() { return window<Form4>(); }
+  QLineEdit* box(const char* name) { return named<QLineEdit>(form(), QString::fromLatin1(name)); }
+  QPlainTextEdit* content() { return named<QPlainTextEdit>(form(), QStringLiteral("Text2")); }
+  QListWidget* list() { return named<QListWidget>(form(), QStringLiteral("List1")); }
+  void click(const char* name) { named<QPushButton>(form(), QString::fromLatin1(name))->click(); }
+};
+
+TEST_F(Form4Test, OpenedTemplateShowsItsStoredInitials) {
+  box("Text1")->setText(QStringLiteral("感冒方"));
+  EXPECT_EQ(box("Text3")->text(), QStringLiteral("gmf"));
+  EXPECT_EQ(box("Text4")->text(), QStringLiteral("001"));
+  box("Text3")->setText(QStringLiteral("gm"));
+  content()->setPlainText(QStringLiteral("阿莫西林胶囊\n\n\n"));
+  click("Command5");
+  ASSERT_EQ(list()->count(), 1);
+  click("Command1");
+  EXPECT_TRUE(box("Text1")->text().isEmpty());
+  EXPECT_EQ(box("Text4")->text(), QStringLiteral("002"));
+
+  list()->setCurrentRow(0);
+  form().List1_Click();
+  EXPECT_EQ(box("Text1")->text(), QStringLiteral("感冒方"));
+  EXPECT_EQ(box("Text3")->text(), QStringLiteral("gm"));
+  EXPECT_EQ(content()->toPlainText(), QStringLiteral("阿莫西林胶囊"));
+  // Saving the opened entry again updates its row.
+  click("Command5");
+  EXPECT_EQ(list()->count(), 1);
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(Form4Test, KindsAndTheRefusedEmptyName) {
+  Form4& f = form();
+  f.takePrescription(true, QStringLiteral("当归10克、川芎6克"));
+  EXPECT_TRUE(named<QRadioButton>(f, QStringLiteral("Option1_0"))->isChecked());
+  click("Command5");
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_EQ(dialogs.messages.last().text, clinical::kNameMissingMessage);
+  EXPECT_EQ(list()->count(), 0);
+  EXPECT_EQ(content()->toPlainText(), QStringLiteral("当归10g      川芎6g       "));
+
+  f.chooseCategory(clinical::kPhraseOption);
+  EXPECT_EQ(named<QLabel>(f, QStringLiteral("Label4"))->text(), QStringLiteral("病历常用语"));
+  EXPECT_TRUE(content()->toPlainText().isEmpty());
+}
+
+}  // namespace
