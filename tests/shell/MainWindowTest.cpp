@@ -153,7 +153,7 @@ TEST_F(MainWindowTest, WindowsNotYetInThisBuildGiveOneMessageAndTheProgramGoesOn
   start();
   login();
   form1().choose("进药管理");
-  form1().choose("销售统计");
+  form1().choose("用药统计");
   ASSERT_EQ(dialogs.messages.size(), 2);
   EXPECT_TRUE(dialogs.messages[0].text.startsWith("无法完成“进货明细管理”")) << dialogs.messages[0].text.toStdString();
   EXPECT_EQ(dialogs.messages[0].title, "提示");
