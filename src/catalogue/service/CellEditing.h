@@ -16,7 +16,7 @@ namespace catalogue {
 // replacement swaps one character for one, so the caret keeps its place.
 QString replacedInColumn(int column, const QString& text);
 
-// A typed name with its specification in brackets: "（" "）" "(" ")" become "[" "]".
+// A typed name with its strength or pack size in brackets: "（" "）" "(" ")" become "[" "]".
 QString nameWithBrackets(const QString& name);
 
 // The category cell of a row begun under the button: its caption, "西成药" under 全部西药.
