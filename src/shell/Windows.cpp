@@ -2,6 +2,9 @@
 
 #include "prescription/Form2.h"
 #include "printing/Form19.h"
+#include "purchasing/Form16.h"
+#include "purchasing/Form17.h"
+#include "purchasing/Form18.h"
 #include "shell/Form1.h"
 #include "shell/Form10.h"
 #include "shell/Form20.h"
@@ -32,6 +35,9 @@ void defineWindows(ui::Session& session) {
   define<prescription::Form2>(session, Kind::Child);
   define<Form10>(session, Kind::Child);
   define<Form20>(session, Kind::Child);
+  define<purchasing::Form16>(session, Kind::Child);
+  define<purchasing::Form17>(session, Kind::Child);
+  define<purchasing::Form18>(session, Kind::Child);
 
   session.settings.setLoader([&session] { session.windows.load(QString::fromLatin1(Form8::kName)); });
 }
