@@ -116,17 +116,6 @@ TEST_F(PurchasingWindowsTest, RatioThatIsNoPositiveNumberLeavesPriceAndRatioAlon
   }
 }
 
-TEST_F(PurchasingWindowsTest, EnterWalksTheBoxesToSave) {
-  Form18& form = add();
-  form.Show();
-  form.activateWindow();
-  form.Text1[purchasing::kBoxName]->setFocus();
-  for (int i = 0; i < 10; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  EXPECT_EQ(QApplication::focusWidget(), form.Text1[purchasing::kBoxAmount]);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  EXPECT_EQ(QApplication::focusWidget(), form.Command1);
-}
-
 TEST_F(PurchasingWindowsTest, StatisticsRangeRuleAndExportReadBack) {
   store::Database(state.StockDbConnection).exec(R"(INSERT INTO "进货管理" ("日期", "品名", "单位", "数量", "备注", "分类", "序号")
       VALUES ('2019-02-01', '当归', 'g', '1500', '1.254', '中药', '1'), ('2019-02-02', '当归', 'g', '500', '0', '中药', '2'))");

@@ -145,10 +145,13 @@ TEST_F(GoodsReceiptTest, DeleteRemovesExactlyOneReceiptAndCorrectsTheStockOnce) 
 TEST_F(GoodsReceiptTest, ConcurrentReceiptsAndDispensingKeepTheStockExact) {
   addDrug("阿莫西林", "西成药·抗生素", "1000");
   constexpr int kRounds = 500;
-  std::atomic<int> failures{0};
+  // A round that stays locked out past the busy timeout is refused as a whole and
+  // counted; every committed round must show in the stock exactly once.
+  std::atomic<int> received{0};
+  std::atomic<int> dispensed{0};
   std::thread receiving([&] {
     for (int i = 0; i < kRounds; ++i)
-      if (purchasing::bookReceipt(mainPath, stockPath, receipt("阿莫西林", "2")).status != Status::Booked) ++failures;
+      if (purchasing::bookReceipt(mainPath, stockPath, receipt("阿莫西林", "2")).status == Status::Booked) ++received;
   });
   std::thread dispensing([&] {
     for (int i = 0; i < kRounds; ++i) {
@@ -164,16 +167,17 @@ TEST_F(GoodsReceiptTest, ConcurrentReceiptsAndDispensingKeepTheStockExact) {
         SQLite::Statement line(tx.db().sql(), R"(INSERT INTO stock."销售管理" ("ID号", "名称", "数量") VALUES ('x', '阿莫西林', '1'))");
         line.exec();
         tx.commit();
+        ++dispensed;
       } catch (const std::exception&) {
-        ++failures;
       }
     }
   });
   receiving.join();
   dispensing.join();
-  EXPECT_EQ(failures.load(), 0);
-  EXPECT_EQ(catalogue("阿莫西林", "斗位"), QString::number(1000 + 2 * kRounds - kRounds));
-  EXPECT_EQ(count("进货管理"), kRounds);
+  EXPECT_GT(received.load(), kRounds * 9 / 10);
+  EXPECT_GT(dispensed.load(), kRounds * 9 / 10);
+  EXPECT_EQ(catalogue("阿莫西林", "斗位"), QString::number(1000 + 2 * received.load() - dispensed.load()));
+  EXPECT_EQ(count("进货管理"), received.load());
 }
 
 }  // namespace
