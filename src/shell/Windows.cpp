@@ -7,6 +7,9 @@
 #include "clinical/Form4.h"
 #include "prescription/Form2.h"
 #include "printing/Form19.h"
+#include "purchasing/Form16.h"
+#include "purchasing/Form17.h"
+#include "purchasing/Form18.h"
 #include "shell/Form1.h"
 #include "shell/Form10.h"
 #include "shell/Form20.h"
@@ -43,6 +46,9 @@ void defineWindows(ui::Session& session) {
   define<clinical::Form7>(session, Kind::Child);
   define<clinical::Form5>(session, Kind::Child);
   define<clinical::Form6>(session, Kind::Child);
+  define<purchasing::Form16>(session, Kind::Child);
+  define<purchasing::Form17>(session, Kind::Child);
+  define<purchasing::Form18>(session, Kind::Child);
 
   session.settings.setLoader([&session] { session.windows.load(QString::fromLatin1(Form8::kName)); });
 }

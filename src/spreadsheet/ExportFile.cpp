@@ -1,21 +1,28 @@
 #include "spreadsheet/ExportFile.h"
 
 #include "spreadsheet/SpreadsheetWriter.h"
+#include "text/Blank.h"
 
 #include <QFileInfo>
 
 namespace spreadsheet {
 
-QString chooseExportPath(platform::Dialogs& dialogs) {
-  QString path = dialogs.saveFileName(QStringLiteral("另存为"), QStringLiteral("Excel文件 (*.xls)"));
-  if (path.isEmpty()) return {};
+ExportChoice askExportFile(platform::Dialogs& dialogs) {
+  ExportChoice choice;
+  choice.chosen =
+      text::trimBlanks(dialogs.saveFileName(QStringLiteral("另存为"), QStringLiteral("Excel文件 (*.xls)")));
+  if (choice.chosen.isEmpty()) return choice;
+  QString path = choice.chosen;
   if (!path.endsWith(QStringLiteral(".xls"), Qt::CaseInsensitive)) path += QStringLiteral(".xls");
   if (QFileInfo::exists(path) &&
       dialogs.ask(QStringLiteral("文件已存在，是否替换？"), platform::kPromptTitle, platform::Dialogs::Buttons::YesNo) !=
           platform::Dialogs::Answer::Yes)
-    return {};
-  return path;
+    return choice;
+  choice.path = path;
+  return choice;
 }
+
+QString chooseExportPath(platform::Dialogs& dialogs) { return askExportFile(dialogs).path; }
 
 bool saveExport(platform::Dialogs& dialogs, const Workbook& workbook, const QString& path) {
   const WriteOutcome outcome = SpreadsheetWriter::save(workbook, path);

@@ -12,8 +12,16 @@ namespace spreadsheet {
 
 inline const QString kExportDone = QStringLiteral("文件导出成功！");
 
-// The file to export to: the dialog's name with ".xls" when it does not end in it (any
-// case). Empty when the user cancelled or would not replace an existing file.
+// What the Save-As dialog settled: the name as chosen (blanks trimmed; some windows show
+// it in their path box even when nothing is written) and the file to write, which is
+// empty when the user cancelled or would not replace an existing file.
+struct ExportChoice {
+  QString chosen;
+  QString path;
+};
+ExportChoice askExportFile(platform::Dialogs& dialogs);
+
+// The file to export to, as `askExportFile` settles it.
 QString chooseExportPath(platform::Dialogs& dialogs);
 
 // Writes the workbook and says "文件导出成功！", or "文件导出失败：" and the reason.

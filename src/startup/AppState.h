@@ -20,7 +20,8 @@ inline const QString kHostNameFile = QStringLiteral("kvlo-12.jpg");
 // window side.
 struct AppState {
   // Selling price = purchase price x ratio; 1.25 at every start, never saved.
-  double MarkupRatio = 1.25;
+  // mutable: the goods-receipt and catalogue windows change it as the program runs.
+  mutable double MarkupRatio = 1.25;
   // Ends every prescription number made on this workstation.
   QString StationCode;
   // The local data folder (the "Corvala数据库" folder on drive D: or C:).

@@ -1,0 +1,53 @@
+// The purchase-statistics window: per drug of one category and date range (at most 32
+// days), the quantity received, its unit and the amount, closed by "合计"; exported to .xls.
+#pragma once
+
+#include "purchasing/service/PurchaseStatistics.h"
+#include "ui/BusyBar.h"
+#include "ui/PagedGrid.h"
+#include "ui/Session.h"
+#include "ui/Window.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <memory>
+#include <vector>
+
+namespace purchasing {
+
+class Form16 : public ui::Window {
+  Q_OBJECT
+
+ public:
+  static constexpr const char* kName = "Form16";
+
+  explicit Form16(ui::Session& session);
+
+  void Form_Load() override;
+
+  void Command1_Click();  // "统   计"
+  void Command2_Click();  // "导出Excel表格"
+
+  // The result lines of the last statistic, "合计" last; empty before the first.
+  const std::vector<StatisticsLine>& lines() const { return lines_; }
+
+  ui::PagedGrid* grid = nullptr;
+  QGroupBox* Frame1 = nullptr;
+  QLineEdit* Text3 = nullptr;
+  QLineEdit* Text4 = nullptr;
+  QComboBox* Combo1 = nullptr;
+  QPushButton* Command1 = nullptr;
+  QPushButton* Command2 = nullptr;
+  QLineEdit* Text1 = nullptr;  // hidden: the last export path
+  std::unique_ptr<ui::BusyBar> busyBar;
+
+ private:
+  ui::Session& session_;
+  std::vector<StatisticsLine> lines_;
+};
+
+}  // namespace purchasing

@@ -1,0 +1,37 @@
+#include "spreadsheet/ListSheet.h"
+
+namespace spreadsheet {
+namespace {
+
+constexpr double kListPoints = 10.0;
+constexpr double kListRowHeight = 20.0;
+
+}  // namespace
+
+Workbook listWorkbook(const QStringList& captions, const std::vector<QStringList>& records,
+                      const std::optional<QList<int>>& numberColumns) {
+  Sheet sheet;
+  for (qsizetype i = 0; i < captions.size(); ++i) sheet.columns.append(Column::fitted());
+
+  Row header;
+  for (const QString& caption : captions) header.cells.append(Cell::text(caption));
+  header.font = Font{true, kListPoints};
+  header.heightPoints = kListRowHeight;
+  sheet.rows.append(header);
+
+  for (const QStringList& record : records) {
+    Row row;
+    for (qsizetype i = 0; i < record.size(); ++i) {
+      const bool number = !numberColumns || numberColumns->contains(int(i));
+      row.cells.append(number ? Cell::fromStoredText(record[i]) : Cell::text(record[i]));
+    }
+    row.font = Font{false, kListPoints};
+    row.heightPoints = kListRowHeight;
+    sheet.rows.append(row);
+  }
+  // The formatting reaches one row past the last record.
+  sheet.rows.append(Row{{}, Font{false, kListPoints}, kListRowHeight});
+  return Workbook{{sheet}};
+}
+
+}  // namespace spreadsheet

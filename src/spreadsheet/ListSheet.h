@@ -1,0 +1,21 @@
+// The sheet a list window exports: its captions in row 1, one record per row after it.
+// Row 1 is bold; rows 1 to one past the last record use 10-point type and are 20 points
+// high; every column is fitted to its contents. A text that is a plain number becomes a
+// number cell keeping its shown decimals ("0.00", "0.000"); any other text a text cell.
+// With `numberColumns` (0-based) only those columns are read as numbers, so a batch
+// number such as "007" elsewhere stays text.
+#pragma once
+
+#include "spreadsheet/Workbook.h"
+
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace spreadsheet {
+
+Workbook listWorkbook(const QStringList& captions, const std::vector<QStringList>& records,
+                      const std::optional<QList<int>>& numberColumns = std::nullopt);
+
+}  // namespace spreadsheet

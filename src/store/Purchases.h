@@ -1,0 +1,72 @@
+// The purchase tables of the inventory file: [进货管理], one row per goods receipt, and
+// [进货模板], the supplier, maker, batch and expiry of a drug's last receipt, offered as
+// the defaults of its next one. Receipts are addressed by their row identity (rowid)
+// together with their key [序号]: two receipts begun in the same second share a key,
+// and the pair names exactly one row even if a deleted identity is handed out again.
+#pragma once
+
+#include "store/Database.h"
+
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace store {
+
+// The boxes of one receipt that [进货模板] keeps for the next receipt of the drug.
+struct ReceiptDefaults {
+  QString supplier;  // 供货单位
+  QString maker;     // 生产厂家
+  QString batch;     // 批号
+  QString expiry;    // 有效期至
+};
+
+// One listed receipt: the ledger's 13 fields and the row identity.
+struct LedgerRow {
+  qint64 id = 0;
+  QStringList fields;  // 日期 品名 单位 数量 库存 进价 售价 供货单位 生产厂家 批号 有效期至 备注 序号
+};
+
+// One receipt row as the statistics read it.
+struct ReceiptFigures {
+  QString name;      // 品名
+  QString unit;      // 单位
+  QString quantity;  // 数量, text as stored
+  QString amount;    // 备注: the amount of the receipt, text as stored
+};
+
+// The ledger's columns in field order, as the grid and the export take them.
+enum LedgerField {
+  kLedgerDate = 0, kLedgerName, kLedgerUnit, kLedgerQuantity, kLedgerStock, kLedgerCost,
+  kLedgerPrice, kLedgerSupplier, kLedgerMaker, kLedgerBatch, kLedgerExpiry, kLedgerAmount,
+  kLedgerKey, kLedgerFieldCount
+};
+
+class Purchases {
+ public:
+  // `db` is the inventory file, or a joint connection with it attached (`schema` "stock").
+  explicit Purchases(Database& db, const QString& schema = QStringLiteral("main")) : db_(db), schema_(schema) {}
+
+  // The defaults kept for a drug name (shown form, "[" "]"); nullopt when none are kept.
+  std::optional<ReceiptDefaults> defaultsFor(const QString& name);
+
+  // Receipts of one category ([分类] equal) dated from `first` to `last` (both
+  // "yyyy-mm-dd", inclusive), whose name holds `namePart` literally (ASCII case
+  // ignored), newest key first. At most `limit` rows are read, so that a caller can
+  // tell "more than limit - 1" without reading them all.
+  std::vector<LedgerRow> ledger(const QString& namePart, const QString& category, const QString& first,
+                                const QString& last, int limit);
+
+  // Receipts of one category dated from `first` to `last`, ordered by name and, within a
+  // name, in stored order.
+  std::vector<ReceiptFigures> figures(const QString& category, const QString& first, const QString& last);
+
+ private:
+  QString table(const char* name) const;
+
+  Database& db_;
+  QString schema_;
+};
+
+}  // namespace store

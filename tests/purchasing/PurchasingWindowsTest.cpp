@@ -1,0 +1,171 @@
+// The receipt, ledger and statistics windows driven as the desk uses them: typing, a
+// pick, Enter, the save, a delete and the exports read back.
+#include "shell/ShellFixture.h"
+
+#include "purchasing/Form16.h"
+#include "purchasing/Form17.h"
+#include "purchasing/Form18.h"
+#include "shell/Form1.h"
+#include "store/Database.h"
+#include "support/XlrdReadBack.h"
+#include "text/Dates.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QJsonArray>
+#include <QTest>
+
+namespace {
+
+using purchasing::Form16;
+using purchasing::Form17;
+using purchasing::Form18;
+
+class PurchasingWindowsTest : public testing_support::ShellFixture {
+ protected:
+  PurchasingWindowsTest() {
+    start();
+    login();
+    execMain(R"(DELETE FROM "商品")");
+    execMain(R"(INSERT INTO "商品" ("ID号", "名称", "查询", "分类", "单位", "单价", "备用1", "斗位")
+                VALUES ('1', '阿莫西林{24粒}', '阿莫西林{24粒}-amxl-$', '西成药·抗生素', '盒', '3.000', '1.200', '5'))");
+    store::Database(state.StockDbConnection).exec(R"(DELETE FROM "进货管理"; DELETE FROM "进货模板")");
+  }
+  QString stock() {
+    store::Database d(state.MainDbConnection);
+    SQLite::Statement q(d.sql(), R"(SELECT "斗位" FROM "商品" WHERE "ID号" = '1')");
+    q.executeStep();
+    return store::columnText(q, 0);
+  }
+  Form18& add() {
+    Form17& ledger = window<Form17>();
+    ledger.Command2_Click();
+    return *loaded<Form18>();
+  }
+};
+
+TEST_F(PurchasingWindowsTest, PickQuantityAndSaveBookTheReceiptAndRefreshTheLedger) {
+  Form18& form = add();
+  EXPECT_EQ(form.Label4->text(), "西成药");
+  EXPECT_EQ(form.Label2->text().size(), 14);
+  QTest::keyClicks(form.Text1[purchasing::kBoxName], "amxl");
+  ASSERT_TRUE(form.List1->isVisible());
+  ASSERT_EQ(form.List1->count(), 1);
+  EXPECT_EQ(form.List1->item(0)->text(), "阿莫西林[24粒]");
+  QTest::keyClick(form.Text1[purchasing::kBoxName], Qt::Key_Down);
+  QTest::keyClick(form.List1, Qt::Key_Return);
+  EXPECT_EQ(form.Text1[purchasing::kBoxName]->text(), "阿莫西林[24粒]");
+  EXPECT_EQ(form.Text1[purchasing::kBoxStock]->text(), "5");
+  EXPECT_FALSE(form.List1->isVisible());
+
+  form.Text1[purchasing::kBoxCost]->setText("1.5");
+  form.Text1[purchasing::kBoxQuantity]->setText("10");
+  EXPECT_EQ(form.Text1[purchasing::kBoxAmount]->text(), "15.000");
+  EXPECT_EQ(form.Text1[purchasing::kBoxStock]->text(), "15");
+
+  // Another workstation takes 2 off between the pick and the save.
+  execMain(R"(UPDATE "商品" SET "斗位" = '3')");
+  form.Command1_Click();
+  flushDeletes();
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join("|").toStdString();
+  EXPECT_EQ(stock(), "13");
+  EXPECT_EQ(loaded<Form18>(), nullptr);
+  Form17& ledger = *loaded<Form17>();
+  EXPECT_EQ(ledger.Text3->text(), text::isoDate(text::oneMonthBack(QDate::currentDate())));
+  EXPECT_EQ(ledger.Label1->text(), "记录数：1");
+  ASSERT_EQ(ledger.receipts().size(), 1u);
+  EXPECT_EQ(ledger.receipts()[0].fields[store::kLedgerAmount], "15");
+
+  // Delete it again: the stock goes back by its own quantity.
+  ledger.xz(0);
+  ledger.Command1_Click();
+  EXPECT_EQ(stock(), "3");
+  EXPECT_EQ(ledger.Label1->text(), "记录数：0");
+}
+
+TEST_F(PurchasingWindowsTest, RefusedSavesWriteNothingAndKeepTheBoxes) {
+  Form18& form = add();
+  form.Text1[purchasing::kBoxName]->setText("青霉素");
+  form.Text1[purchasing::kBoxQuantity]->setText("4");
+  form.Command1_Click();
+  form.Text1[purchasing::kBoxName]->setText("阿莫西林[24粒]");
+  form.Text1[purchasing::kBoxDate]->setText("2019-13-01");
+  form.Command1_Click();
+  EXPECT_EQ(dialogs.texts(), (QStringList{"药品目录中无该药物，请首先在药品目录中添加该药物后才能入库！",
+                                          "请填写正确格式的进货日期！日期格式为“2016-01-03”。"}));
+  ASSERT_NE(loaded<Form18>(), nullptr);
+  EXPECT_EQ(form.Text1[purchasing::kBoxQuantity]->text(), "4");
+  EXPECT_EQ(stock(), "5");
+  store::Database d(state.StockDbConnection);
+  SQLite::Statement q(d.sql(), R"(SELECT count(*) FROM "进货管理")");
+  q.executeStep();
+  EXPECT_EQ(q.getColumn(0).getInt(), 0);
+}
+
+TEST_F(PurchasingWindowsTest, RatioThatIsNoPositiveNumberLeavesPriceAndRatioAlone) {
+  Form18& form = add();
+  form.Text1[purchasing::kBoxCost]->setText("2");
+  form.Text4->setText("1.5");
+  form.Command3_Click();
+  EXPECT_EQ(form.Text1[purchasing::kBoxPrice]->text(), "3.000");
+  for (const char* bad : {"", "0", "-1", "abc"}) {
+    form.Text4->setText(bad);
+    form.Command3_Click();
+    EXPECT_EQ(form.Text1[purchasing::kBoxPrice]->text(), "3.000") << bad;
+    EXPECT_EQ(state.MarkupRatio, 1.5) << bad;
+  }
+}
+
+TEST_F(PurchasingWindowsTest, StatisticsRangeRuleAndExportReadBack) {
+  store::Database(state.StockDbConnection).exec(R"(INSERT INTO "进货管理" ("日期", "品名", "单位", "数量", "备注", "分类", "序号")
+      VALUES ('2019-02-01', '当归', 'g', '1500', '1.254', '中药', '1'), ('2019-02-02', '当归', 'g', '500', '0', '中药', '2'))");
+  Form16& form = window<Form16>();
+  form.Combo1->setCurrentText(" 中药 ");
+  form.Text3->setText("2019-03-06");
+  form.Text4->setText("2019-02-01");
+  form.Command1_Click();
+  EXPECT_EQ(dialogs.texts(), QStringList{"统计日期范围不能超过1个月！"});
+  form.Text3->setText("2019-03-05");  // exactly 32 days, reversed
+  form.Command1_Click();
+  ASSERT_EQ(form.lines().size(), 2u);
+  EXPECT_EQ(form.grid->state().cellText(0, 1), "2.000");
+  EXPECT_EQ(form.grid->state().cellText(0, 2), "kg");
+  EXPECT_EQ(form.grid->state().cellText(1, 0), "合计");
+  EXPECT_EQ(form.grid->state().cellText(1, 3), "1.25");
+  EXPECT_FALSE(form.busyBar->running());
+
+  const QString path = folder.sub("统计");
+  dialogs.fileNames.enqueue(path);
+  form.Command2_Click();
+  EXPECT_EQ(dialogs.texts().last(), "文件导出成功！");
+  const QJsonObject book = testing_support::xlrdReadBack(path + ".xls");
+  ASSERT_TRUE(book["ok"].toBool()) << book["error"].toString().toStdString();
+  const QJsonArray rows = book["sheets"].toArray()[0].toObject()["rows"].toArray();
+  EXPECT_EQ(rows[0].toArray()[0].toObject()["value"].toString(), "药品名称");
+  EXPECT_EQ(rows[1].toArray()[1].toObject()["type"].toString(), "number");
+  EXPECT_EQ(rows[1].toArray()[1].toObject()["format"].toString(), "0.000");
+  EXPECT_EQ(rows[2].toArray()[0].toObject()["value"].toString(), "合计");
+  EXPECT_EQ(rows[2].toArray()[3].toObject()["value"].toDouble(), 1.25);
+}
+
+TEST_F(PurchasingWindowsTest, LedgerExportKeepsBatchNumbersAsText) {
+  store::Database(state.StockDbConnection).exec(QStringLiteral(R"(INSERT INTO "进货管理"
+      ("日期", "品名", "单位", "数量", "库存", "进价", "售价", "批号", "有效期至", "备注", "分类", "序号")
+      VALUES ('%1', '阿莫西林[24粒]', '盒', '2.50', '7', '1.5', '3', '0012', '2026-01', '3.75', '西成药', '1'))")
+                                                    .arg(text::isoDate(QDate::currentDate())));
+  Form17& ledger = window<Form17>();
+  EXPECT_EQ(ledger.grid->state().cellText(0, 3), "2.5");     // Lb5 数量
+  EXPECT_EQ(ledger.grid->state().cellText(0, 5), "1.500");   // Lb7 进价
+  const QString path = folder.sub("明细.XLS");
+  dialogs.fileNames.enqueue(path);
+  ledger.Command4_Click();
+  const QJsonObject book = testing_support::xlrdReadBack(path);
+  ASSERT_TRUE(book["ok"].toBool()) << book["error"].toString().toStdString();
+  const QJsonArray row = book["sheets"].toArray()[0].toObject()["rows"].toArray()[1].toArray();
+  EXPECT_EQ(row[3].toObject()["value"].toDouble(), 2.5);
+  EXPECT_EQ(row[9].toObject()["type"].toString(), "text");
+  EXPECT_EQ(row[9].toObject()["value"].toString(), "0012");
+  EXPECT_EQ(row[11].toObject()["value"].toDouble(), 3.75);
+}
+
+}  // namespace
