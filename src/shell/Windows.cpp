@@ -2,6 +2,9 @@
 
 #include "prescription/Form2.h"
 #include "printing/Form19.h"
+#include "reports/Form12.h"
+#include "reports/Form13.h"
+#include "reports/Form15.h"
 #include "shell/Form1.h"
 #include "shell/Form10.h"
 #include "shell/Form20.h"
@@ -32,6 +35,9 @@ void defineWindows(ui::Session& session) {
   define<prescription::Form2>(session, Kind::Child);
   define<Form10>(session, Kind::Child);
   define<Form20>(session, Kind::Child);
+  define<reports::Form12>(session, Kind::Child);
+  define<reports::Form13>(session, Kind::Child);
+  define<reports::Form15>(session, Kind::Child);
 
   session.settings.setLoader([&session] { session.windows.load(QString::fromLatin1(Form8::kName)); });
 }
