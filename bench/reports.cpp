@@ -48,9 +48,9 @@ void makeFiles() {
                    R"( printf('药品%04d[10mg]', abs(random()) % 2000), '2', CASE WHEN i % 3 = 0 THEN 'g' ELSE '盒' END,)"
                    R"( '1.5', '3.000', '1.2', CASE i % 3 WHEN 0 THEN '中药' WHEN 1 THEN '西成药·抗生素' ELSE '收费项目' END,)"
                    R"( date('%2', printf('+%d days', i * %3 / %1)), '王医师', '0.6', '李四' FROM n;)")
-                   .arg(kSalesLines - 1)
-                   .arg(text::isoDate(kFirstDay))
-                   .arg(days));
+                   .replace(QStringLiteral("%1"), QString::number(kSalesLines - 1))
+                   .replace(QStringLiteral("%2"), text::isoDate(kFirstDay))
+                   .replace(QStringLiteral("%3"), QString::number(days)));
     stock.exec(QStringLiteral("COMMIT;"));
     store::ensureStockIndexes(stock);
   }
@@ -60,9 +60,9 @@ void makeFiles() {
     main.exec(QStringLiteral(R"(WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < %1))"
                              R"( INSERT INTO "档案" ("序号", "0", "5", "16") SELECT printf('%014d', i), '张三',)"
                              R"( date('%2', printf('+%d days', i * %3 / %1)), printf('%.2f', (i % 5000) / 100.0) FROM n;)")
-                  .arg(kRecords - 1)
-                  .arg(text::isoDate(kFirstDay))
-                  .arg(days));
+                  .replace(QStringLiteral("%1"), QString::number(kRecords - 1))
+                  .replace(QStringLiteral("%2"), text::isoDate(kFirstDay))
+                  .replace(QStringLiteral("%3"), QString::number(days)));
     main.exec(QStringLiteral("COMMIT;"));
     store::ensureMainIndexes(main);
   }

@@ -44,9 +44,9 @@ class ReportWindowsTest : public testing_support::ShellFixture {
                   R"(WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1))"
                   R"( INSERT INTO "销售管理" ("ID号", "名称", "数量", "单位", "单价", "金额", "进价", "分类", "日期",)"
                   R"( "医师", "利润", "患者") SELECT printf('2019%010d', i), printf('药%02d', i), '2', '盒', '1.5',)"
-                  R"( '3.000', '1', '西成药·抗生素', '%2', '王医师', '1', '李四' FROM n;)")
-                  .arg(drugs)
-                  .arg(date));
+                  R"( '3.000', '1', '西成药·抗生素', '@DATE', '王医师', '1', '李四' FROM n;)")
+                  .replace(QStringLiteral("%1"), QString::number(drugs))
+                  .replace(QStringLiteral("@DATE"), date));
   }
   QString today() const { return text::isoDate(QDate::currentDate()); }
 };
