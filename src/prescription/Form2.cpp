@@ -1,9 +1,19 @@
 #include "prescription/Form2.h"
 
+#include "prescription/DrugListModel.h"
+#include "prescription/Form2Layout.h"
+#include "prescription/service/CatalogSearch.h"
+#include "prescription/service/DrawerSort.h"
+#include "prescription/service/GridTotals.h"
+#include "text/Dates.h"
 #include "text/ScrambledText.h"
-#include "ui/Controls.h"
+#include "ui/CrLfText.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QMouseEvent>
 
 namespace prescription {
 namespace {
@@ -14,12 +24,31 @@ const char* const kTitleNumbers = "231,210,197,220,193,218,221,147,-15498,-10916
 
 constexpr int kAlertInterval = 3000;  // ms
 
+void setBoxText(QPlainTextEdit* box, const QString& crlf) {
+  const QString text = ui::toBoxText(crlf);
+  if (box->toPlainText() != text) box->setPlainText(text);
+}
+
+void setLineText(QLineEdit* box, const QString& text) {
+  if (box->text() != text) box->setText(text);
+}
+
+void setCaption(QLabel* label, const QString& text) {
+  if (label->text() != text) label->setText(text);
+}
+
 }  // namespace
 
 Form2::Form2(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), session_(session) {
   setWindowTitle(kDesignCaption);
-  setClientSize(15015, 9510);
+  setClientSize(layout::kClientWidth, layout::kClientHeight);
+  buildToolbar();
+  buildLeftPanel();
   buildSheet();
+  buildRightPanel();
+  buildGrid();
+  setTabChain();
+  declareInputKinds();
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -28,26 +57,7 @@ Form2::Form2(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), ses
   connect(&session_.settings, &settings::Settings::changed, this, &Form2::followSettings);
 }
 
-void Form2::buildSheet() {
-  Picture2 = ui::make<QFrame>(this, "Picture2", {3720, 840, 6120, 8625});
-  Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Picture2->setLineWidth(2);
-  Picture2->setAutoFillBackground(true);
-  QPalette white = Picture2->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  Picture2->setPalette(white);
-
-  // The title is sized to its caption and centred by the load.
-  QLabel* title = Label2.make(kSheetTitle, Picture2, {0, 120});
-  title->setFont(ui::designFont(ui::kHeiTi, 14.25));
-
-  QLabel* sheetName = Label2.make(kSheetName, Picture2, {2340, 540, 1500, 285}, QStringLiteral("处  方  笺"));
-  sheetName->setFont(ui::designFont(ui::kHeiTi, 14.25));
-
-  C1 = ui::make<QComboBox>(Picture2, "C1", {1020, 7470, 4875, 300});
-  C1->setStyleSheet(QStringLiteral("QComboBox { color: rgb(0, 0, 255); }"));
-  C1->hide();
-}
+Form2::~Form2() = default;
 
 void Form2::Form_Load() {
   BusyFlag = -1;
@@ -56,9 +66,42 @@ void Form2::Form_Load() {
   const std::optional<QString> title = text::UnscrambleText(QString::fromLatin1(kTitleNumbers));
   setWindowTitle(kDesignCaption + QStringLiteral(" - ") + title.value_or(QString()));
 
+  // The sheet starts in the ordinary layout.
+  R1->setGeometry(ui::pxRect(1380, 2400, 4575, 4995));
+  paintGridStripes();
+  for (int r = 0; r < kGridRows; ++r)
+    for (int column = 0; column < kGridColumns; ++column) setGridCell(r, column, QString());
+  VScroll1->setValue(0);
+  layOutHeaderFields();
+
+  // The history range: the last month up to today.
+  const QDate today = QDate::currentDate();
+  Text3->setText(text::isoDate(today.addMonths(-1)));
+  Text4->setText(text::isoDate(today));
+  Command7_Click();
+
+  CurrentCategoryIndex = 0;
+  fillDrugList(clickQuery(0));
+
+  for (const auto& [i, box] : Text5) box->clear();
+  Command20_Click();
+  {
+    // The record number, the visit date and the prescription number from one reading of
+    // the clock, so that no two prescriptions share a number.
+    PrescriptionState s = state();
+    startNewNumber(s, session_.services.serials(), session_.state.StationCode);
+    for (int field : {header::kRecordNumber, header::kDate}) setLineText(Text5[field], s.Text5[field]);
+    setCaption(Label4, s.Label4);
+    setCaption(Label5, s.Label5);
+  }
+
   // Reading the unit name loads the settings when nothing has read them yet.
   followSettings();
   centreOnSheet(Label2[kSheetName]);
+  setListRowHeight(List1);
+
+  Text5[header::kName]->setFocus();
+  session_.padTarget.kind = text::InputKind::Name;
   BusyFlag = 0;
 }
 
@@ -98,5 +141,139 @@ void Form2::centreOnSheet(QLabel* label) {
   const double left = (ui::twips(Picture2->width()) - ui::twips(label->width())) / 2.0;
   label->move(ui::px(left), label->y());
 }
+
+QString Form2::mainDb() const { return session_.state.MainDbConnection; }
+
+// ---- The prescription as plain data ----
+
+PrescriptionState Form2::state() const {
+  PrescriptionState s;
+  for (int i = 0; i < header::kCount; ++i) s.Text5[i] = Text5[i]->text();
+  s.R1 = r1Text();
+  s.text9 = ui::fromBoxText(text9->toPlainText());
+  s.Text10 = ui::fromBoxText(Text10->toPlainText());
+  s.C1 = C1->currentText();
+  s.Text6 = Text6->text();
+  s.herbal = herbal_;
+  s.Label4 = Label4->text();
+  s.Label5 = Label5->text();
+  s.CurrentRecordText = CurrentRecordText;
+  for (int r = 0; r < kGridRows; ++r)
+    for (int column = 0; column < kGridColumns; ++column) s.grid[r][column] = gridCell(r, column);
+  s.Label16 = Label16->text();
+  s.Label17 = Label17->text();
+  return s;
+}
+
+void Form2::showState(const PrescriptionState& s) {
+  for (int i = 0; i < header::kCount; ++i) setLineText(Text5[i], s.Text5[i]);
+  setBoxText(Text10, s.Text10);
+  if (C1->currentText() != s.C1) C1->setCurrentText(s.C1);
+  setLineText(Text6, s.Text6);
+  setCaption(Label4, s.Label4);
+  setCaption(Label5, s.Label5);
+  CurrentRecordText = s.CurrentRecordText;
+  GridFillFlag = -1;
+  for (int r = 0; r < kGridRows; ++r)
+    for (int column = 0; column < kGridColumns; ++column) setGridCell(r, column, s.grid[r][column]);
+  GridFillFlag = 0;
+  setCaption(Label16, s.Label16);
+  setCaption(Label17, s.Label17);
+  ApplySheetLayout(s.herbal);
+  setCaption(Label2[kSheetMode], sheetModeName(s.herbal));
+  // The infusion card first: a changed prescription text then builds it afresh.
+  setBoxText(text9, s.text9);
+  setR1(s.R1);
+}
+
+QString Form2::r1Text() const { return ui::fromBoxText(R1->toPlainText()); }
+
+void Form2::setR1(const QString& crlfText, std::optional<int> crlfCaret) {
+  setBoxText(R1, crlfText);
+  if (crlfCaret) {
+    QTextCursor cursor = R1->textCursor();
+    cursor.setPosition(ui::toBoxPosition(crlfText, *crlfCaret));
+    R1->setTextCursor(cursor);
+  }
+}
+
+QString Form2::gridCell(int row, int column) const {
+  if (boxCells_[column].contains(row)) return boxCells_[column][row]->text();
+  return labelCells_[column][row]->text();
+}
+
+void Form2::setGridCell(int row, int column, const QString& text) {
+  if (boxCells_[column].contains(row))
+    setLineText(boxCells_[column][row], text);
+  else
+    setCaption(labelCells_[column][row], text);
+  if (column == GridColumn::kName) {
+    // Quantity and price belong to a drug: a row without a name takes neither.
+    const bool named = !text.isEmpty();
+    boxCells_[kQuantity][row]->setReadOnly(!named);
+    boxCells_[kPrice][row]->setReadOnly(!named);
+  }
+}
+
+// ---- Operations of other windows' work, filled in with the records ----
+
+void Form2::Command21_Click() {}
+void Form2::Command7_Click() {}
+void Form2::Command2_Click() {}
+void Form2::Command20_Click() {}
+
+// ---- The sheet's layout ----
+
+void Form2::ApplySheetLayout(bool herbal) {
+  herbal_ = herbal;
+  if (herbal)
+    R1->setGeometry(ui::pxRect(660, 2400, 5655, 4995));
+  else
+    R1->setGeometry(ui::pxRect(1380, 2400, 4575, 4995));
+  Label2[kDoseCaption]->setVisible(herbal);
+  Text6->setVisible(herbal);
+  C1->setVisible(herbal);
+  Label17->setVisible(herbal);
+}
+
+void Form2::Form_Click() { Picture6->hide(); }
+
+void Form2::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) Form_Click();
+  ui::Window::mouseReleaseEvent(event);
+}
+
+// ---- The priced grid ----
+
+void Form2::RecalcTotals() {
+  if (GridFillFlag == -1) return;
+  PrescriptionState s = state();
+  applyTotals(s, prescription::RecalcTotals(s.grid));
+  for (int r = 0; r < kGridRows; ++r) setGridCell(r, kAmount, s.grid[r][kAmount]);
+  setCaption(Label16, s.Label16);
+  setLineText(Text5[header::kDrugFee], s.Text5[header::kDrugFee]);
+  setLineText(Text5[header::kOtherFee], s.Text5[header::kOtherFee]);
+  // Last, so that the total equals the one under the grid whatever the fee fields did.
+  setLineText(Text5[header::kTotal], Label16->text());
+}
+
+void Form2::Command12_Click() {
+  GridFillFlag = -1;
+  const PricedGrid sorted = sortByDrawer(state().grid);
+  for (int r = 0; r < kGridRows; ++r)
+    for (int column = 0; column < kGridColumns; ++column) setGridCell(r, column, sorted[r][column]);
+  GridFillFlag = 0;
+}
+
+void Form2::Command3_Click(int) { Picture1->move(Picture1->x(), ui::px(layout::kHeadingClickTop)); }
+
+void Form2::VScroll1_Change() {
+  using namespace layout;
+  const float travel = static_cast<float>(kRowsPanelHeight - kGridFrameHeight + kHeadingHeight + kTotalsStripHeight);
+  const float top = static_cast<float>(kHeadingHeight) - travel * VScroll1->value() / kScrollMaximum;
+  Picture1->move(Picture1->x(), ui::px(top));
+}
+
+const std::vector<ListEntry>& Form2::drugListEntries() const { return drugList_->entries(); }
 
 }  // namespace prescription

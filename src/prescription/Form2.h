@@ -1,20 +1,33 @@
 // The prescription window: the paper-like sheet in the middle, where the physician types
-// the patient and the prescription, inside the main window.
+// the patient and the prescription, the drug search on the left and the priced grid on
+// the right, inside the main window. The window gathers and shows; the prescription state
+// and the services decide.
 #pragma once
 
+#include "prescription/service/CatalogListing.h"
+#include "prescription/service/PrescriptionState.h"
 #include "ui/ControlArray.h"
+#include "ui/Line.h"
 #include "ui/Session.h"
 #include "ui/Window.h"
 
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace prescription {
 
+class DrugListModel;
+
 // Elements of the sheet's label array Label2.
-enum SheetLabel { kSheetTitle = 0, kSheetName = 3 };
+enum SheetLabel { kSheetTitle = 0, kDoseCaption = 1, kRp = 2, kSheetName = 3, kSheetMode = 4 };
 
 class Form2 : public ui::Window {
   Q_OBJECT
@@ -25,6 +38,7 @@ class Form2 : public ui::Window {
   static inline const QString kDesignCaption = QStringLiteral("处方录入");
 
   explicit Form2(ui::Session& session);
+  ~Form2() override;
 
   void Form_Load() override;
 
@@ -39,29 +53,192 @@ class Form2 : public ui::Window {
   // Adds phrases to the herbal-usage drop-down, after what it holds.
   void addHerbalUsages(const QStringList& phrases);
   QStringList herbalUsages() const;
-  // The herbal usage shown under the prescription.
+  // The herbal usage phrase chosen for the prescription on the sheet.
   QString herbalUsage() const;
+
+  // The prescription on the window, as the save, pricing and printing take it (multi-line
+  // texts with CR LF), and the same shown again.
+  PrescriptionState state() const;
+  void showState(const PrescriptionState& state);
+  // The sheet is in the herbal layout exactly while this holds; the dose box shows it.
+  bool herbalSheet() const { return herbal_; }
+
+  // Public operations of the window.
+  void Command21_Click();  // 保存
+  void Command7_Click();   // history query of the range and name
+  void Command2_Click();   // 今日患者
+  void Command20_Click();  // the defaults of a new prescription
+  void RC1();              // herbal layout of the prescription text (herbal sheet only)
+  void ssy();              // the infusion-card text from the prescription text
+
+  // Handlers, as the controls run them (tests call them too).
+  void Command1_Click(int index);  // category button
+  void ApplySheetLayout(bool herbal);
+  void Text1_Change();
+  void Command15_Click();           // "←"
+  void Command16_Click(int index);  // stroke keys
+  void Command17_Click();           // 笔画输入法
+  void Command18_Click();           // "?"
+  void List1_DblClick();            // the pick
+  void Label50_Click(int index);    // injection-route label
+  void R1_Change();
+  void R1_DblClick();
+  void Command3_Click(int index);   // grid heading
+  void Command12_Click();           // 按斗位排序
+  void VScroll1_Change();
+  void RecalcTotals();
+  void Form_Click();
 
   // -1 while the window fills its own controls; the look-ups of its change and focus
   // handlers then do nothing.
   int BusyFlag = 0;
+  // -1 while the priced grid is filled in bulk; the totals then wait.
+  int GridFillFlag = 0;
+  // The category button clicked last, 0 to 16.
+  int CurrentCategoryIndex = 0;
+
+  // Hidden working values: the herbal entries and the tail of the last herbal layout,
+  // which pricing reads, and the priced lines that pricing keeps.
+  QStringList List30;
+  QString Text7;
+  QString Text8;
+  QStringList List31;
+  // The medical record of the prescription on the sheet, as the medical-record window
+  // leaves it, and the infusion-card text last built from the prescription text.
+  QString CurrentRecordText;
+  QString InfusionCardText;
+
+  // The drug list's entries, each remembering its row (List1, with List6 as twins).
+  const std::vector<ListEntry>& drugListEntries() const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  // Building the controls, each area from its table.
+  void buildToolbar();
+  void buildLeftPanel();
   void buildSheet();
+  void buildHeaderFields();
+  void buildRightPanel();
+  void buildGrid();
+  void buildGridRows();
+  void setTabChain();
+  void declareInputKinds();
+  void layOutHeaderFields();
+  void paintGridStripes();
   // Centres a label of the sheet across it, keeping its top.
   void centreOnSheet(QLabel* label);
+  void setListRowHeight(QListView* list);
+
+  // The drug list filled from a listing; nothing is shown when the database cannot be read.
+  void fillDrugList(const CatalogQuery& query);
+  void hideSuggestionLists();
+  void setR1(const QString& crlfText, std::optional<int> crlfCaret = std::nullopt);
+  QString r1Text() const;
+  void showHerbalLayout(const HerbalLayout& layout);
+  void setGridCell(int row, int column, const QString& text);
+  QString gridCell(int row, int column) const;
+  // The main database the window reads.
+  QString mainDb() const;
   // Takes the sheet title and the bell from the settings.
   void followSettings();
+
+  ui::Session& session_;
+  bool herbal_ = false;
+
+  // Toolbar.
+  QFrame* Frame1 = nullptr;
+  ui::ControlArray<QFrame> Picture4{QStringLiteral("Picture4")};
+  ui::ControlArray<QLabel> Image7{QStringLiteral("Image7")};
+  ui::ControlArray<QLabel> Label15{QStringLiteral("Label15")};
+  ui::ControlArray<QLabel> Label18{QStringLiteral("Label18")};
+  ui::ControlArray<ui::Line> ToolbarLines{QStringLiteral("ToolbarLine")};
+
+  // Left panel.
+  ui::ControlArray<QPushButton> Command1{QStringLiteral("Command1")};
+  ui::ControlArray<QLabel> Label8{QStringLiteral("Label8")};
+  QLineEdit* Text1 = nullptr;
+  QPushButton* Command15 = nullptr;
+  ui::ControlArray<QPushButton> Command16{QStringLiteral("Command16")};
+  QPushButton* Command17 = nullptr;
+  QPushButton* Command18 = nullptr;
+  QListView* List1 = nullptr;
+  DrugListModel* drugList_ = nullptr;
+  QLineEdit* Text2 = nullptr;
+  QLineEdit* Text3 = nullptr;
+  QLineEdit* Text4 = nullptr;
+  QPushButton* Command2 = nullptr;
+  QPushButton* Command5 = nullptr;
+  QPushButton* Command6 = nullptr;
+  QPushButton* Command7 = nullptr;
+  QPushButton* Command11 = nullptr;
+  QListWidget* List2 = nullptr;
+  QFrame* Picture6 = nullptr;
+  ui::ControlArray<QLabel> Label9{QStringLiteral("Label9")};
 
   // The sheet: white, sunken, laid out as printed.
   QFrame* Picture2 = nullptr;
   ui::ControlArray<QLabel> Label2{QStringLiteral("Label2")};
-  // The herbal usage phrase under the herbal prescription; shown in herbal mode only.
+  // The herbal usage phrase under a herbal prescription.
   QComboBox* C1 = nullptr;
   // The new-prescription alert, every 3000 ms while this workstation's bell is on.
   QTimer* Timer1 = nullptr;
+  ui::ControlArray<ui::Line> Line2{QStringLiteral("Line2")};
+  QPlainTextEdit* R1 = nullptr;
+  QLineEdit* Text6 = nullptr;
+  ui::ControlArray<QFrame> Picture7{QStringLiteral("Picture7")};
+  ui::ControlArray<QLabel> Label1{QStringLiteral("Label1")};
+  ui::ControlArray<QLineEdit> Text5{QStringLiteral("Text5")};
+  ui::ControlArray<ui::Line> Line6{QStringLiteral("Line6")};
+  QListWidget* List3 = nullptr;
+  QListWidget* List4 = nullptr;
+  QListWidget* List5 = nullptr;
 
-  ui::Session& session_;
+  // Right panel.
+  QPushButton* Command4 = nullptr;
+  QPushButton* Command14 = nullptr;
+  QPushButton* Command9 = nullptr;
+  QPushButton* Command13 = nullptr;
+  QLabel* Label13 = nullptr;
+  ui::ControlArray<QLabel> Label31{QStringLiteral("Label31")};
+  QLineEdit* Text11 = nullptr;
+  QListWidget* List8 = nullptr;
+  QPlainTextEdit* Text10 = nullptr;
+  QLabel* Label5 = nullptr;
+  QPushButton* Command20 = nullptr;
+  QPushButton* Command19 = nullptr;
+  QPushButton* Command21 = nullptr;
+  QFrame* Picture8 = nullptr;
+  QLabel* Label6 = nullptr;
+  ui::ControlArray<ui::Line> Line7{QStringLiteral("Line7")};
+  QPlainTextEdit* text9 = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* Label4 = nullptr;
+  QLabel* Label21 = nullptr;
+  QPushButton* Command8 = nullptr;
+  QPushButton* Command10 = nullptr;
+  QFrame* Picture9 = nullptr;
+  ui::ControlArray<QLabel> Label50{QStringLiteral("Label50")};
+  QPushButton* Command12 = nullptr;
+
+  // The priced grid.
+  QFrame* Picture3 = nullptr;
+  ui::ControlArray<QPushButton> Command3{QStringLiteral("Command3")};
+  QScrollBar* VScroll1 = nullptr;
+  QWidget* Picture1 = nullptr;
+  QFrame* Picture5 = nullptr;
+  QLabel* Label14 = nullptr;
+  QLabel* Label16 = nullptr;
+  QLabel* Label17 = nullptr;
+  ui::ControlArray<QLabel> Lb1{QStringLiteral("Lb1")};
+  // The nine cell columns Lb2 to Lb10, in stored order: text boxes for quantity, price and
+  // amount, labels for the rest.
+  std::vector<ui::ControlArray<QLabel>> labelCells_;
+  std::vector<ui::ControlArray<QLineEdit>> boxCells_;
+  ui::ControlArray<ui::Line> Ln1{QStringLiteral("Ln1")};
+  ui::ControlArray<ui::Line> Line3{QStringLiteral("Line3")};
 };
 
 }  // namespace prescription

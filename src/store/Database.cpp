@@ -1,51 +1,16 @@
 #include "store/Database.h"
 
-#include <QCollator>
-#include <QLocale>
+#include "store/NameOrder.h"
 
 #include <sqlite3.h>
 
 namespace store {
 namespace {
 
-// Digits, Latin letters and other ASCII sort before Chinese; within a run of one class
-// the zh_CN collator decides (pinyin order for Chinese).
-bool isAsciiClass(QChar c) { return c.unicode() < 0x80; }
-
-int compareRuns(const QCollator& collator, QStringView a, QStringView b) {
-  qsizetype i = 0;
-  qsizetype j = 0;
-  while (i < a.size() && j < b.size()) {
-    const bool asciiA = isAsciiClass(a[i]);
-    const bool asciiB = isAsciiClass(b[j]);
-    if (asciiA != asciiB) return asciiA ? -1 : 1;
-    qsizetype endA = i;
-    while (endA < a.size() && isAsciiClass(a[endA]) == asciiA) ++endA;
-    qsizetype endB = j;
-    while (endB < b.size() && isAsciiClass(b[endB]) == asciiB) ++endB;
-    const int order = collator.compare(a.mid(i, endA - i), b.mid(j, endB - j));
-    if (order != 0) return order;
-    i = endA;
-    j = endB;
-  }
-  if (i < a.size()) return 1;
-  if (j < b.size()) return -1;
-  return 0;
-}
-
-int compareNames(void* context, int leftLength, const void* left, int rightLength, const void* right) {
-  const auto* collator = static_cast<const QCollator*>(context);
+int compareNamesOf(void*, int leftLength, const void* left, int rightLength, const void* right) {
   const QString a = QString::fromUtf8(static_cast<const char*>(left), leftLength);
   const QString b = QString::fromUtf8(static_cast<const char*>(right), rightLength);
-  return compareRuns(*collator, a, b);
-}
-
-QCollator* nameCollator() {
-  // One collator for the process: the program has one thread.
-  static QCollator collator{QLocale(QLocale::Chinese, QLocale::China)};
-  collator.setCaseSensitivity(Qt::CaseInsensitive);
-  collator.setNumericMode(false);
-  return &collator;
+  return compareNames(a, b);
 }
 
 int openFlags(Database::Mode mode) {
@@ -69,7 +34,7 @@ void setBusyTimeoutMs(int milliseconds) { gBusyTimeoutMs = milliseconds; }
 
 void registerNameCollation(SQLite::Database& db) {
   const int result =
-      sqlite3_create_collation(db.getHandle(), kNameCollation, SQLITE_UTF8, nameCollator(), compareNames);
+      sqlite3_create_collation(db.getHandle(), kNameCollation, SQLITE_UTF8, nullptr, compareNamesOf);
   if (result != SQLITE_OK) throw SQLite::Exception(db.getHandle(), result);
 }
 

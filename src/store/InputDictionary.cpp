@@ -1,5 +1,7 @@
 #include "store/InputDictionary.h"
 
+#include "store/LikePattern.h"
+
 #include <array>
 #include <string>
 
@@ -12,14 +14,7 @@ std::string quotedColumn(CounterColumn counter) {
 }
 
 // Strokes are digits typed on the pad; the pattern matches them as a prefix.
-QString prefixPattern(const QString& strokes) {
-  QString pattern;
-  for (QChar c : strokes) {
-    if (c == u'%' || c == u'_' || c == u'\\') pattern += u'\\';
-    pattern += c;
-  }
-  return pattern + u'%';
-}
+QString prefixPattern(const QString& strokes) { return escapedForLike(strokes) + u'%'; }
 
 QStringList firstColumn(SQLite::Statement& query) {
   QStringList values;

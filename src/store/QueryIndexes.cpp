@@ -1,14 +1,18 @@
 #include "store/QueryIndexes.h"
 
 #include "store/Catalogue.h"
+#include "store/CatalogueLookup.h"
 #include "store/RecordsRepository.h"
 #include "store/SalesReports.h"
+#include "store/Suggestions.h"
 
 namespace store {
 
 void ensureMainIndexes(Database& main) {
   ensureRecordIndexes(main);
   Catalogue::ensureNameOrderIndexes(main);
+  CatalogueLookup::ensureNameMatchIndex(main);
+  ensureSuggestionIndexes(main);
   ensureReportIndexes(main);
 }
 

@@ -102,6 +102,12 @@ std::optional<PrescriptionRecord> RecordsRepository::record(const QString& seria
   return readRecord(query);
 }
 
+bool RecordsRepository::remove(const QString& serial) {
+  SQLite::Statement remove(db_.sql(), R"(DELETE FROM "档案" WHERE "序号" = ?)");
+  bindText(remove, 1, serial);
+  return remove.exec() > 0;
+}
+
 int RecordsRepository::visitCount(const QString& from, const QString& before) {
   SQLite::Statement query(db_.sql(), R"(SELECT count(*) FROM "档案" WHERE "5" >= ? AND "5" < ?)");
   bindText(query, 1, from);

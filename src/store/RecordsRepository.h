@@ -43,6 +43,8 @@ class RecordsRepository {
   void write(const prescription::PrescriptionRecord& record);
   // The stored record of a serial; nullopt when it has none.
   std::optional<prescription::PrescriptionRecord> record(const QString& serial);
+  // Deletes the record of a serial; false when it had none.
+  bool remove(const QString& serial);
 
   // Records whose visit date lies in [from, before).
   int visitCount(const QString& from, const QString& before);

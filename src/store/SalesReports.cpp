@@ -1,5 +1,6 @@
 #include "store/SalesReports.h"
 
+#include "store/LikePattern.h"
 #include "text/Dates.h"
 
 namespace store {
@@ -12,19 +13,8 @@ void bindRange(SQLite::Statement& q, int first, const DayRange& range) {
   bindText(q, first + 1, text::isoDate(range.last.addDays(1)));
 }
 
-// A LIKE pattern that matches `s` literally: its own %, _ and \ escaped with "\".
-QString literal(const QString& s) {
-  QString out;
-  out.reserve(s.size());
-  for (QChar c : s) {
-    if (c == u'%' || c == u'_' || c == u'\\') out += u'\\';
-    out += c;
-  }
-  return out;
-}
-
-QString contains(const QString& s) { return u'%' + literal(s) + u'%'; }
-QString startsWith(const QString& s) { return literal(s) + u'%'; }
+QString contains(const QString& s) { return containsPattern(s); }
+QString startsWith(const QString& s) { return escapedForLike(s) + u'%'; }
 
 // LIKE ignores ASCII case only, which is how names are compared.
 constexpr const char* kDetailWhere =

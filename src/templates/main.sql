@@ -174,3 +174,9 @@ CREATE INDEX "档案_拼音日期" ON "档案" ("40", "5");
 -- Name-ordered catalogue lists, in the name collation that every connection registers.
 CREATE INDEX "商品_名称序" ON "商品" ("名称" COLLATE ZHNAME);
 CREATE INDEX "商品_分类名称序" ON "商品" ("分类", "名称" COLLATE ZHNAME);
+
+-- Look-ups by name, blind to trailing blanks and letter case (pricing, dispensing).
+CREATE INDEX "商品_名称比对" ON "商品" (rtrim("名称", ' ') COLLATE NOCASE);
+
+-- The patient look-up scans the register's keys here instead of its rows.
+CREATE INDEX "患者信息_序号" ON "患者信息" ("序号");

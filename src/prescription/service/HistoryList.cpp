@@ -1,6 +1,7 @@
 #include "prescription/service/HistoryList.h"
 
 #include "store/DataFile.h"
+#include "store/LikePattern.h"
 #include "text/Blank.h"
 #include "text/Dates.h"
 
@@ -19,16 +20,6 @@ HistoryWindow lastTenYears(HistoryWindow window, const QDate& today) {
   window.from = text::isoDate(today.addYears(-10));
   window.to = text::isoDate(today);
   return window;
-}
-
-// The search as a LIKE pattern that matches it literally anywhere in the column.
-QString containsPattern(const QString& search) {
-  QString escaped;
-  for (const QChar c : search) {
-    if (c == u'%' || c == u'_' || c == u'\\') escaped += u'\\';
-    escaped += c;
-  }
-  return u'%' + escaped + u'%';
 }
 
 }  // namespace
@@ -65,7 +56,7 @@ std::optional<store::HistoryFilter> historyFilter(const HistoryWindow& window) {
   const QString trimmed = text::trimBlanks(window.search);
   filter.column = !trimmed.isEmpty() && trimmed.front().unicode() < 0x80 ? store::HistoryFilter::Column::NameInitials
                                                                          : store::HistoryFilter::Column::Name;
-  if (!window.search.isEmpty()) filter.pattern = containsPattern(window.search);
+  if (!window.search.isEmpty()) filter.pattern = store::containsPattern(window.search);
   filter.from = text::isoDate(*from);
   filter.before = text::isoDate(to->addDays(1));
   return filter;

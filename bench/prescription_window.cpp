@@ -1,0 +1,99 @@
+// The prescription window: a keystroke in the drug search to a filled list, on a catalogue
+// of the shipped size and one of 100,000 rows, and creating and loading the window.
+#include "prescription/Form2.h"
+#include "shell/Windows.h"
+#include "startup/Main.h"
+#include "store/Database.h"
+#include "support/ScriptedDialogs.h"
+#include "text/SearchKeys.h"
+#include "ui/Session.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <SQLiteCpp/Transaction.h>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+const QStringList kCategories = {"中药", "西成药·抗生素", "西成药·中成药", "西成药·心血管", "收费项目", "用法"};
+
+// A started program whose catalogue holds `rows` generated drugs with their real search
+// keys; the main window and the prescription window are open.
+struct OpenWindow {
+  explicit OpenWindow(int rows) {
+    startup::StartupEnvironment env;
+    env.drives.c = dir.path();
+    env.drives.sharesRoot = dir.path() + "/shares";
+    env.stationCode = "BE01";
+    state = *startup::Main(env, dialogs);
+    session = std::make_unique<ui::Session>(state, dialogs);
+    fillCatalogue(rows);
+    shell::defineWindows(*session);
+  }
+
+  void fillCatalogue(int rows) {
+    store::Database db(state.MainDbConnection);
+    SQLite::Transaction transaction(db.sql());
+    db.exec(QStringLiteral(R"(DELETE FROM "商品")"));
+    SQLite::Statement drug(db.sql(), R"(INSERT INTO "商品" ("ID号","名称","查询","分类","常用量","单位","用法")
+                                         VALUES (?, ?, ?, ?, '0.5', 'g', '口服'))");
+    const QString syllables = QStringLiteral("黄芪当归川芎白芍熟地党参白术茯苓甘草柴胡阿莫西林头孢克肟氯化钠注射液");
+    for (int i = 0; i < rows; ++i) {
+      const QString name = syllables.mid((i * 7) % 24, 2 + i % 5) + QString::number(i % 997);
+      store::bindText(drug, 1, QString::number(i));
+      store::bindText(drug, 2, name);
+      store::bindText(drug, 3, text::CatalogSearchKey(name, session->services.strokes()));
+      store::bindText(drug, 4, kCategories[i % kCategories.size()]);
+      drug.exec();
+      drug.reset();
+    }
+    transaction.commit();
+  }
+
+  prescription::Form2& form2() { return session->windows.get<prescription::Form2>(); }
+
+  QTemporaryDir dir;
+  testing_support::ScriptedDialogs dialogs;
+  startup::AppState state;
+  std::unique_ptr<ui::Session> session;
+};
+
+// Two two-letter keys typed in turn: each change runs the query and refills the list.
+void KeystrokeToFilledList(benchmark::State& state) {
+  OpenWindow open(static_cast<int>(state.range(0)));
+  auto* search = open.form2().findChild<QLineEdit*>("Text1");
+  const QString keys[] = {"dg", "ch"};
+  int i = 0;
+  for (auto _ : state) search->setText(keys[i++ % 2]);
+  state.counters["listed"] = static_cast<double>(open.form2().drugListEntries().size());
+}
+BENCHMARK(KeystrokeToFilledList)->Arg(1446)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void CreateAndLoadTheWindow(benchmark::State& state) {
+  OpenWindow open(1446);
+  open.form2();
+  for (auto _ : state) {
+    state.PauseTiming();
+    open.session->windows.unload(prescription::Form2::kName);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(&open.form2());
+  }
+}
+BENCHMARK(CreateAndLoadTheWindow)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}

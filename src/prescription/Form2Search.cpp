@@ -1,0 +1,125 @@
+// The prescription window's left panel: the category buttons, the search box with its keys,
+// and the drug list they fill.
+#include "prescription/DrugListModel.h"
+#include "prescription/Form2.h"
+#include "prescription/service/CatalogSearch.h"
+
+#include <QKeyEvent>
+
+namespace prescription {
+
+void Form2::Command1_Click(int index) {
+  if (index < 0 || index >= kCategoryCount) return;
+  CurrentCategoryIndex = index;
+  for (const auto& [i, button] : Command1) {
+    QFont font = button->font();
+    font.setBold(i == index);
+    button->setFont(font);
+  }
+  // The search text goes at every click; its listing is replaced by the click's own.
+  Text1->clear();
+  Text1->setFocus();
+  drugList_->clear();
+
+  PrescriptionState s = state();
+  const bool wasHerbal = s.herbal;
+  applyCategoryClick(s, index, session_.services.serials(), session_.state.StationCode);
+  const std::optional<bool> herbal = herbalAfterClick(index);
+  if (herbal && !*herbal) {
+    // The herbal reflow's working values go with every ordinary click.
+    List30.clear();
+    Text7.clear();
+    Text8.clear();
+  }
+  const bool modeChanged = s.herbal != wasHerbal;
+  if (modeChanged) List31.clear();
+  showState(s);
+  if (modeChanged) VScroll1->setValue(0);
+
+  fillDrugList(clickQuery(index));
+}
+
+void Form2::Text1_Change() {
+  const QString typed = Text1->text();
+  const QString search = withoutApostrophes(typed);
+  if (search != typed) {
+    // Setting the text runs this handler again for the text without apostrophes.
+    Text1->setText(search);
+    return;
+  }
+  drugList_->clear();
+  fillDrugList(searchQuery(CurrentCategoryIndex, search));
+  hideSuggestionLists();
+}
+
+void Form2::fillDrugList(const CatalogQuery& query) {
+  std::vector<ListEntry> entries;
+  try {
+    entries = runListing(mainDb(), query);
+  } catch (const std::exception&) {
+    // A catalogue that cannot be read lists nothing; the search box keeps its text.
+  }
+  drugList_->setEntries(std::move(entries));
+}
+
+void Form2::hideSuggestionLists() {
+  for (QListWidget* list : {List3, List4, List5}) list->hide();
+}
+
+void Form2::Command15_Click() {
+  Text1->setText(dropLastCharacter(Text1->text()));
+  Text1->setFocus();
+  Text1->end(false);
+}
+
+void Form2::Command16_Click(int index) {
+  Text1->setText(appendStroke(Text1->text(), index));
+  Text1->setFocus();
+  Text1->end(false);
+}
+
+void Form2::Command17_Click() {
+  // The pad types into the box that had the focus before this click.
+  session_.windows.openFresh(QStringLiteral("Form21"));
+}
+
+void Form2::Command18_Click() { session_.dialogs.message(kStrokeHintLines.join(u'\n'), kStrokeHintTitle); }
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+  // The search box taking the focus closes the patient suggestion lists.
+  if (watched == Text1 && event->type() == QEvent::FocusIn) hideSuggestionLists();
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (watched == Text1 && key == Qt::Key_Down) {
+      List1->setFocus();
+      if (drugList_->rowCount() > 0) List1->setCurrentIndex(drugList_->index(0));
+      return true;
+    }
+    if (watched == Text1 && enter) {
+      // One hit is picked at once; with none or several the key does nothing.
+      if (drugList_->rowCount() == 1) {
+        List1->setCurrentIndex(drugList_->index(0));
+        List1_DblClick();
+      }
+      return true;
+    }
+    if (watched == List1 && enter) {
+      List1_DblClick();
+      return true;
+    }
+  }
+  if (watched == R1->viewport()) {
+    if (event->type() == QEvent::MouseButtonPress) {
+      // A click into the prescription closes the suggestion lists.
+      hideSuggestionLists();
+      List8->hide();
+    } else if (event->type() == QEvent::MouseButtonDblClick && herbal_) {
+      R1_DblClick();
+      return true;
+    }
+  }
+  return ui::Window::eventFilter(watched, event);
+}
+
+}  // namespace prescription

@@ -1,0 +1,72 @@
+#include "prescription/service/AutomaticPricing.h"
+
+#include "prescription/service/GridTotals.h"
+#include "prescription/service/PrescriptionState.h"
+#include "store/DataFile.h"
+#include "store/CatalogueLookup.h"
+#include "text/BraceEscapedName.h"
+#include "text/Numbers.h"
+
+#include <SQLiteCpp/Transaction.h>
+
+namespace prescription {
+namespace {
+
+store::PricingCategories categoriesOf(PricingScope scope) {
+  switch (scope) {
+    case PricingScope::Herb:
+      return store::PricingCategories::Herbs;
+    case PricingScope::Fee:
+      return store::PricingCategories::FeeItems;
+    case PricingScope::Ordinary:
+      break;
+  }
+  return store::PricingCategories::AllButUsageAndHerbs;
+}
+
+}  // namespace
+
+PricedRow pricedLine(const store::CataloguePriceRow& found, const QString& quantity) {
+  const QString amount = text::format000(text::leadingNumber(quantity) * text::leadingNumber(found.price));
+  return {found.name, quantity, found.unit, found.price, amount, found.stock, found.category, found.drawer, found.cost};
+}
+
+PricedGrid gridOfPricedLines(const std::vector<PricedRow>& lines) {
+  PricedGrid grid;
+  for (PricedRow& row : grid)
+    for (QString& cell : row) cell = QStringLiteral("");
+  for (std::size_t i = 0; i < lines.size() && i < grid.size(); ++i)
+    for (int column = 0; column < kGridColumns; ++column) grid[i][column] = text::BracketedName(lines[i][column]);
+  return grid;
+}
+
+PricingOutcome AutomaticPricing::price(PrescriptionState& state) const {
+  // Laying the herbs out rewrites the text; the state only takes it once the look-ups ran.
+  PrescriptionState priced = state;
+  std::vector<PricingRequest> requests;
+  if (const std::optional<HerbalLayout> layout = RC1(priced))
+    requests = herbalPricingRequests(*layout, priced.Text6);
+  else
+    requests = ordinaryPricingRequests(priced.R1);
+
+  PricingOutcome outcome;
+  try {
+    store::Database db(mainDbPath_, store::Database::Mode::ReadOnly);
+    store::CatalogueLookup catalogue(db);
+    // One read snapshot for all look-ups: no writer's half-done change is seen.
+    SQLite::Transaction snapshot(db.sql(), SQLite::TransactionBehavior::DEFERRED);
+    for (const PricingRequest& request : requests)
+      if (const auto found = catalogue.priced(request.name, categoriesOf(request.scope)))
+        outcome.lines.push_back(pricedLine(*found, request.quantity));
+  } catch (const std::exception& failure) {
+    outcome.message = kPricingFailedMessage + store::failureReason(failure);
+    return outcome;
+  }
+  priced.grid = gridOfPricedLines(outcome.lines);
+  applyTotals(priced, RecalcTotals(priced.grid));
+  state = std::move(priced);
+  outcome.priced = true;
+  return outcome;
+}
+
+}  // namespace prescription

@@ -1,0 +1,52 @@
+// "自动划价": the prescription text read as catalogue look-ups, each drug, herb or fee item
+// found becomes a priced line, the first 71 priced lines fill the grid, and the amounts
+// and totals are worked out again. Saving and listing today's prescriptions follow in the
+// window, as after every pricing.
+#pragma once
+
+#include "prescription/service/PricedGrid.h"
+#include "prescription/service/PricingLines.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace store {
+struct CataloguePriceRow;
+}
+
+namespace prescription {
+
+struct PrescriptionState;
+
+inline const QString kPricingFailedMessage = QStringLiteral("自动划价未完成！");
+
+// One priced line: the nine cells of a grid row in stored form (names with braces), the
+// quantity as asked, the amount as quantity x price in "0.000".
+PricedRow pricedLine(const store::CataloguePriceRow& found, const QString& quantity);
+
+// The grid filled from the priced lines in order, braces turned back into brackets in
+// every cell; lines past the grid's 71 rows are not shown.
+PricedGrid gridOfPricedLines(const std::vector<PricedRow>& lines);
+
+struct PricingOutcome {
+  bool priced = false;
+  QString message;                // the "提示" text when the catalogue could not be read
+  std::vector<PricedRow> lines;   // every priced line found, in the order found
+};
+
+class AutomaticPricing {
+ public:
+  explicit AutomaticPricing(QString mainDbPath) : mainDbPath_(std::move(mainDbPath)) {}
+
+  // Prices the prescription in the state: a herbal sheet is laid out first (RC1) and its
+  // herbs, then its fee lines are priced; an ordinary sheet line by line. The grid is
+  // replaced by the priced lines and the totals follow. When the catalogue cannot be
+  // read, the state is left as it was and the outcome says why.
+  PricingOutcome price(PrescriptionState& state) const;
+
+ private:
+  QString mainDbPath_;
+};
+
+}  // namespace prescription

@@ -1,0 +1,85 @@
+// "发药", "撤消发药" and deleting a saved prescription: where stock and sales lines move.
+// Each runs as one transaction over the main file with the inventory file attached, and
+// decides from what is stored, not from what a window shows: stock is taken only for a
+// prescription whose stored mark is not "-已发药" (or, on a dispensed one that was priced
+// again, by the difference between its stored sales lines and the new grid), and given
+// back only as its stored sales lines say. Two workstations pressing "发药" on one
+// prescription therefore take its stock once. A failure leaves both files as they were.
+#pragma once
+
+#include "prescription/service/PrescriptionRecord.h"
+#include "store/SalesLines.h"
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace prescription {
+
+class StockMoves;
+
+inline const QString kNotPricedMessage = QStringLiteral("请点自动划价后才能发药！");
+inline const QString kDispenseFailedMessage = QStringLiteral("发药未完成，库存和处方都未改动！");
+inline const QString kUndoFailedMessage = QStringLiteral("撤消发药未完成，库存和处方都未改动！");
+inline const QString kDeleteFailedMessage = QStringLiteral("处方未删除！");
+inline const QString kDeleteQuestion = QStringLiteral("确实要永久删除该档案吗？");
+
+struct DispenseOutcome {
+  enum class Result {
+    Done,
+    Skipped,      // undo of a prescription that the window does not show as dispensed
+    NotPriced,    // row 0 of the grid has no name
+    NameMissing,
+    NoVisitDate,
+    Failed,       // nothing changed in either file
+  };
+  Result result = Result::Failed;
+  QString message;  // the one "提示" text to show; empty for Done and Skipped
+  // The record as stored: fees and age as the save rewrote them, the stored mark for
+  // Label5, and each grid row's 库存 showing the stock its catalogue row holds now.
+  PrescriptionRecord stored;
+  bool counterWritten = false;  // "Kqtz.ini" rewritten with today's count
+
+  bool done() const { return result == Result::Done; }
+};
+
+// The sales lines of a grid: one per row whose name is not blank, in grid order, with the
+// prescription's number, visit date, physician and patient.
+std::vector<store::SalesLine> salesLinesOf(const PrescriptionRecord& record);
+
+class Dispensing {
+ public:
+  using Today = std::function<QDate()>;
+
+  Dispensing(QString mainDbPath, QString stockDbPath, QString notifyFilePath, Today today = &QDate::currentDate);
+
+  // Command14_Click: takes the stock, marks the prescription "-已发药", saves
+  // it (all columns, register and phrases) and writes its sales lines.
+  DispenseOutcome dispense(const PrescriptionRecord& shown, bool herbalLayout) const;
+  // Command9_Click: gives back what the stored sales lines took, deletes them, clears
+  // the mark and saves. Nothing happens unless the window shows the mark.
+  DispenseOutcome undo(const PrescriptionRecord& shown, bool herbalLayout) const;
+  // "删除(D)", after the question: deletes the record and its sales lines, and gives a
+  // dispensed prescription's stock back. Returns the "提示" text of a failure, or an
+  // empty text.
+  QString remove(const QString& serial) const;
+
+ private:
+  // Moves the stock and the sales lines, told whether the stored mark says dispensed;
+  // the record to be stored is given as the save prepared it.
+  using MoveStock =
+      std::function<void(bool wasDispensed, store::SalesLines&, StockMoves&, const PrescriptionRecord& stored)>;
+  // One transaction: the stock and sales lines moved, the grid showing the new stock,
+  // the record stored with `mark` (columns, register, phrases); then the counter file.
+  DispenseOutcome rewrite(const PrescriptionRecord& shown, bool herbalLayout, const QString& mark,
+                          const QString& failedMessage, const MoveStock& moveStock) const;
+
+  QString mainDbPath_;
+  QString stockDbPath_;
+  QString notifyFilePath_;
+  Today today_;
+};
+
+}  // namespace prescription

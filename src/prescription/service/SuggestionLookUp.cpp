@@ -1,0 +1,31 @@
+#include "prescription/service/SuggestionLookUp.h"
+
+#include "store/DataFile.h"
+#include "store/PhraseList.h"
+
+namespace prescription {
+
+Suggestions lookUpSuggestions(const QString& mainDbPath, const LookUp& lookUp, int currentYear) {
+  Suggestions found;
+  try {
+    store::Database db = store::openExisting(mainDbPath, store::Database::Mode::ReadOnly);
+    switch (lookUp.list) {
+      case SuggestionList::Patients:
+        found.patients = store::patientSuggestions(db, lookUp.contains, currentYear);
+        for (const store::PatientSuggestion& patient : found.patients) found.items << patient.item;
+        break;
+      case SuggestionList::Addresses:
+        found.items = store::phraseSuggestions(db, store::PhraseList::Addresses, lookUp.contains);
+        break;
+      case SuggestionList::Diagnoses:
+        found.items = store::phraseSuggestions(db, store::PhraseList::Diagnoses, lookUp.contains);
+        break;
+      case SuggestionList::Symptoms: found.items = store::symptomSuggestions(db, lookUp.contains); break;
+    }
+  } catch (const std::exception&) {
+    return {};
+  }
+  return found;
+}
+
+}  // namespace prescription

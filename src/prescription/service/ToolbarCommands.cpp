@@ -1,0 +1,79 @@
+#include "prescription/service/ToolbarCommands.h"
+
+#include "prescription/service/CatalogSearch.h"
+#include "prescription/service/GridTotals.h"
+#include "prescription/service/NewPrescriptionDefaults.h"
+#include "prescription/service/PrescriptionState.h"
+#include "text/Dates.h"
+
+namespace prescription {
+namespace {
+
+// Empties the grid's columns [0, columns) in every row and works the totals out again,
+// as the emptied quantity and price cells do on the window.
+void clearGrid(PrescriptionState& state, int columns) {
+  for (PricedRow& row : state.grid)
+    for (int column = 0; column < columns; ++column) row[column].clear();
+  applyTotals(state, RecalcTotals(state.grid));
+}
+
+// The layout of the current category; reports whether the herbal working boxes go.
+bool applyCategoryLayout(PrescriptionState& state, int category) {
+  const std::optional<bool> herbal = layoutForCategory(category);
+  if (!herbal) return false;
+  state.herbal = *herbal;
+  if (*herbal) state.Text6 = kDefaultDoses;
+  return !*herbal;
+}
+
+}  // namespace
+
+std::optional<bool> layoutForCategory(int category) {
+  if (category == kHerbs || category == kHerbalFormulas) return true;
+  if (category >= 0 && category <= kLastDrugCategory) return false;
+  return std::nullopt;
+}
+
+AfterCommand newPrescription(PrescriptionState& state, int category, text::SerialSource& serials,
+                             const QString& stationCode, const settings::SettingsValues& settings) {
+  for (QString& field : state.Text5) field.clear();
+  startWithDefaults(state, serials, stationCode, settings);
+  state.R1.clear();
+  state.text9.clear();
+  state.Text10.clear();
+  clearGrid(state, kGridColumns);
+  AfterCommand after{AfterCommand::Focus::NameField, true, applyCategoryLayout(state, category)};
+  state.Label5.clear();
+  state.CurrentRecordText.clear();
+  state.Label17.clear();
+  return after;
+}
+
+AfterCommand continuePrescription(PrescriptionState& state, int category, text::SerialSource& serials,
+                                  const QString& stationCode) {
+  startNewNumber(state, serials, stationCode);
+  state.R1.clear();
+  state.text9.clear();
+  clearGrid(state, kStock + 1);
+  AfterCommand after{AfterCommand::Focus::SearchBox, true, applyCategoryLayout(state, category)};
+  for (int field : {header::kDrugFee, header::kOtherFee, header::kTotal}) state.Text5[field].clear();
+  state.Label17.clear();
+  return after;
+}
+
+CopyInProgress beginCopy(PrescriptionState& state, text::SerialSource& serials, const QString& stationCode) {
+  clearGrid(state, kGridColumns);
+  CopyInProgress copy{state.R1, serials.NewPrescriptionTime()};
+  state.Label4 = text::timestampText(copy.time) + stationCode;
+  state.R1.clear();
+  return copy;
+}
+
+void finishCopy(PrescriptionState& state, const CopyInProgress& copy) {
+  state.Text5[header::kRecordNumber] = text::timestampText(copy.time);
+  state.Text5[header::kDate] = text::isoDate(copy.time.date());
+  state.R1 = copy.text;
+  state.Label5.clear();
+}
+
+}  // namespace prescription
