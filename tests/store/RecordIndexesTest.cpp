@@ -29,7 +29,7 @@ TEST(RecordIndexes, StartUpAddsThemToAnOldFile) {
   ASSERT_EQ(indexesOf(mainDb), QStringList{"档案_ID号"});
 
   startup::ensureQueryIndexes(mainDb, dir.filePath(startup::kStockDbFile));
-  EXPECT_EQ(indexesOf(mainDb), (QStringList{"档案_ID号", "档案_姓名日期", "档案_就诊日期", "档案_拼音日期"}));
+  EXPECT_EQ(indexesOf(mainDb), (QStringList{"档案_ID号", "档案_姓名日期", "档案_就诊日期", "档案_拼音日期", "档案_日期金额"}));
 
 }
 
