@@ -10,6 +10,9 @@
 #include "purchasing/Form16.h"
 #include "purchasing/Form17.h"
 #include "purchasing/Form18.h"
+#include "reports/Form12.h"
+#include "reports/Form13.h"
+#include "reports/Form15.h"
 #include "shell/Form1.h"
 #include "shell/Form10.h"
 #include "shell/Form20.h"
@@ -49,6 +52,9 @@ void defineWindows(ui::Session& session) {
   define<purchasing::Form16>(session, Kind::Child);
   define<purchasing::Form17>(session, Kind::Child);
   define<purchasing::Form18>(session, Kind::Child);
+  define<reports::Form12>(session, Kind::Child);
+  define<reports::Form13>(session, Kind::Child);
+  define<reports::Form15>(session, Kind::Child);
 
   session.settings.setLoader([&session] { session.windows.load(QString::fromLatin1(Form8::kName)); });
 }

@@ -25,11 +25,11 @@ TEST(RecordIndexes, StartUpAddsThemToAnOldFile) {
   const QDir dir(folder.path());
   const QString mainDb = dir.filePath(startup::kMainDbFile);
   store::Database(mainDb).exec(R"(DROP INDEX IF EXISTS "档案_就诊日期"; DROP INDEX IF EXISTS "档案_姓名日期";)"
-                               R"(DROP INDEX IF EXISTS "档案_拼音日期";)");
+                               R"(DROP INDEX IF EXISTS "档案_拼音日期"; DROP INDEX IF EXISTS "档案_日期金额";)");
   ASSERT_EQ(indexesOf(mainDb), QStringList{"档案_ID号"});
 
   startup::ensureQueryIndexes(mainDb, dir.filePath(startup::kStockDbFile));
-  EXPECT_EQ(indexesOf(mainDb), (QStringList{"档案_ID号", "档案_姓名日期", "档案_就诊日期", "档案_拼音日期"}));
+  EXPECT_EQ(indexesOf(mainDb), (QStringList{"档案_ID号", "档案_姓名日期", "档案_就诊日期", "档案_拼音日期", "档案_日期金额"}));
 
 }
 

@@ -1,0 +1,44 @@
+// The workload statistics window: how many prescriptions were saved over a range of visit
+// dates and what they came to, in one result line.
+#pragma once
+
+#include "ui/Session.h"
+#include "ui/Window.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace reports {
+
+class Form12 : public ui::Window {
+  Q_OBJECT
+
+ public:
+  static constexpr const char* kName = "Form12";
+
+  explicit Form12(ui::Session& session);
+
+  // Closes the window if it is open and shows it afresh (the menu and the toolbar's 统计).
+  static Form12& openAfresh(ui::WindowRegistry& windows);
+
+  void Form_Load() override;
+  void Command1_Click();  // "统 计": the range in the boxes
+  void Command2_Click();  // "今 日"
+
+  QGroupBox* Frame1 = nullptr;
+  QLabel* Label8 = nullptr;
+  QLineEdit* Text3 = nullptr;
+  QLabel* Label9 = nullptr;
+  QLineEdit* Text4 = nullptr;
+  QWidget* Picture1 = nullptr;
+  QLabel* Label4 = nullptr;
+  QPushButton* Command2 = nullptr;
+  QPushButton* Command1 = nullptr;
+
+ private:
+  ui::Session& session_;
+};
+
+}  // namespace reports

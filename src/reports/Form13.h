@@ -1,0 +1,56 @@
+// The drug-sales statistics window: the sales lines of a category over at most 32 days,
+// totalled per drug with a "合计" row, shown in a paged grid and exported to a sheet.
+#pragma once
+
+#include "reports/service/DrugSales.h"
+#include "ui/PagedGrid.h"
+#include "ui/Session.h"
+#include "ui/Window.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <vector>
+
+namespace reports {
+
+class Form13 : public ui::Window {
+  Q_OBJECT
+
+ public:
+  static constexpr const char* kName = "Form13";
+
+  explicit Form13(ui::Session& session);
+
+  void Form_Load() override;
+  void Command1_Click();  // "统   计"
+  void Command2_Click();  // "导出Excel表格"
+
+  // The last result: the drugs and the "合计" row; empty before the first run.
+  const std::vector<DrugSalesRow>& result() const { return rows_; }
+
+  ui::PagedGrid* grid = nullptr;
+  QGroupBox* Frame1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLineEdit* Text3 = nullptr;
+  QLabel* Label3 = nullptr;
+  QLineEdit* Text4 = nullptr;
+  QLabel* Label1 = nullptr;
+  QComboBox* Combo1 = nullptr;
+  QWidget* Picture1 = nullptr;  // the busy bar's track
+  QLabel* Label4 = nullptr;     // the busy bar
+  QPushButton* Command1 = nullptr;
+  QPushButton* Command2 = nullptr;
+  QLineEdit* Text1 = nullptr;   // hidden: the last chosen export path
+
+ private:
+  void showBusy(bool busy);
+
+  ui::Session& session_;
+  std::vector<DrugSalesRow> rows_;
+};
+
+}  // namespace reports

@@ -1,0 +1,108 @@
+#include "reports/Form15.h"
+
+#include "grid/GridConfig.h"
+#include "reports/Form13.h"
+#include "reports/service/SalesDetail.h"
+#include "text/Dates.h"
+#include "ui/Controls.h"
+#include "ui/SpreadsheetExport.h"
+
+#include <QApplication>
+
+namespace reports {
+namespace {
+
+grid::GridConfig detailGrid() {
+  grid::GridConfig config = grid::salesDetailGrid();
+  config.columns[7].shows = &shownProfit;  // Lb9: the profit in "0.00"
+  return config;
+}
+
+}  // namespace
+
+Form15::Form15(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), session_(session) {
+  setWindowTitle(QStringLiteral("销售明细管理"));
+  setClientSize(11520, 9360);
+  grid = new ui::PagedGrid(detailGrid(), this);
+
+  Frame1 = ui::make<QGroupBox>(this, "Frame1", {120, 7980, 11295, 705});
+  const struct {
+    QLineEdit** box;
+    const char* name;
+    const char* label;
+    const char* caption;
+    double captionLeft, left, width;
+  } boxes[] = {
+      {&Text3, "Text3", "Label2", "日期", 120, 600, 1095},
+      {&Text4, "Text4", "Label3", "至", 1800, 2100, 1095},
+      {&Text1, "Text1", "Label4", "药物名称", 3300, 4080, 1755},
+      {&Text2, "Text2", "Label5", "患者姓名", 5940, 6720, 1155},
+      {&Text5, "Text5", "Label6", "医师", 7980, 8460, 1155},
+  };
+  for (const auto& b : boxes) {
+    *b.box = ui::make<QLineEdit>(Frame1, b.name, {b.left, 240, b.width, 315});
+    ui::setCaption(ui::make<QLabel>(Frame1, b.label, {b.captionLeft, 300}, QString::fromUtf8(b.caption)), *b.box);
+  }
+  Combo1 = ui::make<QComboBox>(Frame1, "Combo1", {10200, 240, 915, 315});
+  Combo1->setEditable(true);
+  Combo1->addItems({QStringLiteral("中药"), QStringLiteral("西成药")});
+  Combo1->setEditText(QStringLiteral("西成药"));
+  ui::setCaption(ui::make<QLabel>(Frame1, "Label7", {9720, 300}, QStringLiteral("类别")), Combo1);
+
+  Command3 = ui::make<QPushButton>(this, "Command3", {7140, 8820, 1335, 375}, QStringLiteral("查   询"));
+  Command5 = ui::make<QPushButton>(this, "Command5", {8520, 8820, 1395, 375}, QStringLiteral("统计"));
+  Command4 = ui::make<QPushButton>(this, "Command4", {9960, 8820, 1455, 375}, QStringLiteral("导出Excel表格"));
+  Label1 = ui::make<QLabel>(this, "Label1", {180, 8760});
+  Label1->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
+  Text6 = ui::make<QLineEdit>(this, "Text6", {0, 0, 100, 100}, QStringLiteral("Text1"));
+  Text6->hide();
+
+  connect(Command3, &QPushButton::clicked, this, &Form15::Command3_Click);
+  connect(Command4, &QPushButton::clicked, this, &Form15::Command4_Click);
+  connect(Command5, &QPushButton::clicked, this, &Form15::Command5_Click);
+  connect(grid, &ui::PagedGrid::cellClicked, this, [this](int row, int) { xz(row); });
+}
+
+void Form15::Form_Load() {
+  placeOnMainWindow();
+  const QString today = text::isoDate(QDate::currentDate());
+  Text3->setText(today);
+  Text4->setText(today);
+  Command3_Click();
+}
+
+void Form15::Command3_Click() {
+  // The query runs to its end before any other click is handled.
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  SalesDetailOutcome out = runSalesDetail(
+      session_.state.StockDbConnection,
+      {Text3->text(), Text4->text(), Text1->text(), Text2->text(), Text5->text(), Combo1->currentText()});
+  using Kind = SalesDetailOutcome::Kind;
+  if (out.kind != Kind::BadDates) {
+    // A refused or failed query leaves the list empty; a refused one keeps the count line.
+    if (out.kind == Kind::Listed) Label1->setText(QStringLiteral("记录数：%1").arg(out.records.size()));
+    if (out.kind == Kind::Failed) Label1->setText(QStringLiteral("记录数：0"));
+    Label1->adjustSize();
+    grid->setRecords(std::move(out.records));
+  }
+  QApplication::restoreOverrideCursor();
+  if (!out.message.isEmpty()) session_.dialogs.message(out.message);
+}
+
+void Form15::Command4_Click() {
+  const QString path = ui::chooseExportPath(session_.dialogs, Text6);
+  if (path.isEmpty()) return;
+  ui::writeExport(session_.dialogs, path, [this] {
+    std::vector<grid::Record> records;
+    const grid::PagedGridState& state = grid->state();
+    records.reserve(static_cast<size_t>(state.recordCount()));
+    for (int i = 0; i < state.recordCount(); ++i) records.push_back(state.record(i));
+    return salesDetailWorkbook(records);
+  });
+}
+
+void Form15::Command5_Click() { session_.windows.openFresh(QString::fromLatin1(Form13::kName)); }
+
+void Form15::xz(int row) { grid->xz(row); }
+
+}  // namespace reports

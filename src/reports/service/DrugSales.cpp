@@ -1,0 +1,110 @@
+#include "reports/service/DrugSales.h"
+
+#include "reports/service/ReportDates.h"
+#include "spreadsheet/ListSheet.h"
+#include "store/DataFile.h"
+#include "text/Blank.h"
+#include "text/Numbers.h"
+
+#include <QCollator>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace reports {
+namespace {
+
+// Names are told apart ignoring the case of ASCII letters only, as the store compares them.
+QString nameKey(const QString& name) {
+  QString key = name;
+  for (QChar& c : key)
+    if (c >= u'A' && c <= u'Z') c = QChar(c.unicode() + 32);
+  return key;
+}
+
+QString blankIfZero(const QString& money) { return money == QStringLiteral("0.00") ? QString() : money; }
+
+}  // namespace
+
+void DrugSalesTally::add(const store::SalesLineValues& line) {
+  const QString key = nameKey(line.name);
+  auto found = index_.constFind(key);
+  if (found == index_.constEnd()) {
+    found = index_.insert(key, drugs_.size());
+    drugs_.push_back(Drug{line.name, line.unit});
+  }
+  Drug& d = drugs_[*found];
+  d.quantity += text::leadingNumber(line.quantity);
+  d.amount += text::leadingNumber(line.amount);
+  d.profit += text::leadingNumber(line.profit);
+}
+
+std::vector<DrugSalesRow> DrugSalesTally::rows() const {
+  std::vector<const Drug*> order;
+  order.reserve(drugs_.size());
+  for (const Drug& d : drugs_) order.push_back(&d);
+  QCollator collator{QLocale(QLocale::Chinese, QLocale::China)};
+  std::stable_sort(order.begin(), order.end(),
+                   [&](const Drug* a, const Drug* b) { return collator.compare(a->name, b->name) < 0; });
+
+  std::vector<DrugSalesRow> rows;
+  rows.reserve(order.size() + 1);
+  double totalAmount = 0.0;
+  double totalProfit = 0.0;
+  for (const Drug* d : order) {
+    DrugSalesRow row{d->name};
+    // Grams are shown as kilograms; any other unit (also "G" or "克") as it is.
+    if (d->unit == QStringLiteral("g")) {
+      row.quantity = text::format000(d->quantity / 1000.0);
+      row.unit = QStringLiteral("kg");
+    } else {
+      row.quantity = text::plainNumber(d->quantity);
+      row.unit = d->unit;
+    }
+    row.amount = text::format00(d->amount);
+    row.profit = text::format00(d->profit);
+    // The total adds up what the rows show, so that the column sums to it on paper.
+    totalAmount += text::leadingNumber(row.amount);
+    totalProfit += text::leadingNumber(row.profit);
+    rows.push_back(std::move(row));
+  }
+  rows.push_back(DrugSalesRow{kTotalRowName, QString(), QString(), text::format00(totalAmount),
+                              text::format00(totalProfit)});
+  return rows;
+}
+
+DrugSalesOutcome runDrugSales(const QString& stockDbPath, const QString& from, const QString& to,
+                              const QString& category) {
+  const RangeReading reading = readRange(from, to, kMonthRangeDays);
+  if (!reading.range) return {false, reading.refusal, {}};
+  try {
+    return store::guarded([&] {
+      store::Database stock = store::openExisting(stockDbPath, store::Database::Mode::ReadOnly);
+      DrugSalesTally tally;
+      store::forEachSalesLine(stock, text::trimBlanks(category), *reading.range,
+                              [&](const store::SalesLineValues& line) { tally.add(line); });
+      return DrugSalesOutcome{true, QString(), tally.rows()};
+    });
+  } catch (const store::StoreError& e) {
+    return {false, QStringLiteral("销售记录无法读取：") + e.reason(), {}};
+  }
+}
+
+std::vector<grid::Record> drugSalesPage(const std::vector<DrugSalesRow>& rows) {
+  std::vector<grid::Record> records;
+  records.reserve(rows.size());
+  for (const DrugSalesRow& r : rows)
+    records.push_back(grid::Record{{r.name, r.quantity, r.unit, blankIfZero(r.amount), blankIfZero(r.profit)}, {}});
+  return records;
+}
+
+spreadsheet::Workbook drugSalesWorkbook(const std::vector<DrugSalesRow>& rows) {
+  std::vector<QStringList> table;
+  table.reserve(rows.size());
+  for (const DrugSalesRow& r : rows) table.push_back({r.name, r.quantity, r.unit, r.amount, r.profit});
+  return spreadsheet::listWorkbook({QStringLiteral("药品名称"), QStringLiteral("数量"), QStringLiteral("单位"),
+                                    QStringLiteral("销售金额"), QStringLiteral("利润")},
+                                   table);
+}
+
+}  // namespace reports

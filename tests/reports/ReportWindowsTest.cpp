@@ -1,0 +1,186 @@
+// The report windows offscreen: opened from the menu, run, paged and exported.
+#include "../shell/ShellFixture.h"
+
+#include "reports/Form12.h"
+#include "reports/Form13.h"
+#include "reports/Form15.h"
+#include "reports/service/ReportDates.h"
+#include "shell/Form1.h"
+#include "store/Database.h"
+#include "support/XlrdReadBack.h"
+#include "text/Dates.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+
+using reports::Form12;
+using reports::Form13;
+using reports::Form15;
+
+class ReportWindowsTest : public testing_support::ShellFixture {
+ protected:
+  void SetUp() override {
+    start();
+    login();
+  }
+  void trigger(const QString& caption) {
+    for (QAction* entry : window<shell::Form1>().menuBar()->actions()) {
+      if (entry->text() == caption) return entry->trigger();
+      if (QMenu* sub = entry->menu())
+        for (QAction* item : sub->actions())
+          if (item->text() == caption) return item->trigger();
+    }
+    FAIL() << "no menu item " << caption.toStdString();
+  }
+  void execStock(const QString& sql) { store::Database(state.StockDbConnection).exec(sql); }
+  // `drugs` western drugs sold on `date`, one line each.
+  void sellDrugs(int drugs, const QString& date) {
+    execStock(QStringLiteral(
+                  R"(WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1))"
+                  R"( INSERT INTO "销售管理" ("ID号", "名称", "数量", "单位", "单价", "金额", "进价", "分类", "日期",)"
+                  R"( "医师", "利润", "患者") SELECT printf('2019%010d', i), printf('药%02d', i), '2', '盒', '1.5',)"
+                  R"( '3.000', '1', '西成药·抗生素', '@DATE', '王医师', '1', '李四' FROM n;)")
+                  .replace(QStringLiteral("%1"), QString::number(drugs))
+                  .replace(QStringLiteral("@DATE"), date));
+  }
+  QString today() const { return text::isoDate(QDate::currentDate()); }
+};
+
+TEST_F(ReportWindowsTest, WorkloadFromTheMenuCountsTodayAndRefusesBadDates) {
+  execMain(QStringLiteral(R"(INSERT INTO "档案" ("序号", "0", "5", "16") VALUES ('1', '甲', '%1', '12.50'),)"
+                          R"( ('2', '乙', '%1', '7.5');)")
+               .arg(today()));
+  trigger(QStringLiteral("业务统计(T)"));
+  Form12* form = loaded<Form12>();
+  ASSERT_NE(form, nullptr);
+  EXPECT_TRUE(form->Label4->text().isEmpty());
+  EXPECT_EQ(form->Text3->text(), text::isoDate(text::oneMonthBack(QDate::currentDate())));
+  QTest::mouseClick(form->Command2, Qt::LeftButton);
+  EXPECT_EQ(form->Label4->text(), QStringLiteral("门诊处方数：2张，业务额(￥)：20.00"));
+
+  form->Text3->setText(QStringLiteral("2000-01-01"));
+  form->Text4->setText(QStringLiteral("2000-12-31"));
+  QTest::mouseClick(form->Command1, Qt::LeftButton);
+  EXPECT_EQ(form->Label4->text(), QStringLiteral("无统计数字"));
+
+  form->Text4->setText(QStringLiteral("2000-1-x"));
+  QTest::mouseClick(form->Command1, Qt::LeftButton);
+  EXPECT_EQ(dialogs.texts().value(0), reports::kBadDatesMessage);
+
+  // The toolbar's way in opens it afresh too.
+  Form12& fresh = Form12::openAfresh(session->windows);
+  EXPECT_TRUE(fresh.Label4->text().isEmpty());
+}
+
+TEST_F(ReportWindowsTest, DrugSalesScrollBarNeedsSeventeenRows) {
+  trigger(QStringLiteral("销售统计"));
+  Form13* form = loaded<Form13>();
+  ASSERT_NE(form, nullptr);
+  form->Text3->setText(QStringLiteral("2019-01-01"));
+  form->Text4->setText(QStringLiteral("2019-01-31"));
+  struct Case {
+    int drugs;
+    bool barEnabled;
+  } cases[] = {{15, false}, {16, true}};
+  for (const Case& c : cases) {
+    execStock(QStringLiteral(R"(DELETE FROM "销售管理";)"));
+    sellDrugs(c.drugs, QStringLiteral("2019-01-10"));
+    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    ASSERT_EQ(form->result().size(), static_cast<size_t>(c.drugs + 1));
+    EXPECT_EQ(form->grid->VS1()->isEnabled(), c.barEnabled) << c.drugs;
+    if (c.barEnabled) {
+      EXPECT_EQ(form->grid->VS1()->maximum(), 1);
+      form->grid->VS1()->setValue(1);
+    }
+    EXPECT_EQ(form->grid->state().cellText(15, 0), QStringLiteral("合计"));
+    EXPECT_EQ(form->grid->state().cellText(15, 3), QStringLiteral("%1.00").arg(3 * c.drugs));
+  }
+
+  // A range of 33 days is refused and the result stays.
+  form->Text4->setText(QStringLiteral("2019-02-03"));
+  QTest::mouseClick(form->Command1, Qt::LeftButton);
+  EXPECT_EQ(dialogs.texts().value(0), reports::kRangeTooLongMessage);
+  EXPECT_EQ(form->result().size(), 17u);
+}
+
+TEST_F(ReportWindowsTest, DrugSalesExportWritesOnlyAfterARunAndAsksBeforeReplacing) {
+  trigger(QStringLiteral("销售统计"));
+  Form13* form = loaded<Form13>();
+  ASSERT_NE(form, nullptr);
+  const QString chosen = folder.sub("统计");
+  dialogs.fileNames.enqueue(chosen);
+  form->Command2_Click();
+  EXPECT_FALSE(QFile::exists(chosen + ".xls"));
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+
+  sellDrugs(2, today());
+  form->Command1_Click();
+  dialogs.fileNames.enqueue(chosen);
+  form->Command2_Click();
+  EXPECT_EQ(form->Text1->text(), chosen);
+  ASSERT_EQ(dialogs.texts(), QStringList{QStringLiteral("文件导出成功！")});
+  const QJsonObject book = testing_support::xlrdReadBack(chosen + ".xls");
+  ASSERT_TRUE(book[u"ok"].toBool());
+  const QJsonArray rows = book[u"sheets"].toArray()[0].toObject()[u"rows"].toArray();
+  EXPECT_EQ(rows[3].toArray()[0].toObject()[u"value"].toString(), QStringLiteral("合计"));
+  EXPECT_EQ(rows[3].toArray()[3].toObject()[u"format"].toString(), QStringLiteral("0.00"));
+
+  // An existing file is kept when the question is answered No; ".XLS" is not doubled.
+  dialogs.messages.clear();
+  QFile::copy(chosen + ".xls", chosen + ".XLS");
+  dialogs.fileNames.enqueue(chosen + ".XLS");
+  form->Command2_Click();
+  EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("文件已存在，是否替换？")});
+}
+
+TEST_F(ReportWindowsTest, SalesDetailListsTodayPagesHighlightsAndOpensTheStatistics) {
+  sellDrugs(25, today());
+  trigger(QStringLiteral("销售明细管理"));
+  Form15* form = loaded<Form15>();
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(form->Label1->text(), QStringLiteral("记录数：25"));
+  EXPECT_EQ(form->grid->state().cellText(0, 7), QStringLiteral("1.00"));  // profit "1"
+  EXPECT_TRUE(form->grid->VS1()->isEnabled());
+  EXPECT_EQ(form->grid->VS1()->maximum(), 1);
+
+  form->xz(3);
+  EXPECT_EQ(form->grid->state().highlightedRow(), 3);
+  form->grid->VS1()->setValue(1);
+  EXPECT_EQ(form->grid->state().highlightedRow(), -1);
+  EXPECT_EQ(form->grid->state().cellText(0, 1), QStringLiteral("药02"));
+
+  form->Text1->setText(QStringLiteral("药1"));
+  form->Command3_Click();
+  EXPECT_EQ(form->Label1->text(), QStringLiteral("记录数：10"));
+  EXPECT_FALSE(form->grid->VS1()->isEnabled());
+
+  const QString chosen = folder.sub("明细.xls");
+  dialogs.fileNames.enqueue(chosen);
+  form->Command4_Click();
+  const QJsonObject book = testing_support::xlrdReadBack(chosen);
+  ASSERT_TRUE(book[u"ok"].toBool());
+  const QJsonArray rows = book[u"sheets"].toArray()[0].toObject()[u"rows"].toArray();
+  EXPECT_EQ(rows[1].toArray()[1].toObject()[u"value"].toString(), QStringLiteral("药10"));
+  EXPECT_EQ(rows[1].toArray()[7].toObject()[u"type"].toString(), QStringLiteral("number"));
+
+  form->Command5_Click();
+  EXPECT_NE(loaded<Form13>(), nullptr);
+}
+
+TEST_F(ReportWindowsTest, SalesDetailTellsAFailedReadAndCountsNothing) {
+  trigger(QStringLiteral("销售明细管理"));
+  Form15* form = loaded<Form15>();
+  ASSERT_NE(form, nullptr);
+  execStock(QStringLiteral(R"(DROP TABLE "销售管理";)"));
+  form->Command3_Click();
+  EXPECT_EQ(form->Label1->text(), QStringLiteral("记录数：0"));
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_TRUE(dialogs.texts().value(0).startsWith(QStringLiteral("销售记录无法读取：")));
+}
+
+}  // namespace
