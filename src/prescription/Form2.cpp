@@ -51,6 +51,7 @@ Form2::Form2(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), ses
   buildGrid();
   setTabChain();
   declareInputKinds();
+  wireToolbar();
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -87,15 +88,7 @@ void Form2::Form_Load() {
 
   for (const auto& [i, box] : Text5) box->clear();
   Command20_Click();
-  {
-    // The record number, the visit date and the prescription number from one reading of
-    // the clock, so that no two prescriptions share a number.
-    PrescriptionState s = state();
-    startNewNumber(s, session_.services.serials(), session_.state.StationCode);
-    for (int field : {header::kRecordNumber, header::kDate}) setLineText(Text5[field], s.Text5[field]);
-    setCaption(Label4, s.Label4);
-    setCaption(Label5, s.Label5);
-  }
+  Label5->clear();
 
   // Reading the unit name loads the settings when nothing has read them yet.
   followSettings();
@@ -229,10 +222,6 @@ void Form2::setGridCell(int row, int column, const QString& text) {
     boxCells_[kPrice][row]->setReadOnly(!named);
   }
 }
-
-// ---- Operations of other windows' work, filled in with the records ----
-
-void Form2::Command20_Click() {}
 
 // ---- The sheet's layout ----
 
