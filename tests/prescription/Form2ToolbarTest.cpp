@@ -198,7 +198,7 @@ TEST_F(Form2ToolbarTest, NewEmptiesTheFilledWindowAndTakesTheDefaults) {
   EXPECT_EQ(s.Label5, "");
   EXPECT_EQ(s.CurrentRecordText, "");
   EXPECT_EQ(f.herbalUsage(), usage) << "the usage phrase stays";
-  EXPECT_EQ(QApplication::focusWidget(), named<QLineEdit>(f, "Text5_0"));
+  EXPECT_EQ(f.focusWidget(), named<QLineEdit>(f, "Text5_0"));
   EXPECT_EQ(f.BusyFlag, 0);
 }
 
@@ -249,7 +249,7 @@ TEST_F(Form2ToolbarTest, ContinueKeepsThePatientAndTheRecordAndEmptiesThePrescri
   EXPECT_TRUE(gridEmpty(prescription::kStock));
   EXPECT_EQ(s.grid[0][prescription::kCategory], before.grid[0][prescription::kCategory]);
   EXPECT_FALSE(s.grid[0][prescription::kCategory].isEmpty());
-  EXPECT_EQ(QApplication::focusWidget(), named<QLineEdit>(f, "Text1"));
+  EXPECT_EQ(f.focusWidget(), named<QLineEdit>(f, "Text1"));
 }
 
 TEST_F(Form2ToolbarTest, CopyBlanksTheTextForAMomentThenShowsItUnderANewNumber) {
@@ -278,7 +278,7 @@ TEST_F(Form2ToolbarTest, CopyBlanksTheTextForAMomentThenShowsItUnderANewNumber) 
   EXPECT_TRUE(gridEmpty(prescription::kGridColumns - 1));
   for (int i : {header::kDrugFee, header::kOtherFee, header::kTotal}) EXPECT_EQ(s.Text5[i], "") << i;
   EXPECT_EQ(s.Label16, "");
-  EXPECT_EQ(QApplication::focusWidget(), named<QLineEdit>(f, "Text1"));
+  EXPECT_EQ(f.focusWidget(), named<QLineEdit>(f, "Text1"));
 
   // The waiting 保存 runs now and stores the copied text.
   QTest::qWait(50);
@@ -298,8 +298,10 @@ TEST_F(Form2ToolbarTest, PrintPutsTheSheetOnPaper) {
   const testing_support::PdfPage page = testing_support::readBackPdf(pdf);
   for (const char* word : {"张三", "阿莫西林胶囊", "12.50"})
     EXPECT_TRUE(page.text().contains(QString::fromUtf8(word))) << word << "\n" << page.text().toStdString();
-  // The sheet's name at 1.2 times its place on the window (2340, 540), margins 10 mm.
-  testing_support::expectWordAt(page, "处", 2340 * 1.2, 540 * 1.2);
+  // The sheet's name at 1.2 times its place on the window (centred across the sheet, top
+  // 540 twips); margins of 10 mm leave it there.
+  const QLabel* sheetName = named<QLabel>(form2(), "Label2_3");
+  testing_support::expectWordAt(page, "处", sheetName->x() * 15 * 1.2, 540 * 1.2);
   EXPECT_FALSE(page.text().contains("13800001234")) << "the phone's panel is hidden";
   EXPECT_TRUE(named<QLineEdit>(form2(), "Text5_11")->isHidden()) << "and its box stays hidden on the window";
 }
@@ -313,7 +315,7 @@ TEST_F(Form2ToolbarTest, OverlayPrintPutsTheValuesAtTheTemplatePositions) {
   const testing_support::PdfPage page = testing_support::readBackPdf(pdf);
   constexpr double u = 40.824;  // twips of one template unit
   testing_support::expectWordAt(page, "张三", 10 * u, 20 * u);
-  testing_support::expectWordAt(page, "12.50", 120 * u, 180 * u);
+  testing_support::expectWordAt(page, "12.50", 10 * u, 180 * u);  // 药费
   EXPECT_TRUE(page.text().contains("阿莫西林胶囊")) << page.text().toStdString();
   EXPECT_EQ(page.find("处"), nullptr) << "the form brings its own captions";
 }
