@@ -19,6 +19,7 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QScopeGuard>
+#include <QStyle>
 #include <QTimer>
 
 namespace prescription {
@@ -68,9 +69,30 @@ class ButtonWatcher : public QObject {
 
 QString windowName(const char* name) { return QString::fromLatin1(name); }
 
+// The icon of each button, from the style's own pictures.
+QStyle::StandardPixmap iconOf(int index) {
+  switch (index) {
+    case kNewButton: return QStyle::SP_FileIcon;
+    case kContinueButton: return QStyle::SP_FileDialogNewFolder;
+    case kCopyButton: return QStyle::SP_FileLinkIcon;
+    case kSaveButton: return QStyle::SP_DialogSaveButton;
+    case kPrintButton: return QStyle::SP_FileDialogDetailedView;
+    case kLogButton: return QStyle::SP_FileDialogListView;
+    case kStatisticsButton: return QStyle::SP_FileDialogInfoView;
+    case kTemplateButton: return QStyle::SP_DirOpenIcon;
+    case kOverlayButton: return QStyle::SP_FileDialogContentsView;
+    case kRecordButton: return QStyle::SP_FileDialogStart;
+    default: return QStyle::SP_DialogHelpButton;
+  }
+}
+
 }  // namespace
 
 void Form2::wireToolbar() {
+  for (const auto& [index, icon] : Image7) {
+    icon->setPixmap(style()->standardIcon(iconOf(index)).pixmap(icon->size()));
+    icon->setAlignment(Qt::AlignCenter);
+  }
   for (const auto& [index, label] : Label18) {
     const int i = index;
     label->installEventFilter(

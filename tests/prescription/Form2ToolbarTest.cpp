@@ -95,7 +95,10 @@ TEST_F(Form2ToolbarTest, AnyMouseButtonPressesAndItsReleaseAnywhereRunsTheComman
     EXPECT_EQ(buttonBox(kSave)->frameShape(), QFrame::NoFrame);
     EXPECT_EQ(form2().BusyFlag, 0);
   }
-  if (!shots.isEmpty()) toolbar->grab().save(shots + "/toolbar.png");
+  if (!shots.isEmpty()) {
+    toolbar->grab().save(shots + "/toolbar.png");
+    form2().window()->grab().save(shots + "/window.png");
+  }
 }
 
 TEST_F(Form2ToolbarTest, SaveStoresThenListsTodayThenHidesTheSymptomList) {
