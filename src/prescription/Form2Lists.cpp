@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QDate>
 
+#include <functional>
+
 namespace prescription {
 namespace {
 
@@ -22,6 +24,21 @@ void setTextAndCaret(QPlainTextEdit* box, const QString& text, int caret) {
   QTextCursor cursor = box->textCursor();
   cursor.setPosition(caret);
   box->setTextCursor(cursor);
+}
+
+// The phrase picked from `list` goes into `box` as `edit` makes it from the box's text;
+// the box takes the focus, and its change and focus handling, which refill the list, run
+// before the list is hidden, so that it ends hidden.
+void pickPhraseInto(QListWidget* list, QLineEdit* box,
+                    const std::function<QString(const QString& text, const QString& phrase)>& edit) {
+  const QListWidgetItem* item = list->currentItem();
+  if (!item) return;
+  const QString phrase = item->text();
+  box->setText(edit(box->text(), phrase));
+  box->end(false);
+  box->setFocus(Qt::OtherFocusReason);
+  QCoreApplication::processEvents();
+  list->hide();
 }
 
 }  // namespace
@@ -98,28 +115,11 @@ void Form2::List5_DblClick() {
 }
 
 void Form2::List3_DblClick() {
-  const QListWidgetItem* item = List3->currentItem();
-  if (!item) return;
-  const QString phrase = item->text();
-  QLineEdit* box = Text5[header::kDiagnosis];
-  box->setText(diagnosisAfterPick(box->text(), phrase));
-  box->end(false);
-  box->setFocus(Qt::OtherFocusReason);
-  // The field's change and focus handling refill the list first; it is hidden last.
-  QCoreApplication::processEvents();
-  List3->hide();
+  pickPhraseInto(List3, Text5[header::kDiagnosis], diagnosisAfterPick);
 }
 
 void Form2::List4_DblClick() {
-  const QListWidgetItem* item = List4->currentItem();
-  if (!item) return;
-  const QString phrase = item->text();
-  QLineEdit* box = Text5[header::kAddress];
-  box->setText(phrase);
-  box->end(false);
-  box->setFocus(Qt::OtherFocusReason);
-  QCoreApplication::processEvents();
-  List4->hide();
+  pickPhraseInto(List4, Text5[header::kAddress], [](const QString&, const QString& phrase) { return phrase; });
 }
 
 void Form2::List8_DblClick() {

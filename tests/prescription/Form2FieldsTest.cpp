@@ -4,9 +4,7 @@
 #include "../shell/ShellFixture.h"
 
 #include "prescription/Form2.h"
-#include "store/Database.h"
-#include "store/PhraseList.h"
-#include "text/SearchKeys.h"
+#include "support/SuggestionRows.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -61,33 +59,14 @@ class Form2FieldsTest : public testing_support::ShellFixture {
     QCoreApplication::sendEvent(box, &event);
   }
 
-  // A register row as the save writes it, at `rowid` when given.
   void addPatient(const QString& name, const QString& birthYear, std::optional<int> rowid = std::nullopt) {
-    store::Database db(state.MainDbConnection);
-    SQLite::Statement q(db.sql(), R"(INSERT INTO "患者信息" (rowid, "序号", "姓名", "性别", "年龄", "费别", "医疗证号",
-        "住址", "电话", "过敏史") VALUES (?, ?, ?, '女', ?, '医保', ?, ?, ?, ?))");
-    if (rowid) q.bind(1, *rowid);
-    store::bindText(q, 2, text::PatientKey(name, birthYear));
-    store::bindText(q, 3, name);
-    store::bindText(q, 4, birthYear);
-    store::bindText(q, 5, "卡" + name);
-    store::bindText(q, 6, "住在" + name);
-    store::bindText(q, 7, "电话" + name);
-    store::bindText(q, 8, "青霉素" + name);
-    q.exec();
+    testing_support::addPatientRow(state.MainDbConnection, name, birthYear, "青霉素" + name, rowid);
   }
   void addPhrases(const QString& list, const QStringList& phrases) {
-    store::Database db(state.MainDbConnection);
-    for (const QString& p : phrases) store::PhraseList(db, list).add({{p, text::NameInitialsKey(p)}});
+    for (const QString& p : phrases) testing_support::addPhraseRow(state.MainDbConnection, p, list);
   }
   void addSymptoms(const QStringList& symptoms) {
-    store::Database db(state.MainDbConnection);
-    for (const QString& s : symptoms) {
-      SQLite::Statement q(db.sql(), R"(INSERT INTO "地址" ("名称", "拼音", "序号") VALUES (?, 'x', ?))");
-      store::bindText(q, 1, s);
-      store::bindText(q, 2, text::SymptomKey(s));
-      q.exec();
-    }
+    for (const QString& s : symptoms) testing_support::addSymptomRow(state.MainDbConnection, s);
   }
 };
 
