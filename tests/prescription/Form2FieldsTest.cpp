@@ -126,6 +126,16 @@ TEST_F(Form2FieldsTest, EnterWalksTheHeaderToTheSearchBoxAndDownIsSwallowed) {
   }
   QTest::keyClick(focused(), Qt::Key_Return);
   EXPECT_EQ(focused(), box("Text1"));
+
+  // A field reached by Enter or by the Tab key has its caret at the end, nothing selected.
+  field(header::kAge)->setText("35");
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Tab}) {
+    field(header::kSex)->setFocus();
+    QTest::keyClick(field(header::kSex), key);
+    ASSERT_EQ(focused(), field(header::kAge));
+    EXPECT_EQ(field(header::kAge)->cursorPosition(), 2) << key;
+    EXPECT_FALSE(field(header::kAge)->hasSelectedText()) << key;
+  }
   for (const char* name : {"List3", "List4", "List5"}) EXPECT_FALSE(open(list(name))) << name;
 
   // Down in a field without a list, or whose list is closed, stays in the field.
