@@ -37,7 +37,10 @@ TEST_F(AccessibleControlsTest, EveryControlIsDescribedByItsOwnName) {
   session->windows.openFresh("Form20");
   session->windows.openFresh("Form21");
   window<shell::Form8>();
-  for (const char* name : {"Form1", "Form2", "Form8", "Form9", "Form10", "Form20", "Form21"}) {
+  const char* clinical[] = {"Form4", "Form5", "Form6", "Form7", "Form14"};
+  for (const char* name : clinical) session->windows.openFresh(QString::fromLatin1(name));
+  for (const char* name : {"Form1", "Form2", "Form8", "Form9", "Form10", "Form20", "Form21", "Form4", "Form5", "Form6",
+                           "Form7", "Form14"}) {
     SCOPED_TRACE(name);
     ui::Window* window = session->windows.find(QString::fromLatin1(name));
     ASSERT_TRUE(window);
