@@ -99,11 +99,3 @@ void QueryButtonToTheFirstPageShown(benchmark::State& state) {
 BENCHMARK(QueryButtonToTheFirstPageShown)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
