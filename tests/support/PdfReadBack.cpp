@@ -40,10 +40,13 @@ PdfPage readBackPdf(const QString& pdf) {
     page.height = m.captured(2).toDouble();
   }
   const QRegularExpression word(QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"));
-  for (auto it = word.globalMatch(html); it.hasNext();) {
-    const auto m = it.next();
-    page.words.append({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble()});
-  }
+  const QStringList pages = html.split(QStringLiteral("<page "));
+  page.pages = static_cast<int>(pages.size()) - 1;
+  for (int p = 1; p < pages.size(); ++p)
+    for (auto it = word.globalMatch(pages[p]); it.hasNext();) {
+      const auto m = it.next();
+      page.words.append({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble(), p - 1});
+    }
   page.fonts = run(QStringLiteral("pdffonts"), {pdf});
   return page;
 }
@@ -56,9 +59,10 @@ void keepPrintCopy(const QString& pdf, const QString& name) {
   QFile::copy(pdf, copy);
 }
 
-void expectWordAt(const PdfPage& page, const QString& text, double xTwips, double yTwips) {
+void expectWordAt(const PdfPage& page, const QString& text, double xTwips, double yTwips, int onPage) {
   const PdfWord* w = page.find(text);
   ASSERT_NE(w, nullptr) << text.toStdString() << "\n" << page.text().toStdString();
+  EXPECT_EQ(w->page, onPage) << text.toStdString();
   EXPECT_NEAR(w->x, pointsOfTwips(xTwips), 1.0) << text.toStdString();
   EXPECT_NEAR(w->y, pointsOfTwips(yTwips), 1.0) << text.toStdString();
 }

@@ -10,10 +10,12 @@ namespace testing_support {
 struct PdfWord {
   QString text;
   double x, y;  // points from the page's top-left corner
+  int page;     // from 0
 };
 
 struct PdfPage {
-  double width = 0, height = 0;
+  double width = 0, height = 0;  // of the first page
+  int pages = 0;
   QList<PdfWord> words;
   QString fonts;  // pdffonts' listing
 
@@ -32,8 +34,8 @@ void keepPrintCopy(const QString& pdf, const QString& name);
 // Twips from the printable area (the whole page of the PDF device) in points.
 constexpr double pointsOfTwips(double twips) { return twips / 20; }
 
-// The word stands at the place in twips, within a point.
-void expectWordAt(const PdfPage& page, const QString& text, double xTwips, double yTwips);
+// The word stands on the page (from 0) at the place in twips, within a point.
+void expectWordAt(const PdfPage& page, const QString& text, double xTwips, double yTwips, int onPage = 0);
 // pdffonts lists a font whose name holds `font`, embedded.
 void expectEmbedded(const PdfPage& page, const QString& font);
 
