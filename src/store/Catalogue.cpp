@@ -122,8 +122,8 @@ static SQLite::Statement listingQuery(Database& db, const std::string& columns, 
                                const QString& searchText) {
   // An empty search lists rows without a search key too.
   const bool searching = !searchText.isEmpty();
-  std::string sql = "SELECT " + columns + R"( FROM "商品" WHERE +"分类" LIKE ? ESCAPE '')";
-  if (searching) sql += R"( AND "查询" LIKE ? ESCAPE '')";
+  std::string sql = "SELECT " + columns + R"( FROM "商品" WHERE +"分类" LIKE ? ESCAPE '\')";
+  if (searching) sql += R"( AND "查询" LIKE ? ESCAPE '\')";
   SQLite::Statement q(db.sql(), sql + orderedByName());
   bindText(q, 1, escapedForLike(categoryPrefix) + u'%');
   if (searching) bindText(q, 2, u'%' + escapedForLike(searchText) + u'%');
