@@ -1,7 +1,8 @@
-// The paged grid without its controls: every record of the last query as an array of
-// texts, which record the first row shows, the row selected or highlighted, each row's
-// colour, where "添  加" goes and where the page stands after a delete. The grid shows
-// one page of it; windows and tests read and change it here.
+// The paged grid without its controls: the records of the last query as arrays of texts
+// (held whole, or read a page at a time from a source), which record the first row
+// shows, the row selected or highlighted, each row's colour, where "添  加" goes and
+// where the page stands after a delete. The grid shows one page of it; windows and tests
+// read and change it here.
 #pragma once
 
 #include "grid/GridConfig.h"
