@@ -15,15 +15,17 @@ Form13::Form13(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
   grid = new ui::PagedGrid(grid::drugSalesGrid(), this);
 
   Frame1 = ui::make<QGroupBox>(this, "Frame1", {120, 5460, 5715, 675});
-  Text3 = ui::make<QLineEdit>(Frame1, "Text3", {960, 240, 1275, 315});
-  Text4 = ui::make<QLineEdit>(Frame1, "Text4", {2640, 240, 1275, 315});
-  Combo1 = ui::make<QComboBox>(Frame1, "Combo1", {4500, 240, 1095, 315});
+  // The caption "药品类别" is twice as long as the twin window's "类别": the date boxes are a
+  // little narrower (a date still fits) so that it stands clear of the category box.
+  Text3 = ui::make<QLineEdit>(Frame1, "Text3", {960, 240, 1155, 315});
+  Text4 = ui::make<QLineEdit>(Frame1, "Text4", {2520, 240, 1155, 315});
+  Combo1 = ui::make<QComboBox>(Frame1, "Combo1", {4560, 240, 1095, 315});
   Combo1->setEditable(true);
   Combo1->addItems({QStringLiteral("中药"), QStringLiteral("西成药"), QStringLiteral("收费项目")});
   Combo1->setEditText(QStringLiteral("西成药"));
   Label2 = ui::make<QLabel>(Frame1, "Label2", {120, 300}, QStringLiteral("日期范围"));
-  Label3 = ui::make<QLabel>(Frame1, "Label3", {2340, 300}, QStringLiteral("至"));
-  Label1 = ui::make<QLabel>(Frame1, "Label1", {3960, 300}, QStringLiteral("药品类别"));
+  Label3 = ui::make<QLabel>(Frame1, "Label3", {2220, 300}, QStringLiteral("至"));
+  Label1 = ui::make<QLabel>(Frame1, "Label1", {3780, 300}, QStringLiteral("药品类别"));
   ui::setCaption(Label2, Text3);
   ui::setCaption(Label3, Text4);
   ui::setCaption(Label1, Combo1);
