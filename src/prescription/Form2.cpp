@@ -1,5 +1,7 @@
 #include "prescription/Form2.h"
 
+#include <QSignalBlocker>
+
 #include "prescription/DrugListModel.h"
 #include "prescription/Form2Layout.h"
 #include "prescription/service/CatalogSearch.h"
@@ -16,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 namespace prescription {
 namespace {
@@ -129,6 +132,17 @@ void Form2::Timer1_Timer() {
 }
 
 void Form2::addHerbalUsages(const QStringList& phrases) { C1->addItems(phrases); }
+
+void Form2::replaceHerbalUsages(const QStringList& phrases) {
+  const QString shown = C1->currentText();
+  const QSignalBlocker quiet(C1);
+  C1->clear();
+  C1->addItems(phrases);
+  if (C1->isEditable())
+    C1->setEditText(shown);
+  else
+    C1->setCurrentIndex(C1->findText(shown));
+}
 
 QString Form2::herbalUsage() const { return C1->currentText(); }
 

@@ -71,6 +71,9 @@ class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
   bool bellOn() const;
   // Adds phrases to the herbal-usage drop-down, after what it holds.
   void addHerbalUsages(const QStringList& phrases);
+  // Replaces the drop-down's phrases (after the word list changed); the usage on the
+  // sheet, typed or chosen, stays as it is.
+  void replaceHerbalUsages(const QStringList& phrases);
   QStringList herbalUsages() const;
   // The herbal usage phrase chosen for the prescription on the sheet.
   QString herbalUsage() const;
