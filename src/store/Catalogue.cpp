@@ -1,15 +1,15 @@
 #include "store/Catalogue.h"
 
 #include "store/LikePattern.h"
-#include "store/NameOrder.h"
 
-#include <algorithm>
-#include <numeric>
 #include "catalogue/service/CatalogueValues.h"
 
 #include <SQLiteCpp/Transaction.h>
 
 #include <QSet>
+
+#include <cstdint>
+#include <unordered_map>
 
 namespace store {
 namespace {
@@ -74,43 +74,40 @@ QStringList Catalogue::namesInCategory(const QString& category) {
   return names;
 }
 
-std::vector<CatalogueListRow> Catalogue::search(const QString& keyContains, CategoryMatch match,
-                                                const QString& category) {
-  QString categoryTest;
-  QString categoryValue = category;
-  switch (match) {
-    case CategoryMatch::EndsWith:
-      categoryTest = QStringLiteral(R"("分类" LIKE ? ESCAPE '\')");
-      categoryValue = u'%' + escapedForLike(category);
-      break;
-    case CategoryMatch::Equals:
-      categoryTest = QStringLiteral(R"("分类" = ?)");
-      break;
-    case CategoryMatch::NotEquals:
-      categoryTest = QStringLiteral(R"("分类" <> ?)");
-      break;
+std::vector<CatalogueSearchRow> Catalogue::searchRows() {
+  const std::string columns = R"(SELECT rowid, "ID号", "名称", "常用量", "单位", "用法", "查询", "分类" FROM "商品")";
+  const auto rowOf = [](const SQLite::Statement& q) {
+    return CatalogueSearchRow{columnText(q, 1),    optionalText(q, 2), optionalText(q, 3), optionalText(q, 4),
+                              optionalText(q, 5), optionalText(q, 6), optionalText(q, 7)};
+  };
+  // One read transaction: the rows and their order come from the same state of the file.
+  SQLite::Transaction transaction(db_.sql());
+  std::vector<CatalogueSearchRow> stored;
+  std::unordered_map<std::int64_t, size_t> indexOfRow;
+  {
+    SQLite::Statement q(db_.sql(), columns);
+    while (q.executeStep()) {
+      indexOfRow.emplace(q.getColumn(0).getInt64(), stored.size());
+      stored.push_back(rowOf(q));
+    }
   }
-  // One pass over the table; the hits are then put in name order by their sort keys, which
-  // costs one key per hit instead of a collator comparison per pair, or a walk of the
-  // name-order index that reads every row.
-  const QString sql = QStringLiteral(R"(SELECT "ID号", "名称", "常用量", "单位", "用法" FROM "商品" )"
-                                     R"(WHERE "查询" LIKE ? ESCAPE '\' AND %1 ORDER BY rowid)")
-                          .arg(categoryTest);
-  SQLite::Statement q(db_.sql(), sql.toStdString());
-  bindText(q, 1, containsPattern(keyContains));
-  bindText(q, 2, categoryValue);
-  std::vector<CatalogueListRow> hits;
-  std::vector<NameSortKey> keys;
-  while (q.executeStep()) {
-    hits.push_back({columnText(q, 0), optionalText(q, 1), optionalText(q, 2), optionalText(q, 3), optionalText(q, 4)});
-    keys.emplace_back(hits.back().name.value_or(QString()));
+  // The name order comes from walking the name-order index, whose entries are in that
+  // order and, among equal names, in stored order: no name is compared here.
+  std::vector<CatalogueSearchRow> rows;
+  rows.reserve(stored.size());
+  try {
+    SQLite::Statement order(db_.sql(), R"(SELECT rowid FROM "商品" INDEXED BY "商品_名称序")" + orderedByName());
+    while (order.executeStep()) {
+      const auto found = indexOfRow.find(order.getColumn(0).getInt64());
+      if (found != indexOfRow.end()) rows.push_back(std::move(stored[found->second]));
+    }
+    if (rows.size() == stored.size()) return rows;
+  } catch (const SQLite::Exception&) {
+    // A file without the index (a read-only share where it could not be made).
   }
-  std::vector<size_t> order(hits.size());
-  std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a] < keys[b]; });
-  std::vector<CatalogueListRow> rows;
-  rows.reserve(hits.size());
-  for (size_t i : order) rows.push_back(std::move(hits[i]));
+  rows.clear();
+  SQLite::Statement q(db_.sql(), columns + orderedByName() + ", rowid");
+  while (q.executeStep()) rows.push_back(rowOf(q));
   return rows;
 }
 

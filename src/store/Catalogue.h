@@ -16,13 +16,12 @@
 
 namespace store {
 
-// How a row's category (分类) is compared with the category asked for.
-enum class CategoryMatch { EndsWith, Equals, NotEquals };
-
-// The columns a drug list entry is made of; nullopt is a column without a value.
-struct CatalogueListRow {
+// A row as the drug list searches and shows it; nullopt is a column without a value.
+struct CatalogueSearchRow {
   QString id;  // ID号, the row's key
   std::optional<QString> name, dose, unit, usage;
+  std::optional<QString> searchKey;  // 查询
+  std::optional<QString> category;   // 分类
 };
 
 // A row of a several-row write that the store refused; nothing of the write is kept.
@@ -45,10 +44,9 @@ class Catalogue {
   // Latin letters first, then pinyin order. The name-order index serves it.
   QStringList namesInCategory(const QString& category);
 
-  // The rows whose search key holds `keyContains` literally ("%", "_" and "\" are plain
-  // characters; ASCII letter case does not matter) and whose category matches, in name
-  // order. A row without a search key is never listed.
-  std::vector<CatalogueListRow> search(const QString& keyContains, CategoryMatch match, const QString& category);
+  // Every row in name order (digits and Latin letters first, then pinyin order; equal
+  // names in stored order), with what the drug list searches and shows of it.
+  std::vector<CatalogueSearchRow> searchRows();
   // The rows whose category begins with `categoryPrefix` and whose search key holds
   // `searchText` (literally, ASCII letters in either case), in name order.
   std::vector<catalogue::CatalogueRow> listing(const QString& categoryPrefix, const QString& searchText);
