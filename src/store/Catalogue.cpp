@@ -8,17 +8,9 @@
 
 #include <QSet>
 
-#include <cstdint>
-#include <unordered_map>
 
 namespace store {
 namespace {
-
-std::optional<QString> optionalText(const SQLite::Statement& q, int column) {
-  const QString value = columnText(q, column);
-  if (value.isNull()) return std::nullopt;
-  return value;
-}
 
 using catalogue::CatalogueRow;
 
@@ -74,41 +66,36 @@ QStringList Catalogue::namesInCategory(const QString& category) {
   return names;
 }
 
-std::vector<CatalogueSearchRow> Catalogue::searchRows() {
-  const std::string columns = R"(SELECT rowid, "ID号", "名称", "常用量", "单位", "用法", "查询", "分类" FROM "商品")";
-  const auto rowOf = [](const SQLite::Statement& q) {
-    return CatalogueSearchRow{columnText(q, 1),    optionalText(q, 2), optionalText(q, 3), optionalText(q, 4),
-                              optionalText(q, 5), optionalText(q, 6), optionalText(q, 7)};
+std::vector<std::int64_t> Catalogue::searchRows(const std::function<void(const CatalogueSearchFields&)>& visit) {
+  const auto field = [](const SQLite::Statement& q, int i) -> std::optional<std::string_view> {
+    const SQLite::Column column = q.getColumn(i);
+    if (column.isNull()) return std::nullopt;
+    const char* text = column.getText();
+    return std::string_view(text, static_cast<size_t>(column.getBytes()));
   };
   // One read transaction: the rows and their order come from the same state of the file.
   SQLite::Transaction transaction(db_.sql());
-  std::vector<CatalogueSearchRow> stored;
-  std::unordered_map<std::int64_t, size_t> indexOfRow;
   {
-    SQLite::Statement q(db_.sql(), columns);
-    while (q.executeStep()) {
-      indexOfRow.emplace(q.getColumn(0).getInt64(), stored.size());
-      stored.push_back(rowOf(q));
-    }
+    SQLite::Statement q(db_.sql(), R"(SELECT rowid, "ID号", "名称", "常用量", "单位", "用法", "查询", "分类" FROM "商品")"
+                                   " ORDER BY rowid");
+    while (q.executeStep())
+      visit({q.getColumn(0).getInt64(), field(q, 1), field(q, 2), field(q, 3), field(q, 4), field(q, 5), field(q, 6),
+             field(q, 7)});
   }
   // The name order comes from walking the name-order index, whose entries are in that
   // order and, among equal names, in stored order: no name is compared here.
-  std::vector<CatalogueSearchRow> rows;
-  rows.reserve(stored.size());
+  const auto rowids = [this](const std::string& sql) {
+    SQLite::Statement order(db_.sql(), sql);
+    std::vector<std::int64_t> ids;
+    while (order.executeStep()) ids.push_back(order.getColumn(0).getInt64());
+    return ids;
+  };
   try {
-    SQLite::Statement order(db_.sql(), R"(SELECT rowid FROM "商品" INDEXED BY "商品_名称序")" + orderedByName());
-    while (order.executeStep()) {
-      const auto found = indexOfRow.find(order.getColumn(0).getInt64());
-      if (found != indexOfRow.end()) rows.push_back(std::move(stored[found->second]));
-    }
-    if (rows.size() == stored.size()) return rows;
+    return rowids(R"(SELECT rowid FROM "商品" INDEXED BY "商品_名称序")" + orderedByName());
   } catch (const SQLite::Exception&) {
     // A file without the index (a read-only share where it could not be made).
+    return rowids(R"(SELECT rowid FROM "商品")" + orderedByName() + ", rowid");
   }
-  rows.clear();
-  SQLite::Statement q(db_.sql(), columns + orderedByName() + ", rowid");
-  while (q.executeStep()) rows.push_back(rowOf(q));
-  return rows;
 }
 
 std::vector<CatalogueRow> Catalogue::listing(const QString& categoryPrefix, const QString& searchText) {

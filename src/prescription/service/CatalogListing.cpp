@@ -8,7 +8,10 @@
 
 #include <sys/stat.h>
 
-#include <cstring>
+#include <algorithm>
+#include <deque>
+#include <cstdint>
+#include <string_view>
 
 namespace prescription {
 namespace {
@@ -39,33 +42,69 @@ std::optional<FileStamp> stampOf(const QString& path) {
   return stamp;
 }
 
-// UTF-8 with the ASCII letters in lower case: the form in which a search key or category
+// Text with the ASCII letters in lower case: the form in which a search key or category
 // is compared, as the store compares them (other characters exactly as they are).
-QByteArray folded(const QString& text) {
-  QByteArray bytes = text.toUtf8();
-  if (bytes.isNull()) bytes = QByteArray("");  // an empty value is not a missing one
-  for (char& c : bytes)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return bytes;
+void appendFolded(QByteArray& out, std::string_view text) {
+  for (const char c : text) out.append(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
 }
-QByteArray folded(const std::optional<QString>& text) { return text ? folded(*text) : QByteArray(); }
+QByteArray folded(const QString& text) {
+  QByteArray out;
+  appendFolded(out, text.toUtf8().toStdString());
+  return out;
+}
 
-// A catalogue row ready for the search: its key and category folded (null without a
-// value, which no search lists), its columns, and its entry once it has been listed.
-struct SearchableRow {
-  QByteArray key;
-  QByteArray category;
-  QString id;
-  CatalogRow columns;
-  std::optional<ListEntry> entry;
+// A catalogue row ready for the search, in one block of UTF-8: its search key and
+// category folded, then its key, name, dose, unit and usage as stored. Its list entry is
+// made when it is first listed.
+class SearchableRow {
+ public:
+  enum Field { kKey, kCategory, kId, kName, kDose, kUnit, kUsage, kFieldCount };
+
+  explicit SearchableRow(const store::CatalogueSearchFields& row) : rowid_(row.rowid) {
+    const std::optional<std::string_view> fields[kFieldCount] = {row.searchKey, row.category, row.id,  row.name,
+                                                                 row.dose,      row.unit,     row.usage};
+    qsizetype size = 0;
+    for (const auto& f : fields) size += f ? static_cast<qsizetype>(f->size()) : 0;
+    bytes_.reserve(size);
+    for (int f = 0; f < kFieldCount; ++f) {
+      start_[f] = static_cast<int>(bytes_.size());
+      if (!fields[f]) continue;
+      present_ |= 1u << f;
+      if (f == kKey || f == kCategory) {
+        appendFolded(bytes_, *fields[f]);
+      } else {
+        bytes_.append(fields[f]->data(), static_cast<qsizetype>(fields[f]->size()));
+      }
+    }
+    start_[kFieldCount] = static_cast<int>(bytes_.size());
+  }
+  SearchableRow(SearchableRow&&) noexcept = default;
+  SearchableRow& operator=(SearchableRow&&) noexcept = default;
+
+  std::int64_t rowid() const { return rowid_; }
+  bool has(Field f) const { return present_ & (1u << f); }
+  std::string_view field(Field f) const {
+    return std::string_view(bytes_.constData() + start_[f], static_cast<size_t>(start_[f + 1] - start_[f]));
+  }
 
   const ListEntry& listEntry() {
-    if (!entry) {
-      const std::optional<CatalogEntry> texts = catalogEntry(columns);
-      entry = ListEntry{texts->item, texts->usageItem, id};
+    if (!entry_) {
+      const auto text = [this](Field f) {
+        return has(f) ? std::optional<QString>(QString::fromUtf8(field(f).data(), static_cast<qsizetype>(field(f).size())))
+                      : std::nullopt;
+      };
+      const std::optional<CatalogEntry> texts = catalogEntry({text(kName), text(kDose), text(kUnit), text(kUsage)});
+      entry_ = ListEntry{texts->item, texts->usageItem, text(kId).value_or(QString(""))};
     }
-    return *entry;
+    return *entry_;
   }
+
+ private:
+  std::int64_t rowid_;
+  QByteArray bytes_;
+  int start_[kFieldCount + 1] = {};
+  unsigned present_ = 0;
+  std::optional<ListEntry> entry_;
 };
 
 // The listable rows of the main file last read, in name order. The stamp is taken before
@@ -80,14 +119,19 @@ struct CatalogueCopy {
 
 std::vector<SearchableRow> readSearchableRows(const QString& mainDbPath) {
   store::Database db(mainDbPath, store::Database::Mode::ReadOnly);
-  std::vector<store::CatalogueSearchRow> stored = store::Catalogue(db).searchRows();
+  std::deque<SearchableRow> stored;  // grows without moving its rows
+  std::vector<std::int64_t> storedIds;
+  const std::vector<std::int64_t> order = store::Catalogue(db).searchRows([&](const store::CatalogueSearchFields& row) {
+    if (!row.name) return;  // a row without a name is never listed
+    stored.emplace_back(row);
+    storedIds.push_back(row.rowid);
+  });
+  // The rows came in rowid order; each rowid of the name order finds its row by halving.
   std::vector<SearchableRow> rows;
   rows.reserve(stored.size());
-  for (store::CatalogueSearchRow& row : stored) {
-    if (!row.name) continue;  // a row without a name is never listed
-    rows.push_back({folded(row.searchKey), folded(row.category), std::move(row.id),
-                    {std::move(row.name), std::move(row.dose), std::move(row.unit), std::move(row.usage)},
-                    std::nullopt});
+  for (const std::int64_t rowid : order) {
+    const auto found = std::lower_bound(storedIds.begin(), storedIds.end(), rowid);
+    if (found != storedIds.end() && *found == rowid) rows.push_back(std::move(stored[found - storedIds.begin()]));
   }
   return rows;
 }
@@ -106,10 +150,11 @@ std::vector<SearchableRow>& catalogueRows(const QString& mainDbPath) {
   return copy.rows;
 }
 
-bool categoryMatches(const QByteArray& category, CatalogQuery::Match match, const QByteArray& asked) {
-  if (category.isNull()) return false;  // a row without a category matches no test
+bool categoryMatches(const SearchableRow& row, CatalogQuery::Match match, std::string_view asked) {
+  if (!row.has(SearchableRow::kCategory)) return false;  // a row without a category matches no test
+  const std::string_view category = row.field(SearchableRow::kCategory);
   switch (match) {
-    case CatalogQuery::Match::EndsWith: return category.endsWith(asked);
+    case CatalogQuery::Match::EndsWith: return category.ends_with(asked);
     case CatalogQuery::Match::Equals: return category == asked;
     case CatalogQuery::Match::NotEquals: return category != asked;
   }
@@ -128,10 +173,13 @@ std::vector<ListEntry> runListing(const QString& mainDbPath, const CatalogQuery&
   }
   const QByteArray text = folded(query.keyContains);
   const QByteArray category = folded(query.category);
+  const std::string_view textView(text.constData(), static_cast<size_t>(text.size()));
+  const std::string_view categoryView(category.constData(), static_cast<size_t>(category.size()));
   for (SearchableRow& row : catalogueRows(mainDbPath)) {
     // A row without a search key is never listed, not even for an empty search.
-    if (row.key.isNull() || !row.key.contains(text)) continue;
-    if (categoryMatches(row.category, query.match, category)) entries.push_back(row.listEntry());
+    if (!row.has(SearchableRow::kKey) || row.field(SearchableRow::kKey).find(textView) == std::string_view::npos)
+      continue;
+    if (categoryMatches(row, query.match, categoryView)) entries.push_back(row.listEntry());
   }
   return entries;
 }
