@@ -5,58 +5,18 @@
 #include "clinical/service/OutpatientLogSheet.h"
 #include "grid/PagedGridState.h"
 #include "spreadsheet/SpreadsheetWriter.h"
-#include "startup/Main.h"
-#include "startup/TemplateFiles.h"
+#include "support/MillionVisits.h"
 #include "store/Database.h"
 
-#include <QDate>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-
-#include <SQLiteCpp/Transaction.h>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-constexpr int kVisits = 1000000;
-constexpr int kPerDay = 300;
-const QDate kFirstDay(2016, 1, 1);
-const QString kFolder = QStringLiteral("/tmp/tavorin-bench-outpatient-log");
-
-QString day(int offset) { return kFirstDay.addDays(offset).toString(QStringLiteral("yyyy-MM-dd")); }
-
-QString storeOfAMillion() {
-  const QString path = QDir(kFolder).filePath(startup::kMainDbFile);
-  const QString done = path + QStringLiteral(".complete");
-  if (QFile::exists(done)) return path;
-  QDir(kFolder).removeRecursively();
-  QDir().mkpath(kFolder);
-  startup::writeMissingTemplates(kFolder);
-  {
-    store::Database db(path);
-    SQLite::Transaction transaction(db.sql());
-    SQLite::Statement visit(db.sql(), R"(INSERT INTO "档案" ("序号", "0", "1", "2", "4", "5", "6")
-                                          VALUES (?, ?, '女', '36岁', '13912345678', ?, '上呼吸道感染 咳嗽'))");
-    for (int i = 0; i < kVisits; ++i) {
-      const QString date = day(i / kPerDay);
-      QString serial = date;
-      serial.remove(u'-');
-      serial += QStringLiteral("%1A1B2").arg(i % kPerDay, 6, 10, QLatin1Char('0'));
-      store::bindText(visit, 1, serial);
-      store::bindText(visit, 2, QStringLiteral("患者%1").arg(i % 9973));
-      store::bindText(visit, 3, date);
-      visit.exec();
-      visit.reset();
-    }
-    transaction.commit();
-  }
-  startup::ensureQueryIndexes(path, QDir(kFolder).filePath(startup::kStockDbFile));
-  QFile marker(done);
-  marker.open(QIODevice::WriteOnly);
-  return path;
-}
+using bench_support::day;
+using bench_support::storeOfAMillion;
 
 // 100 days of 300 visits: exactly the 30,000 that are still listed.
 const clinical::LogRange kThirtyThousand{day(1000), day(1099)};

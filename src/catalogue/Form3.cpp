@@ -2,6 +2,7 @@
 
 #include "catalogue/service/CatalogueCategories.h"
 #include "catalogue/service/CatalogueImport.h"
+#include "catalogue/service/CatalogueListing.h"
 #include "catalogue/service/CatalogueSheet.h"
 #include "catalogue/service/CellEditing.h"
 #include "catalogue/service/RowSave.h"
@@ -231,29 +232,30 @@ void Form3::Command10_Click() {
 
 void Form3::reload() {
   hidePickLists();
-  std::vector<CatalogueRow> rows;
+  readFailureTold_ = false;
+  std::vector<int64_t> ids;
   try {
-    rows = withCatalogue(session_.state,
-                         [&](store::Catalogue& c) { return c.listing(Label3->text(), Text2->text()); });
+    ids = withCatalogue(session_.state,
+                        [&](store::Catalogue& c) { return c.listingIds(Label3->text(), Text2->text()); });
   } catch (const store::StoreError& e) {
     session_.dialogs.message(QStringLiteral("药物列表读取失败：") + e.reason());
   }
-  showRows(rows, QString());
+  // Only the ids are read here; each page reads its own rows as it is shown.
+  grid->setSource(std::make_unique<CatalogueListing>(
+      std::move(ids),
+      [this](const std::vector<int64_t>& wanted) {
+        return withCatalogue(session_.state, [&](store::Catalogue& c) { return c.rowsWithIds(wanted); });
+      },
+      [this](const QString& reason) { tellReadFailure(reason); }));
+  showSaveStatus();
 }
 
-void Form3::showRows(const std::vector<CatalogueRow>& rows, const QString& blankFill) {
-  std::vector<grid::Record> records;
-  records.reserve(rows.size());
-  for (const CatalogueRow& row : rows) {
-    const CatalogueCells cells = shownCells(row);
-    grid::Record record;
-    record.fields.reserve(kCatalogueFieldCount);
-    // A stored value with a character its column replaces is shown replaced at once.
-    for (int i = 0; i < kCatalogueFieldCount; ++i) record.fields.push_back(replacedInColumn(i, cells[i]));
-    records.push_back(std::move(record));
-  }
-  grid->setRecords(std::move(records), blankFill);
-  showSaveStatus();
+void Form3::tellReadFailure(const QString& reason) {
+  if (std::exchange(readFailureTold_, true)) return;
+  // Told after the page show that met it, not in the middle of filling the cells.
+  QMetaObject::invokeMethod(
+      this, [this, reason] { session_.dialogs.message(QStringLiteral("药物列表读取失败：") + reason); },
+      Qt::QueuedConnection);
 }
 
 bool Form3::mayDropUnsaved() {
@@ -274,7 +276,8 @@ void Form3::Command2_Click() {
     session_.dialogs.message(QStringLiteral("库存报警查询失败：") + e.reason());
   }
   // The blank rows after a low-stock list hold one blank in every cell.
-  showRows(rows, QStringLiteral(" "));
+  grid->setRecords(gridRecords(rows), QStringLiteral(" "));
+  showSaveStatus();
 }
 
 void Form3::Command3_Click() {
@@ -289,7 +292,9 @@ void Form3::Command4_Click() {
   if (row < 0) return;
   const int index = grid->state().recordAt(row);
   if (index < 0) return;
-  const QString key = grid->state().record(index).fields.at(kKeyField);
+  const grid::Record& record = grid->state().record(index);
+  if (record.unreadable) return;
+  const QString key = record.fields.at(kKeyField);
   // A row that has no key was never stored: there is nothing to delete.
   if (text::trimBlanks(key).isEmpty()) return;
   if (!mayDropUnsaved()) return;
@@ -454,17 +459,22 @@ void Form3::replaceInCell(QLineEdit* cell, const QString& replaced) {
 void Form3::xz2(int row) {
   if (grid->isBusy()) return;
   grid->storeRow(row);
-  const int index = grid->state().recordAt(row);
-  if (index < 0) return;
-  const CatalogueCells cells = cellsOf(grid->state().record(index));
+  saveRecord(grid->state().recordAt(row));
+}
+
+void Form3::saveRecord(int index) {
+  if (index < 0 || index >= grid->state().modelSize()) return;
+  const grid::Record& record = grid->state().record(index);
+  if (record.unreadable) return;  // never written back: its stored values are unknown
+  const CatalogueCells cells = cellsOf(record);
   if (text::trimBlanks(cells[kKeyField]).isEmpty()) {
     // A row is stored once its name has given it a key; until then it is kept on screen.
     const bool typedInto =
         std::any_of(cells.begin(), cells.end(), [](const QString& c) { return !text::trimBlanks(c).isEmpty(); });
     if (typedInto)
-      grid->markUnsaved(row, QStringLiteral("请先输入药物名称"));
+      grid->markRecordUnsaved(index, QStringLiteral("请先输入药物名称"));
     else
-      grid->markSaved(row);
+      grid->markRecordSaved(index);
     showSaveStatus();
     return;
   }
@@ -474,18 +484,32 @@ void Form3::xz2(int row) {
       c.saveRow(saved);
       return 0;
     });
-    grid->markSaved(row);
+    grid->markRecordSaved(index);
   } catch (const store::StoreError& e) {
-    grid->markUnsaved(row, e.reason());
+    grid->markRecordUnsaved(index, e.reason());
   }
   showSaveStatus();
 }
 
+void Form3::Form_Unload() {
+  for (const int index : grid->state().unsavedRecords()) saveRecord(index);
+  const std::vector<int> left = grid->state().unsavedRecords();
+  if (left.empty()) return;
+  QStringList rows;
+  for (const int index : left) {
+    const grid::Record& record = grid->state().record(index);
+    const QString name = text::trimBlanks(record.fields.at(kNameField));
+    rows << (name.isEmpty() ? QStringLiteral("（无名称）") : name) + QStringLiteral("：") + record.saveFailure;
+  }
+  session_.dialogs.message(QStringLiteral("以下%1行修改未能保存，关闭窗口后不再保留：\n").arg(left.size()) +
+                           rows.join(QStringLiteral("\n")));
+}
+
 void Form3::showSaveStatus() {
   const grid::PagedGridState& state = grid->state();
-  QString status;
-  for (int i = 0; i < state.modelSize() && status.isEmpty(); ++i)
-    if (!state.record(i).saveFailure.isEmpty()) status = QStringLiteral("未保存：") + state.record(i).saveFailure;
+  const std::vector<int> unsaved = state.unsavedRecords();
+  const QString status =
+      unsaved.empty() ? QString() : QStringLiteral("未保存：") + state.record(unsaved.front()).saveFailure;
   Label8->setText(status);
   Label8->setToolTip(status);
 }

@@ -33,6 +33,9 @@ class Form3 : public ui::Window {
   explicit Form3(ui::Session& session);
 
   void Form_Load() override;
+  // Closing: what a failed save left unsaved is saved once more; what still cannot be
+  // saved is named to the user instead of vanishing with the window.
+  void Form_Unload() override;
 
   // Category button `index` (0 .. 15): lists that category.
   void Command1_Click(int index);
@@ -102,7 +105,11 @@ class Form3 : public ui::Window {
   void reload();
   // True when nothing unsaved would be lost, or the user agrees to drop it.
   bool mayDropUnsaved();
-  void showRows(const std::vector<CatalogueRow>& rows, const QString& blankFill);
+  // Writes record `index` of the grid's model into the catalogue under its key and marks
+  // it saved or not.
+  void saveRecord(int index);
+  // Tells once per list that rows of it could not be read.
+  void tellReadFailure(const QString& reason);
   void hidePickLists();
 
   // Cell handling.
@@ -132,6 +139,7 @@ class Form3 : public ui::Window {
   // Each editable cell's row and column, for the focus and key handling.
   QHash<const QObject*, std::pair<int, int>> cellPlaces_;
   bool loaded_ = false;
+  bool readFailureTold_ = false;
 };
 
 }  // namespace catalogue

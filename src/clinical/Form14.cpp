@@ -69,7 +69,7 @@ Form14::Form14(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
   ui::setCaption(search, Text1);
   List1 = ui::make<QListWidget>(this, "List1", {120, 4380, 2520, 2640});
   auto* heading1 = ui::make<QLabel>(this, "Label24_1", {120, 4080}, QStringLiteral("插入常用语"));
-  Q_UNUSED(heading1);
+  ui::setCaption(heading1, List1);
 
   Frame1 = ui::make<QGroupBox>(this, "Frame1", {2820, 0, 7455, 7000});
   QFont treatment(QStringLiteral("宋体"));

@@ -1,5 +1,7 @@
+// The outpatient log window: the query, its pages, the export, the print and the margins.
 #include "clinical/Form7.h"
 
+#include "clinical/PrescriptionLink.h"
 #include "clinical/service/OutpatientLogPrint.h"
 #include "clinical/service/OutpatientLogSheet.h"
 #include "printing/PrinterDevice.h"
@@ -29,7 +31,14 @@ Form7::Form7(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), ses
   setWindowTitle(QStringLiteral("门诊日志"));
   setClientSize(11760, 7680);
   devices_ = [] { return std::make_unique<printing::PrinterDevice>(printing::systemDefaultPrinter); };
-  physician_ = [this] { return session_.settings.values().physician; };
+  // The physician box of the prescription window as it stands; the settings' physician,
+  // which that box starts with, while the prescription window is closed.
+  physician_ = [this] {
+    if (registry())
+      if (const PrescriptionLink* p = registry()->findAs<PrescriptionLink>())
+        return p->headerField(prescription::header::kPhysician);
+    return session_.settings.values().physician;
+  };
   buildControls();
 }
 

@@ -1,15 +1,19 @@
-// The paged grid without its controls: every record of the last query as an array of
-// texts, which record the first row shows, the row selected or highlighted, each row's
-// colour, where "添  加" goes and where the page stands after a delete. The grid shows
-// one page of it; windows and tests read and change it here.
+// The paged grid without its controls: the records of the last query as arrays of texts
+// (held whole, or read a page at a time from a source), which record the first row
+// shows, the row selected or highlighted, each row's colour, where "添  加" goes and
+// where the page stands after a delete. The grid shows one page of it; windows and tests
+// read and change it here.
 #pragma once
 
 #include "grid/GridConfig.h"
+#include "grid/RecordSource.h"
 
 #include <QColor>
 #include <QString>
 #include <QStringList>
 
+#include <map>
+#include <memory>
 #include <vector>
 
 namespace grid {
@@ -19,6 +23,9 @@ struct Record {
   // Why the last save of this record failed; empty once it is saved. It belongs to the
   // record, so the mark stays with it from page to page.
   QString saveFailure;
+  // A record that its source could not read this time: shown empty, never saved, and
+  // read again at the next page show.
+  bool unreadable = false;
 };
 
 // Row colours: even rows a warm grey, odd rows white, the highlighted row cyan, and a
@@ -41,10 +48,15 @@ class PagedGridState {
   void setRecords(std::vector<Record> records, const QString& blankFill = {});
   // Records given as one list of texts per field (a collection model).
   static std::vector<Record> fromCollections(const std::vector<QStringList>& collections);
+  // As setRecords, but the records stay with `source` and are read a page at a time.
+  // Records that were typed into or marked are held here until the next reload, so an
+  // edit is never lost when its page is read again.
+  void setSource(std::unique_ptr<RecordSource> source, const QString& blankFill = {});
 
   int recordCount() const { return recordCount_; }  // without the blank tail
-  int modelSize() const { return static_cast<int>(records_.size()); }
-  const Record& record(int index) const { return records_.at(index); }
+  int modelSize() const { return recordCount_ + static_cast<int>(tail_.size()); }
+  // Record `index` of the model (0 .. modelSize() − 1); read from the source when needed.
+  const Record& record(int index) const;
 
   // The vertical bar: whether it moves, its maximum and its value (the record in row 0).
   bool barEnabled() const;
@@ -58,8 +70,10 @@ class PagedGridState {
   int recordAt(int row) const;
   // The text of cell `column` in `row` as shown: "" for an empty row or an unfilled column.
   QString cellText(int row, int column) const;
-  // Writes a cell's text into the record that the row shows; false for an empty row or
-  // a column that shows no field.
+  // Whether the record shown in `row` was read (a row without a record counts as read).
+  bool rowReadable(int row) const;
+  // Writes a cell's text into the record that the row shows; false for an empty row, a
+  // record that could not be read or a column that shows no field.
   bool setCellText(int row, int column, const QString& text);
 
   // Selection by the grid's rule: the clicked row is highlighted and, by the rule,
@@ -87,16 +101,33 @@ class PagedGridState {
   // than it did before, never before the first.
   int firstVisibleAfterDelete(int before) const;
 
-  // Save marks of the record shown in `row`.
+  // Save marks of the record shown in `row`, or of record `index` of the model.
   void markUnsaved(int row, const QString& reason);
   void markSaved(int row);
+  void markRecordUnsaved(int index, const QString& reason);
+  void markRecordSaved(int index);
   // "未保存：" and the reason for a marked row, else "".
   QString rowStatus(int row) const;
   int unsavedCount() const;
+  // The model indexes of the records that carry a save mark, in model order.
+  std::vector<int> unsavedRecords() const;
 
  private:
+  void setBlankTail(const QString& blankFill);
+  Record& writable(int index);
+  const Record& fromSource(int index) const;
+  template <class Visit>
+  void forEachHeld(Visit&& visit) const;
+
   GridConfig config_;
-  std::vector<Record> records_;
+  std::vector<Record> records_;  // every record, unless they come from source_
+  std::vector<Record> tail_;     // the blank records after them
+  std::unique_ptr<RecordSource> source_;
+  // With a source: the records read last, from cacheFirst_ on, and every record that was
+  // typed into or marked since the reload, which wins over what the source reads.
+  mutable std::vector<Record> cache_;
+  mutable int cacheFirst_ = 0;
+  std::map<int, Record> held_;
   int recordCount_ = 0;
   int first_ = 0;
   int selectedRow_ = -1;

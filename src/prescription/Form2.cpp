@@ -51,6 +51,7 @@ Form2::Form2(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), ses
   buildGrid();
   setTabChain();
   declareInputKinds();
+  wireHeaderFields();
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -5,9 +5,11 @@
 #pragma once
 
 #include "prescription/service/CatalogListing.h"
+#include "prescription/service/HeaderFields.h"
 #include "prescription/service/HistoryList.h"
 #include "prescription/service/PrescriptionRecord.h"
 #include "prescription/service/PrescriptionState.h"
+#include "store/Suggestions.h"
 #include "ui/ControlArray.h"
 #include "ui/Line.h"
 #include "ui/Session.h"
@@ -139,6 +141,34 @@ class Form2 : public ui::Window {
 
   // The drug list's entries, each remembering its row (List1, with List6 as twins).
   const std::vector<ListEntry>& drugListEntries() const;
+
+  // ---- The header fields, the symptoms and their suggestion lists ----
+ public:
+  // Handlers, as the controls run them (tests call them too); `index` is the field's.
+  void Text5_Change(int index);
+  void Text5_Click(int index);
+  void Text5_GotFocus(int index);
+  bool Text5_KeyDown(int index, int keyCode);  // true when the key is discarded
+  void List5_DblClick();  // patient pick
+  void List4_DblClick();  // address pick
+  void List3_DblClick();  // diagnosis pick
+  void List8_DblClick();  // symptom pick
+  void Text10_Click();
+  void Text11_Change();
+  void Text11_GotFocus();
+  void Text11_KeyDown(int keyCode);
+  void Label8_Click(int index);
+
+ private:
+  // Attaches the handlers above to their controls.
+  void wireHeaderFields();
+  void wireSuggestionLists();
+  HeaderTexts headerTexts() const;
+  QListWidget* suggestionList(SuggestionList list) const;
+  // Clears the list, fills it from the database and shows it when it found something.
+  void runLookUp(const LookUp& lookUp);
+  // The patients List5 shows, item by item: a pick fills the header from these values.
+  std::vector<store::PatientSuggestion> listedPatients_;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

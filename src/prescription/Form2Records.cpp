@@ -114,6 +114,7 @@ void Form2::List2_Click() {
   Label2[kSheetMode]->setText(loaded.modeCaption);
   BusyFlag = 0;
   hideSuggestionLists();
+  List8->hide();
 }
 
 // ---- Pricing and dispensing ----
@@ -177,6 +178,8 @@ void Form2::List2_MouseUp(Qt::MouseButton button, const QPoint& position) {
 
 void Form2::Label9_Click(int index) {
   Picture6->hide();
+  hideSuggestionLists();
+  List8->hide();
   if (index != 0) return;
   if (session_.dialogs.ask(kDeleteQuestion, platform::kPromptTitle, platform::Dialogs::Buttons::OkCancel) !=
       platform::Dialogs::Answer::Ok)

@@ -76,7 +76,7 @@ void Form18::Form_Load() {
   Move((main.width() - Width()) / 2.0, (main.height() - Height()) / 2.0 + 100);
   Text1[kBoxDate]->setText(text::isoDate(QDate::currentDate()));
   Text1[kBoxDate]->setCursorPosition(Text1[kBoxDate]->text().size());
-  Text4->setText(text::plainNumber(session_.state.MarkupRatio));
+  Text4->setText(text::plainNumber(session_.services.markupRatio()));
   Text1[kBoxName]->setFocus();
 }
 
@@ -150,7 +150,7 @@ void Form18::Command3_Click() {
 
 void Form18::Text4_Change() {
   const std::optional<double> ratio = text::readLeadingNumber(text::trimBlanks(Text4->text()));
-  if (ratio && *ratio > 0) session_.state.MarkupRatio = *ratio;
+  if (ratio && *ratio > 0) session_.services.setMarkupRatio(*ratio);
 }
 
 void Form18::Command1_Click() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "reports/service/DrugSales.h"
+#include "ui/BusyBar.h"
 #include "ui/PagedGrid.h"
 #include "ui/Session.h"
 #include "ui/Window.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <memory>
 #include <vector>
 
 namespace reports {
@@ -40,15 +42,12 @@ class Form13 : public ui::Window {
   QLineEdit* Text4 = nullptr;
   QLabel* Label1 = nullptr;
   QComboBox* Combo1 = nullptr;
-  QWidget* Picture1 = nullptr;  // the busy bar's track
-  QLabel* Label4 = nullptr;     // the busy bar
+  std::unique_ptr<ui::BusyBar> busyBar;
   QPushButton* Command1 = nullptr;
   QPushButton* Command2 = nullptr;
   QLineEdit* Text1 = nullptr;   // hidden: the last chosen export path
 
  private:
-  void showBusy(bool busy);
-
   ui::Session& session_;
   std::vector<DrugSalesRow> rows_;
 };

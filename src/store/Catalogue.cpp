@@ -98,19 +98,50 @@ std::vector<std::int64_t> Catalogue::searchRows(const std::function<void(const C
   }
 }
 
+// The catalogue list: rows whose category begins with the prefix and, when a search text
+// is given, whose search key holds it, in name order. "+" keeps the category index out:
+// the rows are read in name order from the list's index, which holds the category and
+// the search key, and are never sorted.
+static SQLite::Statement listingQuery(Database& db, const std::string& columns, const QString& categoryPrefix,
+                               const QString& searchText) {
+  // An empty search lists rows without a search key too.
+  const bool searching = !searchText.isEmpty();
+  std::string sql = "SELECT " + columns + R"( FROM "商品" WHERE +"分类" LIKE ? ESCAPE '\')";
+  if (searching) sql += R"( AND "查询" LIKE ? ESCAPE '\')";
+  SQLite::Statement q(db.sql(), sql + orderedByName());
+  bindText(q, 1, escapedForLike(categoryPrefix) + u'%');
+  if (searching) bindText(q, 2, u'%' + escapedForLike(searchText) + u'%');
+  return q;
+}
+
 std::vector<CatalogueRow> Catalogue::listing(const QString& categoryPrefix, const QString& searchText) {
   return guarded([&] {
-    // An empty search lists rows without a search key too.
-    const bool searching = !searchText.isEmpty();
-    // "+" keeps the category index out: the rows are read in name order from the list's
-    // index, which holds the category and the search key, and are never sorted.
-    std::string sql = std::string("SELECT ") + kRowColumns + R"( FROM "商品" WHERE +"分类" LIKE ? ESCAPE '\')";
-    if (searching) sql += R"( AND "查询" LIKE ? ESCAPE '\')";
-    SQLite::Statement q(db_.sql(), sql + orderedByName());
-    bindText(q, 1, escapedForLike(categoryPrefix) + u'%');
-    if (searching) bindText(q, 2, u'%' + escapedForLike(searchText) + u'%');
+    SQLite::Statement q = listingQuery(db_, kRowColumns, categoryPrefix, searchText);
     std::vector<CatalogueRow> rows;
     while (q.executeStep()) rows.push_back(rowFrom(q));
+    return rows;
+  });
+}
+
+std::vector<int64_t> Catalogue::listingIds(const QString& categoryPrefix, const QString& searchText) {
+  return guarded([&] {
+    SQLite::Statement q = listingQuery(db_, "rowid", categoryPrefix, searchText);
+    std::vector<int64_t> ids;
+    while (q.executeStep()) ids.push_back(q.getColumn(0).getInt64());
+    return ids;
+  });
+}
+
+std::vector<std::optional<CatalogueRow>> Catalogue::rowsWithIds(const std::vector<int64_t>& ids) {
+  return guarded([&] {
+    SQLite::Statement q(db_.sql(), std::string("SELECT ") + kRowColumns + R"( FROM "商品" WHERE rowid = ?)");
+    std::vector<std::optional<CatalogueRow>> rows;
+    rows.reserve(ids.size());
+    for (const int64_t id : ids) {
+      q.bind(1, id);
+      rows.push_back(q.executeStep() ? std::optional<CatalogueRow>(rowFrom(q)) : std::nullopt);
+      q.reset();
+    }
     return rows;
   });
 }

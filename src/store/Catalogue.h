@@ -55,6 +55,12 @@ class Catalogue {
   // The rows whose category begins with `categoryPrefix` and whose search key holds
   // `searchText` (literally, ASCII letters in either case), in name order.
   std::vector<catalogue::CatalogueRow> listing(const QString& categoryPrefix, const QString& searchText);
+  // The same list as the row ids alone, in the same order: read from the name-order
+  // index without touching the rows, so that a list of every row stays cheap.
+  std::vector<int64_t> listingIds(const QString& categoryPrefix, const QString& searchText);
+  // The rows with these ids, in the order given; nullopt for an id that no row has any
+  // longer (removed since it was listed).
+  std::vector<std::optional<catalogue::CatalogueRow>> rowsWithIds(const std::vector<int64_t>& ids);
   // The rows of the category whose stock is kept and below `threshold`, in name order.
   std::vector<catalogue::CatalogueRow> lowStock(const QString& categoryPrefix, double threshold);
 

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <string_view>
 #include <vector>
 
 namespace store {
@@ -20,10 +21,16 @@ struct DayRange {
   QDate last;
 };
 
-// Calls `total` with the stored total ([档案].[16]) of every prescription in the range.
-// Returns the number of prescriptions.
-long long forEachPrescriptionTotal(Database& main, const DayRange& range,
-                                   const std::function<void(const QString&)>& total);
+// The prescriptions of a range: how many, and their stored totals ([档案].[16]) added up
+// in stored order, each read by `number` from the UTF-8 bytes of its text (empty for
+// none). The reading runs inside the query, so a count over years of prescriptions makes
+// no string and no round trip per row.
+struct PrescriptionTotals {
+  long long count = 0;
+  double sum = 0.0;
+};
+PrescriptionTotals sumPrescriptionTotals(Database& main, const DayRange& range,
+                                         const std::function<double(std::string_view)>& number);
 
 // The value columns of one sales line as stored.
 struct SalesLineValues {
@@ -57,9 +64,10 @@ struct SalesDetailLine {
 
 // The number of matching lines, counted no further than `limit`.
 int countSalesDetail(Database& stock, const SalesDetailFilter& filter, int limit);
-// The matching lines in prescription-number order, the lines of one prescription in
-// stored order.
-std::vector<SalesDetailLine> salesDetail(Database& stock, const SalesDetailFilter& filter);
+// Hands over the matching lines in prescription-number order, the lines of one
+// prescription in stored order; each line is the callee's to keep.
+void forEachSalesDetailLine(Database& stock, const SalesDetailFilter& filter,
+                            const std::function<void(SalesDetailLine&&)>& line);
 
 // The indexes these queries read: prescription totals by visit date (main file), sales
 // lines by date with their category (inventory file). IF NOT EXISTS: also on old files.

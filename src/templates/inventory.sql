@@ -63,6 +63,8 @@ CREATE INDEX "销售管理_日期" ON "销售管理" ("日期");
 CREATE INDEX "进货管理_分类日期" ON "进货管理" ("分类", "日期");
 -- Drug sales statistics read every column they sum from this index.
 CREATE INDEX "销售管理_日期统计" ON "销售管理" ("日期", "分类", "名称", "单位", "数量", "金额", "利润");
+-- The sales-detail list counts its lines up to the cap from this index alone.
+CREATE INDEX "销售管理_日期明细" ON "销售管理" ("日期", "分类", "名称", "患者", "医师");
 
 INSERT INTO "套打设置" ("名称", "左边距", "上边距") VALUES
   ('1', '10', '20'),

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <type_traits>
 
 namespace text {
 namespace {
@@ -75,14 +76,20 @@ QString render(const Decimal& d, int decimals) {
 
 }  // namespace
 
-std::optional<double> readLeadingNumber(const QString& s) {
+namespace {
+
+// The reading behind both entries: the units are UTF-16 code units or UTF-8 bytes. Every
+// character that matters is ASCII, and any other unit (a byte of a multi-byte character
+// included) ends the number, so both forms of one text read alike.
+template <class Unit>
+std::optional<double> readLeading(const Unit* begin, const Unit* end) {
   std::string digits;
   bool negative = false;
   bool sign = false;
   bool point = false;
   bool digit = false;
-  for (QChar c : s) {
-    const char16_t u = c.unicode();
+  for (const Unit* p = begin; p != end; ++p) {
+    const auto u = static_cast<char16_t>(static_cast<std::make_unsigned_t<Unit>>(*p));
     if (u == u' ' || u == u'\t' || u == u'\n') continue;
     if ((u == u'+' || u == u'-') && !sign && !point && !digit) {
       sign = true;
@@ -107,6 +114,17 @@ std::optional<double> readLeadingNumber(const QString& s) {
   }
   if (value == 0.0) return 0.0;  // never -0
   return negative ? -value : value;
+}
+
+}  // namespace
+
+std::optional<double> readLeadingNumber(const QString& s) {
+  const char16_t* units = reinterpret_cast<const char16_t*>(s.utf16());
+  return readLeading(units, units + s.size());
+}
+
+double leadingNumberUtf8(std::string_view utf8) {
+  return readLeading(utf8.data(), utf8.data() + utf8.size()).value_or(0.0);
 }
 
 double leadingNumber(const QString& s) { return readLeadingNumber(s).value_or(0.0); }

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <optional>
+#include <string_view>
 
 namespace text {
 
@@ -13,6 +14,9 @@ namespace text {
 double leadingNumber(const QString& s);
 // The same reading, with nullopt instead of 0 when the text holds no leading number.
 std::optional<double> readLeadingNumber(const QString& s);
+// The same reading of a text held as UTF-8 bytes, as the store hands it out: sums over
+// many stored rows read each value without making a QString of it first.
+double leadingNumberUtf8(std::string_view utf8);
 
 // The number with exactly `decimals` decimals, rounded half away from zero on its
 // 15-significant-digit decimal form, so that 1.5 x 1.45 (2.17499...) gives "2.18".

@@ -174,6 +174,16 @@ void PagedGrid::build() {
 void PagedGrid::setRecords(std::vector<grid::Record> records, const QString& blankFill) {
   const grid::BusyFlag::Hold hold = busy_.hold();
   state_.setRecords(std::move(records), blankFill);
+  showFirstPage();
+}
+
+void PagedGrid::setSource(std::unique_ptr<grid::RecordSource> source, const QString& blankFill) {
+  const grid::BusyFlag::Hold hold = busy_.hold();
+  state_.setSource(std::move(source), blankFill);
+  showFirstPage();
+}
+
+void PagedGrid::showFirstPage() {
   setUpBar();
   showCurrentPage();
 }
@@ -233,13 +243,17 @@ void PagedGrid::storeRow(int row) {
     if (qobject_cast<QLineEdit*>(cells_[row][column])) state_.setCellText(row, column, textOf(cells_[row][column]));
 }
 
-void PagedGrid::markUnsaved(int row, const QString& reason) {
-  state_.markUnsaved(row, reason);
+void PagedGrid::markUnsaved(int row, const QString& reason) { markRecordUnsaved(state_.recordAt(row), reason); }
+
+void PagedGrid::markSaved(int row) { markRecordSaved(state_.recordAt(row)); }
+
+void PagedGrid::markRecordUnsaved(int index, const QString& reason) {
+  state_.markRecordUnsaved(index, reason);
   paintRows(false);
 }
 
-void PagedGrid::markSaved(int row) {
-  state_.markSaved(row);
+void PagedGrid::markRecordSaved(int index) {
+  state_.markRecordSaved(index);
   paintRows(false);
 }
 
@@ -250,9 +264,19 @@ QLineEdit* PagedGrid::lineCell(int row, int column) const { return qobject_cast<
 QLabel* PagedGrid::band(int row) const { return bands_.at(row); }
 
 void PagedGrid::fillPage() {
-  for (int row = 0; row < rows(); ++row)
-    for (int column = 0; column < state_.config().columnCount(); ++column)
-      setTextOf(cells_[row][column], state_.cellText(row, column));
+  const grid::GridConfig& config = state_.config();
+  for (int row = 0; row < rows(); ++row) {
+    // A record that could not be read takes no typing: nothing typed there could be saved.
+    const bool readable = state_.rowReadable(row);
+    for (int column = 0; column < config.columnCount(); ++column) {
+      QWidget* cell = cells_[row][column];
+      setTextOf(cell, state_.cellText(row, column));
+      if (auto* edit = qobject_cast<QLineEdit*>(cell)) {
+        const bool readOnly = config.columns[column].readOnly || !readable;
+        if (edit->isReadOnly() != readOnly) edit->setReadOnly(readOnly);
+      }
+    }
+  }
 }
 
 void PagedGrid::paintRows(bool atBuild) {

@@ -38,6 +38,8 @@ class PagedGrid : public QWidget {
   // A reload: the new records, the bar set up by the instance's rule, the first page
   // shown, the stripes painted and the selection cleared.
   void setRecords(std::vector<grid::Record> records, const QString& blankFill = {});
+  // The same reload for a list read a page at a time from `source`.
+  void setSource(std::unique_ptr<grid::RecordSource> source, const QString& blankFill = {});
 
   // VS1_Change: shows the page at the bar's value (while the thumb is dragged too).
   void VS1_Change();
@@ -58,6 +60,9 @@ class PagedGrid : public QWidget {
   // repaints the row. The mark stays with the record when the grid pages.
   void markUnsaved(int row, const QString& reason);
   void markSaved(int row);
+  // The same for record `index` of the model, shown or not.
+  void markRecordUnsaved(int index, const QString& reason);
+  void markRecordSaved(int index);
 
   int rows() const { return state_.rows(); }
   QWidget* cell(int row, int column) const;
@@ -88,6 +93,7 @@ class PagedGrid : public QWidget {
   void paintRows(bool atBuild);
   void paintRow(int row, const std::vector<int>& columns, const QColor& color);
   void setUpBar();
+  void showFirstPage();
   void onCellTextChanged(int row, int column, const QString& text);
 
   grid::PagedGridState state_;

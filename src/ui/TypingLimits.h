@@ -1,5 +1,5 @@
-// Limits on what may be typed into a one-line box. They hold back typing and pasting
-// only: text that the program sets is never cut.
+// Limits on what may be typed into a one-line box. They hold back typing, pasting and the
+// stroke pad only: text that the program sets is never cut.
 #pragma once
 
 #include <QString>
@@ -8,9 +8,10 @@ class QLineEdit;
 
 namespace ui {
 
-// No more than `characters` characters may be typed; a longer text set by the program
-// may still be shortened.
-void limitTyping(QLineEdit* box, int characters);
+// No more than `bytes` code-page-936 bytes may be typed (a Chinese character counts 2,
+// any other character 1): what an edit inserts is cut, by whole characters, to what
+// still fits. A longer text set by the program stays whole and may still be shortened.
+void limitTyping(QLineEdit* box, int bytes);
 
 // The characters of `refused` cannot be typed or pasted into the box.
 void refuseTyping(QLineEdit* box, const QString& refused);

@@ -5,6 +5,7 @@
 #include "printing/service/RecordingDevice.h"
 
 #include "shell/ShellFixture.h"
+#include "support/StandInPrescription.h"
 
 #include <QTest>
 
@@ -13,19 +14,7 @@ namespace {
 using clinical::Form14;
 using testing_support::ShellFixture;
 
-// A prescription window that only holds its state and counts its saves.
-class FakePrescription : public ui::Window, public clinical::PrescriptionStateLink {
- public:
-  static constexpr const char* kName = "Form2";
-  FakePrescription() : ui::Window(QString::fromLatin1(kName)) {}
-  mutable prescription::PrescriptionState state;
-  int saves = 0, refreshes = 0;
-
- protected:
-  prescription::PrescriptionState& linkedState() const override { return state; }
-  void savePrescription() override { ++saves; }
-  void refreshHistory() override { ++refreshes; }
-};
+using FakePrescription = testing_support::StandInPrescription;
 
 class Form14Test : public ShellFixture {
  protected:

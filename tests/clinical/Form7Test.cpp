@@ -4,6 +4,7 @@
 #include "clinical/Form7.h"
 #include "printing/service/RecordingDevice.h"
 #include "shell/Form1.h"
+#include "support/StandInPrescription.h"
 
 #include "../shell/ShellFixture.h"
 
@@ -196,6 +197,21 @@ TEST_F(Form7Test, PrintTakesEveryVisitOfTheRangeAndNoneMakesNoJob) {
   QTest::mouseClick(log.Command3, Qt::LeftButton);
   EXPECT_EQ(asked, 1);  // no job for a range without visits
   EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(Form7Test, PrintNamesThePhysicianOfThePrescriptionWindow) {
+  addVisits(1);
+  session->windows.unload(QStringLiteral("Form2"));
+  session->windows.define(QStringLiteral("Form2"), ui::WindowRegistry::Kind::Child,
+                          [] { return new testing_support::StandInPrescription; });
+  auto& prescription = window<testing_support::StandInPrescription>();
+  prescription.state.Text5[prescription::header::kPhysician] = QStringLiteral("赵医师");
+  Form7& log = openFromMenu();
+  printing::RecordingDevice recorded;
+  log.setPrintDevices([&] { return std::make_unique<ForwardingDevice>(recorded); });
+  query(log, QStringLiteral("2024-03-01"), QStringLiteral("2024-03-31"));
+  QTest::mouseClick(log.Command3, Qt::LeftButton);
+  EXPECT_EQ(recorded.textsNamed(QStringLiteral("医师：赵医师")).size(), 1);
 }
 
 }  // namespace

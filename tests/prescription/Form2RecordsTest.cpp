@@ -60,7 +60,11 @@ TEST_F(Form2RecordsTest, ASavedPrescriptionComesBackFromTheHistoryListAsItWas) {
   f.Command2_Click();
   ASSERT_EQ(history().count(), 1);
   EXPECT_EQ(history().item(0)->text(), "张三[男,35岁," + QDate::currentDate().toString("yyyy-MM-dd") + "]");
+  // The suggestion lists close when a prescription is loaded.
+  const char* lists[] = {"List3", "List4", "List5", "List8"};
+  for (const char* name : lists) named<QListWidget>(f, name)->show();
   history().setCurrentRow(0);
+  for (const char* name : lists) EXPECT_TRUE(named<QListWidget>(f, name)->isHidden()) << name;
 
   const PrescriptionState loaded = f.state();
   EXPECT_EQ(loaded.Text5, saved.Text5);
@@ -108,8 +112,11 @@ TEST_F(Form2RecordsTest, DeleteAsksThenRemovesTheRecordGivesStockBackAndStartsAF
   QWidget* popup = named<QWidget>(f, "Picture6");
   f.List2_MouseUp(Qt::RightButton, {10, 10});
   EXPECT_TRUE(popup->isVisible());
+  const char* lists[] = {"List3", "List4", "List5", "List8"};
+  for (const char* name : lists) named<QListWidget>(f, name)->show();
   f.Label9_Click(0);  // the question answered with Cancel
   EXPECT_FALSE(popup->isVisible());
+  for (const char* name : lists) EXPECT_TRUE(named<QListWidget>(f, name)->isHidden()) << name;
   EXPECT_EQ(stored(R"(SELECT COUNT(*) FROM "档案")"), "1");
 
   dialogs.answers.enqueue(platform::Dialogs::Answer::Ok);

@@ -2,6 +2,7 @@
 // pick, Enter, the save, a delete and the exports read back.
 #include "shell/ShellFixture.h"
 
+#include "catalogue/Form3.h"
 #include "purchasing/Form16.h"
 #include "purchasing/Form17.h"
 #include "purchasing/Form18.h"
@@ -83,6 +84,44 @@ TEST_F(PurchasingWindowsTest, PickQuantityAndSaveBookTheReceiptAndRefreshTheLedg
   EXPECT_EQ(ledger.Label1->text(), "记录数：0");
 }
 
+TEST_F(PurchasingWindowsTest, EnterWalksTheReceiptBoxesInOrderAndSavesOnTheButton) {
+  Form18& form = add();
+  QApplication::setActiveWindow(form.window());
+  QLineEdit* name = form.Text1[purchasing::kBoxName];
+  ASSERT_EQ(QApplication::focusWidget(), name);
+
+  // Enter in the name box moves on and does not pick, even with the drop-down showing.
+  QTest::keyClicks(name, "amxl");
+  ASSERT_TRUE(form.List1->isVisible());
+  QTest::keyClick(name, Qt::Key_Return);
+  EXPECT_EQ(QApplication::focusWidget(), form.Text1[purchasing::kBoxUnit]);
+  EXPECT_EQ(name->text(), "amxl");
+
+  // The pick puts the caret in 数量; from there Enter runs through every box, the
+  // read-only 库存 included, to "保  存".
+  name->setFocus();
+  QTest::keyClick(name, Qt::Key_Down);
+  QTest::keyClick(form.List1, Qt::Key_Return);
+  ASSERT_EQ(QApplication::focusWidget(), form.Text1[purchasing::kBoxQuantity]);
+  QTest::keyClicks(form.Text1[purchasing::kBoxQuantity], "10");
+  QStringList walk;
+  for (int i = 0; i < 9; ++i) {
+    walk << QApplication::focusWidget()->objectName();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  }
+  EXPECT_EQ(walk, (QStringList{"Text1_3", "Text1_4", "Text1_5", "Text1_6", "Text1_7", "Text1_8", "Text1_9",
+                               "Text1_10", "Text1_11"}));
+  ASSERT_EQ(QApplication::focusWidget(), form.Command1);
+  EXPECT_EQ(stock(), "5");  // nothing is saved on the way
+
+  // Enter on the button saves.
+  QTest::keyClick(form.Command1, Qt::Key_Return);
+  flushDeletes();
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join("|").toStdString();
+  EXPECT_EQ(stock(), "15");
+  EXPECT_EQ(loaded<Form18>(), nullptr);
+}
+
 TEST_F(PurchasingWindowsTest, RefusedSavesWriteNothingAndKeepTheBoxes) {
   Form18& form = add();
   form.Text1[purchasing::kBoxName]->setText("青霉素");
@@ -102,7 +141,7 @@ TEST_F(PurchasingWindowsTest, RefusedSavesWriteNothingAndKeepTheBoxes) {
   EXPECT_EQ(q.getColumn(0).getInt(), 0);
 }
 
-TEST_F(PurchasingWindowsTest, RatioThatIsNoPositiveNumberLeavesPriceAndRatioAlone) {
+TEST_F(PurchasingWindowsTest, RatioReachesTheCatalogueAndOneThatIsNoPositiveNumberChangesNothing) {
   Form18& form = add();
   form.Text1[purchasing::kBoxCost]->setText("2");
   form.Text4->setText("1.5");
@@ -112,8 +151,10 @@ TEST_F(PurchasingWindowsTest, RatioThatIsNoPositiveNumberLeavesPriceAndRatioAlon
     form.Text4->setText(bad);
     form.Command3_Click();
     EXPECT_EQ(form.Text1[purchasing::kBoxPrice]->text(), "3.000") << bad;
-    EXPECT_EQ(state.MarkupRatio, 1.5) << bad;
+    EXPECT_EQ(session->services.markupRatio(), 1.5) << bad;
   }
+  // The ratio holds for the rest of the run, in the catalogue window as well.
+  EXPECT_EQ(window<catalogue::Form3>().Text4->text(), "1.5");
 }
 
 TEST_F(PurchasingWindowsTest, StatisticsRangeRuleAndExportReadBack) {

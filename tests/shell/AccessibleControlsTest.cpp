@@ -37,7 +37,10 @@ TEST_F(AccessibleControlsTest, EveryControlIsDescribedByItsOwnName) {
   session->windows.openFresh("Form20");
   session->windows.openFresh("Form21");
   window<shell::Form8>();
-  for (const char* name : {"Form1", "Form2", "Form8", "Form9", "Form10", "Form20", "Form21"}) {
+  const char* clinical[] = {"Form4", "Form5", "Form6", "Form7", "Form14"};
+  for (const char* name : clinical) session->windows.openFresh(QString::fromLatin1(name));
+  for (const char* name : {"Form1", "Form2", "Form8", "Form9", "Form10", "Form20", "Form21", "Form4", "Form5", "Form6",
+                           "Form7", "Form14"}) {
     SCOPED_TRACE(name);
     ui::Window* window = session->windows.find(QString::fromLatin1(name));
     ASSERT_TRUE(window);
@@ -61,6 +64,11 @@ TEST_F(AccessibleControlsTest, BoxesTakeTheirCaptionsAsAccessibleNames) {
   EXPECT_EQ(settings.Text13->accessibleName(), "输液卡上边距");
   EXPECT_EQ(settings.Combo1->accessibleName(), "处方打印字体");
   EXPECT_EQ(window<shell::Form9>().Text1->accessibleName(), "请输入登录密码");
+  // The medical-record window's two lists and search box are named by their headings.
+  const ui::Window& record = session->windows.openFresh("Form14");
+  const char* captions[][2] = {{"List2", "病历模板"}, {"List1", "插入常用语"}, {"Text1", "搜索"}, {"Text2_8", "处  理："}};
+  for (const auto& [control, caption] : captions)
+    EXPECT_EQ(named<QWidget>(record, QString::fromLatin1(control))->accessibleName(), QString::fromUtf8(caption)) << control;
 }
 
 }  // namespace

@@ -78,6 +78,43 @@ TEST_F(CatalogueTest, SearchMatchesTheTypedTextLiterallyIgnoringAsciiCase) {
   EXPECT_EQ(search("p_t"), QStringList{});
 }
 
+TEST_F(CatalogueTest, TheListByIdsReadsTheSameRowsInTheSameOrderAsTheWholeList) {
+  // More rows than a page, with repeated names (ties), Latin and digit names, two
+  // categories, and rows out of name order in the table.
+  const QStringList stems = {"阿莫西林", "布洛芬", "Vc片", "0.9%氯化钠", "葡萄糖", "阿莫西林", "头孢克肟"};
+  for (int n = 0; n < 60; ++n)
+    add(QString::number(1000 - n), stems[n % stems.size()] + (n % 4 == 0 ? QString() : QString::number(n % 5)),
+        n % 3 == 0 ? "中药" : "西成药·其他", QString::number(n), QString("%1-k%2-$").arg(stems[n % stems.size()]).arg(n % 2));
+  const struct {
+    const char* prefix;
+    const char* typed;
+  } cases[] = {{"西成药", ""}, {"西成药", "k1"}, {"西成药", "阿莫"}, {"中药", ""}, {"西成药", "无此药"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.prefix) + " " + c.typed);
+    const std::vector<CatalogueRow> whole = withCatalogue([&](auto& cat) { return cat.listing(c.prefix, c.typed); });
+    const std::vector<int64_t> ids = withCatalogue([&](auto& cat) { return cat.listingIds(c.prefix, c.typed); });
+    ASSERT_EQ(ids.size(), whole.size());
+    // Page by page, as the grid reads them.
+    for (size_t first = 0; first < ids.size(); first += 21) {
+      const std::vector<int64_t> page(ids.begin() + first, ids.begin() + std::min(ids.size(), first + 21));
+      const auto rows = withCatalogue([&](auto& cat) { return cat.rowsWithIds(page); });
+      ASSERT_EQ(rows.size(), page.size());
+      for (size_t i = 0; i < rows.size(); ++i) {
+        ASSERT_TRUE(rows[i].has_value());
+        EXPECT_EQ(*rows[i], whole[first + i]) << first + i;
+      }
+    }
+  }
+  // A row removed after the list was read comes back as none; the others still come.
+  const std::vector<int64_t> ids = withCatalogue([](auto& cat) { return cat.listingIds("西成药", ""); });
+  const std::vector<CatalogueRow> whole = withCatalogue([](auto& cat) { return cat.listing("西成药", ""); });
+  withCatalogue([&](auto& cat) { return cat.deleteRow(whole[1].key); });
+  const auto rows = withCatalogue([&](auto& cat) { return cat.rowsWithIds({ids[0], ids[1], ids[2]}); });
+  EXPECT_EQ(rows[0], whole[0]);
+  EXPECT_EQ(rows[1], std::nullopt);
+  EXPECT_EQ(rows[2], whole[2]);
+}
+
 TEST_F(CatalogueTest, LowStockListsKeptStockBelowTheThresholdOnly) {
   const struct {
     const char* name;

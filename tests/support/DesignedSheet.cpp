@@ -123,4 +123,24 @@ printing::OverlayTemplate shippedOverlayTemplate() {
   return t;
 }
 
+printing::RecordSheet sampleRecordSheet(int treatmentLines) {
+  printing::RecordSheet sheet = printing::designedRecordSheet();
+  const QStringList header = {QStringLiteral("仁和诊所门诊病历"), QStringLiteral("就诊时间：2024年03月05日14时30分"),
+                              QStringLiteral("姓名：林晓东"),     QStringLiteral("性别：男"),
+                              QStringLiteral("年龄：25岁"),       QStringLiteral("科别：内科"),
+                              QStringLiteral("住址/电话：13800001234")};
+  for (int i = 0; i < printing::kRecordHeaderLabels; ++i) sheet.labels[i].text = header[i];
+  sheet.labels[0].left = 1800;
+  sheet.sections[0] = QStringLiteral("发热两天");
+  sheet.sections[1] = QStringLiteral("病一\r\n\r\n病二\r\n病三\r\n病四");
+  sheet.sections[7] = QStringLiteral("上呼吸道感染");
+  QStringList lines;
+  for (int i = 1; i <= treatmentLines; ++i) lines << QStringLiteral("处方%1").arg(i);
+  sheet.sections[8] = lines.join(QStringLiteral("\r\n"));
+  sheet.physician = QStringLiteral("王医生");
+  sheet.topMargin = QStringLiteral("5");
+  sheet.leftMargin = QStringLiteral("5");
+  return sheet;
+}
+
 }  // namespace testing_support

@@ -3,6 +3,7 @@
 // usage, and a body, all at their designed positions in twips.
 #pragma once
 
+#include "printing/service/MedicalRecordPrint.h"
 #include "printing/service/OverlayPrint.h"
 #include "printing/service/SheetPrint.h"
 
@@ -22,5 +23,10 @@ printing::PrintSettings sheetSettings(const QString& left, const QString& top, b
 
 // The overlay template as the inventory file ships it.
 printing::OverlayTemplate shippedOverlayTemplate();
+
+// The medical record window's page with a sample patient, 现病史 of four lines with a blank
+// one among them, and `treatmentLines` lines "处方1", "处方2", ...; both margins 5 mm, so
+// that in portrait the layout's twips are the printable area's.
+printing::RecordSheet sampleRecordSheet(int treatmentLines);
 
 }  // namespace testing_support

@@ -25,10 +25,15 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartOfAText) {
       {u"0x1A", 0},                          // nor hexadecimal
       {u"１２", 0},                          // full-width digits are not digits
       {u"10.5 g", 10.5},
+      {u"3×2", 3},                           // a character beyond ASCII ends the number
       {u"0.1", 0.1},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(text::leadingNumber(QString::fromUtf16(c.text)), c.value) << QString::fromUtf16(c.text).toStdString();
+  for (const Case& c : cases) {
+    const QString s = QString::fromUtf16(c.text);
+    EXPECT_EQ(text::leadingNumber(s), c.value) << s.toStdString();
+    // Sums over stored rows read the UTF-8 bytes the store hands out: the same value.
+    EXPECT_EQ(text::leadingNumberUtf8(s.toStdString()), c.value) << s.toStdString();
+  }
   EXPECT_FALSE(std::signbit(text::leadingNumber("-0")));
   EXPECT_FALSE(std::signbit(text::leadingNumber("-0.000")));
   EXPECT_EQ(text::leadingNumber("0." + QString(400, u'0') + "1"), 0.0);

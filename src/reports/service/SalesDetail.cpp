@@ -24,14 +24,17 @@ SalesDetailOutcome runSalesDetail(const QString& stockDbPath, const SalesDetailQ
     return store::guarded([&] {
       store::Database stock = store::openExisting(stockDbPath, store::Database::Mode::ReadOnly);
       // Counted no further than one past the cap, so a long range is refused quickly.
-      if (store::countSalesDetail(stock, filter, kMostDetailLines + 1) > kMostDetailLines)
-        return SalesDetailOutcome{Kind::TooMany, kTooManyLinesMessage, {}};
+      const int count = store::countSalesDetail(stock, filter, kMostDetailLines + 1);
+      if (count > kMostDetailLines) return SalesDetailOutcome{Kind::TooMany, kTooManyLinesMessage, {}};
       SalesDetailOutcome out{Kind::Listed, QString(), {}};
-      const std::vector<store::SalesDetailLine> lines = store::salesDetail(stock, filter);
-      out.records.reserve(lines.size());
-      for (const store::SalesDetailLine& l : lines)
-        out.records.push_back(grid::Record{
-            {l.date, l.name, l.quantity, l.unit, l.cost, l.price, l.amount, l.profit, l.patient, l.physician}, {}});
+      out.records.reserve(static_cast<size_t>(count));
+      store::forEachSalesDetailLine(stock, filter, [&](store::SalesDetailLine&& l) {
+        grid::Record& record = out.records.emplace_back();
+        record.fields.reserve(10);
+        for (QString* field : {&l.date, &l.name, &l.quantity, &l.unit, &l.cost, &l.price, &l.amount, &l.profit,
+                               &l.patient, &l.physician})
+          record.fields.push_back(std::move(*field));
+      });
       return out;
     });
   } catch (const store::StoreError& e) {

@@ -18,10 +18,9 @@ WorkloadOutcome runWorkload(const QString& mainDbPath, const QString& from, cons
   try {
     return store::guarded([&] {
       store::Database main = store::openExisting(mainDbPath, store::Database::Mode::ReadOnly);
-      double sum = 0.0;
-      const long long n = store::forEachPrescriptionTotal(
-          main, *reading.range, [&](const QString& total) { sum += text::leadingNumber(total); });
-      return WorkloadOutcome{workloadLine(n, sum), QString()};
+      const store::PrescriptionTotals totals =
+          store::sumPrescriptionTotals(main, *reading.range, &text::leadingNumberUtf8);
+      return WorkloadOutcome{workloadLine(totals.count, totals.sum), QString()};
     });
   } catch (const store::StoreError& e) {
     return {QString(), QStringLiteral("处方记录无法读取：") + e.reason()};

@@ -3,6 +3,8 @@
 #include "printing/service/MedicalRecordPrint.h"
 #include "printing/service/RecordingDevice.h"
 
+#include "support/DesignedSheet.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,26 +14,6 @@ using printing::RecordSheet;
 
 constexpr double kBase = 1920;
 double rowTop(int row) { return kBase + 113.4 + 396.9 * row; }
-
-RecordSheet sampleSheet(int treatmentLines) {
-  RecordSheet sheet = printing::designedRecordSheet();
-  const QStringList header = {QStringLiteral("仁和诊所门诊病历"), QStringLiteral("就诊时间：2024年03月05日14时30分"),
-                              QStringLiteral("姓名：林晓东"),     QStringLiteral("性别：男"),
-                              QStringLiteral("年龄：25岁"),       QStringLiteral("科别：内科"),
-                              QStringLiteral("住址/电话：13800001234")};
-  for (int i = 0; i < printing::kRecordHeaderLabels; ++i) sheet.labels[i].text = header[i];
-  sheet.labels[0].left = 1800;
-  sheet.sections[0] = QStringLiteral("发热两天");
-  sheet.sections[1] = QStringLiteral("病一\r\n\r\n病二\r\n病三\r\n病四");
-  sheet.sections[7] = QStringLiteral("上呼吸道感染");
-  QStringList lines;
-  for (int i = 1; i <= treatmentLines; ++i) lines << QStringLiteral("处方%1").arg(i);
-  sheet.sections[8] = lines.join(QStringLiteral("\r\n"));
-  sheet.physician = QStringLiteral("王医生");
-  sheet.topMargin = QStringLiteral("5");
-  sheet.leftMargin = QStringLiteral("5");
-  return sheet;
-}
 
 RecordingDevice printed(const RecordSheet& sheet) {
   RecordingDevice device;
@@ -50,7 +32,7 @@ void expectAt(const RecordingDevice& device, const QString& text, int page, doub
 }
 
 TEST(MedicalRecordPrint, FirstPageHeaderRulesSectionsAndFooter) {
-  const RecordingDevice device = printed(sampleSheet(0));
+  const RecordingDevice device = printed(testing_support::sampleRecordSheet(0));
   ASSERT_EQ(device.pages.size(), 1);
   expectAt(device, QStringLiteral("仁和诊所门诊病历"), 0, 1800, 180);
   EXPECT_TRUE(device.textsNamed(QStringLiteral("仁和诊所门诊病历"))[0].bold);
@@ -81,7 +63,7 @@ TEST(MedicalRecordPrint, TreatmentRunsOnToContinuationPages) {
   } cases[] = {{9, 1, 0, rowTop(20)}, {10, 2, 1, rowTop(1)}, {29, 2, 1, rowTop(20)}, {30, 3, 2, rowTop(1)}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.lines);
-    const RecordingDevice device = printed(sampleSheet(c.lines));
+    const RecordingDevice device = printed(testing_support::sampleRecordSheet(c.lines));
     EXPECT_EQ(device.pages.size(), c.pages);
     expectAt(device, QStringLiteral("处方1"), 0, 1080, rowTop(12));
     expectAt(device, QStringLiteral("处方%1").arg(c.lines), c.lastPage, 1080, c.lastRowTop);
@@ -105,7 +87,7 @@ TEST(MedicalRecordPrint, MarginsAndOrientationSetTheOrigin) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.left);
-    RecordSheet sheet = sampleSheet(1);
+    RecordSheet sheet = testing_support::sampleRecordSheet(1);
     sheet.portrait = c.portrait;
     sheet.leftMargin = QString::fromLatin1(c.left);
     sheet.topMargin = QString::fromLatin1(c.top);

@@ -3,6 +3,7 @@
 // design fonts embedded.
 #include "clinical/service/OutpatientLogPrint.h"
 #include "printing/service/InfusionCardPrint.h"
+#include "printing/service/MedicalRecordPrint.h"
 #include "printing/service/OverlayPrint.h"
 #include "printing/service/PainterDevice.h"
 #include "printing/service/PrintJob.h"
@@ -23,10 +24,12 @@ namespace {
 struct PdfWord {
   QString text;
   double x, y;  // points from the page's top-left corner
+  int page;     // from 0
 };
 
 struct PdfPage {
-  double width = 0, height = 0;
+  double width = 0, height = 0;  // of the first page
+  int pages = 0;
   QList<PdfWord> words;
   QString fonts;  // pdffonts' listing
 
@@ -54,10 +57,13 @@ PdfPage readBack(const QString& pdf) {
     page.height = m.captured(2).toDouble();
   }
   const QRegularExpression word(QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"));
-  for (auto it = word.globalMatch(html); it.hasNext();) {
-    const auto m = it.next();
-    page.words.append({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble()});
-  }
+  const QStringList pages = html.split(QStringLiteral("<page "));
+  page.pages = int(pages.size()) - 1;
+  for (int p = 1; p < pages.size(); ++p)
+    for (auto it = word.globalMatch(pages[p]); it.hasNext();) {
+      const auto m = it.next();
+      page.words.append({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble(), p - 1});
+    }
   page.fonts = run(QStringLiteral("pdffonts"), {pdf});
   return page;
 }
@@ -65,9 +71,10 @@ PdfPage readBack(const QString& pdf) {
 // Twips from the printable area (the whole page of the PDF device) in points.
 constexpr double pt(double twips) { return twips / 20; }
 
-void expectWordAt(const PdfPage& page, const QString& text, double xTwips, double yTwips) {
+void expectWordAt(const PdfPage& page, const QString& text, double xTwips, double yTwips, int onPage = 0) {
   const PdfWord* w = page.find(text);
   ASSERT_NE(w, nullptr) << text.toStdString();
+  EXPECT_EQ(w->page, onPage) << text.toStdString();
   EXPECT_NEAR(w->x, pt(xTwips), 1.0) << text.toStdString();
   EXPECT_NEAR(w->y, pt(yTwips), 1.0) << text.toStdString();
 }
@@ -170,6 +177,40 @@ TEST(PdfPrint, OutpatientLogOnALandscapePage) {
   expectWordAt(page, QStringLiteral("13800000000"), 112 * mm, 28 * mm);
   expectWordAt(page, QStringLiteral("2024-03-05"), 182 * mm, 28 * mm);
   expectWordAt(page, QStringLiteral("医师：王明"), 10 * mm, 166 * mm);
+  expectEmbedded(page, QStringLiteral("UMing"));
+}
+
+TEST(PdfPrint, MedicalRecordRunsOnToASecondPage) {
+  const printing::RecordSheet sheet = testing_support::sampleRecordSheet(10);
+  const PdfPage page = print(QStringLiteral("medical-record"),
+                             [&](printing::PrintSurface& surface) { printing::printMedicalRecord(surface, sheet); });
+  // With both margins 5 mm in portrait the layout's twips are the page's.
+  EXPECT_EQ(page.pages, 2);
+  EXPECT_LT(page.width, page.height);
+  const double row0 = 1920 + 113.4;
+  const double footer = 1920 + 396.9 * 22 - 340.2;
+  expectWordAt(page, QStringLiteral("仁和诊所门诊病历"), 1800, 180);
+  expectWordAt(page, QStringLiteral("就诊时间：2024年03月05日14时30分"), 120, 780);
+  expectWordAt(page, QStringLiteral("科别：内科"), 5400, 1200);
+  expectWordAt(page, QStringLiteral("现病史："), 120, row0 + 396.9);
+  expectWordAt(page, QStringLiteral("发热两天"), 1080, row0);
+  expectWordAt(page, QStringLiteral("病三"), 1080, row0 + 396.9 * 3);
+  EXPECT_EQ(page.find(QStringLiteral("病四")), nullptr);
+  expectWordAt(page, QStringLiteral("上呼吸道感染"), 1080, row0 + 396.9 * 11);
+  expectWordAt(page, QStringLiteral("处方1"), 1080, row0 + 396.9 * 12);
+  expectWordAt(page, QStringLiteral("处方9"), 1080, row0 + 396.9 * 20);
+  expectWordAt(page, QStringLiteral("医师：王医生"), 120, footer);
+  // The second page repeats the header and carries the tenth line on its row 1.
+  expectWordAt(page, QStringLiteral("处方10"), 1080, row0 + 396.9, 1);
+  int numbers = 0, headers = 0;
+  for (const PdfWord& w : page.words) {
+    headers += w.text == QStringLiteral("姓名：林晓东");
+    if (w.text != QStringLiteral("页")) continue;
+    EXPECT_NEAR(w.y, pt(footer), 1.0);
+    ++numbers;
+  }
+  EXPECT_EQ(numbers, 2);
+  EXPECT_EQ(headers, 2);
   expectEmbedded(page, QStringLiteral("UMing"));
 }
 

@@ -1,0 +1,163 @@
+// The prescription window's suggestion lists: patients under the name, address and
+// diagnosis phrases under their fields, common symptoms under the symptom search box; and
+// their picks, by double click or Enter, each acting on the item picked.
+#include "prescription/Form2.h"
+
+#include "prescription/service/PatientPick.h"
+#include "prescription/service/SuggestionLookUp.h"
+#include "ui/ControlEvents.h"
+#include "ui/FocusAndKeys.h"
+
+#include <QCoreApplication>
+#include <QDate>
+
+#include <functional>
+
+namespace prescription {
+namespace {
+
+bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+// Puts the text into a multi-line box with the caret at `caret` (characters).
+void setTextAndCaret(QPlainTextEdit* box, const QString& text, int caret) {
+  if (box->toPlainText() != text) box->setPlainText(text);
+  QTextCursor cursor = box->textCursor();
+  cursor.setPosition(caret);
+  box->setTextCursor(cursor);
+}
+
+// The phrase picked from `list` goes into `box` as `edit` makes it from the box's text;
+// the box takes the focus, and its change and focus handling, which refill the list, run
+// before the list is hidden, so that it ends hidden.
+void pickPhraseInto(QListWidget* list, QLineEdit* box,
+                    const std::function<QString(const QString& text, const QString& phrase)>& edit) {
+  const QListWidgetItem* item = list->currentItem();
+  if (!item) return;
+  const QString phrase = item->text();
+  box->setText(edit(box->text(), phrase));
+  box->end(false);
+  box->setFocus(Qt::OtherFocusReason);
+  QCoreApplication::processEvents();
+  list->hide();
+}
+
+}  // namespace
+
+void Form2::wireSuggestionLists() {
+  const std::pair<QListWidget*, void (Form2::*)()> picks[] = {
+      {List5, &Form2::List5_DblClick},
+      {List4, &Form2::List4_DblClick},
+      {List3, &Form2::List3_DblClick},
+      {List8, &Form2::List8_DblClick},
+  };
+  for (const auto& [list, pick] : picks) {
+    connect(list, &QListWidget::itemDoubleClicked, this, pick);
+    // Enter picks like a double click and goes no further; other keys move the selection.
+    ui::onKeyDown(list, [this, pick = pick](int key) {
+      if (!isEnter(key)) return false;
+      (this->*pick)();
+      return true;
+    });
+  }
+  ui::onClick(Text10->viewport(), [this] { Text10_Click(); });
+  connect(Text11, &QLineEdit::textChanged, this, &Form2::Text11_Change);
+  ui::onGotFocus(Text11, [this] { Text11_GotFocus(); });
+  ui::onKeyDown(Text11, [this](int key) {
+    Text11_KeyDown(key);
+    return false;
+  });
+  for (const auto& [i, label] : Label8) {
+    const int index = i;
+    ui::onClick(label, [this, index] { Label8_Click(index); });
+  }
+}
+
+QListWidget* Form2::suggestionList(SuggestionList list) const {
+  switch (list) {
+    case SuggestionList::Patients: return List5;
+    case SuggestionList::Addresses: return List4;
+    case SuggestionList::Diagnoses: return List3;
+    case SuggestionList::Symptoms: return List8;
+  }
+  return List8;
+}
+
+void Form2::runLookUp(const LookUp& lookUp) {
+  QListWidget* list = suggestionList(lookUp.list);
+  list->clear();
+  if (lookUp.list == SuggestionList::Patients) listedPatients_.clear();
+  if (lookUp.hideFirst) list->hide();
+  Suggestions found = lookUpSuggestions(mainDb(), lookUp, QDate::currentDate().year());
+  list->addItems(found.items);
+  if (lookUp.list == SuggestionList::Patients) listedPatients_ = std::move(found.patients);
+  // The symptom list shows whatever the busy flag holds; the others only while it is clear.
+  const bool mayShow = BusyFlag == 0 || lookUp.list == SuggestionList::Symptoms;
+  if (list->count() > 0 && mayShow) {
+    list->show();
+    list->raise();
+  }
+}
+
+void Form2::List5_DblClick() {
+  const int row = List5->currentRow();
+  if (row < 0 || row >= static_cast<int>(listedPatients_.size())) return;
+  // The values the item was listed with: a register changed since by another workstation
+  // cannot put someone else's particulars under this name.
+  const store::PatientSuggestion patient = listedPatients_[static_cast<size_t>(row)];
+  const int busy = BusyFlag;
+  BusyFlag = -1;
+  for (const auto& [field, value] : patientPickFields(patient)) Text5[field]->setText(value);
+  BusyFlag = busy;
+  List5->hide();
+  // The diagnosis field's focus handling then lists the diagnoses.
+  Text5[header::kDiagnosis]->setFocus(Qt::OtherFocusReason);
+  Text5[header::kDiagnosis]->end(false);
+}
+
+void Form2::List3_DblClick() {
+  pickPhraseInto(List3, Text5[header::kDiagnosis], diagnosisAfterPick);
+}
+
+void Form2::List4_DblClick() {
+  pickPhraseInto(List4, Text5[header::kAddress], [](const QString&, const QString& phrase) { return phrase; });
+}
+
+void Form2::List8_DblClick() {
+  const QListWidgetItem* item = List8->currentItem();
+  if (!item) return;
+  const QString phrase = item->text();
+  const QTextCursor cursor = Text10->textCursor();
+  const TextEdit edit = insertSymptom(Text10->toPlainText(), cursor.selectionStart(),
+                                      cursor.selectionEnd() - cursor.selectionStart(), phrase);
+  setTextAndCaret(Text10, edit.text, edit.caret);
+  // Emptying the search box lists every symptom again, ready for the next phrase.
+  Text11->setText(QString());
+  Text11->setFocus(Qt::OtherFocusReason);
+  QCoreApplication::processEvents();
+  List8->hide();
+}
+
+void Form2::Text10_Click() { List8->hide(); }
+
+void Form2::Text11_Change() { runLookUp(symptomLookUp(Text11->text(), true)); }
+
+void Form2::Text11_GotFocus() { runLookUp(symptomLookUp(Text11->text(), false)); }
+
+void Form2::Text11_KeyDown(int keyCode) {
+  if (keyCode != Qt::Key_Down || List8->isHidden()) return;
+  List8->setFocus(Qt::OtherFocusReason);
+  List8->setCurrentRow(0);
+}
+
+void Form2::Label8_Click(int) {
+  // The phrase before the caret is closed with "。"; a click on a caption continues the
+  // enumeration instead.
+  const QTextCursor cursor = Text10->textCursor();
+  const int caret = cursor.selectionStart();
+  const QString text = Text10->toPlainText();
+  const QString edited = commaBeforeCaret(text, caret);
+  if (edited == text) return;
+  setTextAndCaret(Text10, edited, caret);
+}
+
+}  // namespace prescription

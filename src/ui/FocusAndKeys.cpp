@@ -1,0 +1,37 @@
+#include "ui/FocusAndKeys.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+namespace ui {
+namespace {
+
+class KeyHook : public QObject {
+ public:
+  KeyHook(QWidget* control, std::function<bool(int)> handler) : QObject(control), handler_(std::move(handler)) {
+    control->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    return handler_(static_cast<QKeyEvent*>(event)->key());
+  }
+
+ private:
+  std::function<bool(int)> handler_;
+};
+
+}  // namespace
+
+void onGotFocus(QWidget* control, std::function<void()> handler) {
+  // The application tells of a new focus after the control has had its focus-in event: a
+  // line box selects its whole text there when it is reached by the Tab key.
+  auto* hook = new QObject(control);
+  QObject::connect(qApp, &QApplication::focusChanged, hook, [control, handler = std::move(handler)](QWidget*, QWidget* now) {
+    if (now == control) handler();
+  });
+}
+
+void onKeyDown(QWidget* control, std::function<bool(int key)> handler) { new KeyHook(control, std::move(handler)); }
+
+}  // namespace ui
