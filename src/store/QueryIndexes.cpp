@@ -2,6 +2,7 @@
 
 #include "store/Catalogue.h"
 #include "store/CatalogueLookup.h"
+#include "store/CatalogueVersion.h"
 #include "store/RecordsRepository.h"
 #include "store/SalesReports.h"
 #include "store/Suggestions.h"
@@ -14,6 +15,7 @@ void ensureMainIndexes(Database& main) {
   CatalogueLookup::ensureNameMatchIndex(main);
   ensureSuggestionIndexes(main);
   ensureReportIndexes(main);
+  ensureCatalogueVersion(main);
 }
 
 void ensureStockIndexes(Database& stock) {

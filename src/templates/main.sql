@@ -184,3 +184,19 @@ CREATE INDEX "患者信息_序号" ON "患者信息" ("序号");
 CREATE INDEX "商品_目录序" ON "商品" ("名称" COLLATE ZHNAME, "分类", "查询");
 -- The workload report sums the fee column over a date range from the index alone.
 CREATE INDEX "档案_日期金额" ON "档案" ("5", "16");
+
+-- The catalogue's version, raised by these triggers whenever a row is added or removed or
+-- a column the drug list shows or searches changes: the drug list keeps its rows while it
+-- stands still.
+CREATE TABLE "目录版本" ("版本" INTEGER NOT NULL);
+INSERT INTO "目录版本" ("版本") VALUES (0);
+CREATE TRIGGER "商品_添加改版本" AFTER INSERT ON "商品"
+  BEGIN UPDATE "目录版本" SET "版本" = "版本" + 1; END;
+CREATE TRIGGER "商品_删除改版本" AFTER DELETE ON "商品"
+  BEGIN UPDATE "目录版本" SET "版本" = "版本" + 1; END;
+CREATE TRIGGER "商品_修改改版本"
+  AFTER UPDATE OF "ID号", "名称", "常用量", "单位", "用法", "查询", "分类" ON "商品"
+  WHEN OLD."ID号" IS NOT NEW."ID号" OR OLD."名称" IS NOT NEW."名称" OR OLD."常用量" IS NOT NEW."常用量"
+    OR OLD."单位" IS NOT NEW."单位" OR OLD."用法" IS NOT NEW."用法" OR OLD."查询" IS NOT NEW."查询"
+    OR OLD."分类" IS NOT NEW."分类"
+  BEGIN UPDATE "目录版本" SET "版本" = "版本" + 1; END;

@@ -2,6 +2,7 @@
 
 #include "prescription/service/CatalogItems.h"
 #include "store/Catalogue.h"
+#include "store/CatalogueVersion.h"
 #include "store/PersonalTemplates.h"
 
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <atomic>
 #include <deque>
 #include <cstdint>
 #include <string_view>
@@ -16,28 +18,37 @@
 namespace prescription {
 namespace {
 
-// What the main file was when the catalogue was read from it: which file, its size and
-// time, and the change counter that SQLite raises in the file's header with every write
-// (a data file is never in WAL mode, where the counter would stand still).
-struct FileStamp {
+// Which catalogue the kept rows are: which file, and the catalogue's version in it. The
+// version stands still while other tables are written (a prescription saved, a phrase
+// added, a stock updated), so those writes keep the rows. On a file without a version
+// (an old file on a share where it could not be added) the file's size, time and the
+// change counter that SQLite raises in its header with every write stand in for it (a
+// data file is never in WAL mode, where the counter would stand still).
+struct CatalogueStamp {
   dev_t device = 0;
   ino_t inode = 0;
+  std::optional<std::int64_t> version;
   off_t size = 0;
   timespec modified{};
   QByteArray changeCounter;
 
-  bool operator==(const FileStamp& o) const {
-    return device == o.device && inode == o.inode && size == o.size && modified.tv_sec == o.modified.tv_sec &&
-           modified.tv_nsec == o.modified.tv_nsec && changeCounter == o.changeCounter;
+  bool operator==(const CatalogueStamp& o) const {
+    if (device != o.device || inode != o.inode || version != o.version) return false;
+    return version || (size == o.size && modified.tv_sec == o.modified.tv_sec &&
+                       modified.tv_nsec == o.modified.tv_nsec && changeCounter == o.changeCounter);
   }
 };
 
-std::optional<FileStamp> stampOf(const QString& path) {
-  struct stat info {};
-  if (::stat(QFile::encodeName(path).constData(), &info) != 0) return std::nullopt;
+// `info` is the file as it was before `db` was opened on it: a file put in its place in
+// between is another file at the next listing, and is read again then.
+std::optional<CatalogueStamp> stampOf(const QString& path, const struct stat& info, store::Database& db) {
+  CatalogueStamp stamp{info.st_dev, info.st_ino, store::catalogueVersion(db), 0, {}, {}};
+  if (stamp.version) return stamp;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly) || !file.seek(24)) return std::nullopt;
-  FileStamp stamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim, file.read(4)};
+  stamp.size = info.st_size;
+  stamp.modified = info.st_mtim;
+  stamp.changeCounter = file.read(4);
   if (stamp.changeCounter.size() != 4) return std::nullopt;
   return stamp;
 }
@@ -108,17 +119,19 @@ class SearchableRow {
 };
 
 // The listable rows of the main file last read, in name order. The stamp is taken before
-// the rows are read: a write in between changes the file again, so the copy is never
-// taken for newer than it is, and any write since it was read makes the next listing
-// read the rows again.
+// the rows are read: a change in between raises the version again, so the copy is never
+// taken for newer than it is, and any change to the catalogue since it was read makes
+// the next listing read the rows again.
 struct CatalogueCopy {
   QString path;
-  FileStamp stamp;
+  CatalogueStamp stamp;
   std::vector<SearchableRow> rows;
 };
 
-std::vector<SearchableRow> readSearchableRows(const QString& mainDbPath) {
-  store::Database db(mainDbPath, store::Database::Mode::ReadOnly);
+std::atomic<std::uint64_t> catalogueReads{0};
+
+std::vector<SearchableRow> readSearchableRows(store::Database& db) {
+  ++catalogueReads;
   std::deque<SearchableRow> stored;  // grows without moving its rows
   std::vector<std::int64_t> storedIds;
   const std::vector<std::int64_t> order = store::Catalogue(db).searchRows([&](const store::CatalogueSearchFields& row) {
@@ -138,10 +151,13 @@ std::vector<SearchableRow> readSearchableRows(const QString& mainDbPath) {
 
 std::vector<SearchableRow>& catalogueRows(const QString& mainDbPath) {
   static CatalogueCopy copy;
-  const std::optional<FileStamp> stamp = stampOf(mainDbPath);
+  struct stat info {};
+  const bool known = ::stat(QFile::encodeName(mainDbPath).constData(), &info) == 0;
+  store::Database db(mainDbPath, store::Database::Mode::ReadOnly);
+  const std::optional<CatalogueStamp> stamp = known ? stampOf(mainDbPath, info, db) : std::nullopt;
   if (stamp && copy.path == mainDbPath && copy.stamp == *stamp) return copy.rows;
   copy = {};
-  copy.rows = readSearchableRows(mainDbPath);
+  copy.rows = readSearchableRows(db);
   // A file whose state cannot be told is read again for every listing.
   if (stamp) {
     copy.path = mainDbPath;
@@ -183,6 +199,8 @@ std::vector<ListEntry> runListing(const QString& mainDbPath, const CatalogQuery&
   }
   return entries;
 }
+
+std::uint64_t catalogueReadCount() { return catalogueReads; }
 
 std::optional<QString> readTemplateContent(const QString& mainDbPath, const QString& key) {
   store::Database db(mainDbPath, store::Database::Mode::ReadOnly);

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -23,12 +24,17 @@ struct ListEntry {
 // The entries of `query` in list order. A row without a name or title is left out. Throws
 // (SQLite::Exception) when the main database cannot be read.
 //
-// The catalogue's rows are kept from one listing to the next while the main file is
-// unchanged (the same file, size, time and change counter), and read again after any
-// write to it, by this workstation or another: a keystroke filters the kept rows instead
-// of reading a catalogue of a hundred thousand rows again, with the same entries in the
-// same order as a query would give.
+// The catalogue's rows are kept from one listing to the next while the catalogue is
+// unchanged (the same file and the same catalogue version), and read again after a change
+// to it, by this workstation or another: a keystroke filters the kept rows instead of
+// reading a catalogue of a hundred thousand rows again, with the same entries in the same
+// order as a query would give. A write that leaves the catalogue as it was (a saved
+// prescription, a phrase, a stock count) keeps them.
 std::vector<ListEntry> runListing(const QString& mainDbPath, const CatalogQuery& query);
+
+// How many times the catalogue's rows have been read from a file by this process: what a
+// test watches to tell kept rows from rows read again.
+std::uint64_t catalogueReadCount();
 
 // The stored text of the template with key `key`; nullopt when it is gone. Throws when the
 // main database cannot be read.

@@ -2,9 +2,15 @@
 // search lists, in what order, and that typed pattern characters are plain text.
 #include "prescription/service/CatalogListing.h"
 
+#include "store/Catalogue.h"
+#include "store/PhraseList.h"
 #include "support/MainDbFixture.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -114,7 +120,7 @@ TEST_F(CatalogListingTest, EveryWriteToTheFileIsSeenByTheNextListing) {
       {R"(UPDATE "商品" SET "名称" = '白芍' WHERE "ID号" = '6')", {"白芍 15g", "当归"}},
       {R"(UPDATE "商品" SET "查询" = NULL WHERE "ID号" = '11')", {"白芍 15g"}},
       {R"(UPDATE "商品" SET "分类" = '西成药·其他' WHERE "ID号" = '6')", {}},
-      // a write elsewhere in the file reads the catalogue again, and lists the same
+      // a write elsewhere in the file lists the same
       {R"(INSERT INTO "个人模板" ("序号","名称","查询","分类","排序") VALUES ('k9','x','x$','中药方剂','9'))", {}},
       {R"(DELETE FROM "商品")", {}},
   };
@@ -123,6 +129,114 @@ TEST_F(CatalogListingTest, EveryWriteToTheFileIsSeenByTheNextListing) {
     EXPECT_EQ(items(herbs), c.expected) << c.write;
   }
   EXPECT_EQ(items(prescription::searchQuery(0, "")), QStringList{});
+}
+
+TEST_F(CatalogListingTest, WritesThatLeaveTheCatalogueAsItWasKeepTheReadRows) {
+  const CatalogQuery herbs = prescription::clickQuery(14);
+  ASSERT_EQ(items(herbs), QStringList{"黄芪 10g"});
+  struct Case {
+    const char* what;
+    std::function<void()> write;
+  };
+  const Case cases[] = {
+      {"a saved prescription",
+       [&] { exec(R"(INSERT INTO "档案" ("序号", "0") VALUES ('20261210190000BE01', '张三'))"); }},
+      {"a phrase",
+       [&] {
+         store::Database d(db);
+         store::PhraseList(d, store::PhraseList::Diagnoses).add({{"咳嗽", "咳嗽-ks"}});
+       }},
+      {"a dispensed stock", [&] { exec(R"(UPDATE "商品" SET "斗位" = '7' WHERE "ID号" = '6')"); }},
+      {"a price", [&] { exec(R"(UPDATE "商品" SET "单价" = '0.35', "备用1" = '0.2' WHERE "ID号" = '6')"); }},
+      // the catalogue window writes every column back when the stock alone was edited
+      {"a row rewritten with its listed columns unchanged",
+       [&] {
+         store::Database d(db);
+         catalogue::CatalogueRow row;
+         row.key = "6";
+         row.name = "黄芪";
+         row.searchKey = "黄芪-hq-5$";
+         row.category = "中药";
+         row.usualDose = "10g";
+         row.unit = "g";
+         row.usage = "";
+         row.stock = "12";
+         store::Catalogue(d).saveRow(row);
+       }},
+  };
+  for (const Case& c : cases) {
+    const std::uint64_t reads = prescription::catalogueReadCount();
+    c.write();
+    EXPECT_EQ(items(herbs), QStringList{"黄芪 10g"}) << c.what;
+    EXPECT_EQ(prescription::catalogueReadCount(), reads) << c.what;
+  }
+  EXPECT_EQ(column("商品", "斗位").last(), "12");  // the writes did happen
+}
+
+TEST_F(CatalogListingTest, EveryChangeToAListedColumnIsReadAgain) {
+  const CatalogQuery herbs = prescription::clickQuery(14);
+  ASSERT_EQ(items(herbs), QStringList{"黄芪 10g"});
+  const auto firstEntry = [&] {
+    const auto entries = prescription::runListing(db, herbs);
+    return entries.empty() ? QString("(none)") : entries[0].key + "|" + entries[0].item + "|" + entries[0].usageItem;
+  };
+  struct Case {
+    const char* write;  // each on its own connection, as another workstation would
+    QString expected;
+  };
+  const Case cases[] = {
+      {R"(UPDATE "商品" SET "ID号" = '6a' WHERE "ID号" = '6')", "6a|黄芪 10g|黄芪 10g\\"},
+      {R"(UPDATE "商品" SET "名称" = '炙黄芪' WHERE "ID号" = '6a')", "6a|炙黄芪 10g|炙黄芪 10g\\"},
+      {R"(UPDATE "商品" SET "常用量" = '15g' WHERE "ID号" = '6a')", "6a|炙黄芪 15g|炙黄芪 15g\\"},
+      {R"(UPDATE "商品" SET "常用量" = '15', "单位" = 'mg' WHERE "ID号" = '6a')", "6a|炙黄芪 15mg|炙黄芪 15mg\\"},
+      {R"(UPDATE "商品" SET "用法" = '先煎' WHERE "ID号" = '6a')", "6a|炙黄芪 15mg|炙黄芪 15mg\\先煎"},
+      {R"(UPDATE "商品" SET "用法" = NULL WHERE "ID号" = '6a')", "6a|炙黄芪 15mg|炙黄芪 15mg\\"},
+      {R"(UPDATE "商品" SET "查询" = '炙黄芪-zhq-5$' WHERE "ID号" = '6a')", "6a|炙黄芪 15mg|炙黄芪 15mg\\"},
+      {R"(UPDATE "商品" SET "分类" = '中成药' WHERE "ID号" = '6a')", "(none)"},
+      {R"(UPDATE "商品" SET "分类" = '中药' WHERE "ID号" = '6a')", "6a|炙黄芪 15mg|炙黄芪 15mg\\"},
+      {R"(INSERT INTO "商品" ("ID号","名称","查询","分类") VALUES ('12','白芷','白芷-bz-1$','中药'))", "12|白芷|白芷\\"},
+      {R"(DELETE FROM "商品" WHERE "ID号" = '12')", "6a|炙黄芪 15mg|炙黄芪 15mg\\"},
+  };
+  for (const Case& c : cases) {
+    const std::uint64_t reads = prescription::catalogueReadCount();
+    exec(QString::fromUtf8(c.write));
+    EXPECT_EQ(firstEntry(), c.expected) << c.write;
+    EXPECT_EQ(prescription::catalogueReadCount(), reads + 1) << c.write;
+  }
+  // the search key is searched, not shown: the new one finds the row, the old one no longer
+  EXPECT_EQ(items(prescription::searchQuery(14, "zhq")), QStringList{"炙黄芪 15mg"});
+  EXPECT_EQ(items(prescription::searchQuery(14, "-hq")), QStringList{});
+}
+
+TEST_F(CatalogListingTest, AFileWithoutACatalogueVersionIsReadAgainAfterEveryWrite) {
+  exec(R"(DROP TRIGGER "商品_添加改版本"; DROP TRIGGER "商品_删除改版本"; DROP TRIGGER "商品_修改改版本";
+          DROP TABLE "目录版本";)");
+  const CatalogQuery herbs = prescription::clickQuery(14);
+  ASSERT_EQ(items(herbs), QStringList{"黄芪 10g"});
+  std::uint64_t reads = prescription::catalogueReadCount();
+  EXPECT_EQ(items(herbs), QStringList{"黄芪 10g"});
+  EXPECT_EQ(prescription::catalogueReadCount(), reads);  // an unwritten file keeps the rows
+
+  exec(R"(INSERT INTO "档案" ("序号", "0") VALUES ('20261210190000BE01', '张三'))");
+  EXPECT_EQ(items(herbs), QStringList{"黄芪 10g"});
+  EXPECT_EQ(prescription::catalogueReadCount(), reads + 1);
+  exec(R"(UPDATE "商品" SET "常用量" = '30g' WHERE "ID号" = '6')");
+  EXPECT_EQ(items(herbs), QStringList{"黄芪 30g"});
+}
+
+TEST_F(CatalogListingTest, AFilePutInThePlaceOfTheMainFileIsReadAgain) {
+  const CatalogQuery herbs = prescription::clickQuery(14);
+  ASSERT_EQ(items(herbs), QStringList{"黄芪 10g"});
+  // a copy with the same catalogue version but another herb, renamed over the main file
+  const QString other = db + ".other";
+  ASSERT_TRUE(QFile::copy(db, other));
+  {
+    store::Database d(other);
+    d.exec(R"(UPDATE "商品" SET "名称" = '党参' WHERE "ID号" = '6'; UPDATE "目录版本" SET "版本" = "版本" - 1;)");
+  }
+  ASSERT_TRUE(QFile::remove(db));
+  ASSERT_TRUE(QFile::rename(other, db));
+  EXPECT_EQ(items(herbs), QStringList{"党参 10g"});
 }
 
 TEST_F(CatalogListingTest, EntriesKeepTheirRowsKeyAndUsageTwin) {

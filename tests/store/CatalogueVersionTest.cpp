@@ -1,0 +1,89 @@
+// The catalogue's version: which writes raise it, and start-up giving it to older files.
+#include "startup/AppState.h"
+#include "startup/Main.h"
+#include "startup/TemplateFiles.h"
+#include "store/CatalogueVersion.h"
+#include "store/Database.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CatalogueVersionTest : public ::testing::Test {
+ protected:
+  CatalogueVersionTest() {
+    startup::writeMissingTemplates(folder.path());
+    const QDir dir(folder.path());
+    mainDb = dir.filePath(startup::kMainDbFile);
+    stockDb = dir.filePath(startup::kStockDbFile);
+  }
+  std::optional<std::int64_t> version() {
+    store::Database db(mainDb, store::Database::Mode::ReadOnly);
+    return store::catalogueVersion(db);
+  }
+  void exec(const char* sql) { store::Database(mainDb).exec(QString::fromUtf8(sql)); }
+
+  testing_support::TempFolder folder;
+  QString mainDb, stockDb;
+};
+
+TEST_F(CatalogueVersionTest, RisesWithTheCatalogueAndOnlyWithIt) {
+  exec(R"(INSERT INTO "商品" ("ID号","名称","查询","分类","常用量","单位","用法","斗位","单价")
+          VALUES ('v1','黄芪','黄芪-hq-1$','中药','10g','g','','5','0.3'))");
+  struct Case {
+    const char* write;
+    int rise;
+  };
+  const Case cases[] = {
+      {R"(UPDATE "商品" SET "斗位" = '4' WHERE "ID号" = 'v1')", 0},
+      {R"(UPDATE "商品" SET "单价" = '0.4', "备用1" = '0.2', "备用2" = 'A3', "拼音" = 'hq' WHERE "ID号" = 'v1')", 0},
+      // a listed column written with the value it had
+      {R"(UPDATE "商品" SET "名称" = '黄芪', "常用量" = '10g', "斗位" = '3' WHERE "ID号" = 'v1')", 0},
+      {R"(INSERT INTO "档案" ("序号", "0") VALUES ('20261210190000BE01', '张三'))", 0},
+      {R"(INSERT INTO "诊断" ("拼音", "序号", "名称") VALUES ('诊断名称', '咳嗽', '咳嗽-ks'))", 0},
+      {R"(UPDATE "商品" SET "ID号" = 'v2' WHERE "ID号" = 'v1')", 1},
+      {R"(UPDATE "商品" SET "名称" = '黄耆' WHERE "ID号" = 'v2')", 1},
+      {R"(UPDATE "商品" SET "常用量" = '15g' WHERE "ID号" = 'v2')", 1},
+      {R"(UPDATE "商品" SET "单位" = NULL WHERE "ID号" = 'v2')", 1},
+      {R"(UPDATE "商品" SET "用法" = '先煎' WHERE "ID号" = 'v2')", 1},
+      {R"(UPDATE "商品" SET "查询" = '黄耆-hq-1$' WHERE "ID号" = 'v2')", 1},
+      {R"(UPDATE "商品" SET "分类" = '中成药' WHERE "ID号" = 'v2')", 1},
+      {R"(INSERT INTO "商品" ("ID号","名称") VALUES ('v3','白芷'), ('v4','党参'))", 2},
+      {R"(DELETE FROM "商品" WHERE "ID号" IN ('v3','v4'))", 2},
+  };
+  for (const Case& c : cases) {
+    const std::optional<std::int64_t> before = version();
+    ASSERT_TRUE(before);
+    exec(c.write);
+    EXPECT_EQ(version(), *before + c.rise) << c.write;
+  }
+}
+
+TEST_F(CatalogueVersionTest, StartUpGivesItToAnOldFileAndLeavesAKeptOneAsItIs) {
+  exec(R"(DROP TRIGGER "商品_添加改版本"; DROP TRIGGER "商品_删除改版本"; DROP TRIGGER "商品_修改改版本";
+          DROP TABLE "目录版本";)");
+  ASSERT_EQ(version(), std::nullopt);
+
+  ASSERT_TRUE(startup::ensureQueryIndexes(mainDb, stockDb));
+  const std::optional<std::int64_t> first = version();
+  ASSERT_TRUE(first);
+  exec(R"(INSERT INTO "商品" ("ID号","名称") VALUES ('v1','白芷'))");
+  EXPECT_EQ(version(), *first + 1);
+  exec(R"(UPDATE "商品" SET "名称" = '白芍' WHERE "ID号" = 'v1')");
+  EXPECT_EQ(version(), *first + 2);
+
+  // a later start neither resets the version nor adds a second row or trigger
+  ASSERT_TRUE(startup::ensureQueryIndexes(mainDb, stockDb));
+  EXPECT_EQ(version(), *first + 2);
+  store::Database db(mainDb, store::Database::Mode::ReadOnly);
+  SQLite::Statement rows(db.sql(), R"(SELECT count(*) FROM "目录版本")");
+  ASSERT_TRUE(rows.executeStep());
+  EXPECT_EQ(rows.getColumn(0).getInt(), 1);
+  exec(R"(DELETE FROM "商品" WHERE "ID号" = 'v1')");
+  EXPECT_EQ(version(), *first + 3);
+}
+
+}  // namespace
