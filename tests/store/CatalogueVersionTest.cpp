@@ -78,10 +78,12 @@ TEST_F(CatalogueVersionTest, StartUpGivesItToAnOldFileAndLeavesAKeptOneAsItIs) {
   // a later start neither resets the version nor adds a second row or trigger
   ASSERT_TRUE(startup::ensureQueryIndexes(mainDb, stockDb));
   EXPECT_EQ(version(), *first + 2);
-  store::Database db(mainDb, store::Database::Mode::ReadOnly);
-  SQLite::Statement rows(db.sql(), R"(SELECT count(*) FROM "目录版本")");
-  ASSERT_TRUE(rows.executeStep());
-  EXPECT_EQ(rows.getColumn(0).getInt(), 1);
+  {
+    store::Database db(mainDb, store::Database::Mode::ReadOnly);
+    SQLite::Statement rows(db.sql(), R"(SELECT count(*) FROM "目录版本")");
+    ASSERT_TRUE(rows.executeStep());
+    EXPECT_EQ(rows.getColumn(0).getInt(), 1);
+  }
   exec(R"(DELETE FROM "商品" WHERE "ID号" = 'v1')");
   EXPECT_EQ(version(), *first + 3);
 }
