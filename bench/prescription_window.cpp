@@ -75,6 +75,24 @@ void KeystrokeToFilledList(benchmark::State& state) {
 }
 BENCHMARK(KeystrokeToFilledList)->Arg(1446)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// The same keystrokes, each right after a write to the main file (as a save of another
+// workstation makes one): the catalogue is read from the file again for each of them.
+void KeystrokeAfterAWrite(benchmark::State& state) {
+  OpenWindow open(static_cast<int>(state.range(0)));
+  auto* search = open.form2().findChild<QLineEdit*>("Text1");
+  store::Database db(open.state.MainDbConnection);
+  const QString keys[] = {"dg", "ch"};
+  int i = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    db.exec(QStringLiteral(R"(UPDATE "设置" SET "备用1" = '%1')").arg(i));
+    state.ResumeTiming();
+    search->setText(keys[i++ % 2]);
+  }
+  state.counters["listed"] = static_cast<double>(open.form2().drugListEntries().size());
+}
+BENCHMARK(KeystrokeAfterAWrite)->Arg(1446)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 void CreateAndLoadTheWindow(benchmark::State& state) {
   OpenWindow open(1446);
   open.form2();

@@ -157,12 +157,8 @@ void WordListForm::refillHerbalUsages() {
   if (!form2) return;
   try {
     store::Database db(session_.state.MainDbConnection, store::Database::Mode::ReadOnly);
-    // Adds the usages the drop-down lacks; its own text, typed or chosen, stays.
-    const QStringList shown = form2->herbalUsages();
-    QStringList missing;
-    for (const QString& phrase : store::PhraseList(db, store::PhraseList::HerbalUsages).phrases())
-      if (!shown.contains(phrase)) missing << phrase;
-    if (!missing.isEmpty()) form2->addHerbalUsages(missing);
+    // The drop-down follows the word list, deleted phrases too; its own text stays.
+    form2->replaceHerbalUsages(store::PhraseList(db, store::PhraseList::HerbalUsages).phrases());
   } catch (const std::exception& e) {
     session_.dialogs.message(QStringLiteral("中药用法无法读取：") + QString::fromUtf8(e.what()));
   }

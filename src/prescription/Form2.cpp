@@ -1,5 +1,7 @@
 #include "prescription/Form2.h"
 
+#include <QSignalBlocker>
+
 #include "prescription/DrugListModel.h"
 #include "prescription/Form2Layout.h"
 #include "prescription/service/CatalogSearch.h"
@@ -16,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 namespace prescription {
 namespace {
@@ -52,6 +55,7 @@ Form2::Form2(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), ses
   setTabChain();
   declareInputKinds();
   wireHeaderFields();
+  wireToolbar();
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -88,15 +92,7 @@ void Form2::Form_Load() {
 
   for (const auto& [i, box] : Text5) box->clear();
   Command20_Click();
-  {
-    // The record number, the visit date and the prescription number from one reading of
-    // the clock, so that no two prescriptions share a number.
-    PrescriptionState s = state();
-    startNewNumber(s, session_.services.serials(), session_.state.StationCode);
-    for (int field : {header::kRecordNumber, header::kDate}) setLineText(Text5[field], s.Text5[field]);
-    setCaption(Label4, s.Label4);
-    setCaption(Label5, s.Label5);
-  }
+  Label5->clear();
 
   // Reading the unit name loads the settings when nothing has read them yet.
   followSettings();
@@ -136,6 +132,17 @@ void Form2::Timer1_Timer() {
 }
 
 void Form2::addHerbalUsages(const QStringList& phrases) { C1->addItems(phrases); }
+
+void Form2::replaceHerbalUsages(const QStringList& phrases) {
+  const QString shown = C1->currentText();
+  const QSignalBlocker quiet(C1);
+  C1->clear();
+  C1->addItems(phrases);
+  if (C1->isEditable())
+    C1->setEditText(shown);
+  else
+    C1->setCurrentIndex(C1->findText(shown));
+}
 
 QString Form2::herbalUsage() const { return C1->currentText(); }
 
@@ -230,10 +237,6 @@ void Form2::setGridCell(int row, int column, const QString& text) {
     boxCells_[kPrice][row]->setReadOnly(!named);
   }
 }
-
-// ---- Operations of other windows' work, filled in with the records ----
-
-void Form2::Command20_Click() {}
 
 // ---- The sheet's layout ----
 

@@ -4,11 +4,14 @@
 // and the services decide.
 #pragma once
 
+#include "clinical/PrescriptionLink.h"
 #include "prescription/service/CatalogListing.h"
 #include "prescription/service/HeaderFields.h"
 #include "prescription/service/HistoryList.h"
 #include "prescription/service/PrescriptionRecord.h"
 #include "prescription/service/PrescriptionState.h"
+#include "printing/service/PrintDevice.h"
+#include "printing/service/SheetPrint.h"
 #include "store/Suggestions.h"
 #include "ui/ControlArray.h"
 #include "ui/Line.h"
@@ -26,21 +29,26 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace platform {
 class Bell;
+}
+namespace printing {
+class PrescriptionPrints;
 }
 
 namespace prescription {
 
 class DrugListModel;
 class NewPrescriptionBell;
+struct AfterCommand;
 
 // Elements of the sheet's label array Label2.
 enum SheetLabel { kSheetTitle = 0, kDoseCaption = 1, kRp = 2, kSheetName = 3, kSheetMode = 4 };
 
-class Form2 : public ui::Window {
+class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
   Q_OBJECT
 
  public:
@@ -63,6 +71,9 @@ class Form2 : public ui::Window {
   bool bellOn() const;
   // Adds phrases to the herbal-usage drop-down, after what it holds.
   void addHerbalUsages(const QStringList& phrases);
+  // Replaces the drop-down's phrases (after the word list changed); the usage on the
+  // sheet, typed or chosen, stays as it is.
+  void replaceHerbalUsages(const QStringList& phrases);
   QStringList herbalUsages() const;
   // The herbal usage phrase chosen for the prescription on the sheet.
   QString herbalUsage() const;
@@ -78,7 +89,7 @@ class Form2 : public ui::Window {
   void Command21_Click();  // 保存
   void Command7_Click();   // history query of the range and name
   void Command2_Click();   // 今日患者
-  void Command20_Click();  // the defaults of a new prescription
+  void Command20_Click();  // the defaults of a new prescription, with its number
   void Command5_Click();   // "<<"
   void Command6_Click();   // ">>"
   void Command11_Click();  // 历史处方
@@ -141,6 +152,24 @@ class Form2 : public ui::Window {
 
   // The drug list's entries, each remembering its row (List1, with List6 as twins).
   const std::vector<ListEntry>& drugListEntries() const;
+
+  // ---- The toolbar, its prints and what the medical-record window reads ----
+
+  // The picture buttons Picture4(index): the press look on any mouse button going down,
+  // the command of the button on its release, wherever the pointer then is.
+  void Label18_MouseDown(int index);
+  void Label18_MouseUp(int index);
+  void Command13_Click();  // 自动划价帮助
+  void Command19_Click();  // 打印: the sheet as the window shows it
+  void overlayPrint();     // 套打: the values at the overlay template's positions
+  // Where the prints go: the system's default printer unless a device maker is given.
+  using PrintDevices = std::function<std::unique_ptr<printing::PrintDevice>()>;
+  void setPrintDevices(PrintDevices devices) { printDevices_ = std::move(devices); }
+  // The sheet as it stands on the window, in twips, with the prescription's words.
+  printing::SheetSnapshot sheetSnapshot() const;
+  // The medical record the record window hands back, and its save: the window keeps both.
+  void setCurrentRecordText(const QString& record) override { CurrentRecordText = record; }
+  void saveWithRecord() override;
 
   // ---- The header fields, the symptoms and their suggestion lists ----
  public:
@@ -210,6 +239,30 @@ class Form2 : public ui::Window {
   void showStored(const PrescriptionRecord& stored, bool withStock);
   // The window emptied for a new prescription after a delete.
   void resetAfterDelete();
+
+  // The toolbar's wiring and commands.
+  void wireToolbar();
+  void showPressed(int index, bool pressed);
+  void runToolCommand(int index);
+  void newPrescriptionCommand();       // 新建
+  void continuePrescriptionCommand();  // 续开
+  void copyPrescriptionCommand();      // 复制处方
+  void saveCommand();                  // 保存
+  void saveAsTemplateCommand();        // 存为组套
+  // Shows a command's result and does the window's part of it.
+  void showAfterCommand(const PrescriptionState& s, const AfterCommand& after);
+  printing::SheetBody bodyBox() const;
+  // The prints onto the chosen devices.
+  printing::PrescriptionPrints prints();
+  // The medical-record window's view of the prescription (PrescriptionStateLink).
+  PrescriptionState& linkedState() const override;
+  void savePrescription() override { Command21_Click(); }
+  void refreshHistory() override { Command7_Click(); }
+  mutable PrescriptionState linked_;
+  PrintDevices printDevices_;
+  // True while 复制处方 shows the empty text; toolbar clicks then wait for the copy.
+  bool copyWaiting_ = false;
+  std::vector<int> deferredButtons_;
 
   ui::Session& session_;
   bool herbal_ = false;

@@ -157,10 +157,10 @@ void Form2::Command10_Click() {
   const printing::InfusionCard card{Text5[header::kDate]->text(), Text5[header::kName]->text(),
                                     Text5[header::kSex]->text(),  Text5[header::kAge]->text(),
                                     Text5[header::kDiagnosis]->text(), state().text9};
-  printing::PrescriptionPrints(session_).Command10_Click(card);
+  prints().Command10_Click(card);
 }
 
-void Form2::Command8_Click() { printing::PrescriptionPrints(session_).Command8_Click(); }
+void Form2::Command8_Click() { prints().Command8_Click(); }
 
 // ---- Delete ----
 

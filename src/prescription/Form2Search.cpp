@@ -48,7 +48,7 @@ void Form2::Text1_Change() {
     Text1->setText(search);
     return;
   }
-  drugList_->clear();
+  // The listing replaces the list's entries in one go (an unreadable catalogue lists none).
   fillDrugList(searchQuery(CurrentCategoryIndex, search));
   hideSuggestionLists();
 }

@@ -1,24 +1,16 @@
 #include "store/Catalogue.h"
 
 #include "store/LikePattern.h"
-#include "store/NameOrder.h"
 
-#include <algorithm>
-#include <numeric>
 #include "catalogue/service/CatalogueValues.h"
 
 #include <SQLiteCpp/Transaction.h>
 
 #include <QSet>
 
+
 namespace store {
 namespace {
-
-std::optional<QString> optionalText(const SQLite::Statement& q, int column) {
-  const QString value = columnText(q, column);
-  if (value.isNull()) return std::nullopt;
-  return value;
-}
 
 using catalogue::CatalogueRow;
 
@@ -74,44 +66,36 @@ QStringList Catalogue::namesInCategory(const QString& category) {
   return names;
 }
 
-std::vector<CatalogueListRow> Catalogue::search(const QString& keyContains, CategoryMatch match,
-                                                const QString& category) {
-  QString categoryTest;
-  QString categoryValue = category;
-  switch (match) {
-    case CategoryMatch::EndsWith:
-      categoryTest = QStringLiteral(R"("分类" LIKE ? ESCAPE '\')");
-      categoryValue = u'%' + escapedForLike(category);
-      break;
-    case CategoryMatch::Equals:
-      categoryTest = QStringLiteral(R"("分类" = ?)");
-      break;
-    case CategoryMatch::NotEquals:
-      categoryTest = QStringLiteral(R"("分类" <> ?)");
-      break;
+std::vector<std::int64_t> Catalogue::searchRows(const std::function<void(const CatalogueSearchFields&)>& visit) {
+  const auto field = [](const SQLite::Statement& q, int i) -> std::optional<std::string_view> {
+    const SQLite::Column column = q.getColumn(i);
+    if (column.isNull()) return std::nullopt;
+    const char* text = column.getText();
+    return std::string_view(text, static_cast<size_t>(column.getBytes()));
+  };
+  // One read transaction: the rows and their order come from the same state of the file.
+  SQLite::Transaction transaction(db_.sql());
+  {
+    SQLite::Statement q(db_.sql(), R"(SELECT rowid, "ID号", "名称", "常用量", "单位", "用法", "查询", "分类" FROM "商品")"
+                                   " ORDER BY rowid");
+    while (q.executeStep())
+      visit({q.getColumn(0).getInt64(), field(q, 1), field(q, 2), field(q, 3), field(q, 4), field(q, 5), field(q, 6),
+             field(q, 7)});
   }
-  // One pass over the table; the hits are then put in name order by their sort keys, which
-  // costs one key per hit instead of a collator comparison per pair, or a walk of the
-  // name-order index that reads every row.
-  const QString sql = QStringLiteral(R"(SELECT "ID号", "名称", "常用量", "单位", "用法" FROM "商品" )"
-                                     R"(WHERE "查询" LIKE ? ESCAPE '\' AND %1 ORDER BY rowid)")
-                          .arg(categoryTest);
-  SQLite::Statement q(db_.sql(), sql.toStdString());
-  bindText(q, 1, containsPattern(keyContains));
-  bindText(q, 2, categoryValue);
-  std::vector<CatalogueListRow> hits;
-  std::vector<NameSortKey> keys;
-  while (q.executeStep()) {
-    hits.push_back({columnText(q, 0), optionalText(q, 1), optionalText(q, 2), optionalText(q, 3), optionalText(q, 4)});
-    keys.emplace_back(hits.back().name.value_or(QString()));
+  // The name order comes from walking the name-order index, whose entries are in that
+  // order and, among equal names, in stored order: no name is compared here.
+  const auto rowids = [this](const std::string& sql) {
+    SQLite::Statement order(db_.sql(), sql);
+    std::vector<std::int64_t> ids;
+    while (order.executeStep()) ids.push_back(order.getColumn(0).getInt64());
+    return ids;
+  };
+  try {
+    return rowids(R"(SELECT rowid FROM "商品" INDEXED BY "商品_名称序")" + orderedByName());
+  } catch (const SQLite::Exception&) {
+    // A file without the index (a read-only share where it could not be made).
+    return rowids(R"(SELECT rowid FROM "商品")" + orderedByName() + ", rowid");
   }
-  std::vector<size_t> order(hits.size());
-  std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a] < keys[b]; });
-  std::vector<CatalogueListRow> rows;
-  rows.reserve(hits.size());
-  for (size_t i : order) rows.push_back(std::move(hits[i]));
-  return rows;
 }
 
 // The catalogue list: rows whose category begins with the prefix and, when a search text

@@ -12,18 +12,20 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace store {
 
-// How a row's category (分类) is compared with the category asked for.
-enum class CategoryMatch { EndsWith, Equals, NotEquals };
-
-// The columns a drug list entry is made of; nullopt is a column without a value.
-struct CatalogueListRow {
-  QString id;  // ID号, the row's key
-  std::optional<QString> name, dose, unit, usage;
+// One stored row as the drug list searches and shows it: its columns' UTF-8 text, valid
+// only during the visit; a column without a value is nullopt.
+struct CatalogueSearchFields {
+  std::int64_t rowid = 0;
+  std::optional<std::string_view> id, name, dose, unit, usage;
+  std::optional<std::string_view> searchKey;  // 查询
+  std::optional<std::string_view> category;   // 分类
 };
 
 // A row of a several-row write that the store refused; nothing of the write is kept.
@@ -46,10 +48,10 @@ class Catalogue {
   // Latin letters first, then pinyin order. The name-order index serves it.
   QStringList namesInCategory(const QString& category);
 
-  // The rows whose search key holds `keyContains` literally ("%", "_" and "\" are plain
-  // characters; ASCII letter case does not matter) and whose category matches, in name
-  // order. A row without a search key is never listed.
-  std::vector<CatalogueListRow> search(const QString& keyContains, CategoryMatch match, const QString& category);
+  // Visits every row in stored (rowid) order with what the drug list searches and shows
+  // of it, then returns the rowids in name order (digits and Latin letters first, then
+  // pinyin order; equal names in stored order); both from one state of the file.
+  std::vector<std::int64_t> searchRows(const std::function<void(const CatalogueSearchFields&)>& visit);
   // The rows whose category begins with `categoryPrefix` and whose search key holds
   // `searchText` (literally, ASCII letters in either case), in name order.
   std::vector<catalogue::CatalogueRow> listing(const QString& categoryPrefix, const QString& searchText);

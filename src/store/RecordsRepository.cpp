@@ -1,6 +1,7 @@
 #include "store/RecordsRepository.h"
 
 #include "prescription/service/PricingGridPacking.h"
+#include "store/TextMatch.h"
 
 #include <QStringList>
 
@@ -56,9 +57,9 @@ PrescriptionRecord readRecord(const SQLite::Statement& row) {
 std::string utf8(const QString& s) { return s.toStdString(); }
 
 // The history list reads a date window through the visit-date index. A name search
-// walks a narrow index of the name (or its initials key) and the date instead: the
-// search is a substring that no index can seek, and testing it on the index alone reads
-// only the rows that match, never the wide rows of every record in ten years.
+// walks a narrow index of the name (or its initials key) and the date instead, and only
+// for the rowids of the entries that match: the search is a substring that no index can
+// seek, the index alone answers it, and only the few records found are read whole.
 constexpr const char* kVisitDateIndex = "档案_就诊日期";
 constexpr const char* kNameHistoryIndex = "档案_姓名日期";
 constexpr const char* kInitialsHistoryIndex = "档案_拼音日期";
@@ -117,21 +118,28 @@ int RecordsRepository::visitCount(const QString& from, const QString& before) {
 }
 
 std::vector<HistoryRow> RecordsRepository::history(const HistoryFilter& filter) {
+  const bool searching = !filter.contains.isEmpty();
   const bool byInitials = filter.column == HistoryFilter::Column::NameInitials;
+  const QString columns = QStringLiteral(R"(SELECT "序号", "0", "1", "2", "5", "发药" FROM "档案")");
+  const QString order = QStringLiteral(R"( ORDER BY "序号" DESC)");
+  const QString dates = QStringLiteral(R"("5" >= ? AND "5" < ?)");
   QString index = QString::fromUtf8(kVisitDateIndex);
-  QString where = QStringLiteral(R"("5" >= ? AND "5" < ?)");
-  if (!filter.pattern.isEmpty()) {
+  // %1 takes the index hint.
+  QString text = columns + QStringLiteral("%1 WHERE ") + dates + order;
+  if (searching) {
+    registerContainsFunction(db_.sql());
     index = QString::fromUtf8(byInitials ? kInitialsHistoryIndex : kNameHistoryIndex);
-    // The name test first: the date is only compared for the few entries that match.
-    where = QStringLiteral(R"("%1" LIKE ? ESCAPE '\' AND )").arg(byInitials ? "40" : "0") + where;
+    // The name test runs on the index entries; the date is compared only for those that
+    // hold the text, and only their records are read.
+    const QString test = QStringLiteral(R"(%1("%2", ?))").arg(QString::fromUtf8(kContainsFunction), byInitials ? "40" : "0");
+    text = columns + QStringLiteral(R"( WHERE rowid IN (SELECT rowid FROM "档案"%1 WHERE )") + test + QStringLiteral(" AND ") +
+           dates + u')' + order;
   }
-  const QString text = QStringLiteral(R"(SELECT "序号", "0", "1", "2", "5", "发药" FROM "档案"%1 WHERE %2)"
-                                      R"( ORDER BY "序号" DESC)");
 
   const auto run = [&](const QString& indexed) {
-    SQLite::Statement query(db_.sql(), utf8(text.arg(indexed, where)));
+    SQLite::Statement query(db_.sql(), utf8(text.arg(indexed)));
     int p = 1;
-    if (!filter.pattern.isEmpty()) bindText(query, p++, filter.pattern);
+    if (searching) bindText(query, p++, filter.contains);
     bindText(query, p++, filter.from);
     bindText(query, p++, filter.before);
     std::vector<HistoryRow> rows;

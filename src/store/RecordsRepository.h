@@ -26,8 +26,9 @@ struct HistoryRow {
 struct HistoryFilter {
   enum class Column { Name, NameInitials };  // "0", or "40" (name & "-" & initials)
   Column column = Column::Name;
-  // A LIKE pattern with "\" as its escape character; empty lists every record.
-  QString pattern;
+  // The text the column must hold, literally, ASCII letters in either case; empty lists
+  // every record.
+  QString contains;
   // The visit dates from (included) and before (excluded), "yyyy-mm-dd".
   QString from;
   QString before;

@@ -68,6 +68,24 @@ TEST_F(WordListFormTest, DeleteRemovesTheChosenRowEvenAfterAnotherWorkstationsSa
   EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
+TEST_F(WordListFormTest, TheHerbalUsageDropDownFollowsADeleteAndKeepsTheChosenUsage) {
+  window<shell::Form1>().choose(QStringLiteral("添加中药用法"));
+  Form5& w = *loaded<Form5>();
+  save(w, QStringLiteral("饭后温服"));
+  save(w, QStringLiteral("睡前服"));
+  prescription::Form2& form2 = window<prescription::Form2>();
+  auto* usages = form2.findChild<QComboBox*>(QStringLiteral("C1"));
+  ASSERT_NE(usages, nullptr);
+  usages->setCurrentIndex(usages->findText(QStringLiteral("睡前服")));
+  ASSERT_EQ(form2.herbalUsage(), QStringLiteral("睡前服"));
+
+  w.List1->setCurrentRow(int(shown(w.List1).indexOf(QStringLiteral("饭后温服"))));
+  QTest::mouseClick(w.Command1, Qt::LeftButton);
+  EXPECT_FALSE(form2.herbalUsages().contains(QStringLiteral("饭后温服")));
+  EXPECT_EQ(form2.herbalUsages(), shown(w.List1));
+  EXPECT_EQ(form2.herbalUsage(), QStringLiteral("睡前服"));
+}
+
 TEST_F(WordListFormTest, SymptomsNeedInitialsAndKeepTheTypedText) {
   window<shell::Form1>().choose(QStringLiteral("添加常用症状"));
   Form6& w = *loaded<Form6>();

@@ -1,7 +1,7 @@
 // The prescription window's stored side on a small catalogue: a typed prescription saved
 // and loaded back from the history list, pricing and dispensing moving the stock, and the
 // delete from the list's pop-up.
-#include "../shell/ShellFixture.h"
+#include "Form2Fixture.h"
 
 #include "prescription/Form2.h"
 #include "prescription/service/Dispensing.h"
@@ -19,33 +19,14 @@ using prescription::Form2;
 using prescription::PrescriptionState;
 namespace header = prescription::header;
 
-class Form2RecordsTest : public testing_support::ShellFixture {
+class Form2RecordsTest : public testing_support::Form2Fixture {
  protected:
   void SetUp() override {
-    start();
-    execMain(R"(DELETE FROM "商品"; DELETE FROM "档案";)");
-    execMain(R"(INSERT INTO "商品" ("ID号","名称","查询","分类","单位","单价","备用1","斗位")
-                VALUES ('1','阿莫西林胶囊','阿莫西林胶囊-amxljn-1$','西成药·抗生素','盒','6.25','4.80','40'))");
+    startWithOneDrug();
     login();
   }
 
-  Form2& form2() { return window<Form2>(); }
   QListWidget& history() { return *named<QListWidget>(form2(), "List2"); }
-  QString label(const char* name) { return named<QLabel>(form2(), name)->text(); }
-  void typePrescription() {
-    Form2& f = form2();
-    named<QLineEdit>(f, "Text5_0")->setText("张三");
-    named<QLineEdit>(f, "Text5_1")->setText("男");
-    named<QLineEdit>(f, "Text5_2")->setText("35");
-    named<QLineEdit>(f, "Text5_6")->setText("感冒");
-    named<QPlainTextEdit>(f, "Text10")->setPlainText("咳嗽两天");
-    named<QPlainTextEdit>(f, "R1")->setPlainText("1. 阿莫西林胶囊 0.25g*24粒×2\n    用法：口服 每日3次");
-  }
-  QString stored(const QString& sql) {
-    store::Database db(session->state.MainDbConnection, store::Database::Mode::ReadOnly);
-    SQLite::Statement q(db.sql(), sql.toStdString());
-    return q.executeStep() ? store::columnText(q, 0) : QStringLiteral("<no row>");
-  }
 };
 
 TEST_F(Form2RecordsTest, ASavedPrescriptionComesBackFromTheHistoryListAsItWas) {

@@ -22,6 +22,12 @@ struct ListEntry {
 
 // The entries of `query` in list order. A row without a name or title is left out. Throws
 // (SQLite::Exception) when the main database cannot be read.
+//
+// The catalogue's rows are kept from one listing to the next while the main file is
+// unchanged (the same file, size, time and change counter), and read again after any
+// write to it, by this workstation or another: a keystroke filters the kept rows instead
+// of reading a catalogue of a hundred thousand rows again, with the same entries in the
+// same order as a query would give.
 std::vector<ListEntry> runListing(const QString& mainDbPath, const CatalogQuery& query);
 
 // The stored text of the template with key `key`; nullopt when it is gone. Throws when the

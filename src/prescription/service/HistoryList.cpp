@@ -1,7 +1,6 @@
 #include "prescription/service/HistoryList.h"
 
 #include "store/DataFile.h"
-#include "store/LikePattern.h"
 #include "text/Blank.h"
 #include "text/Dates.h"
 
@@ -56,7 +55,7 @@ std::optional<store::HistoryFilter> historyFilter(const HistoryWindow& window) {
   const QString trimmed = text::trimBlanks(window.search);
   filter.column = !trimmed.isEmpty() && trimmed.front().unicode() < 0x80 ? store::HistoryFilter::Column::NameInitials
                                                                          : store::HistoryFilter::Column::Name;
-  if (!window.search.isEmpty()) filter.pattern = store::containsPattern(window.search);
+  filter.contains = window.search;
   filter.from = text::isoDate(*from);
   filter.before = text::isoDate(to->addDays(1));
   return filter;

@@ -1,4 +1,4 @@
-// The program's web pages: help, home and download. Their addresses are held as
+// The program's web pages: help, help on automatic pricing, home and download. Their addresses are held as
 // scrambled number lists and turned into text just before a page is opened.
 #pragma once
 
@@ -8,7 +8,7 @@
 
 namespace shell {
 
-enum class WebPage { Help, Home, Download };
+enum class WebPage { Help, PricingHelp, Home, Download };
 
 // The address of a page; an empty QUrl if its number list cannot be read.
 QUrl webPageAddress(WebPage page);

@@ -82,6 +82,49 @@ TEST_F(CatalogListingTest, ListsWhatEachCategoryAndSearchAsks) {
   }
 }
 
+TEST_F(CatalogListingTest, EqualNamesKeepTheirStoredOrderAndRowsWithoutACategoryMatchNothing) {
+  exec(R"(DELETE FROM "商品";
+          INSERT INTO "商品" ("ID号","名称","查询","分类") VALUES
+            ('b','VC片','VC片-vcp-1$','收费项目'),
+            ('a','vc片','vc片-vcp-1$','西成药·其他'),
+            ('c','VC片','VC片-vcp-1$','西成药·其他'),
+            ('d','氨茶碱','氨茶碱-acj-1$',NULL),
+            ('e','阿司匹林','阿司匹林-aspl-1$','西成药·解热镇痛'))");
+  QStringList keys;
+  for (const ListEntry& e : prescription::runListing(db, prescription::searchQuery(0, "p"))) keys << e.key;
+  // names equal in the name order (letter case aside) come as they are stored
+  EXPECT_EQ(keys, (QStringList{"b", "a", "c", "e"}));
+  EXPECT_EQ(items(prescription::searchQuery(0, "acj")), QStringList{});
+  // (a usage without a value is not blank: the name is followed by a blank)
+  EXPECT_EQ(items(prescription::clickQuery(11)), (QStringList{"vc片 ", "VC片 "}));
+}
+
+TEST_F(CatalogListingTest, EveryWriteToTheFileIsSeenByTheNextListing) {
+  const CatalogQuery herbs = prescription::clickQuery(14);
+  ASSERT_EQ(items(herbs), QStringList{"黄芪 10g"});
+  struct Case {
+    const char* write;
+    QStringList expected;
+  };
+  const Case cases[] = {
+      {R"(INSERT INTO "商品" ("ID号","名称","查询","分类","常用量","单位","用法"))"
+       R"( VALUES ('11','当归','当归-dg-1$','中药','','g',''))",
+       {"当归", "黄芪 10g"}},
+      {R"(UPDATE "商品" SET "常用量" = '15g' WHERE "ID号" = '6')", {"当归", "黄芪 15g"}},
+      {R"(UPDATE "商品" SET "名称" = '白芍' WHERE "ID号" = '6')", {"白芍 15g", "当归"}},
+      {R"(UPDATE "商品" SET "查询" = NULL WHERE "ID号" = '11')", {"白芍 15g"}},
+      {R"(UPDATE "商品" SET "分类" = '西成药·其他' WHERE "ID号" = '6')", {}},
+      // a write elsewhere in the file reads the catalogue again, and lists the same
+      {R"(INSERT INTO "个人模板" ("序号","名称","查询","分类","排序") VALUES ('k9','x','x$','中药方剂','9'))", {}},
+      {R"(DELETE FROM "商品")", {}},
+  };
+  for (const Case& c : cases) {
+    exec(QString::fromUtf8(c.write));
+    EXPECT_EQ(items(herbs), c.expected) << c.write;
+  }
+  EXPECT_EQ(items(prescription::searchQuery(0, "")), QStringList{});
+}
+
 TEST_F(CatalogListingTest, EntriesKeepTheirRowsKeyAndUsageTwin) {
   const auto entries = prescription::runListing(db, prescription::clickQuery(0));
   ASSERT_EQ(entries.size(), 2u);

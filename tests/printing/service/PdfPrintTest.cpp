@@ -10,90 +10,22 @@
 #include "printing/service/SheetPrint.h"
 
 #include "support/DesignedSheet.h"
+#include "support/PdfReadBack.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct PdfWord {
-  QString text;
-  double x, y;  // points from the page's top-left corner
-  int page;     // from 0
-};
+using testing_support::expectEmbedded;
+using testing_support::expectWordAt;
+using testing_support::PdfPage;
 
-struct PdfPage {
-  double width = 0, height = 0;  // of the first page
-  int pages = 0;
-  QList<PdfWord> words;
-  QString fonts;  // pdffonts' listing
-
-  // The first word equal to `text`.
-  const PdfWord* find(const QString& text) const {
-    for (const PdfWord& w : words)
-      if (w.text == text) return &w;
-    return nullptr;
-  }
-};
-
-QString run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  process.waitForFinished(30000);
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-PdfPage readBack(const QString& pdf) {
-  PdfPage page;
-  const QString html = run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-  const QRegularExpression pageSize(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re"));
-  if (const auto m = pageSize.match(html); m.hasMatch()) {
-    page.width = m.captured(1).toDouble();
-    page.height = m.captured(2).toDouble();
-  }
-  const QRegularExpression word(QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"));
-  const QStringList pages = html.split(QStringLiteral("<page "));
-  page.pages = int(pages.size()) - 1;
-  for (int p = 1; p < pages.size(); ++p)
-    for (auto it = word.globalMatch(pages[p]); it.hasNext();) {
-      const auto m = it.next();
-      page.words.append({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble(), p - 1});
-    }
-  page.fonts = run(QStringLiteral("pdffonts"), {pdf});
-  return page;
-}
-
-// Twips from the printable area (the whole page of the PDF device) in points.
-constexpr double pt(double twips) { return twips / 20; }
-
-void expectWordAt(const PdfPage& page, const QString& text, double xTwips, double yTwips, int onPage = 0) {
-  const PdfWord* w = page.find(text);
-  ASSERT_NE(w, nullptr) << text.toStdString();
-  EXPECT_EQ(w->page, onPage) << text.toStdString();
-  EXPECT_NEAR(w->x, pt(xTwips), 1.0) << text.toStdString();
-  EXPECT_NEAR(w->y, pt(yTwips), 1.0) << text.toStdString();
-}
-
-void expectEmbedded(const PdfPage& page, const QString& font) {
-  const QStringList lines = page.fonts.split(u'\n');
-  bool found = false;
-  for (const QString& line : lines) {
-    if (!line.contains(font)) continue;
-    found = true;
-    // pdffonts: name, type, encoding, then emb, sub, uni, object ID.
-    const QRegularExpression embedded(QStringLiteral(R"(\s+yes\s+(yes|no)\s+(yes|no)\s+\d+\s+\d+\s*$)"));
-    EXPECT_TRUE(line.contains(embedded)) << line.toStdString();
-  }
-  EXPECT_TRUE(found) << font.toStdString() << "\n" << page.fonts.toStdString();
-}
-
-// With TAVORIN_PRINT_COPIES set to a folder, each PDF is also kept there under `name`,
-// to be looked at as an image.
+// Each PDF can be kept for a look as an image (testing_support::keepPrintCopy).
 PdfPage print(const QString& name, const std::function<void(printing::PrintSurface&)>& draw) {
   testing_support::TempFolder folder;
   const QString pdf = folder.sub(name + QStringLiteral(".pdf"));
@@ -101,11 +33,8 @@ PdfPage print(const QString& name, const std::function<void(printing::PrintSurfa
   testing_support::ScriptedDialogs dialogs;
   EXPECT_EQ(printing::runPrint(device, dialogs, draw), printing::PrintOutcome::Printed);
   EXPECT_TRUE(dialogs.messages.isEmpty());
-  if (const QString copies = qEnvironmentVariable("TAVORIN_PRINT_COPIES"); !copies.isEmpty()) {
-    QFile::remove(copies + u'/' + name + QStringLiteral(".pdf"));
-    QFile::copy(pdf, copies + u'/' + name + QStringLiteral(".pdf"));
-  }
-  return readBack(pdf);
+  testing_support::keepPrintCopy(pdf, name);
+  return testing_support::readBackPdf(pdf);
 }
 
 TEST(PdfPrint, SheetInPortraitAndLandscape) {
@@ -203,10 +132,10 @@ TEST(PdfPrint, MedicalRecordRunsOnToASecondPage) {
   // The second page repeats the header and carries the tenth line on its row 1.
   expectWordAt(page, QStringLiteral("处方10"), 1080, row0 + 396.9, 1);
   int numbers = 0, headers = 0;
-  for (const PdfWord& w : page.words) {
+  for (const testing_support::PdfWord& w : page.words) {
     headers += w.text == QStringLiteral("姓名：林晓东");
     if (w.text != QStringLiteral("页")) continue;
-    EXPECT_NEAR(w.y, pt(footer), 1.0);
+    EXPECT_NEAR(w.y, testing_support::pointsOfTwips(footer), 1.0);
     ++numbers;
   }
   EXPECT_EQ(numbers, 2);

@@ -1,0 +1,323 @@
+// The prescription window's toolbar: eleven picture buttons that start a new, continued or
+// copied prescription, save and print it, save it as a template and open the outpatient
+// log, the statistics, the medical record and the help page; and 自动划价帮助 beside the grid.
+#include "prescription/Form2.h"
+
+#include "clinical/Form14.h"
+#include "clinical/Form4.h"
+#include "clinical/Form7.h"
+#include "prescription/service/NewPrescriptionDefaults.h"
+#include "prescription/service/PrintedPrescription.h"
+#include "prescription/service/ToolbarCommands.h"
+#include "printing/PrescriptionPrints.h"
+#include "reports/Form12.h"
+#include "shell/service/WebPages.h"
+#include "ui/Guard.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QEventLoop>
+#include <QScopeGuard>
+#include <QStyle>
+#include <QTimer>
+
+namespace prescription {
+namespace {
+
+// The toolbar's buttons by their index in Picture4, Label15 and Label18.
+enum ToolButton {
+  kNewButton = 0,
+  kContinueButton = 1,
+  kSaveButton = 2,
+  kPrintButton = 3,
+  kLogButton = 4,
+  kTemplateButton = 5,
+  kRecordButton = 6,
+  kStatisticsButton = 7,
+  kHelpButton = 8,
+  kCopyButton = 9,
+  kOverlayButton = 11,
+};
+
+// Watches the transparent label over a button: any mouse button going down gives the press
+// look, any coming up runs the command. The label holds the mouse from the press on, so the
+// release reaches it wherever the pointer then is.
+class ButtonWatcher : public QObject {
+ public:
+  ButtonWatcher(QObject* parent, std::function<void()> down, std::function<void()> up)
+      : QObject(parent), down_(std::move(down)), up_(std::move(up)) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick:
+        down_();
+        return true;
+      case QEvent::MouseButtonRelease:
+        up_();
+        return true;
+      default:
+        return QObject::eventFilter(watched, event);
+    }
+  }
+
+ private:
+  std::function<void()> down_;
+  std::function<void()> up_;
+};
+
+QString windowName(const char* name) { return QString::fromLatin1(name); }
+
+// The icon of each button, from the style's own pictures.
+QStyle::StandardPixmap iconOf(int index) {
+  switch (index) {
+    case kNewButton: return QStyle::SP_FileIcon;
+    case kContinueButton: return QStyle::SP_FileDialogNewFolder;
+    case kCopyButton: return QStyle::SP_FileLinkIcon;
+    case kSaveButton: return QStyle::SP_DialogSaveButton;
+    case kPrintButton: return QStyle::SP_FileDialogDetailedView;
+    case kLogButton: return QStyle::SP_FileDialogListView;
+    case kStatisticsButton: return QStyle::SP_FileDialogInfoView;
+    case kTemplateButton: return QStyle::SP_DirOpenIcon;
+    case kOverlayButton: return QStyle::SP_FileDialogContentsView;
+    case kRecordButton: return QStyle::SP_FileDialogStart;
+    default: return QStyle::SP_DialogHelpButton;
+  }
+}
+
+}  // namespace
+
+void Form2::wireToolbar() {
+  for (const auto& [index, icon] : Image7) {
+    icon->setPixmap(style()->standardIcon(iconOf(index)).pixmap(icon->size()));
+    icon->setAlignment(Qt::AlignCenter);
+  }
+  for (const auto& [index, label] : Label18) {
+    const int i = index;
+    label->installEventFilter(
+        new ButtonWatcher(label, [this, i] { Label18_MouseDown(i); }, [this, i] { Label18_MouseUp(i); }));
+  }
+  connect(Command13, &QPushButton::clicked, this, &Form2::Command13_Click);
+  connect(Command19, &QPushButton::clicked, this, &Form2::Command19_Click);
+  connect(Command20, &QPushButton::clicked, this, &Form2::Command20_Click);
+}
+
+void Form2::showPressed(int index, bool pressed) {
+  QFrame* box = Picture4[index];
+  if (pressed) {
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setLineWidth(1);
+    return;
+  }
+  box->setFrameStyle(QFrame::NoFrame);
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+  box->setPalette(palette);
+  box->setAutoFillBackground(true);
+}
+
+void Form2::Label18_MouseDown(int index) { showPressed(index, true); }
+
+void Form2::Label18_MouseUp(int index) {
+  if (copyWaiting_) {
+    // A click that reaches the window while a copy waits acts on the finished copy.
+    deferredButtons_.push_back(index);
+    return;
+  }
+  // The look-ups of the header fields and the prescription text rest while the command
+  // fills the controls, however it ends.
+  BusyFlag = -1;
+  const auto idle = qScopeGuard([this] { BusyFlag = 0; });
+  hideSuggestionLists();
+  List8->hide();
+  showPressed(index, false);
+  runToolCommand(index);
+}
+
+void Form2::runToolCommand(int index) {
+  // A window that cannot be had, or a step that fails, is said once; the toolbar goes on.
+  const QString caption = Label15[index]->text();
+  ui::runGuarded(session_.dialogs, QStringLiteral("无法完成“%1”").arg(caption), [&] {
+    switch (index) {
+      case kNewButton:
+        newPrescriptionCommand();
+        break;
+      case kContinueButton:
+        continuePrescriptionCommand();
+        break;
+      case kCopyButton:
+        copyPrescriptionCommand();
+        break;
+      case kSaveButton:
+        saveCommand();
+        break;
+      case kPrintButton:
+        Command19_Click();
+        break;
+      case kOverlayButton:
+        overlayPrint();
+        break;
+      case kLogButton:
+        session_.windows.openFresh(windowName(clinical::Form7::kName));
+        break;
+      case kStatisticsButton:
+        session_.windows.openFresh(windowName(reports::Form12::kName));
+        break;
+      case kRecordButton:
+        session_.windows.openFresh(windowName(clinical::Form14::kName));
+        break;
+      case kTemplateButton:
+        saveAsTemplateCommand();
+        break;
+      case kHelpButton:
+        shell::openWebPage(session_.dialogs, shell::WebPage::Help);
+        break;
+      default:
+        break;
+    }
+  });
+}
+
+void Form2::Command13_Click() { shell::openWebPage(session_.dialogs, shell::WebPage::PricingHelp); }
+
+// ---- New, continued and copied prescriptions ----
+
+void Form2::Command20_Click() {
+  // The defaults and the prescription number from one reading of the clock, so the number,
+  // the record number and the dates always belong to the same day.
+  PrescriptionState s = state();
+  startWithDefaults(s, session_.services.serials(), session_.state.StationCode, session_.settings.values());
+  const int busy = BusyFlag;
+  BusyFlag = -1;
+  for (int i = 0; i < header::kCount; ++i)
+    if (Text5[i]->text() != s.Text5[i]) Text5[i]->setText(s.Text5[i]);
+  Label4->setText(s.Label4);
+  BusyFlag = busy;
+}
+
+void Form2::showAfterCommand(const PrescriptionState& s, const AfterCommand& after) {
+  showState(s);
+  if (after.gridReset) {
+    VScroll1->setValue(0);
+    List31.clear();
+  }
+  if (after.herbalWorkCleared) {
+    List30.clear();
+    Text7.clear();
+    Text8.clear();
+  }
+  if (after.focus == AfterCommand::Focus::NameField)
+    Text5[header::kName]->setFocus();
+  else
+    Text1->setFocus();
+}
+
+void Form2::newPrescriptionCommand() {
+  // The medical-record window and what it holds go with the old prescription.
+  session_.windows.unload(windowName(clinical::Form14::kName));
+  PrescriptionState s = state();
+  const AfterCommand after = newPrescription(s, CurrentCategoryIndex, session_.services.serials(),
+                                             session_.state.StationCode, session_.settings.values());
+  showAfterCommand(s, after);
+}
+
+void Form2::continuePrescriptionCommand() {
+  // Closing the medical-record window hands its sections to the prescription, which keeps them.
+  session_.windows.unload(windowName(clinical::Form14::kName));
+  PrescriptionState s = state();
+  const AfterCommand after =
+      continuePrescription(s, CurrentCategoryIndex, session_.services.serials(), session_.state.StationCode);
+  showAfterCommand(s, after);
+}
+
+void Form2::copyPrescriptionCommand() {
+  PrescriptionState s = state();
+  QElapsedTimer blank;
+  blank.start();
+  const CopyInProgress copy = beginCopy(s, session_.services.serials(), session_.state.StationCode);
+  showState(s);
+
+  // The text shows empty for a moment, so the user sees that a new prescription began. The
+  // window repaints meanwhile, but typing and clicks wait until the copy is whole: a 保存
+  // pressed now saves the copied text, never the empty one.
+  copyWaiting_ = true;
+  while (blank.elapsed() < kCopyPauseMs) {
+    QEventLoop pause;
+    QTimer::singleShot(static_cast<int>(kCopyPauseMs - blank.elapsed()), Qt::PreciseTimer, &pause,
+                       &QEventLoop::quit);
+    pause.exec(QEventLoop::ExcludeUserInputEvents);
+  }
+  copyWaiting_ = false;
+
+  PrescriptionState copied = state();
+  finishCopy(copied, copy);
+  showState(copied);
+  Text1->setFocus();
+  List8->hide();
+
+  // Clicks that came in during the pause run now, each as its own toolbar command.
+  const std::vector<int> waiting = std::exchange(deferredButtons_, {});
+  if (waiting.empty()) return;
+  QTimer::singleShot(0, this, [this, waiting] {
+    for (int index : waiting) Label18_MouseUp(index);
+  });
+}
+
+// ---- Save, template ----
+
+void Form2::saveCommand() {
+  if (herbal_) RC1();
+  Command21_Click();
+  // Also after a refused save: the list shows today's patients.
+  Command2_Click();
+  List8->hide();
+}
+
+void Form2::saveAsTemplateCommand() {
+  // The templates window starts afresh; its kind is chosen before the text goes in.
+  const QString name = windowName(clinical::Form4::kName);
+  session_.windows.unload(name);
+  session_.windows.get<clinical::Form4>().takePrescription(herbal_, r1Text());
+  session_.windows.bringForward(name);
+}
+
+// ---- Prints ----
+
+printing::PrescriptionPrints Form2::prints() {
+  if (printDevices_) return printing::PrescriptionPrints(session_, printDevices_);
+  return printing::PrescriptionPrints(session_);
+}
+
+void Form2::Command19_Click() {
+  List8->hide();
+  printing::SheetSnapshot sheet = sheetSnapshot();
+  // The fields of hidden panels are hidden on the screen too, and stay so.
+  printing::hideFieldsOfHiddenPanels(sheet);
+  for (int i = 0; i < printing::kSheetFieldCount; ++i) {
+    if (sheet.fields[i].visible) continue;
+    Label1[i]->hide();
+    Text5[i]->hide();
+    Line6[i]->hide();
+  }
+  prints().Command19_Click(sheet);
+}
+
+void Form2::overlayPrint() {
+  prints().overlayPrint(overlayRecord(state(), bodyBox()));
+}
+
+// ---- What the medical-record window reads and asks ----
+
+PrescriptionState& Form2::linkedState() const {
+  linked_ = state();
+  return linked_;
+}
+
+void Form2::saveWithRecord() {
+  if (herbal_) RC1();
+  Command21_Click();
+  Command7_Click();
+}
+
+}  // namespace prescription
