@@ -176,7 +176,7 @@ GridConfig salesDetailGrid() {
   // Lb12 .. Lb14 lie past the right edge and are never filled.
   for (int i = 0; i < 3; ++i) config.columns.push_back(Column{QString(), 11400 + i * 1000, 900, -1});
   config.headers = headersAlongColumns(config.columns);
-  config.stripedAtBuild = {3, 5, 6};  // Lb5, Lb7, Lb8
+  // The cells are transparent: the band alone colours the row, highlight included.
   config.selection = SelectionRule::HighlightOnly;
   return config;
 }
@@ -218,7 +218,7 @@ GridConfig purchaseLedgerGrid() {
   config.geometry.bandWidth = left + 300;
   config.geometry.ruleRight = left;
   config.geometry.barExtraHeight = 20;
-  config.stripedAtBuild = {3, 5, 6};  // Lb5, Lb7, Lb8
+  // The cells are transparent: the band alone colours the row, highlight included.
   config.selection = SelectionRule::RecordKey;
   return config;
 }

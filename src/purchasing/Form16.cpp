@@ -3,6 +3,7 @@
 #include "grid/GridConfig.h"
 #include "store/DataFile.h"
 #include "text/Blank.h"
+#include "text/DateRange.h"
 #include "text/Dates.h"
 #include "ui/Controls.h"
 #include "spreadsheet/ListSheet.h"
@@ -46,20 +47,18 @@ void Form16::Form_Load() {
 }
 
 void Form16::Command1_Click() {
-  const std::optional<DateRange> range = readRange(Text3->text(), Text4->text());
-  if (!range) {
-    session_.dialogs.message(kBadRangeMessage);
+  const text::DateRangeReading reading =
+      text::readDateRange(Text3->text(), Text4->text(), {.maxDays = text::kMonthRangeDays});
+  if (!reading.range) {
+    session_.dialogs.message(reading.refusal);
     return;
   }
-  if (range->days() > kLongestRangeDays) {
-    session_.dialogs.message(kRangeTooLongMessage);
-    return;
-  }
+  const DateRange& range = *reading.range;
   busyBar->start();
   std::vector<StatisticsLine> result;
   QString failure;
   try {
-    result = purchaseStatistics(session_.state.StockDbConnection, text::trimBlanks(Combo1->currentText()), *range);
+    result = purchaseStatistics(session_.state.StockDbConnection, text::trimBlanks(Combo1->currentText()), range);
   } catch (const store::StoreError& e) {
     failure = e.reason();
   }

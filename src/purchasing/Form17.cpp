@@ -7,6 +7,7 @@
 #include "purchasing/service/PurchaseStatistics.h"
 #include "store/DataFile.h"
 #include "text/Blank.h"
+#include "text/DateRange.h"
 #include "text/Dates.h"
 #include "text/Numbers.h"
 #include "ui/Controls.h"
@@ -88,10 +89,10 @@ void Form17::showRows(std::vector<store::LedgerRow> rows) {
 }
 
 void Form17::Command3_Click() {
-  const std::optional<DateRange> range = readRange(Text3->text(), Text4->text());
+  const std::optional<text::DateRange> range = text::readDateRange(Text3->text(), Text4->text()).range;
   if (!range) {
     showRows({});
-    session_.dialogs.message(kBadRangeMessage);
+    session_.dialogs.message(text::kBadDatesMessage);
     return;
   }
   std::vector<store::LedgerRow> rows;

@@ -79,6 +79,10 @@ TEST_F(PurchasingWindowsTest, PickQuantityAndSaveBookTheReceiptAndRefreshTheLedg
 
   // Delete it again: the stock goes back by its own quantity.
   ledger.xz(0);
+  // The whole row turns cyan: no cell paints a stripe of its own over the band.
+  EXPECT_EQ(ledger.grid->band(0)->palette().color(QPalette::Window), QColor(0, 255, 255));
+  for (int column = 0; column < ledger.grid->state().config().columnCount(); ++column)
+    EXPECT_FALSE(ledger.grid->cell(0, column)->autoFillBackground()) << column;
   ledger.Command1_Click();
   EXPECT_EQ(stock(), "3");
   EXPECT_EQ(ledger.Label1->text(), "记录数：0");

@@ -150,6 +150,10 @@ TEST_F(ReportWindowsTest, SalesDetailListsTodayPagesHighlightsAndOpensTheStatist
 
   form->xz(3);
   EXPECT_EQ(form->grid->state().highlightedRow(), 3);
+  // The whole row turns cyan: no cell paints a stripe of its own over the band.
+  EXPECT_EQ(form->grid->band(3)->palette().color(QPalette::Window), QColor(0, 255, 255));
+  for (int column = 0; column < form->grid->state().config().columnCount(); ++column)
+    EXPECT_FALSE(form->grid->cell(3, column)->autoFillBackground()) << column;
   form->grid->VS1()->setValue(1);
   EXPECT_EQ(form->grid->state().highlightedRow(), -1);
   EXPECT_EQ(form->grid->state().cellText(0, 1), QStringLiteral("药02"));

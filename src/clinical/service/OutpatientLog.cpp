@@ -1,18 +1,11 @@
 #include "clinical/service/OutpatientLog.h"
 
+#include "text/Dates.h"
+
 #include <QDate>
-#include <QRegularExpression>
 
 namespace clinical {
 namespace {
-
-std::optional<QString> isoDay(const QString& text) {
-  static const QRegularExpression shape(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
-  if (!shape.match(text).hasMatch()) return std::nullopt;
-  const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
-  if (!date.isValid()) return std::nullopt;
-  return text;
-}
 
 // The visit date is stored as "yyyy-mm-dd", perhaps with a time after it; comparing
 // from the first day up to (not including) the day after the last takes both.
@@ -28,11 +21,9 @@ void bindRange(SQLite::Statement& query, const LogRange& range) {
 }  // namespace
 
 std::optional<LogRange> logRange(const QString& first, const QString& last) {
-  const auto from = isoDay(first);
-  const auto to = isoDay(last);
-  if (!from || !to) return std::nullopt;
-  if (*from > *to) return LogRange{*to, *from};
-  return LogRange{*from, *to};
+  const auto range = text::readDateRange(first, last, {.isoOnly = true}).range;
+  if (!range) return std::nullopt;
+  return LogRange{text::isoDate(range->first), text::isoDate(range->last)};
 }
 
 int logCount(store::Database& db, const LogRange& range, int atMost) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "store/Database.h"
+#include "text/DateRange.h"
 
 #include <QString>
 
@@ -15,7 +16,7 @@ namespace clinical {
 // The most records the log window lists for one range.
 inline constexpr int kLogListLimit = 30000;
 
-inline const QString kLogBadDatesMessage = QStringLiteral("请填写正确格式的起止日期！日期格式为“2016-01-03”。");
+inline const QString& kLogBadDatesMessage = text::kBadDatesMessage;
 inline const QString kLogTooManyMessage = QStringLiteral("数据太多，请缩短查询时间范围！");
 
 struct LogRecord {

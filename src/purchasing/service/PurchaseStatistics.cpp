@@ -6,13 +6,6 @@
 
 namespace purchasing {
 
-std::optional<DateRange> readRange(const QString& from, const QString& to) {
-  const std::optional<QDate> a = text::readDate(from);
-  const std::optional<QDate> b = text::readDate(to);
-  if (!a || !b) return std::nullopt;
-  return *a <= *b ? DateRange{*a, *b} : DateRange{*b, *a};
-}
-
 ShownQuantity GramsToKilograms(const QString& firstUnit, double quantitySum) {
   if (firstUnit == QStringLiteral("g")) return {text::format000(quantitySum / 1000.0), QStringLiteral("kg")};
   return {text::plainNumber(quantitySum), firstUnit.isNull() ? QStringLiteral("") : firstUnit};

@@ -1,9 +1,10 @@
 // Purchase statistics: per drug of one category and date range, the quantity received,
-// its unit and the amount, closed by a "合计" line. Also the date-range rule and the
-// grams-to-kilograms rule that the sales statistics share.
+// its unit and the amount, closed by a "合计" line. Also the grams-to-kilograms rule
+// that the sales statistics share.
 #pragma once
 
 #include "store/Purchases.h"
+#include "text/DateRange.h"
 
 #include <QDate>
 #include <QString>
@@ -13,18 +14,7 @@
 
 namespace purchasing {
 
-inline const QString kRangeTooLongMessage = QStringLiteral("统计日期范围不能超过1个月！");
-inline const QString kBadRangeMessage = QStringLiteral("请填写正确格式的起止日期！日期格式为“2016-01-03”。");
-inline constexpr int kLongestRangeDays = 32;
-
-// Two date boxes read as a range, earlier date first.
-struct DateRange {
-  QDate first;
-  QDate last;
-  int days() const { return static_cast<int>(first.daysTo(last)); }
-};
-// nullopt when either box holds no date; reversed bounds are swapped.
-std::optional<DateRange> readRange(const QString& from, const QString& to);
+using text::DateRange;
 
 // One result line. `amount` is "0.00"; quantity and unit are empty on the "合计" line.
 struct StatisticsLine {

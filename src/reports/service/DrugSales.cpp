@@ -1,5 +1,6 @@
 #include "reports/service/DrugSales.h"
 
+#include "purchasing/service/PurchaseStatistics.h"
 #include "reports/service/ReportDates.h"
 #include "spreadsheet/ListSheet.h"
 #include "store/DataFile.h"
@@ -54,13 +55,9 @@ std::vector<DrugSalesRow> DrugSalesTally::rows() const {
   for (const Drug* d : order) {
     DrugSalesRow row{d->name};
     // Grams are shown as kilograms; any other unit (also "G" or "克") as it is.
-    if (d->unit == QStringLiteral("g")) {
-      row.quantity = text::format000(d->quantity / 1000.0);
-      row.unit = QStringLiteral("kg");
-    } else {
-      row.quantity = text::plainNumber(d->quantity);
-      row.unit = d->unit;
-    }
+    const purchasing::ShownQuantity shown = purchasing::GramsToKilograms(d->unit, d->quantity);
+    row.quantity = shown.quantity;
+    row.unit = shown.unit;
     row.amount = text::format00(d->amount);
     row.profit = text::format00(d->profit);
     // The total adds up what the rows show, so that the column sums to it on paper.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "store/SalesReports.h"
+#include "text/DateRange.h"
 
 #include <QString>
 
@@ -10,10 +11,9 @@
 
 namespace reports {
 
-inline const QString kBadDatesMessage = QStringLiteral("请填写正确格式的起止日期！日期格式为“2016-01-03”。");
-inline const QString kRangeTooLongMessage = QStringLiteral("统计日期范围不能超过1个月！");
-// The longest range the statistics of one month accept, in days between the bounds.
-inline constexpr int kMonthRangeDays = 32;
+using text::kBadDatesMessage;
+using text::kMonthRangeDays;
+using text::kRangeTooLongMessage;
 
 struct RangeReading {
   std::optional<store::DayRange> range;  // earlier date first

@@ -1,4 +1,5 @@
 #include "purchasing/service/PurchaseStatistics.h"
+#include "text/DateRange.h"
 #include "purchasing/service/PurchaseFixture.h"
 
 #include <gmock/gmock.h>
@@ -19,7 +20,7 @@ class PurchaseStatisticsTest : public testing_support::PurchaseStoreTest {
     q.exec();
   }
   std::vector<StatisticsLine> run(const QString& category, const QString& from, const QString& to) {
-    return purchasing::purchaseStatistics(stockPath, category, *purchasing::readRange(from, to));
+    return purchasing::purchaseStatistics(stockPath, category, *text::readDateRange(from, to).range);
   }
 };
 
@@ -41,27 +42,6 @@ TEST(GramsToKilogramsTest, OnlyALowerCaseGIsConverted) {
     const auto shown = purchasing::GramsToKilograms(QString::fromUtf8(c.unit), c.sum);
     EXPECT_EQ(shown.quantity, QString::fromUtf8(c.quantity)) << c.unit;
     EXPECT_EQ(shown.unit, QString::fromUtf8(c.shownUnit)) << c.unit;
-  }
-}
-
-TEST(DateRangeTest, ReadsEitherOrderAndRefusesNoDate) {
-  struct Case {
-    const char* from;
-    const char* to;
-    int days;  // -1: no range
-  } cases[] = {
-      {"2019-01-01", "2019-02-02", 32}, {"2019-02-02", "2019-01-01", 32}, {"2019-01-01", "2019-02-03", 33},
-      {"2019-1-1", "2019-1-1", 0},      {"2019-02-30", "2019-03-01", -1}, {"", "2019-03-01", -1},
-  };
-  for (const auto& c : cases) {
-    const auto range = purchasing::readRange(QString::fromUtf8(c.from), QString::fromUtf8(c.to));
-    if (c.days < 0) {
-      EXPECT_FALSE(range.has_value()) << c.from;
-    } else {
-      ASSERT_TRUE(range.has_value()) << c.from;
-      EXPECT_EQ(range->days(), c.days) << c.from;
-      EXPECT_LE(range->first, range->last);
-    }
   }
 }
 
