@@ -75,9 +75,9 @@ void KeystrokeToFilledList(benchmark::State& state) {
 }
 BENCHMARK(KeystrokeToFilledList)->Arg(1446)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// The same keystrokes, each right after a prescription was saved to the main file (as
-// another workstation saves one): the catalogue is unchanged and its rows are kept.
-void KeystrokeAfterAWrite(benchmark::State& state) {
+// Two-letter keystrokes, each right after `write` changed the main file (untimed).
+template <class Write>
+void keystrokesAfter(benchmark::State& state, Write write) {
   OpenWindow open(static_cast<int>(state.range(0)));
   auto* search = open.form2().findChild<QLineEdit*>("Text1");
   store::Database db(open.state.MainDbConnection);
@@ -85,29 +85,27 @@ void KeystrokeAfterAWrite(benchmark::State& state) {
   int i = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    // a saved prescription: the catalogue is as it was
-    db.exec(QStringLiteral(R"(INSERT INTO "档案" ("序号", "0") VALUES ('%1BE01', '张三'))").arg(20261210000000LL + i));
+    write(db, i);
     state.ResumeTiming();
     search->setText(keys[i++ % 2]);
   }
   state.counters["listed"] = static_cast<double>(open.form2().drugListEntries().size());
 }
+
+// Each keystroke right after a prescription was saved to the main file (as another
+// workstation saves one): the catalogue is unchanged and its rows are kept.
+void KeystrokeAfterAWrite(benchmark::State& state) {
+  keystrokesAfter(state, [](store::Database& db, int i) {
+    db.exec(QStringLiteral(R"(INSERT INTO "档案" ("序号", "0") VALUES ('%1BE01', '张三'))").arg(20261210000000LL + i));
+  });
+}
 BENCHMARK(KeystrokeAfterAWrite)->Arg(1446)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // The first keystroke after a catalogue row's dose was edited: the catalogue is read again.
 void KeystrokeAfterACatalogueEdit(benchmark::State& state) {
-  OpenWindow open(static_cast<int>(state.range(0)));
-  auto* search = open.form2().findChild<QLineEdit*>("Text1");
-  store::Database db(open.state.MainDbConnection);
-  const QString keys[] = {"dg", "ch"};
-  int i = 0;
-  for (auto _ : state) {
-    state.PauseTiming();
+  keystrokesAfter(state, [](store::Database& db, int i) {
     db.exec(QStringLiteral(R"(UPDATE "商品" SET "常用量" = '%1' WHERE "ID号" = '0')").arg(i));
-    state.ResumeTiming();
-    search->setText(keys[i++ % 2]);
-  }
-  state.counters["listed"] = static_cast<double>(open.form2().drugListEntries().size());
+  });
 }
 BENCHMARK(KeystrokeAfterACatalogueEdit)->Arg(1446)->Arg(100000)->Unit(benchmark::kMillisecond);
 
