@@ -8,6 +8,7 @@
 #include "store/TemplateRows.h"
 #include "text/Blank.h"
 #include "ui/Controls.h"
+#include "ui/Guard.h"
 #include "ui/InputTarget.h"
 #include "ui/TextBoxHelpers.h"
 
@@ -112,14 +113,10 @@ PrescriptionLink* Form14::link() const {
 }
 
 bool Form14::withDatabase(const std::function<void(store::Database&)>& step) {
-  try {
+  return ui::runGuarded(session_.dialogs, QStringLiteral("数据库操作失败"), [&] {
     store::Database db(session_.state.MainDbConnection);
     step(db);
-    return true;
-  } catch (const std::exception& e) {
-    session_.dialogs.message(QStringLiteral("数据库操作失败：") + QString::fromUtf8(e.what()));
-    return false;
-  }
+  });
 }
 
 void Form14::Form_Load() {

@@ -5,6 +5,7 @@
 #include "text/Blank.h"
 #include "text/PinyinInitials.h"
 #include "ui/Controls.h"
+#include "ui/Guard.h"
 #include "ui/InputTarget.h"
 
 #include <SQLiteCpp/Exception.h>
@@ -72,14 +73,10 @@ void Form4::Form_Load() {
 }
 
 bool Form4::withDatabase(const std::function<void(store::Database&)>& step) {
-  try {
+  return ui::runGuarded(session_.dialogs, QStringLiteral("数据库操作失败"), [&] {
     store::Database db(session_.state.MainDbConnection);
     step(db);
-    return true;
-  } catch (const std::exception& e) {
-    session_.dialogs.message(QStringLiteral("数据库操作失败：") + QString::fromUtf8(e.what()));
-    return false;
-  }
+  });
 }
 
 void Form4::fillList() {

@@ -67,30 +67,30 @@ long long TemplateRows::count(const QString& kind) {
   return q.getColumn(0).getInt64();
 }
 
+std::optional<TemplateRow> TemplateRows::first(SQLite::Statement& query) {
+  const QList<TemplateRow> found = rows(query);
+  if (found.isEmpty()) return std::nullopt;
+  return found.first();
+}
+
 std::optional<TemplateRow> TemplateRows::byRowid(long long rowid) {
   SQLite::Statement q(db_.sql(), select("WHERE rowid = ?").toStdString());
   q.bind(1, static_cast<int64_t>(rowid));
-  const auto found = rows(q);
-  if (found.isEmpty()) return std::nullopt;
-  return found.first();
+  return first(q);
 }
 
 std::optional<TemplateRow> TemplateRows::byKey(const QString& key, const QString& kind) {
   SQLite::Statement q(db_.sql(), select(R"(WHERE "序号" = ? AND "分类" = ? ORDER BY rowid LIMIT 1)").toStdString());
   bindText(q, 1, key);
   bindText(q, 2, kind);
-  const auto found = rows(q);
-  if (found.isEmpty()) return std::nullopt;
-  return found.first();
+  return first(q);
 }
 
 std::optional<TemplateRow> TemplateRows::byName(const QString& name, const QString& kind) {
   SQLite::Statement q(db_.sql(), select(R"(WHERE "名称" = ? AND "分类" = ? ORDER BY rowid LIMIT 1)").toStdString());
   bindText(q, 1, name);
   bindText(q, 2, kind);
-  const auto found = rows(q);
-  if (found.isEmpty()) return std::nullopt;
-  return found.first();
+  return first(q);
 }
 
 long long TemplateRows::insert(const TemplateRow& row) {

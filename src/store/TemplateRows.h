@@ -48,6 +48,8 @@ class TemplateRows {
 
  private:
   QList<TemplateRow> rows(SQLite::Statement& query);
+  // The first row the query gives, if any.
+  std::optional<TemplateRow> first(SQLite::Statement& query);
   Database& db_;
 };
 
