@@ -5,7 +5,7 @@
 namespace store {
 namespace {
 
-constexpr unsigned char folded(unsigned char c) { return c - 'A' < 26u ? c + ('a' - 'A') : c; }
+constexpr unsigned char folded(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
 
 void containsFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
   if (sqlite3_value_type(arguments[0]) == SQLITE_NULL || sqlite3_value_type(arguments[1]) == SQLITE_NULL) {

@@ -102,7 +102,7 @@ TEST(PagedGridState, LabelGridMovesOnlyWithMoreRecordsThanRows) {
     }
     // The last page ends with the last record.
     state.showPage(c.max);
-    if (c.enabled) EXPECT_EQ(state.cellText(19, 0), QStringLiteral("r%1").arg(c.records - 1));
+    if (c.enabled) { EXPECT_EQ(state.cellText(19, 0), QStringLiteral("r%1").arg(c.records - 1)); }
   }
 }
 

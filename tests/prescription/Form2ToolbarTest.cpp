@@ -202,7 +202,7 @@ TEST_F(Form2ToolbarTest, NewAndContinueLayTheSheetOutForTheCategoryAndNameTheLay
         const bool herbal = c.herbal.value_or(herbalBefore);
         EXPECT_EQ(f.herbalSheet(), herbal);
         EXPECT_EQ(label("Label2_4"), herbal ? "中医" : "普通");
-        if (c.herbal == true) EXPECT_EQ(named<QLineEdit>(f, "Text6")->text(), "7");
+        if (c.herbal == true) { EXPECT_EQ(named<QLineEdit>(f, "Text6")->text(), "7"); }
       }
 }
 

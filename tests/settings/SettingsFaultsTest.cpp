@@ -74,10 +74,10 @@ TEST_P(SettingsFaultsTest, TheRowIsReadSoundlyOrNotAtAllAndNeverSavedOverUnread)
   }
   EXPECT_FALSE(settings.rowRead());
   EXPECT_FALSE(settings.failure().isEmpty());
-  if (fault == Fault::Locked) EXPECT_TRUE(settings.failure().contains("占用")) << settings.failure().toStdString();
+  if (fault == Fault::Locked) { EXPECT_TRUE(settings.failure().contains("占用")) << settings.failure().toStdString(); }
   settings.edit().physician = "王医生";
   EXPECT_THROW(settings.save(), std::runtime_error);
-  if (fault == Fault::Locked) EXPECT_EQ(row(), kShippedRow) << "the row it never read is kept";
+  if (fault == Fault::Locked) { EXPECT_EQ(row(), kShippedRow) << "the row it never read is kept"; }
 }
 
 TEST_P(SettingsFaultsTest, APasswordChangeOnAFileProblemSaysSoAndChangesNothing) {
@@ -95,7 +95,7 @@ TEST_P(SettingsFaultsTest, APasswordChangeOnAFileProblemSaysSoAndChangesNothing)
   }
   EXPECT_EQ(result, PasswordChange::FileProblem);
   EXPECT_FALSE(failure.isEmpty());
-  if (fault == Fault::Locked) EXPECT_EQ(row(), kShippedRow);
+  if (fault == Fault::Locked) { EXPECT_EQ(row(), kShippedRow); }
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SettingsFaultsTest,

@@ -67,7 +67,7 @@ TEST_F(SettingsWindowTest, TheWindowShowsTheShippedRowWithItsLabelsAndPlacement)
   for (const auto& [index, printer] : form.Combo2) {
     EXPECT_EQ(printer->currentText(), "HP LaserJet") << index;
     EXPECT_EQ(printer->count(), 2) << index;
-    if (index != settings::kDefaultPrinter) EXPECT_FALSE(printer->isEnabled()) << index;
+    if (index != settings::kDefaultPrinter) { EXPECT_FALSE(printer->isEnabled()) << index; }
   }
   EXPECT_FALSE(form.Combo2[settings::kDefaultPrinter]->isVisibleTo(&form));
   EXPECT_FALSE(form.Check2->isChecked());

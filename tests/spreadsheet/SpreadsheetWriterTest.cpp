@@ -234,7 +234,9 @@ TEST(SpreadsheetWriter, AFailedWriteGivesTheReasonAndLeavesTheOldFile) {
 
   Sheet tooLong;
   tooLong.rows.append(textRow({"名称"}));
-  tooLong.rows.append(Row{{Cell(), Cell::text(QString(40000, u'药'))}});
+  Row longCell;
+  longCell.cells = {Cell(), Cell::text(QString(40000, u'药'))};
+  tooLong.rows.append(longCell);
   WriteOutcome outcome = SpreadsheetWriter::save({{tooLong}}, existing);
   EXPECT_FALSE(outcome.ok);
   EXPECT_TRUE(outcome.reason.contains("B2")) << outcome.reason.toStdString();

@@ -117,7 +117,7 @@ TEST_F(SchemaTest, ColumnRulesRefuseTheWholeRow) {
     store::Database db(QDir(own.path()).filePath(c.file));
     // Start from empty lists, so that only the case's own rows can collide.
     if (QString(c.file) == QStringLiteral("数据库.dat")) db.exec(R"(DELETE FROM "诊断")");
-    if (*c.setup) ASSERT_NO_THROW(db.exec(c.setup)) << c.setup;
+    if (*c.setup) { ASSERT_NO_THROW(db.exec(c.setup)) << c.setup; }
     EXPECT_THROW(db.exec(c.statement), SQLite::Exception) << c.statement;
   }
 }

@@ -154,7 +154,7 @@ TEST_F(ShippedContent, DictionaryRowsAndCounters) {
     EXPECT_EQ(c[10], c[4]);
     drugRaised += c[6] != c[4];
     diagnosisRaised += c[8] != c[4];
-    if (c[0] == "在") EXPECT_EQ(c.mid(1, 3), (QStringList{"土", "132121", "132121"}));
+    if (c[0] == "在") { EXPECT_EQ(c.mid(1, 3), (QStringList{"土", "132121", "132121"})); }
   }
   EXPECT_GT(drugRaised, 700);
   EXPECT_GT(diagnosisRaised, 50);

@@ -25,7 +25,7 @@ TEST(ScrambledText, UnscrambleDecodesSingleAndDoubleByteCharacters) {
 }
 
 TEST(ScrambledText, ScrambleIsTheInverse) {
-  for (const QString host : {QString("FRONTDESK"), QString::fromUtf16(u"诊室2号机"), QString("pc-01.local")}) {
+  for (const QString& host : {QString("FRONTDESK"), QString::fromUtf16(u"诊室2号机"), QString("pc-01.local")}) {
     const std::optional<QString> numbers = text::ScrambleText(host);
     ASSERT_TRUE(numbers);
     EXPECT_EQ(text::UnscrambleText(*numbers), host);

@@ -53,7 +53,8 @@ std::vector<DrugSalesRow> DrugSalesTally::rows() const {
   double totalAmount = 0.0;
   double totalProfit = 0.0;
   for (const Drug* d : order) {
-    DrugSalesRow row{d->name};
+    DrugSalesRow row;
+    row.name = d->name;
     // Grams are shown as kilograms; any other unit (also "G" or "克") as it is.
     const purchasing::ShownQuantity shown = purchasing::GramsToKilograms(d->unit, d->quantity);
     row.quantity = shown.quantity;

@@ -61,7 +61,7 @@ TEST_F(AutomaticPricingTest, NamesMatchWithoutTrailingBlanksOrLetterCaseFirstRow
     PrescriptionState state = ordinary(u16(line));
     ASSERT_TRUE(price(state).priced);
     EXPECT_EQ(state.grid[0][kStock], stock) << u16(line).toStdString();
-    if (*stock) EXPECT_EQ(state.grid[0][kName], u16(u"维生素C  ")) << "the catalogue's name as stored";
+    if (*stock) { EXPECT_EQ(state.grid[0][kName], u16(u"维生素C  ")) << "the catalogue's name as stored"; }
   }
 }
 

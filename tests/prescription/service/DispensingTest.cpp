@@ -168,7 +168,7 @@ TEST_F(DispensingTest, RefusalsComeBeforeAnyStockMoves) {
     EXPECT_EQ(outcome.message, message);
     PrescriptionRecord marked = window;
     marked.dispenseMark = kDispensedMark;
-    if (result != Result::NotPriced) EXPECT_EQ(dispensing().undo(marked, false).result, result);
+    if (result != Result::NotPriced) { EXPECT_EQ(dispensing().undo(marked, false).result, result); }
   }
   EXPECT_EQ(stockOf(kAmoxicillin, kAntibiotic), "10");
   EXPECT_EQ(storedMark("P1"), "<no record>");
@@ -214,7 +214,11 @@ TEST_F(DispensingTest, DeletingGivesStockBackToTheRowOfItsCategoryOnly) {
   ASSERT_TRUE(saver().save(prescribed("P2", {row(kAmoxicillin, "3", kAntibiotic)}), false).saved());
   {
     store::Database db(stockDb);
-    store::SalesLines(db).add({{"P2", kAmoxicillin, "3"}});
+    store::SalesLine line;
+    line.serial = "P2";
+    line.name = kAmoxicillin;
+    line.quantity = "3";
+    store::SalesLines(db).add({line});
   }
   EXPECT_EQ(dispensing().remove("P2"), "");
   EXPECT_EQ(stockOf(kAmoxicillin, kAntibiotic), "10");

@@ -102,7 +102,7 @@ TEST(FieldFocus, HidesTheOtherListsAndListsAddressesAndDiagnoses) {
       EXPECT_EQ(focus.hide, hidden) << field;
       const bool looksUp = !busy && (field == header::kAddress || field == header::kDiagnosis);
       ASSERT_EQ(focus.lookUp.has_value(), looksUp) << field;
-      if (looksUp) EXPECT_FALSE(focus.lookUp->hideFirst);
+      if (looksUp) { EXPECT_FALSE(focus.lookUp->hideFirst); }
     }
   // The address on focus is searched with its blanks, the diagnosis by its last word.
   EXPECT_EQ(Text5_GotFocus(header::kAddress, with(header::kAddress, " 城 "), false).lookUp->contains, " 城 ");

@@ -145,10 +145,12 @@ TEST(ContinueCommand, KeepsThePatientAndStartsAnEmptyPrescription) {
   EXPECT_EQ(s.Text5[header::kDate], "2024-03-05");
   EXPECT_EQ(s.Label4, "20240305093015AB12");
   for (int field : {header::kDrugFee, header::kOtherFee, header::kTotal}) EXPECT_EQ(s.Text5[field], "") << field;
-  for (int field = 0; field < header::kCount; ++field)
+  for (int field = 0; field < header::kCount; ++field) {
     if (field != header::kRecordNumber && field != header::kDate && field != header::kDrugFee &&
-        field != header::kOtherFee && field != header::kTotal)
+        field != header::kOtherFee && field != header::kTotal) {
       EXPECT_EQ(s.Text5[field], before.Text5[field]) << field;  // the long date 18 included
+    }
+  }
   for (const QString* emptied : {&s.R1, &s.text9, &s.Label5, &s.Label16, &s.Label17}) EXPECT_EQ(*emptied, "");
   EXPECT_EQ(s.Text10, before.Text10);
   EXPECT_EQ(s.CurrentRecordText, before.CurrentRecordText);

@@ -77,7 +77,7 @@ TEST_F(StrokePadTest, TheLastCharacterRowHidesWhileRadicalsShowAndNoneIsChosen) 
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     pad.clear();
-    if (*c.radical) ASSERT_TRUE(pad.pickRadical(pad.view().radicals.indexOf(c.radical)));
+    if (*c.radical) { ASSERT_TRUE(pad.pickRadical(pad.view().radicals.indexOf(c.radical))); }
     for (int s : c.strokes) pad.typeStroke(s);
     EXPECT_EQ(pad.view().visibleCharacterSlots(), c.visible);
   }
