@@ -1,6 +1,7 @@
 // The save on a real main file: the record, the counter file, the register and the
 // phrases, and what a refused or failed save leaves behind.
 #include "prescription/service/RecordsFixture.h"
+#include "support/FileFaults.h"
 
 #include <SQLiteCpp/Transaction.h>
 
@@ -169,8 +170,8 @@ TEST_F(FailedSaveTest, DataFileUnreachable) {
 TEST_F(FailedSaveTest, DataFileLockedByAnotherWorkstation) {
   SaveOutcome outcome;
   {
-    store::Database other(mainDb);
-    SQLite::Transaction lock(other.sql(), SQLite::TransactionBehavior::EXCLUSIVE);
+    const testing_support::ShortBusyTimeout shortWait;
+    const testing_support::ExclusiveLock lock(mainDb);
     outcome = saver().save(shown("S1", u16(u"张三")), false);  // waits out the busy timeout
   }
   expectNothingStored(outcome);
