@@ -257,6 +257,11 @@ void PagedGrid::markRecordSaved(int index) {
   paintRows(false);
 }
 
+void PagedGrid::markRecordStored(int index) {
+  state_.markRecordStored(index);
+  paintRows(false);
+}
+
 QWidget* PagedGrid::cell(int row, int column) const { return cells_.at(row).at(column); }
 
 QLineEdit* PagedGrid::lineCell(int row, int column) const { return qobject_cast<QLineEdit*>(cell(row, column)); }
