@@ -311,7 +311,9 @@ TEST_F(StartupFaultsTest, AMissingInventoryFileIsMadeAgainAndTheUserToldWhenPres
   ASSERT_TRUE(start().has_value());
   EXPECT_EQ(onlyMessage(), startup::kStockFileRemadeMessage.arg(QDir::toNativeSeparators(stock)));
   for (const startup::TemplateFileEntry& entry : startup::templateFiles())
-    if (entry.fileName == startup::kStockDbFile) EXPECT_EQ(readBytes(stock), readBytes(entry.resource)) << "made from the template";
+    if (entry.fileName == startup::kStockDbFile) {
+      EXPECT_EQ(readBytes(stock), readBytes(entry.resource)) << "made from the template";
+    }
   // The next start finds it and says nothing.
   ASSERT_TRUE(start().has_value());
   EXPECT_TRUE(dialogs.messages.isEmpty());
