@@ -478,13 +478,19 @@ void Form3::saveRecord(int index) {
     showSaveStatus();
     return;
   }
-  const CatalogueRow saved = savedRow(cells, button(), session_.services.strokes());
+  // A record that no file held when it was shown compares with blank cells.
+  CatalogueCells before;
+  for (size_t i = 0; i < before.size() && i < record.stored.size(); ++i) before[i] = record.stored[i];
+  const text::StrokeCoder& strokes = session_.services.strokes();
+  const int category = button();
   try {
     withCatalogue(session_.state, [&](store::Catalogue& c) {
-      c.saveRow(saved);
+      c.saveRow(text::trimBlanks(cells[kKeyField]), [&](const std::optional<CatalogueRow>& stored) {
+        return rowToStore(stored, before, cells, category, strokes);
+      });
       return 0;
     });
-    grid->markRecordSaved(index);
+    grid->markRecordStored(index);
   } catch (const store::StoreError& e) {
     grid->markRecordUnsaved(index, e.reason());
   }

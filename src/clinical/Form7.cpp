@@ -1,6 +1,8 @@
 // The outpatient log window: the query, its pages, the export, the print and the margins.
 #include "clinical/Form7.h"
 
+#include "store/DataFile.h"
+
 #include "clinical/PrescriptionLink.h"
 #include "clinical/service/OutpatientLogPrint.h"
 #include "clinical/service/OutpatientLogSheet.h"
@@ -104,7 +106,7 @@ void Form7::Form_Unload() {
     if (!writeLogMargins(db, Text1->text(), Text5->text()))
       session_.dialogs.message(QStringLiteral("设置表中没有记录，日志打印边距没有保存。"));
   } catch (const std::exception& e) {
-    session_.dialogs.message(QStringLiteral("日志打印边距没有保存：") + QString::fromUtf8(e.what()));
+    session_.dialogs.message(QStringLiteral("日志打印边距没有保存：") + store::failureReason(e));
   }
 }
 
@@ -120,7 +122,7 @@ void Form7::clearGrid() {
 }
 
 void Form7::failed(const QString& what, const std::exception& e) {
-  session_.dialogs.message(what + QString::fromUtf8(e.what()));
+  session_.dialogs.message(what + store::failureReason(e));
 }
 
 void Form7::Command1_Click() {

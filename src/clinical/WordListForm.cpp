@@ -1,5 +1,7 @@
 #include "clinical/WordListForm.h"
 
+#include "store/DataFile.h"
+
 #include "prescription/Form2.h"
 #include "store/PhraseList.h"
 #include "text/Blank.h"
@@ -108,7 +110,7 @@ void WordListForm::fill() {
       item->setData(kRowRole, row.rowid);
     }
   } catch (const std::exception& e) {
-    session_.dialogs.message(QStringLiteral("列表无法读取：") + QString::fromUtf8(e.what()));
+    session_.dialogs.message(QStringLiteral("列表无法读取：") + store::failureReason(e));
   }
 }
 
@@ -119,7 +121,7 @@ void WordListForm::Command2_Click() {
     store::Database db(session_.state.MainDbConnection);
     result = WordLists(db, kind()).save(Text3->text(), Text5->text());
   } catch (const std::exception& e) {
-    session_.dialogs.message(QStringLiteral("没有保存：") + QString::fromUtf8(e.what()));
+    session_.dialogs.message(QStringLiteral("没有保存：") + store::failureReason(e));
     return;
   }
   if (!result.message.isEmpty()) {
@@ -141,7 +143,7 @@ void WordListForm::Command1_Click() {
     store::Database db(session_.state.MainDbConnection);
     WordLists(db, kind()).remove(item->data(kRowRole).toLongLong());
   } catch (const std::exception& e) {
-    session_.dialogs.message(QStringLiteral("没有删除：") + QString::fromUtf8(e.what()));
+    session_.dialogs.message(QStringLiteral("没有删除：") + store::failureReason(e));
     return;
   }
   refill();
@@ -160,7 +162,7 @@ void WordListForm::refillHerbalUsages() {
     // The drop-down follows the word list, deleted phrases too; its own text stays.
     form2->replaceHerbalUsages(store::PhraseList(db, store::PhraseList::HerbalUsages).phrases());
   } catch (const std::exception& e) {
-    session_.dialogs.message(QStringLiteral("中药用法无法读取：") + QString::fromUtf8(e.what()));
+    session_.dialogs.message(QStringLiteral("中药用法无法读取：") + store::failureReason(e));
   }
 }
 

@@ -210,6 +210,13 @@ void PagedGridState::markRecordSaved(int index) {
   writable(index).saveFailure.clear();
 }
 
+void PagedGridState::markRecordStored(int index) {
+  if (index < 0 || index >= modelSize() || record(index).unreadable) return;
+  Record& written = writable(index);
+  written.stored = written.fields;
+  written.saveFailure.clear();
+}
+
 QString PagedGridState::rowStatus(int row) const {
   const int index = recordAt(row);
   if (index < 0 || record(index).saveFailure.isEmpty()) return {};

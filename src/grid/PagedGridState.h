@@ -26,6 +26,9 @@ struct Record {
   // A record that its source could not read this time: shown empty, never saved, and
   // read again at the next page show.
   bool unreadable = false;
+  // The fields as the file held them when the record was read or last saved; a save
+  // writes only the fields that differ from them. Empty for a record that no file holds.
+  std::vector<QString> stored = {};
 };
 
 // Row colours: even rows a warm grey, odd rows white, the highlighted row cyan, and a
@@ -106,6 +109,8 @@ class PagedGridState {
   void markSaved(int row);
   void markRecordUnsaved(int index, const QString& reason);
   void markRecordSaved(int index);
+  // Record `index` was written: its fields are now what the file holds.
+  void markRecordStored(int index);
   // "未保存：" and the reason for a marked row, else "".
   QString rowStatus(int row) const;
   int unsavedCount() const;

@@ -2,9 +2,11 @@
 // layout and the infusion card that follows the text.
 #include "prescription/DrugListModel.h"
 #include "prescription/Form2.h"
+#include "prescription/service/CatalogListing.h"
 #include "prescription/service/CatalogSearch.h"
 #include "prescription/service/Composition.h"
 #include "prescription/service/InfusionCardText.h"
+#include "store/DataFile.h"
 #include "ui/CrLfText.h"
 
 #include <QCoreApplication>
@@ -40,7 +42,8 @@ void Form2::List1_DblClick() {
     std::optional<QString> content;
     try {
       content = readTemplateContent(mainDb(), entry.key);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+      session_.dialogs.message(kTemplateUnreadableMessage + store::failureReason(e));
     }
     if (content) {
       const ComposedText composed =

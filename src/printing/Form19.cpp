@@ -1,5 +1,7 @@
 #include "printing/Form19.h"
 
+#include "store/DataFile.h"
+
 #include "printing/service/OverlayPrint.h"
 #include "printing/service/PrintSettings.h"
 #include "prescription/Form2.h"
@@ -87,7 +89,7 @@ void Form19::Form_Load() {
     readFailure_.clear();
   } catch (const std::exception& e) {
     // The boxes stay empty; neither the overlay print nor 保存 may take them as the template.
-    readFailure_ = QString::fromUtf8(e.what());
+    readFailure_ = store::failureReason(e);
     session_.dialogs.message(unreadableMessage());
   }
   for (int item = 0; item < kOverlayItemCount; ++item) {
@@ -134,7 +136,7 @@ void Form19::Command1_Click() {
   try {
     store::replaceOverlayTemplateRows(session_.state.StockDbConnection, overlayRowsFromTemplate(boxes()));
   } catch (const std::exception& e) {
-    session_.dialogs.message(QStringLiteral("套打设置没有保存。\n%1").arg(QString::fromUtf8(e.what())));
+    session_.dialogs.message(QStringLiteral("套打设置没有保存。\n%1").arg(store::failureReason(e)));
   }
 }
 

@@ -1,5 +1,7 @@
 #include "shell/Form8.h"
 
+#include "store/DataFile.h"
+
 #include "settings/BellMarker.h"
 #include "settings/Settings.h"
 #include "text/Blank.h"
@@ -204,7 +206,7 @@ void Form8::Command1_Click() {
     session_.settings.save();
   } catch (const std::exception& e) {
     // Nothing typed is lost: the window stays open with the edits.
-    session_.dialogs.message(QStringLiteral("设置未能保存：%1。所作修改仍在窗口中，请稍后再试。").arg(QString::fromUtf8(e.what())));
+    session_.dialogs.message(QStringLiteral("设置未能保存：%1。所作修改仍在窗口中，请稍后再试。").arg(store::failureReason(e)));
     return;
   }
 

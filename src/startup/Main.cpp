@@ -12,14 +12,42 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <vector>
+
 namespace startup {
 namespace {
 
-// The tables each data file must hold to be used.
-std::initializer_list<const char*> tablesOf(const QString& fileName) {
-  static const std::initializer_list<const char*> main = {"档案", "患者信息", "商品", "诊断", "地址", "个人模板", "设置"};
-  static const std::initializer_list<const char*> stock = {"进货管理", "进货模板", "套打设置", "销售管理"};
-  static const std::initializer_list<const char*> dictionary = {"输入法编码", "部首笔画"};
+// The tables each data file must hold to be used, each with the columns the program
+// reads or writes in it (the spare columns it never names are not asked for).
+struct NeededTable {
+  const char* table;
+  std::vector<const char*> columns;
+};
+const std::vector<NeededTable>& tablesOf(const QString& fileName) {
+  static const std::vector<NeededTable> main = {
+      {"档案", {"序号", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16",
+                "17", "18", "T1", "T2", "T3", "39", "40", "类别", "发药", "计价", "病历", "剂数"}},
+      {"患者信息", {"序号", "姓名", "性别", "年龄", "医疗证号", "电话", "住址", "备用1", "费别", "诊断", "过敏史"}},
+      {"商品", {"ID号", "查询", "用法", "名称", "拼音", "单位", "常用量", "单价", "备用1", "备用2", "分类", "斗位"}},
+      {"诊断", {"名称", "拼音", "序号"}},
+      {"地址", {"名称", "拼音", "序号"}},
+      {"个人模板", {"序号", "名称", "内容", "拼音", "查询", "分类", "排序"}},
+      {"设置", {"密码", "单位名称", "医师", "科别", "发药人", "备用1", "备用3", "左边距", "上边距", "默认打印机",
+                "处方打印机", "左边距1", "上边距1", "左边距2", "上边距2", "打印机2", "打印机3", "费别", "处方字体",
+                "处方字号", "日志上边距", "日志左边距"}},
+  };
+  static const std::vector<NeededTable> stock = {
+      {"进货管理", {"日期", "品名", "库存", "单位", "序号", "数量", "进价", "售价", "供货单位", "生产厂家", "批号",
+                    "有效期至", "备注", "备用", "分类"}},
+      {"进货模板", {"名称", "供货单位", "生产厂家", "批号", "有效期至", "备注", "备用"}},
+      {"套打设置", {"名称", "左边距", "上边距"}},
+      {"销售管理", {"ID号", "名称", "数量", "单位", "单价", "金额", "进价", "分类", "备用1", "备用2", "日期", "医师",
+                    "利润", "患者"}},
+  };
+  static const std::vector<NeededTable> dictionary = {
+      {"输入法编码", {"汉字", "部首", "笔画", "查询", "词频", "序号", "药物", "姓名", "诊断", "地址", "症状"}},
+      {"部首笔画", {"编号", "部首", "笔画", "词频"}},
+  };
   if (fileName == kStockDbFile) return stock;
   if (fileName == kDictionaryDbFile) return dictionary;
   return main;
@@ -45,6 +73,16 @@ class BusyCursor {
   bool shown_ = false;
 };
 
+// Whether the main file holds at least one prescription record.
+bool holdsPrescriptions(const QString& mainDbPath) {
+  try {
+    store::Database db = store::openExisting(mainDbPath, store::Database::Mode::ReadOnly);
+    return store::guarded([&] { return db.sql().execAndGet(R"(SELECT EXISTS (SELECT 1 FROM "档案"))").getInt() != 0; });
+  } catch (const std::exception&) {
+    return true;  // unknown: better told once too often than the history silently gone
+  }
+}
+
 // The first of the files that cannot be used, with its message.
 std::optional<QString> firstUnusable(const QDir& folder, const QStringList& fileNames) {
   for (const QString& name : fileNames) {
@@ -69,7 +107,8 @@ QString chooseLocalDataFolder(const platform::DriveRoots& drives) {
 std::optional<QString> unusableFileReason(const QString& path) {
   try {
     store::Database db = store::openExisting(path);
-    store::requireTables(db, tablesOf(QFileInfo(path).fileName()));
+    for (const NeededTable& needed : tablesOf(QFileInfo(path).fileName()))
+      store::requireColumns(db, needed.table, needed.columns);
     return std::nullopt;
   } catch (const std::exception& e) {
     return store::failureReason(e);
@@ -109,7 +148,7 @@ bool ensureQueryIndexes(const QString& mainDbPath, const QString& stockDbPath) {
     store::ensureStockIndexes(stock);
     return true;
   } catch (const std::exception&) {
-    return false;
+    return false;  // the queries run without them, only slower (see the header)
   }
 }
 
@@ -126,6 +165,11 @@ std::optional<AppState> Main(const StartupEnvironment& environment, platform::Di
     busy.tell(dialogs, kFolderUncreatableMessage.arg(QDir::toNativeSeparators(state.LocalDataFolder)));
     return std::nullopt;
   }
+  // An inventory file missing beside a main file is made afresh like any missing file,
+  // but the user is told when the main file already holds prescriptions: their receipts
+  // and sales lines are not in the new file.
+  const bool stockRemade =
+      QFileInfo::exists(local.filePath(kMainDbFile)) && !QFileInfo::exists(local.filePath(kStockDbFile));
   QStringList unwritten;
   writeMissingTemplates(state.LocalDataFolder, &unwritten);
   if (!unwritten.isEmpty()) {
@@ -140,6 +184,8 @@ std::optional<AppState> Main(const StartupEnvironment& environment, platform::Di
 
   state.DictionaryDbConnection = local.filePath(kDictionaryDbFile);
   state.MainDbConnection = local.filePath(kMainDbFile);
+  if (stockRemade && holdsPrescriptions(state.MainDbConnection))
+    busy.tell(dialogs, kStockFileRemadeMessage.arg(QDir::toNativeSeparators(local.filePath(kStockDbFile))));
 
   // First read, from the local main file. A password that cannot be read is not an
   // empty password: the program ends rather than open without the password check.

@@ -56,6 +56,10 @@ inline const QString kTemplateUnwritableMessage =
 // %1: the file, %2: why.
 inline const QString kFileUnusableMessage =
     QStringLiteral("数据文件“%1”无法使用：%2。\n程序无法启动。该文件未作任何改动，请联系维护人员检查或恢复。");
+// %1: the new inventory file.
+inline const QString kStockFileRemadeMessage = QStringLiteral(
+    "找不到库存数据文件“%1”，已按模板新建了一个空的库存文件。\n"
+    "主数据文件中已有处方记录，以前的进货和销售记录不在新文件中；如果原文件被移走或改名，请关闭程序后把它放回原处。");
 // %1: why.
 inline const QString kPasswordUnreadableMessage =
     QStringLiteral("无法读取登录密码：%1。\n程序无法启动，请稍后再试。");

@@ -180,6 +180,49 @@ void Catalogue::saveRow(const CatalogueRow& row) {
   });
 }
 
+void Catalogue::saveRow(const QString& key, const RowFor& rowFor) {
+  guarded([&] {
+    // IMMEDIATE: the write lock is taken before the row is read.
+    SQLite::Transaction transaction(db_.sql(), SQLite::TransactionBehavior::IMMEDIATE);
+    std::optional<CatalogueRow> stored;
+    {
+      SQLite::Statement read(db_.sql(), std::string("SELECT ") + kRowColumns + R"( FROM "商品" WHERE "ID号" = ?)");
+      bindText(read, 1, key);
+      if (read.executeStep()) stored = rowFrom(read);
+    }
+    const CatalogueRow row = rowFor(stored);
+    if (!stored) {
+      SQLite::Statement insert(db_.sql(), kInsert);
+      bindRow(insert, row);
+      insert.exec();
+    } else {
+      // The column names come from this fixed list; only the values are bound.
+      const std::pair<const char*, const QString CatalogueRow::*> columns[] = {
+          {"名称", &CatalogueRow::name},         {"常用量", &CatalogueRow::usualDose},
+          {"单位", &CatalogueRow::unit},         {"用法", &CatalogueRow::usage},
+          {"拼音", &CatalogueRow::initials},     {"分类", &CatalogueRow::category},
+          {"单价", &CatalogueRow::sellingPrice}, {"备用1", &CatalogueRow::purchasePrice},
+          {"斗位", &CatalogueRow::stock},        {"备用2", &CatalogueRow::drawer},
+          {"查询", &CatalogueRow::searchKey}};
+      std::string assignments;
+      std::vector<const QString*> values;
+      for (const auto& [column, member] : columns) {
+        if (row.*member == (*stored).*member) continue;
+        assignments += std::string(assignments.empty() ? "" : ", ") + '"' + column + "\" = ?";
+        values.push_back(&(row.*member));
+      }
+      if (!assignments.empty()) {
+        SQLite::Statement update(db_.sql(), R"(UPDATE "商品" SET )" + assignments + R"( WHERE "ID号" = ?)");
+        int i = 1;
+        for (const QString* value : values) bindText(update, i++, value->isNull() ? QStringLiteral("") : *value);
+        bindText(update, i, key);
+        update.exec();
+      }
+    }
+    transaction.commit();
+  });
+}
+
 void Catalogue::addRows(const QList<CatalogueRow>& rows) {
   guarded([&] {
     SQLite::Transaction transaction(db_.sql());

@@ -67,6 +67,13 @@ class Catalogue {
   // Writes the row under its key: the row with that key is rewritten, or added when there
   // is none. [备用3] is left as it is. Throws StoreError when the store refuses it.
   void saveRow(const catalogue::CatalogueRow& row);
+  // Saves one row under `key` in one write transaction: reads what the file holds under
+  // the key now (nullopt when no row has it), asks `rowFor` for the row to store, and
+  // adds it when there was none or writes only the columns whose value differs from what
+  // was read. Another writer cannot come between the read and the write. [备用3] is left
+  // as it is. Throws StoreError when the store refuses it.
+  using RowFor = std::function<catalogue::CatalogueRow(const std::optional<catalogue::CatalogueRow>& stored)>;
+  void saveRow(const QString& key, const RowFor& rowFor);
   // Adds the rows in one transaction: all of them or, when one is refused, none
   // (RowRefused names it).
   void addRows(const QList<catalogue::CatalogueRow>& rows);

@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 namespace store {
 
@@ -33,6 +34,10 @@ Database openExisting(const QString& path, Database::Mode mode = Database::Mode:
 // Throws StoreError naming the first of `tables` that the file does not hold. Reading the
 // schema is also what tells a zero-byte or garbage file from a database.
 void requireTables(Database& db, std::initializer_list<const char*> tables);
+
+// Throws StoreError naming the table when the file does not hold it, or the first of
+// `columns` that the table lacks (an older file written before the column existed).
+void requireColumns(Database& db, const char* table, const std::vector<const char*>& columns);
 
 // Runs `work`, turning any database failure into a StoreError with its reason.
 template <class Work>

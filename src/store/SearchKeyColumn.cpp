@@ -59,6 +59,8 @@ int SearchKeyColumn::rebuildAll(const std::function<QString(const QString& name)
     return written;
   } catch (const SQLite::Exception& e) {
     if (isBusy(e)) throw;
+    // A row the one statement could not write (a key too long, a rule) is found below,
+    // row by row, and counted in `refused`.
   }
   std::vector<KeyWrite> keys;
   for (const NamedRow& row : names()) keys.push_back({row.rowid, keyOf(row.name.value_or(QStringLiteral("")))});

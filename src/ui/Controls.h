@@ -5,11 +5,14 @@
 #pragma once
 
 #include "ui/Twips.h"
+#include "ui/TypedText.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QString>
 #include <QWidget>
 
+#include <type_traits>
 #include <utility>
 
 namespace ui {
@@ -28,13 +31,25 @@ void setControlName(QWidget* control, const QString& name);
 // Moves the control; sizes it when the place gives a size, else lets it size itself.
 void setPlace(QWidget* control, const Place& place);
 
+// The class a box is made as: a multi-line box that drops the characters no box takes.
+template <class W>
+struct MadeAs {
+  using type = W;
+};
+template <>
+struct MadeAs<QPlainTextEdit> {
+  using type = PlainTextBox;
+};
+
 // Creates a W as a child of `parent` (further constructor arguments go before the
-// parent, as in QLabel(text, parent)), names it and places it.
+// parent, as in QLabel(text, parent)), names it and places it. A box drops from what is
+// typed or pasted the characters that no box takes.
 template <class W, class... Args>
 W* make(QWidget* parent, const QString& name, const Place& place, Args&&... args) {
-  auto* control = new W(std::forward<Args>(args)..., parent);
+  auto* control = new typename MadeAs<W>::type(std::forward<Args>(args)..., parent);
   setControlName(control, name);
   setPlace(control, place);
+  if constexpr (std::is_base_of_v<QLineEdit, W>) dropUntypableCharacters(control);
   return control;
 }
 

@@ -1,5 +1,7 @@
 #include "ui/Guard.h"
 
+#include "store/DataFile.h"
+
 #include <exception>
 
 namespace ui {
@@ -10,7 +12,7 @@ bool runGuarded(platform::Dialogs& dialogs, const QString& failure, const std::f
     handler();
     return true;
   } catch (const std::exception& e) {
-    reason = QString::fromUtf8(e.what());
+    reason = store::failureReason(e);
   } catch (...) {
     reason = QStringLiteral("未知错误");
   }

@@ -2,6 +2,7 @@
 
 #include "ui/ControlArray.h"
 #include "ui/Twips.h"
+#include "ui/TypedText.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -11,6 +12,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <type_traits>
+
 namespace ui {
 namespace {
 
@@ -19,6 +22,7 @@ namespace {
 template <class W, class... Args>
 W* makeControl(QWidget* parent, const QString& name, const QRect& twipsRect, Args&&... args) {
   auto* control = new W(std::forward<Args>(args)..., parent);
+  if constexpr (std::is_base_of_v<QLineEdit, W>) dropUntypableCharacters(control);
   control->setObjectName(name);
   control->setAccessibleDescription(name);
   control->setGeometry(pxRect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
@@ -254,6 +258,11 @@ void PagedGrid::markRecordUnsaved(int index, const QString& reason) {
 
 void PagedGrid::markRecordSaved(int index) {
   state_.markRecordSaved(index);
+  paintRows(false);
+}
+
+void PagedGrid::markRecordStored(int index) {
+  state_.markRecordStored(index);
   paintRows(false);
 }
 

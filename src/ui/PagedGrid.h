@@ -63,6 +63,7 @@ class PagedGrid : public QWidget {
   // The same for record `index` of the model, shown or not.
   void markRecordUnsaved(int index, const QString& reason);
   void markRecordSaved(int index);
+  void markRecordStored(int index);
 
   int rows() const { return state_.rows(); }
   QWidget* cell(int row, int column) const;

@@ -1,5 +1,7 @@
 #include "ui/SpreadsheetExport.h"
 
+#include "store/DataFile.h"
+
 #include "spreadsheet/ExportFile.h"
 
 #include <QApplication>
@@ -20,7 +22,7 @@ bool writeExport(platform::Dialogs& dialogs, const QString& path, const std::fun
     workbook = make();
   } catch (const std::exception& e) {
     QApplication::restoreOverrideCursor();
-    dialogs.message(QStringLiteral("文件导出失败：") + QString::fromUtf8(e.what()));
+    dialogs.message(QStringLiteral("文件导出失败：") + store::failureReason(e));
     return false;
   }
   const bool ok = spreadsheet::saveExport(dialogs, workbook, path);

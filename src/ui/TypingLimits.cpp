@@ -1,6 +1,7 @@
 #include "ui/TypingLimits.h"
 
 #include "text/TypingLimit.h"
+#include "ui/TypedText.h"
 
 #include <QLineEdit>
 #include <QValidator>
@@ -23,6 +24,7 @@ class TypingValidator : public QValidator {
     // The box counts as modified only while the user edits it: setting its text clears
     // the mark before the new text is judged, so the program's text passes whole.
     if (!box_->isModified()) return Acceptable;
+    input = withoutUntypableCharacters(input, &caret);
     for (const QChar c : refused_)
       if (input.count(c) > before_.count(c)) return Invalid;
     if (bytes_ < 0) return Acceptable;

@@ -1,5 +1,6 @@
 // Limits on what may be typed into a one-line box. They hold back typing, pasting and the
-// stroke pad only: text that the program sets is never cut.
+// stroke pad only: text that the program sets is never cut. A limited box still drops
+// the characters no box takes (ui/TypedText.h).
 #pragma once
 
 #include <QString>

@@ -2,6 +2,9 @@
 #include "clinical/Form4.h"
 
 #include "shell/ShellFixture.h"
+#include "support/FileFaults.h"
+
+#include <QRegularExpression>
 
 #include <QTest>
 
@@ -59,6 +62,39 @@ TEST_F(Form4Test, KindsAndTheRefusedEmptyName) {
   f.chooseCategory(clinical::kPhraseOption);
   EXPECT_EQ(named<QLabel>(f, QStringLiteral("Label4"))->text(), QStringLiteral("病历常用语"));
   EXPECT_TRUE(content()->toPlainText().isEmpty());
+}
+
+TEST_F(Form4Test, AFileThatIsFullOrLockedIsToldInChineseAndTheEntryStays) {
+  struct Case {
+    const char* name;
+    std::function<std::shared_ptr<void>()> fault;
+    QString reason;
+  } cases[] = {
+      {"locked by another workstation",
+       [&] { return std::make_shared<testing_support::ExclusiveLock>(state.MainDbConnection); },
+       QStringLiteral("文件正被其他程序或工作站占用")},
+      {"disk full",
+       [&] { return std::make_shared<testing_support::FullDisk>(); },
+       QStringLiteral("磁盘已满")},
+  };
+  testing_support::ShortBusyTimeout shortWait;
+  const QString body = QStringLiteral("阿莫西林胶囊 0.5g");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    dialogs.messages.clear();
+    QTest::keyClicks(box("Text1"), "abc");
+    content()->setPlainText(body);
+    {
+      const std::shared_ptr<void> fault = c.fault();
+      click("Command5");
+    }
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages.last().text, QStringLiteral("数据库操作失败：") + c.reason);
+    EXPECT_FALSE(dialogs.messages.last().text.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))));
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_EQ(content()->toPlainText(), body) << "what was typed stays";
+    box("Text1")->clear();
+  }
 }
 
 }  // namespace

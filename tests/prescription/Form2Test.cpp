@@ -4,6 +4,8 @@
 #include "../shell/ShellFixture.h"
 
 #include "prescription/Form2.h"
+#include "prescription/service/CatalogListing.h"
+#include "support/FileFaults.h"
 #include "prescription/service/GridTotals.h"
 #include "shell/Form21.h"
 #include "ui/Twips.h"
@@ -239,6 +241,33 @@ TEST_F(Form2Test, APersonalSetIsPickedByItsKeyAfterTheTableChanged) {
   list->setCurrentIndex(list->model()->index(0, 0));
   f.List1_DblClick();
   EXPECT_EQ(text("R1"), "阿莫西林胶囊 0.5g\n\n");
+}
+
+TEST_F(Form2Test, APersonalSetThatCannotBeReadIsToldAndNothingIsAdded) {
+  execMain(R"(INSERT INTO "个人模板" ("序号","名称","内容","查询","分类","排序")
+              VALUES ('k1','感冒组套','阿莫西林胶囊 0.5g','感冒组套gmzt$','个人组套','1'))");
+  Form2& f = form2();
+  f.Command1_Click(prescription::kPersonalSets);
+  ASSERT_EQ(listed(), QStringList({"感冒组套"}));
+  auto* list = control<QListView>("List1");
+  list->setFocus();
+  list->setCurrentIndex(list->model()->index(0, 0));
+  {
+    // Another workstation holds the main file while the set is picked.
+    testing_support::ShortBusyTimeout shortWait;
+    testing_support::ExclusiveLock lock(state.MainDbConnection);
+    QTest::keyClick(list, Qt::Key_Return);
+  }
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_EQ(dialogs.messages.last().text, prescription::kTemplateUnreadableMessage + "文件正被其他程序或工作站占用");
+  EXPECT_EQ(text("R1"), "");
+
+  // Free again, the same pick adds the set.
+  list->setFocus();
+  list->setCurrentIndex(list->model()->index(0, 0));
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(text("R1"), "阿莫西林胶囊 0.5g\n\n");
+  EXPECT_EQ(dialogs.messages.size(), 1);
 }
 
 TEST_F(Form2Test, HerbsArePickedIntoTheLayoutAndRefusedTwice) {

@@ -266,6 +266,59 @@ TEST(TemplatePlacement, SimultaneousAndKilledStartsLeaveCompleteFilesOrNone) {
   }
 }
 
+TEST_F(StartupFaultsTest, AnOldFileWithoutAColumnTheProgramUsesIsNamedAndLeftAsItIs) {
+  ASSERT_TRUE(start().has_value());
+  struct Case {
+    QString file;
+    const char* table;
+    const char* column;
+  } cases[] = {
+      {startup::kMainDbFile, "档案", "发药"},
+      {startup::kMainDbFile, "商品", "斗位"},
+      {startup::kStockDbFile, "进货管理", "批号"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.column);
+    const QString path = local(c.file);
+    const QByteArray whole = readBytes(path);
+    {
+      store::Database db(path);
+      db.exec(QStringLiteral(R"(ALTER TABLE "%1" DROP COLUMN "%2")").arg(QString::fromUtf8(c.table), QString::fromUtf8(c.column)));
+    }
+    const QByteArray old = readBytes(path);
+    EXPECT_FALSE(start().has_value());
+    EXPECT_EQ(onlyMessage(),
+              startup::kFileUnusableMessage.arg(QDir::toNativeSeparators(path),
+                                                QStringLiteral("数据表“%1”缺少列“%2”")
+                                                    .arg(QString::fromUtf8(c.table), QString::fromUtf8(c.column))));
+    EXPECT_EQ(readBytes(path), old) << "the old file is left as it is";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(whole) == whole.size());
+  }
+}
+
+TEST_F(StartupFaultsTest, AMissingInventoryFileIsMadeAgainAndTheUserToldWhenPrescriptionsAreKept) {
+  ASSERT_TRUE(start().has_value());
+  const QString stock = local(startup::kStockDbFile);
+  // No prescription yet: a new installation, nothing to tell.
+  ASSERT_TRUE(QFile::remove(stock));
+  ASSERT_TRUE(start().has_value());
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join(" / ").toStdString();
+  EXPECT_TRUE(QFileInfo(stock).isFile());
+
+  store::Database(local(startup::kMainDbFile)).exec(QStringLiteral(R"(INSERT INTO "档案" ("序号", "0") VALUES ('S1', '张三'))"));
+  ASSERT_TRUE(QFile::remove(stock));
+  ASSERT_TRUE(start().has_value());
+  EXPECT_EQ(onlyMessage(), startup::kStockFileRemadeMessage.arg(QDir::toNativeSeparators(stock)));
+  for (const startup::TemplateFileEntry& entry : startup::templateFiles())
+    if (entry.fileName == startup::kStockDbFile) {
+      EXPECT_EQ(readBytes(stock), readBytes(entry.resource)) << "made from the template";
+    }
+  // The next start finds it and says nothing.
+  ASSERT_TRUE(start().has_value());
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
 TEST(NameCollation, ARefusedRegistrationIsAFailureNotASilentlyUnsortedList) {
   TempFolder folder;
   store::Database db(folder.sub("x.dat"), store::Database::Mode::Create);

@@ -4,7 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sqlite3.h>
+
 #include <csignal>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -26,6 +29,91 @@ ShortBusyTimeout::ShortBusyTimeout(int milliseconds) : saved_(store::busyTimeout
 }
 
 ShortBusyTimeout::~ShortBusyTimeout() { store::setBusyTimeoutMs(saved_); }
+
+namespace {
+
+// A file of the full disk: SQLite's own file, placed right after this header.
+struct FullFile {
+  sqlite3_file base;
+  sqlite3_file* real() { return reinterpret_cast<sqlite3_file*>(this + 1); }
+};
+
+sqlite3_vfs* realVfs = nullptr;
+sqlite3_vfs fullVfs{};
+sqlite3_io_methods fullMethods{};
+
+sqlite3_file* real(sqlite3_file* file) { return reinterpret_cast<FullFile*>(file)->real(); }
+
+int fullOpen(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int* outFlags) {
+  auto* full = reinterpret_cast<FullFile*>(file);
+  full->base.pMethods = nullptr;
+  const int rc = realVfs->xOpen(realVfs, name, full->real(), flags, outFlags);
+  if (rc != SQLITE_OK) return rc;
+  // The methods of SQLite's file, with every write refused.
+  fullMethods = *full->real()->pMethods;
+  fullMethods.xClose = [](sqlite3_file* f) {
+    const int closed = real(f)->pMethods->xClose(real(f));
+    f->pMethods = nullptr;
+    return closed;
+  };
+  fullMethods.xRead = [](sqlite3_file* f, void* buffer, int amount, sqlite3_int64 offset) {
+    return real(f)->pMethods->xRead(real(f), buffer, amount, offset);
+  };
+  fullMethods.xWrite = [](sqlite3_file*, const void*, int, sqlite3_int64) { return SQLITE_FULL; };
+  fullMethods.xTruncate = [](sqlite3_file* f, sqlite3_int64 size) { return real(f)->pMethods->xTruncate(real(f), size); };
+  fullMethods.xSync = [](sqlite3_file* f, int flags) { return real(f)->pMethods->xSync(real(f), flags); };
+  fullMethods.xFileSize = [](sqlite3_file* f, sqlite3_int64* size) { return real(f)->pMethods->xFileSize(real(f), size); };
+  fullMethods.xLock = [](sqlite3_file* f, int lock) { return real(f)->pMethods->xLock(real(f), lock); };
+  fullMethods.xUnlock = [](sqlite3_file* f, int lock) { return real(f)->pMethods->xUnlock(real(f), lock); };
+  fullMethods.xCheckReservedLock = [](sqlite3_file* f, int* out) {
+    return real(f)->pMethods->xCheckReservedLock(real(f), out);
+  };
+  fullMethods.xFileControl = [](sqlite3_file* f, int op, void* arg) {
+    return real(f)->pMethods->xFileControl(real(f), op, arg);
+  };
+  fullMethods.xSectorSize = [](sqlite3_file* f) { return real(f)->pMethods->xSectorSize(real(f)); };
+  fullMethods.xDeviceCharacteristics = [](sqlite3_file* f) {
+    return real(f)->pMethods->xDeviceCharacteristics(real(f));
+  };
+  // No shared memory (journal mode DELETE) and no memory mapping.
+  fullMethods.iVersion = 1;
+  full->base.pMethods = &fullMethods;
+  return SQLITE_OK;
+}
+
+}  // namespace
+
+FullDisk::FullDisk() {
+  realVfs = sqlite3_vfs_find(nullptr);
+  fullVfs = *realVfs;
+  fullVfs.zName = "tavorin-full-disk";
+  fullVfs.szOsFile = static_cast<int>(sizeof(FullFile)) + realVfs->szOsFile;
+  fullVfs.xOpen = fullOpen;
+  sqlite3_vfs_register(&fullVfs, 1);
+}
+
+FullDisk::~FullDisk() {
+  sqlite3_vfs_unregister(&fullVfs);
+  sqlite3_vfs_register(realVfs, 1);
+}
+
+FileSizeLimit::FileSizeLimit(qint64 bytes) {
+  // Without this the process would be stopped by the signal a write over the limit sends.
+  savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit{};
+  ::getrlimit(RLIMIT_FSIZE, &limit);
+  soft_ = static_cast<qint64>(limit.rlim_cur);
+  limit.rlim_cur = static_cast<rlim_t>(bytes);
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  rlimit limit{};
+  ::getrlimit(RLIMIT_FSIZE, &limit);
+  limit.rlim_cur = static_cast<rlim_t>(soft_);
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, savedHandler_);
+}
 
 int inChildProcess(const std::function<int()>& work, std::optional<int> killAfterMicroseconds) {
   const pid_t child = ::fork();

@@ -33,6 +33,29 @@ class ShortBusyTimeout {
   int saved_;
 };
 
+// A disk that fills up: for the life of the object no file of this process may grow
+// beyond `bytes` (a write across the limit is cut short, as on a full disk).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(qint64 bytes);
+  ~FileSizeLimit();
+
+ private:
+  qint64 soft_;
+  void (*savedHandler_)(int);
+};
+
+// A full disk, as SQLite meets it: for the life of the object every write of every
+// database connection opened in this process (its file or its journal) is refused as
+// the operating system refuses it when no space is left. Reads go on.
+class FullDisk {
+ public:
+  FullDisk();
+  ~FullDisk();
+  FullDisk(const FullDisk&) = delete;
+  FullDisk& operator=(const FullDisk&) = delete;
+};
+
 // Runs `write` on the file in a child process inside a transaction, makes it reach the
 // file itself (the cache spills), and kills the child before it commits: the file keeps a
 // hot journal. Returns false when no journal was left.

@@ -14,6 +14,9 @@ grid::Record gridRecord(const CatalogueRow& row) {
   record.fields.reserve(kCatalogueFieldCount);
   // A stored value with a character its column replaces is shown replaced at once.
   for (int i = 0; i < kCatalogueFieldCount; ++i) record.fields.push_back(replacedInColumn(i, cells[i]));
+  // What the user sees is what a save compares the cells with: a cell is written only
+  // when it is edited.
+  record.stored = record.fields;
   return record;
 }
 

@@ -28,6 +28,40 @@ CatalogueRow savedRow(const CatalogueCells& cells, int button, const text::Strok
   return row;
 }
 
+QString searchKeyOf(const CatalogueRow& row, const text::StrokeCoder& strokes) {
+  QString strokeName = text::BracketedName(row.name);
+  strokeName.remove(u'[').remove(u']');
+  return text::CatalogSearchKey(row.name, row.initials, strokes.StrokeCode(strokeName));
+}
+
+CatalogueRow rowToStore(const std::optional<CatalogueRow>& stored, const CatalogueCells& before,
+                        const CatalogueCells& cells, int button, const text::StrokeCoder& strokes) {
+  const CatalogueRow typed = savedRow(cells, button, strokes);
+  if (!stored) return typed;  // a new row: every column
+  CatalogueRow row = *stored;
+  const auto changed = [&](CatalogueField field) { return cells[field] != before[field]; };
+  struct Column {
+    CatalogueField field;
+    QString CatalogueRow::*member;
+  };
+  static constexpr Column kColumns[] = {
+      {kNameField, &CatalogueRow::name},
+      {kUsualDoseField, &CatalogueRow::usualDose},
+      {kUnitField, &CatalogueRow::unit},
+      {kUsageField, &CatalogueRow::usage},
+      {kInitialsField, &CatalogueRow::initials},
+      {kCategoryField, &CatalogueRow::category},
+      {kSellingPriceField, &CatalogueRow::sellingPrice},
+      {kPurchasePriceField, &CatalogueRow::purchasePrice},
+      {kStockField, &CatalogueRow::stock},
+      {kDrawerField, &CatalogueRow::drawer},
+  };
+  for (const Column& column : kColumns)
+    if (changed(column.field)) row.*column.member = typed.*column.member;
+  if (changed(kNameField) || changed(kInitialsField)) row.searchKey = searchKeyOf(row, strokes);
+  return row;
+}
+
 CatalogueCells shownCells(const CatalogueRow& row) {
   CatalogueCells cells;
   cells[kNameField] = text::BracketedName(row.name);

@@ -4,6 +4,8 @@
 #include "catalogue/service/CatalogueRow.h"
 #include "text/StrokeCode.h"
 
+#include <optional>
+
 namespace catalogue {
 
 // The row that the grid's cells are saved as while the button is chosen: every cell
@@ -11,6 +13,20 @@ namespace catalogue {
 // a western button; prices in "0.000" form or empty; the search key from the stored name,
 // the initials cell as the user left it and the stroke code of the name without brackets.
 CatalogueRow savedRow(const CatalogueCells& cells, int button, const text::StrokeCoder& strokes);
+
+// The row to store when a grid line is saved over `stored`, the row the file holds under
+// the line's key now (nullopt: none, so every column is written from the cells). Only the
+// cells that differ from `before`, the line as its page showed it when read or last
+// saved, are taken from the line; every other column keeps what the file holds, so a
+// stock or price that another writer stored since the page was read is never written
+// back stale. A changed name or initials cell rebuilds the search key from the row's
+// stored name and initials as they will stand.
+CatalogueRow rowToStore(const std::optional<CatalogueRow>& stored, const CatalogueCells& before,
+                        const CatalogueCells& cells, int button, const text::StrokeCoder& strokes);
+
+// The search key of a stored row: its stored name, its initials and the stroke code of
+// the name without brackets.
+QString searchKeyOf(const CatalogueRow& row, const text::StrokeCoder& strokes);
 
 // The grid's cells of a stored row: the name with brackets, the category without the
 // western prefix, the other columns as stored.

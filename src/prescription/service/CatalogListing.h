@@ -36,6 +36,9 @@ std::vector<ListEntry> runListing(const QString& mainDbPath, const CatalogQuery&
 // test watches to tell kept rows from rows read again.
 std::uint64_t catalogueReadCount();
 
+// Told, with the reason, when a picked template cannot be read.
+inline const QString kTemplateUnreadableMessage = QStringLiteral("模板无法读取，没有添加到处方中：");
+
 // The stored text of the template with key `key`; nullopt when it is gone. Throws when the
 // main database cannot be read.
 std::optional<QString> readTemplateContent(const QString& mainDbPath, const QString& key);

@@ -23,6 +23,8 @@ Suggestions lookUpSuggestions(const QString& mainDbPath, const LookUp& lookUp, i
       case SuggestionList::Symptoms: found.items = store::symptomSuggestions(db, lookUp.contains); break;
     }
   } catch (const std::exception&) {
+    // Suggestions only help the typing: a file that cannot be read now offers none, and
+    // what the user types stays as it is.
     return {};
   }
   return found;

@@ -1,5 +1,7 @@
 #include "printing/service/PrintJob.h"
 
+#include "store/DataFile.h"
+
 #include <exception>
 
 namespace printing {
@@ -10,7 +12,7 @@ PrintOutcome runPrint(PrintDevice& device, platform::Dialogs& dialogs, const std
     draw(surface);
   } catch (const std::exception& e) {
     surface.abortDoc();
-    dialogs.message(QStringLiteral("打印未完成：%1").arg(QString::fromUtf8(e.what())));
+    dialogs.message(QStringLiteral("打印未完成：%1").arg(store::failureReason(e)));
     return PrintOutcome::Failed;
   }
   const PrintOutcome outcome = surface.endDoc();

@@ -2,6 +2,7 @@
 #include "catalogue/service/CatalogueCategories.h"
 #include "catalogue/service/CatalogueValues.h"
 #include "catalogue/service/RowSave.h"
+#include "text/SearchKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +87,64 @@ TEST(SavedRow, TheStrokeCodeComesFromTheNameWithoutBracketsAndBreaks) {
   EXPECT_EQ(savedRow(c, kHerbalButton, strokes()).searchKey, "阿莫-xx-51221$");
   c[kNameField] = "阿\n莫";  // a break as a text box holds it
   EXPECT_EQ(savedRow(c, kHerbalButton, strokes()).name, "阿莫");
+}
+
+// A row saved from a page read before another writer dispensed from it, repriced it and
+// renamed it: only the cell the user edited is taken from the page.
+TEST(RowToStore, TakesOnlyTheEditedCellFromAStalePage) {
+  CatalogueRow page;
+  page.key = "K1";
+  page.name = "阿莫";
+  page.initials = "am";
+  page.category = "西成药·抗生素";
+  page.sellingPrice = "1.000";
+  page.purchasePrice = "0.500";
+  page.stock = "100";
+  page.unit = "盒";
+  page.searchKey = "阿莫-am-51221$";
+  CatalogueRow now = page;  // what the file holds when the edit is saved
+  now.stock = "99";
+  now.purchasePrice = "0.600";
+  now.name = "阿莫{新}";
+  now.initials = "amx";
+  now.searchKey = "阿莫{新}-amx-51221$";
+  const CatalogueCells before = shownCells(page);
+
+  struct Case {
+    CatalogueField field;
+    const char16_t* typed;
+    QString CatalogueRow::*column;
+    const char16_t* storedAs;
+    const char16_t* strokeName;  // nullptr: the search key stays as the file holds it
+  };
+  const Case cases[] = {
+      {kSellingPriceField, u"1.5", &CatalogueRow::sellingPrice, u"1.500", nullptr},
+      {kStockField, u" 80盒 ", &CatalogueRow::stock, u"80盒", nullptr},  // a typed stock wins
+      {kCategoryField, u"解热镇痛", &CatalogueRow::category, u"西成药·解热镇痛", nullptr},
+      {kDrawerField, u"A3", &CatalogueRow::drawer, u"A3", nullptr},
+      // The key is rebuilt from the row as it will stand: the other writer's name or
+      // initials with the edited one.
+      {kInitialsField, u"xx", &CatalogueRow::initials, u"xx", u"阿莫新"},
+      {kNameField, u"莫[1g]", &CatalogueRow::name, u"莫{1g}", u"莫1g"},
+  };
+  for (const Case& c : cases) {
+    CatalogueCells cells = before;
+    cells[c.field] = QString::fromUtf16(c.typed);
+    CatalogueRow expected = now;
+    expected.*c.column = QString::fromUtf16(c.storedAs);
+    if (c.strokeName)
+      expected.searchKey = text::CatalogSearchKey(expected.name, expected.initials,
+                                                  strokes().StrokeCode(QString::fromUtf16(c.strokeName)));
+    EXPECT_EQ(rowToStore(now, before, cells, 0, strokes()), expected) << c.field;
+  }
+  // Nothing edited: the row stays as the file holds it.
+  EXPECT_EQ(rowToStore(now, before, before, 0, strokes()), now);
+}
+
+TEST(RowToStore, ARowTheFileDoesNotHoldIsWrittenWhole) {
+  CatalogueCells c = cells("阿莫", "抗生素", "12");
+  c[kStockField] = "5";
+  EXPECT_EQ(rowToStore(std::nullopt, c, c, 0, strokes()), savedRow(c, 0, strokes()));
 }
 
 TEST(ShownCells, ShowBracketsAndTheCategoryWithoutThePrefix) {

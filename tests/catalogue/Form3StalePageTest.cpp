@@ -1,0 +1,122 @@
+// Catalogue rows saved from a page read before another writer dispensed from them and
+// booked a goods receipt of them: the other writer in this program, or a second program
+// on the same data folder. A save writes only the cells the user edited.
+#include "Form3FixtureSupport.h"
+
+#include "prescription/service/Dispensing.h"
+#include "prescription/service/StockFixture.h"
+#include "purchasing/service/GoodsReceipt.h"
+#include "store/SalesLines.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QProcess>
+
+namespace {
+
+using namespace catalogue;
+using testing_support::catalogueRow;
+using testing_support::u16;
+
+constexpr const char* kOtherStationVariable = "TAVORIN_STALE_PAGE_STATION";
+
+const QString kDrug = u16(u"阿莫西林");
+const QString kCategory = u16(u"西成药·抗生素");
+
+prescription::PrescriptionRecord prescription() {
+  return testing_support::StockTest::prescribed("S1", {testing_support::StockTest::row(kDrug, "1", kCategory)});
+}
+
+// The other station: dispenses one 阿莫西林 and books a receipt of ten at new prices.
+// Returns what went wrong, or an empty text.
+QString otherStationWrites(const QString& mainDb, const QString& stockDb, const QString& notifyFile) {
+  const prescription::Dispensing dispensing(mainDb, stockDb, notifyFile);
+  const prescription::DispenseOutcome dispensed = dispensing.dispense(prescription(), false);
+  if (!dispensed.done()) return "dispense: " + dispensed.message;
+  purchasing::ReceiptInput receipt;
+  receipt.date = QDate::currentDate().toString(Qt::ISODate);
+  receipt.name = kDrug;
+  receipt.unit = u16(u"盒");
+  receipt.quantity = "10";
+  receipt.cost = "0.6";
+  receipt.price = "1.2";
+  receipt.amount = "6";
+  receipt.key = "R1";
+  receipt.category = u16(u"西成药");
+  const purchasing::ReceiptOutcome booked = purchasing::bookReceipt(mainDb, stockDb, receipt);
+  if (booked.status != purchasing::ReceiptOutcome::Status::Booked) return "receipt: " + booked.reason;
+  return {};
+}
+
+// The body of the second program; skipped when the test program runs on its own.
+TEST(Form3StalePageStation, Run) {
+  const QStringList paths = qEnvironmentVariable(kOtherStationVariable).split(u'|');
+  if (paths.size() != 3) GTEST_SKIP() << "runs only as the other station of the stale-page test";
+  EXPECT_EQ(otherStationWrites(paths[0], paths[1], paths[2]), "");
+}
+
+class Form3StalePage : public testing_support::Form3Fixture, public testing::WithParamInterface<bool> {
+ protected:
+  void otherStation() {
+    if (!GetParam()) {
+      ASSERT_EQ(otherStationWrites(state.MainDbConnection, state.StockDbConnection, state.NotifyFilePath), "");
+      return;
+    }
+    QProcess station;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(kOtherStationVariable,
+                       state.MainDbConnection + u'|' + state.StockDbConnection + u'|' + state.NotifyFilePath);
+    station.setProcessEnvironment(environment);
+    station.setProcessChannelMode(QProcess::MergedChannels);
+    station.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=Form3StalePageStation.Run")});
+    ASSERT_TRUE(station.waitForFinished(60000));
+    ASSERT_EQ(station.exitCode(), 0) << station.readAll().toStdString();
+  }
+  void retype(int column, const QString& text) {
+    QLineEdit* box = enter(0, column);
+    box->selectAll();
+    keys(box, text);
+  }
+  int salesLines() {
+    store::Database db(state.StockDbConnection, store::Database::Mode::ReadOnly);
+    return static_cast<int>(store::SalesLines(db).of("S1").size());
+  }
+};
+
+TEST_P(Form3StalePage, EditedCellsAreWrittenAndTheOtherStationsStockAndPricesKept) {
+  open(catalogueRow("1", kDrug, kCategory, "100", "0.500", "1.000"));
+  ASSERT_EQ(cell(0, kStockField)->text(), "100");
+  otherStation();  // stock 100 - 1 + 10, prices 0.600 and 1.200
+  ASSERT_EQ(stored("斗位"), QStringList{"109"});
+  ASSERT_EQ(salesLines(), 1);
+
+  retype(kSellingPriceField, "1.5");  // the user's price wins over the receipt's
+  EXPECT_EQ(stored("单价"), QStringList{"1.500"});
+  EXPECT_EQ(stored("斗位"), QStringList{"109"});
+  EXPECT_EQ(stored("备用1"), QStringList{"0.600"});
+  type(0, kDrawerField, "A3");
+  EXPECT_EQ(stored("备用2"), QStringList{"A3"});
+  EXPECT_EQ(stored("斗位"), QStringList{"109"});
+  EXPECT_EQ(stored("单价"), QStringList{"1.500"});
+
+  // Undoing the dispensing gives back exactly what it took.
+  prescription::PrescriptionRecord shown = prescription();
+  shown.dispenseMark = prescription::kDispensedMark;
+  const prescription::Dispensing dispensing(state.MainDbConnection, state.StockDbConnection, state.NotifyFilePath);
+  ASSERT_TRUE(dispensing.undo(shown, false).done());
+  EXPECT_EQ(stored("斗位"), QStringList{"110"});
+  EXPECT_EQ(salesLines(), 0);
+
+  // A stock the user types replaces the stored one.
+  retype(kStockField, "50");
+  EXPECT_EQ(stored("斗位"), QStringList{"50"});
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+  EXPECT_EQ(form->Label8->text(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(OtherStation, Form3StalePage, testing::Values(false, true),
+                         [](const testing::TestParamInfo<bool>& info) {
+                           return info.param ? std::string("SecondProgram") : std::string("SameProgram");
+                         });
+
+}  // namespace
