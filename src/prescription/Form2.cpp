@@ -195,7 +195,9 @@ void Form2::showState(const PrescriptionState& s) {
   if (C1->currentText() != s.C1) C1->setCurrentText(s.C1);
   setLineText(Text6, s.Text6);
   setCaption(Label4, s.Label4);
-  if (s.numberLoadedOrSaved) storedNumber_ = s.Label4;
+  // A new number, even one equal to a record this window saved (a moved number the clock
+  // reaches later), is a new prescription: its save never takes over that record.
+  storedNumber_ = s.numberLoadedOrSaved ? s.Label4 : QString();
   setCaption(Label5, s.Label5);
   CurrentRecordText = s.CurrentRecordText;
   GridFillFlag = -1;

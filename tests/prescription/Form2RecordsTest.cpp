@@ -163,6 +163,26 @@ TEST_F(Form2RecordsTest, ANumberTakenByAnotherProgramMovesOnAndIsShownBeforeTheS
             prescription::kDispensedMark);
 }
 
+TEST_F(Form2RecordsTest, ANewPrescriptionAfterAMovedNumberNeverTakesOverTheSavedOne) {
+  Form2& f = form2();
+  typePrescription();
+  const QString number = label("Label4");
+  execMain(QStringLiteral(R"(INSERT INTO "档案" ("序号", "0", "5") VALUES ('%1', '李四', '2024-03-05'))").arg(number));
+  f.Command21_Click();
+  const QString moved = label("Label4");
+  ASSERT_NE(moved, number);
+
+  // 新建 at once: the clock may give the very number the save moved to, which this window
+  // now holds for 张三's record; the next patient's save must not replace it.
+  f.Command20_Click();
+  named<QLineEdit>(f, "Text5_0")->setText("王五");
+  f.Command21_Click();
+  ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
+  EXPECT_EQ(stored(R"(SELECT COUNT(*) FROM "档案")"), "3");
+  EXPECT_EQ(stored(QStringLiteral(R"(SELECT "0" FROM "档案" WHERE "序号" = '%1')").arg(moved)), "张三");
+  EXPECT_EQ(stored(QStringLiteral(R"(SELECT "0" FROM "档案" WHERE "序号" = '%1')").arg(label("Label4"))), "王五");
+}
+
 TEST_F(Form2RecordsTest, ACounterFileThatCannotBeWrittenIsToldAfterTheSave) {
   state.NotifyFilePath = folder.sub("missing/Kqtz.ini");  // the session reads the state it was given
   typePrescription();
