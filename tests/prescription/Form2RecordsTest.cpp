@@ -214,6 +214,32 @@ TEST_F(Form2RecordsTest, UndoAfterTheDrugWasRenamedAsksAndChangesNothingOnNo) {
   EXPECT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "38") << "the renamed row keeps its stock";
 }
 
+TEST_F(Form2RecordsTest, DeleteAfterTheDrugWasRemovedAsksAndDeletesNothingOnNo) {
+  Form2& f = form2();
+  typePrescription();
+  f.Command4_Click();
+  QTest::mouseClick(named<QPushButton>(f, "Command14"), Qt::LeftButton);
+  execMain(R"(DELETE FROM "商品")");
+
+  dialogs.answers.enqueue(platform::Dialogs::Answer::Ok);  // 确实要永久删除该档案吗？
+  dialogs.answers.enqueue(platform::Dialogs::Answer::No);
+  f.List2_MouseUp(Qt::RightButton, {10, 10});
+  f.Label9_Click(0);
+  ASSERT_EQ(dialogs.messages.size(), 2);
+  EXPECT_TRUE(dialogs.messages.last().text.contains("“阿莫西林胶囊”在药物目录中找不到"));
+  EXPECT_EQ(stored(R"(SELECT COUNT(*) FROM "档案")"), "1");
+  EXPECT_EQ(history().count(), 1);
+  EXPECT_EQ(label("Label5"), prescription::kDispensedMark) << "the window keeps the prescription";
+
+  dialogs.answers.enqueue(platform::Dialogs::Answer::Ok);
+  dialogs.answers.enqueue(platform::Dialogs::Answer::Yes);
+  f.List2_MouseUp(Qt::RightButton, {10, 10});
+  f.Label9_Click(0);
+  EXPECT_EQ(stored(R"(SELECT COUNT(*) FROM "档案")"), "0");
+  EXPECT_EQ(history().count(), 0);
+  EXPECT_EQ(label("Label5"), "");
+}
+
 TEST_F(Form2RecordsTest, UndoOrDispenseOfARecordDeletedOnAnotherWorkstationSaysSoAndWritesNothing) {
   Form2& f = form2();
   typePrescription();
