@@ -301,8 +301,9 @@ TEST_F(DispensingTest, UndoAndDeleteAfterADrugWasRenamedOrRemovedAskFirst) {
     EXPECT_EQ(stockOf(kept, kOtherWestern), "5") << "the drug still there gets its stock back";
     EXPECT_TRUE(salesOf(serial).empty());
     EXPECT_EQ(storedMark(serial), c.undo ? QString("") : QString("<no record>"));
-    if (c.renamed)  // the row under its new name keeps its stock
+    if (c.renamed) {  // the row under its new name keeps its stock
       EXPECT_EQ(stockOf(gone + "(新)", kAntibiotic), "7");
+    }
   }
 }
 
