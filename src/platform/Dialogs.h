@@ -11,7 +11,9 @@ inline const QString kPromptTitle = QStringLiteral("提示");
 
 class Dialogs {
  public:
-  enum class Buttons { OkCancel, YesNo, YesNoCancel };
+  // YesNoDefaultNo: Yes and No with No as the default button, for a question whose safe
+  // answer is to change nothing.
+  enum class Buttons { OkCancel, YesNo, YesNoCancel, YesNoDefaultNo };
   enum class Answer { Ok, Cancel, Yes, No };
 
   virtual ~Dialogs() = default;

@@ -179,6 +179,7 @@ PrescriptionState Form2::state() const {
   s.Text6 = Text6->text();
   s.herbal = herbal_;
   s.Label4 = Label4->text();
+  s.numberLoadedOrSaved = !storedNumber_.isEmpty() && s.Label4 == storedNumber_;
   s.Label5 = Label5->text();
   s.CurrentRecordText = CurrentRecordText;
   for (int r = 0; r < kGridRows; ++r)
@@ -194,6 +195,9 @@ void Form2::showState(const PrescriptionState& s) {
   if (C1->currentText() != s.C1) C1->setCurrentText(s.C1);
   setLineText(Text6, s.Text6);
   setCaption(Label4, s.Label4);
+  // A new number, even one equal to a record this window saved (a moved number the clock
+  // reaches later), is a new prescription: its save never takes over that record.
+  storedNumber_ = s.numberLoadedOrSaved ? s.Label4 : QString();
   setCaption(Label5, s.Label5);
   CurrentRecordText = s.CurrentRecordText;
   GridFillFlag = -1;

@@ -41,6 +41,9 @@ class PrescriptionPrints;
 
 namespace prescription {
 
+struct DispenseOutcome;
+
+
 class DrugListModel;
 class NewPrescriptionBell;
 struct AfterCommand;
@@ -149,6 +152,9 @@ class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
 
   // The position of the history item loaded last; the delete removes that item.
   int HistoryIndex = -1;
+  // The prescription number this window last loaded or saved: while Label4 shows it, a
+  // save may rewrite its record (PrescriptionState::numberLoadedOrSaved).
+  QString storedNumber_;
 
   // The drug list's entries, each remembering its row (List1, with List6 as twins).
   const std::vector<ListEntry>& drugListEntries() const;
@@ -235,8 +241,14 @@ class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
   // The history boxes as one value, and shown again.
   HistoryWindow historyWindow() const;
   void showHistoryWindow(const HistoryWindow& window);
-  // The header fields, the mark and the grid's stock as a save or a dispense stored them.
+  // The number, the header fields, the mark and the grid's stock as a save or a dispense
+  // stored them.
   void showStored(const PrescriptionRecord& stored, bool withStock);
+  // Shows a number that a new prescription took because its own was taken meanwhile.
+  void showNewNumber(const QString& serial);
+  // Asks about drugs missing from the catalogue (undo and delete) until the user agrees
+  // to go on without them or declines; false when declined.
+  bool agreeToGoOnWithout(const DispenseOutcome& outcome, QStringList& goOnWithout);
   // The window emptied for a new prescription after a delete.
   void resetAfterDelete();
 

@@ -25,19 +25,26 @@ constexpr int kPopupOffset = 4;  // px, 60 twips
 // ---- Save ----
 
 void Form2::Command21_Click() {
-  const SaveOutcome outcome =
-      PrescriptionSave(mainDb(), session_.state.NotifyFilePath).save(shownRecord(state()), herbal_);
+  const SaveOutcome outcome = PrescriptionSave(mainDb(), session_.state.NotifyFilePath)
+                                  .whenRenumbered([this](const QString& serial) { showNewNumber(serial); })
+                                  .save(shownRecord(state()), herbal_);
   if (!outcome.saved()) {
     // A blank name or a failed save leaves everything on the window as it was.
     if (!outcome.message.isEmpty()) session_.dialogs.message(outcome.message);
     return;
   }
   showStored(outcome.stored, false);
+  // Saved, but the counter file could not be rewritten: said after the save.
+  if (!outcome.message.isEmpty()) session_.dialogs.message(outcome.message);
 }
+
+void Form2::showNewNumber(const QString& serial) { Label4->setText(serial); }
 
 void Form2::showStored(const PrescriptionRecord& stored, bool withStock) {
   const int busy = BusyFlag;
   BusyFlag = -1;
+  Label4->setText(stored.serial);
+  storedNumber_ = stored.serial;
   for (int i = 0; i < header::kCount; ++i)
     if (Text5[i]->text() != stored.header[i]) Text5[i]->setText(stored.header[i]);
   Label5->setText(stored.dispenseMark);
@@ -134,18 +141,38 @@ void Form2::Command4_Click() {
 }
 
 void Form2::Command14_Click() {
-  const Dispensing dispensing(mainDb(), session_.state.StockDbConnection, session_.state.NotifyFilePath);
-  const DispenseOutcome outcome = dispensing.dispense(shownRecord(state()), herbal_);
+  const DispenseOutcome outcome =
+      Dispensing(mainDb(), session_.state.StockDbConnection, session_.state.NotifyFilePath)
+          .whenRenumbered([this](const QString& serial) { showNewNumber(serial); })
+          .dispense(shownRecord(state()), herbal_);
   if (!outcome.message.isEmpty()) session_.dialogs.message(outcome.message);
+  // Deleted on another workstation: the list shows what is stored now.
+  if (outcome.result == DispenseOutcome::Result::Gone) Command7_Click();
   if (!outcome.done()) return;
   showStored(outcome.stored, true);
   Command7_Click();
 }
 
+bool Form2::agreeToGoOnWithout(const DispenseOutcome& outcome, QStringList& goOnWithout) {
+  if (session_.dialogs.ask(outcome.message, platform::kPromptTitle, platform::Dialogs::Buttons::YesNoDefaultNo) !=
+      platform::Dialogs::Answer::Yes)
+    return false;
+  goOnWithout += outcome.missingDrugs;
+  return true;
+}
+
 void Form2::Command9_Click() {
   const Dispensing dispensing(mainDb(), session_.state.StockDbConnection, session_.state.NotifyFilePath);
-  const DispenseOutcome outcome = dispensing.undo(shownRecord(state()), herbal_);
+  const PrescriptionRecord shown = shownRecord(state());
+  QStringList goOnWithout;
+  DispenseOutcome outcome = dispensing.undo(shown, herbal_);
+  // A drug renamed or removed since: nothing changed yet; go on only when the user agrees.
+  while (outcome.result == DispenseOutcome::Result::DrugsMissing) {
+    if (!agreeToGoOnWithout(outcome, goOnWithout)) return;
+    outcome = dispensing.undo(shown, herbal_, goOnWithout);
+  }
   if (!outcome.message.isEmpty()) session_.dialogs.message(outcome.message);
+  if (outcome.result == DispenseOutcome::Result::Gone) Command7_Click();
   if (!outcome.done()) return;
   showStored(outcome.stored, true);
   Command7_Click();
@@ -184,14 +211,19 @@ void Form2::Label9_Click(int index) {
   if (session_.dialogs.ask(kDeleteQuestion, platform::kPromptTitle, platform::Dialogs::Buttons::OkCancel) !=
       platform::Dialogs::Answer::Ok)
     return;
-  const QString failure =
-      Dispensing(mainDb(), session_.state.StockDbConnection, session_.state.NotifyFilePath).remove(Label4->text());
-  if (!failure.isEmpty()) {
+  const Dispensing dispensing(mainDb(), session_.state.StockDbConnection, session_.state.NotifyFilePath);
+  const QString serial = Label4->text();
+  QStringList goOnWithout;
+  DispenseOutcome outcome = dispensing.remove(serial);
+  while (outcome.result == DispenseOutcome::Result::DrugsMissing) {
+    if (!agreeToGoOnWithout(outcome, goOnWithout)) return;
+    outcome = dispensing.remove(serial, goOnWithout);
+  }
+  if (!outcome.done()) {
     // Nothing was deleted: the list and the window stay as they were.
-    session_.dialogs.message(failure);
+    session_.dialogs.message(outcome.message);
     return;
   }
-  const QString serial = Label4->text();
   for (int i = List2->count() - 1; i >= 0; --i)
     if (List2->item(i)->data(kSerialRole).toString() == serial) delete List2->takeItem(i);
   resetAfterDelete();

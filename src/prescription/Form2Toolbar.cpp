@@ -193,6 +193,7 @@ void Form2::Command20_Click() {
   for (int i = 0; i < header::kCount; ++i)
     if (Text5[i]->text() != s.Text5[i]) Text5[i]->setText(s.Text5[i]);
   Label4->setText(s.Label4);
+  storedNumber_.clear();  // a new prescription, whatever number the clock gave
   BusyFlag = busy;
 }
 

@@ -82,7 +82,7 @@ namespace {
 // character that matters is ASCII, and any other unit (a byte of a multi-byte character
 // included) ends the number, so both forms of one text read alike.
 template <class Unit>
-std::optional<double> readLeading(const Unit* begin, const Unit* end) {
+std::optional<double> readLeading(const Unit* begin, const Unit* end, bool withSign = true) {
   std::string digits;
   bool negative = false;
   bool sign = false;
@@ -91,7 +91,7 @@ std::optional<double> readLeading(const Unit* begin, const Unit* end) {
   for (const Unit* p = begin; p != end; ++p) {
     const auto u = static_cast<char16_t>(static_cast<std::make_unsigned_t<Unit>>(*p));
     if (u == u' ' || u == u'\t' || u == u'\n') continue;
-    if ((u == u'+' || u == u'-') && !sign && !point && !digit) {
+    if (withSign && (u == u'+' || u == u'-') && !sign && !point && !digit) {
       sign = true;
       negative = u == u'-';
     } else if (u >= u'0' && u <= u'9') {
@@ -128,6 +128,11 @@ double leadingNumberUtf8(std::string_view utf8) {
 }
 
 double leadingNumber(const QString& s) { return readLeadingNumber(s).value_or(0.0); }
+
+double typedNumber(const QString& s) {
+  const char16_t* units = reinterpret_cast<const char16_t*>(s.utf16());
+  return readLeading(units, units + s.size(), false).value_or(0.0);
+}
 
 QString formatFixed(double value, int decimals) {
   if (!std::isfinite(value)) value = 0.0;

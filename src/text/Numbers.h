@@ -18,6 +18,13 @@ std::optional<double> readLeadingNumber(const QString& s);
 // many stored rows read each value without making a QString of it first.
 double leadingNumberUtf8(std::string_view utf8);
 
+// A number as the user types it (quantities and prices in the priced grid, the fee
+// fields): digits with at most one decimal point, blanks, tabs and line feeds among them
+// skipped, read up to the first other character; 0 when no digit is read. A sign is no
+// digit, so "-2" reads 0 and "+2" reads 0. Stored values keep their sign: read them with
+// leadingNumber.
+double typedNumber(const QString& s);
+
 // The number with exactly `decimals` decimals, rounded half away from zero on its
 // 15-significant-digit decimal form, so that 1.5 x 1.45 (2.17499...) gives "2.18".
 // A result that rounds to zero has no sign. Not-a-number and infinities give zero.

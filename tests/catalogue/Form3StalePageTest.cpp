@@ -100,7 +100,7 @@ TEST_P(Form3StalePage, EditedCellsAreWrittenAndTheOtherStationsStockAndPricesKep
   EXPECT_EQ(stored("单价"), QStringList{"1.500"});
 
   // Undoing the dispensing gives back exactly what it took.
-  prescription::PrescriptionRecord shown = prescription();
+  prescription::PrescriptionRecord shown = testing_support::StockTest::loaded(prescription());  // as this window holds it
   shown.dispenseMark = prescription::kDispensedMark;
   const prescription::Dispensing dispensing(state.MainDbConnection, state.StockDbConnection, state.NotifyFilePath);
   ASSERT_TRUE(dispensing.undo(shown, false).done());

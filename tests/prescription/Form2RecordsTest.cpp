@@ -5,6 +5,8 @@
 
 #include "prescription/Form2.h"
 #include "prescription/service/Dispensing.h"
+#include "prescription/service/PrescriptionLoad.h"
+#include "prescription/service/PrescriptionSave.h"
 #include "store/Database.h"
 
 #include <QDate>
@@ -12,6 +14,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -111,6 +115,149 @@ TEST_F(Form2RecordsTest, DeleteAsksThenRemovesTheRecordGivesStockBackAndStartsAF
   EXPECT_EQ(label("Label5"), "");
   EXPECT_EQ(named<QLineEdit>(f, "Text5_0")->text(), "");
   EXPECT_EQ(named<QLabel>(f, "Lb2_0")->text(), "");
+}
+
+TEST_F(Form2RecordsTest, ASignTypedInTheGridOrTheFeeFieldsReadsAsNoNumber) {
+  Form2& f = form2();
+  typePrescription();
+  f.Command4_Click();
+  ASSERT_EQ(label("Label16"), "12.50");
+  auto* quantity = named<QLineEdit>(f, "Lb3_0");
+  quantity->selectAll();
+  QTest::keyClicks(quantity, "-2");
+  EXPECT_EQ(named<QLineEdit>(f, "Lb6_0")->text(), "");
+  EXPECT_EQ(named<QLineEdit>(f, "Text5_9")->text(), "");
+  EXPECT_EQ(label("Label16"), "");
+
+  auto* other = named<QLineEdit>(f, "Text5_15");
+  QTest::keyClicks(other, "-5");
+  EXPECT_EQ(named<QLineEdit>(f, "Text5_16")->text(), "");
+  QTest::keyClicks(named<QLineEdit>(f, "Text5_9"), "30");
+  EXPECT_EQ(named<QLineEdit>(f, "Text5_16")->text(), "30.00");
+
+  // Dispensing the row takes nothing and gives nothing.
+  QTest::mouseClick(named<QPushButton>(f, "Command14"), Qt::LeftButton);
+  EXPECT_EQ(label("Label5"), prescription::kDispensedMark);
+  EXPECT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "40");
+}
+
+TEST_F(Form2RecordsTest, ANumberTakenByAnotherProgramMovesOnAndIsShownBeforeTheSave) {
+  Form2& f = form2();
+  typePrescription();
+  const QString number = label("Label4");
+  // Another copy of the program on this machine stored its prescription under the same number.
+  execMain(QStringLiteral(R"(INSERT INTO "档案" ("序号", "0", "5") VALUES ('%1', '李四', '2024-03-05'))").arg(number));
+  f.Command21_Click();
+  ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
+  const QString moved = label("Label4");
+  EXPECT_EQ(moved, prescription::nextSerial(number));
+  EXPECT_EQ(stored(QStringLiteral(R"(SELECT "0" FROM "档案" WHERE "序号" = '%1')").arg(number)), "李四");
+  EXPECT_EQ(stored(QStringLiteral(R"(SELECT "0" FROM "档案" WHERE "序号" = '%1')").arg(moved)), "张三");
+
+  // Its own record from now on: saving and dispensing again keep the number.
+  f.Command4_Click();
+  QTest::mouseClick(named<QPushButton>(f, "Command14"), Qt::LeftButton);
+  EXPECT_EQ(label("Label4"), moved);
+  EXPECT_EQ(stored(R"(SELECT COUNT(*) FROM "档案")"), "2");
+  EXPECT_EQ(stored(QStringLiteral(R"(SELECT "发药" FROM "档案" WHERE "序号" = '%1')").arg(moved)),
+            prescription::kDispensedMark);
+}
+
+TEST_F(Form2RecordsTest, ANewPrescriptionAfterAMovedNumberNeverTakesOverTheSavedOne) {
+  Form2& f = form2();
+  typePrescription();
+  const QString number = label("Label4");
+  execMain(QStringLiteral(R"(INSERT INTO "档案" ("序号", "0", "5") VALUES ('%1', '李四', '2024-03-05'))").arg(number));
+  f.Command21_Click();
+  const QString moved = label("Label4");
+  ASSERT_NE(moved, number);
+
+  // 新建 at once: the clock may give the very number the save moved to, which this window
+  // now holds for 张三's record; the next patient's save must not replace it.
+  f.Command20_Click();
+  named<QLineEdit>(f, "Text5_0")->setText("王五");
+  f.Command21_Click();
+  ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
+  EXPECT_EQ(stored(R"(SELECT COUNT(*) FROM "档案")"), "3");
+  EXPECT_EQ(stored(QStringLiteral(R"(SELECT "0" FROM "档案" WHERE "序号" = '%1')").arg(moved)), "张三");
+  EXPECT_EQ(stored(QStringLiteral(R"(SELECT "0" FROM "档案" WHERE "序号" = '%1')").arg(label("Label4"))), "王五");
+}
+
+TEST_F(Form2RecordsTest, ACounterFileThatCannotBeWrittenIsToldAfterTheSave) {
+  state.NotifyFilePath = folder.sub("missing/Kqtz.ini");  // the session reads the state it was given
+  typePrescription();
+  form2().Command21_Click();
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_TRUE(dialogs.messages.last().text.startsWith("处方已保存，但")) << dialogs.texts().join('|').toStdString();
+  EXPECT_EQ(stored(R"(SELECT "0" FROM "档案")"), "张三");
+}
+
+TEST_F(Form2RecordsTest, UndoAfterTheDrugWasRenamedAsksAndChangesNothingOnNo) {
+  Form2& f = form2();
+  typePrescription();
+  f.Command4_Click();
+  QTest::mouseClick(named<QPushButton>(f, "Command14"), Qt::LeftButton);
+  ASSERT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "38");
+  execMain(R"(UPDATE "商品" SET "名称" = '阿莫西林胶囊(新)')");
+
+  auto* undo = named<QPushButton>(f, "Command9");
+  QTest::mouseClick(undo, Qt::LeftButton);  // the question closed: No
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_TRUE(dialogs.messages.last().text.contains("“阿莫西林胶囊”在药物目录中找不到")) << dialogs.texts().join('|').toStdString();
+  EXPECT_EQ(label("Label5"), prescription::kDispensedMark);
+  EXPECT_EQ(stored(R"(SELECT "发药" FROM "档案")"), prescription::kDispensedMark);
+
+  dialogs.answers.enqueue(platform::Dialogs::Answer::Yes);
+  QTest::mouseClick(undo, Qt::LeftButton);
+  EXPECT_EQ(label("Label5"), "");
+  EXPECT_EQ(stored(R"(SELECT "发药" FROM "档案")"), "");
+  EXPECT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "38") << "the renamed row keeps its stock";
+}
+
+TEST_F(Form2RecordsTest, DeleteAfterTheDrugWasRemovedAsksAndDeletesNothingOnNo) {
+  Form2& f = form2();
+  typePrescription();
+  f.Command4_Click();
+  QTest::mouseClick(named<QPushButton>(f, "Command14"), Qt::LeftButton);
+  execMain(R"(DELETE FROM "商品")");
+
+  dialogs.answers.enqueue(platform::Dialogs::Answer::Ok);  // 确实要永久删除该档案吗？
+  dialogs.answers.enqueue(platform::Dialogs::Answer::No);
+  f.List2_MouseUp(Qt::RightButton, {10, 10});
+  f.Label9_Click(0);
+  ASSERT_EQ(dialogs.messages.size(), 2);
+  EXPECT_TRUE(dialogs.messages.last().text.contains("“阿莫西林胶囊”在药物目录中找不到"));
+  EXPECT_EQ(stored(R"(SELECT COUNT(*) FROM "档案")"), "1");
+  EXPECT_EQ(history().count(), 1);
+  EXPECT_EQ(label("Label5"), prescription::kDispensedMark) << "the window keeps the prescription";
+
+  dialogs.answers.enqueue(platform::Dialogs::Answer::Ok);
+  dialogs.answers.enqueue(platform::Dialogs::Answer::Yes);
+  f.List2_MouseUp(Qt::RightButton, {10, 10});
+  f.Label9_Click(0);
+  EXPECT_EQ(stored(R"(SELECT COUNT(*) FROM "档案")"), "0");
+  EXPECT_EQ(history().count(), 0);
+  EXPECT_EQ(label("Label5"), "");
+}
+
+TEST_F(Form2RecordsTest, UndoOrDispenseOfARecordDeletedOnAnotherWorkstationSaysSoAndWritesNothing) {
+  Form2& f = form2();
+  typePrescription();
+  f.Command4_Click();
+  QTest::mouseClick(named<QPushButton>(f, "Command14"), Qt::LeftButton);
+  ASSERT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "38");
+  ASSERT_EQ(history().count(), 1);
+  execMain(R"(DELETE FROM "档案")");  // deleted on another workstation meanwhile
+
+  for (const char* button : {"Command9", "Command14"}) {
+    dialogs.messages.clear();
+    QTest::mouseClick(named<QPushButton>(f, button), Qt::LeftButton);
+    ASSERT_EQ(dialogs.messages.size(), 1) << button;
+    EXPECT_EQ(dialogs.messages.last().text, prescription::kRecordGoneMessage) << button;
+    EXPECT_EQ(stored(R"(SELECT COUNT(*) FROM "档案")"), "0") << button << ": not brought back";
+    EXPECT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "38") << button;
+    EXPECT_EQ(history().count(), 0) << "the list shows what is stored now";
+  }
 }
 
 }  // namespace

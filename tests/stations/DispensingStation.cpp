@@ -36,9 +36,9 @@ int runStation(const QString& folder, unsigned seed) {
                            data.filePath(startup::kNotifyFile));
   // This station's window state of each prescription; it learns only from its own results.
   QHash<QString, PrescriptionRecord> windows;
-  for (const QString& serial : kSerials)
-    windows[serial] = Fixture::prescribed(serial, {Fixture::row(kDrugs[0], "1", kCategories[0]),
-                                                    Fixture::row(kFeeName, "1", kFee)});
+  for (const QString& serial : kSerials)  // loaded from the history list
+    windows[serial] = Fixture::loaded(Fixture::prescribed(serial, {Fixture::row(kDrugs[0], "1", kCategories[0]),
+                                                                   Fixture::row(kFeeName, "1", kFee)}));
   int failures = 0;
   for (int round = 0, rounds = roundsPerStation(); round < rounds; ++round) {
     PrescriptionRecord& window = windows[kSerials[random() % kSerials.size()]];

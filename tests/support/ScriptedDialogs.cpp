@@ -10,7 +10,7 @@ void ScriptedDialogs::message(const QString& text, const QString& title) {
 platform::Dialogs::Answer ScriptedDialogs::ask(const QString& text, const QString& title, Buttons buttons) {
   messages.append({text, title});
   if (!answers.isEmpty()) return answers.dequeue();
-  return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+  return buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultNo ? Answer::No : Answer::Cancel;
 }
 
 QString ScriptedDialogs::openFileName(const QString& caption, const QString& filter) {

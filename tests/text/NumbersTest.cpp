@@ -40,6 +40,24 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartOfAText) {
   EXPECT_EQ(text::leadingNumber(QString(400, u'9')), std::numeric_limits<double>::max());
 }
 
+TEST(TypedNumber, ASignIsNoDigit) {
+  // Typed quantities, prices and fees: the leading number without a sign. Everything
+  // else reads as a stored value does.
+  struct Case {
+    const char16_t* text;
+    double value;
+  };
+  const Case cases[] = {
+      {u"-2", 0},     {u"+2", 0},         {u"- 4", 0},   {u"-0.5", 0},   {u"2-", 2},
+      {u"", 0},       {u"12g", 12},       {u".5", 0.5},  {u"1.2.3", 1.2}, {u" 1 2 . 5 g", 12.5},
+      {u"\t7\n5", 75}, {u"3×2", 3},         {u"0.1", 0.1}, {u"abc", 0},
+  };
+  for (const Case& c : cases) {
+    const QString s = QString::fromUtf16(c.text);
+    EXPECT_EQ(text::typedNumber(s), c.value) << s.toStdString();
+  }
+}
+
 TEST(FormatFixed, RoundsHalfAwayFromZeroOnFifteenSignificantDigits) {
   struct Case {
     double value;

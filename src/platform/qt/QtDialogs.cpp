@@ -20,6 +20,7 @@ void QtDialogs::message(const QString& text, const QString& title) {
 
 Dialogs::Answer QtDialogs::ask(const QString& text, const QString& title, Buttons buttons) {
   QMessageBox::StandardButtons shown;
+  QMessageBox::StandardButton preset = QMessageBox::NoButton;
   switch (buttons) {
     case Buttons::OkCancel:
       shown = QMessageBox::Ok | QMessageBox::Cancel;
@@ -30,8 +31,12 @@ Dialogs::Answer QtDialogs::ask(const QString& text, const QString& title, Button
     case Buttons::YesNoCancel:
       shown = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
       break;
+    case Buttons::YesNoDefaultNo:
+      shown = QMessageBox::Yes | QMessageBox::No;
+      preset = QMessageBox::No;
+      break;
   }
-  switch (QMessageBox::question(owner(), title, text, shown)) {
+  switch (QMessageBox::question(owner(), title, text, shown, preset)) {
     case QMessageBox::Ok:
       return Answer::Ok;
     case QMessageBox::Yes:
@@ -39,7 +44,7 @@ Dialogs::Answer QtDialogs::ask(const QString& text, const QString& title, Button
     case QMessageBox::No:
       return Answer::No;
     default:
-      return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+      return buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultNo ? Answer::No : Answer::Cancel;
   }
 }
 

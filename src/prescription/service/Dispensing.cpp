@@ -1,5 +1,6 @@
 #include "prescription/service/Dispensing.h"
 
+#include "prescription/service/PrescriptionLoad.h"
 #include "prescription/service/PrescriptionSave.h"
 #include "prescription/service/PrescriptionState.h"
 #include "prescription/service/StockMoves.h"
@@ -37,9 +38,29 @@ std::optional<DispenseOutcome> refusal(const PrescriptionRecord& shown) {
   }
 }
 
-// What the stored sales lines of a prescription took goes back to stock.
+// What the stored sales lines of a prescription took goes back to stock. A line's
+// quantity is the grid's typed quantity, read as it was when it was taken.
 void giveBack(StockMoves& moves, const std::vector<store::SalesLine>& lines) {
-  for (const store::SalesLine& line : lines) moves.add(line.name, line.category, text::leadingNumber(line.quantity));
+  for (const store::SalesLine& line : lines) moves.add(line.name, line.category, text::typedNumber(line.quantity));
+}
+
+// The drugs of sales lines whose stock cannot go back, since no catalogue row has their
+// name and category any more (renamed or removed since), less those the user agreed to
+// go on without. A drug whose stock is not kept is found, and skipped on purpose.
+QStringList missingDrugs(StockMoves& moves, const std::vector<store::SalesLine>& lines,
+                         const QStringList& goOnWithout) {
+  QStringList missing;
+  for (const store::SalesLine& line : lines)
+    if (!moves.inCatalogue(line.name, line.category) && !goOnWithout.contains(line.name) &&
+        !missing.contains(line.name))
+      missing << line.name;
+  return missing;
+}
+
+DispenseOutcome drugsMissing(const QStringList& drugs, const QString& action) {
+  DispenseOutcome outcome = refused(DispenseOutcome::Result::DrugsMissing, missingDrugsQuestion(drugs, action));
+  outcome.missingDrugs = drugs;
+  return outcome;
 }
 
 // Each grid row's 库存 shows what its catalogue row holds now.
@@ -53,12 +74,21 @@ bool isDispensed(const std::optional<QString>& storedMark) { return storedMark =
 
 }  // namespace
 
+QString missingDrugsQuestion(const QStringList& drugs, const QString& action) {
+  QStringList quoted;
+  for (const QString& drug : drugs) quoted << QStringLiteral("“%1”").arg(drug);
+  return QStringLiteral("%1在药物目录中找不到（已改名或已删除），无法退回其库存。\n是否仍然%2，不退回其库存？")
+      .arg(quoted.join(QStringLiteral("、")), action);
+}
+
 std::vector<store::SalesLine> salesLinesOf(const PrescriptionRecord& record) {
   std::vector<store::SalesLine> lines;
   for (const PricedRow& row : record.grid) {
     if (!takesPart(row)) continue;
-    const double profit = (text::leadingNumber(row[kPrice]) - text::leadingNumber(row[kCost])) *
-                          text::leadingNumber(row[kQuantity]);
+    // The quantity and the selling price are typed (a sign is no digit); the purchase
+    // price comes from the catalogue as stored.
+    const double profit = (text::typedNumber(row[kPrice]) - text::leadingNumber(row[kCost])) *
+                          text::typedNumber(row[kQuantity]);
     lines.push_back({record.serial, row[kName], row[kQuantity], row[kUnit], row[kPrice], row[kAmount], row[kCost],
                      row[kCategory], record.header[header::kDate], record.header[header::kPhysician],
                      text::plainNumber(profit), record.header[header::kName]});
@@ -80,24 +110,33 @@ DispenseOutcome Dispensing::dispense(const PrescriptionRecord& shown, bool herba
                    // back first, so the stock moves only by the difference.
                    if (wasDispensed) giveBack(moves, sales.of(stored.serial));
                    for (const PricedRow& row : stored.grid)
-                     if (takesPart(row)) moves.add(row[kName], row[kCategory], -text::leadingNumber(row[kQuantity]));
+                     if (takesPart(row)) moves.add(row[kName], row[kCategory], -text::typedNumber(row[kQuantity]));
                    moves.apply();
                    sales.removeAllOf(stored.serial);
                    sales.add(salesLinesOf(stored));
+                   return QStringList();
                  });
 }
 
-DispenseOutcome Dispensing::undo(const PrescriptionRecord& shown, bool herbalLayout) const {
+DispenseOutcome Dispensing::undo(const PrescriptionRecord& shown, bool herbalLayout,
+                                 const QStringList& goOnWithout) const {
   if (shown.grid[0][kName].isEmpty() || shown.dispenseMark != kDispensedMark)
     return refused(DispenseOutcome::Result::Skipped);
   if (auto refusedNow = refusal(shown)) return *refusedNow;
+  // A number this window never loaded or saved has nothing of its own to undo.
+  if (!shown.loadedOrSaved) return refused(DispenseOutcome::Result::Skipped);
   return rewrite(shown, herbalLayout, QStringLiteral(""), kUndoFailedMessage,
-                 [](bool wasDispensed, store::SalesLines& sales, StockMoves& moves, const PrescriptionRecord& stored) {
+                 [&goOnWithout](bool wasDispensed, store::SalesLines& sales, StockMoves& moves,
+                                const PrescriptionRecord& stored) {
                    // Undone on another workstation already: nothing is left to give back.
-                   if (!wasDispensed) return;
-                   giveBack(moves, sales.of(stored.serial));
+                   if (!wasDispensed) return QStringList();
+                   const std::vector<store::SalesLine> lines = sales.of(stored.serial);
+                   if (QStringList missing = missingDrugs(moves, lines, goOnWithout); !missing.isEmpty())
+                     return missing;
+                   giveBack(moves, lines);
                    moves.apply();
                    sales.removeAllOf(stored.serial);
+                   return QStringList();
                  });
 }
 
@@ -111,10 +150,17 @@ DispenseOutcome Dispensing::rewrite(const PrescriptionRecord& shown, bool herbal
   try {
     store::JointTransaction transaction(mainDbPath_, stockDbPath_);
     store::RecordsRepository records(transaction.db());
+    // The record this window loaded or saved was deleted on another workstation: it is
+    // not brought back, and no stock moves for it.
+    if (shown.loadedOrSaved && !records.dispenseMark(shown.serial))
+      return refused(DispenseOutcome::Result::Gone, kRecordGoneMessage);
+    outcome.stored.serial = serialToStore(transaction.db(), shown, renumbered_);
     store::SalesLines sales(transaction.db());
     store::CatalogueLookup catalogue(transaction.db());
     StockMoves moves(catalogue);
-    moveStock(isDispensed(records.dispenseMark(shown.serial)), sales, moves, outcome.stored);
+    const QStringList missing =
+        moveStock(isDispensed(records.dispenseMark(outcome.stored.serial)), sales, moves, outcome.stored);
+    if (!missing.isEmpty()) return drugsMissing(missing, kUndoAction);  // nothing written yet
     // The grid is stored showing the new stock, as the window shows it.
     showStock(outcome.stored.grid, moves);
     writePrescription(transaction.db(), outcome.stored, today.year());
@@ -124,11 +170,14 @@ DispenseOutcome Dispensing::rewrite(const PrescriptionRecord& shown, bool herbal
     return refused(DispenseOutcome::Result::Failed, failedMessage + store::failureReason(error));
   }
   outcome.result = DispenseOutcome::Result::Done;
-  outcome.counterWritten = writeVisitCounter(notifyFilePath_, count);
+  outcome.stored.loadedOrSaved = true;
+  const QString counterFailure = writeVisitCounter(notifyFilePath_, count);
+  outcome.counterWritten = counterFailure.isEmpty();
+  if (!outcome.counterWritten) outcome.message = counterNotWrittenMessage(notifyFilePath_, counterFailure);
   return outcome;
 }
 
-QString Dispensing::remove(const QString& serial) const {
+DispenseOutcome Dispensing::remove(const QString& serial, const QStringList& goOnWithout) const {
   try {
     store::JointTransaction transaction(mainDbPath_, stockDbPath_);
     store::RecordsRepository records(transaction.db());
@@ -136,17 +185,19 @@ QString Dispensing::remove(const QString& serial) const {
     if (isDispensed(records.dispenseMark(serial))) {
       store::CatalogueLookup catalogue(transaction.db());
       StockMoves moves(catalogue);
-      giveBack(moves, sales.of(serial));
+      const std::vector<store::SalesLine> lines = sales.of(serial);
+      if (QStringList missing = missingDrugs(moves, lines, goOnWithout); !missing.isEmpty())
+        return drugsMissing(missing, kDeleteAction);  // nothing written yet
+      giveBack(moves, lines);
       moves.apply();
     }
     sales.removeAllOf(serial);
     records.remove(serial);
     transaction.commit();
   } catch (const std::exception& error) {
-    return kDeleteFailedMessage + store::failureReason(error);
+    return refused(DispenseOutcome::Result::Failed, kDeleteFailedMessage + store::failureReason(error));
   }
-  return {};
+  return refused(DispenseOutcome::Result::Done);
 }
-
 
 }  // namespace prescription

@@ -5,13 +5,17 @@
 // again, by the difference between its stored sales lines and the new grid), and given
 // back only as its stored sales lines say. Two workstations pressing "发药" on one
 // prescription therefore take its stock once. A failure leaves both files as they were.
+// A prescription the window loaded or saved that another workstation has deleted since
+// is neither dispensed nor undone: nothing is written and the window is told.
 #pragma once
 
 #include "prescription/service/PrescriptionRecord.h"
+#include "prescription/service/PrescriptionSave.h"
 #include "store/SalesLines.h"
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -25,6 +29,13 @@ inline const QString kDispenseFailedMessage = QStringLiteral("发药未完成，
 inline const QString kUndoFailedMessage = QStringLiteral("撤消发药未完成，库存和处方都未改动！");
 inline const QString kDeleteFailedMessage = QStringLiteral("处方未删除！");
 inline const QString kDeleteQuestion = QStringLiteral("确实要永久删除该档案吗？");
+// What "撤消发药" and "删除" are called in the question about drugs missing from the catalogue.
+inline const QString kUndoAction = QStringLiteral("撤消发药");
+inline const QString kDeleteAction = QStringLiteral("删除处方");
+
+// The question asked when drugs whose stock would go back are no longer in the catalogue
+// (renamed or removed since they were dispensed): go on without returning their stock?
+QString missingDrugsQuestion(const QStringList& drugs, const QString& action);
 
 struct DispenseOutcome {
   enum class Result {
@@ -33,10 +44,17 @@ struct DispenseOutcome {
     NotPriced,    // row 0 of the grid has no name
     NameMissing,
     NoVisitDate,
-    Failed,       // nothing changed in either file
+    Gone,          // the window's record was deleted elsewhere: nothing written
+    DrugsMissing,  // stock to give back has no catalogue row: nothing changed, ask first
+    Failed,        // nothing changed in either file
   };
   Result result = Result::Failed;
-  QString message;  // the one "提示" text to show; empty for Done and Skipped
+  // The one "提示" text to show: why nothing was done, the question to ask for
+  // DrugsMissing, or after Done that the counter file could not be rewritten; empty
+  // otherwise.
+  QString message;
+  // DrugsMissing: the names (as the grid shows them) whose catalogue row is gone.
+  QStringList missingDrugs;
   // The record as stored: fees and age as the save rewrote them, the stored mark for
   // Label5, and each grid row's 库存 showing the stock its catalogue row holds now.
   PrescriptionRecord stored;
@@ -59,18 +77,29 @@ class Dispensing {
   // it (all columns, register and phrases) and writes its sales lines.
   DispenseOutcome dispense(const PrescriptionRecord& shown, bool herbalLayout) const;
   // Command9_Click: gives back what the stored sales lines took, deletes them, clears
-  // the mark and saves. Nothing happens unless the window shows the mark.
-  DispenseOutcome undo(const PrescriptionRecord& shown, bool herbalLayout) const;
+  // the mark and saves. Nothing happens unless the window shows the mark on a number it
+  // loaded or saved. When a drug to give back is no longer in the catalogue nothing
+  // changes and the outcome is DrugsMissing, unless its name is in `goOnWithout`: the
+  // user agreed to go on without returning its stock.
+  DispenseOutcome undo(const PrescriptionRecord& shown, bool herbalLayout,
+                       const QStringList& goOnWithout = {}) const;
   // "删除(D)", after the question: deletes the record and its sales lines, and gives a
-  // dispensed prescription's stock back. Returns the "提示" text of a failure, or an
-  // empty text.
-  QString remove(const QString& serial) const;
+  // dispensed prescription's stock back, asking first about missing drugs as undo does.
+  // Done, DrugsMissing or Failed.
+  DispenseOutcome remove(const QString& serial, const QStringList& goOnWithout = {}) const;
+
+  // Who is told when a new prescription takes another number (serialToStore).
+  Dispensing& whenRenumbered(Renumbered renumbered) {
+    renumbered_ = std::move(renumbered);
+    return *this;
+  }
 
  private:
   // Moves the stock and the sales lines, told whether the stored mark says dispensed;
-  // the record to be stored is given as the save prepared it.
-  using MoveStock =
-      std::function<void(bool wasDispensed, store::SalesLines&, StockMoves&, const PrescriptionRecord& stored)>;
+  // the record to be stored is given as the save prepared it. Returns the drugs whose
+  // stock cannot go back because the catalogue lacks them; then nothing may be written.
+  using MoveStock = std::function<QStringList(bool wasDispensed, store::SalesLines&, StockMoves&,
+                                              const PrescriptionRecord& stored)>;
   // One transaction: the stock and sales lines moved, the grid showing the new stock,
   // the record stored with `mark` (columns, register, phrases); then the counter file.
   DispenseOutcome rewrite(const PrescriptionRecord& shown, bool herbalLayout, const QString& mark,
@@ -80,6 +109,7 @@ class Dispensing {
   QString stockDbPath_;
   QString notifyFilePath_;
   Today today_;
+  Renumbered renumbered_;
 };
 
 }  // namespace prescription

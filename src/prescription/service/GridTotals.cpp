@@ -80,7 +80,8 @@ GridTotals RecalcTotals(const PricedGrid& grid) {
   double fees = 0;
   for (int r = 0; r < kGridRows; ++r) {
     const PricedRow& row = grid[r];
-    const double amount = text::leadingNumber(row[kQuantity]) * text::leadingNumber(row[kPrice]);
+    // Quantities and prices are typed: a sign is no digit, so "-2" prices as 0.
+    const double amount = text::typedNumber(row[kQuantity]) * text::typedNumber(row[kPrice]);
     QString amountText = text::format000(amount);
     if (amountText == u"0.000") amountText.clear();
     if (row[kCategory] == kFeeItemCategory) {

@@ -85,7 +85,8 @@ QString sexAfterTyping(const QString& text) {
 QString sexAfterClick(const QString& text) { return text == kMale ? kFemale : kMale; }
 
 QString feeTotal(const QString& drugFee, const QString& otherFee) {
-  const QString total = text::format00(text::leadingNumber(otherFee) + text::leadingNumber(drugFee));
+  // The fee fields are read as typed: a sign is no digit.
+  const QString total = text::format00(text::typedNumber(otherFee) + text::typedNumber(drugFee));
   return text::leadingNumber(total) == 0 ? QString("") : total;
 }
 

@@ -29,6 +29,7 @@ LoadOutcome PrescriptionLoad::load(const QString& serial) const {
   }
   outcome.result = LoadOutcome::Result::Loaded;
   outcome.record = std::move(*record);
+  outcome.record.loadedOrSaved = true;
   QString& visitDate = outcome.record.header[header::kDate];
   if (const std::optional<QDate> visit = text::readDate(visitDate)) visitDate = text::isoDate(*visit);
   outcome.modeCaption = modeCaption(outcome.record.kind);

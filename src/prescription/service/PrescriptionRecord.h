@@ -25,6 +25,11 @@ struct PrescriptionRecord {
   PricedGrid grid;                                  // 计价, kept as PricingGridPacking
   QString medicalRecord;                            // 病历, a MedicalRecordText
   QString doses;                                    // 剂数
+
+  // Not a column: set when this value was loaded from the record of its serial or saved
+  // as it by the window that holds it. Only then may a save rewrite that record; a new
+  // prescription whose number another program stored meanwhile takes the next free one.
+  bool loadedOrSaved = false;
 };
 
 // One row of the patient register, as the save writes it.

@@ -11,6 +11,8 @@
 
 #include <SQLiteCpp/Transaction.h>
 
+#include <QDateTime>
+
 namespace prescription {
 namespace {
 
@@ -76,6 +78,32 @@ void writePrescription(store::Database& db, const PrescriptionRecord& record, in
   addPhrase(diagnosisPhrase(box(record, header::kDiagnosis)), store::PhraseList::Diagnoses);
 }
 
+QString nextSerial(const QString& taken, int step) {
+  static const QString kFormat = QStringLiteral("yyyyMMddHHmmss");
+  const QString stamp = taken.left(kFormat.size());
+  bool digits = stamp.size() == kFormat.size();
+  for (QChar c : stamp) digits = digits && c >= u'0' && c <= u'9';
+  // Read as a plain count of seconds: the clock's own time zone plays no part.
+  const QDateTime time(QDate::fromString(stamp.left(8), QStringLiteral("yyyyMMdd")),
+                       QTime::fromString(stamp.mid(8), QStringLiteral("HHmmss")), Qt::UTC);
+  if (!digits || !time.isValid()) return taken + u'-' + QString::number(step + 1);
+  return time.addSecs(step).toString(kFormat) + taken.mid(kFormat.size());
+}
+
+QString serialToStore(store::Database& db, const PrescriptionRecord& shown, const Renumbered& renumbered) {
+  store::RecordsRepository records(db);
+  if (shown.loadedOrSaved || !records.dispenseMark(shown.serial)) return shown.serial;
+  // A day of seconds is more than any number of programs can take in one burst.
+  constexpr int kTries = 86400;
+  for (int step = 1; step <= kTries; ++step) {
+    const QString serial = nextSerial(shown.serial, step);
+    if (records.dispenseMark(serial)) continue;
+    if (renumbered) renumbered(serial);
+    return serial;
+  }
+  throw store::StoreError(QStringLiteral("找不到空闲的处方号"));
+}
+
 PrescriptionSave::PrescriptionSave(QString mainDbPath, QString notifyFilePath, Today today)
     : mainDbPath_(std::move(mainDbPath)), notifyFilePath_(std::move(notifyFilePath)), today_(std::move(today)) {}
 
@@ -94,27 +122,32 @@ SaveOutcome PrescriptionSave::save(const PrescriptionRecord& shown, bool herbalL
   try {
     store::Database db = store::openExisting(mainDbPath_);
     SQLite::Transaction transaction(db.sql(), SQLite::TransactionBehavior::IMMEDIATE);
+    outcome.stored.serial = serialToStore(db, shown, renumbered_);
     // Only dispensing and its undo change the mark: a window that shows an old mark
     // never overwrites what another workstation stored.
-    outcome.stored.dispenseMark = store::RecordsRepository(db).dispenseMark(shown.serial).value_or(QString(""));
+    outcome.stored.dispenseMark =
+        store::RecordsRepository(db).dispenseMark(outcome.stored.serial).value_or(QString(""));
     writePrescription(db, outcome.stored, today_().year());
     transaction.commit();
   } catch (const std::exception& failure) {
     return refused(SaveOutcome::Result::Failed, kNotSavedMessage.arg(store::failureReason(failure), mainDbPath_));
   }
   outcome.result = SaveOutcome::Result::Saved;
-  outcome.counterWritten = rewriteCounter();
+  outcome.stored.loadedOrSaved = true;
+  const QString counterFailure = rewriteCounter();
+  outcome.counterWritten = counterFailure.isEmpty();
+  if (!outcome.counterWritten) outcome.message = counterNotWrittenMessage(notifyFilePath_, counterFailure);
   return outcome;
 }
 
-bool PrescriptionSave::rewriteCounter() const {
+QString PrescriptionSave::rewriteCounter() const {
   int count = 0;
   try {
     store::Database db = store::openExisting(mainDbPath_, store::Database::Mode::ReadOnly);
     const QDate today = today_();
     count = store::RecordsRepository(db).visitCount(text::isoDate(today), text::isoDate(today.addDays(1)));
-  } catch (const std::exception&) {
-    return false;  // no count read, so the file keeps the last one written
+  } catch (const std::exception& failure) {
+    return store::failureReason(failure);  // no count read, so the file keeps the last one written
   }
   return writeVisitCounter(notifyFilePath_, count);
 }

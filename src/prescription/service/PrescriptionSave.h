@@ -29,10 +29,12 @@ struct SaveOutcome {
     Failed,       // nothing stored; the window keeps everything
   };
   Result result = Result::Failed;
-  // The one "提示" text to show when the prescription was not saved.
+  // The one "提示" text to show: why the prescription was not saved, or, after a save
+  // whose counter file could not be rewritten, that it was saved all the same.
   QString message;
   // The record as stored: the fee and age boxes as the save rewrote them, the visit date
-  // as "yyyy-mm-dd" and the stored dispense mark, for the window to show.
+  // as "yyyy-mm-dd", the stored dispense mark and the number it is stored under, for the
+  // window to show.
   PrescriptionRecord stored;
   // False when "Kqtz.ini" could not be rewritten; the prescription is saved all the same.
   bool counterWritten = false;
@@ -52,6 +54,21 @@ PrescriptionRecord recordToStore(const PrescriptionRecord& shown, bool herbalLay
 // inside the transaction the caller holds open on db.
 void writePrescription(store::Database& db, const PrescriptionRecord& record, int currentYear);
 
+// The number after a taken one, in the same format: a PrescriptionSerial moves on by one
+// second and keeps its station code; any other key gets "-2", "-3" ... appended.
+QString nextSerial(const QString& taken, int step = 1);
+
+// Called with the new number when a prescription's own number was taken by another
+// program, before anything is stored under the new one; the window shows it in Label4.
+using Renumbered = std::function<void(const QString& serial)>;
+
+// The number a prescription is stored under, decided inside the caller's transaction.
+// A window rewrites the record of a number it loaded or saved itself. A new prescription
+// whose number another program has stored meanwhile (two copies of the program on one
+// machine, or machines cloned from one image, in the same second) never replaces that
+// record: it takes the next free number, and `renumbered` is told.
+QString serialToStore(store::Database& db, const PrescriptionRecord& shown, const Renumbered& renumbered);
+
 class PrescriptionSave {
  public:
   using Today = std::function<QDate()>;
@@ -62,12 +79,20 @@ class PrescriptionSave {
   // of an existing record, and stores "" for a serial without a record.
   SaveOutcome save(const PrescriptionRecord& shown, bool herbalLayout) const;
 
+  // Who is told when a new prescription takes another number (serialToStore).
+  PrescriptionSave& whenRenumbered(Renumbered renumbered) {
+    renumbered_ = std::move(renumbered);
+    return *this;
+  }
+
  private:
-  bool rewriteCounter() const;
+  // Why "Kqtz.ini" could not be rewritten with today's count; empty when it was.
+  QString rewriteCounter() const;
 
   QString mainDbPath_;
   QString notifyFilePath_;
   Today today_;
+  Renumbered renumbered_;
 };
 
 }  // namespace prescription

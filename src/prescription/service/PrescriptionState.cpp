@@ -10,6 +10,7 @@ void startNewNumber(PrescriptionState& state, text::SerialSource& serials, const
   state.Text5[header::kRecordNumber] = text::timestampText(time);
   state.Text5[header::kDate] = text::isoDate(time.date());
   state.Label4 = text::timestampText(time) + stationCode;
+  state.numberLoadedOrSaved = false;
   state.Label5.clear();
 }
 

@@ -63,6 +63,8 @@ struct PrescriptionState {
   bool herbal = false;
   QString Label4;  // the prescription number, PrescriptionSerial
   QString Label5;  // the dispense mark: "" or kDispensedMark
+  // The number in Label4 was loaded or saved by this window (PrescriptionRecord::loadedOrSaved).
+  bool numberLoadedOrSaved = false;
   QString CurrentRecordText;  // the medical record, as stored
   PricedGrid grid;
   QString Label16;  // the grid's total, the same as Text5[header::kTotal] after a recalculation

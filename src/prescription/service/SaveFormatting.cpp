@@ -9,7 +9,7 @@
 namespace prescription {
 
 QString formattedFee(const QString& fee) {
-  const double value = text::leadingNumber(fee);
+  const double value = text::typedNumber(fee);  // as typed: "-5" reads 0 and keeps its text
   return value == 0 ? fee : text::format00(value);
 }
 

@@ -12,6 +12,7 @@ PrescriptionRecord shownRecord(const PrescriptionState& s) {
   r.herbalUsage = s.C1;
   r.kind = sheetModeName(s.herbal);
   r.dispenseMark = s.Label5;
+  r.loadedOrSaved = s.numberLoadedOrSaved;
   r.grid = s.grid;
   r.medicalRecord = s.CurrentRecordText;
   r.doses = s.Text6;
@@ -28,6 +29,7 @@ PrescriptionState loadedState(const LoadOutcome& loaded) {
   s.C1 = r.herbalUsage;
   s.Label4 = r.serial;
   s.Label5 = r.dispenseMark;
+  s.numberLoadedOrSaved = r.loadedOrSaved;
   s.Text6 = r.doses;
   s.CurrentRecordText = r.medicalRecord;
   s.grid = r.grid;

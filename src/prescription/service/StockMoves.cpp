@@ -4,14 +4,8 @@
 #include "text/BraceEscapedName.h"
 #include "text/Numbers.h"
 
-#include <cmath>
-
 namespace prescription {
 namespace {
-
-// Changes smaller than this are what is left of adding and taking the same decimal
-// quantities in binary, not a change of stock.
-constexpr double kNoChange = 1e-9;
 
 bool kept(const QString& stock) { return !text::trimBlanks(stock).isEmpty(); }
 
@@ -24,7 +18,7 @@ StockMoves::Row* StockMoves::rowOf(const QString& shownName, const QString& cate
     std::optional<std::int64_t> rowId;
     if (const auto found = catalogue_.stockRow(text::BraceEscapedName(shownName), category)) {
       rowId = found->rowId;
-      rows_.try_emplace(found->rowId, Row{*found, 0});
+      rows_.try_emplace(found->rowId, Row{*found, {}});
     }
     known = resolved_.insert(key, rowId);
   }
@@ -32,15 +26,18 @@ StockMoves::Row* StockMoves::rowOf(const QString& shownName, const QString& cate
 }
 
 void StockMoves::add(const QString& shownName, const QString& category, double quantity) {
-  if (Row* row = rowOf(shownName, category)) row->change += quantity;
+  if (Row* row = rowOf(shownName, category)) row->changes.push_back(quantity);
 }
 
 void StockMoves::apply() {
   for (auto& [rowId, row] : rows_) {
-    if (!kept(row.stored.stock) || std::fabs(row.change) < kNoChange) continue;
-    row.stored.stock = text::plainNumber(text::leadingNumber(row.stored.stock) + row.change);
-    row.change = 0;
-    catalogue_.setStock(rowId, row.stored.stock);
+    if (!kept(row.stored.stock) || row.changes.empty()) continue;
+    QString stock = row.stored.stock;
+    for (double change : row.changes) stock = text::plainNumber(text::leadingNumber(stock) + change);
+    row.changes.clear();
+    if (text::leadingNumber(stock) == text::leadingNumber(row.stored.stock)) continue;
+    row.stored.stock = stock;
+    catalogue_.setStock(rowId, stock);
   }
 }
 

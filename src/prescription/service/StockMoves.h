@@ -1,6 +1,9 @@
-// The stock changes of one dispensing operation, gathered per catalogue row before any
-// is written: a drug taken by the new grid and given back by the old sales lines moves
-// only by the difference, and a row whose stock ends where it began is not rewritten.
+// The stock changes of one dispensing operation, applied row by row in the order they
+// come: each step's result is the plain number of the stock before it plus the change,
+// as it would be stored, so two rows of 0.1 and 0.2 taken from 0.3 leave "0" and no
+// binary residue ever reaches a stored stock. A catalogue row whose stock ends where it
+// began (a drug given back by the old sales lines and taken again by the new grid) is not
+// rewritten.
 #pragma once
 
 #include "store/CatalogueLookup.h"
@@ -11,6 +14,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <vector>
 
 namespace prescription {
 
@@ -23,6 +27,8 @@ class StockMoves {
   void add(const QString& shownName, const QString& category, double quantity);
   // Writes every kept stock that changed, as a plain number ("-3", "7.5").
   void apply();
+  // Whether the catalogue has a row for the drug (its stock kept or not).
+  bool inCatalogue(const QString& shownName, const QString& category) { return rowOf(shownName, category); }
   // The stock the drug's catalogue row holds after apply(); nullopt when the catalogue
   // lacks the drug or does not keep its stock (a blank stock stays blank).
   std::optional<QString> keptStock(const QString& shownName, const QString& category);
@@ -30,7 +36,7 @@ class StockMoves {
  private:
   struct Row {
     store::StockRow stored;
-    double change = 0;
+    std::vector<double> changes;  // in the order they were added
   };
   Row* rowOf(const QString& shownName, const QString& category);
 

@@ -65,6 +65,7 @@ CopyInProgress beginCopy(PrescriptionState& state, text::SerialSource& serials, 
   clearGrid(state, kGridColumns);
   CopyInProgress copy{state.R1, serials.NewPrescriptionTime()};
   state.Label4 = text::timestampText(copy.time) + stationCode;
+  state.numberLoadedOrSaved = false;
   state.R1.clear();
   return copy;
 }

@@ -67,9 +67,9 @@ QStringList runStation(const QString& folder, unsigned seed) {
   const Dispensing service(mainDb, stockDb, data.filePath(startup::kNotifyFile));
   using Fixture = testing_support::StockTest;
   QHash<QString, PrescriptionRecord> windows;
-  for (const QString& serial : kSerials)
-    windows[serial] = Fixture::prescribed(serial, {Fixture::row(kDrugs[0], "1", kCategories[0]),
-                                                    Fixture::row(u16(u"挂号费"), "1", kFee)});
+  for (const QString& serial : kSerials)  // loaded from the history list
+    windows[serial] = Fixture::loaded(Fixture::prescribed(serial, {Fixture::row(kDrugs[0], "1", kCategories[0]),
+                                                                   Fixture::row(u16(u"挂号费"), "1", kFee)}));
   QHash<QString, PageRow> page = readPage(mainDb);
   const text::StrokeCoder strokes;
   QStringList failures;

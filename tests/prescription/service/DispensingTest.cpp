@@ -68,6 +68,8 @@ TEST_F(DispensingTest, StockIsWrittenAsAPlainNumberAndABlankStockStaysBlank) {
   const Case cases[] = {
       {"2", "5", "-3"}, {"10.5", "0.5", "10"}, {"9.000000", "1", "8"}, {"7", "2.25", "4.75"},
       {"", "5", ""},    {" ", "5", " "},       {nullptr, "5", "<null>"}, {"10", "abc", "10"},
+      {"10", "-2", "10"},  // a sign is no digit: a typed "-2" takes nothing and adds nothing
+      {"-4", "1", "-5"},   // a stored stock keeps its sign
   };
   std::vector<PricedRow> rows;
   int i = 0;
@@ -88,6 +90,7 @@ TEST(SalesLines, ProfitIsSellingLessPurchaseTimesQuantityInPlainForm) {
   const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
       {"1.50", "1.20", "10", "3"}, {"1.20", "1.50", "10", "-3"}, {"0.1", "", "3", "0.3"},
       {"", "", "2", "0"},          {"2", "0.5", "", "0"},
+      {"1.50", "1.20", "-10", "0"}, {"-1.50", "1.20", "10", "-12"},  // typed signs read 0
   };
   for (const auto& [price, cost, quantity, profit] : cases) {
     PrescriptionRecord r;
@@ -101,19 +104,43 @@ TEST(SalesLines, ProfitIsSellingLessPurchaseTimesQuantityInPlainForm) {
   }
 }
 
+TEST_F(DispensingTest, StockMovesRowByRowSoNoBinaryResidueIsStored) {
+  addDrug(kAmoxicillin, kAntibiotic, "0.3");
+  addDrug(u16(u"当归"), u16(u"中药"), "1");
+  const PrescriptionRecord window =
+      prescribed("P1", {row(kAmoxicillin, "0.1", kAntibiotic), row(kAmoxicillin, "0.2", kAntibiotic),
+                        row(u16(u"当归"), "0.7", u16(u"中药")), row(u16(u"当归"), "0.1", u16(u"中药"))});
+  const DispenseOutcome given = dispensing().dispense(window, false);
+  ASSERT_TRUE(given.done()) << given.message.toStdString();
+  EXPECT_EQ(stockOf(kAmoxicillin, kAntibiotic), "0");
+  EXPECT_EQ(given.stored.grid[0][kStock], "0");
+  EXPECT_EQ(stockOf(u16(u"当归"), u16(u"中药")), "0.2");
+
+  // Priced again with other quantities, then undone: every step lands on a plain number.
+  PrescriptionRecord repriced = given.stored;
+  repriced.grid[0][kQuantity] = "0.3";
+  repriced.grid[1][kQuantity] = "0.1";
+  const DispenseOutcome again = dispensing().dispense(repriced, false);
+  ASSERT_TRUE(again.done()) << again.message.toStdString();
+  EXPECT_EQ(stockOf(kAmoxicillin, kAntibiotic), "-0.1");
+  ASSERT_TRUE(dispensing().undo(again.stored, false).done());
+  EXPECT_EQ(stockOf(kAmoxicillin, kAntibiotic), "0.3");
+  EXPECT_EQ(stockOf(u16(u"当归"), u16(u"中药")), "1");
+}
+
 TEST_F(DispensingTest, DispensingAgainAfterRepricingMovesOnlyTheDifference) {
   addDrug(kAmoxicillin, kAntibiotic, "10");
   DispenseOutcome first = dispensing().dispense(prescribed("P1", {row(kAmoxicillin, "3", kAntibiotic)}), false);
   ASSERT_EQ(stockOf(kAmoxicillin, kAntibiotic), "7");
 
-  PrescriptionRecord repriced = prescribed("P1", {row(kAmoxicillin, "5", kAntibiotic)}, kDispensedMark);
+  PrescriptionRecord repriced = loaded(prescribed("P1", {row(kAmoxicillin, "5", kAntibiotic)}, kDispensedMark));
   ASSERT_TRUE(dispensing().dispense(repriced, false).done());
   EXPECT_EQ(stockOf(kAmoxicillin, kAntibiotic), "5") << "two more taken";
   ASSERT_EQ(salesOf("P1").size(), 1u);
   EXPECT_EQ(salesOf("P1")[0].quantity, "5");
 
   exec(R"(UPDATE "商品" SET "斗位" = '5.0')");  // how the stock is written must survive a price change
-  PrescriptionRecord newPrice = prescribed("P1", {row(kAmoxicillin, "5", kAntibiotic, "2")}, kDispensedMark);
+  PrescriptionRecord newPrice = loaded(prescribed("P1", {row(kAmoxicillin, "5", kAntibiotic, "2")}, kDispensedMark));
   ASSERT_TRUE(dispensing().dispense(newPrice, false).done());
   EXPECT_EQ(stockOf(kAmoxicillin, kAntibiotic), "5.0") << "a price change moves no stock";
   EXPECT_EQ(salesOf("P1")[0].price, "2");
@@ -124,8 +151,10 @@ TEST_F(DispensingTest, DispensingAgainAfterRepricingMovesOnlyTheDifference) {
 
 TEST_F(DispensingTest, StaleWindowsTakeAndGiveBackOnce) {
   addDrug(kAmoxicillin, kAntibiotic, "10");
-  const PrescriptionRecord undispensed = prescribed("P1", {row(kAmoxicillin, "3", kAntibiotic)});
-  const PrescriptionRecord dispensed = prescribed("P1", {row(kAmoxicillin, "3", kAntibiotic)}, kDispensedMark);
+  // Two windows have loaded the saved prescription.
+  ASSERT_TRUE(saver().save(prescribed("P1", {row(kAmoxicillin, "3", kAntibiotic)}), false).saved());
+  const PrescriptionRecord undispensed = loaded(prescribed("P1", {row(kAmoxicillin, "3", kAntibiotic)}));
+  const PrescriptionRecord dispensed = loaded(prescribed("P1", {row(kAmoxicillin, "3", kAntibiotic)}, kDispensedMark));
 
   ASSERT_TRUE(dispensing().dispense(undispensed, false).done());
   ASSERT_TRUE(dispensing().dispense(undispensed, false).done()) << "a second window still showing no mark";
@@ -191,7 +220,7 @@ TEST_F(DispensingTest, AFailureOnTheWayLeavesBothFilesAsTheyWere) {
   QFile::remove(stockDb);
   EXPECT_EQ(dispensing().dispense(window, false).result, Result::Failed);
   EXPECT_EQ(storedMark("P1"), "<no record>");
-  EXPECT_FALSE(dispensing().remove("P1").isEmpty());
+  EXPECT_EQ(dispensing().remove("P1").result, Result::Failed);
 }
 
 TEST_F(DispensingTest, DeletingGivesStockBackToTheRowOfItsCategoryOnly) {
@@ -203,7 +232,7 @@ TEST_F(DispensingTest, DeletingGivesStockBackToTheRowOfItsCategoryOnly) {
   ASSERT_TRUE(dispensing().dispense(window, false).done());
   ASSERT_EQ(stockOf(kAmoxicillin, kAntibiotic), "7");
 
-  EXPECT_EQ(dispensing().remove("P1"), "");
+  EXPECT_TRUE(dispensing().remove("P1").done());
   EXPECT_EQ(stockOf(kAmoxicillin, kAntibiotic), "10");
   EXPECT_EQ(stockOf(kAmoxicillin, kOtherWestern), "20");
   EXPECT_EQ(stockOf(u16(u"维生素C"), kOtherWestern), "");
@@ -220,10 +249,121 @@ TEST_F(DispensingTest, DeletingGivesStockBackToTheRowOfItsCategoryOnly) {
     line.quantity = "3";
     store::SalesLines(db).add({line});
   }
-  EXPECT_EQ(dispensing().remove("P2"), "");
+  EXPECT_TRUE(dispensing().remove("P2").done());
   EXPECT_EQ(stockOf(kAmoxicillin, kAntibiotic), "10");
   EXPECT_TRUE(salesOf("P2").empty());
   EXPECT_EQ(storedMark("P2"), "<no record>");
+}
+
+TEST_F(DispensingTest, UndoAndDeleteAfterADrugWasRenamedOrRemovedAskFirst) {
+  struct Case {
+    const char* what;
+    bool renamed;  // since it was dispensed the drug was renamed, or removed
+    bool undo;     // 撤消发药, or 删除
+  };
+  const Case cases[] = {
+      {"renamed, undo", true, true},
+      {"removed, undo", false, true},
+      {"renamed, delete", true, false},
+      {"removed, delete", false, false},
+  };
+  addDrug(u16(u"挂号费"), u16(u"收费项目"), std::nullopt, "3", "");  // stock not kept: never asked about
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const QString serial = QStringLiteral("P%1").arg(++n);
+    const QString gone = QStringLiteral("阿莫西林%1").arg(n);
+    const QString kept = QStringLiteral("维生素%1").arg(n);
+    addDrug(gone, kAntibiotic, "10");
+    addDrug(kept, kOtherWestern, "5");
+    const DispenseOutcome given = dispensing().dispense(
+        prescribed(serial, {row(gone, "3", kAntibiotic), row(kept, "1", kOtherWestern), row(u16(u"挂号费"), "1", u16(u"收费项目"))}),
+        false);
+    ASSERT_TRUE(given.done()) << given.message.toStdString();
+    {
+      store::Database db(mainDb);
+      SQLite::Statement change(db.sql(), c.renamed ? R"(UPDATE "商品" SET "名称" = ?1 || '(新)' WHERE "名称" = ?1)"
+                                                   : R"(DELETE FROM "商品" WHERE "名称" = ?1)");
+      store::bindText(change, 1, gone);
+      ASSERT_EQ(change.exec(), 1);
+    }
+    const auto act = [&](const QStringList& goOnWithout) {
+      return c.undo ? dispensing().undo(given.stored, false, goOnWithout) : dispensing().remove(serial, goOnWithout);
+    };
+
+    const DispenseOutcome asked = act({});
+    EXPECT_EQ(asked.result, Result::DrugsMissing);
+    EXPECT_EQ(asked.missingDrugs, QStringList{gone});
+    EXPECT_TRUE(asked.message.contains(QStringLiteral("“%1”在药物目录中找不到").arg(gone))) << asked.message.toStdString();
+    EXPECT_TRUE(asked.message.contains(c.undo ? kUndoAction : kDeleteAction));
+    EXPECT_EQ(stockOf(kept, kOtherWestern), "4") << "nothing changed before the answer";
+    EXPECT_EQ(salesOf(serial).size(), 3u);
+    EXPECT_EQ(storedMark(serial), kDispensedMark);
+
+    const DispenseOutcome done = act({gone});
+    ASSERT_TRUE(done.done()) << done.message.toStdString();
+    EXPECT_EQ(stockOf(kept, kOtherWestern), "5") << "the drug still there gets its stock back";
+    EXPECT_TRUE(salesOf(serial).empty());
+    EXPECT_EQ(storedMark(serial), c.undo ? QString("") : QString("<no record>"));
+    if (c.renamed) {  // the row under its new name keeps its stock
+      EXPECT_EQ(stockOf(gone + "(新)", kAntibiotic), "7");
+    }
+  }
+}
+
+TEST_F(DispensingTest, ARecordDeletedOnAnotherWorkstationIsNeitherDispensedNorUndone) {
+  addDrug(kAmoxicillin, kAntibiotic, "10");
+  // A prescription never saved is saved by 发药.
+  const DispenseOutcome given = dispensing().dispense(prescribed("P1", {row(kAmoxicillin, "3", kAntibiotic)}), false);
+  ASSERT_TRUE(given.done()) << given.message.toStdString();
+  ASSERT_EQ(storedMark("P1"), kDispensedMark);
+  ASSERT_TRUE(dispensing().remove("P1").done());  // the other workstation's delete
+  ASSERT_EQ(stockOf(kAmoxicillin, kAntibiotic), "10");
+  const QByteArray counter = testing_support::readBytes(counterFile);
+
+  PrescriptionRecord undispensed = given.stored;
+  undispensed.dispenseMark = "";
+  const std::pair<const char*, DispenseOutcome> cases[] = {
+      {"undo", dispensing().undo(given.stored, false)},
+      {"dispense, showing the mark", dispensing().dispense(given.stored, false)},
+      {"dispense, showing no mark", dispensing().dispense(undispensed, false)},
+  };
+  for (const auto& [what, outcome] : cases) {
+    EXPECT_EQ(outcome.result, Result::Gone) << what;
+    EXPECT_EQ(outcome.message, kRecordGoneMessage) << what;
+  }
+  EXPECT_EQ(stockOf(kAmoxicillin, kAntibiotic), "10");
+  EXPECT_EQ(storedMark("P1"), "<no record>");
+  EXPECT_TRUE(salesOf("P1").empty());
+  EXPECT_EQ(testing_support::readBytes(counterFile), counter);
+}
+
+TEST_F(DispensingTest, ANewPrescriptionWhoseNumberIsTakenIsDispensedUnderTheNextFreeNumber) {
+  addDrug(kAmoxicillin, kAntibiotic, "10");
+  const QString serial = "20261210202802F776";
+  ASSERT_TRUE(dispensing().dispense(prescribed(serial, {row(kAmoxicillin, "3", kAntibiotic)}), false).done());
+
+  // Another copy of the program on the same machine started its prescription in the same second.
+  PrescriptionRecord other = prescribed(serial, {row(kAmoxicillin, "2", kAntibiotic)});
+  other.header[header::kName] = u16(u"李四");
+  QStringList told;
+  const DispenseOutcome second =
+      dispensing().whenRenumbered([&](const QString& s) { told << s; }).dispense(other, false);
+  ASSERT_TRUE(second.done()) << second.message.toStdString();
+  EXPECT_EQ(second.stored.serial, "20261210202803F776");
+  EXPECT_EQ(told, QStringList{"20261210202803F776"});
+  EXPECT_EQ(stockOf(kAmoxicillin, kAntibiotic), "5");
+  EXPECT_EQ(values(R"(SELECT "序号" || '|' || "0" || '|' || "发药" FROM "档案" ORDER BY "序号")"),
+            (QStringList{serial + u16(u"|张三|-已发药"), u16(u"20261210202803F776|李四|-已发药")}));
+  ASSERT_EQ(salesOf(serial).size(), 1u);
+  EXPECT_EQ(salesOf(serial)[0].patient, u16(u"张三"));
+  ASSERT_EQ(salesOf("20261210202803F776").size(), 1u);
+  EXPECT_EQ(salesOf("20261210202803F776")[0].patient, u16(u"李四"));
+
+  // Undone from the window that now shows the new number: only its own stock comes back.
+  ASSERT_TRUE(dispensing().undo(second.stored, false).done());
+  EXPECT_EQ(stockOf(kAmoxicillin, kAntibiotic), "7");
+  EXPECT_EQ(storedMark(serial), kDispensedMark);
 }
 
 }  // namespace

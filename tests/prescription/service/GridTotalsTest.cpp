@@ -53,7 +53,8 @@ TEST(RecalcTotals, SumsDrugsAndFeesApart) {
       {"half a cent rounds away from zero", gridOf({{"1.5", "1.45", drug}}), {"2.175"}, "2.18", "", "2.18"},
       {"an amount under a thousandth is empty", gridOf({{"0.001", "0.1", drug}}), {""}, "", "", ""},
       {"a total below half a cent is empty", gridOf({{"0.004", "1", drug}}), {"0.004"}, "", "", ""},
-      {"a returned drug", gridOf({{"-1", "2", drug}, {"1", "5", fee}}), {"-2.000", "5.000"}, "-2.00", "5.00", "3.00"},
+      {"a sign is no digit: -2 prices as 0", gridOf({{"-2", "15", drug}, {"1", "-5", fee}, {"1", "5", fee}}),
+       {"", "", "5.000"}, "", "5.00", "5.00"},
       {"all empty", PricedGrid{}, {"", ""}, "", "", ""},
   };
   for (const Case& c : cases) {

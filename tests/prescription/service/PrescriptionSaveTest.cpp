@@ -44,12 +44,67 @@ TEST_F(PrescriptionSaveTest, CounterHoldsTodaysRecordsOnly) {
   EXPECT_EQ(QDir(folder.path()).entryList({"Kqtz.ini*", "*.tmp"}, QDir::Files), QStringList{"Kqtz.ini"});
 }
 
-TEST_F(PrescriptionSaveTest, CounterFileThatCannotBeWrittenDoesNotFailTheSave) {
-  const PrescriptionSave save(mainDb, folder.sub("unreachable/Kqtz.ini"), [] { return kToday; });
-  const SaveOutcome outcome = save.save(shown("S1", u16(u"张三")), false);
-  EXPECT_TRUE(outcome.saved());
-  EXPECT_FALSE(outcome.counterWritten);
-  EXPECT_EQ(values(R"(SELECT "0" FROM "档案")"), QStringList{u16(u"张三")});
+TEST_F(PrescriptionSaveTest, CounterFileThatCannotBeWrittenDoesNotFailTheSaveAndIsToldAfterIt) {
+  ASSERT_TRUE(QDir(folder.path()).mkpath("folder/Kqtz.ini"));
+  const QString cases[] = {
+      folder.sub("unreachable/Kqtz.ini"),  // its folder is not there
+      folder.sub("folder/Kqtz.ini"),       // a folder stands where the file should be
+  };
+  int n = 0;
+  for (const QString& path : cases) {
+    const PrescriptionSave save(mainDb, path, [] { return kToday; });
+    const SaveOutcome outcome = save.save(shown(QStringLiteral("S%1").arg(++n), u16(u"张三")), false);
+    EXPECT_TRUE(outcome.saved());
+    EXPECT_FALSE(outcome.counterWritten);
+    EXPECT_TRUE(outcome.message.startsWith(u16(u"处方已保存，但"))) << outcome.message.toStdString();
+    EXPECT_TRUE(outcome.message.contains(path)) << outcome.message.toStdString();
+  }
+  EXPECT_EQ(values(R"(SELECT "0" FROM "档案")"), (QStringList{u16(u"张三"), u16(u"张三")}));
+  EXPECT_TRUE(saver().save(shown("S9", u16(u"李四")), false).message.isEmpty()) << "a counter written says nothing";
+}
+
+TEST_F(PrescriptionSaveTest, TwoProgramsStartingInTheSameSecondBothKeepTheirRecords) {
+  // Two copies of the program on one machine share its station code, so both windows
+  // were given the same number; the second second is taken already too.
+  const QString serial = "20261210202802F776";
+  ASSERT_TRUE(saver().save(shown("20261210202803F776", u16(u"王五")), false).saved());
+  const SaveOutcome first = saver().save(shown(serial, u16(u"张三")), false);
+  ASSERT_TRUE(first.saved());
+  EXPECT_EQ(first.stored.serial, serial) << "a free number is kept";
+
+  QStringList told;
+  const SaveOutcome second =
+      saver().whenRenumbered([&](const QString& s) { told << s; }).save(shown(serial, u16(u"李四")), false);
+  ASSERT_TRUE(second.saved()) << second.message.toStdString();
+  EXPECT_EQ(second.stored.serial, "20261210202804F776");
+  EXPECT_EQ(told, QStringList{"20261210202804F776"}) << "the window is told the number it now shows";
+  const QStringList all = {serial + u16(u"|张三"), u16(u"20261210202803F776|王五"), u16(u"20261210202804F776|李四")};
+  EXPECT_EQ(values(R"(SELECT "序号" || '|' || "0" FROM "档案" ORDER BY "序号")"), all);
+
+  // Each window saves again what it shows: its own record is rewritten, none is added.
+  for (PrescriptionRecord again : {first.stored, second.stored}) {
+    again.header[header::kDiagnosis] = u16(u"咳嗽");
+    const SaveOutcome resaved = saver().whenRenumbered([&](const QString& s) { told << s; }).save(again, false);
+    ASSERT_TRUE(resaved.saved());
+    EXPECT_EQ(resaved.stored.serial, again.serial);
+  }
+  EXPECT_EQ(told.size(), 1);
+  EXPECT_EQ(values(R"(SELECT "序号" || '|' || "0" FROM "档案" ORDER BY "序号")"), all);
+  EXPECT_EQ(values(R"(SELECT count(*) FROM "档案" WHERE "6" = '咳嗽')"), QStringList{"2"});
+}
+
+TEST(NextSerial, MovesTheTimeOnBySecondsAndKeepsTheStationCode) {
+  const std::tuple<const char*, int, const char*> cases[] = {
+      {"20261210202802F776", 1, "20261210202803F776"},
+      {"20261210235959F776", 1, "20261211000000F776"},  // over midnight
+      {"20241231235959AB12", 2, "20250101000001AB12"},  // over the year
+      {"20260308015959F776", 1, "20260308020000F776"},  // whatever the local clock did then
+      {"20261210202802", 1, "20261210202803"},          // no station code
+      {"S1", 1, "S1-2"},                                // any other key
+      {"S1", 2, "S1-3"},
+      {"20261310202802F776", 1, "20261310202802F776-2"},  // no valid time
+  };
+  for (const auto& [taken, step, next] : cases) EXPECT_EQ(nextSerial(taken, step), next) << taken;
 }
 
 TEST_F(PrescriptionSaveTest, RefusedSaveStoresNothing) {
@@ -79,7 +134,9 @@ TEST_F(PrescriptionSaveTest, OrdinarySaveKeepsTheStoredDispenseMark) {
   ASSERT_TRUE(saver().save(shown("S1", u16(u"张三")), false).saved());
   // Another workstation dispensed the prescription meanwhile.
   exec(R"(UPDATE "档案" SET "发药" = '-已发药')");
-  const SaveOutcome stale = saver().save(shown("S1", u16(u"张三")), false);  // this window still shows ""
+  PrescriptionRecord window = shown("S1", u16(u"张三"));  // this window loaded it and still shows ""
+  window.loadedOrSaved = true;
+  const SaveOutcome stale = saver().save(window, false);
   ASSERT_TRUE(stale.saved());
   EXPECT_EQ(stale.stored.dispenseMark, kDispensedMark);
   EXPECT_EQ(values(R"(SELECT "发药" FROM "档案")"), QStringList{kDispensedMark});
@@ -110,6 +167,7 @@ TEST_F(PrescriptionSaveTest, RegisterRowFollowsTheAge) {
   for (const Case& c : cases) {
     exec(R"(DELETE FROM "患者信息")");
     PrescriptionRecord r = shown("S1", u16(c.name));
+    r.loadedOrSaved = true;  // the window saves its own prescription again
     r.header[header::kAge] = u16(c.age);
     ASSERT_TRUE(saver().save(r, false).saved());
     ASSERT_TRUE(saver().save(r, false).saved());  // a second save rewrites the same row
@@ -125,6 +183,7 @@ TEST_F(PrescriptionSaveTest, PhrasesAreAddedOnceAndAnExistingPhraseIsNoFailure) 
   // "头痛" is kept as an address phrase already.
   exec(QStringLiteral(R"(INSERT INTO "诊断" ("序号", "拼音", "名称") VALUES ('头痛', '地    址', '头痛-tt'))"));
   PrescriptionRecord r = shown("S1", u16(u"张三"));
+  r.loadedOrSaved = true;  // the window saves its own prescription again
   r.header[header::kDiagnosis] = u16(u"头痛 待查");
   ASSERT_TRUE(saver().save(r, false).saved());
   r.header[header::kAddress] = "";  // an empty phrase is not added
@@ -138,6 +197,7 @@ TEST_F(PrescriptionSaveTest, PhrasesAreAddedOnceAndAnExistingPhraseIsNoFailure) 
 
 TEST_F(PrescriptionSaveTest, ApostrophesAreStoredAsTyped) {
   PrescriptionRecord r = shown("S'1", "O'Brien");
+  r.loadedOrSaved = true;  // the window saves its own prescription again
   r.header[header::kDiagnosis] = "Bell's palsy";
   ASSERT_TRUE(saver().save(r, false).saved());
   ASSERT_TRUE(saver().save(r, false).saved());

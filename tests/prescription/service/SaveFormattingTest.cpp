@@ -12,6 +12,7 @@ QString u16(const char16_t* s) { return QString::fromUtf16(s); }
 TEST(SaveFormatting, FeesGetTwoDecimalsUnlessTheyAreZero) {
   const std::pair<const char*, const char*> cases[] = {
       {"12.5", "12.50"}, {"3", "3.00"}, {"0", "0"}, {"", ""}, {"abc", "abc"}, {"0.00", "0.00"}, {"2.175", "2.18"},
+      {"-5", "-5"},  // a sign is no digit: the fee reads 0 and keeps its text
   };
   for (const auto& [typed, stored] : cases) EXPECT_EQ(formattedFee(typed), stored) << typed;
 }

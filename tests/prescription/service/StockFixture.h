@@ -30,6 +30,11 @@ class StockTest : public RecordsTest {
     r.dispenseMark = mark;
     return r;
   }
+  // The same as a window shows it after loading the record of its number.
+  static prescription::PrescriptionRecord loaded(prescription::PrescriptionRecord r) {
+    r.loadedOrSaved = true;
+    return r;
+  }
 
  protected:
   StockTest() : stockDb(QDir(folder.path()).filePath(startup::kStockDbFile)) {
