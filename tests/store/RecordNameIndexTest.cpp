@@ -180,7 +180,11 @@ TEST_F(RecordNameIndexTest, SameAnswersAsThePlainTestAfterWritesFromASecondConne
 // already stored; until then the list answers without them.
 TEST_F(RecordNameIndexTest, FilledFromStoredRecordsWhenMissingOrOfAnotherLayout) {
   {
+    // A file of a build that had no such index.
     store::Database writer(mainDb);
+    writer.exec(R"(DROP TRIGGER IF EXISTS "档案_片段_添加"; DROP TRIGGER IF EXISTS "档案_片段_删除";)"
+                R"( DROP TRIGGER IF EXISTS "档案_片段_修改"; DROP TABLE IF EXISTS "档案_片段";)"
+                R"( DROP TABLE IF EXISTS "档案_片段位"; DROP TABLE IF EXISTS "档案_片段版本";)");
     addRecords(writer, 300);
   }
   ASSERT_FALSE(ready());
