@@ -1,7 +1,7 @@
 // Pricing and dispensing at clinic scale and beyond: a 20-line prescription priced
 // against 100,000 catalogue rows and saved, and the same prescription dispensed and
 // undone (each one durable commit over the main and inventory files). The data folder
-// is made afresh in TAVORIN_BENCH_DISPENSE (default /tmp/tavorin-bench-dispense).
+// is made afresh in TAVORIN_BENCH_DISPENSE, or in a fresh folder of the run without it.
 #include "prescription/service/AutomaticPricing.h"
 #include "prescription/service/Dispensing.h"
 #include "prescription/service/PrescriptionSave.h"
@@ -10,6 +10,7 @@
 #include "startup/Main.h"
 #include "startup/TemplateFiles.h"
 #include "store/Database.h"
+#include "support/BenchFolder.h"
 
 #include <QDir>
 
@@ -24,10 +25,7 @@ using namespace prescription;
 constexpr int kCatalogueRows = 100000;
 constexpr int kLines = 20;
 
-QString folder() {
-  const QByteArray env = qgetenv("TAVORIN_BENCH_DISPENSE");
-  return env.isEmpty() ? QStringLiteral("/tmp/tavorin-bench-dispense") : QString::fromLocal8Bit(env);
-}
+QString folder() { return bench_support::benchFolder("TAVORIN_BENCH_DISPENSE"); }
 QString file(const QString& name) { return QDir(folder()).filePath(name); }
 
 QString drugName(int i) { return QStringLiteral("测试药品%1胶囊").arg(i); }

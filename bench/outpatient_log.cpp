@@ -1,6 +1,6 @@
 // The outpatient log at 1,000,000 stored visits (300 a day): a range of exactly 30,000
 // visits to the grid's first page, a one-year range refused by the cap, and the export
-// of 30,000 rows. The store is generated once into /tmp and reused.
+// of 30,000 rows, over records of the size the program saves (see MillionVisits.h).
 #include "clinical/service/OutpatientLog.h"
 #include "clinical/service/OutpatientLogSheet.h"
 #include "grid/PagedGridState.h"

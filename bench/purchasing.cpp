@@ -1,12 +1,13 @@
 // Purchase statistics at clinic scale: 32 days of one category summed from an inventory
 // file of 1,000,000 receipts over ten years (about 275 a day, 400 drugs, two
-// categories). The file is generated once into TAVORIN_BENCH_PURCHASES (default
-// /tmp/tavorin-bench-purchases) and reused by later runs.
+// categories). The file is generated into TAVORIN_BENCH_PURCHASES and reused by later
+// runs given the same folder; without it, into a fresh folder of the run.
 #include "purchasing/service/PurchaseStatistics.h"
 #include "startup/AppState.h"
 #include "startup/TemplateFiles.h"
 #include "store/Database.h"
 #include "store/QueryIndexes.h"
+#include "support/BenchFolder.h"
 #include "text/Dates.h"
 
 #include <QDir>
@@ -23,8 +24,7 @@ const QDate kLastDay(2024, 12, 31);
 const QDate kFirstDay = kLastDay.addYears(-10).addDays(1);
 
 QString folder() {
-  const QByteArray env = qgetenv("TAVORIN_BENCH_PURCHASES");
-  return env.isEmpty() ? QStringLiteral("/tmp/tavorin-bench-purchases") : QString::fromLocal8Bit(env);
+  return bench_support::benchFolder("TAVORIN_BENCH_PURCHASES");
 }
 QString stockDb() { return QDir(folder()).filePath(startup::kStockDbFile); }
 

@@ -1,7 +1,7 @@
 // Prescription records at clinic scale: the save of a 20-line priced prescription, the
 // "今日患者" and "历史处方" lists and the load, on a main file of 1,000,000 records over
-// ten years (about 275 a day). The file is generated once into TAVORIN_BENCH_RECORDS
-// (default /tmp/tavorin-bench-records) and reused by later runs.
+// ten years (about 275 a day). The file is generated into TAVORIN_BENCH_RECORDS and
+// reused by later runs given the same folder; without it, into a fresh folder of the run.
 #include "prescription/service/HistoryList.h"
 #include "prescription/service/MedicalRecordText.h"
 #include "prescription/service/PrescriptionLoad.h"
@@ -11,6 +11,8 @@
 #include "startup/Main.h"
 #include "startup/TemplateFiles.h"
 #include "store/Database.h"
+#include "support/BenchFolder.h"
+#include "support/TypicalRecord.h"
 #include "text/Dates.h"
 #include "text/PinyinInitials.h"
 #include "text/SearchKeys.h"
@@ -27,6 +29,7 @@
 namespace {
 
 using namespace prescription;
+using bench_support::typedRecord;
 
 constexpr int kRecords = 1000000;
 const QDate kLastDay(2024, 12, 31);
@@ -37,10 +40,7 @@ const QString kSurnames = QStringLiteral(
     "夏韦付方白邹孟熊秦邱江尹薛闫段雷侯龙史陶黎贺顾毛郝龚邵万钱严覃武戴莫孔向汤");
 const QString kGiven = QStringLiteral("伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚桂英华玉兰萍红");
 
-QString folder() {
-  const QByteArray env = qgetenv("TAVORIN_BENCH_RECORDS");
-  return env.isEmpty() ? QStringLiteral("/tmp/tavorin-bench-records") : QString::fromLocal8Bit(env);
-}
+QString folder() { return bench_support::benchFolder("TAVORIN_BENCH_RECORDS"); }
 QString mainDb() { return QDir(folder()).filePath(startup::kMainDbFile); }
 QString counterFile() { return QDir(folder()).filePath(startup::kNotifyFile); }
 
@@ -48,50 +48,6 @@ QString counterFile() { return QDir(folder()).filePath(startup::kNotifyFile); }
 QString patientName(int i) {
   return QString(kSurnames.at(i % kSurnames.size())) + kGiven.at((i / kSurnames.size()) % kGiven.size()) +
          kGiven.at((i / kSurnames.size() / kGiven.size()) % kGiven.size());
-}
-
-PricedGrid pricedGrid(int lines) {
-  PricedGrid grid;
-  for (int i = 0; i < lines; ++i) {
-    grid[i] = {QStringLiteral("阿莫西林胶囊%1").arg(i), "2", QStringLiteral("盒"), "6.25", "12.500", "40",
-               QStringLiteral("西成药·抗生素"), QStringLiteral("A%1").arg(i), "4.80"};
-  }
-  return grid;
-}
-
-PrescriptionRecord typedRecord(const QString& serial, const QString& name, const QDate& visit, int lines) {
-  PrescriptionRecord r;
-  r.serial = serial;
-  for (QString& field : r.header) field = "";
-  r.header[header::kName] = name;
-  r.header[header::kSex] = QStringLiteral("男");
-  r.header[header::kAge] = "35";
-  r.header[header::kDepartment] = QStringLiteral("内科");
-  r.header[header::kAddress] = QStringLiteral("光明路12号");
-  r.header[header::kDate] = text::isoDate(visit);
-  r.header[header::kDiagnosis] = QStringLiteral("上呼吸道感染");
-  r.header[header::kPhysician] = QStringLiteral("赵立新");
-  r.header[header::kDispenser] = QStringLiteral("钱晓梅");
-  r.header[header::kDrugFee] = "35.6";
-  r.header[header::kChecker] = QStringLiteral("钱晓梅");
-  r.header[header::kPhone] = "13800001234";
-  r.header[header::kRecordNumber] = text::timestampText(QDateTime(visit, QTime(9, 30)));
-  r.header[header::kAllergy] = QStringLiteral("无");
-  r.header[header::kFeeCategory] = QStringLiteral("自费");
-  r.header[header::kOtherFee] = "3";
-  r.header[header::kTotal] = "38.60";
-  r.header[header::kChineseDate] = text::chineseDate(visit);
-  for (int i = 0; i < lines; ++i)
-    r.prescriptionText += QStringLiteral("%1. 阿莫西林胶囊%2 0.25g*24粒×2\r\n    用法：口服 每日3次 每次2粒\r\n").arg(i + 1).arg(i);
-  r.infusionCardText = QStringLiteral("0.9%氯化钠注射液 250ml\r\n注射用头孢曲松钠 2.0g\r\n");
-  r.symptoms = QStringLiteral("咳嗽，咽痛");
-  r.doses = "7";
-  r.grid = pricedGrid(lines);
-  r.medicalRecord = joinMedicalRecord({QStringLiteral("咳嗽咽痛3天"), QStringLiteral("3天前受凉后出现咳嗽，咽痛，无发热。"),
-                                       QStringLiteral("体健"), "", QStringLiteral("无"),
-                                       QStringLiteral("T 36.8℃，咽部充血，双肺呼吸音清。"), "",
-                                       QStringLiteral("上呼吸道感染"), QStringLiteral("抗感染，对症治疗")});
-  return r;
 }
 
 // Fills the file with kRecords records, about 275 a day, and the indexes start-up makes.
@@ -102,12 +58,12 @@ void generate() {
   {
     store::Database db(mainDb());
     db.exec(R"(DROP INDEX IF EXISTS "档案_ID号"; DROP INDEX IF EXISTS "档案_就诊日期";)");
+    // The history search's pieces are made after the records, as start-up makes them on
+    // a file of an older build.
+    db.exec(R"(DROP TRIGGER "档案_片段_添加"; DROP TRIGGER "档案_片段_删除"; DROP TRIGGER "档案_片段_修改";)"
+            R"( DROP TABLE "档案_片段"; DROP TABLE "档案_片段位"; DROP TABLE "档案_片段版本";)");
     SQLite::Transaction transaction(db.sql());
-    SQLite::Statement insert(db.sql(), R"(INSERT INTO "档案" ("序号", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9",)"
-                                       R"( "10", "11", "12", "13", "14", "15", "16", "17", "18", "T1", "T2", "T3", "39",)"
-                                       R"( "40", "类别", "发药", "计价", "病历", "剂数"))"
-                                       R"( VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,)"
-                                       R"( ?, ?, ?, ?, ?, ?, ?))");
+    SQLite::Statement insert(db.sql(), bench_support::kInsertRecord);
     const int days = kFirstDay.daysTo(kLastDay) + 1;
     for (int i = 0; i < kRecords; ++i) {
       const QDate visit = kFirstDay.addDays(qint64(i) * days / kRecords);
@@ -116,15 +72,7 @@ void generate() {
           text::timestampText(QDateTime(visit, QTime(8, 0).addSecs(i % 36000))) + QStringLiteral("3F9A");
       PrescriptionRecord r = typedRecord(serial, name, visit, 6 + i % 8);
       r.header[header::kAge] = QStringLiteral("%1岁").arg(20 + i % 60);
-      int p = 1;
-      store::bindText(insert, p++, r.serial);
-      for (const QString& f : r.header) store::bindText(insert, p++, f);
-      for (const QString& v : {r.prescriptionText, r.infusionCardText, r.symptoms, r.herbalUsage,
-                               text::NameInitialsKey(name), kOrdinarySheet, QString(i % 3 ? "" : "-已发药"),
-                               PricingGridPacking(r.grid), r.medicalRecord, r.doses})
-        store::bindText(insert, p++, v);
-      insert.exec();
-      insert.reset();
+      bench_support::insertRecord(insert, r, QString(i % 3 ? "" : "-已发药"));
       if (i % 100000 == 99999) std::fprintf(stderr, "  %d records\n", i + 1);
     }
     transaction.commit();

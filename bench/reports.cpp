@@ -1,7 +1,8 @@
 // The reports at clinic scale: drug sales over 32 days and the sales-detail list on an
 // inventory file of 5,000,000 sales lines over ten years; the workload over ten years on
-// a main file of 1,000,000 prescriptions. The files are generated once into
-// TAVORIN_BENCH_REPORTS (default /tmp/tavorin-bench-reports) and reused by later runs.
+// a main file of 1,000,000 prescriptions. The files are generated into
+// TAVORIN_BENCH_REPORTS and reused by later runs given the same folder; without it, into
+// a fresh folder of the run.
 #include "grid/GridConfig.h"
 #include "grid/PagedGridState.h"
 #include "reports/service/DrugSales.h"
@@ -11,6 +12,7 @@
 #include "startup/TemplateFiles.h"
 #include "store/Database.h"
 #include "store/QueryIndexes.h"
+#include "support/BenchFolder.h"
 #include "text/Dates.h"
 
 #include <QDir>
@@ -26,8 +28,7 @@ const QDate kLastDay(2024, 12, 31);
 const QDate kFirstDay = kLastDay.addYears(-10).addDays(1);
 
 QString folder() {
-  const QByteArray env = qgetenv("TAVORIN_BENCH_REPORTS");
-  return env.isEmpty() ? QStringLiteral("/tmp/tavorin-bench-reports") : QString::fromLocal8Bit(env);
+  return bench_support::benchFolder("TAVORIN_BENCH_REPORTS");
 }
 QString mainDb() { return QDir(folder()).filePath(startup::kMainDbFile); }
 QString stockDb() { return QDir(folder()).filePath(startup::kStockDbFile); }

@@ -3,6 +3,7 @@
 #include "store/Catalogue.h"
 #include "store/CatalogueLookup.h"
 #include "store/CatalogueVersion.h"
+#include "store/RecordNameIndex.h"
 #include "store/RecordsRepository.h"
 #include "store/SalesReports.h"
 #include "store/Suggestions.h"
@@ -16,6 +17,8 @@ void ensureMainIndexes(Database& main) {
   ensureSuggestionIndexes(main);
   ensureReportIndexes(main);
   ensureCatalogueVersion(main);
+  // Last: on an old file it reads every record once.
+  ensureRecordNameIndex(main);
 }
 
 void ensureStockIndexes(Database& stock) {

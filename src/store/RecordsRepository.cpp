@@ -1,6 +1,7 @@
 #include "store/RecordsRepository.h"
 
 #include "prescription/service/PricingGridPacking.h"
+#include "store/RecordNameIndex.h"
 #include "store/TextMatch.h"
 
 #include <QStringList>
@@ -126,19 +127,21 @@ std::vector<HistoryRow> RecordsRepository::history(const HistoryFilter& filter) 
   QString index = QString::fromUtf8(kVisitDateIndex);
   // %1 takes the index hint.
   QString text = columns + QStringLiteral("%1 WHERE ") + dates + order;
+  QString test;
   if (searching) {
     registerContainsFunction(db_.sql());
     index = QString::fromUtf8(byInitials ? kInitialsHistoryIndex : kNameHistoryIndex);
     // The name test runs on the index entries; the date is compared only for those that
     // hold the text, and only their records are read.
-    const QString test = QStringLiteral(R"(%1("%2", ?))").arg(QString::fromUtf8(kContainsFunction), byInitials ? "40" : "0");
+    test = QStringLiteral(R"(%1("%2", ?))").arg(QString::fromUtf8(kContainsFunction), byInitials ? "40" : "0");
     text = columns + QStringLiteral(R"( WHERE rowid IN (SELECT rowid FROM "档案"%1 WHERE )") + test + QStringLiteral(" AND ") +
            dates + u')' + order;
   }
 
-  const auto run = [&](const QString& indexed) {
-    SQLite::Statement query(db_.sql(), utf8(text.arg(indexed)));
+  const auto run = [&](const std::string& statement, const std::vector<QString>& pieces) {
+    SQLite::Statement query(db_.sql(), statement);
     int p = 1;
+    for (const QString& value : pieces) bindText(query, p++, value);
     if (searching) bindText(query, p++, filter.contains);
     bindText(query, p++, filter.from);
     bindText(query, p++, filter.before);
@@ -149,11 +152,24 @@ std::vector<HistoryRow> RecordsRepository::history(const HistoryFilter& filter) 
     }
     return rows;
   };
+  if (searching && recordNameIndexReady(db_)) {
+    // The pieces give the few records that may hold the text; the test decides. The
+    // records are reached by rowid, never by walking an index of the table.
+    const CandidateQuery candidates =
+        candidateQuery(byInitials ? IndexedColumn::NameInitials : IndexedColumn::Name, filter.contains);
+    try {
+      return run(utf8(columns + QStringLiteral(R"( NOT INDEXED WHERE rowid IN ()") + candidates.sql +
+                      QStringLiteral(") AND ") + test + QStringLiteral(" AND ") + dates + order),
+                 candidates.texts);
+    } catch (const SQLite::Exception&) {
+      // Pieces that cannot be read: the walk below answers as well, only slower.
+    }
+  }
   try {
-    return run(QStringLiteral(R"( INDEXED BY "%1")").arg(index));
+    return run(utf8(text.arg(QStringLiteral(R"( INDEXED BY "%1")").arg(index))), {});
   } catch (const SQLite::Exception&) {
     // A file whose indexes could not be made (a read-only share) is read without them.
-    return run(QString());
+    return run(utf8(text.arg(QString())), {});
   }
 }
 

@@ -54,7 +54,13 @@ int SearchKeyColumn::rebuildAll(const std::function<QString(const QString& name)
 
   try {
     SQLite::Transaction transaction(db_.sql());
+    // Each changed key would move its entry in every index that holds the key, comparing
+    // names by the name order at every step: the indexes go and are made again, as they
+    // were, from the new keys in one sorted pass.
+    const std::vector<MadeIndex> indexes = keyIndexes();
+    for (const MadeIndex& index : indexes) db_.sql().exec("DROP INDEX \"" + index.name + '"');
     const int written = db_.sql().exec("UPDATE " + quotedTable() + " SET \"查询\" = " + function + "(\"名称\")");
+    for (const MadeIndex& index : indexes) db_.sql().exec(index.statement);
     transaction.commit();
     return written;
   } catch (const SQLite::Exception& e) {
@@ -65,6 +71,19 @@ int SearchKeyColumn::rebuildAll(const std::function<QString(const QString& name)
   std::vector<KeyWrite> keys;
   for (const NamedRow& row : names()) keys.push_back({row.rowid, keyOf(row.name.value_or(QStringLiteral("")))});
   return writeKeys(keys, refused);
+}
+
+std::vector<SearchKeyColumn::MadeIndex> SearchKeyColumn::keyIndexes() {
+  // Indexes made by CREATE INDEX (a constraint's own index cannot go) that are not unique
+  // (a key the rebuild makes twice must fail the statement as it always has).
+  SQLite::Statement q(db_.sql(), R"(SELECT m.name, m.sql FROM sqlite_master m JOIN pragma_index_list(m.tbl_name) l)"
+                                 R"( ON l.name = m.name WHERE m.type = 'index' AND m.tbl_name = ? AND m.sql IS NOT NULL)"
+                                 R"( AND NOT l."unique" AND EXISTS (SELECT 1 FROM pragma_index_info(m.name) i)"
+                                 R"( WHERE i.name = '查询') ORDER BY m.rowid)");
+  q.bind(1, table_);
+  std::vector<MadeIndex> indexes;
+  while (q.executeStep()) indexes.push_back({q.getColumn(0).getString(), q.getColumn(1).getString()});
+  return indexes;
 }
 
 std::string SearchKeyColumn::quotedTable() const { return std::string("\"") + table_ + "\""; }

@@ -43,6 +43,12 @@ class SearchKeyColumn {
 
  private:
   std::string quotedTable() const;
+  // The indexes of the table that hold the key and may be dropped and made again.
+  struct MadeIndex {
+    std::string name;
+    std::string statement;  // as the file keeps it
+  };
+  std::vector<MadeIndex> keyIndexes();
   int writeEachAlone(const std::vector<KeyWrite>& keys, int& refused);
 
   Database& db_;

@@ -3,6 +3,7 @@
 //
 //   tavorin-mktemplates <templates source dir> <data dir> <output dir>
 #include "store/Database.h"
+#include "store/RecordNameIndex.h"
 #include "templates/ShippedRows.h"
 
 #include <SQLiteCpp/Transaction.h>
@@ -33,6 +34,8 @@ void makeTemplate(const QString& sqlPath, const QString& outPath, templates::Tem
     db.exec(readAll(sqlPath));
     templates::loadShippedRows(kind, db, dataDir);
     transaction.commit();
+    // The history search's index, made as start-up makes it on a file that lacks it.
+    if (kind == templates::TemplateFile::Main) store::ensureRecordNameIndex(db);
     db.exec("VACUUM");
   }
   QFile::remove(outPath);

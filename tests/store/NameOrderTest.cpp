@@ -35,4 +35,29 @@ TEST(NameOrder, SortKeysOrderNamesAsTheCollationDoes) {
   EXPECT_LT(byCollation.indexOf("白术"), byCollation.indexOf("当归")) << "pinyin order";
 }
 
+// The collation reads the stored bytes as QString::fromUtf8 would: a byte order mark
+// kept, a bad byte as U+FFFD; the same bytes are equal.
+TEST(NameOrder, CollationComparesTheStoredBytesAsTheirText) {
+  const std::vector<std::string> names = {"当归", "\xEF\xBB\xBF当归", "当\xFF归", "当\xFF", "当归", "a\xC3", "A",
+                                          "甘草12", "甘草12", "甘草2", "", "\xF0\xA0\x80\x80", "黄芪"};
+  testing_support::TempFolder folder;
+  store::Database db(QDir(folder.path()).filePath("names.dat"), store::Database::Mode::Create);
+  db.exec(QStringLiteral("CREATE TABLE t (name TEXT)"));
+  for (const std::string& name : names) {
+    SQLite::Statement insert(db.sql(), "INSERT INTO t VALUES (?)");
+    insert.bind(1, name);
+    insert.exec();
+  }
+  SQLite::Statement q(db.sql(), std::string("SELECT rowid FROM t ORDER BY name COLLATE ") + store::kNameCollation + ", rowid");
+  std::vector<size_t> byCollation;
+  while (q.executeStep()) byCollation.push_back(size_t(q.getColumn(0).getInt64()) - 1);
+
+  std::vector<size_t> byText(names.size());
+  for (size_t i = 0; i < names.size(); ++i) byText[i] = i;
+  std::stable_sort(byText.begin(), byText.end(), [&](size_t a, size_t b) {
+    return store::compareNames(QString::fromUtf8(names[a]), QString::fromUtf8(names[b])) < 0;
+  });
+  EXPECT_EQ(byCollation, byText);
+}
+
 }  // namespace

@@ -1,0 +1,50 @@
+// The index of the history search by name or initials key ([档案].[0] and [档案].[40]).
+//
+// The search is a substring test, which no ordinary index can seek. This one holds, for
+// every record, each piece of two characters of both values (at every position, the last
+// character alone as a piece of one), with the record's rowid, in the narrow table
+// [档案_片段]. A search of two characters or more then reads the records whose values hold
+// every piece of the search, a search of one character those holding a piece that starts
+// with it; ASCII letters are looked up in either case. The pieces only narrow the
+// candidates: the search's own test still decides on each record, so the index may hold
+// more than it needs (never less) and the results stay those of the plain test.
+//
+// A value longer than kIndexedChars characters gets one empty piece instead of its
+// pieces: it is a candidate of every search.
+//
+// Triggers on [档案] keep the pieces in the file itself, so every writer keeps them. The
+// one-row table [档案_片段版本] says which layout the file holds; a file without it, or
+// with another layout, is filled again at start-up and searched without the index until
+// then.
+#pragma once
+
+#include "store/Database.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace store {
+
+inline constexpr int kIndexedChars = 256;
+
+// Creates the tables and triggers and fills the pieces from the stored records, in one
+// transaction, when the file does not hold today's layout complete; otherwise changes
+// nothing. Throws SQLite::Exception when the file cannot be written.
+void ensureRecordNameIndex(Database& main);
+
+// True when the file holds today's layout: its pieces may be read.
+bool recordNameIndexReady(Database& main);
+
+// Which column a search reads: 0 for [0], 1 for [40].
+enum class IndexedColumn { Name = 0, NameInitials = 1 };
+
+// A statement yielding the rowids of the candidate records of `search` (not empty), and
+// the values it binds in order.
+struct CandidateQuery {
+  QString sql;
+  std::vector<QString> texts;  // bound after the column number of each part
+};
+CandidateQuery candidateQuery(IndexedColumn column, const QString& search);
+
+}  // namespace store

@@ -1,0 +1,227 @@
+// The history search through the name pieces answers exactly what the plain test over
+// every record answers, in the same order: over generated records, after writes from a
+// second connection, and on files whose pieces are missing or of another layout.
+#include "startup/AppState.h"
+#include "startup/Main.h"
+#include "startup/TemplateFiles.h"
+#include "store/Database.h"
+#include "store/RecordNameIndex.h"
+#include "store/RecordsRepository.h"
+#include "store/TextMatch.h"
+#include "support/TempFolder.h"
+
+#include <QDate>
+#include <QDir>
+
+#include <SQLiteCpp/Transaction.h>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+using store::HistoryFilter;
+
+// Characters the names are made of: Chinese, ASCII letters in both cases, a blank, the
+// key's "-", digits and one character outside the BMP.
+const QStringList kAlphabet{QStringLiteral("王"), QStringLiteral("伟"), QStringLiteral("芳"), QStringLiteral("李"),
+                            "w", "W", "f", "F", "l", " ", "-", "1", QString::fromUcs4(U"\U00020000")};
+
+class RecordNameIndexTest : public ::testing::Test {
+ protected:
+  RecordNameIndexTest() : mainDb(QDir(folder.path()).filePath(startup::kMainDbFile)) {
+    startup::writeMissingTemplates(folder.path());
+    store::Database(mainDb).exec(R"(DELETE FROM "档案")");
+  }
+
+  QString randomText(int minChars, int maxChars) {
+    const int n = std::uniform_int_distribution<int>(minChars, maxChars)(random);
+    QString s;
+    for (int i = 0; i < n; ++i) s += kAlphabet[std::uniform_int_distribution<int>(0, kAlphabet.size() - 1)(random)];
+    return s;
+  }
+
+  QString randomDate() {
+    return QDate(2020, 1, 1).addDays(std::uniform_int_distribution<int>(0, 4 * 365)(random)).toString("yyyy-MM-dd");
+  }
+
+  // Adds `count` records through `db`: names of 1 to 5 characters, keys of the name, a
+  // "-" and letters, some without a key, one in twenty with a name too long for pieces.
+  void addRecords(store::Database& db, int count) {
+    SQLite::Transaction transaction(db.sql());
+    SQLite::Statement add(db.sql(), R"(INSERT INTO "档案" ("序号", "0", "1", "2", "5", "40", "发药") VALUES (?, ?, ?, ?, ?, ?, ?))");
+    for (int i = 0; i < count; ++i) {
+      const int pick = std::uniform_int_distribution<int>(0, 19)(random);
+      QString name = randomText(1, 5);
+      if (pick == 0) name = QString(store::kIndexedChars, QChar(u'张')) + randomText(2, 4);
+      QString key = name + u'-' + randomText(0, 3);
+      if (pick == 1) key = QString();
+      if (pick == 2) key = "";
+      store::bindText(add, 1, QStringLiteral("2024%1").arg(serial++, 10, 10, QChar(u'0')));
+      store::bindText(add, 2, name);
+      store::bindText(add, 3, QStringLiteral("男"));
+      store::bindText(add, 4, "30");
+      store::bindText(add, 5, randomDate());
+      store::bindText(add, 6, key);
+      store::bindText(add, 7, pick == 3 ? QStringLiteral("-已发药") : QString(""));
+      add.exec();
+      add.reset();
+    }
+    transaction.commit();
+  }
+
+  // Searches: pieces of stored values of 1 to 4 characters with their letters' case
+  // flipped at random, and texts no record holds.
+  std::vector<QString> searches(int count) {
+    store::Database db(mainDb, store::Database::Mode::ReadOnly);
+    std::vector<QString> stored;
+    SQLite::Statement q(db.sql(), R"(SELECT "0" FROM "档案" UNION ALL SELECT "40" FROM "档案" WHERE "40" <> '')");
+    while (q.executeStep()) stored.push_back(store::columnText(q, 0));
+    std::vector<QString> out;
+    for (int i = 0; i < count; ++i) {
+      if (i % 10 == 9) {
+        out.push_back(randomText(1, 4));
+        continue;
+      }
+      const std::vector<char32_t> chars = [&] {
+        const QList<uint> all = stored[std::uniform_int_distribution<size_t>(0, stored.size() - 1)(random)].toUcs4();
+        return std::vector<char32_t>(all.begin(), all.end());
+      }();
+      const int length = std::min<int>(chars.size(), std::uniform_int_distribution<int>(1, 4)(random));
+      const int from = std::uniform_int_distribution<int>(0, int(chars.size()) - length)(random);
+      QString s = QString::fromUcs4(chars.data() + from, length);
+      for (QChar& c : s)
+        if (c.unicode() < 0x80 && random() % 2) c = c.isUpper() ? c.toLower() : c.toUpper();
+      out.push_back(s);
+    }
+    return out;
+  }
+
+  // What the history list lists, newest number first.
+  QStringList listed(const HistoryFilter& filter) {
+    store::Database db(mainDb, store::Database::Mode::ReadOnly);
+    QStringList serials;
+    for (const store::HistoryRow& row : store::RecordsRepository(db).history(filter)) serials << row.serial;
+    return serials;
+  }
+
+  // The plain test over every record: what the list must show.
+  QStringList expected(const HistoryFilter& filter) {
+    store::Database db(mainDb, store::Database::Mode::ReadOnly);
+    store::registerContainsFunction(db.sql());
+    const char* column = filter.column == HistoryFilter::Column::Name ? "0" : "40";
+    SQLite::Statement q(db.sql(), std::string(R"(SELECT "序号" FROM "档案" WHERE tavorin_contains(")") + column +
+                                      R"(", ?) AND "5" >= ? AND "5" < ? ORDER BY "序号" DESC)");
+    store::bindText(q, 1, filter.contains);
+    store::bindText(q, 2, filter.from);
+    store::bindText(q, 3, filter.before);
+    QStringList serials;
+    while (q.executeStep()) serials << store::columnText(q, 0);
+    return serials;
+  }
+
+  // Every search in both columns, over all dates and over one year; returns how many
+  // searches listed something, so that a test can see it did not compare empty lists.
+  int expectSameAnswers(const std::vector<QString>& texts) {
+    int found = 0;
+    for (const QString& text : texts) {
+      for (const auto column : {HistoryFilter::Column::Name, HistoryFilter::Column::NameInitials}) {
+        for (const auto& [from, before] : {std::pair{"2000-01-01", "2030-01-01"}, std::pair{"2022-01-01", "2023-01-01"}}) {
+          const HistoryFilter filter{column, text, from, before};
+          const QStringList want = expected(filter);
+          EXPECT_EQ(listed(filter), want) << "search \"" << text.toStdString() << "\" in column "
+                                          << (column == HistoryFilter::Column::Name ? "0" : "40") << " from " << from;
+          if (!want.isEmpty()) ++found;
+        }
+      }
+    }
+    return found;
+  }
+
+  bool ready() {
+    store::Database db(mainDb, store::Database::Mode::ReadOnly);
+    return store::recordNameIndexReady(db);
+  }
+
+  testing_support::TempFolder folder;
+  QString mainDb;
+  std::mt19937 random{20241210};
+  int serial = 0;
+};
+
+TEST_F(RecordNameIndexTest, SameAnswersAsThePlainTestAfterWritesFromASecondConnection) {
+  {
+    store::Database main(mainDb);
+    store::ensureRecordNameIndex(main);
+  }
+  ASSERT_TRUE(ready());
+  {
+    store::Database writer(mainDb);
+    addRecords(writer, 600);
+  }
+  EXPECT_GT(expectSameAnswers(searches(120)), 150);
+
+  // A second workstation edits: names and keys changed (letter case alone too), keys
+  // cleared, rows deleted, a row replaced by its number, and records added.
+  store::Database other(mainDb);
+  other.exec(R"(UPDATE "档案" SET "0" = upper("0") WHERE rowid % 7 = 0;)"
+             R"(UPDATE "档案" SET "0" = '王伟' || "0", "40" = "40" || 'wf' WHERE rowid % 11 = 0;)"
+             R"(UPDATE "档案" SET "40" = NULL WHERE rowid % 13 = 0;)"
+             R"(UPDATE "档案" SET "5" = '2022-06-01' WHERE rowid % 17 = 0;)"
+             R"(DELETE FROM "档案" WHERE rowid % 5 = 0;)"
+             R"(INSERT OR REPLACE INTO "档案" ("序号", "0", "5", "40") SELECT "序号", '李芳', '2022-02-02', 'lf')"
+             R"( FROM "档案" WHERE rowid % 19 = 0;)");
+  addRecords(other, 200);
+  EXPECT_GT(expectSameAnswers(searches(120)), 150);
+}
+
+// Start-up fills the pieces of a file that has none, or another layout, from the records
+// already stored; until then the list answers without them.
+TEST_F(RecordNameIndexTest, FilledFromStoredRecordsWhenMissingOrOfAnotherLayout) {
+  {
+    // A file of a build that had no such index.
+    store::Database writer(mainDb);
+    writer.exec(R"(DROP TRIGGER IF EXISTS "档案_片段_添加"; DROP TRIGGER IF EXISTS "档案_片段_删除";)"
+                R"( DROP TRIGGER IF EXISTS "档案_片段_修改"; DROP TABLE IF EXISTS "档案_片段";)"
+                R"( DROP TABLE IF EXISTS "档案_片段位"; DROP TABLE IF EXISTS "档案_片段版本";)");
+    addRecords(writer, 300);
+  }
+  ASSERT_FALSE(ready());
+  const std::vector<QString> texts = searches(60);
+  EXPECT_GT(expectSameAnswers(texts), 60);
+
+  const QString stockDb = QDir(folder.path()).filePath(startup::kStockDbFile);
+  ASSERT_TRUE(startup::ensureQueryIndexes(mainDb, stockDb));
+  ASSERT_TRUE(ready());
+  EXPECT_GT(expectSameAnswers(texts), 60);
+
+  // A layout this build does not know is made again, pieces and all.
+  store::Database(mainDb).exec(R"(UPDATE "档案_片段版本" SET "版本" = 0; DELETE FROM "档案_片段";)");
+  EXPECT_FALSE(ready());
+  ASSERT_TRUE(startup::ensureQueryIndexes(mainDb, stockDb));
+  ASSERT_TRUE(ready());
+  EXPECT_GT(expectSameAnswers(texts), 60);
+
+  // A dropped trigger makes the file out of date as well.
+  store::Database(mainDb).exec(R"(DROP TRIGGER "档案_片段_添加")");
+  EXPECT_FALSE(ready());
+  ASSERT_TRUE(startup::ensureQueryIndexes(mainDb, stockDb));
+  EXPECT_TRUE(ready());
+}
+
+// The list reads the pieces when they are there: without them it would find nothing.
+TEST_F(RecordNameIndexTest, TheListReadsThePieces) {
+  store::Database main(mainDb);
+  store::ensureRecordNameIndex(main);
+  main.exec(R"(INSERT INTO "档案" ("序号", "0", "5", "40") VALUES ('1', '王伟芳', '2024-01-01', '王伟芳-wwf'))");
+  const HistoryFilter byName{HistoryFilter::Column::Name, QStringLiteral("伟芳"), "2024-01-01", "2024-01-02"};
+  const HistoryFilter byInitials{HistoryFilter::Column::NameInitials, "WF", "2024-01-01", "2024-01-02"};
+  EXPECT_EQ(listed(byName), QStringList{"1"});
+  EXPECT_EQ(listed(byInitials), QStringList{"1"});
+  main.exec(R"(DELETE FROM "档案_片段")");
+  EXPECT_TRUE(listed(byName).isEmpty());
+  EXPECT_TRUE(listed(byInitials).isEmpty());
+}
+
+}  // namespace
