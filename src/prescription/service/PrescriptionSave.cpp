@@ -77,7 +77,10 @@ void writePrescription(store::Database& db, const PrescriptionRecord& record, in
 }
 
 PrescriptionSave::PrescriptionSave(QString mainDbPath, QString notifyFilePath, Today today)
-    : mainDbPath_(std::move(mainDbPath)), notifyFilePath_(std::move(notifyFilePath)), today_(std::move(today)) {}
+    : main_(std::move(mainDbPath)), notifyFilePath_(std::move(notifyFilePath)), today_(std::move(today)) {}
+
+PrescriptionSave::PrescriptionSave(store::KeptConnection& main, QString notifyFilePath, Today today)
+    : main_(main), notifyFilePath_(std::move(notifyFilePath)), today_(std::move(today)) {}
 
 SaveOutcome PrescriptionSave::save(const PrescriptionRecord& shown, bool herbalLayout) const {
   switch (saveCheck(shown)) {
@@ -92,15 +95,16 @@ SaveOutcome PrescriptionSave::save(const PrescriptionRecord& shown, bool herbalL
   SaveOutcome outcome;
   outcome.stored = recordToStore(shown, herbalLayout);
   try {
-    store::Database db = store::openExisting(mainDbPath_);
-    SQLite::Transaction transaction(db.sql(), SQLite::TransactionBehavior::IMMEDIATE);
-    // Only dispensing and its undo change the mark: a window that shows an old mark
-    // never overwrites what another workstation stored.
-    outcome.stored.dispenseMark = store::RecordsRepository(db).dispenseMark(shown.serial).value_or(QString(""));
-    writePrescription(db, outcome.stored, today_().year());
-    transaction.commit();
+    main_->use([&](store::Database& db) {
+      SQLite::Transaction transaction(db.sql(), SQLite::TransactionBehavior::IMMEDIATE);
+      // Only dispensing and its undo change the mark: a window that shows an old mark
+      // never overwrites what another workstation stored.
+      outcome.stored.dispenseMark = store::RecordsRepository(db).dispenseMark(shown.serial).value_or(QString(""));
+      writePrescription(db, outcome.stored, today_().year());
+      transaction.commit();
+    });
   } catch (const std::exception& failure) {
-    return refused(SaveOutcome::Result::Failed, kNotSavedMessage.arg(store::failureReason(failure), mainDbPath_));
+    return refused(SaveOutcome::Result::Failed, kNotSavedMessage.arg(store::failureReason(failure), main_->path()));
   }
   outcome.result = SaveOutcome::Result::Saved;
   outcome.counterWritten = rewriteCounter();
@@ -110,9 +114,10 @@ SaveOutcome PrescriptionSave::save(const PrescriptionRecord& shown, bool herbalL
 bool PrescriptionSave::rewriteCounter() const {
   int count = 0;
   try {
-    store::Database db = store::openExisting(mainDbPath_, store::Database::Mode::ReadOnly);
     const QDate today = today_();
-    count = store::RecordsRepository(db).visitCount(text::isoDate(today), text::isoDate(today.addDays(1)));
+    count = main_->use([&](store::Database& db) {
+      return store::RecordsRepository(db).visitCount(text::isoDate(today), text::isoDate(today.addDays(1)));
+    });
   } catch (const std::exception&) {
     return false;  // no count read, so the file keeps the last one written
   }
