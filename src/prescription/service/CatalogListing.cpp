@@ -231,8 +231,8 @@ struct KeptCatalogue {
   std::shared_ptr<CatalogueCopy> copy;
 };
 
-// More changed rows than this are read with the whole catalogue.
-constexpr std::size_t kMostChangedRows = 2000;
+// A log with more new entries than this is not read: the whole catalogue is.
+constexpr std::int64_t kMostChangedEntries = 2000;
 
 std::shared_ptr<CatalogueCopy> readWholeCatalogue(store::Database& db) {
   ++catalogueReads;
@@ -280,10 +280,12 @@ bool readChanges(store::Database& db, KeptCatalogue& kept) {
     if (!nowVersion || !nowLast || *nowLast < *kept.lastChange) return false;
     version = *nowVersion;
     last = *nowLast;
-    if (version == *kept.stamp->version) return true;  // changed back by the time it is read
-    changed = store::catalogueRowsChangedAfter(db, *kept.lastChange);
+    // More entries than rows worth reading one by one are not even read.
+    if (last - *kept.lastChange > kMostChangedEntries) return false;
+    std::optional<std::vector<std::int64_t>> logged = store::catalogueRowsChangedAfter(db, *kept.lastChange);
     // A version raised without a logged change was raised by a writer the log missed.
-    if (changed.empty() || changed.size() > kMostChangedRows) return false;
+    if (!logged || logged->empty()) return false;
+    changed = std::move(*logged);
     store::Catalogue(db).searchRowsWithIds(changed, [&](const store::CatalogueSearchFields& row) {
       if (!row.name) return;
       ChangedRow owned{row.rowid, {}};
