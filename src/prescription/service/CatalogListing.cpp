@@ -309,10 +309,12 @@ bool readChanges(store::Database& db, KeptCatalogue& kept) {
   for (const ChangedRow& row : rows) {
     const CatalogueCopy::Row added = copy.add(row.view());
     const QString name = copy.name(added);
-    const auto at = std::lower_bound(copy.rows.begin(), copy.rows.end(), added, [&](const CatalogueCopy::Row& r, const CatalogueCopy::Row& a) {
+    // Where the name-order index has it: by the name collation, equal names by rowid.
+    const auto before = [&](const CatalogueCopy::Row& r, const CatalogueCopy::Row& a) {
       const int order = store::compareNames(copy.name(r), name);
       return order < 0 || (order == 0 && r.rowid < a.rowid);
-    });
+    };
+    const auto at = std::lower_bound(copy.rows.begin(), copy.rows.end(), added, before);
     copy.rows.insert(at, added);
   }
   if (copy.wasteful()) copy.compact();
