@@ -2,7 +2,7 @@
 
 namespace prescription {
 
-void DrugListModel::setEntries(std::vector<ListEntry> entries) {
+void DrugListModel::setEntries(DrugListing entries) {
   beginResetModel();
   entries_ = std::move(entries);
   endResetModel();
@@ -14,7 +14,7 @@ int DrugListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant DrugListModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
-  return entries_[static_cast<size_t>(index.row())].item;
+  return entries_.item(static_cast<size_t>(index.row()));
 }
 
 }  // namespace prescription

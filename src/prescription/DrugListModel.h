@@ -1,12 +1,11 @@
 // The drug list's rows: the entries of the last listing, shown by their list text. A view
-// over a model fills a hundred thousand rows at once, where an item per row would not.
+// over a model fills a hundred thousand rows at once, where an item per row would not, and
+// asks only for the texts of the rows it paints.
 #pragma once
 
 #include "prescription/service/CatalogListing.h"
 
 #include <QAbstractListModel>
-
-#include <vector>
 
 namespace prescription {
 
@@ -16,15 +15,15 @@ class DrugListModel : public QAbstractListModel {
  public:
   using QAbstractListModel::QAbstractListModel;
 
-  void setEntries(std::vector<ListEntry> entries);
+  void setEntries(DrugListing entries);
   void clear() { setEntries({}); }
-  const std::vector<ListEntry>& entries() const { return entries_; }
+  const DrugListing& entries() const { return entries_; }
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
 
  private:
-  std::vector<ListEntry> entries_;
+  DrugListing entries_;
 };
 
 }  // namespace prescription

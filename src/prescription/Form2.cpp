@@ -167,6 +167,12 @@ void Form2::centreOnSheet(QLabel* label) {
 
 QString Form2::mainDb() const { return session_.state.MainDbConnection; }
 
+store::KeptConnection& Form2::mainConnection() {
+  if (!mainConnection_ || mainConnection_->path() != mainDb())
+    mainConnection_ = std::make_unique<store::KeptConnection>(mainDb());
+  return *mainConnection_;
+}
+
 // ---- The prescription as plain data ----
 
 PrescriptionState Form2::state() const {
@@ -294,6 +300,6 @@ void Form2::VScroll1_Change() {
   Picture1->move(Picture1->x(), ui::px(top));
 }
 
-const std::vector<ListEntry>& Form2::drugListEntries() const { return drugList_->entries(); }
+const DrugListing& Form2::drugListEntries() const { return drugList_->entries(); }
 
 }  // namespace prescription

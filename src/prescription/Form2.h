@@ -12,6 +12,7 @@
 #include "prescription/service/PrescriptionState.h"
 #include "printing/service/PrintDevice.h"
 #include "printing/service/SheetPrint.h"
+#include "store/KeptConnection.h"
 #include "store/Suggestions.h"
 #include "ui/ControlArray.h"
 #include "ui/Line.h"
@@ -157,7 +158,7 @@ class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
   QString storedNumber_;
 
   // The drug list's entries, each remembering its row (List1, with List6 as twins).
-  const std::vector<ListEntry>& drugListEntries() const;
+  const DrugListing& drugListEntries() const;
 
   // ---- The toolbar, its prints and what the medical-record window reads ----
 
@@ -234,8 +235,10 @@ class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
   void showHerbalLayout(const HerbalLayout& layout);
   void setGridCell(int row, int column, const QString& text);
   QString gridCell(int row, int column) const;
-  // The main database the window reads.
+  // The main database the window reads, and the connection to it that the window keeps
+  // while it lives (a new one when the data folder was changed).
   QString mainDb() const;
+  store::KeptConnection& mainConnection();
   // Takes the sheet title and the bell from the settings.
   void followSettings();
   // The history boxes as one value, and shown again.
@@ -299,6 +302,7 @@ class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
   QPushButton* Command18 = nullptr;
   QListView* List1 = nullptr;
   DrugListModel* drugList_ = nullptr;
+  std::unique_ptr<store::KeptConnection> mainConnection_;
   QLineEdit* Text2 = nullptr;
   QLineEdit* Text3 = nullptr;
   QLineEdit* Text4 = nullptr;

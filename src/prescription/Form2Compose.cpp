@@ -14,7 +14,7 @@
 namespace prescription {
 
 void Form2::List1_DblClick() {
-  const std::vector<ListEntry>& entries = drugList_->entries();
+  const DrugListing& entries = drugList_->entries();
   if (entries.empty()) return;
   const int row = List1->currentIndex().row();
   // With rows but none chosen there is nothing to pick.
@@ -41,7 +41,7 @@ void Form2::List1_DblClick() {
     // since the list was filled.
     std::optional<QString> content;
     try {
-      content = readTemplateContent(mainDb(), entry.key);
+      content = readTemplateContent(mainConnection(), entry.key);
     } catch (const std::exception& e) {
       session_.dialogs.message(kTemplateUnreadableMessage + store::failureReason(e));
     }

@@ -87,7 +87,7 @@ void Form2::runLookUp(const LookUp& lookUp) {
   list->clear();
   if (lookUp.list == SuggestionList::Patients) listedPatients_.clear();
   if (lookUp.hideFirst) list->hide();
-  Suggestions found = lookUpSuggestions(mainDb(), lookUp, QDate::currentDate().year());
+  Suggestions found = lookUpSuggestions(mainConnection(), lookUp, QDate::currentDate().year());
   list->addItems(found.items);
   if (lookUp.list == SuggestionList::Patients) listedPatients_ = std::move(found.patients);
   // The symptom list shows whatever the busy flag holds; the others only while it is clear.

@@ -25,7 +25,7 @@ constexpr int kPopupOffset = 4;  // px, 60 twips
 // ---- Save ----
 
 void Form2::Command21_Click() {
-  const SaveOutcome outcome = PrescriptionSave(mainDb(), session_.state.NotifyFilePath)
+  const SaveOutcome outcome = PrescriptionSave(mainConnection(), session_.state.NotifyFilePath)
                                   .whenRenumbered([this](const QString& serial) { showNewNumber(serial); })
                                   .save(shownRecord(state()), herbal_);
   if (!outcome.saved()) {
@@ -70,7 +70,7 @@ void Form2::showHistoryWindow(const HistoryWindow& window) {
 
 void Form2::Command7_Click() {
   List2->clear();
-  const HistoryResult result = HistoryList(mainDb()).query(historyWindow());
+  const HistoryResult result = HistoryList(mainConnection()).query(historyWindow());
   for (const HistoryItem& item : result.items) {
     auto* entry = new QListWidgetItem(item.text, List2);
     entry->setData(kSerialRole, item.serial);
@@ -109,7 +109,7 @@ void Form2::List2_Click() {
   // The medical-record window's unsaved edits go with the prescription it belonged to.
   session_.windows.unload(QStringLiteral("Form14"));
   HistoryIndex = List2->row(item);
-  const LoadOutcome loaded = PrescriptionLoad(mainDb()).load(item->data(kSerialRole).toString());
+  const LoadOutcome loaded = PrescriptionLoad(mainConnection()).load(item->data(kSerialRole).toString());
   if (!loaded.loaded()) {
     session_.dialogs.message(loaded.message);
     // A record deleted since the listing: the list shows what is stored now.
@@ -128,7 +128,7 @@ void Form2::List2_Click() {
 
 void Form2::Command4_Click() {
   PrescriptionState s = state();
-  const PricingOutcome outcome = AutomaticPricing(mainDb()).price(s);
+  const PricingOutcome outcome = AutomaticPricing(mainConnection()).price(s);
   if (!outcome.priced) {
     session_.dialogs.message(outcome.message);
     return;

@@ -54,9 +54,12 @@ void Form2::Text1_Change() {
 }
 
 void Form2::fillDrugList(const CatalogQuery& query) {
-  std::vector<ListEntry> entries;
+  // The old entries go first: the kept catalogue rows they were made from are then no
+  // longer shared, and a change to the catalogue is applied to them in place.
+  drugList_->clear();
+  DrugListing entries;
   try {
-    entries = runListing(mainDb(), query);
+    entries = runListing(mainConnection(), query);
   } catch (const std::exception&) {
     // A catalogue that cannot be read lists nothing; the search box keeps its text.
   }

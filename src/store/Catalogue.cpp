@@ -66,21 +66,39 @@ QStringList Catalogue::namesInCategory(const QString& category) {
   return names;
 }
 
-std::vector<std::int64_t> Catalogue::searchRows(const std::function<void(const CatalogueSearchFields&)>& visit) {
-  const auto field = [](const SQLite::Statement& q, int i) -> std::optional<std::string_view> {
+namespace {
+
+constexpr const char* kSearchColumns = R"(SELECT rowid, "ID号", "名称", "常用量", "单位", "用法", "查询", "分类" FROM "商品")";
+
+CatalogueSearchFields searchFieldsOf(const SQLite::Statement& q) {
+  const auto field = [&q](int i) -> std::optional<std::string_view> {
     const SQLite::Column column = q.getColumn(i);
     if (column.isNull()) return std::nullopt;
     const char* text = column.getText();
     return std::string_view(text, static_cast<size_t>(column.getBytes()));
   };
+  return {q.getColumn(0).getInt64(), field(1), field(2), field(3), field(4), field(5), field(6), field(7)};
+}
+
+}  // namespace
+
+void Catalogue::searchRowsWithIds(const std::vector<std::int64_t>& rowids,
+                                  const std::function<void(const CatalogueSearchFields&)>& visit) {
+  SQLite::Statement q(db_.sql(), std::string(kSearchColumns) + " WHERE rowid = ?");
+  for (const std::int64_t rowid : rowids) {
+    q.reset();
+    q.bind(1, static_cast<int64_t>(rowid));
+    if (q.executeStep()) visit(searchFieldsOf(q));
+  }
+  q.reset();
+}
+
+std::vector<std::int64_t> Catalogue::searchRows(const std::function<void(const CatalogueSearchFields&)>& visit) {
   // One read transaction: the rows and their order come from the same state of the file.
   SQLite::Transaction transaction(db_.sql());
   {
-    SQLite::Statement q(db_.sql(), R"(SELECT rowid, "ID号", "名称", "常用量", "单位", "用法", "查询", "分类" FROM "商品")"
-                                   " ORDER BY rowid");
-    while (q.executeStep())
-      visit({q.getColumn(0).getInt64(), field(q, 1), field(q, 2), field(q, 3), field(q, 4), field(q, 5), field(q, 6),
-             field(q, 7)});
+    SQLite::Statement q(db_.sql(), std::string(kSearchColumns) + " ORDER BY rowid");
+    while (q.executeStep()) visit(searchFieldsOf(q));
   }
   // The name order comes from walking the name-order index, whose entries are in that
   // order and, among equal names, in stored order: no name is compared here.

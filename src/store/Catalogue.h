@@ -52,6 +52,10 @@ class Catalogue {
   // of it, then returns the rowids in name order (digits and Latin letters first, then
   // pinyin order; equal names in stored order); both from one state of the file.
   std::vector<std::int64_t> searchRows(const std::function<void(const CatalogueSearchFields&)>& visit);
+  // Visits the rows with these rowids that are still stored, in the order given, as
+  // searchRows does. Runs in the caller's transaction, if any.
+  void searchRowsWithIds(const std::vector<std::int64_t>& rowids,
+                         const std::function<void(const CatalogueSearchFields&)>& visit);
   // The rows whose category begins with `categoryPrefix` and whose search key holds
   // `searchText` (literally, ASCII letters in either case), in name order.
   std::vector<catalogue::CatalogueRow> listing(const QString& categoryPrefix, const QString& searchText);

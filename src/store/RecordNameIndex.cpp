@@ -36,8 +36,6 @@ QString removePieces(const QString& row, int number, const QString& value) {
 QString addBoth(const QString& row) { return addPieces(row, 0, "0") + addPieces(row, 1, "40"); }
 QString removeBoth(const QString& row) { return removePieces(row, 0, "0") + removePieces(row, 1, "40"); }
 
-std::string utf8(const QString& s) { return s.toStdString(); }
-
 bool readyIn(SQLite::Database& db) {
   try {
     SQLite::Statement layout(db, R"(SELECT "版本" FROM "档案_片段版本")");

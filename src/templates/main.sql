@@ -200,3 +200,17 @@ CREATE TRIGGER "商品_修改改版本"
     OR OLD."单位" IS NOT NEW."单位" OR OLD."用法" IS NOT NEW."用法" OR OLD."查询" IS NOT NEW."查询"
     OR OLD."分类" IS NOT NEW."分类"
   BEGIN UPDATE "目录版本" SET "版本" = "版本" + 1; END;
+
+-- The catalogue's change log: one entry, numbered in order, per row those writes change,
+-- so that the drug list reads only the rows changed since its copy.
+CREATE TABLE "目录变更" ("序" INTEGER PRIMARY KEY, "行" INTEGER NOT NULL);
+CREATE TRIGGER "商品_添加记变更" AFTER INSERT ON "商品"
+  BEGIN INSERT INTO "目录变更" ("行") VALUES (NEW.rowid); END;
+CREATE TRIGGER "商品_删除记变更" AFTER DELETE ON "商品"
+  BEGIN INSERT INTO "目录变更" ("行") VALUES (OLD.rowid); END;
+CREATE TRIGGER "商品_修改记变更"
+  AFTER UPDATE OF "ID号", "名称", "常用量", "单位", "用法", "查询", "分类" ON "商品"
+  WHEN OLD."ID号" IS NOT NEW."ID号" OR OLD."名称" IS NOT NEW."名称" OR OLD."常用量" IS NOT NEW."常用量"
+    OR OLD."单位" IS NOT NEW."单位" OR OLD."用法" IS NOT NEW."用法" OR OLD."查询" IS NOT NEW."查询"
+    OR OLD."分类" IS NOT NEW."分类"
+  BEGIN INSERT INTO "目录变更" ("行") VALUES (NEW.rowid); END;

@@ -191,6 +191,24 @@ TEST_F(Form2Test, EnterInTheSearchBoxPicksOnlyASingleHit) {
   EXPECT_EQ(text("text9"), "") << "oral use puts nothing on the infusion card";
 }
 
+// Another workstation's edit of a listed row is seen at the next keystroke, in the painted
+// row and in what a pick inserts.
+TEST_F(Form2Test, AnotherWorkstationsCatalogueEditIsListedAtTheNextKeystroke) {
+  auto* list = control<QListView>("List1");
+  type("Text1", "xbdp");
+  ASSERT_EQ(listed(), QStringList{"硝苯地平片 10mg"});
+  execMain(R"(UPDATE "商品" SET "常用量" = '20' WHERE "ID号" = '3';
+              INSERT INTO "商品" ("ID号","名称","查询","分类","常用量","单位","用法")
+                VALUES ('6','硝苯地平缓释片','硝苯地平缓释片-xbdphsp-6$','西成药·心血管','','','');)");
+  press("Text1", Qt::Key_Backspace);
+  type("Text1", "p");
+  EXPECT_EQ(listed(), QStringList({"硝苯地平缓释片", "硝苯地平片 20mg"}));
+  EXPECT_EQ(list->model()->data(list->model()->index(1, 0)).toString(), "硝苯地平片 20mg");
+  type("Text1", "p");
+  press("Text1", Qt::Key_Return);
+  EXPECT_TRUE(text("R1").startsWith("硝苯地平片 20mg")) << text("R1").toStdString();
+}
+
 TEST_F(Form2Test, SearchBoxKeysAndButtons) {
   Form2& f = form2();
   type("Text1", "a'm");

@@ -51,13 +51,14 @@ PricingOutcome AutomaticPricing::price(PrescriptionState& state) const {
 
   PricingOutcome outcome;
   try {
-    store::Database db(mainDbPath_, store::Database::Mode::ReadOnly);
-    store::CatalogueLookup catalogue(db);
-    // One read snapshot for all look-ups: no writer's half-done change is seen.
-    SQLite::Transaction snapshot(db.sql(), SQLite::TransactionBehavior::DEFERRED);
-    for (const PricingRequest& request : requests)
-      if (const auto found = catalogue.priced(request.name, categoriesOf(request.scope)))
-        outcome.lines.push_back(pricedLine(*found, request.quantity));
+    main_->use([&](store::Database& db) {
+      store::CatalogueLookup catalogue(db);
+      // One read snapshot for all look-ups: no writer's half-done change is seen.
+      SQLite::Transaction snapshot(db.sql(), SQLite::TransactionBehavior::DEFERRED);
+      for (const PricingRequest& request : requests)
+        if (const auto found = catalogue.priced(request.name, categoriesOf(request.scope)))
+          outcome.lines.push_back(pricedLine(*found, request.quantity));
+    });
   } catch (const std::exception& failure) {
     outcome.message = kPricingFailedMessage + store::failureReason(failure);
     return outcome;

@@ -7,6 +7,8 @@
 #include "prescription/service/PricedGrid.h"
 #include "prescription/service/PricingLines.h"
 
+#include "store/KeptConnection.h"
+
 #include <QString>
 
 #include <vector>
@@ -37,16 +39,18 @@ struct PricingOutcome {
 
 class AutomaticPricing {
  public:
-  explicit AutomaticPricing(QString mainDbPath) : mainDbPath_(std::move(mainDbPath)) {}
+  explicit AutomaticPricing(QString mainDbPath) : main_(std::move(mainDbPath), store::Database::Mode::ReadOnly) {}
+  explicit AutomaticPricing(store::KeptConnection& main) : main_(main) {}
 
   // Prices the prescription in the state: a herbal sheet is laid out first (RC1) and its
   // herbs, then its fee lines are priced; an ordinary sheet line by line. The grid is
   // replaced by the priced lines and the totals follow. When the catalogue cannot be
-  // read, the state is left as it was and the outcome says why.
+  // read, the state is left as it was and the outcome says why. Prices and stock are read
+  // from the file at every pricing: no write by another workstation is missed.
   PricingOutcome price(PrescriptionState& state) const;
 
  private:
-  QString mainDbPath_;
+  store::Connection main_;
 };
 
 }  // namespace prescription

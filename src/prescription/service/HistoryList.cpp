@@ -72,11 +72,12 @@ HistoryResult HistoryList::query(const HistoryWindow& window) const {
   const std::optional<store::HistoryFilter> filter = historyFilter(window);
   if (!filter) return result;
   try {
-    store::Database db = store::openExisting(mainDbPath_, store::Database::Mode::ReadOnly);
-    for (const store::HistoryRow& row : store::RecordsRepository(db).history(*filter))
-      result.items.push_back({row.serial, historyItemText(row)});
+    main_->use([&](store::Database& db) {
+      for (const store::HistoryRow& row : store::RecordsRepository(db).history(*filter))
+        result.items.push_back({row.serial, historyItemText(row)});
+    });
   } catch (const std::exception& failure) {
-    result.failure = QStringLiteral("无法读取处方记录！%1：%2").arg(store::failureReason(failure), mainDbPath_);
+    result.failure = QStringLiteral("无法读取处方记录！%1：%2").arg(store::failureReason(failure), main_->path());
   }
   return result;
 }

@@ -3,6 +3,8 @@
 // load or a delete acts on that record whatever the list shows by then.
 #pragma once
 
+#include "store/KeptConnection.h"
+
 #include "store/RecordsRepository.h"
 
 #include <QDate>
@@ -60,11 +62,12 @@ QString historyItemText(const store::HistoryRow& row);
 
 class HistoryList {
  public:
-  explicit HistoryList(QString mainDbPath) : mainDbPath_(std::move(mainDbPath)) {}
+  explicit HistoryList(QString mainDbPath) : main_(std::move(mainDbPath), store::Database::Mode::ReadOnly) {}
+  explicit HistoryList(store::KeptConnection& main) : main_(main) {}
   HistoryResult query(const HistoryWindow& window) const;
 
  private:
-  QString mainDbPath_;
+  store::Connection main_;
 };
 
 }  // namespace prescription

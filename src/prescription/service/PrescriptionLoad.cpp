@@ -16,10 +16,9 @@ LoadOutcome PrescriptionLoad::load(const QString& serial) const {
   LoadOutcome outcome;
   std::optional<PrescriptionRecord> record;
   try {
-    store::Database db = store::openExisting(mainDbPath_, store::Database::Mode::ReadOnly);
-    record = store::RecordsRepository(db).record(serial);
+    record = main_->use([&](store::Database& db) { return store::RecordsRepository(db).record(serial); });
   } catch (const std::exception& failure) {
-    outcome.message = QStringLiteral("无法读取处方！%1：%2").arg(store::failureReason(failure), mainDbPath_);
+    outcome.message = QStringLiteral("无法读取处方！%1：%2").arg(store::failureReason(failure), main_->path());
     return outcome;
   }
   if (!record) {

@@ -2,6 +2,8 @@
 // unpacked, the caption and layout its record type asks for.
 #pragma once
 
+#include "store/KeptConnection.h"
+
 #include "prescription/service/PrescriptionRecord.h"
 
 #include <QString>
@@ -32,11 +34,12 @@ QString modeCaption(const QString& kind);
 
 class PrescriptionLoad {
  public:
-  explicit PrescriptionLoad(QString mainDbPath) : mainDbPath_(std::move(mainDbPath)) {}
+  explicit PrescriptionLoad(QString mainDbPath) : main_(std::move(mainDbPath), store::Database::Mode::ReadOnly) {}
+  explicit PrescriptionLoad(store::KeptConnection& main) : main_(main) {}
   LoadOutcome load(const QString& serial) const;
 
  private:
-  QString mainDbPath_;
+  store::Connection main_;
 };
 
 }  // namespace prescription

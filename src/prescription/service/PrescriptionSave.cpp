@@ -105,7 +105,10 @@ QString serialToStore(store::Database& db, const PrescriptionRecord& shown, cons
 }
 
 PrescriptionSave::PrescriptionSave(QString mainDbPath, QString notifyFilePath, Today today)
-    : mainDbPath_(std::move(mainDbPath)), notifyFilePath_(std::move(notifyFilePath)), today_(std::move(today)) {}
+    : main_(std::move(mainDbPath)), notifyFilePath_(std::move(notifyFilePath)), today_(std::move(today)) {}
+
+PrescriptionSave::PrescriptionSave(store::KeptConnection& main, QString notifyFilePath, Today today)
+    : main_(main), notifyFilePath_(std::move(notifyFilePath)), today_(std::move(today)) {}
 
 SaveOutcome PrescriptionSave::save(const PrescriptionRecord& shown, bool herbalLayout) const {
   switch (saveCheck(shown)) {
@@ -120,17 +123,18 @@ SaveOutcome PrescriptionSave::save(const PrescriptionRecord& shown, bool herbalL
   SaveOutcome outcome;
   outcome.stored = recordToStore(shown, herbalLayout);
   try {
-    store::Database db = store::openExisting(mainDbPath_);
-    SQLite::Transaction transaction(db.sql(), SQLite::TransactionBehavior::IMMEDIATE);
-    outcome.stored.serial = serialToStore(db, shown, renumbered_);
-    // Only dispensing and its undo change the mark: a window that shows an old mark
-    // never overwrites what another workstation stored.
-    outcome.stored.dispenseMark =
-        store::RecordsRepository(db).dispenseMark(outcome.stored.serial).value_or(QString(""));
-    writePrescription(db, outcome.stored, today_().year());
-    transaction.commit();
+    main_->use([&](store::Database& db) {
+      SQLite::Transaction transaction(db.sql(), SQLite::TransactionBehavior::IMMEDIATE);
+      outcome.stored.serial = serialToStore(db, shown, renumbered_);
+      // Only dispensing and its undo change the mark: a window that shows an old mark
+      // never overwrites what another workstation stored.
+      outcome.stored.dispenseMark =
+          store::RecordsRepository(db).dispenseMark(outcome.stored.serial).value_or(QString(""));
+      writePrescription(db, outcome.stored, today_().year());
+      transaction.commit();
+    });
   } catch (const std::exception& failure) {
-    return refused(SaveOutcome::Result::Failed, kNotSavedMessage.arg(store::failureReason(failure), mainDbPath_));
+    return refused(SaveOutcome::Result::Failed, kNotSavedMessage.arg(store::failureReason(failure), main_->path()));
   }
   outcome.result = SaveOutcome::Result::Saved;
   outcome.stored.loadedOrSaved = true;
@@ -143,9 +147,10 @@ SaveOutcome PrescriptionSave::save(const PrescriptionRecord& shown, bool herbalL
 QString PrescriptionSave::rewriteCounter() const {
   int count = 0;
   try {
-    store::Database db = store::openExisting(mainDbPath_, store::Database::Mode::ReadOnly);
     const QDate today = today_();
-    count = store::RecordsRepository(db).visitCount(text::isoDate(today), text::isoDate(today.addDays(1)));
+    count = main_->use([&](store::Database& db) {
+      return store::RecordsRepository(db).visitCount(text::isoDate(today), text::isoDate(today.addDays(1)));
+    });
   } catch (const std::exception& failure) {
     return store::failureReason(failure);  // no count read, so the file keeps the last one written
   }

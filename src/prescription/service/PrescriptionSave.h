@@ -3,6 +3,8 @@
 // transaction; then rewrites the counter file with today's number of records.
 #pragma once
 
+#include "store/KeptConnection.h"
+
 #include "prescription/service/PrescriptionRecord.h"
 
 #include <QDate>
@@ -74,6 +76,7 @@ class PrescriptionSave {
   using Today = std::function<QDate()>;
 
   PrescriptionSave(QString mainDbPath, QString notifyFilePath, Today today = &QDate::currentDate);
+  PrescriptionSave(store::KeptConnection& main, QString notifyFilePath, Today today = &QDate::currentDate);
 
   // An ordinary save (toolbar, pricing, medical record): keeps the stored dispense mark
   // of an existing record, and stores "" for a serial without a record.
@@ -89,7 +92,7 @@ class PrescriptionSave {
   // Why "Kqtz.ini" could not be rewritten with today's count; empty when it was.
   QString rewriteCounter() const;
 
-  QString mainDbPath_;
+  store::Connection main_;
   QString notifyFilePath_;
   Today today_;
   Renumbered renumbered_;

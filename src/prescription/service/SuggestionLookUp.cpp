@@ -5,10 +5,10 @@
 
 namespace prescription {
 
-Suggestions lookUpSuggestions(const QString& mainDbPath, const LookUp& lookUp, int currentYear) {
+Suggestions lookUpSuggestions(store::Connection main, const LookUp& lookUp, int currentYear) {
   Suggestions found;
   try {
-    store::Database db = store::openExisting(mainDbPath, store::Database::Mode::ReadOnly);
+    main->use([&](store::Database& db) {
     switch (lookUp.list) {
       case SuggestionList::Patients:
         found.patients = store::patientSuggestions(db, lookUp.contains, currentYear);
@@ -22,6 +22,7 @@ Suggestions lookUpSuggestions(const QString& mainDbPath, const LookUp& lookUp, i
         break;
       case SuggestionList::Symptoms: found.items = store::symptomSuggestions(db, lookUp.contains); break;
     }
+    });
   } catch (const std::exception&) {
     // Suggestions only help the typing: a file that cannot be read now offers none, and
     // what the user types stays as it is.

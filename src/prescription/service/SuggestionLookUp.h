@@ -2,6 +2,8 @@
 // its list shows, and for the patient list the values each item stands for.
 #pragma once
 
+#include "store/KeptConnection.h"
+
 #include "prescription/service/HeaderFields.h"
 #include "store/Suggestions.h"
 
@@ -21,6 +23,9 @@ struct Suggestions {
 // Runs the look-up on the main database at `mainDbPath`. A database that cannot be read
 // gives no items, so the list stays hidden and the field keeps what was typed: a
 // suggestion list is a help, and a message on every keystroke would stop the typing.
-Suggestions lookUpSuggestions(const QString& mainDbPath, const LookUp& lookUp, int currentYear);
+Suggestions lookUpSuggestions(store::Connection main, const LookUp& lookUp, int currentYear);
+inline Suggestions lookUpSuggestions(const QString& mainDbPath, const LookUp& lookUp, int currentYear) {
+  return lookUpSuggestions(store::Connection(mainDbPath, store::Database::Mode::ReadOnly), lookUp, currentYear);
+}
 
 }  // namespace prescription

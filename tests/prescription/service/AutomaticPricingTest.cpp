@@ -3,6 +3,8 @@
 #include "prescription/service/AutomaticPricing.h"
 #include "prescription/service/PrescriptionState.h"
 #include "prescription/service/StockFixture.h"
+#include "store/KeptConnection.h"
+#include "support/FileFaults.h"
 
 #include <gtest/gtest.h>
 
@@ -107,6 +109,34 @@ TEST_F(AutomaticPricingTest, AnUnreadableCatalogueLeavesTheWindowAsItWas) {
   EXPECT_FALSE(outcome.priced);
   EXPECT_TRUE(outcome.message.startsWith(kPricingFailedMessage));
   EXPECT_EQ(state.grid[0][kName], u16(u"旧行"));
+}
+
+}  // namespace
+
+namespace {
+
+// The window prices on the connection it keeps: prices and stock changed by another
+// workstation in between (which leave the catalogue's version as it was) are priced as
+// they are now, and a failed pricing leaves the next one free to open the file again.
+TEST_F(AutomaticPricingTest, AKeptConnectionPricesWhatIsStoredNow) {
+  const testing_support::ShortBusyTimeout shortWait;  // for every connection of the test
+  addDrug(u16(u"阿莫西林胶囊"), kAntibiotic, "40", "6.25", "4.80", u16(u"盒"), "A1");
+  store::KeptConnection window(mainDb);
+  const auto pricedRow = [&] {
+    PrescriptionState state = ordinary(u16(u"阿莫西林胶囊 0.25g×2"));
+    const PricingOutcome outcome = AutomaticPricing(window).price(state);
+    return outcome.priced ? state.grid[0][kPrice] + "|" + state.grid[0][kStock] : outcome.message;
+  };
+  EXPECT_EQ(pricedRow(), "6.25|40");
+  store::Database(mainDb).exec(R"(UPDATE "商品" SET "单价" = '7.5', "斗位" = '38')");
+  EXPECT_EQ(pricedRow(), "7.5|38");
+  {
+    const testing_support::ExclusiveLock lock(mainDb);
+    EXPECT_TRUE(pricedRow().startsWith(kPricingFailedMessage));
+  }
+  store::Database(mainDb).exec(R"(UPDATE "商品" SET "单价" = '8')");
+  EXPECT_EQ(pricedRow(), "8|38");
+  EXPECT_EQ(window.opened(), 2);  // once, and once more after the failure
 }
 
 }  // namespace
