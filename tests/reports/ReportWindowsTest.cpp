@@ -9,9 +9,11 @@
 #include "shell/Form1.h"
 #include "store/Database.h"
 #include "support/ShownWhole.h"
+#include "support/TypedKeys.h"
 #include "support/XlrdReadBack.h"
 #include "text/Dates.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QJsonArray>
 #include <QLabel>
@@ -240,6 +242,26 @@ TEST_F(StatisticsGridsTest, SalesProfitScrollsIntoViewWholeWhileThePurchasesKeep
     EXPECT_TRUE(named<QLabel>(*purchases, QStringLiteral("Lb6_%1").arg(row))->text().isEmpty());
   for (const char* name : {"Lb3_0", "Lb5_0", "Lb5_1"})
     EXPECT_TRUE(testing_support::showsWhole(named<QLabel>(*purchases, QString::fromLatin1(name))));
+}
+
+TEST_F(ReportWindowsTest, CategoryBoxesTakeTheTextAsTyped) {
+  const struct {
+    const char* menu;
+    const char* window;
+  } boxes[] = {{"销售统计", "Form13"}, {"销售明细管理", "Form15"}, {"进货统计", "Form16"}};
+  for (const auto& b : boxes) {
+    trigger(QString::fromUtf8(b.menu));
+    ui::Window* form = session->windows.find(QString::fromLatin1(b.window));
+    ASSERT_NE(form, nullptr) << b.window;
+    auto* box = named<QComboBox>(*form, QStringLiteral("Combo1"));
+    const int items = box->count();
+    QTest::keyClick(box->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+    testing_support::typeKeys(box->lineEdit(), QStringLiteral("中"));
+    EXPECT_EQ(box->currentText(), QStringLiteral("中")) << b.window;
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(box->currentText(), QStringLiteral("中")) << b.window;
+    EXPECT_EQ(box->count(), items) << b.window << ": Enter adds nothing to the list";
+  }
 }
 
 }  // namespace
