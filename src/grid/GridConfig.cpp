@@ -124,9 +124,9 @@ GridConfig outpatientLogGrid() {
 }
 
 // The two statistics windows share one design: name, quantity, unit, amount and profit.
-// The profit column lies past the vertical bar, so the surface reaches beyond it and the
-// sideways bar brings it into view. The purchase statistics have no profit: their fifth
-// column keeps its header hidden and is never filled.
+// The profit column lies under the vertical bar and past the viewport's edge; the
+// purchase statistics have no profit, so there it keeps its header hidden, is never
+// filled and the sideways bar is only placed.
 enum StatisticsColumn { kStatName = 0, kStatQuantity, kStatUnit, kStatAmount, kStatProfit };
 
 static GridConfig statisticsGrid(const QString& amountCaption, int fields) {
@@ -139,8 +139,15 @@ static GridConfig statisticsGrid(const QString& amountCaption, int fields) {
   addLabelColumn(config, amountCaption, 4260, 1155, 4320, 1035, 3);
   addLabelColumn(config, QStringLiteral("利润"), 5400, 1155, 5460, 1035, -1);
   for (int column : {kStatQuantity, kStatAmount, kStatProfit}) config.columns[column].number = true;
-  // The surface ends 60 twips past the profit header; at the bar's end the profit cells
-  // stand clear of the vertical bar.
+  config.sideways = SidewaysBar::PlacedOnly;
+  return config;
+}
+
+GridConfig drugSalesGrid() {
+  GridConfig config = statisticsGrid(QStringLiteral("销售金额"), 5);
+  config.columns[kStatProfit].field = 4;  // the profit is shown here
+  // The surface reaches 60 twips past the profit header and the sideways bar shifts it:
+  // at the bar's end the profit cells stand clear of the vertical bar.
   Geometry& g = config.geometry;
   g.surfaceWidth = 5400 + 1155 + 60;
   g.bandWidth = g.surfaceWidth + 60;
@@ -149,17 +156,9 @@ static GridConfig statisticsGrid(const QString& amountCaption, int fields) {
   return config;
 }
 
-GridConfig drugSalesGrid() {
-  GridConfig config = statisticsGrid(QStringLiteral("销售金额"), 5);
-  config.columns[kStatProfit].field = 4;  // the profit is shown here
-  return config;
-}
-
 GridConfig purchaseStatisticsGrid() {
   GridConfig config = statisticsGrid(QStringLiteral("金额"), 4);
   config.headers[kStatProfit].hidden = true;
-  // Every column it fills lies left of the vertical bar: its sideways bar is only placed.
-  config.sideways = SidewaysBar::PlacedOnly;
   return config;
 }
 

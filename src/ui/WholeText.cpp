@@ -20,9 +20,10 @@ constexpr const char* kDesignFont = "tavorinDesignFont";
 constexpr int kLineEditMargin = 2;
 constexpr int kCaretWidth = 1;
 
-// Narrower faces tried before a smaller one: below about two thirds of its width a
-// digit no longer reads well, and a smaller size reads better.
-constexpr int kNarrowest = 70;
+// Narrower faces are tried before a smaller one, since a narrow digit of full height
+// reads better than a small one; below about three fifths of its width a digit no
+// longer reads well, and a smaller size reads better.
+constexpr int kNarrowest = 60;
 constexpr int kStretchStep = 5;
 
 bool fits(const QFont& font, const QString& text, int room) {
