@@ -82,6 +82,7 @@ GridConfig catalogueGrid() {
   // selects nothing.
   config.columns[kCatKey].readOnly = true;
   config.columns[kCatKey].selectsOnClick = false;
+  for (int column : {kCatPrice, kCatCost, kCatStock}) config.columns[column].number = true;
   config.headers = headersAlongColumns(config.columns);
   for (int i = 0; i < kCatalogueFields; ++i) {
     config.stripedAtBuild.push_back(i);
@@ -122,8 +123,12 @@ GridConfig outpatientLogGrid() {
   return config;
 }
 
-// The two statistics windows share one design: name, quantity, unit, amount and a
-// fifth column that is never filled (its header and design cell hidden).
+// The two statistics windows share one design: name, quantity, unit, amount and profit.
+// The profit column lies under the vertical bar and past the viewport's edge; the
+// purchase statistics have no profit, so there it keeps its header hidden, is never
+// filled and the sideways bar is only placed.
+enum StatisticsColumn { kStatName = 0, kStatQuantity, kStatUnit, kStatAmount, kStatProfit };
+
 static GridConfig statisticsGrid(const QString& amountCaption, int fields) {
   GridConfig config = labelGrid(16, 5715);
   config.model = ModelKind::Collections;
@@ -133,19 +138,27 @@ static GridConfig statisticsGrid(const QString& amountCaption, int fields) {
   addLabelColumn(config, QStringLiteral("单位"), 3660, 615, 3720, 495, 2);
   addLabelColumn(config, amountCaption, 4260, 1155, 4320, 1035, 3);
   addLabelColumn(config, QStringLiteral("利润"), 5400, 1155, 5460, 1035, -1);
+  for (int column : {kStatQuantity, kStatAmount, kStatProfit}) config.columns[column].number = true;
   config.sideways = SidewaysBar::PlacedOnly;
   return config;
 }
 
 GridConfig drugSalesGrid() {
   GridConfig config = statisticsGrid(QStringLiteral("销售金额"), 5);
-  config.columns[4].field = 4;  // the profit is shown here
+  config.columns[kStatProfit].field = 4;  // the profit is shown here
+  // The surface reaches 60 twips past the profit header and the sideways bar shifts it:
+  // at the bar's end the profit cells stand clear of the vertical bar.
+  Geometry& g = config.geometry;
+  g.surfaceWidth = 5400 + 1155 + 60;
+  g.bandWidth = g.surfaceWidth + 60;
+  g.ruleRight = g.surfaceWidth;
+  config.sideways = SidewaysBar::Shifts;
   return config;
 }
 
 GridConfig purchaseStatisticsGrid() {
   GridConfig config = statisticsGrid(QStringLiteral("金额"), 4);
-  config.headers[4].hidden = true;
+  config.headers[kStatProfit].hidden = true;
   return config;
 }
 
@@ -156,12 +169,13 @@ GridConfig salesDetailGrid() {
     const char16_t* caption;
     int left, width;
     bool centred;
+    bool number;
   };
   const Design design[] = {
-      {u"日期", 60, 975, false},     {u"药品名称", 1140, 2415, false}, {u"数量", 3660, 675, true},
-      {u"单位", 4440, 495, true},    {u"进价", 5040, 855, true},       {u"售价", 6000, 855, true},
-      {u"销售金额", 7020, 735, true}, {u"利润", 7920, 855, true},       {u"患者姓名", 8880, 975, true},
-      {u"医师", 9960, 975, true},
+      {u"日期", 60, 975, false, false},      {u"药品名称", 1140, 2415, false, false}, {u"数量", 3660, 675, true, true},
+      {u"单位", 4440, 495, true, false},     {u"进价", 5040, 855, true, true},        {u"售价", 6000, 855, true, true},
+      {u"销售金额", 7020, 735, true, true},  {u"利润", 7920, 855, true, true},        {u"患者姓名", 8880, 975, true, false},
+      {u"医师", 9960, 975, true, false},
   };
   int field = 0;
   for (const Design& d : design) {
@@ -171,6 +185,7 @@ GridConfig salesDetailGrid() {
     column.width = d.width;
     column.field = field++;
     if (d.centred) column.alignment = kCentred;
+    column.number = d.number;
     config.columns.push_back(column);
   }
   // Lb12 .. Lb14 lie past the right edge and are never filled.
@@ -191,15 +206,16 @@ GridConfig purchaseLedgerGrid() {
     const char16_t* caption;
     int width, array, field;
     bool centred;
+    bool number;
   };
   const Design design[] = {
-      {u"进货日期", 1095, 2, 0, false},  {u"药品名称[规格\\商品名]", 2535, 3, 1, false},
-      {u"数量", 735, 5, 3, true},        {u"单位", 615, 4, 2, true},
-      {u"库存", 735, 6, 4, true},        {u"售价", 855, 8, 6, true},
-      {u"进价", 855, 7, 5, true},        {u"金额", 1035, 13, 11, true},
-      {u"供货单位", 1755, 9, 7, false},  {u"生产厂家", 1815, 10, 8, false},
-      {u"批号", 1275, 11, 9, true},      {u"有效期至", 1095, 12, 10, true},
-      {u"有效期至", 1095, 14, -1, true},
+      {u"进货日期", 1095, 2, 0, false, false},  {u"药品名称[规格\\商品名]", 2535, 3, 1, false, false},
+      {u"数量", 735, 5, 3, true, true},         {u"单位", 615, 4, 2, true, false},
+      {u"库存", 735, 6, 4, true, true},         {u"售价", 855, 8, 6, true, true},
+      {u"进价", 855, 7, 5, true, true},         {u"金额", 1035, 13, 11, true, true},
+      {u"供货单位", 1755, 9, 7, false, false},  {u"生产厂家", 1815, 10, 8, false, false},
+      {u"批号", 1275, 11, 9, true, false},      {u"有效期至", 1095, 12, 10, true, false},
+      {u"有效期至", 1095, 14, -1, true, false},
   };
   config.columns.resize(13);
   config.headers.clear();
@@ -210,6 +226,7 @@ GridConfig purchaseLedgerGrid() {
     column.left = left + 60;
     column.width = d.width - 120;
     column.field = d.field;
+    column.number = d.number;
     if (d.centred) column.alignment = kCentred;
     config.headers.push_back(Header{column.header, left, d.width, false});
     left += d.width - 15;

@@ -47,6 +47,9 @@ struct Column {
   int field = -1;           // the record field it shows; -1: never filled
   bool selectsOnClick = true;
   bool readOnly = false;
+  // A price, an amount or a quantity: it must read whole however narrow its cell, so a
+  // text too wide for it is drawn in a narrower or smaller face, never cut off.
+  bool number = false;
   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
   // How a stored text is shown (a number written back in its shortest form, say);
   // null shows it as stored.

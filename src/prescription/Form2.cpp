@@ -14,6 +14,7 @@
 #include "ui/CrLfText.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
+#include "ui/WholeText.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -38,8 +39,9 @@ void setLineText(QLineEdit* box, const QString& text) {
   if (box->text() != text) box->setText(text);
 }
 
+// A caption that must read whole (a grid number, the total) refits its font.
 void setCaption(QLabel* label, const QString& text) {
-  if (label->text() != text) label->setText(text);
+  ui::setWholeText(label, text);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "ui/ControlEvents.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
+#include "ui/WholeText.h"
 #include "ui/InputTarget.h"
 #include "ui/Twips.h"
 #include "ui/TypingLimits.h"
@@ -337,6 +338,7 @@ void Form2::buildGrid() {
   Label16 = ui::make<QLabel>(Picture5, "Label16", {4020, 60, 735, 195});
   Label17 = ui::make<QLabel>(Picture5, "Label17", {60, 60, 3360, 195});
   for (QLabel* l : {Label14, Label16, Label17}) setTextColour(l, kDarkBlue);
+  ui::keepTextWhole(Label16);
   Label17->hide();
 
   for (int column = 0; column < kGridColumns; ++column) {
@@ -356,6 +358,10 @@ void Form2::buildGrid() {
 // one pitch below row r - 1 (row 0's band at the top, its cells 60 twips down).
 void Form2::buildGridRows() {
   const QFont cellFont = ui::designFont(ui::kSongTi, 9);
+  // Quantities, prices, amounts and the stock read whole however narrow their cells.
+  const auto isNumber = [](int column) {
+    return column == kQuantity || column == kPrice || column == kAmount || column == kStock || column == kCost;
+  };
   for (int r = 0; r < kGridRows; ++r) {
     const double bandTop = r == 0 ? 0 : r * kRowPitch - 15;
     const double cellTop = r == 0 ? 60 : r * kRowPitch + 45;
@@ -377,10 +383,12 @@ void Form2::buildGridRows() {
           cell->setReadOnly(true);  // until the row has a name
           connect(cell, &QLineEdit::textChanged, this, &Form2::RecalcTotals);
         }
+        if (isNumber(column)) ui::keepTextWhole(cell);
       } else {
         QLabel* cell = labelCells_[column].make(r, Picture1, {c.cellLeft, cellTop, c.cellWidth, kLabelCellHeight});
         cell->setFont(cellFont);
         cell->setAlignment(c.alignment);
+        if (isNumber(column)) ui::keepTextWhole(cell);
       }
     }
     const double ruleY = 300 + r * kRowPitch;

@@ -5,6 +5,7 @@
 #include "text/Blank.h"
 #include "text/DateRange.h"
 #include "text/Dates.h"
+#include "ui/ComboBoxes.h"
 #include "ui/Controls.h"
 #include "spreadsheet/ListSheet.h"
 #include "ui/SpreadsheetExport.h"
@@ -26,7 +27,7 @@ Form16::Form16(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
   ui::setCaption(label3, Text4);
   auto* label1 = ui::make<QLabel>(Frame1, "Label1", {4020, 300}, QStringLiteral("类别"));
   Combo1 = ui::make<QComboBox>(Frame1, "Combo1", {4500, 240, 1095, -1});
-  Combo1->setEditable(true);
+  ui::takeTextAsTyped(Combo1);
   Combo1->addItems({QStringLiteral("中药"), QStringLiteral("西成药")});
   Combo1->setCurrentText(QStringLiteral("西成药"));
   ui::setCaption(label1, Combo1);

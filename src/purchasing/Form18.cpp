@@ -186,8 +186,12 @@ void Form18::Command1_Click() {
       break;
   }
   Text1[kBoxStock]->setText(outcome.newStock);
-  if (Form17* ledger = registry()->findAs<Form17>()) ledger->showRecentReceipts();
+  Form17* ledger = registry()->findAs<Form17>();
+  if (ledger) ledger->showRecentReceipts();
   registry()->unload(name());
+  // Closing this window lets the client area activate whichever window it picks; the
+  // ledger, which now lists the new receipt, is the one the user goes on with.
+  if (ledger) ledger->Show();
 }
 
 bool Form18::eventFilter(QObject* watched, QEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "grid/GridConfig.h"
 #include "text/Dates.h"
+#include "ui/ComboBoxes.h"
 #include "ui/Controls.h"
 #include "ui/SpreadsheetExport.h"
 
@@ -20,7 +21,7 @@ Form13::Form13(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
   Text3 = ui::make<QLineEdit>(Frame1, "Text3", {960, 240, 1155, 315});
   Text4 = ui::make<QLineEdit>(Frame1, "Text4", {2520, 240, 1155, 315});
   Combo1 = ui::make<QComboBox>(Frame1, "Combo1", {4560, 240, 1095, 315});
-  Combo1->setEditable(true);
+  ui::takeTextAsTyped(Combo1);
   Combo1->addItems({QStringLiteral("中药"), QStringLiteral("西成药"), QStringLiteral("收费项目")});
   Combo1->setEditText(QStringLiteral("西成药"));
   Label2 = ui::make<QLabel>(Frame1, "Label2", {120, 300}, QStringLiteral("日期范围"));

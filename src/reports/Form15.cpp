@@ -4,6 +4,7 @@
 #include "reports/Form13.h"
 #include "reports/service/SalesDetail.h"
 #include "text/Dates.h"
+#include "ui/ComboBoxes.h"
 #include "ui/Controls.h"
 #include "ui/SpreadsheetExport.h"
 
@@ -44,7 +45,7 @@ Form15::Form15(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
     ui::setCaption(ui::make<QLabel>(Frame1, b.label, {b.captionLeft, 300}, QString::fromUtf8(b.caption)), *b.box);
   }
   Combo1 = ui::make<QComboBox>(Frame1, "Combo1", {10200, 240, 915, 315});
-  Combo1->setEditable(true);
+  ui::takeTextAsTyped(Combo1);
   Combo1->addItems({QStringLiteral("中药"), QStringLiteral("西成药")});
   Combo1->setEditText(QStringLiteral("西成药"));
   ui::setCaption(ui::make<QLabel>(Frame1, "Label7", {9720, 300}, QStringLiteral("类别")), Combo1);

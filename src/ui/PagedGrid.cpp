@@ -3,6 +3,7 @@
 #include "ui/ControlArray.h"
 #include "ui/Twips.h"
 #include "ui/TypedText.h"
+#include "ui/WholeText.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -76,8 +77,7 @@ void setTextOf(QWidget* cell, const QString& text) {
     // name then reads from its beginning.
     edit->setCursorPosition(0);
   } else {
-    auto* label = static_cast<QLabel*>(cell);
-    if (label->text() != text) label->setText(text);
+    ui::setWholeText(static_cast<QLabel*>(cell), text);
   }
 }
 
@@ -128,10 +128,12 @@ void PagedGrid::build() {
         edit->setReadOnly(design.readOnly);
         connect(edit, &QLineEdit::textChanged, this,
                 [this, row, column](const QString& text) { onCellTextChanged(row, column, text); });
+        if (design.number) keepTextWhole(edit);
         cell = edit;
       } else {
         auto* label = makeControl<QLabel>(surface_, name, layout_.cell(row, column));
         label->setAlignment(design.alignment);
+        if (design.number) keepTextWhole(label);
         cell = label;
       }
       cell->installEventFilter(this);

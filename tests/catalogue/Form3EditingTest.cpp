@@ -4,6 +4,7 @@
 #include "Form3FixtureSupport.h"
 
 #include "grid/PagedGridState.h"
+#include "support/ShownWhole.h"
 
 #include <QListWidget>
 #include <QScrollBar>
@@ -108,6 +109,25 @@ TEST_F(Form3Editing, EnterFromThePurchasePriceProposesTheSellingPrice) {
   type(1, kPurchasePriceField, "4");
   enter(1, kSellingPriceField);
   EXPECT_EQ(cell(1, kSellingPriceField)->text(), "");
+}
+
+// The catalogue drawn in the program's own fonts, for what its narrow cells show.
+class Form3Drawn : public Form3Editing {
+ protected:
+  testing_support::ProgramFonts fonts;
+};
+
+TEST_F(Form3Drawn, TypedPricesAndStockReadWholeInTheirCells) {
+  open();
+  type(0, kNameField, "阿");
+  type(0, kPurchasePriceField, "12345.678");
+  QTest::keyClick(cell(0, kPurchasePriceField), Qt::Key_Return);
+  ASSERT_EQ(cell(0, kSellingPriceField)->text(), "15432.098");
+  type(0, kStockField, "99999.999");
+  enter(0, kNameField);
+  for (int column : {kPurchasePriceField, kSellingPriceField, kStockField})
+    EXPECT_TRUE(testing_support::showsWhole(cell(0, column))) << column;
+  EXPECT_EQ(stored("单价"), QStringList{"15432.098"});
 }
 
 TEST_F(Form3Editing, EnterWalksAlongTheRowAndStopsInTheDrawerCell) {

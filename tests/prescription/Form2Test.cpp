@@ -8,6 +8,7 @@
 #include "support/FileFaults.h"
 #include "prescription/service/GridTotals.h"
 #include "shell/Form21.h"
+#include "support/ShownWhole.h"
 #include "ui/Twips.h"
 
 #include <QDate>
@@ -346,6 +347,46 @@ TEST_F(Form2Test, GridCellsTakeOnlyWhatTheTotalsCanUse) {
   EXPECT_EQ(rows->y(), ui::px(-8580));
   control<QScrollBar>("VScroll1")->setValue(5);
   EXPECT_EQ(rows->y(), ui::px(275 - 19190 / 2.0));
+}
+
+// The priced grid drawn in the program's own fonts, for what its narrow cells show.
+class Form2GridDrawnTest : public Form2Test {
+ protected:
+  testing_support::ProgramFonts fonts;
+};
+
+TEST_F(Form2GridDrawnTest, QuantitiesPricesAmountsAndStockReadWholeUpToFiveWholeDigits) {
+  Form2& f = form2();
+  const struct {
+    const char* quantity;
+    const char* price;
+    const char* amount;
+  } cases[] = {
+      {"2", "120", "240.000"},
+      {"1", "12345", "12345.000"},
+      {"1", "99999.999", "99999.999"},
+      {"99999.999", "1", "99999.999"},
+  };
+  for (const auto& c : cases) {
+    PrescriptionState s = f.state();
+    s.grid[0] = {"注射用头孢曲松钠", "", "支", "", "", "99999.999", "西成药·抗生素", "", "12345.678"};
+    f.showState(s);
+    type("Lb5_0", c.price);
+    type("Lb3_0", c.quantity);
+    ASSERT_EQ(text("Lb6_0"), c.amount);
+    for (const char* cell : {"Lb3_0", "Lb5_0", "Lb6_0", "Lb7_0", "Lb10_0", "Label16"})
+      EXPECT_TRUE(testing_support::showsWhole(control(cell))) << c.price << " x " << c.quantity;
+  }
+
+  // A number that fits is drawn in the grid's own font, also after a wider one.
+  PrescriptionState s = f.state();
+  s.grid[0][prescription::kQuantity] = "";
+  s.grid[0][prescription::kPrice] = "";
+  f.showState(s);
+  type("Lb5_0", "1.5");
+  type("Lb3_0", "2");
+  EXPECT_EQ(text("Lb6_0"), "3.000");
+  EXPECT_EQ(control("Lb6_0")->font(), control("Lb2_0")->font());
 }
 
 }  // namespace

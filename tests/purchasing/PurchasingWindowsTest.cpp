@@ -8,12 +8,15 @@
 #include "purchasing/Form18.h"
 #include "shell/Form1.h"
 #include "store/Database.h"
+#include "support/ShownWhole.h"
 #include "support/XlrdReadBack.h"
 #include "text/Dates.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QJsonArray>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTest>
 
 namespace {
@@ -211,6 +214,61 @@ TEST_F(PurchasingWindowsTest, LedgerExportKeepsBatchNumbersAsText) {
   EXPECT_EQ(row[9].toObject()["type"].toString(), "text");
   EXPECT_EQ(row[9].toObject()["value"].toString(), "0012");
   EXPECT_EQ(row[11].toObject()["value"].toDouble(), 3.75);
+}
+
+TEST_F(PurchasingWindowsTest, ASavedReceiptBringsTheLedgerForwardWithTheLastMonthOfItsCategory) {
+  const testing_support::ProgramFonts fonts;
+  execMain(R"(INSERT INTO "商品" ("ID号", "名称", "查询", "分类", "单位", "单价", "备用1", "斗位")
+              VALUES ('2', '黄芪', '黄芪-hq-$', '中药', 'g', '0.500', '0.300', '100'))");
+  const QString today = text::isoDate(QDate::currentDate());
+  triggerMenu("进货明细管理");
+  Form17* ledger = loaded<Form17>();
+  ASSERT_NE(ledger, nullptr);
+  QTest::keyClick(ledger->Combo1, Qt::Key_Up);
+  ASSERT_EQ(ledger->Combo1->currentText(), "中药");
+  QTest::keyClicks(ledger->Text1, "xyz");
+  QTest::mouseClick(ledger->Command3, Qt::LeftButton);
+  EXPECT_EQ(ledger->Label1->text(), "记录数：0");
+
+  QTest::mouseClick(ledger->Command2, Qt::LeftButton);
+  Form18* receipt = loaded<Form18>();
+  ASSERT_NE(receipt, nullptr);
+  QLineEdit* name = receipt->Text1[purchasing::kBoxName];
+  QTest::keyClicks(name, "hq");
+  QTest::keyClick(name, Qt::Key_Down);
+  QTest::keyClick(receipt->List1, Qt::Key_Return);
+  QTest::keyClicks(receipt->Text1[purchasing::kBoxQuantity], "12345.5");
+  QLineEdit* cost = receipt->Text1[purchasing::kBoxCost];
+  QTest::keyClick(cost, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(cost, "8.1");
+  QTest::mouseClick(receipt->Command1, Qt::LeftButton);
+  flushDeletes();
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join("|").toStdString();
+  ASSERT_EQ(loaded<Form18>(), nullptr);
+
+  // The ledger is the active window, above the prescription window.
+  QMdiArea* area = session->windows.clientArea();
+  EXPECT_EQ(area->activeSubWindow(), ledger->subWindow());
+  EXPECT_EQ(area->subWindowList(QMdiArea::StackingOrder).last(), ledger->subWindow());
+  // It shows the new receipt: a month back to today, no name, its category kept.
+  EXPECT_EQ(ledger->Text1->text(), "");
+  EXPECT_EQ(ledger->Text3->text(), text::isoDate(text::oneMonthBack(QDate::currentDate())));
+  EXPECT_EQ(ledger->Text4->text(), today);
+  EXPECT_EQ(ledger->Combo1->currentText(), "中药");
+  ASSERT_EQ(ledger->Label1->text(), "记录数：1");
+  EXPECT_EQ(ledger->grid->state().cellText(0, 11), "99998.55");
+  // 数量, 库存, 进价, 售价 and 金额 read whole in their narrow cells.
+  for (int column : {3, 4, 5, 6, 11}) EXPECT_TRUE(testing_support::showsWhole(ledger->grid->cell(0, column)));
+
+  // The menu still opens it afresh.
+  triggerMenu("进货明细管理");
+  flushDeletes();
+  Form17* fresh = loaded<Form17>();
+  ASSERT_NE(fresh, nullptr);
+  EXPECT_EQ(fresh->Text3->text(), today);
+  EXPECT_EQ(fresh->Combo1->currentText(), "西成药");
+  EXPECT_EQ(fresh->Label1->text(), "记录数：0");
 }
 
 }  // namespace

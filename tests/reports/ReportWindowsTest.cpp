@@ -1,18 +1,25 @@
 // The report windows offscreen: opened from the menu, run, paged and exported.
 #include "../shell/ShellFixture.h"
 
+#include "purchasing/Form16.h"
 #include "reports/Form12.h"
 #include "reports/Form13.h"
 #include "reports/Form15.h"
 #include "reports/service/ReportDates.h"
 #include "shell/Form1.h"
 #include "store/Database.h"
+#include "support/ShownWhole.h"
+#include "support/TypedKeys.h"
 #include "support/XlrdReadBack.h"
 #include "text/Dates.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QJsonArray>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
@@ -28,15 +35,7 @@ class ReportWindowsTest : public testing_support::ShellFixture {
     start();
     login();
   }
-  void trigger(const QString& caption) {
-    for (QAction* entry : window<shell::Form1>().menuBar()->actions()) {
-      if (entry->text() == caption) return entry->trigger();
-      if (QMenu* sub = entry->menu())
-        for (QAction* item : sub->actions())
-          if (item->text() == caption) return item->trigger();
-    }
-    FAIL() << "no menu item " << caption.toStdString();
-  }
+  void trigger(const QString& caption) { triggerMenu(caption); }
   void execStock(const QString& sql) { store::Database(state.StockDbConnection).exec(sql); }
   // `drugs` western drugs sold on `date`, one line each.
   void sellDrugs(int drugs, const QString& date) {
@@ -185,6 +184,89 @@ TEST_F(ReportWindowsTest, SalesDetailTellsAFailedReadAndCountsNothing) {
   EXPECT_EQ(form->Label1->text(), QStringLiteral("记录数：0"));
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_TRUE(dialogs.texts().value(0).startsWith(QStringLiteral("销售记录无法读取：")));
+}
+
+// The statistics windows drawn in the program's own fonts, for what their cells show.
+class StatisticsGridsTest : public ReportWindowsTest {
+ protected:
+  // Clicks the sideways bar's right arrow until the bar stands at its end.
+  static void scrollToTheRight(QScrollBar* bar) {
+    const QPoint arrow(bar->width() - 3, bar->height() / 2);
+    for (int i = 0; i < 10 && bar->value() < bar->maximum(); ++i) QTest::mouseClick(bar, Qt::LeftButton, {}, arrow);
+  }
+  testing_support::ProgramFonts fonts;
+};
+
+TEST_F(StatisticsGridsTest, SalesProfitScrollsIntoViewWholeWhileThePurchasesKeepTheirsHidden) {
+  execStock(QStringLiteral(
+      R"(INSERT INTO "销售管理" ("ID号", "名称", "数量", "单位", "单价", "金额", "进价", "分类", "日期", "医师",)"
+      R"( "利润", "患者") VALUES ('2019000001T1', '注射用头孢曲松钠', '2', '支', '12345.5', '24691.000',)"
+      R"( '6172.161', '西成药·抗生素', '%1', '王医师', '12345.678', '李四');)")
+                .arg(today()));
+  trigger(QStringLiteral("销售统计"));
+  Form13* sales = loaded<Form13>();
+  ASSERT_NE(sales, nullptr);
+  QTest::mouseClick(sales->Command1, Qt::LeftButton);
+  ASSERT_EQ(sales->result().size(), 2u);
+  auto* profit = named<QLabel>(*sales, QStringLiteral("Lb6_0"));
+  EXPECT_EQ(profit->text(), QStringLiteral("12345.68"));
+
+  QScrollBar* sideways = sales->grid->HS1();
+  scrollToTheRight(sideways);
+  ASSERT_GT(sideways->maximum(), 0);
+  EXPECT_EQ(sideways->value(), sideways->maximum());
+  // The profit column stands inside the viewport, clear of the vertical bar.
+  for (const char* name : {"Lb6_0", "Lb6_1", "Cm2_4"}) {
+    auto* control = named<QWidget>(*sales, QString::fromLatin1(name));
+    EXPECT_TRUE(control->isVisibleTo(sales));
+    const QRect shown(control->mapTo(sales->grid, QPoint(0, 0)), control->size());
+    EXPECT_GE(shown.left(), 0) << name;
+    if (QByteArray(name).startsWith("Lb")) EXPECT_LE(shown.right(), sales->grid->VS1()->x() - 1) << name;
+    else EXPECT_LT(shown.left(), sales->grid->VS1()->x() - 40) << name;  // the caption's start shows
+  }
+  EXPECT_EQ(named<QPushButton>(*sales, QStringLiteral("Cm2_4"))->text(), QStringLiteral("利润"));
+  // Quantity, amount and profit read whole, the "合计" row's too.
+  for (const char* name : {"Lb3_0", "Lb5_0", "Lb6_0", "Lb5_1", "Lb6_1"})
+    EXPECT_TRUE(testing_support::showsWhole(named<QLabel>(*sales, QString::fromLatin1(name))));
+
+  // The purchase statistics share the grid, but have no profit to show.
+  execStock(QStringLiteral(R"(INSERT INTO "进货管理" ("日期", "品名", "单位", "数量", "备注", "分类", "序号"))"
+                           R"( VALUES ('%1', '注射用头孢曲松钠', '支', '12345.5', '99999.99', '西成药', '1');)")
+                .arg(today()));
+  trigger(QStringLiteral("进货统计"));
+  auto* purchases = loaded<purchasing::Form16>();
+  ASSERT_NE(purchases, nullptr);
+  QTest::mouseClick(purchases->Command1, Qt::LeftButton);
+  EXPECT_EQ(named<QLabel>(*purchases, QStringLiteral("Lb5_0"))->text(), QStringLiteral("99999.99"));
+  EXPECT_FALSE(named<QWidget>(*purchases, QStringLiteral("Cm2_4"))->isVisibleTo(purchases));
+  for (int row = 0; row < 2; ++row)
+    EXPECT_TRUE(named<QLabel>(*purchases, QStringLiteral("Lb6_%1").arg(row))->text().isEmpty());
+  for (const char* name : {"Lb3_0", "Lb5_0", "Lb5_1"})
+    EXPECT_TRUE(testing_support::showsWhole(named<QLabel>(*purchases, QString::fromLatin1(name))));
+}
+
+TEST_F(ReportWindowsTest, CategoryBoxesTakeTheTextAsTyped) {
+  const struct {
+    const char* menu;
+    const char* window;
+  } boxes[] = {{"销售统计", "Form13"}, {"销售明细管理", "Form15"}, {"进货统计", "Form16"}};
+  for (const auto& b : boxes) {
+    trigger(QString::fromUtf8(b.menu));
+    ui::Window* form = session->windows.find(QString::fromLatin1(b.window));
+    ASSERT_NE(form, nullptr) << b.window;
+    auto* box = named<QComboBox>(*form, QStringLiteral("Combo1"));
+    const int items = box->count();
+    // A box completes only while it has the focus, as it has when the user types.
+    QApplication::setActiveWindow(form->window());
+    QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+    ASSERT_TRUE(box->lineEdit()->hasFocus()) << b.window;
+    QTest::keyClick(box->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+    testing_support::typeKeys(box->lineEdit(), QStringLiteral("中"));
+    EXPECT_EQ(box->currentText().toStdString(), "中") << b.window;
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(box->currentText().toStdString(), "中") << b.window;
+    EXPECT_EQ(box->count(), items) << b.window << ": Enter adds nothing to the list";
+  }
 }
 
 }  // namespace

@@ -1,12 +1,16 @@
 #include "ShellFixture.h"
 
+#include "shell/Form1.h"
 #include "shell/Form9.h"
 #include "shell/Windows.h"
 #include "startup/Main.h"
 #include "store/Database.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace testing_support {
 
@@ -34,6 +38,16 @@ void ShellFixture::login() {
   login.Show();
   login.Text1->setText(QStringLiteral("691"));
   login.Command1_Click();
+}
+
+void ShellFixture::triggerMenu(const QString& caption) {
+  for (QAction* entry : window<shell::Form1>().menuBar()->actions()) {
+    if (entry->text() == caption) return entry->trigger();
+    if (QMenu* sub = entry->menu())
+      for (QAction* item : sub->actions())
+        if (item->text() == caption) return item->trigger();
+  }
+  ADD_FAILURE() << "no menu item " << caption.toStdString();
 }
 
 void ShellFixture::execMain(const QString& sql) { store::Database(state.MainDbConnection).exec(sql); }

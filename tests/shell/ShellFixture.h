@@ -24,6 +24,9 @@ class ShellFixture : public ::testing::Test {
   // Logs in with the shipped password: the main window opens with the prescription window.
   void login();
 
+  // Chooses the main window's menu entry of that caption, as a click on it does.
+  void triggerMenu(const QString& caption);
+
   // Runs a statement on the main database.
   void execMain(const QString& sql);
   // The first settings row's column, "<no row>" when there is none.

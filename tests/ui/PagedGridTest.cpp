@@ -3,6 +3,7 @@
 // sideways shift.
 #include "ui/PagedGrid.h"
 
+#include "support/ShownWhole.h"
 #include "ui/Twips.h"
 
 #include <QLabel>
@@ -226,6 +227,36 @@ TEST(PagedGrid, LabelWindowWithFewerRecordsThanRows) {
   log.setRecords(log.state().fromCollections({QStringList(25, QStringLiteral("x"))}));
   EXPECT_TRUE(log.VS1()->isEnabled());
   EXPECT_EQ(log.VS1()->maximum(), 5);
+}
+
+TEST(PagedGrid, EveryMoneyAndQuantityColumnOfTheListWindowsShowsFiveWholeDigitsWhole) {
+  const testing_support::ProgramFonts fonts;
+  const QStringList numberCaptions = {"数量", "单价", "售价", "进价", "金额", "销售金额", "利润", "库存", "库存量"};
+  const struct {
+    const char* window;
+    grid::GridConfig config;
+  } grids[] = {
+      {"catalogue", grid::catalogueGrid()},     {"purchase ledger", grid::purchaseLedgerGrid()},
+      {"drug sales", grid::drugSalesGrid()},    {"purchase statistics", grid::purchaseStatisticsGrid()},
+      {"sales details", grid::salesDetailGrid()},
+  };
+  for (const auto& g : grids) {
+    QWidget window;
+    window.resize(ui::px(16000), ui::px(10000));
+    auto* grid = new PagedGrid(g.config, &window);
+    grid::Record wide;
+    wide.fields.assign(static_cast<size_t>(g.config.fieldCount), QStringLiteral("99999.999"));
+    grid->setRecords({wide});
+    window.show();
+    int numbers = 0;
+    for (int column = 0; column < g.config.columnCount(); ++column) {
+      if (!numberCaptions.contains(g.config.columns[column].header) || g.config.columns[column].field < 0) continue;
+      ++numbers;
+      QWidget* cell = grid->cell(0, column);
+      EXPECT_TRUE(testing_support::showsWhole(cell)) << g.window << " " << g.config.columns[column].header.toStdString();
+    }
+    EXPECT_GE(numbers, 2) << g.window;
+  }
 }
 
 }  // namespace
