@@ -11,6 +11,7 @@
 #include "ui/Guard.h"
 #include "ui/InputTarget.h"
 #include "ui/OneLineTextBox.h"
+#include "ui/SpacedText.h"
 #include "ui/TextBoxHelpers.h"
 
 #include <QEvent>
@@ -69,12 +70,14 @@ Form14::Form14(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
   }
 
   List2 = ui::make<QListWidget>(this, "List2", {120, 420, 2520, 3000});
+  ui::spaceListRows(List2);
   auto* heading0 = ui::make<QLabel>(this, "Label24_0", {120, 120}, QStringLiteral("病历模板"));
   ui::setCaption(heading0, List2);
   Text1 = ui::make<QLineEdit>(this, "Text1", {720, 3600, 1920, 360});
   auto* search = ui::make<QLabel>(this, "Label1", {120, 3660}, QStringLiteral("搜索"));
   ui::setCaption(search, Text1);
   List1 = ui::make<QListWidget>(this, "List1", {120, 4380, 2520, 2640});
+  ui::spaceListRows(List1);
   auto* heading1 = ui::make<QLabel>(this, "Label24_1", {120, 4080}, QStringLiteral("插入常用语"));
   ui::setCaption(heading1, List1);
 
@@ -88,6 +91,7 @@ Form14::Form14(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
     box->setFont(i == kTreatment ? treatment : plain);
     box->setVerticalScrollBarPolicy(i == kTreatment ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (!isOneLineSection(i)) ui::spaceTextLines(box);
     box->installEventFilter(this);
     // A stored line break that a one-line box shows as a blank is kept until the box is edited.
     connect(box, &QPlainTextEdit::textChanged, this, [this, i] {

@@ -6,11 +6,14 @@
 
 #include "shell/ShellFixture.h"
 #include "support/StandInPrescription.h"
+#include "support/TextRendering.h"
+#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QTest>
+#include <QTextBlock>
 
 namespace {
 
@@ -134,6 +137,49 @@ TEST_F(Form14Test, AStoredLineBreakInAOneLineSectionIsKeptUntilTheSectionIsEdite
   type(complaint, QStringLiteral("。"));
   session->windows.unload(QStringLiteral("Form14"));
   EXPECT_EQ(fake->state.CurrentRecordText, QStringLiteral("第一行 第二行。$现病史一\r\n现病史二$既往\n史$$$$$$$"));
+}
+
+// The program's window font from before the first window on.
+class Form14Rendering : public testing_support::ProgramFont, public Form14Test {};
+
+// The lists and the multi-line sections at the window's fonts: list rows as tall as the
+// line spacing and 2 px more, text lines at least 2 px apart, the boxes where they were.
+TEST_F(Form14Rendering, ListRowsAndSectionLinesStandApart) {
+  execMain(QStringLiteral(R"(INSERT INTO "个人模板" ("序号", "名称", "内容", "分类", "拼音", "查询", "排序")
+                             VALUES ('1', '国图', '', '病历常用语', '', '国图', '1'),
+                                    ('2', '图国', '', '病历常用语', '', '图国', '2'),
+                                    ('3', '国国', '', '病历常用语', '', '国国', '3'))"));
+  Form14& f = openActive();
+  auto* phrases = named<QListWidget>(f, QStringLiteral("List1"));
+  ASSERT_EQ(phrases->count(), 3);
+  const int pitch = QFontMetrics(phrases->font()).lineSpacing() + 2;
+  for (int r = 0; r < 3; ++r) EXPECT_EQ(phrases->visualItemRect(phrases->item(r)).height(), pitch) << r;
+  const QRect rows = phrases->visualItemRect(phrases->item(0)).united(phrases->visualItemRect(phrases->item(2)));
+  const auto listInk = testing_support::inkRows(phrases->viewport(), rows);
+  ASSERT_EQ(listInk.size(), 3);
+  EXPECT_GE(testing_support::smallestGap(listInk), 2);
+
+  const struct {
+    int section;
+    double top, height;
+  } boxes[] = {{clinical::kIllness, 660, 1080}, {clinical::kExam, 3060, 1080}, {clinical::kTreatment, 5040, 1800}};
+  for (const auto& b : boxes) {
+    SCOPED_TRACE(b.section);
+    QPlainTextEdit* box = section(f, b.section);
+    EXPECT_EQ(box->geometry(), ui::pxRect(1080, b.top, 5955, b.height));
+    // "〖" reaches from the top of the line's height to its bottom.
+    box->setPlainText(QStringLiteral("〖国〗\n〖国〗\n〖国〗"));
+    const auto ink = testing_support::inkRows(box->viewport(), QRect(0, 0, 60, box->viewport()->height()));
+    ASSERT_EQ(ink.size(), 3);
+    EXPECT_GE(testing_support::smallestGap(ink), 2);
+  }
+
+  // A click on the third line puts the caret there.
+  QPlainTextEdit* illness = section(f, clinical::kIllness);
+  illness->setPlainText(QStringLiteral("甲一\n乙二\n丙三"));
+  const int third = illness->cursorRect(QTextCursor(illness->document()->findBlockByNumber(2))).center().y();
+  QTest::mouseClick(illness->viewport(), Qt::LeftButton, {}, QPoint(6, third));
+  EXPECT_EQ(illness->textCursor().blockNumber(), 2);
 }
 
 TEST_F(Form14Test, HeaderDiagnosisPresetAndRecordKeptThroughClosing) {
