@@ -352,8 +352,10 @@ void Form3::Command7_Click() {
 }
 
 void Form3::Command6_Click() {
+  // One entry for both kinds of workbook the reader takes, so that neither hides behind a
+  // second filter.
   const QString chosen = text::trimBlanks(session_.dialogs.openFileName(
-      QStringLiteral("打开"), QStringLiteral("Microsoft Excel 工作簿(*.xls);;Microsoft Excel 工作簿(*.xlsx)")));
+      QStringLiteral("打开"), QStringLiteral("Microsoft Excel 工作簿(*.xls *.xlsx)")));
   if (chosen.isEmpty()) return;
   text9->setText(chosen);
   if (!mayDropUnsaved()) return;

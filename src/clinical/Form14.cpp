@@ -10,6 +10,8 @@
 #include "ui/Controls.h"
 #include "ui/Guard.h"
 #include "ui/InputTarget.h"
+#include "ui/OneLineTextBox.h"
+#include "ui/SpacedText.h"
 #include "ui/TextBoxHelpers.h"
 
 #include <QEvent>
@@ -37,6 +39,11 @@ constexpr BoxRow kBoxRows[prescription::kRecordSections] = {{240, 360},  {660, 1
                                                             {2220, 360}, {2640, 360},  {3060, 1080},
                                                             {4200, 360}, {4620, 360},  {5040, 1800}};
 
+// 现病史, 体检 and 处理 take several lines; the other sections are one line each.
+constexpr bool isOneLineSection(int section) {
+  return section != kIllness && section != kExam && section != kTreatment;
+}
+
 }  // namespace
 
 Form14::Form14(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), session_(session) {
@@ -63,12 +70,14 @@ Form14::Form14(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
   }
 
   List2 = ui::make<QListWidget>(this, "List2", {120, 420, 2520, 3000});
+  ui::spaceListRows(List2);
   auto* heading0 = ui::make<QLabel>(this, "Label24_0", {120, 120}, QStringLiteral("病历模板"));
   ui::setCaption(heading0, List2);
   Text1 = ui::make<QLineEdit>(this, "Text1", {720, 3600, 1920, 360});
   auto* search = ui::make<QLabel>(this, "Label1", {120, 3660}, QStringLiteral("搜索"));
   ui::setCaption(search, Text1);
   List1 = ui::make<QListWidget>(this, "List1", {120, 4380, 2520, 2640});
+  ui::spaceListRows(List1);
   auto* heading1 = ui::make<QLabel>(this, "Label24_1", {120, 4080}, QStringLiteral("插入常用语"));
   ui::setCaption(heading1, List1);
 
@@ -76,15 +85,24 @@ Form14::Form14(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
   QFont treatment(QStringLiteral("宋体"));
   treatment.setPointSizeF(10.5);
   for (int i = 0; i < prescription::kRecordSections; ++i) {
-    QPlainTextEdit* box = Text2.make(i, Frame1, {kBoxLeft, kBoxRows[i].top, kBoxWidth, kBoxRows[i].height});
+    const ui::Place place{kBoxLeft, kBoxRows[i].top, kBoxWidth, kBoxRows[i].height};
+    QPlainTextEdit* box = isOneLineSection(i) ? Text2.makeAs<ui::OneLineTextBox>(i, Frame1, place)
+                                              : Text2.make(i, Frame1, place);
     box->setFont(i == kTreatment ? treatment : plain);
     box->setVerticalScrollBarPolicy(i == kTreatment ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (!isOneLineSection(i)) ui::spaceTextLines(box);
     box->installEventFilter(this);
+    // A stored line break that a one-line box shows as a blank is kept until the box is edited.
+    connect(box, &QPlainTextEdit::textChanged, this, [this, i] {
+      if (keptWhole_[i] && Text2[i]->toPlainText() != keptWhole_[i]->shown) keptWhole_[i].reset();
+    });
     ui::declareInputTarget(session_.padTarget, box, text::InputKind::Frequency);
     QLabel* caption = Label2.make(7 + i, Frame1, {120, kBoxRows[i].top + 60}, kSectionCaptions[i]);
     ui::setCaption(caption, box);
   }
+  // Enter and Tab in a one-line section go on to the next section in record order.
+  for (int i = 0; i + 1 < prescription::kRecordSections; ++i) setTabOrder(Text2[i], Text2[i + 1]);
 
   const std::pair<QPushButton**, std::pair<const char*, QString>> buttons[] = {
       {&Command5, {"Command5", QStringLiteral("编辑常用语")}},   {&Command6, {"Command6", QStringLiteral("保存为病历模板")}},
@@ -141,13 +159,25 @@ void Form14::Form_Load() {
 }
 
 void Form14::fillBoxes(const prescription::SectionFill& fill) {
-  for (int i = 0; i < prescription::kRecordSections; ++i)
-    if (fill[i]) Text2[i]->setPlainText(shown(*fill[i]));
+  for (int i = 0; i < prescription::kRecordSections; ++i) {
+    if (!fill[i]) continue;
+    if (!isOneLineSection(i)) {
+      Text2[i]->setPlainText(shown(*fill[i]));
+      continue;
+    }
+    // A one-line section stored with line breaks shows them as blanks and goes back
+    // as it was stored unless the user changes it.
+    const QString line = ui::asOneLine(*fill[i]);
+    keptWhole_[i].reset();
+    Text2[i]->setPlainText(line);
+    if (line != *fill[i]) keptWhole_[i] = KeptSection{*fill[i], line};
+  }
 }
 
 prescription::RecordSections Form14::sections() const {
   prescription::RecordSections s;
-  for (int i = 0; i < prescription::kRecordSections; ++i) s[i] = stored(Text2[i]->toPlainText());
+  for (int i = 0; i < prescription::kRecordSections; ++i)
+    s[i] = keptWhole_[i] ? keptWhole_[i]->stored : stored(Text2[i]->toPlainText());
   return s;
 }
 
@@ -203,7 +233,8 @@ void Form14::List1_Click() {
   std::optional<store::TemplateRow> row;
   withDatabase([&](store::Database& db) { row = store::TemplateRows(db).byRowid(item->data(kRowRole).toLongLong()); });
   if (!row) return;
-  LastSectionBox->insertPlainText(shown(row->content));
+  const bool oneLine = qobject_cast<ui::OneLineTextBox*>(LastSectionBox.data()) != nullptr;
+  LastSectionBox->insertPlainText(oneLine ? ui::asOneLine(row->content) : shown(row->content));
   LastSectionBox->setFocus();
 }
 

@@ -21,8 +21,10 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace clinical {
 
@@ -83,6 +85,14 @@ class Form14 : public ui::Window {
   QPushButton* Command5 = nullptr;
   QPushButton* Command6 = nullptr;
   QPointer<QPlainTextEdit> LastSectionBox;
+
+  // A one-line section loaded with line breaks: the text as stored and as the box shows
+  // it, kept until the box is edited.
+  struct KeptSection {
+    QString stored;
+    QString shown;
+  };
+  std::array<std::optional<KeptSection>, prescription::kRecordSections> keptWhole_;
 
   DeviceFactory devices_;
   ui::Session& session_;

@@ -7,6 +7,7 @@
 #include "ui/Controls.h"
 #include "ui/Guard.h"
 #include "ui/InputTarget.h"
+#include "ui/SpacedText.h"
 
 #include <SQLiteCpp/Exception.h>
 
@@ -32,6 +33,7 @@ Form4::Form4(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), ses
   setWindowTitle(QStringLiteral("个人组套/中药方剂/病历模板维护"));
   setClientSize(9600, 6600);
   List1 = ui::make<QListWidget>(this, "List1", {120, 120, 2640, 4800});
+  ui::spaceListRows(List1);
   Frame1 = ui::make<QGroupBox>(this, "Frame1", {120, 5040, 2640, 1380});
   const QStringList kinds = {kFormulaKind, kSetKind, kPhraseKind};
   for (int i = 0; i < kinds.size(); ++i) {
@@ -50,6 +52,7 @@ Form4::Form4(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), ses
   ui::makeCaption(this, Text3, QStringLiteral("拼音"), 7740, 180);
   Text2 = ui::make<QPlainTextEdit>(this, "Text2", {2940, 600, 6540, 5220});
   Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  ui::spaceTextLines(Text2);
   Command1 = ui::make<QPushButton>(this, "Command1", {3600, 5960, 1500, 480}, QStringLiteral("添  加"));
   Command5 = ui::make<QPushButton>(this, "Command5", {5460, 5960, 1500, 480}, QStringLiteral("保  存"));
   Command4 = ui::make<QPushButton>(this, "Command4", {7320, 5960, 1500, 480}, QStringLiteral("删  除"));

@@ -8,6 +8,7 @@
 #include "text/PinyinInitials.h"
 #include "ui/Controls.h"
 #include "ui/InputTarget.h"
+#include "ui/SpacedText.h"
 
 #include <QKeyEvent>
 
@@ -50,6 +51,7 @@ void WordListForm::buildControls() {
   ui::make<QLabel>(this, QStringLiteral("Label2"), {120, 180, 540, 180}, QStringLiteral("查询："));
   Text1 = ui::make<QLineEdit>(this, QStringLiteral("Text1"), {720, 120, 5055, 315});
   List1 = ui::make<QListWidget>(this, QStringLiteral("List1"), {120, 540, 5655, 2760});
+  ui::spaceListRows(List1);
   Label1_0 = ui::make<QLabel>(this, QStringLiteral("Label1_0"), {120, 3540, 720, 180},
                               symptoms_ ? QStringLiteral("添加症状") : QStringLiteral("诊断名称"));
   Text3 = ui::make<QLineEdit>(this, QStringLiteral("Text3"), {boxLeft, 3480, boxWidth, 330});

@@ -31,11 +31,6 @@ Form19::Form19(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
   setWindowTitle(QStringLiteral("套打设置"));
   setClientSize(11130, 9390);
   buildControls();
-  screen_ = [this] {
-    ScreenPrescription screen;
-    if (auto* form2 = session_.windows.findAs<prescription::Form2>()) screen.usage = form2->herbalUsage();
-    return screen;
-  };
 }
 
 void Form19::buildControls() {
@@ -140,7 +135,14 @@ void Form19::Command1_Click() {
   }
 }
 
-Form19::ScreenPrescription Form19::screenPrescription() const { return screen_ ? screen_() : ScreenPrescription{}; }
+Form19::ScreenPrescription Form19::screenPrescription() const {
+  ScreenPrescription screen;
+  if (auto* form2 = session_.windows.findAs<prescription::Form2>()) {
+    screen.sex = form2->headerField(prescription::header::kSex);
+    screen.usage = form2->herbalUsage();
+  }
+  return screen;
+}
 
 void Form19::Command2_Click() {
   ui::runGuarded(session_.dialogs, QStringLiteral("预览未能画出"), [this] {

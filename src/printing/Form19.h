@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <functional>
 #include <optional>
 
 namespace printing {
@@ -43,10 +42,6 @@ class Form19 : public ui::Window {
   // The message that says the template could not be read.
   QString unreadableMessage() const;
 
-  // Where the preview reads the prescription on the screen; by default the prescription
-  // window's usage box, when that window is loaded.
-  void setScreenPrescription(std::function<ScreenPrescription()> source) { screen_ = std::move(source); }
-
   QFrame* Frame1 = nullptr;
   ui::ControlArray<QFrame> Picture1{QStringLiteral("Picture1")};
   ui::ControlArray<QCheckBox> Check1{QStringLiteral("Check1")};
@@ -69,10 +64,10 @@ class Form19 : public ui::Window {
   void buildControls();
   OverlayTemplate boxes() const;
   void showTemplate(const OverlayTemplate& overlay);
+  // The prescription window's sex box and herbal usage box, when that window is loaded.
   ScreenPrescription screenPrescription() const;
 
   ui::Session& session_;
-  std::function<ScreenPrescription()> screen_;
   QString readFailure_;  // why the template could not be read; empty when it was
 };
 

@@ -25,7 +25,12 @@ PrintOutcome PrescriptionPrints::Command19_Click(SheetSnapshot& sheet) {
 
 PrintOutcome PrescriptionPrints::Command10_Click(const InfusionCard& card) {
   const PrintSettings settings = printSettings(session_.settings.values());
-  return run([&](PrintSurface& surface) { printInfusionCard(surface, card, settings); });
+  std::optional<int> firstLineOff;
+  const PrintOutcome outcome =
+      run([&](PrintSurface& surface) { firstLineOff = printInfusionCard(surface, card, settings); });
+  // The card keeps its one page; the nurse learns which lines are missing from it.
+  if (outcome == PrintOutcome::Printed && firstLineOff) session_.dialogs.message(infusionCardCutMessage(*firstLineOff));
+  return outcome;
 }
 
 void PrescriptionPrints::Command8_Click() { session_.dialogs.message(kLabelPrintMessage); }

@@ -26,7 +26,7 @@ class PrescriptionPrints {
   // The sheet. The fields of hidden panels come back hidden in `sheet`, for the window to
   // hide on the screen too.
   PrintOutcome Command19_Click(SheetSnapshot& sheet);
-  // The infusion card.
+  // The infusion card; after it is printed, says from which line it ran off the paper.
   PrintOutcome Command10_Click(const InfusionCard& card);
   // The sticky-label button: only a message.
   void Command8_Click();

@@ -49,8 +49,16 @@ class ControlArray {
   // An index made twice is a fault in the window's table and throws.
   template <class... Args>
   Control* make(int index, QWidget* parent, const Place& place, Args&&... args) {
+    return makeAs<Control>(index, parent, place, std::forward<Args>(args)...);
+  }
+
+  // Makes element `index` as a Kind, a special sort of the array's control, such as a
+  // one-line box in an array of text boxes.
+  template <class Kind, class... Args>
+  Kind* makeAs(int index, QWidget* parent, const Place& place, Args&&... args) {
+    static_assert(std::is_base_of_v<Control, Kind>);
     if (contains(index)) throw std::logic_error(elementName(name_, index).toStdString() + " is made twice");
-    auto* control = ui::make<Control>(parent, elementName(name_, index), place, std::forward<Args>(args)...);
+    auto* control = ui::make<Kind>(parent, elementName(name_, index), place, std::forward<Args>(args)...);
     elements_[index] = control;
     return control;
   }

@@ -7,6 +7,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QListView>
 #include <QScrollBar>
 
 namespace {
@@ -19,6 +22,32 @@ class Form3Lists : public testing_support::Form3Fixture {
  protected:
   QString path(const QString& name) const { return QDir(folder.path()).filePath(name); }
 };
+
+// The files (not folders) an Open dialog with `filter` lists in `dir` under the entry it
+// starts with, once it has read the folder (or after a while, with what it lists by then).
+QStringList listedByOpenDialog(const QString& filter, const QString& dir, int expected) {
+  QFileDialog dialog(nullptr, QStringLiteral("打开"), dir, filter);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.show();
+  auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
+  if (!view) return {QStringLiteral("<no file list>")};
+  QStringList listed;
+  (void)QTest::qWaitFor(
+      [&] {
+        listed.clear();
+        const QModelIndex root = view->rootIndex();
+        for (int r = 0; r < view->model()->rowCount(root); ++r) {
+          const QString name = view->model()->index(r, 0, root).data().toString();
+          if (!QFileInfo(QDir(dir).filePath(name)).isDir()) listed.append(name);
+        }
+        return listed.size() >= expected;
+      },
+      3000);
+  dialog.close();
+  listed.sort();
+  return listed;
+}
 
 TEST_F(Form3Lists, TheSearchBoxListsAgainAtEveryChangeMatchingLiterally) {
   open(catalogueRow("1", "葡萄糖", "西成药·输液") + catalogueRow("2", "氯化钠", "西成药·输液") +
@@ -108,7 +137,7 @@ TEST_F(Form3Lists, ExportWritesTheWholeCategoryAndImportAddsASecondCopyWithNewKe
   EXPECT_EQ(dialogs.texts().size(), 1);  // success is silent
   EXPECT_EQ(dialogs.fileDialogs,
             (QList<QStringList>{{"另存为", "Excel文件 (*.xls)"},
-                                {"打开", "Microsoft Excel 工作簿(*.xls);;Microsoft Excel 工作簿(*.xlsx)"}}));
+                                {"打开", "Microsoft Excel 工作簿(*.xls *.xlsx)"}}));
   const QStringList names = stored("名称");
   EXPECT_EQ(names, (QStringList{"阿莫西林{0.25g}", "布洛芬", "黄芪", "阿莫西林{0.25g}", "布洛芬"}));
   const QStringList keys = stored("ID号");
@@ -183,6 +212,21 @@ TEST_F(Form3Lists, AnImportThatCannotBeReadOrIsRefusedAddsNothingAndSaysWhere) {
   form->Command6_Click();
   EXPECT_EQ(dialogs.messages.size(), shown);
   EXPECT_EQ(stored("名称").size(), 2);
+}
+
+// The Open dialog of 导  入 starts with one entry that shows both kinds of workbook.
+TEST_F(Form3Lists, TheImportDialogShowsXlsAndXlsxUnderItsOneEntry) {
+  open();
+  QTest::mouseClick(form->Command6, Qt::LeftButton);  // cancelled: nothing is imported
+  ASSERT_EQ(dialogs.fileDialogs.size(), 1);
+  const QString filter = dialogs.fileDialogs[0].value(1);
+  EXPECT_FALSE(filter.contains(QStringLiteral(";;"))) << filter.toStdString();
+
+  testing_support::TempFolder files;
+  files.writeFile("旧.xls", "x");
+  files.writeFile("新.xlsx", "x");
+  files.writeFile("说明.txt", "x");
+  EXPECT_EQ(listedByOpenDialog(filter, files.path(), 2), (QStringList{"新.xlsx", "旧.xls"}));
 }
 
 TEST_F(Form3Lists, AWorkbookWrittenByAnotherProgramImports) {

@@ -3,6 +3,8 @@
 
 #include "shell/ShellFixture.h"
 #include "support/FileFaults.h"
+#include "support/TextRendering.h"
+#include "ui/Twips.h"
 
 #include <QRegularExpression>
 
@@ -95,6 +97,40 @@ TEST_F(Form4Test, AFileThatIsFullOrLockedIsToldInChineseAndTheEntryStays) {
     EXPECT_EQ(content()->toPlainText(), body) << "what was typed stays";
     box("Text1")->clear();
   }
+}
+
+// The program's window font from before the first window on.
+class Form4Rendering : public testing_support::ProgramFont, public Form4Test {};
+
+// At the window font the entries and the lines of the content box stand apart.
+TEST_F(Form4Rendering, ListRowsAndContentLinesStandApart) {
+  Form4& f = form();
+  f.window()->show();
+  for (const char* name : {"国图", "图国", "国国"}) {
+    click("Command1");
+    box("Text1")->setText(QString::fromUtf8(name));
+    content()->setPlainText(QStringLiteral("国"));
+    click("Command5");
+  }
+  ASSERT_EQ(list()->count(), 3);
+  ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join(u'|').toStdString();
+  list()->clearSelection();
+  const int pitch = QFontMetrics(list()->font()).lineSpacing() + 2;
+  for (int r = 0; r < 3; ++r) EXPECT_EQ(list()->visualItemRect(list()->item(r)).height(), pitch) << r;
+  const QRect rows = list()->visualItemRect(list()->item(0)).united(list()->visualItemRect(list()->item(2)));
+  const auto listInk = testing_support::inkRows(list()->viewport(), rows);
+  ASSERT_EQ(listInk.size(), 3);
+  EXPECT_GE(testing_support::smallestGap(listInk), 2);
+
+  content()->setPlainText(QStringLiteral("国国国\n国国国\n国国国"));
+  const auto ink = testing_support::inkRows(content()->viewport(), QRect(0, 0, 60, content()->viewport()->height()));
+  ASSERT_EQ(ink.size(), 3);
+  EXPECT_GE(testing_support::smallestGap(ink), 2);
+  EXPECT_EQ(content()->geometry(), ui::pxRect(2940, 600, 6540, 5220));
+
+  // A click on an entry opens it.
+  QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(1)).center());
+  EXPECT_EQ(box("Text1")->text(), list()->item(1)->text());
 }
 
 }  // namespace

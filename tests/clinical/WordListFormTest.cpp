@@ -6,6 +6,7 @@
 #include "shell/Form1.h"
 
 #include "../shell/ShellFixture.h"
+#include "support/TextRendering.h"
 
 #include <QComboBox>
 #include <QTest>
@@ -98,6 +99,29 @@ TEST_F(WordListFormTest, SymptomsNeedInitialsAndKeepTheTypedText) {
   w.Text5->setText(QStringLiteral("ks"));
   QTest::mouseClick(w.Command2, Qt::LeftButton);
   EXPECT_TRUE(shown(w.List1).contains(QStringLiteral("咳嗽")));
+}
+
+// The program's window font from before the first window on.
+class WordListRendering : public testing_support::ProgramFont, public WordListFormTest {};
+
+// At the window font the phrases stand apart: each row the line spacing and 2 px more,
+// with blank pixels between the rows' text, and a click chooses the row under the mouse.
+TEST_F(WordListRendering, RowsStandApartAndAClickChoosesTheRowUnderIt) {
+  window<shell::Form1>().choose(QStringLiteral("添加中药用法"));
+  Form5& w = *loaded<Form5>();
+  w.window()->show();
+  save(w, QStringLiteral("饭后温服"));
+  ASSERT_GE(w.List1->count(), 3);
+  const int pitch = QFontMetrics(w.List1->font()).lineSpacing() + 2;
+  for (int r = 0; r < 3; ++r) EXPECT_EQ(w.List1->visualItemRect(w.List1->item(r)).height(), pitch) << r;
+  const QRect rows = w.List1->visualItemRect(w.List1->item(0)).united(w.List1->visualItemRect(w.List1->item(2)));
+  const auto ink = testing_support::inkRows(w.List1->viewport(), rows);
+  ASSERT_EQ(ink.size(), 3);
+  EXPECT_GE(testing_support::smallestGap(ink), 2);
+  EXPECT_EQ(w.List1->geometry(), ui::pxRect(120, 540, 5655, 2760));
+
+  QTest::mouseClick(w.List1->viewport(), Qt::LeftButton, {}, QPoint(20, pitch + pitch / 2));
+  EXPECT_EQ(w.List1->currentRow(), 1);
 }
 
 }  // namespace

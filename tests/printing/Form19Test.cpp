@@ -2,6 +2,7 @@
 // 保存 in one piece, a template that cannot be read, and the preview.
 #include "shell/ShellFixture.h"
 
+#include "prescription/Form2.h"
 #include "printing/Form19.h"
 #include "shell/Form1.h"
 #include "store/Database.h"
@@ -110,21 +111,49 @@ TEST_F(Form19Test, AFailedSaveSaysSo) {
   EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("套打设置没有保存")));
 }
 
-TEST_F(Form19Test, PreviewTicksTheSexOnScreenAndClearsEarlierDrawing) {
+// The ticks follow the sex typed in the prescription window, read when 打印预览 is clicked.
+TEST_F(Form19Test, PreviewTicksTheSexTypedInThePrescriptionWindowAndClearsEarlierDrawing) {
+  auto& form2 = window<prescription::Form2>();
+  auto* sex = named<QLineEdit>(form2, QStringLiteral("Text5_1"));
+  sex->setFocus();
+  QTest::keyClicks(sex, QStringLiteral("1"));  // a digit becomes the sex
+  ASSERT_EQ(sex->text(), QStringLiteral("男"));
+
   Form19& form = openFromMenu();
-  form.Check1[1]->setChecked(false);  // the sample's sex would stand where the 男 tick goes
-  form.Check1[23]->setChecked(true);
-  QString sex = QStringLiteral("男");
-  form.setScreenPrescription([&] { return Form19::ScreenPrescription{sex, QStringLiteral("水煎服")}; });
-  const double tickX = 60 * 40.824, tickY = 20 * 40.824;
+  // 男 and 女 ticked, each moved by typing to a place of its own, clear of the sample.
+  const struct {
+    int item;
+    const char* x;
+    const char* y;
+  } ticks[] = {{23, "150", "100"}, {22, "150", "130"}};
+  for (const auto& t : ticks) {
+    QTest::mouseClick(form.Check1[t.item], Qt::LeftButton);
+    ASSERT_TRUE(form.Check1[t.item]->isChecked());
+    for (QLineEdit* box : {form.Text1[t.item], form.Text2[t.item]}) {
+      box->selectAll();
+      QTest::keyClick(box, Qt::Key_Delete);
+    }
+    QTest::keyClicks(form.Text1[t.item], QString::fromLatin1(t.x));
+    QTest::keyClicks(form.Text2[t.item], QString::fromLatin1(t.y));
+  }
+  const auto tickDrawn = [&form](double y) { return drawnPixels(form, 150 * 40.824, y * 40.824, 300, 300) > 0; };
 
-  form.Command2_Click();
-  EXPECT_GT(drawnPixels(form, tickX, tickY, 300, 300), 0);
-  EXPECT_GT(drawnPixels(form, 20 * 40.824, 60 * 40.824, 2000, 300), 0);  // the sample body
-
-  sex = QStringLiteral("");
-  form.Command2_Click();
-  EXPECT_EQ(drawnPixels(form, tickX, tickY, 300, 300), 0);
+  const struct {
+    const char* typed;
+    bool male, female;
+  } cases[] = {{nullptr, true, false}, {"2", false, true}, {"", false, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed ? c.typed : "男");
+    if (c.typed) {
+      sex->selectAll();
+      QTest::keyClick(sex, Qt::Key_Delete);
+      QTest::keyClicks(sex, QString::fromLatin1(c.typed));
+    }
+    QTest::mouseClick(form.Command2, Qt::LeftButton);
+    EXPECT_EQ(tickDrawn(100), c.male);
+    EXPECT_EQ(tickDrawn(130), c.female);
+    EXPECT_GT(drawnPixels(form, 20 * 40.824, 60 * 40.824, 2000, 300), 0);  // the sample body
+  }
   EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 

@@ -4,9 +4,14 @@
 
 #include "printing/Form19.h"
 #include "printing/PrescriptionPrints.h"
+#include "prescription/Form2.h"
 #include "printing/service/RecordingDevice.h"
 #include "shell/Form1.h"
 #include "support/DesignedSheet.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -20,6 +25,7 @@ class Forwarding : public printing::PrintDevice {
   explicit Forwarding(RecordingDevice& to) : to_(to) {}
   bool begin(printing::Orientation o) override { return to_.begin(o); }
   double resolution() const override { return to_.resolution(); }
+  QSizeF printableArea() const override { return to_.printableArea(); }
   void drawText(const QPointF& p, const QString& t, const QFont& f) override { to_.drawText(p, t, f); }
   void drawLine(const QPointF& a, const QPointF& b, int w) override { to_.drawLine(a, b, w); }
   bool newPage(printing::Orientation o) override { return to_.newPage(o); }
@@ -102,6 +108,37 @@ TEST_F(PrescriptionPrintsTest, AnUnreadableTemplatePrintsNothing) {
   EXPECT_EQ(recording.jobsBegun, 0);
   ASSERT_EQ(dialogs.messages.size(), 2);
   EXPECT_EQ(dialogs.messages[0].text, dialogs.messages[1].text);
+}
+
+TEST_F(PrescriptionPrintsTest, TheCardButtonSaysAfterPrintingFromWhichLineTheCardRanOffThePaper) {
+  settings::SettingsValues& edited = session->settings.edit();
+  edited.portrait = false;
+  edited.cardLeft = QStringLiteral("5");
+  edited.cardTop = QStringLiteral("5");
+  auto& form2 = window<prescription::Form2>();
+  form2.setPrintDevices([this] { return std::make_unique<Forwarding>(recording); });
+  // A landscape page whose printable area is 193 mm high: line 21 is cut, 22 to 25 fall off.
+  recording.printable = QSizeF(193 * 56.7, 287 * 56.7);
+  QStringList lines;
+  for (int n = 1; n <= 25; ++n) lines.append(QStringLiteral("第%1行 5%葡萄糖注射液 250ml").arg(n));
+  auto* card = named<QPlainTextEdit>(form2, QStringLiteral("text9"));
+  auto* button = named<QPushButton>(form2, QStringLiteral("Command10"));
+
+  card->setPlainText(lines.join(u'\n'));
+  QTest::mouseClick(button, Qt::LeftButton);
+  EXPECT_EQ(recording.jobsEnded, 1);
+  EXPECT_EQ(recording.pages.size(), 1);  // still one page, laid out as before
+  EXPECT_EQ(recording.textsNamed(lines[24]).size(), 1);
+  EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("输液注射卡从第21行起超出纸张，没有完整打印出来！")});
+
+  // Twenty lines fit and nothing is said.
+  dialogs.messages.clear();
+  recording = RecordingDevice();
+  recording.printable = QSizeF(193 * 56.7, 287 * 56.7);
+  card->setPlainText(lines.mid(0, 20).join(u'\n'));
+  QTest::mouseClick(button, Qt::LeftButton);
+  EXPECT_EQ(recording.jobsEnded, 1);
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join(u'|').toStdString();
 }
 
 }  // namespace

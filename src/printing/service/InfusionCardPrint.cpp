@@ -1,5 +1,6 @@
 #include "printing/service/InfusionCardPrint.h"
 
+#include "text/Blank.h"
 #include "text/Numbers.h"
 
 #include <QStringList>
@@ -18,6 +19,7 @@ constexpr int kTableRules = 21;
 constexpr double kColumnRules[] = {0, 68, 85, 102, 120};
 constexpr double kCaptionTop = 43.5;
 constexpr double kLineIndent = 1;
+constexpr double kFitTolerance = 1e-6;
 
 struct Caption {
   double x;
@@ -33,7 +35,7 @@ void printAt(PrintSurface& surface, double x, double y, const QString& text, The
 
 }  // namespace
 
-void printInfusionCard(PrintSurface& surface, const InfusionCard& card, const PrintSettings& settings) {
+std::optional<int> printInfusionCard(PrintSurface& surface, const InfusionCard& card, const PrintSettings& settings) {
   const double left = text::leadingNumber(settings.cardLeft);
   const double top = text::leadingNumber(settings.cardTop);
   surface.setScaleMode(ScaleMode::Millimetres);
@@ -64,12 +66,26 @@ void printInfusionCard(PrintSurface& surface, const InfusionCard& card, const Pr
   // Every piece between CR LFs takes a row, empty ones too, so a card text that ends
   // with CR LF leaves its last row empty.
   surface.setCurrentY(kCaptionTop);
-  if (card.lines.isEmpty()) return;
+  if (card.lines.isEmpty()) return std::nullopt;
+  const std::optional<double> bottom = surface.printableBottom();
+  const double lineHeight = surface.textHeight();
+  std::optional<int> firstOff;
+  int n = 0;
   for (const QString& piece : card.lines.split(QStringLiteral("\r\n"))) {
+    ++n;
     surface.setCurrentX(kLineIndent);
     surface.setCurrentY(surface.currentY() + kRowPitch);
+    // An empty or blank line loses nothing when it falls off the page.
+    if (bottom && !firstOff && surface.currentY() + lineHeight > *bottom + kFitTolerance &&
+        !text::trimBlanks(piece).isEmpty())
+      firstOff = n;
     surface.print(piece, Then::StayOnLine);
   }
+  return firstOff;
+}
+
+QString infusionCardCutMessage(int firstLineOffPage) {
+  return QStringLiteral("输液注射卡从第%1行起超出纸张，没有完整打印出来！").arg(firstLineOffPage);
 }
 
 }  // namespace printing

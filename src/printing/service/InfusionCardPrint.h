@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace printing {
 
 // What the card takes from the prescription window, each text unchanged.
@@ -21,7 +23,13 @@ struct InfusionCard {
 };
 
 // Draws the card onto one page; the caller ends the document. Card lines beyond the
-// table's twenty rows run on below it at the same pitch, on the same page.
-void printInfusionCard(PrintSurface& surface, const InfusionCard& card, const PrintSettings& settings);
+// table's twenty rows run on below it at the same pitch, on the same page. Returns the
+// number (from 1) of the first card line with text that is not wholly above the
+// printable area's bottom edge, from which on the card did not reach the paper; none
+// when every line fits or the device cannot tell.
+std::optional<int> printInfusionCard(PrintSurface& surface, const InfusionCard& card, const PrintSettings& settings);
+
+// What the nurse is told after such a card has been printed.
+QString infusionCardCutMessage(int firstLineOffPage);
 
 }  // namespace printing

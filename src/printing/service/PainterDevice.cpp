@@ -20,6 +20,12 @@ double PainterDevice::resolution() const {
   return device ? device->logicalDpiX() : 96;
 }
 
+QSizeF PainterDevice::printableArea() const {
+  // A printer's paint device is its printable area; a PDF page and a canvas are whole.
+  const QPaintDevice* device = painter_.device();
+  return device ? QSizeF(device->width(), device->height()) : QSizeF();
+}
+
 void PainterDevice::drawText(const QPointF& topLeft, const QString& text, const QFont& font) {
   painter_.setFont(font);
   painter_.setPen(Qt::black);

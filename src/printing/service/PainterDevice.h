@@ -20,6 +20,7 @@ class PainterDevice : public PrintDevice {
  public:
   bool begin(Orientation orientation) override;
   double resolution() const override;
+  QSizeF printableArea() const override;
   void drawText(const QPointF& topLeft, const QString& text, const QFont& font) override;
   void drawLine(const QPointF& from, const QPointF& to, int width) override;
   bool newPage(Orientation orientation) override;

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QPointF>
+#include <QSizeF>
 #include <QString>
 
 namespace printing {
@@ -20,6 +21,9 @@ class PrintDevice {
   virtual bool begin(Orientation orientation) = 0;
   // Device pixels per inch, known once the job has begun.
   virtual double resolution() const = 0;
+  // The printable area of the current page in device pixels, known once the job has
+  // begun; empty when the device cannot tell.
+  virtual QSizeF printableArea() const { return {}; }
   // A text with the top-left corner of its first character at `topLeft`.
   virtual void drawText(const QPointF& topLeft, const QString& text, const QFont& font) = 0;
   // A straight black line `width` device pixels wide.

@@ -85,6 +85,14 @@ double PrintSurface::textWidth(const QString& text) const {
   return QFontMetricsF(font_, &twipsMetricsDevice()).horizontalAdvance(text) / unitTwips();
 }
 
+std::optional<double> PrintSurface::printableBottom() const {
+  if (!begun_ || failed_) return std::nullopt;
+  const double height = device_.printableArea().height();
+  if (height <= 0) return std::nullopt;
+  const double dotsPerTwip = device_.resolution() / kTwipsPerInch;
+  return scaleTop_ + height / dotsPerTwip / unitTwips();
+}
+
 void PrintSurface::print(const QString& text, Then then) {
   if (!text.isEmpty() && ensureBegun()) device_.drawText(toDevice(x_, y_), text, font_);
   if (then == Then::NextLine) {

@@ -14,6 +14,8 @@
 #include <QFont>
 #include <QString>
 
+#include <optional>
+
 namespace printing {
 
 inline constexpr double kTwipsPerInch = 1440;
@@ -83,6 +85,10 @@ class PrintSurface {
   // current unit.
   double textHeight() const;
   double textWidth(const QString& text) const;
+
+  // The bottom edge of the page's printable area in the current unit and origin; none
+  // before the first drawing, after a refusal, or when the device cannot tell.
+  std::optional<double> printableBottom() const;
 
   // True once the device refused; later drawing does nothing.
   bool failed() const { return failed_; }

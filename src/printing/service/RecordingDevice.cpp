@@ -9,6 +9,11 @@ bool RecordingDevice::begin(Orientation orientation) {
   return true;
 }
 
+QSizeF RecordingDevice::printableArea() const {
+  if (pages.isEmpty()) return {};
+  return pages.last() == Orientation::Landscape ? printable.transposed() : printable;
+}
+
 void RecordingDevice::drawText(const QPointF& topLeft, const QString& text, const QFont& font) {
   texts.append({static_cast<int>(pages.size()) - 1, topLeft, text, font.family(), font.pointSizeF(), font.bold()});
 }

@@ -31,6 +31,8 @@ class RecordingDevice : public PrintDevice {
 
   bool begin(Orientation orientation) override;
   double resolution() const override { return 1440; }  // one dot a twip
+  // The printable area of the last page begun: `printable` turned to its orientation.
+  QSizeF printableArea() const override;
   void drawText(const QPointF& topLeft, const QString& text, const QFont& font) override;
   void drawLine(const QPointF& from, const QPointF& to, int width) override;
   bool newPage(Orientation orientation) override;
@@ -43,6 +45,9 @@ class RecordingDevice : public PrintDevice {
   int jobsBegun = 0;
   int jobsEnded = 0;
   int jobsAborted = 0;
+  // The printable area of a portrait page in twips; A4 without margins unless a test
+  // sets a printer's.
+  QSizeF printable{210 * 56.7, 297 * 56.7};
 
   // The texts whose content is `text`, in drawing order.
   QList<Text> textsNamed(const QString& text) const;

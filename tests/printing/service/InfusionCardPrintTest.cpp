@@ -105,4 +105,49 @@ TEST(InfusionCardPrint, MarginsAndLandscapeMoveTheWholeCard) {
   }
 }
 
+// The card keeps its layout on a page too short for it, and tells from which line with
+// text the rest did not reach the paper; lines that fit, and empty lines that fall off,
+// are never reported.
+TEST(InfusionCardPrint, SaysFromWhichLineTheCardRanOffThePage) {
+  QStringList lines;
+  for (int n = 1; n <= 25; ++n) lines.append(QStringLiteral("第%1行 0.9%氯化钠注射液 250ml").arg(n));
+  const QString twentyFive = lines.join(QStringLiteral("\r\n"));
+  const QString twentyAndEmpty = lines.mid(0, 20).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\n   ");
+  const double mm = 56.7;
+  const struct {
+    const char* what;
+    QString lines;
+    bool portrait;
+    const char* top;
+    QSizeF printable;  // portrait, twips
+    std::optional<int> firstOff;
+  } cases[] = {
+      {"portrait A4: all 25 fit", twentyFive, true, "5", {210 * mm, 297 * mm}, std::nullopt},
+      // A landscape printable area 193 mm high: line 21 (190.5 mm) is cut in half.
+      {"landscape, line 21 cut", twentyFive, false, "5", {193 * mm, 287 * mm}, 21},
+      {"landscape, 199 mm: 22 ends at 197.5 + its height", twentyFive, false, "5", {199 * mm, 287 * mm}, 22},
+      {"a top margin moves the cut up", twentyFive, false, "20", {193 * mm, 287 * mm}, 19},
+      {"only empty and blank lines fall off", twentyAndEmpty, false, "5", {193 * mm, 287 * mm}, std::nullopt},
+      {"no card lines", QString(), false, "5", {100 * mm, 100 * mm}, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    RecordingDevice device;
+    device.printable = c.printable;
+    printing::PrintSurface surface(device);
+    const std::optional<int> firstOff =
+        printing::printInfusionCard(surface, sampleCard(c.lines), testing_support::sheetSettings("5", c.top, c.portrait));
+    EXPECT_EQ(surface.endDoc(), printing::PrintOutcome::Printed);
+    EXPECT_EQ(firstOff, c.firstOff);
+    // The layout is kept: one page, every line at its row, past the page or not.
+    EXPECT_EQ(device.pages.size(), 1);
+    if (!c.lines.isEmpty()) {
+      const auto last = device.textsNamed(c.lines.split(QStringLiteral("\r\n"))[19]);
+      ASSERT_EQ(last.size(), 1);
+      EXPECT_NEAR(last[0].at.y(), (43.5 + 7 * 20 + (std::string(c.top) == "20" ? 15 : 0)) * mm, 1e-6);
+    }
+  }
+  EXPECT_EQ(printing::infusionCardCutMessage(21), QStringLiteral("输液注射卡从第21行起超出纸张，没有完整打印出来！"));
+}
+
 }  // namespace

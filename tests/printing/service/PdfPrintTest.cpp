@@ -78,6 +78,23 @@ TEST(PdfPrint, InfusionCard) {
   expectEmbedded(page, QStringLiteral("UMing"));
 }
 
+// A landscape A4 page is 210 mm high: of 25 card lines, line 23 (top at 204.5 mm) ends on
+// it and line 24 starts below its edge; the page says so, and what is on it is printed.
+TEST(PdfPrint, InfusionCardRunningOffALandscapePage) {
+  QStringList lines;
+  for (int n = 1; n <= 25; ++n) lines.append(QStringLiteral("第%1行").arg(n));
+  std::optional<int> firstOff;
+  const PdfPage page = print(QStringLiteral("card-landscape"), [&](printing::PrintSurface& surface) {
+    firstOff = printing::printInfusionCard(surface,
+                                           {QString(), QString(), QString(), QString(), QString(),
+                                            lines.join(QStringLiteral("\r\n"))},
+                                           testing_support::sheetSettings("5", "5", false));
+  });
+  EXPECT_GT(page.width, page.height);
+  EXPECT_EQ(firstOff, 24);
+  expectWordAt(page, QStringLiteral("第23行"), 146 * 56.7, 204.5 * 56.7);
+}
+
 TEST(PdfPrint, Overlay) {
   const printing::OverlayRecord record = testing_support::overlayRecordOf(testing_support::designedSheet(true));
   const printing::OverlayTemplate overlay = testing_support::shippedOverlayTemplate();
