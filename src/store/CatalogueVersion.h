@@ -24,6 +24,10 @@ namespace store {
 // yet; on a file that has them it changes nothing but dropping the log's old entries.
 void ensureCatalogueVersion(Database& main);
 
+// The update triggers on [商品] that raise the version and write the log, one row at a time.
+inline constexpr const char* kVersionOnUpdate = "商品_修改改版本";
+inline constexpr const char* kChangeLogOnUpdate = "商品_修改记变更";
+
 // How many of the log's latest entries start-up keeps.
 inline constexpr std::int64_t kKeptCatalogueChanges = 100000;
 

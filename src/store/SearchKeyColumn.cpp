@@ -1,5 +1,7 @@
 #include "store/SearchKeyColumn.h"
 
+#include "store/CatalogueVersion.h"
+
 #include <SQLiteCpp/Transaction.h>
 
 #include <sqlite3.h>
@@ -59,7 +61,14 @@ int SearchKeyColumn::rebuildAll(const std::function<QString(const QString& name)
     // were, from the new keys in one sorted pass.
     const std::vector<MadeIndex> indexes = keyIndexes();
     for (const MadeIndex& index : indexes) db_.sql().exec("DROP INDEX \"" + index.name + '"');
+    // The catalogue's version and change-log triggers would fire once for every row: they
+    // go for this statement and come back as the file kept them before the commit, so no
+    // other connection ever sees the file without them, and their work is done once below.
+    const std::vector<MadeIndex> triggers = perRowTriggers();
+    for (const MadeIndex& trigger : triggers) db_.sql().exec("DROP TRIGGER \"" + trigger.name + '"');
     const int written = db_.sql().exec("UPDATE " + quotedTable() + " SET \"查询\" = " + function + "(\"名称\")");
+    for (const MadeIndex& trigger : triggers) db_.sql().exec(trigger.statement);
+    if (written > 0) markEveryRowChanged(triggers);
     for (const MadeIndex& index : indexes) db_.sql().exec(index.statement);
     transaction.commit();
     return written;
@@ -84,6 +93,30 @@ std::vector<SearchKeyColumn::MadeIndex> SearchKeyColumn::keyIndexes() {
   std::vector<MadeIndex> indexes;
   while (q.executeStep()) indexes.push_back({q.getColumn(0).getString(), q.getColumn(1).getString()});
   return indexes;
+}
+
+std::vector<SearchKeyColumn::MadeIndex> SearchKeyColumn::perRowTriggers() {
+  SQLite::Statement q(db_.sql(), R"(SELECT name, sql FROM sqlite_master WHERE type = 'trigger' AND tbl_name = ?)"
+                                 R"( AND name IN (?, ?) AND sql IS NOT NULL ORDER BY rowid)");
+  q.bind(1, table_);
+  q.bind(2, kVersionOnUpdate);
+  q.bind(3, kChangeLogOnUpdate);
+  std::vector<MadeIndex> triggers;
+  while (q.executeStep()) triggers.push_back({q.getColumn(0).getString(), q.getColumn(1).getString()});
+  return triggers;
+}
+
+void SearchKeyColumn::markEveryRowChanged(const std::vector<MadeIndex>& triggers) {
+  for (const MadeIndex& trigger : triggers) {
+    if (trigger.name == kVersionOnUpdate) {
+      db_.sql().exec(R"(UPDATE "目录版本" SET "版本" = "版本" + 1)");
+    } else if (trigger.name == kChangeLogOnUpdate) {
+      // One number is left out of the log: a reader whose copy is older than this entry
+      // finds the log incomplete and reads the whole catalogue again, as it would after
+      // an entry for every row. Later changes are numbered on from this entry.
+      db_.sql().exec(R"(INSERT INTO "目录变更" ("序", "行") SELECT ifnull(max("序"), 0) + 2, 0 FROM "目录变更")");
+    }
+  }
 }
 
 std::string SearchKeyColumn::quotedTable() const { return std::string("\"") + table_ + "\""; }

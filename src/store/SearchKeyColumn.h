@@ -49,6 +49,10 @@ class SearchKeyColumn {
     std::string statement;  // as the file keeps it
   };
   std::vector<MadeIndex> keyIndexes();
+  // The catalogue triggers that write the version and the change log for every updated
+  // row (none on another table), and their one-time stand-in after a whole-table update.
+  std::vector<MadeIndex> perRowTriggers();
+  void markEveryRowChanged(const std::vector<MadeIndex>& triggers);
   int writeEachAlone(const std::vector<KeyWrite>& keys, int& refused);
 
   Database& db_;

@@ -1,6 +1,8 @@
 // The search-key rebuild of the main window's close, on a main database made from the
 // template.
 #include "catalogue/service/SearchKeyRebuild.h"
+#include "prescription/service/CatalogListing.h"
+#include "store/KeptConnection.h"
 #include "store/SearchKeyColumn.h"
 #include "support/MainDbFixture.h"
 #include "text/SearchKeys.h"
@@ -121,7 +123,41 @@ TEST_F(MainDbTest, RebuildLeavesTheFileAsARowByRowRewriteDoes) {
     return out;
   };
 
+  // A drug list kept open across the close, as another window or workstation keeps it.
+  store::KeptConnection window(db);
+  const prescription::CatalogQuery byInitials{prescription::CatalogQuery::Table::Catalogue, "hq",
+                                              prescription::CatalogQuery::Match::EndsWith, ""};
+  const auto listed = [&] {
+    QStringList ids;
+    for (const prescription::ListEntry& e : prescription::runListing(window, byInitials)) ids << e.key;
+    return ids;
+  };
+  const auto queried = [&] {
+    store::Database d(db, store::Database::Mode::ReadOnly);
+    SQLite::Statement q(d.sql(), R"(SELECT "ID号" FROM "商品" WHERE instr(lower("查询"), 'hq') > 0)"
+                                 R"( ORDER BY "名称" COLLATE ZHNAME, rowid)");
+    QStringList ids;
+    while (q.executeStep()) ids << store::columnText(q, 0);
+    return ids;
+  };
+  ASSERT_TRUE(listed().isEmpty());  // no stored key holds the initials yet
+
   EXPECT_EQ(catalogue::rebuildSearchKeys(db, strokes).catalogueKeys, 60);
+  // Edits by another workstation after the close, before the list looks again: the list
+  // still sees every key the rebuild wrote, and later edits are read on their own.
+  const char* laterEdits[] = {
+      R"(UPDATE "商品" SET "名称" = '白芍', "查询" = '白芍-bs-1$' WHERE "ID号" = '12')",
+      R"(UPDATE "商品" SET "查询" = '黄芪-hq-2$' WHERE "ID号" = '40')",
+  };
+  store::Database(db).sql().exec(laterEdits[0]);
+  ASSERT_FALSE(queried().isEmpty());
+  EXPECT_EQ(listed(), queried());
+  const std::uint64_t changeReads = prescription::catalogueChangeReadCount();
+  const std::uint64_t wholeReads = prescription::catalogueReadCount();
+  store::Database(db).sql().exec(laterEdits[1]);
+  EXPECT_EQ(listed(), queried());
+  EXPECT_EQ(prescription::catalogueChangeReadCount(), changeReads + 1);
+  EXPECT_EQ(prescription::catalogueReadCount(), wholeReads);
   {
     store::Database d(copy);
     d.exec(R"(UPDATE "目录版本" SET "版本" = 0)");
@@ -131,6 +167,7 @@ TEST_F(MainDbTest, RebuildLeavesTheFileAsARowByRowRewriteDoes) {
       writes.push_back({row.rowid, text::CatalogSearchKey(row.name.value_or(""), strokes)});
     int refused = 0;
     EXPECT_EQ(keys.writeKeys(writes, refused), 60);
+    for (const char* edit : laterEdits) d.sql().exec(edit);
   }
   const QStringList rebuilt = state(db);
   EXPECT_EQ(rebuilt, state(copy));
