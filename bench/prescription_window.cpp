@@ -6,7 +6,7 @@
 #include "startup/Main.h"
 #include "store/Database.h"
 #include "support/ScriptedDialogs.h"
-#include "text/SearchKeys.h"
+#include "support/GeneratedCatalogue.h"
 #include "ui/Session.h"
 
 #include <QApplication>
@@ -16,8 +16,6 @@
 #include <QListView>
 #include <QTemporaryDir>
 
-#include <SQLiteCpp/Transaction.h>
-
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -26,8 +24,6 @@
 #include <vector>
 
 namespace {
-
-const QStringList kCategories = {"中药", "西成药·抗生素", "西成药·中成药", "西成药·心血管", "收费项目", "用法"};
 
 // A started program whose catalogue holds `rows` generated drugs with their real search
 // keys; the main window and the prescription window are open.
@@ -44,22 +40,7 @@ struct OpenWindow {
   }
 
   void fillCatalogue(int rows) {
-    store::Database db(state.MainDbConnection);
-    SQLite::Transaction transaction(db.sql());
-    db.exec(QStringLiteral(R"(DELETE FROM "商品")"));
-    SQLite::Statement drug(db.sql(), R"(INSERT INTO "商品" ("ID号","名称","查询","分类","常用量","单位","用法")
-                                         VALUES (?, ?, ?, ?, '0.5', 'g', '口服'))");
-    const QString syllables = QStringLiteral("黄芪当归川芎白芍熟地党参白术茯苓甘草柴胡阿莫西林头孢克肟氯化钠注射液");
-    for (int i = 0; i < rows; ++i) {
-      const QString name = syllables.mid((i * 7) % 24, 2 + i % 5) + QString::number(i % 997);
-      store::bindText(drug, 1, QString::number(i));
-      store::bindText(drug, 2, name);
-      store::bindText(drug, 3, text::CatalogSearchKey(name, session->services.strokes()));
-      store::bindText(drug, 4, kCategories[i % kCategories.size()]);
-      drug.exec();
-      drug.reset();
-    }
-    transaction.commit();
+    bench_support::fillCatalogue(state.MainDbConnection, session->services.strokes(), rows);
   }
 
   prescription::Form2& form2() { return session->windows.get<prescription::Form2>(); }

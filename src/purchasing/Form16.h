@@ -4,13 +4,9 @@
 
 #include "purchasing/service/PurchaseStatistics.h"
 #include "ui/BusyBar.h"
-#include "ui/PagedGrid.h"
+#include "ui/DateRangeWindow.h"
 #include "ui/Session.h"
-#include "ui/Window.h"
 
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -19,7 +15,7 @@
 
 namespace purchasing {
 
-class Form16 : public ui::Window {
+class Form16 : public ui::DateRangeWindow {
   Q_OBJECT
 
  public:
@@ -27,19 +23,12 @@ class Form16 : public ui::Window {
 
   explicit Form16(ui::Session& session);
 
-  void Form_Load() override;
-
   void Command1_Click();  // "统   计"
   void Command2_Click();  // "导出Excel表格"
 
   // The result lines of the last statistic, "合计" last; empty before the first.
   const std::vector<StatisticsLine>& lines() const { return lines_; }
 
-  ui::PagedGrid* grid = nullptr;
-  QGroupBox* Frame1 = nullptr;
-  QLineEdit* Text3 = nullptr;
-  QLineEdit* Text4 = nullptr;
-  QComboBox* Combo1 = nullptr;
   QPushButton* Command1 = nullptr;
   QPushButton* Command2 = nullptr;
   QLineEdit* Text1 = nullptr;  // hidden: the last export path

@@ -6,18 +6,15 @@
 
 #include <QApplication>
 
+#include <tuple>
+
 namespace reports {
 
-Form12::Form12(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), session_(session) {
-  setWindowTitle(QStringLiteral("统计"));
-  setClientSize(4560, 2415);
-  Frame1 = ui::make<QGroupBox>(this, "Frame1", {120, 120, 4335, 1635}, QStringLiteral("工作量统计"));
-  Text3 = ui::make<QLineEdit>(Frame1, "Text3", {600, 480, 1515, 315});
-  Text4 = ui::make<QLineEdit>(Frame1, "Text4", {2640, 480, 1515, 315});
-  Label8 = ui::make<QLabel>(Frame1, "Label8", {120, 540}, QStringLiteral("日期"));
-  Label9 = ui::make<QLabel>(Frame1, "Label9", {2280, 540}, QStringLiteral("至"));
-  ui::setCaption(Label8, Text3);
-  ui::setCaption(Label9, Text4);
+Form12::Form12(ui::Session& session)
+    : ui::DateRangeWindow(kName, QStringLiteral("统计"), 4560, 2415, Opening::LastMonth), session_(session) {
+  makeFrame({120, 120, 4335, 1635}, QStringLiteral("工作量统计"));
+  std::tie(Label8, Label9) = makeDateBoxes({"Label8", QStringLiteral("日期"), {120, 540}, {600, 480, 1515, 315}},
+                                           {"Label9", QStringLiteral("至"), {2280, 540}, {2640, 480, 1515, 315}});
   Picture1 = ui::make<QWidget>(Frame1, "Picture1", {180, 1020, 3975, 375});
   Picture1->setAutoFillBackground(true);
   QPalette grey = Picture1->palette();
@@ -37,13 +34,6 @@ Form12::Form12(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
 Form12& Form12::openAfresh(ui::WindowRegistry& windows) {
   windows.openFresh(QString::fromLatin1(kName));
   return *windows.findAs<Form12>();
-}
-
-void Form12::Form_Load() {
-  placeOnMainWindow();
-  const QDate today = QDate::currentDate();
-  Text3->setText(text::isoDate(text::oneMonthBack(today)));
-  Text4->setText(text::isoDate(today));
 }
 
 void Form12::Command1_Click() {

@@ -2,17 +2,15 @@
 // dates and what they came to, in one result line.
 #pragma once
 
+#include "ui/DateRangeWindow.h"
 #include "ui/Session.h"
-#include "ui/Window.h"
 
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace reports {
 
-class Form12 : public ui::Window {
+class Form12 : public ui::DateRangeWindow {
   Q_OBJECT
 
  public:
@@ -23,15 +21,11 @@ class Form12 : public ui::Window {
   // Closes the window if it is open and shows it afresh (the menu and the toolbar's 统计).
   static Form12& openAfresh(ui::WindowRegistry& windows);
 
-  void Form_Load() override;
   void Command1_Click();  // "统 计": the range in the boxes
   void Command2_Click();  // "今 日"
 
-  QGroupBox* Frame1 = nullptr;
   QLabel* Label8 = nullptr;
-  QLineEdit* Text3 = nullptr;
   QLabel* Label9 = nullptr;
-  QLineEdit* Text4 = nullptr;
   QWidget* Picture1 = nullptr;
   QLabel* Label4 = nullptr;
   QPushButton* Command2 = nullptr;

@@ -4,12 +4,9 @@
 
 #include "reports/service/DrugSales.h"
 #include "ui/BusyBar.h"
-#include "ui/PagedGrid.h"
+#include "ui/DateRangeWindow.h"
 #include "ui/Session.h"
-#include "ui/Window.h"
 
-#include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,7 +16,7 @@
 
 namespace reports {
 
-class Form13 : public ui::Window {
+class Form13 : public ui::DateRangeWindow {
   Q_OBJECT
 
  public:
@@ -27,21 +24,15 @@ class Form13 : public ui::Window {
 
   explicit Form13(ui::Session& session);
 
-  void Form_Load() override;
   void Command1_Click();  // "统   计"
   void Command2_Click();  // "导出Excel表格"
 
   // The last result: the drugs and the "合计" row; empty before the first run.
   const std::vector<DrugSalesRow>& result() const { return rows_; }
 
-  ui::PagedGrid* grid = nullptr;
-  QGroupBox* Frame1 = nullptr;
   QLabel* Label2 = nullptr;
-  QLineEdit* Text3 = nullptr;
   QLabel* Label3 = nullptr;
-  QLineEdit* Text4 = nullptr;
   QLabel* Label1 = nullptr;
-  QComboBox* Combo1 = nullptr;
   std::unique_ptr<ui::BusyBar> busyBar;
   QPushButton* Command1 = nullptr;
   QPushButton* Command2 = nullptr;

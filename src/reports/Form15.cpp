@@ -3,8 +3,6 @@
 #include "grid/GridConfig.h"
 #include "reports/Form13.h"
 #include "reports/service/SalesDetail.h"
-#include "text/Dates.h"
-#include "ui/ComboBoxes.h"
 #include "ui/Controls.h"
 #include "ui/SpreadsheetExport.h"
 
@@ -21,12 +19,13 @@ grid::GridConfig detailGrid() {
 
 }  // namespace
 
-Form15::Form15(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), session_(session) {
-  setWindowTitle(QStringLiteral("销售明细管理"));
-  setClientSize(11520, 9360);
-  grid = new ui::PagedGrid(detailGrid(), this);
+Form15::Form15(ui::Session& session)
+    : ui::DateRangeWindow(kName, QStringLiteral("销售明细管理"), 11520, 9360, Opening::Today), session_(session) {
+  makeGrid(detailGrid());
 
-  Frame1 = ui::make<QGroupBox>(this, "Frame1", {120, 7980, 11295, 705});
+  makeFrame({120, 7980, 11295, 705});
+  makeDateBoxes({"Label2", QStringLiteral("日期"), {120, 300}, {600, 240, 1095, 315}},
+                {"Label3", QStringLiteral("至"), {1800, 300}, {2100, 240, 1095, 315}});
   const struct {
     QLineEdit** box;
     const char* name;
@@ -34,8 +33,6 @@ Form15::Form15(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
     const char* caption;
     double captionLeft, left, width;
   } boxes[] = {
-      {&Text3, "Text3", "Label2", "日期", 120, 600, 1095},
-      {&Text4, "Text4", "Label3", "至", 1800, 2100, 1095},
       {&Text1, "Text1", "Label4", "药物名称", 3300, 4080, 1755},
       {&Text2, "Text2", "Label5", "患者姓名", 5940, 6720, 1155},
       {&Text5, "Text5", "Label6", "医师", 7980, 8460, 1155},
@@ -44,19 +41,15 @@ Form15::Form15(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
     *b.box = ui::make<QLineEdit>(Frame1, b.name, {b.left, 240, b.width, 315});
     ui::setCaption(ui::make<QLabel>(Frame1, b.label, {b.captionLeft, 300}, QString::fromUtf8(b.caption)), *b.box);
   }
-  Combo1 = ui::make<QComboBox>(Frame1, "Combo1", {10200, 240, 915, 315});
-  ui::takeTextAsTyped(Combo1);
-  Combo1->addItems({QStringLiteral("中药"), QStringLiteral("西成药")});
-  Combo1->setEditText(QStringLiteral("西成药"));
-  ui::setCaption(ui::make<QLabel>(Frame1, "Label7", {9720, 300}, QStringLiteral("类别")), Combo1);
+  makeCategoryBox({"Label7", QStringLiteral("类别"), {9720, 300}, {10200, 240, 915, 315}},
+                  {QStringLiteral("中药"), QStringLiteral("西成药")});
 
   Command3 = ui::make<QPushButton>(this, "Command3", {7140, 8820, 1335, 375}, QStringLiteral("查   询"));
   Command5 = ui::make<QPushButton>(this, "Command5", {8520, 8820, 1395, 375}, QStringLiteral("统计"));
   Command4 = ui::make<QPushButton>(this, "Command4", {9960, 8820, 1455, 375}, QStringLiteral("导出Excel表格"));
   Label1 = ui::make<QLabel>(this, "Label1", {180, 8760});
   Label1->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
-  Text6 = ui::make<QLineEdit>(this, "Text6", {0, 0, 100, 100}, QStringLiteral("Text1"));
-  Text6->hide();
+  Text6 = makeExportPathBox("Text6");
 
   connect(Command3, &QPushButton::clicked, this, &Form15::Command3_Click);
   connect(Command4, &QPushButton::clicked, this, &Form15::Command4_Click);
@@ -65,10 +58,7 @@ Form15::Form15(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
 }
 
 void Form15::Form_Load() {
-  placeOnMainWindow();
-  const QString today = text::isoDate(QDate::currentDate());
-  Text3->setText(today);
-  Text4->setText(today);
+  ui::DateRangeWindow::Form_Load();
   Command3_Click();
 }
 

@@ -8,6 +8,7 @@
 #include "catalogue/service/CatalogueCategories.h"
 #include "shell/Form1.h"
 #include "store/Database.h"
+#include "support/TypedKeys.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -40,18 +41,7 @@ class Form3Fixture : public ShellFixture {
   void type(int row, int column, const QString& text) { keys(enter(row, column), text); }
   // Types the text into the box key by key, Chinese characters included (as an input
   // method hands them over: a key event carrying the character).
-  static void keys(QWidget* box, const QString& text) {
-    for (const QChar c : text) {
-      if (c.unicode() < 0x80) {
-        QTest::keyClick(box, c.toLatin1());
-        continue;
-      }
-      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(box, &press);
-      QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(box, &release);
-    }
-  }
+  static void keys(QWidget* box, const QString& text) { testing_support::typeKeys(box, text); }
 
   // A column of the catalogue in table order; NULL as "<null>".
   QStringList stored(const QString& column) {

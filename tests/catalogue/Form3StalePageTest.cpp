@@ -5,55 +5,16 @@
 
 #include "prescription/service/Dispensing.h"
 #include "prescription/service/StockFixture.h"
-#include "purchasing/service/GoodsReceipt.h"
+#include "stations/StalePageStation.h"
 #include "store/SalesLines.h"
 
-#include <QCoreApplication>
-#include <QDate>
 #include <QProcess>
 
 namespace {
 
 using namespace catalogue;
 using testing_support::catalogueRow;
-using testing_support::u16;
-
-constexpr const char* kOtherStationVariable = "TAVORIN_STALE_PAGE_STATION";
-
-const QString kDrug = u16(u"阿莫西林");
-const QString kCategory = u16(u"西成药·抗生素");
-
-prescription::PrescriptionRecord prescription() {
-  return testing_support::StockTest::prescribed("S1", {testing_support::StockTest::row(kDrug, "1", kCategory)});
-}
-
-// The other station: dispenses one 阿莫西林 and books a receipt of ten at new prices.
-// Returns what went wrong, or an empty text.
-QString otherStationWrites(const QString& mainDb, const QString& stockDb, const QString& notifyFile) {
-  const prescription::Dispensing dispensing(mainDb, stockDb, notifyFile);
-  const prescription::DispenseOutcome dispensed = dispensing.dispense(prescription(), false);
-  if (!dispensed.done()) return "dispense: " + dispensed.message;
-  purchasing::ReceiptInput receipt;
-  receipt.date = QDate::currentDate().toString(Qt::ISODate);
-  receipt.name = kDrug;
-  receipt.unit = u16(u"盒");
-  receipt.quantity = "10";
-  receipt.cost = "0.6";
-  receipt.price = "1.2";
-  receipt.amount = "6";
-  receipt.key = "R1";
-  receipt.category = u16(u"西成药");
-  const purchasing::ReceiptOutcome booked = purchasing::bookReceipt(mainDb, stockDb, receipt);
-  if (booked.status != purchasing::ReceiptOutcome::Status::Booked) return "receipt: " + booked.reason;
-  return {};
-}
-
-// The body of the second program; skipped when the test program runs on its own.
-TEST(Form3StalePageStation, Run) {
-  const QStringList paths = qEnvironmentVariable(kOtherStationVariable).split(u'|');
-  if (paths.size() != 3) GTEST_SKIP() << "runs only as the other station of the stale-page test";
-  EXPECT_EQ(otherStationWrites(paths[0], paths[1], paths[2]), "");
-}
+using namespace testing_support::stale_page;
 
 class Form3StalePage : public testing_support::Form3Fixture, public testing::WithParamInterface<bool> {
  protected:
@@ -62,13 +23,12 @@ class Form3StalePage : public testing_support::Form3Fixture, public testing::Wit
       ASSERT_EQ(otherStationWrites(state.MainDbConnection, state.StockDbConnection, state.NotifyFilePath), "");
       return;
     }
+    // The station program is built beside this one (stations/StalePageStation.cpp).
     QProcess station;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(kOtherStationVariable,
-                       state.MainDbConnection + u'|' + state.StockDbConnection + u'|' + state.NotifyFilePath);
-    station.setProcessEnvironment(environment);
     station.setProcessChannelMode(QProcess::MergedChannels);
-    station.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=Form3StalePageStation.Run")});
+    station.start(QStringLiteral(TAVORIN_STALE_PAGE_STATION),
+                  {state.MainDbConnection, state.StockDbConnection, state.NotifyFilePath});
+    ASSERT_TRUE(station.waitForStarted()) << station.errorString().toStdString();
     ASSERT_TRUE(station.waitForFinished(60000));
     ASSERT_EQ(station.exitCode(), 0) << station.readAll().toStdString();
   }
@@ -100,7 +60,7 @@ TEST_P(Form3StalePage, EditedCellsAreWrittenAndTheOtherStationsStockAndPricesKep
   EXPECT_EQ(stored("单价"), QStringList{"1.500"});
 
   // Undoing the dispensing gives back exactly what it took.
-  prescription::PrescriptionRecord shown = testing_support::StockTest::loaded(prescription());  // as this window holds it
+  prescription::PrescriptionRecord shown = testing_support::StockTest::loaded(otherStationsPrescription());  // as this window holds it
   shown.dispenseMark = prescription::kDispensedMark;
   const prescription::Dispensing dispensing(state.MainDbConnection, state.StockDbConnection, state.NotifyFilePath);
   ASSERT_TRUE(dispensing.undo(shown, false).done());

@@ -80,6 +80,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   const int failures = runStation(arguments[1], seed);
-  if (failures > 0) std::fprintf(stderr, "%d operations failed\n", failures);
+  if (failures > 0) std::printf("%d operations failed\n", failures);
   return failures > 0 ? 1 : 0;
 }

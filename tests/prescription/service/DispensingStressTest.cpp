@@ -6,30 +6,21 @@
 #include "prescription/service/Dispensing.h"
 #include "prescription/service/StockFixture.h"
 #include "stations/DispensingStation.h"
+#include "stations/SameSecondStation.h"
 #include "store/RecordsRepository.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QHash>
 #include <QProcess>
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 namespace {
 
 using namespace prescription;
 using namespace testing_support::dispensing_stress;
+namespace same_second_stress = testing_support::same_second_stress;
 
 constexpr int kShipped = 100000;
-
-// Rounds per program: a short run by default; TAVORIN_STRESS_ROUNDS asks for a longer one.
-int roundsPerStation() {
-  bool ok = false;
-  const int rounds = qEnvironmentVariableIntValue("TAVORIN_STRESS_ROUNDS", &ok);
-  return ok && rounds > 0 ? rounds : 100;
-}
 
 class DispensingStressTest : public testing_support::StockTest {};
 
@@ -75,76 +66,17 @@ TEST_F(DispensingStressTest, TwoStationsNeverTakeOrGiveBackTwice) {
 // their new prescriptions the same numbers, second by second. Each saves, dispenses and
 // undoes its own new prescriptions; whatever the interleaving, no record may replace
 // another, and stock and sales lines must add up.
-constexpr const char* kSameSecondVariable = "TAVORIN_STRESS_SAME_SECOND";  // "<data folder>|<program>"
-
-int runSameSecondProgram(const QString& folder, int program) {
-  std::mt19937 random(program);
-  const QDir data(folder);
-  const Dispensing dispensing(data.filePath(startup::kMainDbFile), data.filePath(startup::kStockDbFile),
-                              data.filePath(startup::kNotifyFile));
-  const PrescriptionSave save(data.filePath(startup::kMainDbFile), data.filePath(startup::kNotifyFile));
-  using Fixture = testing_support::StockTest;
-  int failures = 0;
-  QStringList kept;  // "number|patient|mark" of every prescription this program stored
-  for (int round = 0, rounds = roundsPerStation(); round < rounds; ++round) {
-    // The number both programs give their prescription of this round.
-    PrescriptionRecord window = Fixture::prescribed(nextSerial(QStringLiteral("20261210202802F776"), round), {});
-    window.header[header::kName] = QStringLiteral("程序%1-%2").arg(program).arg(round);
-    for (int r = 0, rows = 1 + random() % 3; r < rows; ++r) {
-      const int d = random() % kDrugs.size();
-      window.grid[r] = Fixture::row(kDrugs[d], QString::number(1 + random() % 5), kCategories[d]);
-    }
-    // The window learns only from its own results.
-    const auto saved = [&](const SaveOutcome& outcome) {
-      if (outcome.saved()) window = outcome.stored;
-      else ++failures;
-    };
-    const auto done = [&](const DispenseOutcome& outcome) {
-      if (outcome.done()) window = outcome.stored;
-      else ++failures;
-    };
-    switch (random() % 4) {
-      case 0:  // 保存, then 发药
-        saved(save.save(window, false));
-        done(dispensing.dispense(window, false));
-        break;
-      case 1:  // 发药 straight away
-        done(dispensing.dispense(window, false));
-        break;
-      case 2:  // 保存 only
-        saved(save.save(window, false));
-        break;
-      default:  // 发药, then 撤消发药
-        done(dispensing.dispense(window, false));
-        done(dispensing.undo(window, false));
-        break;
-    }
-    if (window.loadedOrSaved) kept << window.serial + u'|' + window.header[header::kName] + u'|' + window.dispenseMark;
-  }
-  QFile out(data.filePath(QStringLiteral("program%1.txt").arg(program)));
-  if (!out.open(QIODevice::WriteOnly) || out.write(kept.join(u'\n').toUtf8()) < 0) ++failures;
-  return failures;
-}
-
-TEST(DispensingStressSameSecondProgram, Run) {
-  const QStringList program = qEnvironmentVariable(kSameSecondVariable).split(u'|');
-  if (program.size() != 2) GTEST_SKIP() << "runs only as a program of the stress test";
-  EXPECT_EQ(runSameSecondProgram(program[0], program[1].toInt()), 0);
-}
-
 TEST_F(DispensingStressTest, TwoProgramsOnOneStationCodeNeverReplaceEachOthersRecords) {
   for (int d = 0; d < kDrugs.size(); ++d) addDrug(kDrugs[d], kCategories[d], QString::number(kShipped));
 
+  // The program copies are built beside this one (stations/SameSecondStation.cpp).
   QProcess programs[2];
   for (int i = 0; i < 2; ++i) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(kSameSecondVariable, folder.path() + u'|' + QString::number(i + 1));
-    programs[i].setProcessEnvironment(environment);
     programs[i].setProcessChannelMode(QProcess::MergedChannels);
-    programs[i].start(QCoreApplication::applicationFilePath(),
-                      {QStringLiteral("--gtest_filter=DispensingStressSameSecondProgram.Run")});
+    programs[i].start(QStringLiteral(TAVORIN_SAME_SECOND_STATION), {folder.path(), QString::number(i + 1)});
   }
   for (QProcess& program : programs) {
+    ASSERT_TRUE(program.waitForStarted()) << program.errorString().toStdString();
     ASSERT_TRUE(program.waitForFinished(120000));
     EXPECT_EQ(program.exitCode(), 0) << program.readAll().toStdString();
   }
@@ -152,7 +84,7 @@ TEST_F(DispensingStressTest, TwoProgramsOnOneStationCodeNeverReplaceEachOthersRe
   // Every prescription a program stored is there, under its own number, as it left it.
   QHash<QString, QString> expected;  // number -> "patient|mark"
   for (int i = 1; i <= 2; ++i) {
-    const QString lines = QString::fromUtf8(testing_support::readBytes(folder.sub(QStringLiteral("program%1.txt").arg(i))));
+    const QString lines = QString::fromUtf8(testing_support::readBytes(folder.sub(same_second_stress::keptFile(i))));
     for (const QString& line : lines.split(u'\n', Qt::SkipEmptyParts)) {
       const QString number = line.section(u'|', 0, 0);
       EXPECT_FALSE(expected.contains(number)) << "two programs stored " << number.toStdString();
