@@ -7,8 +7,6 @@
 #include <SQLiteCpp/Statement.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace store {
 
@@ -25,26 +23,6 @@ void setBusyTimeoutMs(int milliseconds);
 // Registers the name collation on a connection; throws SQLite::Exception when SQLite
 // refuses it, so that no connection sorts names without it.
 void registerNameCollation(SQLite::Database& db);
-
-// While it lives, the name collation on `db` answers a comparison of two of `names` (the
-// stored UTF-8 bytes) from their places in the name order, worked out once from sort
-// keys, instead of comparing the two texts again at every step of an index build; any
-// other name is compared as usual. The places are checked against the collation itself
-// before they are used: where they disagree, the collation stays as it is. The usual
-// collation is registered again when this goes. Only while no statement runs on `db`.
-class RankedNameCollation {
- public:
-  RankedNameCollation(SQLite::Database& db, const std::vector<std::string>& names);
-  ~RankedNameCollation();
-  RankedNameCollation(const RankedNameCollation&) = delete;
-  RankedNameCollation& operator=(const RankedNameCollation&) = delete;
-
-  bool active() const { return active_; }
-
- private:
-  SQLite::Database& db_;
-  bool active_ = false;
-};
 
 class Database {
  public:

@@ -6,10 +6,6 @@
 
 #include <sqlite3.h>
 
-#include <algorithm>
-#include <optional>
-#include <string>
-
 namespace store {
 namespace {
 
@@ -73,23 +69,7 @@ int SearchKeyColumn::rebuildAll(const std::function<QString(const QString& name)
     const int written = db_.sql().exec("UPDATE " + quotedTable() + " SET \"查询\" = " + function + "(\"名称\")");
     for (const MadeIndex& trigger : triggers) db_.sql().exec(trigger.statement);
     if (written > 0) markEveryRowChanged(triggers);
-    // An index in the name order compares names at every step of its sort: the names are
-    // put in order once, and the sort compares their places.
-    std::vector<std::string> names;
-    std::optional<RankedNameCollation> ranked;
-    const bool byName = std::any_of(indexes.begin(), indexes.end(), [](const MadeIndex& index) {
-      return index.statement.find(kNameCollation) != std::string::npos;
-    });
-    if (byName) {
-      SQLite::Statement walk(db_.sql(), "SELECT \"名称\" FROM " + quotedTable() + " WHERE \"名称\" IS NOT NULL");
-      while (walk.executeStep()) {
-        const SQLite::Column name = walk.getColumn(0);
-        names.emplace_back(static_cast<const char*>(name.getBlob()), size_t(name.getBytes()));
-      }
-    }
-    if (byName) ranked.emplace(db_.sql(), names);
     for (const MadeIndex& index : indexes) db_.sql().exec(index.statement);
-    ranked.reset();
     transaction.commit();
     return written;
   } catch (const SQLite::Exception& e) {
