@@ -21,6 +21,7 @@ ExclusiveLock::~ExclusiveLock() {
   try {
     db_->exec(QStringLiteral("ROLLBACK"));
   } catch (const std::exception&) {
+    // The connection closes next and gives the lock back either way.
   }
 }
 
@@ -122,6 +123,7 @@ int inChildProcess(const std::function<int()>& work, std::optional<int> killAfte
     try {
       status = work();
     } catch (...) {
+      // The child's failure is its exit status (1); nothing may unwind past the fork.
     }
     ::_exit(status);
   }
