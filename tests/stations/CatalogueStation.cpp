@@ -6,6 +6,7 @@
 // the seed. It prints what failed, one line each, and exits with 0 when nothing failed,
 // 1 when something did, 2 when called wrongly.
 #include "stations/DispensingStation.h"
+#include "stations/StationProgram.h"
 
 #include "catalogue/service/CatalogueCategories.h"
 #include "catalogue/service/RowSave.h"
@@ -14,26 +15,19 @@
 #include "purchasing/service/GoodsReceipt.h"
 #include "store/Catalogue.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 
-#include <cstdio>
 #include <random>
 
 namespace {
+
+using testing_support::stations::roundsPerStation;
 
 using namespace prescription;
 using namespace testing_support::dispensing_stress;
 using testing_support::u16;
 using Fixture = testing_support::StockTest;
-
-// Rounds per station: a short run by default; TAVORIN_STRESS_ROUNDS asks for a longer one.
-int roundsPerStation() {
-  bool ok = false;
-  const int rounds = qEnvironmentVariableIntValue("TAVORIN_STRESS_ROUNDS", &ok);
-  return ok && rounds > 0 ? rounds : 100;
-}
 
 // A catalogue page as a station's window read it: each row's cells as shown, and the
 // cells as they stood when read or last saved.
@@ -138,15 +132,5 @@ QStringList runStation(const QString& folder, unsigned seed) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  const QStringList arguments = app.arguments();
-  bool seeded = false;
-  const unsigned seed = arguments.value(2).toUInt(&seeded);
-  if (arguments.size() != 3 || !seeded) {
-    std::fprintf(stderr, "usage: tavorin-catalogue-station <data folder> <seed>\n");
-    return 2;
-  }
-  const QStringList failures = runStation(arguments[1], seed);
-  for (const QString& failure : failures) std::printf("%s\n", failure.toUtf8().constData());
-  return failures.isEmpty() ? 0 : 1;
+  return testing_support::stations::stationMain(argc, argv, "tavorin-catalogue-station <data folder> <seed>", runStation);
 }

@@ -4,29 +4,23 @@
 // seed, keeping its own, possibly stale, window state of each, and exits with 0 when no
 // operation failed, 1 when some did, 2 when called wrongly.
 #include "stations/DispensingStation.h"
+#include "stations/StationProgram.h"
 
 #include "prescription/service/Dispensing.h"
 #include "prescription/service/StockFixture.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 
-#include <cstdio>
 #include <random>
 
 namespace {
 
+using testing_support::stations::roundsPerStation;
+
 using namespace prescription;
 using namespace testing_support::dispensing_stress;
 using Fixture = testing_support::StockTest;
-
-// Rounds per station: a short run by default; TAVORIN_STRESS_ROUNDS asks for a longer one.
-int roundsPerStation() {
-  bool ok = false;
-  const int rounds = qEnvironmentVariableIntValue("TAVORIN_STRESS_ROUNDS", &ok);
-  return ok && rounds > 0 ? rounds : 100;
-}
 
 // One workstation's session; the number of operations that failed.
 int runStation(const QString& folder, unsigned seed) {
@@ -71,15 +65,8 @@ int runStation(const QString& folder, unsigned seed) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  const QStringList arguments = app.arguments();
-  bool seeded = false;
-  const unsigned seed = arguments.value(2).toUInt(&seeded);
-  if (arguments.size() != 3 || !seeded) {
-    std::fprintf(stderr, "usage: tavorin-dispensing-station <data folder> <seed>\n");
-    return 2;
-  }
-  const int failures = runStation(arguments[1], seed);
-  if (failures > 0) std::printf("%d operations failed\n", failures);
-  return failures > 0 ? 1 : 0;
+  return testing_support::stations::stationMain(argc, argv, "tavorin-dispensing-station <data folder> <seed>", [](const QString& folder, unsigned seed) {
+    const int failures = runStation(folder, seed);
+    return failures > 0 ? QStringList{QStringLiteral("%1 operations failed").arg(failures)} : QStringList{};
+  });
 }

@@ -5,32 +5,26 @@
 // from its number, lists what it stored in the data folder for the test to check, and exits
 // with 0 when no operation failed, 1 when some did, 2 when called wrongly.
 #include "stations/DispensingStation.h"
+#include "stations/StationProgram.h"
 #include "stations/SameSecondStation.h"
 
 #include "prescription/service/Dispensing.h"
 #include "prescription/service/PrescriptionSave.h"
 #include "prescription/service/StockFixture.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
-#include <cstdio>
 #include <random>
 
 namespace {
+
+using testing_support::stations::roundsPerStation;
 
 using namespace prescription;
 using namespace testing_support::dispensing_stress;
 using namespace testing_support::same_second_stress;
 using Fixture = testing_support::StockTest;
-
-// Rounds per program: a short run by default; TAVORIN_STRESS_ROUNDS asks for a longer one.
-int roundsPerStation() {
-  bool ok = false;
-  const int rounds = qEnvironmentVariableIntValue("TAVORIN_STRESS_ROUNDS", &ok);
-  return ok && rounds > 0 ? rounds : 100;
-}
 
 // One copy's session; what failed, one line each.
 QStringList runProgram(const QString& folder, int program) {
@@ -85,15 +79,5 @@ QStringList runProgram(const QString& folder, int program) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  const QStringList arguments = app.arguments();
-  bool numbered = false;
-  const int program = arguments.value(2).toInt(&numbered);
-  if (arguments.size() != 3 || !numbered) {
-    std::fprintf(stderr, "usage: tavorin-same-second-station <data folder> <program number>\n");
-    return 2;
-  }
-  const QStringList failures = runProgram(arguments[1], program);
-  for (const QString& failure : failures) std::printf("%s\n", failure.toUtf8().constData());
-  return failures.isEmpty() ? 0 : 1;
+  return testing_support::stations::stationMain(argc, argv, "tavorin-same-second-station <data folder> <program number>", [](const QString& folder, unsigned program) { return runProgram(folder, static_cast<int>(program)); });
 }
