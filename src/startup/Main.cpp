@@ -7,6 +7,7 @@
 #include "store/DataFile.h"
 #include "store/InputDictionary.h"
 #include "store/QueryIndexes.h"
+#include "store/RecordsRepository.h"
 #include "store/SettingsRow.h"
 
 #include <QDir>
@@ -77,7 +78,7 @@ class BusyCursor {
 bool holdsPrescriptions(const QString& mainDbPath) {
   try {
     store::Database db = store::openExisting(mainDbPath, store::Database::Mode::ReadOnly);
-    return store::guarded([&] { return db.sql().execAndGet(R"(SELECT EXISTS (SELECT 1 FROM "档案"))").getInt() != 0; });
+    return store::guarded([&] { return store::RecordsRepository(db).holdsAny(); });
   } catch (const std::exception&) {
     return true;  // unknown: better told once too often than the history silently gone
   }

@@ -110,6 +110,10 @@ bool RecordsRepository::remove(const QString& serial) {
   return remove.exec() > 0;
 }
 
+bool RecordsRepository::holdsAny() {
+  return db_.sql().execAndGet(R"(SELECT EXISTS (SELECT 1 FROM "档案"))").getInt() != 0;
+}
+
 int RecordsRepository::visitCount(const QString& from, const QString& before) {
   SQLite::Statement query(db_.sql(), R"(SELECT count(*) FROM "档案" WHERE "5" >= ? AND "5" < ?)");
   bindText(query, 1, from);

@@ -47,6 +47,8 @@ class RecordsRepository {
   // Deletes the record of a serial; false when it had none.
   bool remove(const QString& serial);
 
+  // Whether the file holds at least one record.
+  bool holdsAny();
   // Records whose visit date lies in [from, before).
   int visitCount(const QString& from, const QString& before);
   // The records of a history query, newest prescription number first.
