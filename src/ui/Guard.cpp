@@ -2,21 +2,25 @@
 
 #include "store/DataFile.h"
 
-#include <exception>
-
 namespace ui {
 
+void showFailure(platform::Dialogs& dialogs, const QString& what, const QString& reason) {
+  dialogs.message(reason.isEmpty() ? what : what + QStringLiteral("：") + reason);
+}
+
+void showFailure(platform::Dialogs& dialogs, const QString& what, const std::exception& error) {
+  showFailure(dialogs, what, store::failureReason(error));
+}
+
 bool runGuarded(platform::Dialogs& dialogs, const QString& failure, const std::function<void()>& handler) {
-  QString reason;
   try {
     handler();
     return true;
   } catch (const std::exception& e) {
-    reason = store::failureReason(e);
+    showFailure(dialogs, failure, e);
   } catch (...) {
-    reason = QStringLiteral("未知错误");
+    showFailure(dialogs, failure, QStringLiteral("未知错误"));
   }
-  dialogs.message(reason.isEmpty() ? failure : failure + QStringLiteral("：") + reason);
   return false;
 }
 
