@@ -2,6 +2,10 @@
 
 #include <QCollator>
 #include <QLocale>
+#include <QStringDecoder>
+#include <QVarLengthArray>
+
+#include <cstring>
 
 namespace store {
 namespace {
@@ -14,6 +18,61 @@ qsizetype runEnd(QStringView s, qsizetype from) {
   qsizetype end = from;
   while (end < s.size() && isAsciiClass(s[end]) == ascii) ++end;
   return end;
+}
+
+// The UTF-8 bytes of a name as UTF-16 in `out` (never more units than bytes), as Qt's
+// decoder reads them: a leading byte order mark kept, each bad byte as U+FFFD.
+QStringView decodedByQt(std::string_view bytes, QChar* out) {
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
+  const QChar* end = decoder.appendToBuffer(out, QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+  return QStringView(out, end - out);
+}
+
+bool isNonCharacter(char32_t u) { return (u >= 0xFDD0 && u <= 0xFDEF) || (u & 0xFFFE) == 0xFFFE; }
+
+// The same for plain well-formed UTF-8, without the decoder's set-up for every name;
+// false for anything else (bad, cut-off or overlong sequences, surrogates,
+// noncharacters), which is left to the decoder above.
+bool decodedPlain(std::string_view bytes, QChar* out, QStringView& text) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const auto* const end = p + bytes.size();
+  QChar* o = out;
+  const auto continuation = [](unsigned char c) { return (c & 0xC0) == 0x80; };
+  while (p < end) {
+    const unsigned c = *p;
+    if (c < 0x80) {
+      *o++ = QChar(char16_t(c));
+      ++p;
+    } else if (c < 0xC2) {
+      return false;
+    } else if (c < 0xE0) {
+      if (end - p < 2 || !continuation(p[1])) return false;
+      *o++ = QChar(char16_t(((c & 0x1F) << 6) | (p[1] & 0x3F)));
+      p += 2;
+    } else if (c < 0xF0) {
+      if (end - p < 3 || !continuation(p[1]) || !continuation(p[2])) return false;
+      const char32_t u = ((c & 0x0F) << 12) | ((p[1] & 0x3Fu) << 6) | (p[2] & 0x3Fu);
+      if (u < 0x800 || (u >= 0xD800 && u <= 0xDFFF) || isNonCharacter(u)) return false;
+      *o++ = QChar(char16_t(u));
+      p += 3;
+    } else if (c < 0xF5) {
+      if (end - p < 4 || !continuation(p[1]) || !continuation(p[2]) || !continuation(p[3])) return false;
+      const char32_t u = ((c & 0x07) << 18) | ((p[1] & 0x3Fu) << 12) | ((p[2] & 0x3Fu) << 6) | (p[3] & 0x3Fu);
+      if (u < 0x10000 || u > 0x10FFFF || isNonCharacter(u)) return false;
+      *o++ = QChar::highSurrogate(u);
+      *o++ = QChar::lowSurrogate(u);
+      p += 4;
+    } else {
+      return false;
+    }
+  }
+  text = QStringView(out, o - out);
+  return true;
+}
+
+QStringView decoded(std::string_view bytes, QChar* out) {
+  QStringView text;
+  return decodedPlain(bytes, out, text) ? text : decodedByQt(bytes, out);
 }
 
 }  // namespace
@@ -37,14 +96,25 @@ int compareNames(QStringView a, QStringView b) {
     if (asciiA != isAsciiClass(b[j])) return asciiA ? -1 : 1;
     const qsizetype endA = runEnd(a, i);
     const qsizetype endB = runEnd(b, j);
-    const int order = collator.compare(a.mid(i, endA - i), b.mid(j, endB - j));
-    if (order != 0) return order;
+    const QStringView runA = a.mid(i, endA - i);
+    const QStringView runB = b.mid(j, endB - j);
+    // The same run is the same to the collator: only differing runs cost a comparison.
+    if (runA != runB) {
+      if (const int order = collator.compare(runA, runB)) return order;
+    }
     i = endA;
     j = endB;
   }
   if (i < a.size()) return 1;
   if (j < b.size()) return -1;
   return 0;
+}
+
+int compareNameBytes(std::string_view a, std::string_view b) {
+  if (a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size()) == 0) return 0;
+  QVarLengthArray<QChar, 256> left(qsizetype(a.size()));
+  QVarLengthArray<QChar, 256> right(qsizetype(b.size()));
+  return compareNames(decoded(a, left.data()), decoded(b, right.data()));
 }
 
 NameSortKey::NameSortKey(QStringView name) {

@@ -6,6 +6,7 @@
 #include <QCollatorSortKey>
 #include <QStringView>
 
+#include <string_view>
 #include <vector>
 
 class QCollator;
@@ -17,6 +18,11 @@ QCollator* nameCollator();
 
 // The order of two names, as the collation compares them: below, at or above 0.
 int compareNames(QStringView a, QStringView b);
+
+// The order of two names stored as UTF-8, read as Qt's UTF-8 decoder reads them (a
+// leading byte order mark kept as a character, a bad byte as U+FFFD): what the
+// collation answers.
+int compareNameBytes(std::string_view a, std::string_view b);
 
 // A name made ready for sorting: rows sorted by it come in the order that
 // "ORDER BY 名称 COLLATE " + kNameCollation gives, without a pass through the collator for
