@@ -136,4 +136,74 @@ int NameSortKey::compare(const NameSortKey& other) const {
   return 0;
 }
 
+namespace {
+
+// Eight bytes at a time: names are short, and this runs twice for every comparison.
+uint64_t hashOf(std::string_view bytes) {
+  uint64_t h = bytes.size() * 0x9E3779B97F4A7C15ull;
+  size_t i = 0;
+  for (; i + 8 <= bytes.size(); i += 8) {
+    uint64_t word;
+    std::memcpy(&word, bytes.data() + i, 8);
+    h = (h ^ word) * 0xBF58476D1CE4E5B9ull;
+    h ^= h >> 31;
+  }
+  uint64_t rest = 0;
+  for (size_t k = 0; i + k < bytes.size(); ++k) rest |= uint64_t(uint8_t(bytes[i + k])) << (8 * k);
+  h = (h ^ rest) * 0x94D049BB133111EBull;
+  return h ^ (h >> 29);
+}
+
+}  // namespace
+
+bool NameRanks::add(std::string_view name) {
+  if (!names_.empty()) {
+    const Entry& last = names_.back();
+    const std::string_view previous(bytes_.data() + last.offset, last.length);
+    if (previous == name) return true;
+    const int order = compareNameBytes(previous, name);
+    if (order > 0) return false;
+    if (order < 0) ++rank_;
+  } else {
+    rank_ = 0;
+  }
+  if (bytes_.size() + name.size() > UINT32_MAX) return false;
+  names_.push_back({hashOf(name), uint32_t(bytes_.size()), uint32_t(name.size()), rank_});
+  bytes_.append(name);
+  return true;
+}
+
+void NameRanks::finish() {
+  size_t size = 16;
+  while (size < names_.size() * 2) size *= 2;
+  slots_.assign(size, Entry{});
+  for (const Entry& name : names_) {
+    size_t slot = name.hash & (size - 1);
+    while (slots_[slot].rank >= 0) slot = (slot + 1) & (size - 1);
+    slots_[slot] = name;
+  }
+  names_.clear();
+  names_.shrink_to_fit();
+}
+
+int32_t NameRanks::rankOf(std::string_view name) const {
+  if (slots_.empty()) return -1;
+  const uint64_t hash = hashOf(name);
+  const size_t mask = slots_.size() - 1;
+  for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+    const Entry& entry = slots_[slot];
+    if (entry.rank < 0) return -1;
+    if (entry.hash == hash && entry.length == name.size() &&
+        std::memcmp(bytes_.data() + entry.offset, name.data(), name.size()) == 0)
+      return entry.rank;
+  }
+}
+
+int NameRanks::compare(std::string_view a, std::string_view b) const {
+  const int32_t left = rankOf(a);
+  const int32_t right = left < 0 ? -1 : rankOf(b);
+  if (left < 0 || right < 0) return compareNameBytes(a, b);
+  return (left > right) - (left < right);
+}
+
 }  // namespace store
