@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 #include <QVarLengthArray>
 
+#include <algorithm>
 #include <cstring>
 
 namespace store {
@@ -75,6 +76,34 @@ QStringView decoded(std::string_view bytes, QChar* out) {
   return decodedPlain(bytes, out, text) ? text : decodedByQt(bytes, out);
 }
 
+// Digits and Latin letters each have one weight of their own in the collator, digits
+// before letters, and at the strength used a letter's case makes no difference: a run
+// of nothing else orders as the sequence of these weights. 0 for any other character.
+int plainWeight(QChar c) {
+  const char16_t u = c.unicode();
+  if (u >= u'0' && u <= u'9') return 1 + (u - u'0');
+  if (u >= u'a' && u <= u'z') return 11 + (u - u'a');
+  if (u >= u'A' && u <= u'Z') return 11 + (u - u'A');
+  return 0;
+}
+
+bool isPlain(QStringView run) {
+  for (const QChar c : run)
+    if (!plainWeight(c)) return false;
+  return true;
+}
+
+// Two runs of digits and letters alone, compared without the collator.
+int comparePlain(QStringView a, QStringView b) {
+  const qsizetype common = std::min(a.size(), b.size());
+  for (qsizetype k = 0; k < common; ++k) {
+    const int left = plainWeight(a[k]);
+    const int right = plainWeight(b[k]);
+    if (left != right) return left < right ? -1 : 1;
+  }
+  return (a.size() > b.size()) - (a.size() < b.size());
+}
+
 }  // namespace
 
 QCollator* nameCollator() {
@@ -100,7 +129,8 @@ int compareNames(QStringView a, QStringView b) {
     const QStringView runB = b.mid(j, endB - j);
     // The same run is the same to the collator: only differing runs cost a comparison.
     if (runA != runB) {
-      if (const int order = collator.compare(runA, runB)) return order;
+      const int order = asciiA && isPlain(runA) && isPlain(runB) ? comparePlain(runA, runB) : collator.compare(runA, runB);
+      if (order != 0) return order;
     }
     i = endA;
     j = endB;
