@@ -228,8 +228,7 @@ TEST_F(Form3Editing, PickListsOpenUnderTheirCellAndFollowTheGridSideways) {
   EXPECT_EQ(form->List1->x() - before, form->grid->surface()->x());
   EXPECT_LT(form->grid->surface()->x(), 0);
 
-  form->List1->setCurrentRow(3);
-  emit form->List1->itemDoubleClicked(form->List1->currentItem());
+  testing_support::doubleClick(form->List1->viewport(), form->List1->visualItemRect(form->List1->item(3)).center());
   EXPECT_EQ(stored("用法"), QStringList{"静脉滴注 每日1次"});
   EXPECT_EQ(QApplication::focusWidget(), cell(0, kInitialsField));
 

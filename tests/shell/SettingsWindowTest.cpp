@@ -95,7 +95,7 @@ TEST_F(SettingsWindowTest, TheCacheLoadsHiddenShowsEditsAndDropsThemOnCancelOrCl
   form.Text5->clear();
   QTest::keyClicks(form.Text5, "35");
   form.Text1->setText("青山村卫生室");
-  form.Option2->click();
+  click(form, "Option2");
   form.Combo3->setCurrentText("14");
   EXPECT_EQ(read().sheetTop, "35");
   EXPECT_EQ(read().unitName, "青山村卫生室");
@@ -123,7 +123,7 @@ TEST_F(SettingsWindowTest, SaveStoresTheBoxesRetitlesTheSheetAndSetsTheBell) {
   Form8& form = openFromMenu();
   form.Text1->setText("青山村卫生室处方笺");
   form.Text5->setText("25");
-  form.Option2->click();
+  click(form, "Option2");
   form.Check2->setChecked(true);
   click(form, "Command1");
 

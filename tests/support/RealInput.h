@@ -29,4 +29,12 @@ inline void click(const QObject& window, const QString& name) {
   if (QWidget* control = reachable(window, name)) QTest::mouseClick(control, Qt::LeftButton);
 }
 
+// A double click at `pos` as the system delivers one: a click, then the double-click
+// press and its release (QTest's own double click sends the middle event alone).
+inline void doubleClick(QWidget* widget, QPoint pos) {
+  QTest::mouseClick(widget, Qt::LeftButton, {}, pos);
+  QTest::mouseDClick(widget, Qt::LeftButton, {}, pos);
+  QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
+}
+
 }  // namespace testing_support
