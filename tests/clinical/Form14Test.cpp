@@ -1,7 +1,7 @@
 // The medical-record window offscreen, with a stand-in prescription window behind the
 // link: header, record carried through CurrentRecordText, 引用处方, templates, print.
 #include "clinical/Form14.h"
-#include "clinical/PrescriptionLink.h"
+#include "links/PrescriptionLink.h"
 #include "printing/service/RecordingDevice.h"
 
 #include "shell/ShellFixture.h"
