@@ -179,46 +179,46 @@ store::KeptConnection& Form2::mainConnection() {
 
 PrescriptionState Form2::state() const {
   PrescriptionState s;
-  for (int i = 0; i < header::kCount; ++i) s.Text5[i] = Text5[i]->text();
-  s.R1 = r1Text();
-  s.text9 = ui::fromBoxText(text9->toPlainText());
-  s.Text10 = ui::fromBoxText(Text10->toPlainText());
-  s.C1 = C1->currentText();
-  s.Text6 = Text6->text();
+  for (int i = 0; i < header::kCount; ++i) s.header[i] = Text5[i]->text();
+  s.text = r1Text();
+  s.infusionCard = ui::fromBoxText(text9->toPlainText());
+  s.symptoms = ui::fromBoxText(Text10->toPlainText());
+  s.usage = C1->currentText();
+  s.doses = Text6->text();
   s.herbal = herbal_;
-  s.Label4 = Label4->text();
-  s.numberLoadedOrSaved = !storedNumber_.isEmpty() && s.Label4 == storedNumber_;
-  s.Label5 = Label5->text();
-  s.CurrentRecordText = CurrentRecordText;
+  s.number = Label4->text();
+  s.numberLoadedOrSaved = !storedNumber_.isEmpty() && s.number == storedNumber_;
+  s.dispenseMark = Label5->text();
+  s.medicalRecord = CurrentRecordText;
   for (int r = 0; r < kGridRows; ++r)
     for (int column = 0; column < kGridColumns; ++column) s.grid[r][column] = gridCell(r, column);
-  s.Label16 = Label16->text();
-  s.Label17 = Label17->text();
+  s.total = Label16->text();
+  s.herbalSummary = Label17->text();
   return s;
 }
 
 void Form2::showState(const PrescriptionState& s) {
-  for (int i = 0; i < header::kCount; ++i) setLineText(Text5[i], s.Text5[i]);
-  setBoxText(Text10, s.Text10);
-  if (C1->currentText() != s.C1) C1->setCurrentText(s.C1);
-  setLineText(Text6, s.Text6);
-  setCaption(Label4, s.Label4);
+  for (int i = 0; i < header::kCount; ++i) setLineText(Text5[i], s.header[i]);
+  setBoxText(Text10, s.symptoms);
+  if (C1->currentText() != s.usage) C1->setCurrentText(s.usage);
+  setLineText(Text6, s.doses);
+  setCaption(Label4, s.number);
   // A new number, even one equal to a record this window saved (a moved number the clock
   // reaches later), is a new prescription: its save never takes over that record.
-  storedNumber_ = s.numberLoadedOrSaved ? s.Label4 : QString();
-  setCaption(Label5, s.Label5);
-  CurrentRecordText = s.CurrentRecordText;
+  storedNumber_ = s.numberLoadedOrSaved ? s.number : QString();
+  setCaption(Label5, s.dispenseMark);
+  CurrentRecordText = s.medicalRecord;
   GridFillFlag = -1;
   for (int r = 0; r < kGridRows; ++r)
     for (int column = 0; column < kGridColumns; ++column) setGridCell(r, column, s.grid[r][column]);
   GridFillFlag = 0;
-  setCaption(Label16, s.Label16);
-  setCaption(Label17, s.Label17);
+  setCaption(Label16, s.total);
+  setCaption(Label17, s.herbalSummary);
   ApplySheetLayout(s.herbal);
   setCaption(Label2[kSheetMode], sheetModeName(s.herbal));
   // The infusion card first: a changed prescription text then builds it afresh.
-  setBoxText(text9, s.text9);
-  setR1(s.R1);
+  setBoxText(text9, s.infusionCard);
+  setR1(s.text);
 }
 
 QString Form2::r1Text() const { return ui::fromBoxText(R1->toPlainText()); }
@@ -278,9 +278,9 @@ void Form2::RecalcTotals() {
   PrescriptionState s = state();
   applyTotals(s, prescription::RecalcTotals(s.grid));
   for (int r = 0; r < kGridRows; ++r) setGridCell(r, kAmount, s.grid[r][kAmount]);
-  setCaption(Label16, s.Label16);
-  setLineText(Text5[header::kDrugFee], s.Text5[header::kDrugFee]);
-  setLineText(Text5[header::kOtherFee], s.Text5[header::kOtherFee]);
+  setCaption(Label16, s.total);
+  setLineText(Text5[header::kDrugFee], s.header[header::kDrugFee]);
+  setLineText(Text5[header::kOtherFee], s.header[header::kOtherFee]);
   // Last, so that the total equals the one under the grid whatever the fee fields did.
   setLineText(Text5[header::kTotal], Label16->text());
 }

@@ -183,7 +183,7 @@ void Form2::Command9_Click() {
 void Form2::Command10_Click() {
   const printing::InfusionCard card{Text5[header::kDate]->text(), Text5[header::kName]->text(),
                                     Text5[header::kSex]->text(),  Text5[header::kAge]->text(),
-                                    Text5[header::kDiagnosis]->text(), state().text9};
+                                    Text5[header::kDiagnosis]->text(), state().infusionCard};
   prints().Command10_Click(card);
 }
 
@@ -232,21 +232,21 @@ void Form2::Label9_Click(int index) {
 void Form2::resetAfterDelete() {
   PrescriptionState s = state();
   const settings::SettingsValues& defaults = session_.settings.values();
-  s.Text5 = {};
-  s.Text5[header::kPhysician] = defaults.physician;
-  s.Text5[header::kDispenser] = defaults.dispenser;
-  s.Text5[header::kDepartment] = defaults.department;
-  s.Text5[header::kFeeCategory] = defaults.feeCategory;
+  s.header = {};
+  s.header[header::kPhysician] = defaults.physician;
+  s.header[header::kDispenser] = defaults.dispenser;
+  s.header[header::kDepartment] = defaults.department;
+  s.header[header::kFeeCategory] = defaults.feeCategory;
   startNewNumber(s, session_.services.serials(), session_.state.StationCode);
-  s.R1.clear();
+  s.text.clear();
   s.grid = {};
-  s.Label16.clear();
-  s.Label5.clear();
-  s.Text10.clear();
-  s.CurrentRecordText.clear();
+  s.total.clear();
+  s.dispenseMark.clear();
+  s.symptoms.clear();
+  s.medicalRecord.clear();
   if (CurrentCategoryIndex == 14 || CurrentCategoryIndex == 15) {
     s.herbal = true;
-    s.Text6 = kDefaultDoses;
+    s.doses = kDefaultDoses;
   } else if (CurrentCategoryIndex <= 11) {
     s.herbal = false;
     List30.clear();

@@ -191,8 +191,8 @@ void Form2::Command20_Click() {
   const int busy = BusyFlag;
   BusyFlag = -1;
   for (int i = 0; i < header::kCount; ++i)
-    if (Text5[i]->text() != s.Text5[i]) Text5[i]->setText(s.Text5[i]);
-  Label4->setText(s.Label4);
+    if (Text5[i]->text() != s.header[i]) Text5[i]->setText(s.header[i]);
+  Label4->setText(s.number);
   storedNumber_.clear();  // a new prescription, whatever number the clock gave
   BusyFlag = busy;
 }

@@ -39,7 +39,7 @@ TEST_F(Form2RecordsTest, ASavedPrescriptionComesBackFromTheHistoryListAsItWas) {
   f.Command21_Click();
   ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
   const PrescriptionState saved = f.state();
-  EXPECT_EQ(saved.Text5[header::kAge], "35岁") << "the window shows the age as stored";
+  EXPECT_EQ(saved.header[header::kAge], "35岁") << "the window shows the age as stored";
 
   f.showState(PrescriptionState{});
   f.Command2_Click();
@@ -52,12 +52,12 @@ TEST_F(Form2RecordsTest, ASavedPrescriptionComesBackFromTheHistoryListAsItWas) {
   for (const char* name : lists) EXPECT_TRUE(named<QListWidget>(f, name)->isHidden()) << name;
 
   const PrescriptionState loaded = f.state();
-  EXPECT_EQ(loaded.Text5, saved.Text5);
-  EXPECT_EQ(loaded.R1, saved.R1);
-  EXPECT_EQ(loaded.text9, saved.text9);
-  EXPECT_EQ(loaded.Text10, saved.Text10);
-  EXPECT_EQ(loaded.Label4, saved.Label4);
-  EXPECT_EQ(loaded.Label5, "");
+  EXPECT_EQ(loaded.header, saved.header);
+  EXPECT_EQ(loaded.text, saved.text);
+  EXPECT_EQ(loaded.infusionCard, saved.infusionCard);
+  EXPECT_EQ(loaded.symptoms, saved.symptoms);
+  EXPECT_EQ(loaded.number, saved.number);
+  EXPECT_EQ(loaded.dispenseMark, "");
   EXPECT_EQ(loaded.grid, saved.grid);
   EXPECT_EQ(label("Label2_4"), "普通");
 }

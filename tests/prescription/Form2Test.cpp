@@ -113,13 +113,13 @@ TEST_F(Form2Test, StartsWithAntibioticsListedAndAnEmptySheetAndANewNumber) {
 TEST_F(Form2Test, TheHerbButtonOnAPricedOrdinaryPrescriptionStartsAFreshHerbalOne) {
   Form2& f = form2();
   PrescriptionState s = f.state();
-  s.Text5[header::kName] = "张三";
-  s.Text5[header::kDiagnosis] = "上感";
-  s.Text10 = "发热。\r\n咳嗽";
-  s.CurrentRecordText = "主诉：发热";
-  s.R1 = "阿莫西林胶囊 0.5g\r\n    用法：静脉滴注  每日1次\r\n\r\n";
-  s.text9 = "stored card";
-  s.Label5 = prescription::kDispensedMark;
+  s.header[header::kName] = "张三";
+  s.header[header::kDiagnosis] = "上感";
+  s.symptoms = "发热。\r\n咳嗽";
+  s.medicalRecord = "主诉：发热";
+  s.text = "阿莫西林胶囊 0.5g\r\n    用法：静脉滴注  每日1次\r\n\r\n";
+  s.infusionCard = "stored card";
+  s.dispenseMark = prescription::kDispensedMark;
   s.grid[0] = {"阿莫西林胶囊", "2", "盒", "1.5", "", "10", "西成药·抗生素", "A1", "1.2"};
   s.grid[1] = {"注射费", "1", "次", "2", "", "", "收费项目", "", ""};
   prescription::applyTotals(s, prescription::RecalcTotals(s.grid));

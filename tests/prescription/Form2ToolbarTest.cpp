@@ -140,7 +140,7 @@ TEST_F(Form2ToolbarTest, SaveOnAHerbalSheetLaysTheHerbsOutBeforeStoringThem) {
   const QString typed = QStringLiteral("黄芪30g 当归10g 白术15g");
   box("R1")->setPlainText(typed);
   click(kSave);
-  const QString laidOut = f.state().R1;
+  const QString laidOut = f.state().text;
   EXPECT_NE(laidOut, typed);
   EXPECT_TRUE(laidOut.startsWith("黄芪30g ")) << laidOut.toStdString();
   EXPECT_EQ(storedOf("T1", label("Label4")), laidOut);
@@ -158,25 +158,25 @@ TEST_F(Form2ToolbarTest, NewEmptiesTheFilledWindowAndTakesTheDefaults) {
   click(kNew);
   const PrescriptionState s = f.state();
   EXPECT_EQ(loaded<clinical::Form14>(), nullptr) << "the medical-record window goes";
-  EXPECT_NE(s.Label4, serial);
-  EXPECT_TRUE(s.Label4.startsWith(s.Text5[header::kRecordNumber]));
+  EXPECT_NE(s.number, serial);
+  EXPECT_TRUE(s.number.startsWith(s.header[header::kRecordNumber]));
   for (int i : {header::kName, header::kSex, header::kAge, header::kAddress, header::kDiagnosis, header::kPhone,
                 header::kDrugFee, header::kOtherFee, header::kTotal})
-    EXPECT_EQ(s.Text5[i], "") << i;
-  EXPECT_EQ(s.Text5[header::kPhysician], "周明");
-  EXPECT_EQ(s.Text5[header::kDispenser], "陈芳");
-  EXPECT_EQ(s.Text5[header::kChecker], "陈芳");
-  EXPECT_EQ(s.Text5[header::kDepartment], "内科");
-  EXPECT_EQ(s.Text5[header::kFeeCategory], "自费");
-  EXPECT_EQ(s.Text5[header::kAllergy], "无");
-  EXPECT_EQ(s.Text5[header::kDate], QDate::currentDate().toString("yyyy-MM-dd"));
-  EXPECT_EQ(s.R1, "");
-  EXPECT_EQ(s.text9, "");
-  EXPECT_EQ(s.Text10, "");
+    EXPECT_EQ(s.header[i], "") << i;
+  EXPECT_EQ(s.header[header::kPhysician], "周明");
+  EXPECT_EQ(s.header[header::kDispenser], "陈芳");
+  EXPECT_EQ(s.header[header::kChecker], "陈芳");
+  EXPECT_EQ(s.header[header::kDepartment], "内科");
+  EXPECT_EQ(s.header[header::kFeeCategory], "自费");
+  EXPECT_EQ(s.header[header::kAllergy], "无");
+  EXPECT_EQ(s.header[header::kDate], QDate::currentDate().toString("yyyy-MM-dd"));
+  EXPECT_EQ(s.text, "");
+  EXPECT_EQ(s.infusionCard, "");
+  EXPECT_EQ(s.symptoms, "");
   EXPECT_TRUE(gridEmpty(prescription::kGridColumns - 1));
-  EXPECT_EQ(s.Label16, "");
-  EXPECT_EQ(s.Label5, "");
-  EXPECT_EQ(s.CurrentRecordText, "");
+  EXPECT_EQ(s.total, "");
+  EXPECT_EQ(s.dispenseMark, "");
+  EXPECT_EQ(s.medicalRecord, "");
   EXPECT_EQ(f.herbalUsage(), usage) << "the usage phrase stays";
   EXPECT_EQ(f.focusWidget(), named<QLineEdit>(f, "Text5_0"));
   EXPECT_EQ(f.BusyFlag, 0);
@@ -218,14 +218,14 @@ TEST_F(Form2ToolbarTest, ContinueKeepsThePatientAndTheRecordAndEmptiesThePrescri
   click(kContinue);
   const PrescriptionState s = f.state();
   EXPECT_EQ(loaded<clinical::Form14>(), nullptr);
-  EXPECT_NE(s.Label4, before.Label4);
+  EXPECT_NE(s.number, before.number);
   for (int i : {header::kName, header::kSex, header::kAge, header::kDiagnosis, header::kPhone, header::kChineseDate})
-    EXPECT_EQ(s.Text5[i], before.Text5[i]) << i;
-  for (int i : {header::kDrugFee, header::kOtherFee, header::kTotal}) EXPECT_EQ(s.Text5[i], "") << i;
-  EXPECT_EQ(s.R1, "");
-  EXPECT_EQ(s.text9, "");
-  EXPECT_EQ(s.Text10, before.Text10);
-  EXPECT_TRUE(s.CurrentRecordText.startsWith("发热一天$")) << "the record window's sections stay with the patient";
+    EXPECT_EQ(s.header[i], before.header[i]) << i;
+  for (int i : {header::kDrugFee, header::kOtherFee, header::kTotal}) EXPECT_EQ(s.header[i], "") << i;
+  EXPECT_EQ(s.text, "");
+  EXPECT_EQ(s.infusionCard, "");
+  EXPECT_EQ(s.symptoms, before.symptoms);
+  EXPECT_TRUE(s.medicalRecord.startsWith("发热一天$")) << "the record window's sections stay with the patient";
   EXPECT_TRUE(gridEmpty(prescription::kStock));
   EXPECT_EQ(s.grid[0][prescription::kCategory], before.grid[0][prescription::kCategory]);
   EXPECT_FALSE(s.grid[0][prescription::kCategory].isEmpty());
@@ -240,7 +240,7 @@ TEST_F(Form2ToolbarTest, CopyBlanksTheTextForAMomentThenShowsItUnderANewNumber) 
   // During the pause: the text shows empty, and a 保存 clicked then waits for the copy.
   QString duringPause = QStringLiteral("<not looked at>");
   QTimer::singleShot(100, &f, [&] {
-    duringPause = f.state().R1;
+    duringPause = f.state().text;
     click(kSave);
   });
   QElapsedTimer took;
@@ -250,23 +250,23 @@ TEST_F(Form2ToolbarTest, CopyBlanksTheTextForAMomentThenShowsItUnderANewNumber) 
   EXPECT_EQ(duringPause, "");
 
   const PrescriptionState s = f.state();
-  EXPECT_NE(s.Label4, before.Label4);
-  EXPECT_EQ(s.R1, before.R1);
-  EXPECT_EQ(s.text9, before.text9);
-  EXPECT_EQ(s.Text5[header::kName], "张三");
-  EXPECT_EQ(s.CurrentRecordText, before.CurrentRecordText);
+  EXPECT_NE(s.number, before.number);
+  EXPECT_EQ(s.text, before.text);
+  EXPECT_EQ(s.infusionCard, before.infusionCard);
+  EXPECT_EQ(s.header[header::kName], "张三");
+  EXPECT_EQ(s.medicalRecord, before.medicalRecord);
   EXPECT_TRUE(gridEmpty(prescription::kGridColumns - 1));
-  for (int i : {header::kDrugFee, header::kOtherFee, header::kTotal}) EXPECT_EQ(s.Text5[i], "") << i;
-  EXPECT_EQ(s.Label16, "");
+  for (int i : {header::kDrugFee, header::kOtherFee, header::kTotal}) EXPECT_EQ(s.header[i], "") << i;
+  EXPECT_EQ(s.total, "");
   EXPECT_EQ(f.focusWidget(), named<QLineEdit>(f, "Text1"));
 
   // The waiting 保存 runs now and stores the copied text.
   QTest::qWait(50);
-  EXPECT_EQ(storedOf("T1", s.Label4), before.R1);
+  EXPECT_EQ(storedOf("T1", s.number), before.text);
 
   // A second copy within the same second still gets a number of its own.
   click(kCopy);
-  EXPECT_NE(label("Label4"), s.Label4);
+  EXPECT_NE(label("Label4"), s.number);
 }
 
 TEST_F(Form2ToolbarTest, PrintPutsTheSheetOnPaper) {
