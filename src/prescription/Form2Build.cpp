@@ -198,7 +198,6 @@ void Form2::buildSheet() {
   R1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   R1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   paint(R1, Qt::white);
-  connect(R1, &QPlainTextEdit::textChanged, this, &Form2::R1_Change);
   R1->viewport()->installEventFilter(this);
 
   QLabel* doses = Label2.make(kDoseCaption, Picture2, {180, 7500}, QStringLiteral("共   剂"));
@@ -377,12 +376,7 @@ void Form2::buildGridRows() {
         cell->setAlignment(c.alignment);
         // "@" and "$" separate the stored grid's rows and cells.
         ui::refuseTyping(cell, QStringLiteral("@$"));
-        if (column == kAmount) {
-          cell->setReadOnly(true);
-        } else {
-          cell->setReadOnly(true);  // until the row has a name
-          connect(cell, &QLineEdit::textChanged, this, &Form2::RecalcTotals);
-        }
+        cell->setReadOnly(true);  // the amount always; quantity and price until the row has a name
         if (isNumber(column)) ui::keepTextWhole(cell);
       } else {
         QLabel* cell = labelCells_[column].make(r, Picture1, {c.cellLeft, cellTop, c.cellWidth, kLabelCellHeight});

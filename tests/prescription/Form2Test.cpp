@@ -75,7 +75,7 @@ const QRegularExpression kSerial(QStringLiteral("^\\d{14}T1$"));
 TEST_F(Form2Test, StartsWithAntibioticsListedAndAnEmptySheetAndANewNumber) {
   Form2& f = form2();
   EXPECT_EQ(listed(), QStringList({"阿莫西林胶囊 0.5g", "头孢拉定胶囊 0.5g"}));
-  EXPECT_EQ(f.CurrentCategoryIndex, 0);
+  EXPECT_EQ(f.model().category(), 0);
   for (int i = 0; i < 17; ++i)
     EXPECT_EQ(control<QPushButton>(QStringLiteral("Command1_%1").arg(i))->font().bold(), i == 0) << i;
 
@@ -95,8 +95,7 @@ TEST_F(Form2Test, StartsWithAntibioticsListedAndAnEmptySheetAndANewNumber) {
   EXPECT_EQ(session->padTarget.kind, text::InputKind::Name);
   EXPECT_FALSE(f.herbalSheet());
   EXPECT_EQ(text("Label2_4"), "普通");
-  EXPECT_EQ(f.GridFillFlag, 0);
-  EXPECT_EQ(f.BusyFlag, 0);
+  EXPECT_FALSE(f.model().busy());
 
   // A wider caption gives a box that starts further right; every box ends 60 twips short of
   // its panel and its underline at the panel's edge.
@@ -124,9 +123,7 @@ TEST_F(Form2Test, TheHerbButtonOnAPricedOrdinaryPrescriptionStartsAFreshHerbalOn
   s.grid[1] = {"注射费", "1", "次", "2", "", "", "收费项目", "", ""};
   prescription::applyTotals(s, prescription::RecalcTotals(s.grid));
   // As the load of a saved prescription shows it: the card as stored.
-  f.BusyFlag = -1;
   f.showState(s);
-  f.BusyFlag = 0;
   ASSERT_EQ(text("Text5_16"), "5.00");
   ASSERT_EQ(text("Label16"), "5.00");
   const QString oldSerial = text("Label4");
@@ -155,7 +152,7 @@ TEST_F(Form2Test, TheHerbButtonOnAPricedOrdinaryPrescriptionStartsAFreshHerbalOn
   EXPECT_EQ(text("Text5_0"), "张三");
   EXPECT_EQ(text("Text5_6"), "上感");
   EXPECT_EQ(text("Text10"), "发热。\n咳嗽");
-  EXPECT_EQ(f.CurrentRecordText, "主诉：发热");
+  EXPECT_EQ(f.state().medicalRecord, "主诉：发热");
 
   EXPECT_TRUE(f.herbalSheet());
   EXPECT_EQ(text("Label2_4"), "中医");
@@ -298,7 +295,7 @@ TEST_F(Form2Test, HerbsArePickedIntoTheLayoutAndRefusedTwice) {
   press("Text1", Qt::Key_Return);
   EXPECT_EQ(text("R1"), "黄芪 10g     当归 6g      ");
   EXPECT_EQ(text("Label17"), "中药共 2 味  重量：16g");
-  EXPECT_EQ(f.List30, QStringList({"黄芪 10g", "当归 6g"}));
+  EXPECT_EQ(f.model().herbalEntries(), QStringList({"黄芪 10g", "当归 6g"}));
 
   type("Text1", "hq");
   press("Text1", Qt::Key_Return);
@@ -340,7 +337,6 @@ TEST_F(Form2Test, GridCellsTakeOnlyWhatTheTotalsCanUse) {
   EXPECT_EQ(text("Lb2_0"), "注射费");
   EXPECT_EQ(text("Lb2_1"), "阿莫西林胶囊");
   EXPECT_EQ(text("Lb6_1"), "3.000");
-  EXPECT_EQ(f.GridFillFlag, 0);
 
   QWidget* rows = control("Picture1");
   f.Command3_Click(0);

@@ -57,7 +57,7 @@ class Form2ToolbarTest : public testing_support::Form2Fixture {
     form2().Command4_Click();
     ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
     ASSERT_EQ(label("Label16"), "12.50");
-    form2().CurrentRecordText = QStringLiteral("头痛$$$$$$$感冒$$");
+    form2().setCurrentRecordText(QStringLiteral("头痛$$$$$$$感冒$$"));
   }
   QString storedOf(const QString& column, const QString& serial) {
     return stored(QStringLiteral(R"(SELECT "%1" FROM "档案" WHERE "序号" = '%2')").arg(column, serial));
@@ -68,6 +68,12 @@ class Form2ToolbarTest : public testing_support::Form2Fixture {
       for (int c = 0; c <= lastColumn; ++c)
         if (!row[c].isEmpty()) return false;
     return true;
+  }
+  // The sheet in the herbal or the ordinary layout, nothing else changed.
+  void layOut(bool herbal) {
+    PrescriptionState s = form2().state();
+    s.herbal = herbal;
+    form2().showState(s);
   }
   // The printer replaced by a PDF file in the test's folder.
   QString printToPdf(const QString& name) {
@@ -93,7 +99,7 @@ TEST_F(Form2ToolbarTest, AnyMouseButtonPressesAndItsReleaseAnywhereRunsTheComman
     QTest::mouseRelease(button(kSave), mouse, {}, QPoint(-600, 400));
     EXPECT_EQ(dialogs.texts(), QStringList{"请输入患者姓名！"});
     EXPECT_EQ(buttonBox(kSave)->frameShape(), QFrame::NoFrame);
-    EXPECT_EQ(form2().BusyFlag, 0);
+    EXPECT_FALSE(form2().model().busy());
   }
   if (!shots.isEmpty()) {
     toolbar->grab().save(shots + "/toolbar.png");
@@ -179,7 +185,7 @@ TEST_F(Form2ToolbarTest, NewEmptiesTheFilledWindowAndTakesTheDefaults) {
   EXPECT_EQ(s.medicalRecord, "");
   EXPECT_EQ(f.herbalUsage(), usage) << "the usage phrase stays";
   EXPECT_EQ(f.focusWidget(), named<QLineEdit>(f, "Text5_0"));
-  EXPECT_EQ(f.BusyFlag, 0);
+  EXPECT_FALSE(f.model().busy());
 }
 
 TEST_F(Form2ToolbarTest, NewAndContinueLayTheSheetOutForTheCategoryAndNameTheLayout) {
@@ -195,9 +201,9 @@ TEST_F(Form2ToolbarTest, NewAndContinueLayTheSheetOutForTheCategoryAndNameTheLay
       for (bool herbalBefore : {false, true}) {
         SCOPED_TRACE(testing::Message() << "command " << command << " category " << c.category << " herbal before "
                                         << herbalBefore);
-        f.ApplySheetLayout(herbalBefore);
+        f.model().chooseCategory(c.category);
+        layOut(herbalBefore);
         named<QLineEdit>(f, "Text6")->setText("3");
-        f.CurrentCategoryIndex = c.category;
         click(command);
         const bool herbal = c.herbal.value_or(herbalBefore);
         EXPECT_EQ(f.herbalSheet(), herbal);
@@ -313,7 +319,7 @@ TEST_F(Form2ToolbarTest, TheMedicalRecordReadsAndSavesThroughThePrescriptionWind
   record->Command3_Click();
   ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
   EXPECT_TRUE(storedOf("病历", label("Label4")).startsWith("头痛三天$"));
-  EXPECT_TRUE(form2().CurrentRecordText.startsWith("头痛三天$"));
+  EXPECT_TRUE(form2().state().medicalRecord.startsWith("头痛三天$"));
 }
 
 TEST_F(Form2ToolbarTest, LogStatisticsAndRecordOpenAfresh) {
@@ -339,8 +345,7 @@ TEST_F(Form2ToolbarTest, LogStatisticsAndRecordOpenAfresh) {
 TEST_F(Form2ToolbarTest, SaveAsTemplateOpensTheTemplatesOnTheSheetsKindWithItsText) {
   for (bool herbal : {false, true}) {
     SCOPED_TRACE(herbal);
-    Form2& f = form2();
-    f.ApplySheetLayout(herbal);
+    layOut(herbal);
     box("R1")->setPlainText(herbal ? "黄芪30g" : "阿莫西林胶囊 0.25g*24粒×2");
     click(kTemplate);
     auto* templates = loaded<clinical::Form4>();
@@ -355,7 +360,7 @@ TEST_F(Form2ToolbarTest, AWindowThatCannotBeHadIsSaid) {
   click(kStatistics);
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_TRUE(dialogs.messages[0].text.startsWith("无法完成“统计”：")) << dialogs.messages[0].text.toStdString();
-  EXPECT_EQ(form2().BusyFlag, 0);
+  EXPECT_FALSE(form2().model().busy());
 }
 
 TEST_F(Form2ToolbarTest, HelpPagesOpenInTheBrowser) {
