@@ -228,7 +228,7 @@ void Form2::showModel(unsigned what) {
   }
   if (what & Change::InfusionCard) setBoxText(text9, s.infusionCard);
   if (what & Change::Text) setR1(s.text, model_.textCaret());
-  if (what & Change::History) showHistory();
+  if (what & (Change::History | Change::HistoryBoxes)) showHistory(what & Change::History);
 }
 
 QString Form2::r1Text() const { return ui::fromBoxText(R1->toPlainText()); }

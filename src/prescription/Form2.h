@@ -203,7 +203,8 @@ class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
   void wireEdits();
   // Shows the parts of the model that changed (PrescriptionModel::Change bits).
   void showModel(unsigned what);
-  void showHistory();
+  // The history boxes, and the listed items with them when `withItems`.
+  void showHistory(bool withItems);
   void applySheetLayout(bool herbal);
   // Says a command's message, if it has one.
   void showOutcome(const CommandOutcome& outcome);

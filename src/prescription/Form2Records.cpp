@@ -5,6 +5,7 @@
 
 #include "printing/PrescriptionPrints.h"
 #include "printing/service/InfusionCardPrint.h"
+#include "ui/Guard.h"
 
 #include <QSignalBlocker>
 
@@ -18,7 +19,7 @@ constexpr int kPopupOffset = 4;  // px, 60 twips
 }  // namespace
 
 void Form2::showOutcome(const CommandOutcome& outcome) {
-  if (!outcome.message.isEmpty()) session_.dialogs.message(outcome.message);
+  if (!outcome.message.isEmpty()) ui::showFailure(session_.dialogs, outcome.message, outcome.reason);
 }
 
 void Form2::Command21_Click() { showOutcome(model_.save()); }
@@ -27,13 +28,14 @@ void Form2::Command21_Click() { showOutcome(model_.save()); }
 
 HistoryWindow Form2::historyWindow() const { return {Text2->text(), Text3->text(), Text4->text()}; }
 
-void Form2::showHistory() {
+void Form2::showHistory(bool withItems) {
   const HistoryWindow& window = model_.historyWindow();
   // The boxes are set together; typing into the search box is what widens the window.
   const QSignalBlocker block(Text2);
   Text2->setText(window.search);
   Text3->setText(window.from);
   Text4->setText(window.to);
+  if (!withItems) return;
   List2->clear();
   for (const HistoryItem& item : model_.history()) {
     auto* entry = new QListWidgetItem(item.text, List2);

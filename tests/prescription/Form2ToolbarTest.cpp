@@ -54,7 +54,7 @@ class Form2ToolbarTest : public testing_support::Form2Fixture {
   void pricedPrescription() {
     typePrescription();
     named<QLineEdit>(form2(), "Text5_11")->setText("13800001234");
-    form2().Command4_Click();
+    testing_support::clickOn(form2(), "Command4");
     ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
     ASSERT_EQ(label("Label16"), "12.50");
     form2().setCurrentRecordText(QStringLiteral("头痛$$$$$$$感冒$$"));
@@ -140,7 +140,7 @@ TEST_F(Form2ToolbarTest, SaveStoresThenListsTodayThenHidesTheSymptomList) {
 
 TEST_F(Form2ToolbarTest, SaveOnAHerbalSheetLaysTheHerbsOutBeforeStoringThem) {
   Form2& f = form2();
-  f.Command1_Click(14);  // 中药: the herbal layout
+  testing_support::clickOn(f, QStringLiteral("Command1_%1").arg(14));  // 中药: the herbal layout
   ASSERT_TRUE(f.herbalSheet());
   typePatient();
   const QString typed = QStringLiteral("黄芪30g 当归10g 白术15g");

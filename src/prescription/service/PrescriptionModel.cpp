@@ -43,9 +43,9 @@ class PrescriptionModel::Running {
 
 namespace {
 
-CommandOutcome done(const QString& message = {}) { return {CommandOutcome::Result::Done, message}; }
-CommandOutcome declined(const QString& message = {}) { return {CommandOutcome::Result::Declined, message}; }
-CommandOutcome failed(const QString& message) { return {CommandOutcome::Result::Failed, message}; }
+CommandOutcome done(const QString& message = {}) { return {CommandOutcome::Result::Done, message, {}}; }
+CommandOutcome declined(const QString& message = {}) { return {CommandOutcome::Result::Declined, message, {}}; }
+CommandOutcome failed(const QString& message) { return {CommandOutcome::Result::Failed, message, {}}; }
 
 CommandOutcome outcomeOf(const SaveOutcome& saved) {
   switch (saved.result) {
@@ -87,7 +87,7 @@ QString PrescriptionModel::sheetCaption() const {
   return sheetCaption_.isEmpty() ? sheetModeName(state_.herbal) : sheetCaption_;
 }
 
-CommandOutcome PrescriptionModel::busyOutcome() const { return {CommandOutcome::Result::Busy, {}}; }
+CommandOutcome PrescriptionModel::busyOutcome() const { return {CommandOutcome::Result::Busy, {}, {}}; }
 
 // ---- Edits ----
 
@@ -139,7 +139,7 @@ void PrescriptionModel::setHistoryBoxes(const HistoryWindow& window) {
 void PrescriptionModel::typeHistorySearch(const QString& search) {
   if (running_) return;
   historyWindow_ = searchTyped(historyWindow_, search, workplace_.today());
-  emitChanged(History);
+  emitChanged(HistoryBoxes);
 }
 
 void PrescriptionModel::setState(const PrescriptionState& state) {
@@ -147,7 +147,7 @@ void PrescriptionModel::setState(const PrescriptionState& state) {
   if (!running.entered()) return;
   state_ = state;
   caret_.reset();
-  pending_ |= Everything;
+  pending_ |= Everything & ~History & ~HistoryBoxes;
 }
 
 // ---- Composing ----
@@ -170,7 +170,7 @@ void PrescriptionModel::chooseCategory(int index) {
   const std::optional<bool> herbal = herbalAfterClick(index);
   // The herbal reflow's working values go with every ordinary click.
   if (herbal && !*herbal) clearHerbalWork();
-  unsigned what = Everything & ~History & ~MedicalRecord;
+  unsigned what = Everything & ~History & ~HistoryBoxes & ~MedicalRecord;
   if (state_.herbal != wasHerbal) {
     pricedLines_.clear();
     what |= GridReset;
@@ -194,7 +194,7 @@ void PrescriptionModel::startWithDefaults() {
 void PrescriptionModel::afterCommand(const AfterCommand& after) {
   // A new number is a new prescription: its save never takes over a stored record.
   state_.numberLoadedOrSaved = false;
-  unsigned what = Everything & ~History;
+  unsigned what = Everything & ~History & ~HistoryBoxes;
   if (after.gridReset) {
     pricedLines_.clear();
     what |= GridReset;
@@ -227,7 +227,7 @@ void PrescriptionModel::beginCopy() {
   if (!running.entered() || copy_) return;
   copy_ = std::make_unique<CopyInProgress>(prescription::beginCopy(state_, *workplace_.serials, workplace_.stationCode()));
   caret_.reset();
-  pending_ |= Everything & ~History;
+  pending_ |= Everything & ~History & ~HistoryBoxes;
 }
 
 void PrescriptionModel::finishCopy() {
@@ -237,7 +237,7 @@ void PrescriptionModel::finishCopy() {
   prescription::finishCopy(state_, *copy_);
   copy_.reset();
   caret_.reset();
-  pending_ |= Everything & ~History;
+  pending_ |= Everything & ~History & ~HistoryBoxes;
 }
 
 void PrescriptionModel::applyLayout(const HerbalLayout& layout) {
@@ -277,7 +277,11 @@ CommandOutcome PrescriptionModel::pick(const ListEntry& entry, int selectionStar
     try {
       content = readTemplateContent(connection(), entry.key);
     } catch (const std::exception& e) {
-      return failed(kTemplateUnreadableMessage + store::failureReason(e));
+      CommandOutcome unreadable = failed(kTemplateUnreadableMessage);
+      // The message's own colon goes: the reason follows it in the usual wording.
+      unreadable.message.chop(1);
+      unreadable.reason = store::failureReason(e);
+      return unreadable;
     }
     if (!content) return declined();
     const ComposedText composed =
@@ -392,7 +396,7 @@ CommandOutcome PrescriptionModel::priceSaveAndList() {
   pricedLines_.clear();
   for (const PricedRow& line : outcome.lines) pricedLines_ << QStringList(line.begin(), line.end()).join(u'$');
   caret_.reset();
-  pending_ |= Everything & ~History & ~MedicalRecord;
+  pending_ |= Everything & ~History & ~HistoryBoxes & ~MedicalRecord;
   const CommandOutcome saved = storeShown();
   historyWindow_ = todaysPatients(workplace_.today());
   requery();
@@ -493,7 +497,7 @@ void PrescriptionModel::resetAfterDelete() {
   state_.header[header::kTotal] = state_.total;
   pricedLines_.clear();
   caret_.reset();
-  pending_ |= (Everything & ~History) | GridReset;
+  pending_ |= (Everything & ~History & ~HistoryBoxes) | GridReset;
 }
 
 // ---- The history list ----
@@ -570,7 +574,7 @@ CommandOutcome PrescriptionModel::loadFromHistory(int index) {
   sheetCaption_ = loaded.modeCaption;
   captionFromLoad_ = true;
   caret_.reset();
-  pending_ |= Everything & ~History;
+  pending_ |= Everything & ~History & ~HistoryBoxes;
   return done();
 }
 

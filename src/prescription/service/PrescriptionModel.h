@@ -45,8 +45,9 @@ struct Workplace {
   std::function<QDate()> today = &QDate::currentDate;
 };
 
-// What a command did. `message` is the one "提示" text to show afterwards (a reason, or a
-// notice after success); empty for none.
+// What a command did. `message` is the one "提示" text to show afterwards (what failed or
+// why nothing was done, or a notice after success), followed by `reason` when a data file
+// failed; empty for none.
 struct CommandOutcome {
   enum class Result {
     Done,
@@ -56,6 +57,7 @@ struct CommandOutcome {
   };
   Result result = Result::Done;
   QString message;
+  QString reason;
 
   bool done() const { return result == Result::Done; }
 };
@@ -76,7 +78,8 @@ class PrescriptionModel : public QObject {
     History = 1u << 7,       // the history window and its listed items
     GridReset = 1u << 8,     // the grid's view goes back to its first row
     MedicalRecord = 1u << 9,
-    Everything = 0x3ffu,
+    HistoryBoxes = 1u << 10,  // the history window alone, its list unchanged
+    Everything = 0x7ffu,
   };
 
   PrescriptionModel(Workplace workplace, platform::Dialogs& questions, QObject* parent = nullptr);
