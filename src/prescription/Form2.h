@@ -4,7 +4,7 @@
 // and the services decide.
 #pragma once
 
-#include "clinical/PrescriptionLink.h"
+#include "links/PrescriptionLink.h"
 #include "prescription/service/CatalogListing.h"
 #include "prescription/service/HeaderFields.h"
 #include "prescription/service/HistoryList.h"
@@ -47,7 +47,7 @@ struct AfterCommand;
 // Elements of the sheet's label array Label2.
 enum SheetLabel { kSheetTitle = 0, kDoseCaption = 1, kRp = 2, kSheetName = 3, kSheetMode = 4 };
 
-class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
+class Form2 : public ui::Window, public links::PrescriptionStateLink {
   Q_OBJECT
 
  public:
@@ -72,10 +72,10 @@ class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
   void addHerbalUsages(const QStringList& phrases);
   // Replaces the drop-down's phrases (after the word list changed); the usage on the
   // sheet, typed or chosen, stays as it is.
-  void replaceHerbalUsages(const QStringList& phrases);
+  void replaceHerbalUsages(const QStringList& phrases) override;
   QStringList herbalUsages() const;
   // The herbal usage phrase chosen for the prescription on the sheet.
-  QString herbalUsage() const;
+  QString herbalUsage() const override;
 
   // The prescription on the window (multi-line texts with CR LF), and a whole one shown.
   const PrescriptionState& state() const { return model_.state(); }
