@@ -125,7 +125,7 @@ bool Form2::bellOn() const { return Timer1->isActive(); }
 
 void Form2::setBellPlayer(platform::Bell& player) {
   bell_ = std::make_unique<NewPrescriptionBell>(session_.state.NotifyFilePath, player, session_.dialogs,
-                                                [this] { Command2_Click(); });
+                                                [this] { model_.listToday(); });
 }
 
 void Form2::Timer1_Timer() {
@@ -276,8 +276,6 @@ void Form2::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 // ---- The priced grid ----
-
-void Form2::Command12_Click() { model_.sortByDrawer(); }
 
 void Form2::Command3_Click(int) { Picture1->move(Picture1->x(), ui::px(layout::kHeadingClickTop)); }
 

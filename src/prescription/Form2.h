@@ -86,20 +86,11 @@ class Form2 : public ui::Window, public links::PrescriptionStateLink {
   // The sheet is in the herbal layout exactly while this holds; the dose box shows it.
   bool herbalSheet() const { return model_.state().herbal; }
 
-  // Public operations of the window.
-  void Command21_Click();  // 保存
-  void Command7_Click();   // history query of the range and name
-  void Command2_Click();   // 今日患者
+  // Public operations of the window; the buttons that only run a model command are wired
+  // to it directly.
   void Command20_Click();  // the defaults of a new prescription, with its number
-  void Command5_Click();   // "<<"
-  void Command6_Click();   // ">>"
-  void Command11_Click();  // 历史处方
-  void Command4_Click();   // 自动划价
-  void Command14_Click();  // 发药
-  void Command9_Click();   // 撤消发药
   void Command10_Click();  // 打印输液卡
   void Command8_Click();   // 打印不干胶标签
-  void Text2_Change();
   void List2_Click();
   // The history list's pop-up, opened by the right button over a list with items.
   void List2_MouseUp(Qt::MouseButton button, const QPoint& position);
@@ -108,7 +99,6 @@ class Form2 : public ui::Window, public links::PrescriptionStateLink {
   // output by default).
   void Timer1_Timer();
   void setBellPlayer(platform::Bell& player);
-  void RC1();              // herbal layout of the prescription text (herbal sheet only)
 
   // Handlers, as the controls run them (tests call them too).
   void Command1_Click(int index);  // category button
@@ -118,10 +108,7 @@ class Form2 : public ui::Window, public links::PrescriptionStateLink {
   void Command17_Click();           // 笔画输入法
   void Command18_Click();           // "?"
   void List1_DblClick();            // the pick
-  void Label50_Click(int index);    // injection-route label
-  void R1_DblClick();
   void Command3_Click(int index);   // grid heading
-  void Command12_Click();           // 按斗位排序
   void VScroll1_Change();
   void Form_Click();
 
@@ -229,8 +216,8 @@ class Form2 : public ui::Window, public links::PrescriptionStateLink {
   printing::PrescriptionPrints prints();
   // The medical-record window's view of the prescription (PrescriptionStateLink).
   PrescriptionState& linkedState() const override;
-  void savePrescription() override { Command21_Click(); }
-  void refreshHistory() override { Command7_Click(); }
+  void savePrescription() override { showOutcome(model_.save()); }
+  void refreshHistory() override { model_.listHistory(); }
   mutable PrescriptionState linked_;
   // True while the window fills its controls from the model or runs a toolbar command:
   // the controls' changes are then the model's own, and the look-ups rest.

@@ -1,5 +1,4 @@
-// The prescription window's text: picks from the drug list, the route labels and the
-// herbal layout, which the model composes.
+// The prescription window's pick from the drug list, which the model composes.
 #include "prescription/DrugListModel.h"
 #include "prescription/Form2.h"
 #include "ui/CrLfText.h"
@@ -23,10 +22,5 @@ void Form2::List1_DblClick() {
   List8->hide();
 }
 
-void Form2::Label50_Click(int index) { model_.addRoute(index); }
-
-void Form2::R1_DblClick() { model_.layOutHerbs(); }
-
-void Form2::RC1() { model_.layOutHerbs(); }
 
 }  // namespace prescription

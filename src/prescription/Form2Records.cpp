@@ -22,8 +22,6 @@ void Form2::showOutcome(const CommandOutcome& outcome) {
   if (!outcome.message.isEmpty()) ui::showFailure(session_.dialogs, outcome.message, outcome.reason);
 }
 
-void Form2::Command21_Click() { showOutcome(model_.save()); }
-
 // ---- History list ----
 
 HistoryWindow Form2::historyWindow() const { return {Text2->text(), Text3->text(), Text4->text()}; }
@@ -43,14 +41,6 @@ void Form2::showHistory(bool withItems) {
   }
 }
 
-// A list that cannot be read stays empty, as it always has; the next query tries again.
-void Form2::Command7_Click() { model_.listHistory(); }
-void Form2::Command2_Click() { model_.listToday(); }
-void Form2::Command5_Click() { model_.listDayBefore(); }
-void Form2::Command6_Click() { model_.listDayAfter(); }
-void Form2::Command11_Click() { model_.listPatientHistory(); }
-void Form2::Text2_Change() { model_.typeHistorySearch(Text2->text()); }
-
 void Form2::List2_Click() {
   QListWidgetItem* item = List2->currentItem();
   if (!item || filling_) return;
@@ -62,12 +52,6 @@ void Form2::List2_Click() {
   hideSuggestionLists();
   List8->hide();
 }
-
-// ---- Pricing and dispensing ----
-
-void Form2::Command4_Click() { showOutcome(model_.priceSaveAndList()); }
-void Form2::Command14_Click() { showOutcome(model_.dispense()); }
-void Form2::Command9_Click() { showOutcome(model_.undoDispense()); }
 
 // ---- Prints ----
 

@@ -115,7 +115,7 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
       hideSuggestionLists();
       List8->hide();
     } else if (event->type() == QEvent::MouseButtonDblClick && model_.state().herbal) {
-      R1_DblClick();
+      model_.layOutHerbs();
       return true;
     }
   }
