@@ -100,7 +100,7 @@ class Form2 : public ui::Window, public links::PrescriptionStateLink {
   void Timer1_Timer();
   void setBellPlayer(platform::Bell& player);
 
-  // Handlers, as the controls run them (tests call them too).
+  // Handlers, as the controls run them.
   void Command1_Click(int index);  // category button
   void Text1_Change();
   void Command15_Click();           // "←"
@@ -135,7 +135,7 @@ class Form2 : public ui::Window, public links::PrescriptionStateLink {
 
   // ---- The header fields, the symptoms and their suggestion lists ----
  public:
-  // Handlers, as the controls run them (tests call them too); `index` is the field's.
+  // Handlers, as the controls run them. `index` is the field's.
   void Text5_Change(int index);
   void Text5_Click(int index);
   void Text5_GotFocus(int index);
