@@ -7,8 +7,6 @@
 #include "ui/ControlEvents.h"
 #include "ui/FocusAndKeys.h"
 
-#include <QCoreApplication>
-
 #include <functional>
 
 namespace prescription {
@@ -35,7 +33,6 @@ void pickPhraseInto(QListWidget* list, QLineEdit* box,
   box->setText(edit(box->text(), phrase));
   box->end(false);
   box->setFocus(Qt::OtherFocusReason);
-  QCoreApplication::processEvents();
   list->hide();
 }
 
@@ -120,7 +117,6 @@ void Form2::List8_DblClick() {
   // Emptying the search box lists every symptom again, ready for the next phrase.
   Text11->setText(QString());
   Text11->setFocus(Qt::OtherFocusReason);
-  QCoreApplication::processEvents();
   List8->hide();
 }
 
