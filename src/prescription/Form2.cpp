@@ -36,11 +36,6 @@ void setLineText(QLineEdit* box, const QString& text) {
   if (box->text() != text) box->setText(text);
 }
 
-// A caption that must read whole (a grid number, the total) refits its font.
-void setCaption(QLabel* label, const QString& text) {
-  ui::setWholeText(label, text);
-}
-
 Workplace workplaceOf(ui::Session& session) {
   Workplace place;
   place.mainDb = [&session] { return session.state.MainDbConnection; };
@@ -98,7 +93,9 @@ void Form2::Form_Load() {
   // The history range: the last month up to today.
   model_.openHistory();
   fillDrugList(clickQuery(0));
-  Command20_Click();
+  // The defaults and the prescription number from one reading of the clock, so the number,
+  // the record number and the dates always belong to the same day.
+  model_.startWithDefaults();
 
   // Reading the unit name loads the settings when nothing has read them yet.
   followSettings();
@@ -123,15 +120,11 @@ void Form2::setBell(bool on) {
 
 bool Form2::bellOn() const { return Timer1->isActive(); }
 
-void Form2::setBellPlayer(platform::Bell& player) {
-  bell_ = std::make_unique<NewPrescriptionBell>(session_.state.NotifyFilePath, player, session_.dialogs,
-                                                [this] { model_.listToday(); });
-}
-
 void Form2::Timer1_Timer() {
   if (!bell_) {
     soundBell_ = std::make_unique<platform::SoundBell>();
-    setBellPlayer(*soundBell_);
+    bell_ = std::make_unique<NewPrescriptionBell>(session_.state.NotifyFilePath, *soundBell_, session_.dialogs,
+                                                  [this] { model_.listToday(); });
   }
   bell_->poll();
 }
@@ -212,19 +205,19 @@ void Form2::showModel(unsigned what) {
     setLineText(Text6, s.doses);
   }
   if (what & Change::Number) {
-    setCaption(Label4, s.number);
-    setCaption(Label5, s.dispenseMark);
+    ui::setWholeText(Label4, s.number);
+    ui::setWholeText(Label5, s.dispenseMark);
   }
   if (what & Change::Grid) {
     for (int r = 0; r < kGridRows; ++r)
       for (int column = 0; column < kGridColumns; ++column) setGridCell(r, column, s.grid[r][column]);
-    setCaption(Label16, s.total);
+    ui::setWholeText(Label16, s.total);
   }
   if (what & Change::GridReset) VScroll1->setValue(0);
   if (what & Change::Layout) {
-    setCaption(Label17, s.herbalSummary);
+    ui::setWholeText(Label17, s.herbalSummary);
     applySheetLayout(s.herbal);
-    setCaption(Label2[kSheetMode], model_.sheetCaption());
+    ui::setWholeText(Label2[kSheetMode], model_.sheetCaption());
   }
   if (what & Change::InfusionCard) setBoxText(text9, s.infusionCard);
   if (what & Change::Text) setR1(s.text, model_.textCaret());
@@ -246,7 +239,7 @@ void Form2::setGridCell(int row, int column, const QString& text) {
   if (boxCells_[column].contains(row))
     setLineText(boxCells_[column][row], text);
   else
-    setCaption(labelCells_[column][row], text);
+    ui::setWholeText(labelCells_[column][row], text);
   if (column == GridColumn::kName) {
     // Quantity and price belong to a drug: a row without a name takes neither.
     const bool named = !text.isEmpty();
@@ -268,16 +261,13 @@ void Form2::applySheetLayout(bool herbal) {
   Label17->setVisible(herbal);
 }
 
-void Form2::Form_Click() { Picture6->hide(); }
-
 void Form2::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) Form_Click();
+  // A click on the window's own face closes the history list's pop-up.
+  if (event->button() == Qt::LeftButton) Picture6->hide();
   ui::Window::mouseReleaseEvent(event);
 }
 
 // ---- The priced grid ----
-
-void Form2::Command3_Click(int) { Picture1->move(Picture1->x(), ui::px(layout::kHeadingClickTop)); }
 
 void Form2::VScroll1_Change() {
   using namespace layout;

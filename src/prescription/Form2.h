@@ -61,12 +61,7 @@ class Form2 : public ui::Window, public links::PrescriptionStateLink {
   void Form_Load() override;
 
   // What the other windows ask of the prescription window. The sheet title and the bell
-  // follow the settings by themselves; these set them directly.
-
-  // The sheet title: the unit name, sized to its caption and centred across the sheet.
-  void setSheetTitle(const QString& unitName);
-  // The new-prescription alert: while on, the counter file is looked at every 3000 ms.
-  void setBell(bool on);
+  // follow the settings by themselves.
   bool bellOn() const;
   // Adds phrases to the herbal-usage drop-down, after what it holds.
   void addHerbalUsages(const QStringList& phrases);
@@ -86,56 +81,36 @@ class Form2 : public ui::Window, public links::PrescriptionStateLink {
   // The sheet is in the herbal layout exactly while this holds; the dose box shows it.
   bool herbalSheet() const { return model_.state().herbal; }
 
-  // Public operations of the window; the buttons that only run a model command are wired
-  // to it directly.
-  void Command20_Click();  // the defaults of a new prescription, with its number
+  // The drug list's entries, each remembering its row (List1, with List6 as twins).
+  const DrugListing& drugListEntries() const;
+
+  // Where the prints go: the system's default printer unless a device maker is given.
+  using PrintDevices = std::function<std::unique_ptr<printing::PrintDevice>()>;
+  void setPrintDevices(PrintDevices devices) { printDevices_ = std::move(devices); }
+  // The medical record the record window hands back, and its save: the window keeps both.
+  void setCurrentRecordText(const QString& record) override { model_.setMedicalRecord(record); }
+  void saveWithRecord() override { showOutcome(model_.saveWithRecord()); }
+
+ private:
+  // Handlers, as the controls run them; the buttons that only run a model command are
+  // wired to it directly.
   void Command10_Click();  // 打印输液卡
-  void Command8_Click();   // 打印不干胶标签
   void List2_Click();
   // The history list's pop-up, opened by the right button over a list with items.
   void List2_MouseUp(Qt::MouseButton button, const QPoint& position);
   void Label9_Click(int index);  // 0 "删除(D)", 1 "取消(E)"
-  // The new-prescription alert's poll; its ring goes to `player` from now on (the sound
-  // output by default).
+  // The new-prescription alert's poll, while this workstation's bell is on.
   void Timer1_Timer();
-  void setBellPlayer(platform::Bell& player);
-
-  // Handlers, as the controls run them.
   void Command1_Click(int index);  // category button
   void Text1_Change();
-  void Command15_Click();           // "←"
-  void Command16_Click(int index);  // stroke keys
-  void Command17_Click();           // 笔画输入法
-  void Command18_Click();           // "?"
-  void List1_DblClick();            // the pick
-  void Command3_Click(int index);   // grid heading
+  void List1_DblClick();  // the pick
   void VScroll1_Change();
-  void Form_Click();
-
-  // The drug list's entries, each remembering its row (List1, with List6 as twins).
-  const DrugListing& drugListEntries() const;
-
-  // ---- The toolbar, its prints and what the medical-record window reads ----
-
   // The picture buttons Picture4(index): the press look on any mouse button going down,
   // the command of the button on its release, wherever the pointer then is.
-  void Label18_MouseDown(int index);
   void Label18_MouseUp(int index);
-  void Command13_Click();  // 自动划价帮助
   void Command19_Click();  // 打印: the sheet as the window shows it
   void overlayPrint();     // 套打: the values at the overlay template's positions
-  // Where the prints go: the system's default printer unless a device maker is given.
-  using PrintDevices = std::function<std::unique_ptr<printing::PrintDevice>()>;
-  void setPrintDevices(PrintDevices devices) { printDevices_ = std::move(devices); }
-  // The sheet as it stands on the window, in twips, with the prescription's words.
-  printing::SheetSnapshot sheetSnapshot() const;
-  // The medical record the record window hands back, and its save: the window keeps both.
-  void setCurrentRecordText(const QString& record) override { model_.setMedicalRecord(record); }
-  void saveWithRecord() override;
-
-  // ---- The header fields, the symptoms and their suggestion lists ----
- public:
-  // Handlers, as the controls run them. `index` is the field's.
+  // The header fields; `index` is the field's.
   void Text5_Change(int index);
   void Text5_Click(int index);
   void Text5_GotFocus(int index);
@@ -144,13 +119,17 @@ class Form2 : public ui::Window, public links::PrescriptionStateLink {
   void List4_DblClick();  // address pick
   void List3_DblClick();  // diagnosis pick
   void List8_DblClick();  // symptom pick
-  void Text10_Click();
-  void Text11_Change();
-  void Text11_GotFocus();
   void Text11_KeyDown(int keyCode);
-  void Label8_Click(int index);
+  void Label8_Click();
 
- private:
+  // The sheet title: the unit name, sized to its caption and centred across the sheet.
+  void setSheetTitle(const QString& unitName);
+  // The new-prescription alert: while on, the counter file is looked at every 3000 ms.
+  void setBell(bool on);
+  // The search box's text after a key of the left panel, with the caret at its end.
+  void typeIntoSearch(const QString& text);
+  // The sheet as it stands on the window, in twips, with the prescription's words.
+  printing::SheetSnapshot sheetSnapshot() const;
   // Attaches the handlers above to their controls.
   void wireHeaderFields();
   void wireSuggestionLists();

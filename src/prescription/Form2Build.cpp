@@ -4,6 +4,7 @@
 #include "prescription/Form2Layout.h"
 #include "prescription/service/CatalogSearch.h"
 #include "prescription/service/Composition.h"
+#include "printing/PrescriptionPrints.h"
 #include "ui/ControlEvents.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
@@ -118,14 +119,16 @@ void Form2::buildLeftPanel() {
   Command18 = makeButton(this, "Command18", {1320, 2730, 345, 300}, QStringLiteral("?"));
   for (int i = 0; i < static_cast<int>(kStrokeKeys.size()); ++i) {
     QPushButton* key = Command16.make(i, this, {kStrokeKeyLefts[i], 2730, 345, 300}, QString::fromUtf16(kStrokeKeys[i]));
-    connect(key, &QPushButton::clicked, this, [this, i] { Command16_Click(i); });
+    connect(key, &QPushButton::clicked, this, [this, i] { typeIntoSearch(appendStroke(Text1->text(), i)); });
   }
   Command15 = makeButton(this, "Command15", {3300, 2730, 375, 300}, QStringLiteral("←"));
   for (QPushButton* b : {Command15, Command17, Command18}) b->setFocusPolicy(Qt::NoFocus);
   for (const auto& [i, key] : Command16) key->setFocusPolicy(Qt::NoFocus);
-  connect(Command15, &QPushButton::clicked, this, &Form2::Command15_Click);
-  connect(Command17, &QPushButton::clicked, this, &Form2::Command17_Click);
-  connect(Command18, &QPushButton::clicked, this, &Form2::Command18_Click);
+  connect(Command15, &QPushButton::clicked, this, [this] { typeIntoSearch(dropLastCharacter(Text1->text())); });
+  // The pad types into the box that had the focus before this click.
+  connect(Command17, &QPushButton::clicked, this, [this] { session_.windows.openFresh(QStringLiteral("Form21")); });
+  connect(Command18, &QPushButton::clicked, this,
+          [this] { session_.dialogs.message(kStrokeHintLines.join(u'\n'), kStrokeHintTitle); });
 
   List1 = ui::make<QListView>(this, "List1", {60, 3120, 3615, 3480});
   drugList_ = new DrugListModel(List1);
@@ -293,7 +296,7 @@ void Form2::buildRightPanel() {
   Label21->hide();
   Command8 = makeButton(this, "Command8", {11940, 8700, 1575, 330}, QStringLiteral("打印不干胶标签"));
   Command10 = makeButton(this, "Command10", {13560, 8700, 1395, 330}, QStringLiteral("打印输液卡"));
-  connect(Command8, &QPushButton::clicked, this, &Form2::Command8_Click);
+  connect(Command8, &QPushButton::clicked, this, [this] { prints().Command8_Click(); });
   connect(Command10, &QPushButton::clicked, this, &Form2::Command10_Click);
 
   Picture9 = ui::make<QFrame>(this, "Picture9", {9900, 9090, 5055, 375});
@@ -324,8 +327,8 @@ void Form2::buildGrid() {
         Command3.make(c.heading, Picture3, {c.headingLeft, 0, c.headingWidth, kHeadingHeight}, QString::fromUtf16(c.caption));
     heading->setFocusPolicy(Qt::NoFocus);
     if (c.heading == kHiddenHeading) heading->hide();
-    const int index = c.heading;
-    connect(heading, &QPushButton::clicked, this, [this, index] { Command3_Click(index); });
+    connect(heading, &QPushButton::clicked, this,
+            [this] { Picture1->move(Picture1->x(), ui::px(kHeadingClickTop)); });
   }
   VScroll1 = ui::make<QScrollBar>(Picture3, "VScroll1", {4740, 0, 255, 3360}, Qt::Vertical);
   VScroll1->setRange(0, kScrollMaximum);

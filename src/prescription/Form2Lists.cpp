@@ -54,17 +54,14 @@ void Form2::wireSuggestionLists() {
       return true;
     });
   }
-  ui::onClick(Text10->viewport(), [this] { Text10_Click(); });
-  connect(Text11, &QLineEdit::textChanged, this, &Form2::Text11_Change);
-  ui::onGotFocus(Text11, [this] { Text11_GotFocus(); });
+  ui::onClick(Text10->viewport(), [this] { List8->hide(); });
+  connect(Text11, &QLineEdit::textChanged, this, [this] { runLookUp(symptomLookUp(Text11->text(), true)); });
+  ui::onGotFocus(Text11, [this] { runLookUp(symptomLookUp(Text11->text(), false)); });
   ui::onKeyDown(Text11, [this](int key) {
     Text11_KeyDown(key);
     return false;
   });
-  for (const auto& [i, label] : Label8) {
-    const int index = i;
-    ui::onClick(label, [this, index] { Label8_Click(index); });
-  }
+  for (const auto& [i, label] : Label8) ui::onClick(label, [this] { Label8_Click(); });
 }
 
 QListWidget* Form2::suggestionList(SuggestionList list) const {
@@ -120,19 +117,13 @@ void Form2::List8_DblClick() {
   List8->hide();
 }
 
-void Form2::Text10_Click() { List8->hide(); }
-
-void Form2::Text11_Change() { runLookUp(symptomLookUp(Text11->text(), true)); }
-
-void Form2::Text11_GotFocus() { runLookUp(symptomLookUp(Text11->text(), false)); }
-
 void Form2::Text11_KeyDown(int keyCode) {
   if (keyCode != Qt::Key_Down || List8->isHidden()) return;
   List8->setFocus(Qt::OtherFocusReason);
   List8->setCurrentRow(0);
 }
 
-void Form2::Label8_Click(int) {
+void Form2::Label8_Click() {
   // The phrase before the caret is closed with "。"; a click on a caption continues the
   // enumeration instead.
   const QTextCursor cursor = Text10->textCursor();

@@ -62,8 +62,6 @@ void Form2::Command10_Click() {
   prints().Command10_Click(card);
 }
 
-void Form2::Command8_Click() { prints().Command8_Click(); }
-
 // ---- Delete ----
 
 void Form2::List2_MouseUp(Qt::MouseButton button, const QPoint& position) {

@@ -56,24 +56,11 @@ void Form2::hideSuggestionLists() {
   for (QListWidget* list : {List3, List4, List5}) list->hide();
 }
 
-void Form2::Command15_Click() {
-  Text1->setText(dropLastCharacter(Text1->text()));
+void Form2::typeIntoSearch(const QString& text) {
+  Text1->setText(text);
   Text1->setFocus();
   Text1->end(false);
 }
-
-void Form2::Command16_Click(int index) {
-  Text1->setText(appendStroke(Text1->text(), index));
-  Text1->setFocus();
-  Text1->end(false);
-}
-
-void Form2::Command17_Click() {
-  // The pad types into the box that had the focus before this click.
-  session_.windows.openFresh(QStringLiteral("Form21"));
-}
-
-void Form2::Command18_Click() { session_.dialogs.message(kStrokeHintLines.join(u'\n'), kStrokeHintTitle); }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
   // The search box taking the focus closes the patient suggestion lists.

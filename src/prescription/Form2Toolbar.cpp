@@ -93,11 +93,12 @@ void Form2::wireToolbar() {
   for (const auto& [index, label] : Label18) {
     const int i = index;
     label->installEventFilter(
-        new ButtonWatcher(label, [this, i] { Label18_MouseDown(i); }, [this, i] { Label18_MouseUp(i); }));
+        new ButtonWatcher(label, [this, i] { showPressed(i, true); }, [this, i] { Label18_MouseUp(i); }));
   }
-  connect(Command13, &QPushButton::clicked, this, &Form2::Command13_Click);
+  connect(Command13, &QPushButton::clicked, this,
+          [this] { shell::openWebPage(session_.dialogs, shell::WebPage::PricingHelp); });
   connect(Command19, &QPushButton::clicked, this, &Form2::Command19_Click);
-  connect(Command20, &QPushButton::clicked, this, &Form2::Command20_Click);
+  connect(Command20, &QPushButton::clicked, this, [this] { model_.startWithDefaults(); });
 }
 
 void Form2::showPressed(int index, bool pressed) {
@@ -113,8 +114,6 @@ void Form2::showPressed(int index, bool pressed) {
   box->setPalette(palette);
   box->setAutoFillBackground(true);
 }
-
-void Form2::Label18_MouseDown(int index) { showPressed(index, true); }
 
 void Form2::Label18_MouseUp(int index) {
   if (copyWaiting_) {
@@ -174,15 +173,7 @@ void Form2::runToolCommand(int index) {
   });
 }
 
-void Form2::Command13_Click() { shell::openWebPage(session_.dialogs, shell::WebPage::PricingHelp); }
-
 // ---- New, continued and copied prescriptions ----
-
-void Form2::Command20_Click() {
-  // The defaults and the prescription number from one reading of the clock, so the number,
-  // the record number and the dates always belong to the same day.
-  model_.startWithDefaults();
-}
 
 void Form2::focusAfterCommand(const AfterCommand& after) {
   if (after.focus == AfterCommand::Focus::NameField)
@@ -278,7 +269,5 @@ PrescriptionState& Form2::linkedState() const {
   linked_ = model_.state();
   return linked_;
 }
-
-void Form2::saveWithRecord() { showOutcome(model_.saveWithRecord()); }
 
 }  // namespace prescription
