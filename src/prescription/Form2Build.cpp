@@ -5,6 +5,7 @@
 #include "prescription/service/CatalogSearch.h"
 #include "prescription/service/Composition.h"
 #include "printing/PrescriptionPrints.h"
+#include "shell/service/WebPages.h"
 #include "ui/ControlEvents.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
@@ -43,9 +44,28 @@ QFrame* makePanel(QWidget* parent, const QString& name, const ui::Place& place, 
   return panel;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const ui::Place& place, const QString& caption) {
-  return ui::make<QPushButton>(parent, name, place, caption);
+}  // namespace
+
+// A push button on the window: its control, name, caption and place, and what its click
+// runs.
+struct Form2::Button {
+  QPushButton* Form2::*control;
+  const char* name;
+  const char16_t* caption;
+  ui::Place place;
+  std::function<void()> click;
+};
+
+void Form2::makeButtons(std::initializer_list<Button> buttons) {
+  for (const Button& b : buttons) {
+    QPushButton* button =
+        ui::make<QPushButton>(this, QString::fromLatin1(b.name), b.place, QString::fromUtf16(b.caption));
+    this->*b.control = button;
+    connect(button, &QPushButton::clicked, this, b.click);
+  }
 }
+
+namespace {
 
 ui::Line* makeLine(ui::ControlArray<ui::Line>& array, int index, QWidget* parent, double x1, double y1, double x2,
                    double y2, const QColor& colour = Qt::black, int width = 1) {
@@ -115,20 +135,21 @@ void Form2::buildLeftPanel() {
   connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
   Text1->installEventFilter(this);
 
-  Command17 = makeButton(this, "Command17", {60, 2730, 1215, 300}, QStringLiteral("笔画输入法"));
-  Command18 = makeButton(this, "Command18", {1320, 2730, 345, 300}, QStringLiteral("?"));
+  makeButtons({
+      // The pad types into the box that had the focus before this click.
+      {&Form2::Command17, "Command17", u"笔画输入法", {60, 2730, 1215, 300},
+       [this] { session_.windows.openFresh(QStringLiteral("Form21")); }},
+      {&Form2::Command18, "Command18", u"?", {1320, 2730, 345, 300},
+       [this] { session_.dialogs.message(kStrokeHintLines.join(u'\n'), kStrokeHintTitle); }},
+  });
   for (int i = 0; i < static_cast<int>(kStrokeKeys.size()); ++i) {
     QPushButton* key = Command16.make(i, this, {kStrokeKeyLefts[i], 2730, 345, 300}, QString::fromUtf16(kStrokeKeys[i]));
     connect(key, &QPushButton::clicked, this, [this, i] { typeIntoSearch(appendStroke(Text1->text(), i)); });
   }
-  Command15 = makeButton(this, "Command15", {3300, 2730, 375, 300}, QStringLiteral("←"));
+  makeButtons({{&Form2::Command15, "Command15", u"←", {3300, 2730, 375, 300},
+                [this] { typeIntoSearch(dropLastCharacter(Text1->text())); }}});
   for (QPushButton* b : {Command15, Command17, Command18}) b->setFocusPolicy(Qt::NoFocus);
   for (const auto& [i, key] : Command16) key->setFocusPolicy(Qt::NoFocus);
-  connect(Command15, &QPushButton::clicked, this, [this] { typeIntoSearch(dropLastCharacter(Text1->text())); });
-  // The pad types into the box that had the focus before this click.
-  connect(Command17, &QPushButton::clicked, this, [this] { session_.windows.openFresh(QStringLiteral("Form21")); });
-  connect(Command18, &QPushButton::clicked, this,
-          [this] { session_.dialogs.message(kStrokeHintLines.join(u'\n'), kStrokeHintTitle); });
 
   List1 = ui::make<QListView>(this, "List1", {60, 3120, 3615, 3480});
   drugList_ = new DrugListModel(List1);
@@ -146,22 +167,19 @@ void Form2::buildLeftPanel() {
   Label8.make(2, this, {120, 6690, 720, 180}, QStringLiteral("姓    名"));
   Text2 = ui::make<QLineEdit>(this, "Text2", {960, 6630, 1635, 315});
   ui::setCaption(Label8[2], Text2);
-  Command7 = makeButton(this, "Command7", {2700, 6630, 915, 315}, QStringLiteral("查   询"));
   Label8.make(0, this, {120, 7080, 720, 180}, QStringLiteral("日期范围"));
   Text3 = ui::make<QLineEdit>(this, "Text3", {960, 7020, 1635, 315});
   ui::setCaption(Label8[0], Text3);
-  Command2 = makeButton(this, "Command2", {2700, 7020, 915, 315}, QStringLiteral("今日患者"));
-  Command5 = makeButton(this, "Command5", {120, 7425, 360, 280}, QStringLiteral("<<"));
-  Command6 = makeButton(this, "Command6", {510, 7425, 360, 280}, QStringLiteral(">>"));
   Text4 = ui::make<QLineEdit>(this, "Text4", {960, 7410, 1635, 315});
-  Command11 = makeButton(this, "Command11", {2700, 7410, 915, 315}, QStringLiteral("历史处方"));
   for (QLineEdit* box : {Text2, Text3, Text4}) box->setFocusPolicy(Qt::ClickFocus);
   // A list that cannot be read stays empty, as it always has; the next query tries again.
-  connect(Command7, &QPushButton::clicked, this, [this] { model_.listHistory(); });
-  connect(Command2, &QPushButton::clicked, this, [this] { model_.listToday(); });
-  connect(Command5, &QPushButton::clicked, this, [this] { model_.listDayBefore(); });
-  connect(Command6, &QPushButton::clicked, this, [this] { model_.listDayAfter(); });
-  connect(Command11, &QPushButton::clicked, this, [this] { model_.listPatientHistory(); });
+  makeButtons({
+      {&Form2::Command7, "Command7", u"查   询", {2700, 6630, 915, 315}, [this] { model_.listHistory(); }},
+      {&Form2::Command2, "Command2", u"今日患者", {2700, 7020, 915, 315}, [this] { model_.listToday(); }},
+      {&Form2::Command5, "Command5", u"<<", {120, 7425, 360, 280}, [this] { model_.listDayBefore(); }},
+      {&Form2::Command6, "Command6", u">>", {510, 7425, 360, 280}, [this] { model_.listDayAfter(); }},
+      {&Form2::Command11, "Command11", u"历史处方", {2700, 7410, 915, 315}, [this] { model_.listPatientHistory(); }},
+  });
   connect(Text2, &QLineEdit::textChanged, this, [this] { model_.typeHistorySearch(Text2->text()); });
   Text2->installEventFilter(this);
   List2 = ui::make<QListWidget>(this, "List2", {60, 7800, 3615, 1680});
@@ -251,13 +269,15 @@ void Form2::buildHeaderFields() {
 }
 
 void Form2::buildRightPanel() {
-  Command4 = makeButton(this, "Command4", {9900, 4320, 1035, 330}, QStringLiteral("自动划价"));
-  Command14 = makeButton(this, "Command14", {10980, 4320, 1095, 330}, QStringLiteral("发药"));
-  Command9 = makeButton(this, "Command9", {12120, 4320, 1095, 330}, QStringLiteral("撤消发药"));
-  connect(Command4, &QPushButton::clicked, this, [this] { showOutcome(model_.priceSaveAndList()); });
-  connect(Command14, &QPushButton::clicked, this, [this] { showOutcome(model_.dispense()); });
-  connect(Command9, &QPushButton::clicked, this, [this] { showOutcome(model_.undoDispense()); });
-  Command13 = makeButton(this, "Command13", {13680, 4320, 1275, 330}, QStringLiteral("自动划价帮助"));
+  makeButtons({
+      {&Form2::Command4, "Command4", u"自动划价", {9900, 4320, 1035, 330},
+       [this] { showOutcome(model_.priceSaveAndList()); }},
+      {&Form2::Command14, "Command14", u"发药", {10980, 4320, 1095, 330}, [this] { showOutcome(model_.dispense()); }},
+      {&Form2::Command9, "Command9", u"撤消发药", {12120, 4320, 1095, 330},
+       [this] { showOutcome(model_.undoDispense()); }},
+      {&Form2::Command13, "Command13", u"自动划价帮助", {13680, 4320, 1275, 330},
+       [this] { shell::openWebPage(session_.dialogs, shell::WebPage::PricingHelp); }},
+  });
 
   Label13 = ui::make<QLabel>(this, "Label13", {9900, 4740, 1530, 300});
   paint(Label13, kSymptomBar);
@@ -272,11 +292,12 @@ void Form2::buildRightPanel() {
 
   Label5 = ui::make<QLabel>(this, "Label5", {12180, 5160, 1575, 375});
   Label5->hide();
-  Command20 = makeButton(this, "Command20", {9960, 5160, 735, 315}, QStringLiteral("新建"));
-  Command19 = makeButton(this, "Command19", {10740, 5160, 735, 315}, QStringLiteral("打印"));
-  Command21 = makeButton(this, "Command21", {11460, 5160, 735, 315}, QStringLiteral("保存"));
+  makeButtons({
+      {&Form2::Command20, "Command20", u"新建", {9960, 5160, 735, 315}, [this] { model_.startWithDefaults(); }},
+      {&Form2::Command19, "Command19", u"打印", {10740, 5160, 735, 315}, [this] { Command19_Click(); }},
+      {&Form2::Command21, "Command21", u"保存", {11460, 5160, 735, 315}, [this] { showOutcome(model_.save()); }},
+  });
   for (QPushButton* b : {Command20, Command19, Command21}) b->hide();
-  connect(Command21, &QPushButton::clicked, this, [this] { showOutcome(model_.save()); });
 
   Picture8 = makePanel(this, "Picture8", {9900, 6240, 5055, 2415}, Qt::white);
   Label6 = ui::make<QLabel>(Picture8, "Label6", {1920, 30, 1050, 210}, QStringLiteral("输液注射卡"));
@@ -294,10 +315,10 @@ void Form2::buildRightPanel() {
   Label4->hide();
   Label21 = ui::make<QLabel>(this, "Label21", {12900, 8760, 255, 195}, QStringLiteral("'"));
   Label21->hide();
-  Command8 = makeButton(this, "Command8", {11940, 8700, 1575, 330}, QStringLiteral("打印不干胶标签"));
-  Command10 = makeButton(this, "Command10", {13560, 8700, 1395, 330}, QStringLiteral("打印输液卡"));
-  connect(Command8, &QPushButton::clicked, this, [this] { prints().Command8_Click(); });
-  connect(Command10, &QPushButton::clicked, this, &Form2::Command10_Click);
+  makeButtons({
+      {&Form2::Command8, "Command8", u"打印不干胶标签", {11940, 8700, 1575, 330}, [this] { prints().Command8_Click(); }},
+      {&Form2::Command10, "Command10", u"打印输液卡", {13560, 8700, 1395, 330}, [this] { Command10_Click(); }},
+  });
 
   Picture9 = ui::make<QFrame>(this, "Picture9", {9900, 9090, 5055, 375});
   for (int i = 0; i < static_cast<int>(kRouteCaptions.size()); ++i) {
@@ -308,8 +329,7 @@ void Form2::buildRightPanel() {
   }
 
   // Outside the client area: the drawer sort is reached by code only.
-  Command12 = makeButton(this, "Command12", {16380, 5400, 1155, 330}, QStringLiteral("按斗位排序"));
-  connect(Command12, &QPushButton::clicked, this, [this] { model_.sortByDrawer(); });
+  makeButtons({{&Form2::Command12, "Command12", u"按斗位排序", {16380, 5400, 1155, 330}, [this] { model_.sortByDrawer(); }}});
 
   // The symptom suggestions open over the symptoms box.
   List8 = ui::make<QListWidget>(this, "List8", {12480, 5040, 2475, 1140});

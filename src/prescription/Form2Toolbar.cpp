@@ -19,6 +19,9 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <functional>
+#include <map>
+
 namespace prescription {
 namespace {
 
@@ -67,27 +70,25 @@ class ButtonWatcher : public QObject {
 QString windowName(const char* name) { return QString::fromLatin1(name); }
 
 // The icon of each button, from the style's own pictures.
-QStyle::StandardPixmap iconOf(int index) {
-  switch (index) {
-    case kNewButton: return QStyle::SP_FileIcon;
-    case kContinueButton: return QStyle::SP_FileDialogNewFolder;
-    case kCopyButton: return QStyle::SP_FileLinkIcon;
-    case kSaveButton: return QStyle::SP_DialogSaveButton;
-    case kPrintButton: return QStyle::SP_FileDialogDetailedView;
-    case kLogButton: return QStyle::SP_FileDialogListView;
-    case kStatisticsButton: return QStyle::SP_FileDialogInfoView;
-    case kTemplateButton: return QStyle::SP_DirOpenIcon;
-    case kOverlayButton: return QStyle::SP_FileDialogContentsView;
-    case kRecordButton: return QStyle::SP_FileDialogStart;
-    default: return QStyle::SP_DialogHelpButton;
-  }
-}
+const std::map<int, QStyle::StandardPixmap> kIcons = {
+    {kNewButton, QStyle::SP_FileIcon},
+    {kContinueButton, QStyle::SP_FileDialogNewFolder},
+    {kCopyButton, QStyle::SP_FileLinkIcon},
+    {kSaveButton, QStyle::SP_DialogSaveButton},
+    {kPrintButton, QStyle::SP_FileDialogDetailedView},
+    {kLogButton, QStyle::SP_FileDialogListView},
+    {kStatisticsButton, QStyle::SP_FileDialogInfoView},
+    {kTemplateButton, QStyle::SP_DirOpenIcon},
+    {kOverlayButton, QStyle::SP_FileDialogContentsView},
+    {kRecordButton, QStyle::SP_FileDialogStart},
+    {kHelpButton, QStyle::SP_DialogHelpButton},
+};
 
 }  // namespace
 
 void Form2::wireToolbar() {
   for (const auto& [index, icon] : Image7) {
-    icon->setPixmap(style()->standardIcon(iconOf(index)).pixmap(icon->size()));
+    icon->setPixmap(style()->standardIcon(kIcons.at(index)).pixmap(icon->size()));
     icon->setAlignment(Qt::AlignCenter);
   }
   for (const auto& [index, label] : Label18) {
@@ -95,10 +96,6 @@ void Form2::wireToolbar() {
     label->installEventFilter(
         new ButtonWatcher(label, [this, i] { showPressed(i, true); }, [this, i] { Label18_MouseUp(i); }));
   }
-  connect(Command13, &QPushButton::clicked, this,
-          [this] { shell::openWebPage(session_.dialogs, shell::WebPage::PricingHelp); });
-  connect(Command19, &QPushButton::clicked, this, &Form2::Command19_Click);
-  connect(Command20, &QPushButton::clicked, this, [this] { model_.startWithDefaults(); });
 }
 
 void Form2::showPressed(int index, bool pressed) {
@@ -132,45 +129,23 @@ void Form2::Label18_MouseUp(int index) {
 void Form2::runToolCommand(int index) {
   // A window that cannot be had, or a step that fails, is said once; the toolbar goes on.
   const QString caption = Label15[index]->text();
-  ui::runGuarded(session_.dialogs, QStringLiteral("无法完成“%1”").arg(caption), [&] {
-    switch (index) {
-      case kNewButton:
-        newPrescriptionCommand();
-        break;
-      case kContinueButton:
-        continuePrescriptionCommand();
-        break;
-      case kCopyButton:
-        copyPrescriptionCommand();
-        break;
-      case kSaveButton:
-        saveCommand();
-        break;
-      case kPrintButton:
-        Command19_Click();
-        break;
-      case kOverlayButton:
-        overlayPrint();
-        break;
-      case kLogButton:
-        session_.windows.openFresh(windowName(links::kOutpatientLogWindow));
-        break;
-      case kStatisticsButton:
-        session_.windows.openFresh(windowName(links::kWorkloadWindow));
-        break;
-      case kRecordButton:
-        session_.windows.openFresh(windowName(links::kMedicalRecordWindow));
-        break;
-      case kTemplateButton:
-        saveAsTemplateCommand();
-        break;
-      case kHelpButton:
-        shell::openWebPage(session_.dialogs, shell::WebPage::Help);
-        break;
-      default:
-        break;
-    }
-  });
+  const auto open = [this](const char* name) { session_.windows.openFresh(windowName(name)); };
+  const std::map<int, std::function<void()>> commands = {
+      {kNewButton, [this] { newPrescriptionCommand(); }},
+      {kContinueButton, [this] { continuePrescriptionCommand(); }},
+      {kCopyButton, [this] { copyPrescriptionCommand(); }},
+      {kSaveButton, [this] { saveCommand(); }},
+      {kPrintButton, [this] { Command19_Click(); }},
+      {kOverlayButton, [this] { overlayPrint(); }},
+      {kLogButton, [open] { open(links::kOutpatientLogWindow); }},
+      {kStatisticsButton, [open] { open(links::kWorkloadWindow); }},
+      {kRecordButton, [open] { open(links::kMedicalRecordWindow); }},
+      {kTemplateButton, [this] { saveAsTemplateCommand(); }},
+      {kHelpButton, [this] { shell::openWebPage(session_.dialogs, shell::WebPage::Help); }},
+  };
+  const auto command = commands.find(index);
+  if (command == commands.end()) return;
+  ui::runGuarded(session_.dialogs, QStringLiteral("无法完成“%1”").arg(caption), command->second);
 }
 
 // ---- New, continued and copied prescriptions ----
