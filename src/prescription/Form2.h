@@ -145,7 +145,7 @@ class Form2 : public ui::Window, public links::PrescriptionStateLink {
  private:
   // Building the controls, each area from its table.
   struct Button;
-  void makeButtons(std::initializer_list<Button> buttons);
+  std::vector<QPushButton*> makeButtons(std::initializer_list<Button> buttons);
   void buildToolbar();
   void buildLeftPanel();
   void buildSheet();
@@ -214,7 +214,6 @@ class Form2 : public ui::Window, public links::PrescriptionStateLink {
   std::unique_ptr<NewPrescriptionBell> bell_;
 
   // Toolbar.
-  QFrame* Frame1 = nullptr;
   ui::ControlArray<QFrame> Picture4{QStringLiteral("Picture4")};
   ui::ControlArray<QLabel> Image7{QStringLiteral("Image7")};
   ui::ControlArray<QLabel> Label15{QStringLiteral("Label15")};
@@ -225,20 +224,13 @@ class Form2 : public ui::Window, public links::PrescriptionStateLink {
   ui::ControlArray<QPushButton> Command1{QStringLiteral("Command1")};
   ui::ControlArray<QLabel> Label8{QStringLiteral("Label8")};
   QLineEdit* Text1 = nullptr;
-  QPushButton* Command15 = nullptr;
   ui::ControlArray<QPushButton> Command16{QStringLiteral("Command16")};
-  QPushButton* Command17 = nullptr;
-  QPushButton* Command18 = nullptr;
   QListView* List1 = nullptr;
   DrugListModel* drugList_ = nullptr;
   QLineEdit* Text2 = nullptr;
   QLineEdit* Text3 = nullptr;
   QLineEdit* Text4 = nullptr;
   QPushButton* Command2 = nullptr;
-  QPushButton* Command5 = nullptr;
-  QPushButton* Command6 = nullptr;
-  QPushButton* Command7 = nullptr;
-  QPushButton* Command11 = nullptr;
   QListWidget* List2 = nullptr;
   QFrame* Picture6 = nullptr;
   ui::ControlArray<QLabel> Label9{QStringLiteral("Label9")};
@@ -262,39 +254,20 @@ class Form2 : public ui::Window, public links::PrescriptionStateLink {
   QListWidget* List5 = nullptr;
 
   // Right panel.
-  QPushButton* Command4 = nullptr;
-  QPushButton* Command14 = nullptr;
-  QPushButton* Command9 = nullptr;
-  QPushButton* Command13 = nullptr;
-  QLabel* Label13 = nullptr;
   ui::ControlArray<QLabel> Label31{QStringLiteral("Label31")};
   QLineEdit* Text11 = nullptr;
   QListWidget* List8 = nullptr;
   QPlainTextEdit* Text10 = nullptr;
   QLabel* Label5 = nullptr;
-  QPushButton* Command20 = nullptr;
-  QPushButton* Command19 = nullptr;
-  QPushButton* Command21 = nullptr;
-  QFrame* Picture8 = nullptr;
-  QLabel* Label6 = nullptr;
   ui::ControlArray<ui::Line> Line7{QStringLiteral("Line7")};
   QPlainTextEdit* text9 = nullptr;
-  QLabel* Label3 = nullptr;
   QLabel* Label4 = nullptr;
-  QLabel* Label21 = nullptr;
-  QPushButton* Command8 = nullptr;
-  QPushButton* Command10 = nullptr;
-  QFrame* Picture9 = nullptr;
   ui::ControlArray<QLabel> Label50{QStringLiteral("Label50")};
-  QPushButton* Command12 = nullptr;
 
   // The priced grid.
-  QFrame* Picture3 = nullptr;
   ui::ControlArray<QPushButton> Command3{QStringLiteral("Command3")};
   QScrollBar* VScroll1 = nullptr;
   QWidget* Picture1 = nullptr;
-  QFrame* Picture5 = nullptr;
-  QLabel* Label14 = nullptr;
   QLabel* Label16 = nullptr;
   QLabel* Label17 = nullptr;
   ui::ControlArray<QLabel> Lb1{QStringLiteral("Lb1")};

@@ -46,23 +46,23 @@ QFrame* makePanel(QWidget* parent, const QString& name, const ui::Place& place, 
 
 }  // namespace
 
-// A push button on the window: its control, name, caption and place, and what its click
-// runs.
+// A push button on the window: its name, caption and place, and what its click runs.
 struct Form2::Button {
-  QPushButton* Form2::*control;
   const char* name;
   const char16_t* caption;
   ui::Place place;
   std::function<void()> click;
 };
 
-void Form2::makeButtons(std::initializer_list<Button> buttons) {
+std::vector<QPushButton*> Form2::makeButtons(std::initializer_list<Button> buttons) {
+  std::vector<QPushButton*> made;
   for (const Button& b : buttons) {
     QPushButton* button =
         ui::make<QPushButton>(this, QString::fromLatin1(b.name), b.place, QString::fromUtf16(b.caption));
-    this->*b.control = button;
     connect(button, &QPushButton::clicked, this, b.click);
+    made.push_back(button);
   }
+  return made;
 }
 
 namespace {
@@ -99,7 +99,7 @@ class TallerRows : public QStyledItemDelegate {
 }  // namespace
 
 void Form2::buildToolbar() {
-  Frame1 = ui::make<QFrame>(this, "Frame1", {60, 0, 14900, 795});
+  auto* Frame1 = ui::make<QFrame>(this, "Frame1", {60, 0, 14900, 795});
   for (const ToolButton& b : kToolButtons) {
     QFrame* box = Picture4.make(b.index, Frame1, {b.left, kToolButtonTop, b.width, kToolButtonHeight});
     Image7.make(b.index, box, {60, 60, 450, 450});
@@ -135,20 +135,20 @@ void Form2::buildLeftPanel() {
   connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
   Text1->installEventFilter(this);
 
-  makeButtons({
+  std::vector<QPushButton*> keys = makeButtons({
       // The pad types into the box that had the focus before this click.
-      {&Form2::Command17, "Command17", u"笔画输入法", {60, 2730, 1215, 300},
+      {"Command17", u"笔画输入法", {60, 2730, 1215, 300},
        [this] { session_.windows.openFresh(QStringLiteral("Form21")); }},
-      {&Form2::Command18, "Command18", u"?", {1320, 2730, 345, 300},
+      {"Command18", u"?", {1320, 2730, 345, 300},
        [this] { session_.dialogs.message(kStrokeHintLines.join(u'\n'), kStrokeHintTitle); }},
   });
   for (int i = 0; i < static_cast<int>(kStrokeKeys.size()); ++i) {
     QPushButton* key = Command16.make(i, this, {kStrokeKeyLefts[i], 2730, 345, 300}, QString::fromUtf16(kStrokeKeys[i]));
     connect(key, &QPushButton::clicked, this, [this, i] { typeIntoSearch(appendStroke(Text1->text(), i)); });
   }
-  makeButtons({{&Form2::Command15, "Command15", u"←", {3300, 2730, 375, 300},
-                [this] { typeIntoSearch(dropLastCharacter(Text1->text())); }}});
-  for (QPushButton* b : {Command15, Command17, Command18}) b->setFocusPolicy(Qt::NoFocus);
+  keys.push_back(makeButtons({{"Command15", u"←", {3300, 2730, 375, 300},
+                [this] { typeIntoSearch(dropLastCharacter(Text1->text())); }}})[0]);
+  for (QPushButton* b : keys) b->setFocusPolicy(Qt::NoFocus);
   for (const auto& [i, key] : Command16) key->setFocusPolicy(Qt::NoFocus);
 
   List1 = ui::make<QListView>(this, "List1", {60, 3120, 3615, 3480});
@@ -174,11 +174,11 @@ void Form2::buildLeftPanel() {
   for (QLineEdit* box : {Text2, Text3, Text4}) box->setFocusPolicy(Qt::ClickFocus);
   // A list that cannot be read stays empty, as it always has; the next query tries again.
   makeButtons({
-      {&Form2::Command7, "Command7", u"查   询", {2700, 6630, 915, 315}, [this] { model_.listHistory(); }},
-      {&Form2::Command2, "Command2", u"今日患者", {2700, 7020, 915, 315}, [this] { model_.listToday(); }},
-      {&Form2::Command5, "Command5", u"<<", {120, 7425, 360, 280}, [this] { model_.listDayBefore(); }},
-      {&Form2::Command6, "Command6", u">>", {510, 7425, 360, 280}, [this] { model_.listDayAfter(); }},
-      {&Form2::Command11, "Command11", u"历史处方", {2700, 7410, 915, 315}, [this] { model_.listPatientHistory(); }},
+      {"Command7", u"查   询", {2700, 6630, 915, 315}, [this] { model_.listHistory(); }},
+      {"Command2", u"今日患者", {2700, 7020, 915, 315}, [this] { model_.listToday(); }},
+      {"Command5", u"<<", {120, 7425, 360, 280}, [this] { model_.listDayBefore(); }},
+      {"Command6", u">>", {510, 7425, 360, 280}, [this] { model_.listDayAfter(); }},
+      {"Command11", u"历史处方", {2700, 7410, 915, 315}, [this] { model_.listPatientHistory(); }},
   });
   connect(Text2, &QLineEdit::textChanged, this, [this] { model_.typeHistorySearch(Text2->text()); });
   Text2->installEventFilter(this);
@@ -270,16 +270,16 @@ void Form2::buildHeaderFields() {
 
 void Form2::buildRightPanel() {
   makeButtons({
-      {&Form2::Command4, "Command4", u"自动划价", {9900, 4320, 1035, 330},
+      {"Command4", u"自动划价", {9900, 4320, 1035, 330},
        [this] { showOutcome(model_.priceSaveAndList()); }},
-      {&Form2::Command14, "Command14", u"发药", {10980, 4320, 1095, 330}, [this] { showOutcome(model_.dispense()); }},
-      {&Form2::Command9, "Command9", u"撤消发药", {12120, 4320, 1095, 330},
+      {"Command14", u"发药", {10980, 4320, 1095, 330}, [this] { showOutcome(model_.dispense()); }},
+      {"Command9", u"撤消发药", {12120, 4320, 1095, 330},
        [this] { showOutcome(model_.undoDispense()); }},
-      {&Form2::Command13, "Command13", u"自动划价帮助", {13680, 4320, 1275, 330},
+      {"Command13", u"自动划价帮助", {13680, 4320, 1275, 330},
        [this] { shell::openWebPage(session_.dialogs, shell::WebPage::PricingHelp); }},
   });
 
-  Label13 = ui::make<QLabel>(this, "Label13", {9900, 4740, 1530, 300});
+  auto* Label13 = ui::make<QLabel>(this, "Label13", {9900, 4740, 1530, 300});
   paint(Label13, kSymptomBar);
   QLabel* symptoms = Label31.make(2, this, {10380, 4800}, QStringLiteral("主要症状"));
   setTextColour(symptoms, Qt::white);
@@ -292,15 +292,16 @@ void Form2::buildRightPanel() {
 
   Label5 = ui::make<QLabel>(this, "Label5", {12180, 5160, 1575, 375});
   Label5->hide();
-  makeButtons({
-      {&Form2::Command20, "Command20", u"新建", {9960, 5160, 735, 315}, [this] { model_.startWithDefaults(); }},
-      {&Form2::Command19, "Command19", u"打印", {10740, 5160, 735, 315}, [this] { Command19_Click(); }},
-      {&Form2::Command21, "Command21", u"保存", {11460, 5160, 735, 315}, [this] { showOutcome(model_.save()); }},
+  const std::vector<QPushButton*> hidden = makeButtons({
+      // Reached by code only.
+      {"Command20", u"新建", {9960, 5160, 735, 315}, [this] { model_.startWithDefaults(); }},
+      {"Command19", u"打印", {10740, 5160, 735, 315}, [this] { Command19_Click(); }},
+      {"Command21", u"保存", {11460, 5160, 735, 315}, [this] { showOutcome(model_.save()); }},
   });
-  for (QPushButton* b : {Command20, Command19, Command21}) b->hide();
+  for (QPushButton* b : hidden) b->hide();
 
-  Picture8 = makePanel(this, "Picture8", {9900, 6240, 5055, 2415}, Qt::white);
-  Label6 = ui::make<QLabel>(Picture8, "Label6", {1920, 30, 1050, 210}, QStringLiteral("输液注射卡"));
+  QFrame* Picture8 = makePanel(this, "Picture8", {9900, 6240, 5055, 2415}, Qt::white);
+  auto* Label6 = ui::make<QLabel>(Picture8, "Label6", {1920, 30, 1050, 210}, QStringLiteral("输液注射卡"));
   Label6->setFont(ui::designFont(ui::kHeiTi, 10.5));
   makeLine(Line7, 0, Picture8, 540, 300, 4440, 300);
   makeLine(Line7, 1, Picture8, 540, 360, 4440, 360);
@@ -309,18 +310,18 @@ void Form2::buildRightPanel() {
   text9->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ui::setCaption(Label6, text9);
 
-  Label3 = ui::make<QLabel>(this, "Label3", {10320, 8790, 720, 180}, QStringLiteral("插入用法"));
+  auto* Label3 = ui::make<QLabel>(this, "Label3", {10320, 8790, 720, 180}, QStringLiteral("插入用法"));
   setTextColour(Label3, kBlue);
   Label4 = ui::make<QLabel>(this, "Label4", {11100, 8760, 1635, 195});
   Label4->hide();
-  Label21 = ui::make<QLabel>(this, "Label21", {12900, 8760, 255, 195}, QStringLiteral("'"));
+  auto* Label21 = ui::make<QLabel>(this, "Label21", {12900, 8760, 255, 195}, QStringLiteral("'"));
   Label21->hide();
   makeButtons({
-      {&Form2::Command8, "Command8", u"打印不干胶标签", {11940, 8700, 1575, 330}, [this] { prints().Command8_Click(); }},
-      {&Form2::Command10, "Command10", u"打印输液卡", {13560, 8700, 1395, 330}, [this] { Command10_Click(); }},
+      {"Command8", u"打印不干胶标签", {11940, 8700, 1575, 330}, [this] { prints().Command8_Click(); }},
+      {"Command10", u"打印输液卡", {13560, 8700, 1395, 330}, [this] { Command10_Click(); }},
   });
 
-  Picture9 = ui::make<QFrame>(this, "Picture9", {9900, 9090, 5055, 375});
+  auto* Picture9 = ui::make<QFrame>(this, "Picture9", {9900, 9090, 5055, 375});
   for (int i = 0; i < static_cast<int>(kRouteCaptions.size()); ++i) {
     QLabel* route = Label50.make(i, Picture9, {kRouteLabelLefts[i], 60}, kRouteCaptions[i]);
     setTextColour(route, kBlue);
@@ -329,7 +330,7 @@ void Form2::buildRightPanel() {
   }
 
   // Outside the client area: the drawer sort is reached by code only.
-  makeButtons({{&Form2::Command12, "Command12", u"按斗位排序", {16380, 5400, 1155, 330}, [this] { model_.sortByDrawer(); }}});
+  makeButtons({{"Command12", u"按斗位排序", {16380, 5400, 1155, 330}, [this] { model_.sortByDrawer(); }}});
 
   // The symptom suggestions open over the symptoms box.
   List8 = ui::make<QListWidget>(this, "List8", {12480, 5040, 2475, 1140});
@@ -338,7 +339,7 @@ void Form2::buildRightPanel() {
 }
 
 void Form2::buildGrid() {
-  Picture3 = makePanel(this, "Picture3", {9900, 840, 5055, kGridFrameHeight}, Qt::white);
+  QFrame* Picture3 = makePanel(this, "Picture3", {9900, 840, 5055, kGridFrameHeight}, Qt::white);
   Picture1 = ui::make<QWidget>(Picture3, "Picture1", {0, kRowsPanelTop, kRowsPanelWidth, kRowsPanelHeight});
   paint(Picture1, Qt::white);
   for (int column = 0; column < kGridColumns; ++column) {
@@ -356,8 +357,8 @@ void Form2::buildGrid() {
   VScroll1->setPageStep(1);
   connect(VScroll1, &QScrollBar::valueChanged, this, &Form2::VScroll1_Change);
 
-  Picture5 = makePanel(Picture3, "Picture5", {0, 3060, 4755, kTotalsStripHeight}, kTotalsStrip);
-  Label14 = ui::make<QLabel>(Picture5, "Label14", {3480, 60}, QStringLiteral("合计："));
+  QFrame* Picture5 = makePanel(Picture3, "Picture5", {0, 3060, 4755, kTotalsStripHeight}, kTotalsStrip);
+  auto* Label14 = ui::make<QLabel>(Picture5, "Label14", {3480, 60}, QStringLiteral("合计："));
   Label16 = ui::make<QLabel>(Picture5, "Label16", {4020, 60, 735, 195});
   Label17 = ui::make<QLabel>(Picture5, "Label17", {60, 60, 3360, 195});
   for (QLabel* l : {Label14, Label16, Label17}) setTextColour(l, kDarkBlue);
