@@ -5,6 +5,7 @@
 #pragma once
 
 #include "store/Database.h"
+#include "store/PhraseList.h"
 
 #include <QString>
 
@@ -12,10 +13,8 @@
 
 namespace clinical {
 
-struct WordRow {
-  qint64 rowid = 0;
-  QString text;  // what the list shows
-};
+// A listed row: what the list shows and the row it stands in.
+using WordRow = store::PhraseRow;
 
 // Where a list lives: one kind of [诊断], or the symptoms of [地址].
 struct WordListKind {
