@@ -38,6 +38,22 @@ class RowRefused : public StoreError {
   int index_;
 };
 
+// A catalogue row as a goods receipt offers it: its name (stored form), unit, prices and
+// stock, each as stored.
+struct ReceiptCandidate {
+  QString name;   // 名称
+  QString unit;   // 单位
+  QString price;  // 单价: the selling price
+  QString cost;   // 备用1: the purchase price
+  QString stock;  // 斗位
+};
+
+// A catalogue row whose stock a goods receipt changes.
+struct ReceiptStockRow {
+  std::int64_t rowid = 0;
+  QString stock;  // 斗位 as stored; a null text when it has no value
+};
+
 class Catalogue {
  public:
   explicit Catalogue(Database& db) : db_(db) {}
@@ -88,6 +104,19 @@ class Catalogue {
   // The keys in use, for a writer that must issue new ones.
   QSet<QString> keys();
   bool keyTaken(const QString& key);
+
+  // Goods receipts. The category prefix is compared as text, never as a pattern; the
+  // statements name the main schema, so they serve a joint connection too.
+  // The rows of the category prefix whose search key holds `typed` literally (ASCII case
+  // ignored), in name order.
+  std::vector<ReceiptCandidate> receiptCandidates(const QString& typed, const QString& categoryPrefix);
+  // The first row (in name, then stored order) named exactly `storedName` whose category
+  // begins with `categoryPrefix`.
+  std::optional<ReceiptStockRow> receiptStockRow(const QString& storedName, const QString& categoryPrefix);
+  // Rewrites the row's selling price, purchase price and stock.
+  void setPricesAndStock(std::int64_t rowid, const QString& price, const QString& cost, const QString& stock);
+  // Rewrites the row's stock.
+  void setStock(std::int64_t rowid, const QString& stock);
 
   // Creates the indexes the name-ordered lists use, on files made before they existed.
   // Every connection that writes [商品] then needs the name collation registered.
