@@ -2,17 +2,12 @@
 
 #include "store/LikePattern.h"
 
-#include "catalogue/service/CatalogueValues.h"
-
 #include <SQLiteCpp/Transaction.h>
 
 #include <QSet>
 
-
 namespace store {
 namespace {
-
-using catalogue::CatalogueRow;
 
 // The columns a catalogue row is read with, in this order.
 constexpr const char* kRowColumns =
@@ -173,7 +168,7 @@ std::vector<CatalogueRow> Catalogue::lowStock(const QString& categoryPrefix, dou
     while (q.executeStep()) {
       const QString stock = columnText(q, 11);
       const std::optional<double> kept =
-          catalogue::keptStock(stock.isNull() ? std::nullopt : std::optional<QString>(stock));
+          keptStock(stock.isNull() ? std::nullopt : std::optional<QString>(stock));
       if (kept && *kept < threshold) rows.push_back(rowFrom(q));
     }
     return rows;

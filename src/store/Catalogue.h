@@ -3,7 +3,7 @@
 // strokes, "$"). Every statement binds its values; a typed text is matched literally.
 #pragma once
 
-#include "catalogue/service/CatalogueRow.h"
+#include "store/CatalogueRow.h"
 #include "store/DataFile.h"
 #include "store/SearchKeyColumn.h"
 
@@ -74,29 +74,29 @@ class Catalogue {
                          const std::function<void(const CatalogueSearchFields&)>& visit);
   // The rows whose category begins with `categoryPrefix` and whose search key holds
   // `searchText` (literally, ASCII letters in either case), in name order.
-  std::vector<catalogue::CatalogueRow> listing(const QString& categoryPrefix, const QString& searchText);
+  std::vector<CatalogueRow> listing(const QString& categoryPrefix, const QString& searchText);
   // The same list as the row ids alone, in the same order: read from the name-order
   // index without touching the rows, so that a list of every row stays cheap.
   std::vector<int64_t> listingIds(const QString& categoryPrefix, const QString& searchText);
   // The rows with these ids, in the order given; nullopt for an id that no row has any
   // longer (removed since it was listed).
-  std::vector<std::optional<catalogue::CatalogueRow>> rowsWithIds(const std::vector<int64_t>& ids);
+  std::vector<std::optional<CatalogueRow>> rowsWithIds(const std::vector<int64_t>& ids);
   // The rows of the category whose stock is kept and below `threshold`, in name order.
-  std::vector<catalogue::CatalogueRow> lowStock(const QString& categoryPrefix, double threshold);
+  std::vector<CatalogueRow> lowStock(const QString& categoryPrefix, double threshold);
 
   // Writes the row under its key: the row with that key is rewritten, or added when there
   // is none. [备用3] is left as it is. Throws StoreError when the store refuses it.
-  void saveRow(const catalogue::CatalogueRow& row);
+  void saveRow(const CatalogueRow& row);
   // Saves one row under `key` in one write transaction: reads what the file holds under
   // the key now (nullopt when no row has it), asks `rowFor` for the row to store, and
   // adds it when there was none or writes only the columns whose value differs from what
   // was read. Another writer cannot come between the read and the write. [备用3] is left
   // as it is. Throws StoreError when the store refuses it.
-  using RowFor = std::function<catalogue::CatalogueRow(const std::optional<catalogue::CatalogueRow>& stored)>;
+  using RowFor = std::function<CatalogueRow(const std::optional<CatalogueRow>& stored)>;
   void saveRow(const QString& key, const RowFor& rowFor);
   // Adds the rows in one transaction: all of them or, when one is refused, none
   // (RowRefused names it).
-  void addRows(const QList<catalogue::CatalogueRow>& rows);
+  void addRows(const QList<CatalogueRow>& rows);
   // Removes the row with this key; returns whether there was one.
   bool deleteRow(const QString& key);
   // Removes every row whose category begins with `categoryPrefix`; returns how many.
