@@ -42,4 +42,25 @@ bool WordLists::remove(qint64 rowid) {
   return store::PhraseList(db_, kind_.list).remove(rowid);
 }
 
+std::vector<WordRow> searchWordList(const QString& mainPath, const WordListKind& kind, const QString& search) {
+  store::Database db(mainPath, store::Database::Mode::ReadOnly);
+  return WordLists(db, kind).search(search);
+}
+
+WordSaveResult saveToWordList(const QString& mainPath, const WordListKind& kind, const QString& phrase,
+                              const QString& initials) {
+  store::Database db(mainPath);
+  return WordLists(db, kind).save(phrase, initials);
+}
+
+bool removeFromWordList(const QString& mainPath, const WordListKind& kind, qint64 rowid) {
+  store::Database db(mainPath);
+  return WordLists(db, kind).remove(rowid);
+}
+
+QStringList herbalUsagePhrases(const QString& mainPath) {
+  store::Database db(mainPath, store::Database::Mode::ReadOnly);
+  return store::PhraseList(db, store::PhraseList::HerbalUsages).phrases();
+}
+
 }  // namespace clinical

@@ -8,6 +8,7 @@
 #include "store/PhraseList.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -46,6 +47,15 @@ class WordLists {
   store::Database& db_;
   WordListKind kind_;
 };
+
+// The same on the main file at `mainPath`, opened for the one call (read-only for a
+// search). Each throws as the store does when the file cannot be used.
+std::vector<WordRow> searchWordList(const QString& mainPath, const WordListKind& kind, const QString& search);
+WordSaveResult saveToWordList(const QString& mainPath, const WordListKind& kind, const QString& phrase,
+                              const QString& initials);
+bool removeFromWordList(const QString& mainPath, const WordListKind& kind, qint64 rowid);
+// The herbal usage phrases, in table order, as the prescription window offers them.
+QStringList herbalUsagePhrases(const QString& mainPath);
 
 // The name a list goes by in messages.
 QString listTitle(const QString& list);
