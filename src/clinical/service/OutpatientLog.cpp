@@ -1,5 +1,6 @@
 #include "clinical/service/OutpatientLog.h"
 
+#include "store/DataFile.h"
 #include "text/Dates.h"
 
 #include <QDate>
@@ -33,6 +34,36 @@ LogMargins readLogMargins(store::Database& db) { return store::SettingsRow(db).l
 
 bool writeLogMargins(store::Database& db, const QString& left, const QString& top) {
   return store::SettingsRow(db).setLogMargins(left, top);
+}
+
+std::optional<std::vector<LogRecord>> listLog(const QString& mainPath, const LogRange& range) {
+  store::Database db(mainPath, store::Database::Mode::ReadOnly);
+  if (logCount(db, range, kLogListLimit + 1) > kLogListLimit) return std::nullopt;
+  return logRecords(db, range);
+}
+
+std::vector<LogRecord> readLog(const QString& mainPath, const LogRange& range) {
+  store::Database db(mainPath, store::Database::Mode::ReadOnly);
+  return logRecords(db, range);
+}
+
+LogMargins keptLogMargins(const QString& mainPath) {
+  try {
+    store::Database db(mainPath);
+    return readLogMargins(db);
+  } catch (const std::exception&) {
+    return {};  // the margins are a convenience; the log prints with its own
+  }
+}
+
+MarginsSave saveLogMargins(const QString& mainPath, const QString& left, const QString& top) {
+  try {
+    store::Database db(mainPath);
+    if (!writeLogMargins(db, left, top)) return {MarginsSave::Status::NoSettingsRow, {}};
+    return {};
+  } catch (const std::exception& e) {
+    return {MarginsSave::Status::Failed, store::failureReason(e)};
+  }
 }
 
 }  // namespace clinical

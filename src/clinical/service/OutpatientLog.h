@@ -44,4 +44,20 @@ LogMargins readLogMargins(store::Database& db);
 // Writes both margins into the settings row; false when there is no row.
 bool writeLogMargins(store::Database& db, const QString& left, const QString& top);
 
+// The same on the main file at `mainPath`, opened for the one call. They throw as the
+// store does when the file cannot be used, except where said.
+// The records of the range; nullopt when there are more than kLogListLimit.
+std::optional<std::vector<LogRecord>> listLog(const QString& mainPath, const LogRange& range);
+std::vector<LogRecord> readLog(const QString& mainPath, const LogRange& range);
+// The margins kept; both nullopt when the file cannot be read, as when the row does
+// not hold them (the print then works with the window's own margins).
+LogMargins keptLogMargins(const QString& mainPath);
+
+struct MarginsSave {
+  enum class Status { Saved, NoSettingsRow, Failed };
+  Status status = Status::Saved;
+  QString reason;  // why the store refused them (Failed)
+};
+MarginsSave saveLogMargins(const QString& mainPath, const QString& left, const QString& top);
+
 }  // namespace clinical
