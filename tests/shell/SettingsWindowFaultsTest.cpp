@@ -33,7 +33,7 @@ TEST_F(SettingsWindowFaultsTest, ARowThatCannotBeReadIsSaidOnceAndNeverSavedOver
   }
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_EQ(dialogs.messages[0].title, "提示");
-  EXPECT_EQ(dialogs.messages[0].text, shell::kSettingsUnreadable + "文件正被其他程序或工作站占用");
+  EXPECT_EQ(dialogs.messages[0].text, shell::kSettingsUnreadable + "：文件正被其他程序或工作站占用");
   EXPECT_FALSE(form->Command1->isEnabled());
 
   form->Text2->setText("王医生");
