@@ -50,6 +50,14 @@ std::vector<CatalogueMatch> catalogueMatches(const QString& mainPath, const QStr
   });
 }
 
+std::vector<CatalogueMatch> offeredMatches(const QString& mainPath, const QString& typed, const QString& category) {
+  try {
+    return catalogueMatches(mainPath, typed, category);
+  } catch (const store::StoreError&) {
+    return {};  // the list stays empty; nothing is lost
+  }
+}
+
 ReceiptOutcome bookReceipt(const QString& mainPath, const QString& stockPath, const ReceiptInput& input) {
   ReceiptOutcome outcome;
   const std::optional<QDate> date = text::readDate(input.date);
