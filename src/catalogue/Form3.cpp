@@ -351,7 +351,7 @@ void Form3::Command6_Click() {
     }
   }
   // Nothing was added when it failed; the list shows the table as it is either way.
-  if (!failure.isEmpty()) session_.dialogs.message(QStringLiteral("导入失败，没有添加任何药物。") + failure);
+  if (!failure.isEmpty()) ui::showFailure(session_.dialogs, QStringLiteral("导入失败，没有添加任何药物"), failure);
   reload();
 }
 

@@ -157,8 +157,8 @@ void Form7::Command2_Click() {
     // A range without visits writes no file.
     if (records.empty()) return;
     if (records.size() > static_cast<size_t>(spreadsheet::kMaxRows - 2)) {
-      session_.dialogs.message(QStringLiteral("文件导出失败：记录太多，一个工作表最多放%1条，请缩短查询时间范围。")
-                                   .arg(spreadsheet::kMaxRows - 2));
+      ui::showFailure(session_.dialogs, QStringLiteral("文件导出失败"),
+                      QStringLiteral("记录太多，一个工作表最多放%1条，请缩短查询时间范围。").arg(spreadsheet::kMaxRows - 2));
       return;
     }
   }
