@@ -1,6 +1,6 @@
 #include "clinical/WordListForm.h"
 
-#include "prescription/Form2.h"
+#include "links/PrescriptionLink.h"
 #include "text/Blank.h"
 #include "text/PinyinInitials.h"
 #include "ui/Controls.h"
@@ -148,11 +148,11 @@ void WordListForm::refill() {
 }
 
 void WordListForm::refillHerbalUsages() {
-  auto* form2 = session_.windows.findAs<prescription::Form2>();
-  if (!form2) return;
+  auto* prescription = session_.windows.findAs<links::PrescriptionLink>();
+  if (!prescription) return;
   // The drop-down follows the word list, deleted phrases too; its own text stays.
   ui::runGuarded(session_.dialogs, QStringLiteral("中药用法无法读取"), [&] {
-    form2->replaceHerbalUsages(herbalUsagePhrases(session_.state.MainDbConnection));
+    prescription->replaceHerbalUsages(herbalUsagePhrases(session_.state.MainDbConnection));
   });
 }
 

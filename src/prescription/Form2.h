@@ -4,7 +4,7 @@
 // and the services decide.
 #pragma once
 
-#include "clinical/PrescriptionLink.h"
+#include "links/PrescriptionLink.h"
 #include "prescription/service/CatalogListing.h"
 #include "prescription/service/HeaderFields.h"
 #include "prescription/service/HistoryList.h"
@@ -52,7 +52,7 @@ struct AfterCommand;
 // Elements of the sheet's label array Label2.
 enum SheetLabel { kSheetTitle = 0, kDoseCaption = 1, kRp = 2, kSheetName = 3, kSheetMode = 4 };
 
-class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
+class Form2 : public ui::Window, public links::PrescriptionStateLink {
   Q_OBJECT
 
  public:
@@ -77,10 +77,10 @@ class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
   void addHerbalUsages(const QStringList& phrases);
   // Replaces the drop-down's phrases (after the word list changed); the usage on the
   // sheet, typed or chosen, stays as it is.
-  void replaceHerbalUsages(const QStringList& phrases);
+  void replaceHerbalUsages(const QStringList& phrases) override;
   QStringList herbalUsages() const;
   // The herbal usage phrase chosen for the prescription on the sheet.
-  QString herbalUsage() const;
+  QString herbalUsage() const override;
 
   // The prescription on the window, as the save, pricing and printing take it (multi-line
   // texts with CR LF), and the same shown again.

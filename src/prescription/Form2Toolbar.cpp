@@ -3,14 +3,12 @@
 // log, the statistics, the medical record and the help page; and 自动划价帮助 beside the grid.
 #include "prescription/Form2.h"
 
-#include "clinical/Form14.h"
-#include "clinical/Form4.h"
-#include "clinical/Form7.h"
+#include "links/TemplatesLink.h"
+#include "links/WindowNames.h"
 #include "prescription/service/NewPrescriptionDefaults.h"
 #include "prescription/service/PrintedPrescription.h"
 #include "prescription/service/ToolbarCommands.h"
 #include "printing/PrescriptionPrints.h"
-#include "reports/Form12.h"
 #include "shell/service/WebPages.h"
 #include "ui/Guard.h"
 
@@ -159,13 +157,13 @@ void Form2::runToolCommand(int index) {
         overlayPrint();
         break;
       case kLogButton:
-        session_.windows.openFresh(windowName(clinical::Form7::kName));
+        session_.windows.openFresh(windowName(links::kOutpatientLogWindow));
         break;
       case kStatisticsButton:
-        session_.windows.openFresh(windowName(reports::Form12::kName));
+        session_.windows.openFresh(windowName(links::kWorkloadWindow));
         break;
       case kRecordButton:
-        session_.windows.openFresh(windowName(clinical::Form14::kName));
+        session_.windows.openFresh(windowName(links::kMedicalRecordWindow));
         break;
       case kTemplateButton:
         saveAsTemplateCommand();
@@ -216,7 +214,7 @@ void Form2::showAfterCommand(const PrescriptionState& s, const AfterCommand& aft
 
 void Form2::newPrescriptionCommand() {
   // The medical-record window and what it holds go with the old prescription.
-  session_.windows.unload(windowName(clinical::Form14::kName));
+  session_.windows.unload(windowName(links::kMedicalRecordWindow));
   PrescriptionState s = state();
   const AfterCommand after = newPrescription(s, CurrentCategoryIndex, session_.services.serials(),
                                              session_.state.StationCode, session_.settings.values());
@@ -225,7 +223,7 @@ void Form2::newPrescriptionCommand() {
 
 void Form2::continuePrescriptionCommand() {
   // Closing the medical-record window hands its sections to the prescription, which keeps them.
-  session_.windows.unload(windowName(clinical::Form14::kName));
+  session_.windows.unload(windowName(links::kMedicalRecordWindow));
   PrescriptionState s = state();
   const AfterCommand after =
       continuePrescription(s, CurrentCategoryIndex, session_.services.serials(), session_.state.StationCode);
@@ -277,9 +275,9 @@ void Form2::saveCommand() {
 
 void Form2::saveAsTemplateCommand() {
   // The templates window starts afresh; its kind is chosen before the text goes in.
-  const QString name = windowName(clinical::Form4::kName);
+  const QString name = windowName(links::TemplatesLink::kName);
   session_.windows.unload(name);
-  session_.windows.get<clinical::Form4>().takePrescription(herbal_, r1Text());
+  session_.windows.get<links::TemplatesLink>().takePrescription(herbal_, r1Text());
   session_.windows.bringForward(name);
 }
 

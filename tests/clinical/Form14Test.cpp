@@ -1,7 +1,7 @@
 // The medical-record window offscreen, with a stand-in prescription window behind the
 // link: header, record carried through CurrentRecordText, 引用处方, templates, print.
 #include "clinical/Form14.h"
-#include "clinical/PrescriptionLink.h"
+#include "links/PrescriptionLink.h"
 #include "printing/service/RecordingDevice.h"
 
 #include "shell/ShellFixture.h"
@@ -19,6 +19,7 @@ namespace {
 
 using clinical::Form14;
 using testing_support::ShellFixture;
+using testing_support::click;
 
 using FakePrescription = testing_support::StandInPrescription;
 
@@ -195,7 +196,7 @@ TEST_F(Form14Test, HeaderDiagnosisPresetAndRecordKeptThroughClosing) {
   Form14& again = open();
   EXPECT_EQ(section(again, 0)->toPlainText(), QStringLiteral("发热＄两天"));
   EXPECT_TRUE(section(again, clinical::kDiagnosisBox)->toPlainText().isEmpty());
-  again.Command3_Click();
+  click(again, "Command3");
   EXPECT_EQ(fake->saves, 1);
   EXPECT_EQ(fake->refreshes, 1);
 }
@@ -203,7 +204,7 @@ TEST_F(Form14Test, HeaderDiagnosisPresetAndRecordKeptThroughClosing) {
 TEST_F(Form14Test, PrescriptionTakenIntoAnEmptyTreatment) {
   fake->state.R1 = QStringLiteral("阿莫西林胶囊 0.5g\r\n    用法：口服\r\n\r\n维生素C片");
   Form14& f = open();
-  f.Command2_Click();
+  click(f, "Command2");
   EXPECT_EQ(f.sections()[clinical::kTreatment], QStringLiteral("\r\n阿莫西林胶囊 0.5g\r\n    用法：口服\r\n维生素C片"));
 }
 
@@ -212,22 +213,21 @@ TEST_F(Form14Test, TemplateSavedAppliedAndDeleted) {
   section(f, 0)->setPlainText(QStringLiteral("发热"));
   section(f, 1)->setPlainText(QStringLiteral("两天"));
   dialogs.inputs.enqueue(QStringLiteral("上感"));
-  f.Command6_Click();
+  click(f, "Command6");
   auto* templates = named<QListWidget>(f, QStringLiteral("List2"));
   ASSERT_EQ(templates->count(), 1);
 
   for (int i = 0; i < 9; ++i) section(f, i)->clear();
   // Delete with nothing selected: the record being written stays.
   section(f, 0)->setPlainText(QStringLiteral("咳嗽"));
-  f.Command4_Click();
+  click(f, "Command4");
   EXPECT_EQ(templates->count(), 1);
   EXPECT_EQ(section(f, 0)->toPlainText(), QStringLiteral("咳嗽"));
 
-  templates->setCurrentRow(0);
-  f.List2_Click();
+  QTest::mouseClick(templates->viewport(), Qt::LeftButton, {}, templates->visualItemRect(templates->item(0)).center());
   EXPECT_EQ(section(f, 0)->toPlainText(), QStringLiteral("发热"));
   EXPECT_EQ(section(f, 1)->toPlainText(), QStringLiteral("两天"));
-  f.Command4_Click();
+  click(f, "Command4");
   EXPECT_EQ(templates->count(), 0);
   EXPECT_TRUE(section(f, 0)->toPlainText().isEmpty());
 }
@@ -255,7 +255,7 @@ TEST_F(Form14Test, PrintGoesThroughTheDevice) {
     forward->to = kept.get();
     return forward;
   });
-  f.Command1_Click();
+  click(f, "Command1");
   ASSERT_NE(device, nullptr);
   EXPECT_EQ(device->jobsEnded, 1);
   EXPECT_EQ(device->textsNamed(QStringLiteral("医师：王医生")).size(), 1);
