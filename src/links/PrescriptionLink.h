@@ -39,12 +39,12 @@ class PrescriptionLink {
 // and its history refresh.
 class PrescriptionStateLink : public PrescriptionLink {
  public:
-  QString prescriptionSerial() const override { return linkedState().Label4; }
-  QString headerField(int index) const override { return linkedState().Text5.at(index); }
-  QString prescriptionText() const override { return linkedState().R1; }
+  QString prescriptionSerial() const override { return linkedState().number; }
+  QString headerField(int index) const override { return linkedState().header.at(index); }
+  QString prescriptionText() const override { return linkedState().text; }
   bool herbalLayoutShown() const override { return linkedState().herbal; }
-  QString currentRecordText() const override { return linkedState().CurrentRecordText; }
-  void setCurrentRecordText(const QString& record) override { linkedState().CurrentRecordText = record; }
+  QString currentRecordText() const override { return linkedState().medicalRecord; }
+  void setCurrentRecordText(const QString& record) override { linkedState().medicalRecord = record; }
   void saveWithRecord() override {
     if (linkedState().herbal) prescription::RC1(linkedState());
     savePrescription();

@@ -35,9 +35,9 @@ class Form14Test : public ShellFixture {
     session->windows.define(QStringLiteral("Form2"), ui::WindowRegistry::Kind::Child,
                             [] { return new FakePrescription; });
     fake = &session->windows.get<FakePrescription>();
-    fake->state.Label4 = QStringLiteral("20240305143012AB");
-    fake->state.Text5[prescription::header::kName] = QStringLiteral("林晓东");
-    fake->state.Text5[prescription::header::kDiagnosis] = QStringLiteral("上呼吸道感染");
+    fake->state.number = QStringLiteral("20240305143012AB");
+    fake->state.header[prescription::header::kName] = QStringLiteral("林晓东");
+    fake->state.header[prescription::header::kDiagnosis] = QStringLiteral("上呼吸道感染");
   }
   Form14& open() { return dynamic_cast<Form14&>(session->windows.openFresh(QStringLiteral("Form14"))); }
   QPlainTextEdit* section(Form14& f, int i) { return named<QPlainTextEdit>(f, QStringLiteral("Text2_%1").arg(i)); }
@@ -123,13 +123,13 @@ TEST_F(Form14Test, LineBreaksPastedOrInsertedIntoAOneLineSectionBecomeBlanks) {
 // unchanged; a section the user edits goes back as the box shows it.
 TEST_F(Form14Test, AStoredLineBreakInAOneLineSectionIsKeptUntilTheSectionIsEdited) {
   const QString stored = QStringLiteral("第一行\r\n第二行$现病史一\r\n现病史二$既往\n史$$$$$$$");
-  fake->state.CurrentRecordText = stored;
+  fake->state.medicalRecord = stored;
   Form14& f = openActive();
   EXPECT_EQ(section(f, clinical::kComplaint)->toPlainText(), QStringLiteral("第一行 第二行"));
   EXPECT_EQ(section(f, 2)->toPlainText(), QStringLiteral("既往 史"));
   EXPECT_EQ(section(f, clinical::kIllness)->toPlainText(), QStringLiteral("现病史一\n现病史二"));
   session->windows.unload(QStringLiteral("Form14"));
-  EXPECT_EQ(fake->state.CurrentRecordText, stored);
+  EXPECT_EQ(fake->state.medicalRecord, stored);
 
   Form14& again = openActive();
   QPlainTextEdit* complaint = section(again, clinical::kComplaint);
@@ -137,7 +137,7 @@ TEST_F(Form14Test, AStoredLineBreakInAOneLineSectionIsKeptUntilTheSectionIsEdite
   QTest::keyClick(complaint, Qt::Key_End);
   type(complaint, QStringLiteral("。"));
   session->windows.unload(QStringLiteral("Form14"));
-  EXPECT_EQ(fake->state.CurrentRecordText, QStringLiteral("第一行 第二行。$现病史一\r\n现病史二$既往\n史$$$$$$$"));
+  EXPECT_EQ(fake->state.medicalRecord, QStringLiteral("第一行 第二行。$现病史一\r\n现病史二$既往\n史$$$$$$$"));
 }
 
 // The program's window font from before the first window on.
@@ -191,7 +191,7 @@ TEST_F(Form14Test, HeaderDiagnosisPresetAndRecordKeptThroughClosing) {
   section(f, 0)->setPlainText(QStringLiteral("发热$两天"));
   section(f, clinical::kDiagnosisBox)->clear();
   session->windows.unload(QStringLiteral("Form14"));
-  EXPECT_EQ(fake->state.CurrentRecordText, QStringLiteral("发热＄两天$$$$$$$$$"));
+  EXPECT_EQ(fake->state.medicalRecord, QStringLiteral("发热＄两天$$$$$$$$$"));
 
   Form14& again = open();
   EXPECT_EQ(section(again, 0)->toPlainText(), QStringLiteral("发热＄两天"));
@@ -202,7 +202,7 @@ TEST_F(Form14Test, HeaderDiagnosisPresetAndRecordKeptThroughClosing) {
 }
 
 TEST_F(Form14Test, PrescriptionTakenIntoAnEmptyTreatment) {
-  fake->state.R1 = QStringLiteral("阿莫西林胶囊 0.5g\r\n    用法：口服\r\n\r\n维生素C片");
+  fake->state.text = QStringLiteral("阿莫西林胶囊 0.5g\r\n    用法：口服\r\n\r\n维生素C片");
   Form14& f = open();
   click(f, "Command2");
   EXPECT_EQ(f.sections()[clinical::kTreatment], QStringLiteral("\r\n阿莫西林胶囊 0.5g\r\n    用法：口服\r\n维生素C片"));
@@ -233,7 +233,7 @@ TEST_F(Form14Test, TemplateSavedAppliedAndDeleted) {
 }
 
 TEST_F(Form14Test, PrintGoesThroughTheDevice) {
-  fake->state.Text5[prescription::header::kPhysician] = QStringLiteral("王医生");
+  fake->state.header[prescription::header::kPhysician] = QStringLiteral("王医生");
   Form14& f = open();
   printing::RecordingDevice* device = nullptr;
   // The window owns the device it prints on; a forwarding device leaves the recording here.
