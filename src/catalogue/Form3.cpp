@@ -1,6 +1,7 @@
 #include "catalogue/Form3.h"
 
 #include "catalogue/service/CatalogueCategories.h"
+#include "catalogue/service/CatalogueFile.h"
 #include "catalogue/service/CatalogueImport.h"
 #include "catalogue/service/CatalogueListing.h"
 #include "catalogue/service/CatalogueSheet.h"
@@ -10,13 +11,12 @@
 #include "shell/service/WebPages.h"
 #include "spreadsheet/SpreadsheetReader.h"
 #include "spreadsheet/SpreadsheetWriter.h"
-#include "store/Catalogue.h"
-#include "store/DataFile.h"
 #include "text/Blank.h"
 #include "text/Numbers.h"
 #include "text/PinyinInitials.h"
 #include "ui/ControlEvents.h"
 #include "ui/Controls.h"
+#include "ui/Guard.h"
 #include "ui/InputTarget.h"
 
 #include <QApplication>
@@ -32,6 +32,7 @@ namespace {
 const QString kPickListStyle =
     QStringLiteral("QListWidget { background: rgb(255, 255, 192); color: rgb(0, 0, 192); }");
 const QColor kGreyedBox(0xE0, 0xE0, 0xE0);
+const QString kListUnreadable = QStringLiteral("药物列表读取失败");
 
 // The busy cursor for the length of an export or an import.
 class BusyCursor {
@@ -39,14 +40,6 @@ class BusyCursor {
   BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
   ~BusyCursor() { QApplication::restoreOverrideCursor(); }
 };
-
-// Runs a statement group on the main file, opened for this one piece of work.
-template <class Work>
-auto withCatalogue(const startup::AppState& state, Work&& work) {
-  store::Database db = store::openExisting(state.MainDbConnection);
-  store::Catalogue catalogue(db);
-  return work(catalogue);
-}
 
 CatalogueCells cellsOf(const grid::Record& record) {
   CatalogueCells cells;
@@ -234,17 +227,14 @@ void Form3::reload() {
   hidePickLists();
   readFailureTold_ = false;
   std::vector<int64_t> ids;
-  try {
-    ids = withCatalogue(session_.state,
-                        [&](store::Catalogue& c) { return c.listingIds(Label3->text(), Text2->text()); });
-  } catch (const store::StoreError& e) {
-    session_.dialogs.message(QStringLiteral("药物列表读取失败：") + e.reason());
-  }
+  ui::runGuarded(session_.dialogs, kListUnreadable, [&] {
+    ids = CatalogueFile(session_.state.MainDbConnection).listingIds(Label3->text(), Text2->text());
+  });
   // Only the ids are read here; each page reads its own rows as it is shown.
   grid->setSource(std::make_unique<CatalogueListing>(
       std::move(ids),
       [this](const std::vector<int64_t>& wanted) {
-        return withCatalogue(session_.state, [&](store::Catalogue& c) { return c.rowsWithIds(wanted); });
+        return CatalogueFile(session_.state.MainDbConnection).rowsWithIds(wanted);
       },
       [this](const QString& reason) { tellReadFailure(reason); }));
   showSaveStatus();
@@ -254,7 +244,7 @@ void Form3::tellReadFailure(const QString& reason) {
   if (std::exchange(readFailureTold_, true)) return;
   // Told after the page show that met it, not in the middle of filling the cells.
   QMetaObject::invokeMethod(
-      this, [this, reason] { session_.dialogs.message(QStringLiteral("药物列表读取失败：") + reason); },
+      this, [this, reason] { ui::showFailure(session_.dialogs, kListUnreadable, reason); },
       Qt::QueuedConnection);
 }
 
@@ -270,11 +260,9 @@ void Form3::Command2_Click() {
   if (!mayDropUnsaved()) return;
   const double threshold = text::leadingNumber(text::trimBlanks(Text3->text()));
   std::vector<CatalogueRow> rows;
-  try {
-    rows = withCatalogue(session_.state, [&](store::Catalogue& c) { return c.lowStock(Label3->text(), threshold); });
-  } catch (const store::StoreError& e) {
-    session_.dialogs.message(QStringLiteral("库存报警查询失败：") + e.reason());
-  }
+  ui::runGuarded(session_.dialogs, QStringLiteral("库存报警查询失败"), [&] {
+    rows = CatalogueFile(session_.state.MainDbConnection).lowStock(Label3->text(), threshold);
+  });
   // The blank rows after a low-stock list hold one blank in every cell.
   grid->setRecords(gridRecords(rows), QStringLiteral(" "));
   showSaveStatus();
@@ -298,12 +286,9 @@ void Form3::Command4_Click() {
   // A row that has no key was never stored: there is nothing to delete.
   if (text::trimBlanks(key).isEmpty()) return;
   if (!mayDropUnsaved()) return;
-  try {
-    withCatalogue(session_.state, [&](store::Catalogue& c) { return c.deleteRow(key); });
-  } catch (const store::StoreError& e) {
-    session_.dialogs.message(QStringLiteral("删除失败：") + e.reason());
+  if (!ui::runGuarded(session_.dialogs, QStringLiteral("删除失败"),
+                      [&] { CatalogueFile(session_.state.MainDbConnection).deleteRow(key); }))
     return;
-  }
   const int before = grid->VS1()->value();
   reload();
   grid->showAfterDelete(before);
@@ -316,11 +301,8 @@ void Form3::Command8_Click() {
                            platform::Dialogs::Buttons::YesNo) != platform::Dialogs::Answer::Yes)
     return;
   if (!mayDropUnsaved()) return;
-  try {
-    withCatalogue(session_.state, [&](store::Catalogue& c) { return c.clearCategory(Label3->text()); });
-  } catch (const store::StoreError& e) {
-    session_.dialogs.message(QStringLiteral("清空失败：") + e.reason());
-  }
+  ui::runGuarded(session_.dialogs, QStringLiteral("清空失败"),
+                 [&] { CatalogueFile(session_.state.MainDbConnection).clearCategory(Label3->text()); });
   reload();
 }
 
@@ -339,16 +321,12 @@ void Form3::Command7_Click() {
   spreadsheet::WriteOutcome outcome;
   {
     const BusyCursor busy;
-    try {
-      const std::vector<CatalogueRow> rows =
-          withCatalogue(session_.state, [&](store::Catalogue& c) { return c.listing(Label3->text(), QString()); });
-      outcome = spreadsheet::SpreadsheetWriter::save(catalogueWorkbook(QList<CatalogueRow>(rows.begin(), rows.end())),
-                                                     path);
-    } catch (const store::StoreError& e) {
-      outcome = {false, e.reason()};
-    }
+    outcome = CatalogueFile(session_.state.MainDbConnection).exportTo(Label3->text(), path);
   }
-  session_.dialogs.message(outcome.ok ? QStringLiteral("文件导出成功！") : QStringLiteral("文件导出失败：") + outcome.reason);
+  if (outcome.ok)
+    session_.dialogs.message(QStringLiteral("文件导出成功！"));
+  else
+    ui::showFailure(session_.dialogs, QStringLiteral("文件导出失败"), outcome.reason);
 }
 
 void Form3::Command6_Click() {
@@ -367,32 +345,13 @@ void Form3::Command6_Click() {
     if (!sheet.ok) {
       failure = sheet.reason;
     } else {
-      try {
-        withCatalogue(session_.state, [&](store::Catalogue& c) {
-          const QSet<QString> taken = c.keys();
-          const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss"));
-          const QList<ImportedRow> imported = importedRows(sheet, CurrentCategoryIndex, stamp, session_.services.strokes(),
-                                                           [&](const QString& key) { return taken.contains(key); });
-          QList<CatalogueRow> rows;
-          rows.reserve(imported.size());
-          for (const ImportedRow& r : imported) rows.append(r.row);
-          try {
-            c.addRows(rows);
-          } catch (const store::RowRefused& e) {
-            failure = QStringLiteral("文件“%1”第%2行：%3")
-                          .arg(QDir::toNativeSeparators(chosen))
-                          .arg(imported.at(e.index()).sheetRow)
-                          .arg(e.reason());
-          }
-          return 0;
-        });
-      } catch (const store::StoreError& e) {
-        failure = QStringLiteral("药物表无法写入：") + e.reason();
-      }
+      const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss"));
+      failure = CatalogueFile(session_.state.MainDbConnection)
+                    .importFrom(sheet, chosen, CurrentCategoryIndex, stamp, session_.services.strokes());
     }
   }
   // Nothing was added when it failed; the list shows the table as it is either way.
-  if (!failure.isEmpty()) session_.dialogs.message(QStringLiteral("导入失败，没有添加任何药物。") + failure);
+  if (!failure.isEmpty()) ui::showFailure(session_.dialogs, QStringLiteral("导入失败，没有添加任何药物"), failure);
   reload();
 }
 
@@ -429,13 +388,8 @@ void Form3::onCellEdited(int row, int column) {
 void Form3::nameCellSteps(int row) {
   QLineEdit* key = cellAt(row, kKeyField);
   if (text::trimBlanks(key->text()).isEmpty()) {
-    key->setText(keys_.next([this](const QString& candidate) {
-      try {
-        return withCatalogue(session_.state, [&](store::Catalogue& c) { return c.keyTaken(candidate); });
-      } catch (const store::StoreError&) {
-        return false;  // the save that follows reports the file
-      }
-    }));
+    key->setText(keys_.next(
+        [this](const QString& candidate) { return CatalogueFile(session_.state.MainDbConnection).keyTaken(candidate); }));
   }
   QLineEdit* category = cellAt(row, kCategoryField);
   if (text::trimBlanks(category->text()).isEmpty()) category->setText(newRowCategory(button()));
@@ -485,17 +439,15 @@ void Form3::saveRecord(int index) {
   for (size_t i = 0; i < before.size() && i < record.stored.size(); ++i) before[i] = record.stored[i];
   const text::StrokeCoder& strokes = session_.services.strokes();
   const int category = button();
-  try {
-    withCatalogue(session_.state, [&](store::Catalogue& c) {
-      c.saveRow(text::trimBlanks(cells[kKeyField]), [&](const std::optional<CatalogueRow>& stored) {
-        return rowToStore(stored, before, cells, category, strokes);
-      });
-      return 0;
-    });
+  const QString refused = CatalogueFile(session_.state.MainDbConnection)
+                              .saveRow(text::trimBlanks(cells[kKeyField]), [&](const std::optional<CatalogueRow>& stored) {
+                                return rowToStore(stored, before, cells, category, strokes);
+                              });
+  // A row the store refused stays on screen, red, with the reason.
+  if (refused.isEmpty())
     grid->markRecordStored(index);
-  } catch (const store::StoreError& e) {
-    grid->markRecordUnsaved(index, e.reason());
-  }
+  else
+    grid->markRecordUnsaved(index, refused);
   showSaveStatus();
 }
 

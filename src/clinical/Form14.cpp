@@ -5,7 +5,6 @@
 #include "clinical/service/RecordEditing.h"
 #include "clinical/service/TemplateTexts.h"
 #include "printing/service/PrintJob.h"
-#include "store/TemplateRows.h"
 #include "text/Blank.h"
 #include "ui/Controls.h"
 #include "ui/Guard.h"
@@ -130,10 +129,10 @@ links::PrescriptionLink* Form14::link() const {
   return registry()->findAs<links::PrescriptionLink>();
 }
 
-bool Form14::withDatabase(const std::function<void(store::Database&)>& step) {
+bool Form14::withTemplates(const std::function<void(TemplateLibrary&)>& step) {
   return ui::runGuarded(session_.dialogs, QStringLiteral("数据库操作失败"), [&] {
-    store::Database db(session_.state.MainDbConnection);
-    step(db);
+    TemplateLibrary templates(session_.state.MainDbConnection);
+    step(templates);
   });
 }
 
@@ -211,16 +210,16 @@ void Form14::Command2_Click() {
 
 void Form14::fillPhrases() {
   List1->clear();
-  withDatabase([this](store::Database& db) {
-    for (const auto& row : store::TemplateRows(db).searchKind(kPhraseKind, Text1->text()))
+  withTemplates([this](TemplateLibrary& templates) {
+    for (const auto& row : templates.search(kPhraseKind, Text1->text()))
       (new QListWidgetItem(row.name, List1))->setData(kRowRole, row.rowid);
   });
 }
 
 void Form14::fillTemplates() {
   List2->clear();
-  withDatabase([this](store::Database& db) {
-    for (const auto& row : store::TemplateRows(db).ofKindByName(kRecordTemplateKind))
+  withTemplates([this](TemplateLibrary& templates) {
+    for (const auto& row : templates.ofKindByName(kRecordTemplateKind))
       (new QListWidgetItem(row.name, List2))->setData(kRowRole, row.rowid);
   });
 }
@@ -230,8 +229,8 @@ void Form14::Text1_Change() { fillPhrases(); }
 void Form14::List1_Click() {
   QListWidgetItem* item = List1->currentItem();
   if (!item || !LastSectionBox) return;
-  std::optional<store::TemplateRow> row;
-  withDatabase([&](store::Database& db) { row = store::TemplateRows(db).byRowid(item->data(kRowRole).toLongLong()); });
+  std::optional<TemplateRow> row;
+  withTemplates([&](TemplateLibrary& templates) { row = templates.row(item->data(kRowRole).toLongLong()); });
   if (!row) return;
   const bool oneLine = qobject_cast<ui::OneLineTextBox*>(LastSectionBox.data()) != nullptr;
   LastSectionBox->insertPlainText(oneLine ? ui::asOneLine(row->content) : shown(row->content));
@@ -241,8 +240,8 @@ void Form14::List1_Click() {
 void Form14::List2_Click() {
   QListWidgetItem* item = List2->currentItem();
   if (!item) return;
-  std::optional<store::TemplateRow> row;
-  withDatabase([&](store::Database& db) { row = store::TemplateRows(db).byRowid(item->data(kRowRole).toLongLong()); });
+  std::optional<TemplateRow> row;
+  withTemplates([&](TemplateLibrary& templates) { row = templates.row(item->data(kRowRole).toLongLong()); });
   if (!row) {
     session_.dialogs.message(QStringLiteral("该病历模板已被删除！"));
     fillTemplates();
@@ -255,8 +254,9 @@ void Form14::Command6_Click() {
   const QString name = session_.dialogs.inputText(QStringLiteral("请输入疾病名称："), QStringLiteral("保存为病历模板"));
   if (name.isEmpty()) return;
   RecordTemplateSave outcome = RecordTemplateSave::Saved;
-  if (!withDatabase([&](store::Database& db) {
-        outcome = saveRecordTemplate(db, name, sections(), session_.services.serials(), session_.services.strokes());
+  if (!withTemplates([&](TemplateLibrary& templates) {
+        outcome = templates.saveRecordTemplate(name, sections(), session_.services.serials(),
+                                               session_.services.strokes());
       }))
     return;
   if (outcome == RecordTemplateSave::ComplaintMissing) session_.dialogs.message(kComplaintMissingMessage);
@@ -268,7 +268,7 @@ void Form14::Command4_Click() {
   QListWidgetItem* item = List2->currentItem();
   bool deleted = false;
   if (item && item->isSelected())
-    withDatabase([&](store::Database& db) { deleted = store::TemplateRows(db).remove(item->data(kRowRole).toLongLong()); });
+    withTemplates([&](TemplateLibrary& templates) { deleted = templates.remove(item->data(kRowRole).toLongLong()); });
   fillTemplates();
   // The record being written is emptied only when a template was actually deleted.
   if (deleted)

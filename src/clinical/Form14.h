@@ -7,7 +7,7 @@
 #include "printing/PrinterDevice.h"
 #include "printing/service/MedicalRecordPrint.h"
 #include "prescription/service/MedicalRecordText.h"
-#include "store/Database.h"
+#include "clinical/service/TemplateLibrary.h"
 #include "ui/ControlArray.h"
 #include "ui/Line.h"
 #include "ui/Session.h"
@@ -66,7 +66,7 @@ class Form14 : public ui::Window {
 
  private:
   links::PrescriptionLink* link() const;
-  bool withDatabase(const std::function<void(store::Database&)>& step);
+  bool withTemplates(const std::function<void(TemplateLibrary&)>& step);
   void fillPhrases();
   void fillTemplates();
   void fillBoxes(const prescription::SectionFill& fill);

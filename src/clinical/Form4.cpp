@@ -9,8 +9,6 @@
 #include "ui/InputTarget.h"
 #include "ui/SpacedText.h"
 
-#include <SQLiteCpp/Exception.h>
-
 namespace clinical {
 namespace {
 
@@ -75,17 +73,17 @@ void Form4::Form_Load() {
   fillList();
 }
 
-bool Form4::withDatabase(const std::function<void(store::Database&)>& step) {
+bool Form4::withTemplates(const std::function<void(TemplateLibrary&)>& step) {
   return ui::runGuarded(session_.dialogs, QStringLiteral("数据库操作失败"), [&] {
-    store::Database db(session_.state.MainDbConnection);
-    step(db);
+    TemplateLibrary templates(session_.state.MainDbConnection);
+    step(templates);
   });
 }
 
 void Form4::fillList() {
   List1->clear();
-  withDatabase([this](store::Database& db) {
-    for (const store::TemplateRow& row : store::TemplateRows(db).ofKind(kind())) {
+  withTemplates([this](TemplateLibrary& templates) {
+    for (const TemplateRow& row : templates.ofKind(kind())) {
       auto* item = new QListWidgetItem(row.name, List1);
       item->setData(kRowRole, row.rowid);
     }
@@ -113,7 +111,7 @@ void Form4::Command1_Click() {
   Text1->clear();
   Text2->clear();
   Text3->clear();
-  withDatabase([this](store::Database& db) { entry_ = newTemplateEntry(db, kind(), session_.services.serials()); });
+  withTemplates([this](TemplateLibrary& templates) { entry_ = templates.newEntry(kind(), session_.services.serials()); });
   entry_.kind = kind();
   Label3->setText(entry_.key);
   Text4->setText(entry_.order);
@@ -124,8 +122,8 @@ void Form4::List1_Click() {
   QListWidgetItem* item = List1->currentItem();
   if (!item) return;
   const long long rowid = item->data(kRowRole).toLongLong();
-  std::optional<store::TemplateRow> row;
-  withDatabase([&](store::Database& db) { row = store::TemplateRows(db).byRowid(rowid); });
+  std::optional<TemplateRow> row;
+  withTemplates([&](TemplateLibrary& templates) { row = templates.row(rowid); });
   if (!row) {
     session_.dialogs.message(QStringLiteral("该条目已被删除！"));
     fillList();
@@ -149,8 +147,8 @@ void Form4::Command5_Click() {
   entry_.initials = Text3->text();
   entry_.content = boxText(Text2);
   TemplateSaveResult result;
-  const bool reached = withDatabase([&](store::Database& db) {
-    result = saveTemplateEntry(db, entry_, session_.services.serials(), session_.services.strokes());
+  const bool reached = withTemplates([&](TemplateLibrary& templates) {
+    result = templates.save(entry_, session_.services.serials(), session_.services.strokes());
   });
   Text2->setPlainText(shownText(entry_.content));
   if (result.caret >= 0) {
@@ -171,7 +169,8 @@ void Form4::Command5_Click() {
 void Form4::Command4_Click() {
   entry_.kind = kind();
   entry_.key = Label3->text();
-  withDatabase([this](store::Database& db) { deleteTemplateEntry(db, entry_); });
+  // An entry deleted meanwhile elsewhere is gone either way: a fresh entry follows.
+  withTemplates([this](TemplateLibrary& templates) { templates.remove(entry_); });
   Command1_Click();
   fillList();
 }

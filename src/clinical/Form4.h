@@ -4,7 +4,7 @@
 
 #include "links/TemplatesLink.h"
 #include "clinical/service/TemplateEntry.h"
-#include "store/TemplateRows.h"
+#include "clinical/service/TemplateLibrary.h"
 #include "ui/ControlArray.h"
 #include "ui/Session.h"
 #include "ui/Window.h"
@@ -46,8 +46,8 @@ class Form4 : public ui::Window, public links::TemplatesLink {
  private:
   void fillList();
   QString kind() const { return Label4->text(); }
-  // Runs a step on the main database; a failure is said once and the step counts as undone.
-  bool withDatabase(const std::function<void(store::Database&)>& step);
+  // Runs a step on the templates; a failure is said once and the step counts as undone.
+  bool withTemplates(const std::function<void(TemplateLibrary&)>& step);
 
   QGroupBox* Frame1 = nullptr;
   ui::ControlArray<QRadioButton> Option1{QStringLiteral("Option1")};

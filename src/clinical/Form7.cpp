@@ -1,8 +1,6 @@
 // The outpatient log window: the query, its pages, the export, the print and the margins.
 #include "clinical/Form7.h"
 
-#include "store/DataFile.h"
-
 #include "links/PrescriptionLink.h"
 #include "clinical/service/OutpatientLogPrint.h"
 #include "clinical/service/OutpatientLogSheet.h"
@@ -11,6 +9,7 @@
 #include "spreadsheet/ExportFile.h"
 #include "text/Dates.h"
 #include "ui/Controls.h"
+#include "ui/Guard.h"
 
 #include <QApplication>
 #include <QDate>
@@ -26,6 +25,7 @@ class BusyCursor {
   ~BusyCursor() { QApplication::restoreOverrideCursor(); }
 };
 
+const QString kLogUnreadable = QStringLiteral("门诊日志无法读取");
 
 }  // namespace
 
@@ -90,24 +90,18 @@ void Form7::Form_Load() {
   Text3->setText(text::isoDate(text::oneMonthBack(today)));
   Text4->setText(text::isoDate(today));
   Command1_Click();
-  try {
-    store::Database db(session_.state.MainDbConnection);
-    const LogMargins margins = readLogMargins(db);
-    if (margins.left) Text1->setText(*margins.left);
-    if (margins.top) Text5->setText(*margins.top);
-  } catch (const std::exception&) {
-    // The boxes keep their design margins; the print works with them.
-  }
+  // Margins that cannot be read leave the boxes at their design margins.
+  const LogMargins margins = keptLogMargins(session_.state.MainDbConnection);
+  if (margins.left) Text1->setText(*margins.left);
+  if (margins.top) Text5->setText(*margins.top);
 }
 
 void Form7::Form_Unload() {
-  try {
-    store::Database db(session_.state.MainDbConnection);
-    if (!writeLogMargins(db, Text1->text(), Text5->text()))
-      session_.dialogs.message(QStringLiteral("设置表中没有记录，日志打印边距没有保存。"));
-  } catch (const std::exception& e) {
-    session_.dialogs.message(QStringLiteral("日志打印边距没有保存：") + store::failureReason(e));
-  }
+  const MarginsSave saved = saveLogMargins(session_.state.MainDbConnection, Text1->text(), Text5->text());
+  if (saved.status == MarginsSave::Status::NoSettingsRow)
+    session_.dialogs.message(QStringLiteral("设置表中没有记录，日志打印边距没有保存。"));
+  else if (saved.status == MarginsSave::Status::Failed)
+    ui::showFailure(session_.dialogs, QStringLiteral("日志打印边距没有保存"), saved.reason);
 }
 
 std::optional<LogRange> Form7::range() {
@@ -121,37 +115,29 @@ void Form7::clearGrid() {
   grid->VS1()->setEnabled(false);
 }
 
-void Form7::failed(const QString& what, const std::exception& e) {
-  session_.dialogs.message(what + store::failureReason(e));
-}
-
 void Form7::Command1_Click() {
   clearGrid();
   const auto dates = range();
   if (!dates) return;
   BusyCursor busy;
-  try {
-    store::Database db(session_.state.MainDbConnection, store::Database::Mode::ReadOnly);
-    const int count = logCount(db, *dates, kLogListLimit + 1);
-    if (count > kLogListLimit) {
-      session_.dialogs.message(kLogTooManyMessage);
-      return;
-    }
-    const std::vector<LogRecord> records = logRecords(db, *dates);
-    std::vector<grid::Record> rows;
-    rows.reserve(records.size());
-    for (const LogRecord& r : records) {
-      grid::Record row;
-      row.fields = {r.name, r.sex, r.age, r.diagnosis, r.address, r.visitDate};
-      rows.push_back(std::move(row));
-    }
-    Label1->setText(QStringLiteral("记录数：%1").arg(records.size()));
-    Label1->adjustSize();
-    grid->setRecords(std::move(rows));
-  } catch (const std::exception& e) {
-    clearGrid();
-    failed(QStringLiteral("门诊日志无法读取：\n"), e);
+  std::optional<std::vector<LogRecord>> records;
+  if (!ui::runGuarded(session_.dialogs, kLogUnreadable,
+                      [&] { records = listLog(session_.state.MainDbConnection, *dates); }))
+    return;
+  if (!records) {
+    session_.dialogs.message(kLogTooManyMessage);
+    return;
   }
+  std::vector<grid::Record> rows;
+  rows.reserve(records->size());
+  for (const LogRecord& r : *records) {
+    grid::Record row;
+    row.fields = {r.name, r.sex, r.age, r.diagnosis, r.address, r.visitDate};
+    rows.push_back(std::move(row));
+  }
+  Label1->setText(QStringLiteral("记录数：%1").arg(records->size()));
+  Label1->adjustSize();
+  grid->setRecords(std::move(rows));
 }
 
 void Form7::Command2_Click() {
@@ -163,20 +149,16 @@ void Form7::Command2_Click() {
   std::vector<LogRecord> records;
   {
     BusyCursor busy;
-    try {
-      store::Database db(session_.state.MainDbConnection, store::Database::Mode::ReadOnly);
-      records = logRecords(db, *dates);
-    } catch (const std::exception& e) {
-      failed(QStringLiteral("门诊日志无法读取：\n"), e);
+    if (!ui::runGuarded(session_.dialogs, kLogUnreadable,
+                        [&] { records = readLog(session_.state.MainDbConnection, *dates); }))
       return;
-    }
     Label1->setText(QStringLiteral("计录数：%1").arg(records.size()));
     Label1->adjustSize();
     // A range without visits writes no file.
     if (records.empty()) return;
     if (records.size() > static_cast<size_t>(spreadsheet::kMaxRows - 2)) {
-      session_.dialogs.message(QStringLiteral("文件导出失败：记录太多，一个工作表最多放%1条，请缩短查询时间范围。")
-                                   .arg(spreadsheet::kMaxRows - 2));
+      ui::showFailure(session_.dialogs, QStringLiteral("文件导出失败"),
+                      QStringLiteral("记录太多，一个工作表最多放%1条，请缩短查询时间范围。").arg(spreadsheet::kMaxRows - 2));
       return;
     }
   }
@@ -189,13 +171,9 @@ void Form7::Command3_Click() {
   if (!dates) return;
   LogPrintInput input{Text1->text(), Text5->text(), physician_(), {}};
   BusyCursor busy;
-  try {
-    store::Database db(session_.state.MainDbConnection, store::Database::Mode::ReadOnly);
-    input.records = logRecords(db, *dates);
-  } catch (const std::exception& e) {
-    failed(QStringLiteral("门诊日志无法读取：\n"), e);
+  if (!ui::runGuarded(session_.dialogs, kLogUnreadable,
+                      [&] { input.records = readLog(session_.state.MainDbConnection, *dates); }))
     return;
-  }
   // A range without visits prints nothing and says nothing.
   if (input.records.empty()) return;
   const std::unique_ptr<printing::PrintDevice> device = devices_();

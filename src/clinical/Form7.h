@@ -64,7 +64,6 @@ class Form7 : public ui::Window {
   // The range of the date boxes; says why when they hold no dates.
   std::optional<LogRange> range();
   void clearGrid();
-  void failed(const QString& what, const std::exception& e);
 
   ui::Session& session_;
   DeviceFactory devices_;

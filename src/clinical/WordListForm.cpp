@@ -1,12 +1,10 @@
 #include "clinical/WordListForm.h"
 
-#include "store/DataFile.h"
-
 #include "links/PrescriptionLink.h"
-#include "store/PhraseList.h"
 #include "text/Blank.h"
 #include "text/PinyinInitials.h"
 #include "ui/Controls.h"
+#include "ui/Guard.h"
 #include "ui/InputTarget.h"
 #include "ui/SpacedText.h"
 
@@ -105,27 +103,21 @@ void WordListForm::Form_Load() {
 
 void WordListForm::fill() {
   List1->clear();
-  try {
-    store::Database db(session_.state.MainDbConnection, store::Database::Mode::ReadOnly);
-    for (const WordRow& row : WordLists(db, kind()).search(Text1->text())) {
+  ui::runGuarded(session_.dialogs, QStringLiteral("列表无法读取"), [this] {
+    for (const WordRow& row : searchWordList(session_.state.MainDbConnection, kind(), Text1->text())) {
       auto* item = new QListWidgetItem(row.text, List1);
       item->setData(kRowRole, row.rowid);
     }
-  } catch (const std::exception& e) {
-    session_.dialogs.message(QStringLiteral("列表无法读取：") + store::failureReason(e));
-  }
+  });
 }
 
 void WordListForm::Command2_Click() {
   if (text::trimBlanks(Text3->text()).isEmpty()) return;
   WordSaveResult result;
-  try {
-    store::Database db(session_.state.MainDbConnection);
-    result = WordLists(db, kind()).save(Text3->text(), Text5->text());
-  } catch (const std::exception& e) {
-    session_.dialogs.message(QStringLiteral("没有保存：") + store::failureReason(e));
+  if (!ui::runGuarded(session_.dialogs, QStringLiteral("没有保存"), [&] {
+        result = saveToWordList(session_.state.MainDbConnection, kind(), Text3->text(), Text5->text());
+      }))
     return;
-  }
   if (!result.message.isEmpty()) {
     // The boxes keep what was typed.
     session_.dialogs.message(result.message);
@@ -141,13 +133,12 @@ void WordListForm::Command2_Click() {
 void WordListForm::Command1_Click() {
   QListWidgetItem* item = List1->currentItem();
   if (!item) return;
-  try {
-    store::Database db(session_.state.MainDbConnection);
-    WordLists(db, kind()).remove(item->data(kRowRole).toLongLong());
-  } catch (const std::exception& e) {
-    session_.dialogs.message(QStringLiteral("没有删除：") + store::failureReason(e));
+  // A row deleted meanwhile on another workstation is gone either way: the list is
+  // filled again.
+  if (!ui::runGuarded(session_.dialogs, QStringLiteral("没有删除"), [&] {
+        removeFromWordList(session_.state.MainDbConnection, kind(), item->data(kRowRole).toLongLong());
+      }))
     return;
-  }
   refill();
 }
 
@@ -159,13 +150,10 @@ void WordListForm::refill() {
 void WordListForm::refillHerbalUsages() {
   auto* prescription = session_.windows.findAs<links::PrescriptionLink>();
   if (!prescription) return;
-  try {
-    store::Database db(session_.state.MainDbConnection, store::Database::Mode::ReadOnly);
-    // The drop-down follows the word list, deleted phrases too; its own text stays.
-    prescription->replaceHerbalUsages(store::PhraseList(db, store::PhraseList::HerbalUsages).phrases());
-  } catch (const std::exception& e) {
-    session_.dialogs.message(QStringLiteral("中药用法无法读取：") + store::failureReason(e));
-  }
+  // The drop-down follows the word list, deleted phrases too; its own text stays.
+  ui::runGuarded(session_.dialogs, QStringLiteral("中药用法无法读取"), [&] {
+    prescription->replaceHerbalUsages(herbalUsagePhrases(session_.state.MainDbConnection));
+  });
 }
 
 void Form5::showPhraseList(const QString& caption, const QString& listName) {

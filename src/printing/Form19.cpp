@@ -1,11 +1,8 @@
 #include "printing/Form19.h"
 
-#include "store/DataFile.h"
-
 #include "printing/service/OverlayPrint.h"
 #include "printing/service/PrintSettings.h"
 #include "links/PrescriptionLink.h"
-#include "store/OverlayTemplateRows.h"
 #include "ui/Controls.h"
 #include "ui/Guard.h"
 #include "ui/Twips.h"
@@ -78,23 +75,18 @@ void Form19::Form_Load() {
   if (!main.isNull())
     Move(main.x() + (main.width() - Width()) / 2.0 + 120, main.y() + (main.height() - Height()) / 2.0 + 250);
 
-  try {
-    showTemplate(overlayTemplateFromRows(
-        store::readOverlayTemplateRows(session_.state.StockDbConnection, kOverlayItemCount)));
-    readFailure_.clear();
-  } catch (const std::exception& e) {
+  const OverlayRead read = readOverlayTemplate(session_.state.StockDbConnection);
+  readFailure_ = read.reason;
+  if (read.overlay) {
+    showTemplate(*read.overlay);
+  } else {
     // The boxes stay empty; neither the overlay print nor 保存 may take them as the template.
-    readFailure_ = store::failureReason(e);
-    session_.dialogs.message(unreadableMessage());
+    ui::showFailure(session_.dialogs, kOverlayUnreadable, readFailure_);
   }
   for (int item = 0; item < kOverlayItemCount; ++item) {
     Picture1[item]->setBackgroundRole(QPalette::Button);
     Check1_Click(item);
   }
-}
-
-QString Form19::unreadableMessage() const {
-  return QStringLiteral("套打设置无法读取，不能套打，也不能保存。\n%1").arg(readFailure_);
 }
 
 void Form19::showTemplate(const OverlayTemplate& overlay) {
@@ -128,11 +120,8 @@ void Form19::Command1_Click() {
     session_.dialogs.message(QStringLiteral("套打设置没有读出，为免空白覆盖已保存的设置，这次没有保存。"));
     return;
   }
-  try {
-    store::replaceOverlayTemplateRows(session_.state.StockDbConnection, overlayRowsFromTemplate(boxes()));
-  } catch (const std::exception& e) {
-    session_.dialogs.message(QStringLiteral("套打设置没有保存。\n%1").arg(store::failureReason(e)));
-  }
+  const QString refused = saveOverlayTemplate(session_.state.StockDbConnection, boxes());
+  if (!refused.isEmpty()) ui::showFailure(session_.dialogs, QStringLiteral("套打设置没有保存"), refused);
 }
 
 Form19::ScreenPrescription Form19::screenPrescription() const {

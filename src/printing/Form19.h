@@ -19,6 +19,9 @@
 
 namespace printing {
 
+// What a template that could not be read stops.
+inline const QString kOverlayUnreadable = QStringLiteral("套打设置无法读取，不能套打，也不能保存");
+
 class Form19 : public ui::Window {
   Q_OBJECT
 
@@ -39,8 +42,8 @@ class Form19 : public ui::Window {
   // The template as the boxes hold it now; none when it could not be read, so that
   // nothing is printed at positions that were never loaded.
   std::optional<OverlayTemplate> overlayTemplate() const;
-  // The message that says the template could not be read.
-  QString unreadableMessage() const;
+  // Why the template could not be read; empty when it was.
+  const QString& readFailure() const { return readFailure_; }
 
   QFrame* Frame1 = nullptr;
   ui::ControlArray<QFrame> Picture1{QStringLiteral("Picture1")};

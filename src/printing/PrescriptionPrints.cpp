@@ -2,6 +2,7 @@
 
 #include "printing/Form19.h"
 #include "printing/service/PrintJob.h"
+#include "ui/Guard.h"
 
 namespace printing {
 
@@ -41,7 +42,7 @@ PrintOutcome PrescriptionPrints::overlayPrint(const OverlayRecord& record) {
   const std::optional<OverlayTemplate> overlay = templateWindow.overlayTemplate();
   if (!overlay) {
     // Loading the window has just said so; an open window is asked again.
-    if (wasLoaded) session_.dialogs.message(templateWindow.unreadableMessage());
+    if (wasLoaded) ui::showFailure(session_.dialogs, kOverlayUnreadable, templateWindow.readFailure());
     return PrintOutcome::Failed;
   }
   const PrintSettings settings = printSettings(session_.settings.values());

@@ -1,10 +1,10 @@
 #include "purchasing/Form16.h"
 
 #include "grid/GridConfig.h"
-#include "store/DataFile.h"
 #include "text/Blank.h"
 #include "text/DateRange.h"
 #include "ui/Controls.h"
+#include "ui/Guard.h"
 #include "spreadsheet/ListSheet.h"
 #include "ui/SpreadsheetExport.h"
 
@@ -35,15 +35,10 @@ void Form16::Command1_Click() {
   }
   const DateRange& range = *reading.range;
   busyBar->start();
-  std::vector<StatisticsLine> result;
-  QString failure;
-  try {
-    result = purchaseStatistics(session_.state.StockDbConnection, text::trimBlanks(Combo1->currentText()), range);
-  } catch (const store::StoreError& e) {
-    failure = e.reason();
-  }
-  if (failure.isEmpty()) {
-    lines_ = std::move(result);
+  StatisticsOutcome result =
+      readPurchaseStatistics(session_.state.StockDbConnection, text::trimBlanks(Combo1->currentText()), range);
+  if (result.reason.isEmpty()) {
+    lines_ = std::move(result.lines);
     std::vector<grid::Record> records;
     for (const StatisticsLine& line : lines_) {
       // A zero amount shows as a blank cell; the export keeps "0.00".
@@ -53,7 +48,7 @@ void Form16::Command1_Click() {
     grid->setRecords(std::move(records));
   }
   busyBar->stop();
-  if (!failure.isEmpty()) session_.dialogs.message(QStringLiteral("统计失败：") + failure);
+  if (!result.reason.isEmpty()) ui::showFailure(session_.dialogs, QStringLiteral("统计失败"), result.reason);
 }
 
 void Form16::Command2_Click() {

@@ -5,12 +5,12 @@
 #include "purchasing/Form18.h"
 #include "purchasing/service/GoodsReceipt.h"
 #include "purchasing/service/PurchaseStatistics.h"
-#include "store/DataFile.h"
 #include "text/Blank.h"
 #include "text/DateRange.h"
 #include "text/Dates.h"
 #include "text/Numbers.h"
 #include "ui/Controls.h"
+#include "ui/Guard.h"
 #include "spreadsheet/ListSheet.h"
 #include "ui/SpreadsheetExport.h"
 
@@ -24,13 +24,13 @@ QString asNumber(const QString& stored) { return text::plainNumber(text::leading
 QString asPrice(const QString& stored) { return text::format000(text::leadingNumber(stored)); }
 
 // The record as the grid shows it: quantities and stock in shortest form, prices "0.000".
-grid::Record shownRecord(const store::LedgerRow& row) {
+grid::Record shownRecord(const LedgerRow& row) {
   grid::Record record;
   for (const QString& field : row.fields) record.fields.push_back(field);
-  record.fields[store::kLedgerQuantity] = asNumber(row.fields[store::kLedgerQuantity]);
-  record.fields[store::kLedgerStock] = asNumber(row.fields[store::kLedgerStock]);
-  record.fields[store::kLedgerCost] = asPrice(row.fields[store::kLedgerCost]);
-  record.fields[store::kLedgerPrice] = asPrice(row.fields[store::kLedgerPrice]);
+  record.fields[kLedgerQuantity] = asNumber(row.fields[kLedgerQuantity]);
+  record.fields[kLedgerStock] = asNumber(row.fields[kLedgerStock]);
+  record.fields[kLedgerCost] = asPrice(row.fields[kLedgerCost]);
+  record.fields[kLedgerPrice] = asPrice(row.fields[kLedgerPrice]);
   return record;
 }
 
@@ -79,11 +79,11 @@ void Form17::Form_Load() {
   Command3_Click();
 }
 
-void Form17::showRows(std::vector<store::LedgerRow> rows) {
+void Form17::showRows(std::vector<LedgerRow> rows) {
   rows_ = std::move(rows);
   std::vector<grid::Record> records;
   records.reserve(rows_.size());
-  for (const store::LedgerRow& row : rows_) records.push_back(shownRecord(row));
+  for (const LedgerRow& row : rows_) records.push_back(shownRecord(row));
   grid->setRecords(std::move(records));
   Label1->setText(QStringLiteral("记录数：") + QString::number(rows_.size()));
 }
@@ -95,24 +95,16 @@ void Form17::Command3_Click() {
     session_.dialogs.message(text::kBadDatesMessage);
     return;
   }
-  std::vector<store::LedgerRow> rows;
-  QString failure;
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  try {
-    rows = store::guarded([&] {
-      store::Database db = store::openExisting(session_.state.StockDbConnection, store::Database::Mode::ReadOnly);
-      return store::Purchases(db).ledger(Text1->text(), Combo1->currentText(), text::isoDate(range->first),
-                                         text::isoDate(range->last), kLedgerCap + 1);
-    });
-  } catch (const store::StoreError& e) {
-    failure = e.reason();
-  }
+  LedgerOutcome read =
+      readLedger(session_.state.StockDbConnection, Text1->text(), Combo1->currentText(), *range, kLedgerCap + 1);
   QApplication::restoreOverrideCursor();
-  if (!failure.isEmpty()) {
+  if (!read.reason.isEmpty()) {
     showRows({});
-    session_.dialogs.message(QStringLiteral("查询失败：") + failure);
+    ui::showFailure(session_.dialogs, QStringLiteral("查询失败"), read.reason);
     return;
   }
+  std::vector<LedgerRow>& rows = read.rows;
   if (static_cast<int>(rows.size()) > kLedgerCap) {
     // Refused: nothing listed, so no stale row stays selectable for "删除".
     showRows({});
@@ -129,11 +121,11 @@ void Form17::Command1_Click() {
   if (row < 0) return;
   const int index = grid->state().recordAt(row);
   if (index < 0 || index >= static_cast<int>(rows_.size())) return;
-  const store::LedgerRow picked = rows_[index];
+  const LedgerRow picked = rows_[index];
   const DeleteOutcome outcome = deleteReceipt(session_.state.MainDbConnection, session_.state.StockDbConnection,
-                                              picked.id, picked.fields[store::kLedgerKey]);
+                                              picked.id, picked.fields[kLedgerKey]);
   if (!outcome.ok) {
-    session_.dialogs.message(QStringLiteral("删除失败：") + outcome.reason);
+    ui::showFailure(session_.dialogs, QStringLiteral("删除失败"), outcome.reason);
     return;
   }
   const int before = grid->state().firstVisible();
@@ -156,13 +148,13 @@ void Form17::Command4_Click() {
   ui::writeExport(session_.dialogs, path, [this] {
     std::vector<QStringList> records;
     records.reserve(rows_.size());
-    for (const store::LedgerRow& row : rows_) records.push_back(row.fields.mid(0, store::kLedgerKey));
+    for (const LedgerRow& row : rows_) records.push_back(row.fields.mid(0, kLedgerKey));
     return spreadsheet::listWorkbook({QStringLiteral("进货日期"), QStringLiteral("药品名称"), QStringLiteral("单位"),
                              QStringLiteral("数量"), QStringLiteral("库存"), QStringLiteral("进价"),
                              QStringLiteral("售价"), QStringLiteral("供货单位"), QStringLiteral("生产厂家"),
                              QStringLiteral("批号"), QStringLiteral("有效期至"), QStringLiteral("金额")},
-                            records, QList<int>{store::kLedgerQuantity, store::kLedgerStock, store::kLedgerCost,
-                                                store::kLedgerPrice, store::kLedgerAmount});
+                            records, QList<int>{kLedgerQuantity, kLedgerStock, kLedgerCost,
+                                                kLedgerPrice, kLedgerAmount});
   });
 }
 

@@ -2,7 +2,7 @@
 // optionally narrowed to names holding a typed text; delete, add, statistics, export.
 #pragma once
 
-#include "store/Purchases.h"
+#include "purchasing/service/ReceiptLedger.h"
 #include "ui/PagedGrid.h"
 #include "ui/Session.h"
 #include "ui/Window.h"
@@ -41,7 +41,7 @@ class Form17 : public ui::Window {
   // After a receipt: name box emptied, dates from one month back to today, query run.
   void showRecentReceipts();
 
-  const std::vector<store::LedgerRow>& receipts() const { return rows_; }
+  const std::vector<LedgerRow>& receipts() const { return rows_; }
 
   QLineEdit* Text1 = nullptr;
   QComboBox* Combo1 = nullptr;
@@ -58,10 +58,10 @@ class Form17 : public ui::Window {
   ui::PagedGrid* grid = nullptr;
 
  private:
-  void showRows(std::vector<store::LedgerRow> rows);
+  void showRows(std::vector<LedgerRow> rows);
 
   ui::Session& session_;
-  std::vector<store::LedgerRow> rows_;
+  std::vector<LedgerRow> rows_;
 };
 
 }  // namespace purchasing

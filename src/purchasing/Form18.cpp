@@ -1,12 +1,12 @@
 #include "purchasing/Form18.h"
 
 #include "purchasing/Form17.h"
-#include "store/DataFile.h"
-#include "store/Purchases.h"
+#include "purchasing/service/ReceiptLedger.h"
 #include "text/Blank.h"
 #include "text/Dates.h"
 #include "text/Numbers.h"
 #include "ui/Controls.h"
+#include "ui/Guard.h"
 #include "ui/InputTarget.h"
 
 #include <QDate>
@@ -91,12 +91,7 @@ void Form18::Text1_Change(int index) {
   matches_.clear();
   const QString name = Text1[kBoxName]->text();
   if (index == kBoxName && !text::trimBlanks(name).isEmpty()) {
-    try {
-      matches_ = catalogueMatches(session_.state.MainDbConnection, name, Label4->text());
-    } catch (const store::StoreError&) {
-      // A search that cannot run offers nothing; the save reports a store failure.
-      matches_.clear();
-    }
+    matches_ = offeredMatches(session_.state.MainDbConnection, name, Label4->text());
     for (const CatalogueMatch& match : matches_) List1->addItem(match.name);
     List1->setVisible(!matches_.empty());
     if (!matches_.empty()) List1->raise();
@@ -119,16 +114,12 @@ void Form18::List1_DblClick() {
   Text1[kBoxPrice]->setText(match.price);
   StockBefore = text::leadingNumber(text::trimBlanks(match.stock));
   Text1[kBoxStock]->setText(text::plainNumber(StockBefore));
-  try {
-    store::Database db = store::openExisting(session_.state.StockDbConnection, store::Database::Mode::ReadOnly);
-    if (const auto defaults = store::guarded([&] { return store::Purchases(db).defaultsFor(text::trimBlanks(match.name)); })) {
-      Text1[kBoxSupplier]->setText(defaults->supplier);
-      Text1[kBoxMaker]->setText(defaults->maker);
-      Text1[kBoxBatch]->setText(defaults->batch);
-      Text1[kBoxExpiry]->setText(defaults->expiry);
-    }
-  } catch (const store::StoreError&) {
-    // Without the defaults the four boxes keep what they hold; the user types them.
+  // Without the defaults the four boxes keep what they hold; the user types them.
+  if (const auto defaults = keptDefaults(session_.state.StockDbConnection, text::trimBlanks(match.name))) {
+    Text1[kBoxSupplier]->setText(defaults->supplier);
+    Text1[kBoxMaker]->setText(defaults->maker);
+    Text1[kBoxBatch]->setText(defaults->batch);
+    Text1[kBoxExpiry]->setText(defaults->expiry);
   }
   List1->hide();
   Text1[kBoxQuantity]->setFocus();
@@ -180,7 +171,7 @@ void Form18::Command1_Click() {
       if (registry()->isDefined(QStringLiteral("Form3"))) registry()->openFresh(QStringLiteral("Form3"));
       return;
     case ReceiptOutcome::Status::Failed:
-      session_.dialogs.message(QStringLiteral("入库失败，未保存：") + outcome.reason);
+      ui::showFailure(session_.dialogs, QStringLiteral("入库失败，未保存"), outcome.reason);
       return;
     case ReceiptOutcome::Status::Booked:
       break;

@@ -138,6 +138,15 @@ void Settings::save() {
   emit changed();
 }
 
+Settings::SaveOutcome Settings::trySave() {
+  try {
+    save();
+    return {true, {}};
+  } catch (const std::exception& e) {
+    return {false, store::failureReason(e)};
+  }
+}
+
 bool Settings::bellOn() {
   if (!bell_) bell_ = bellMarkerExists(state_.LocalDataFolder);
   return *bell_;

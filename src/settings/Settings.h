@@ -98,6 +98,12 @@ class Settings : public QObject {
   // Writes the current values; throws as writeSettingsRow does, and when the row was
   // never read (the values are fallbacks then). Tells the listeners when it succeeded.
   void save();
+  struct SaveOutcome {
+    bool saved = false;
+    QString reason;  // why nothing was written, in the store's words
+  };
+  // The same, telling a failure instead of throwing it.
+  SaveOutcome trySave();
 
   // This workstation's bell for new prescriptions: whether the marker file "Lstz.ini" is
   // in the local data folder, asked once, at the first read; afterwards only the settings

@@ -148,7 +148,7 @@ void Form1::Form_Load() {
   // whatever it holds, also right after they were first stored.
   QString failure;
   form2.addHerbalUsages(prescription::seedHerbalUsages(session_.state.MainDbConnection, &failure));
-  if (!failure.isEmpty()) session_.dialogs.message(QStringLiteral("中药用法无法读取：%1").arg(failure));
+  if (!failure.isEmpty()) ui::showFailure(session_.dialogs, QStringLiteral("中药用法无法读取"), failure);
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {

@@ -1,11 +1,10 @@
 #include "shell/Form8.h"
 
-#include "store/DataFile.h"
-
 #include "settings/BellMarker.h"
 #include "settings/Settings.h"
 #include "text/Blank.h"
 #include "ui/Controls.h"
+#include "ui/Guard.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -176,7 +175,7 @@ void Form8::Form_Load() {
   // The boxes then hold fallbacks, not the stored row: saving them would wipe it.
   const bool rowRead = session_.settings.rowRead();
   Command1->setEnabled(rowRead);
-  if (!rowRead) session_.dialogs.message(kSettingsUnreadable + session_.settings.failure());
+  if (!rowRead) ui::showFailure(session_.dialogs, kSettingsUnreadable, session_.settings.failure());
 }
 
 void Form8::showValues(const settings::SettingsValues& v) {
@@ -202,11 +201,11 @@ void Form8::Form_Unload() { session_.settings.drop(); }
 void Form8::Command1_Click() {
   // The user was told at the load; the row that could not be read is left as it is.
   if (!session_.settings.rowRead()) return;
-  try {
-    session_.settings.save();
-  } catch (const std::exception& e) {
+  const settings::Settings::SaveOutcome saved = session_.settings.trySave();
+  if (!saved.saved) {
     // Nothing typed is lost: the window stays open with the edits.
-    session_.dialogs.message(QStringLiteral("设置未能保存：%1。所作修改仍在窗口中，请稍后再试。").arg(store::failureReason(e)));
+    ui::showFailure(session_.dialogs, QStringLiteral("设置未能保存"),
+                    saved.reason + QStringLiteral("。所作修改仍在窗口中，请稍后再试。"));
     return;
   }
 
@@ -241,7 +240,8 @@ void Form8::Command3_Click() {
       session_.dialogs.message(QStringLiteral("密码未能写入数据库，原密码仍然有效，请稍后再试！"));
       break;
     case settings::PasswordChange::FileProblem:
-      session_.dialogs.message(QStringLiteral("无法修改密码：%1。原密码仍然有效，请稍后再试！").arg(failure));
+      ui::showFailure(session_.dialogs, QStringLiteral("无法修改密码"),
+                      failure + QStringLiteral("。原密码仍然有效，请稍后再试！"));
       break;
   }
   Show();

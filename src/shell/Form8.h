@@ -18,7 +18,7 @@
 namespace shell {
 
 // Said once when the settings row cannot be read, followed by the reason.
-inline const QString kSettingsUnreadable = QStringLiteral("设置无法读取：");
+inline const QString kSettingsUnreadable = QStringLiteral("设置无法读取");
 
 class Form8 : public ui::Window {
   Q_OBJECT

@@ -2,17 +2,12 @@
 
 #include "store/LikePattern.h"
 
-#include "catalogue/service/CatalogueValues.h"
-
 #include <SQLiteCpp/Transaction.h>
 
 #include <QSet>
 
-
 namespace store {
 namespace {
-
-using catalogue::CatalogueRow;
 
 // The columns a catalogue row is read with, in this order.
 constexpr const char* kRowColumns =
@@ -173,7 +168,7 @@ std::vector<CatalogueRow> Catalogue::lowStock(const QString& categoryPrefix, dou
     while (q.executeStep()) {
       const QString stock = columnText(q, 11);
       const std::optional<double> kept =
-          catalogue::keptStock(stock.isNull() ? std::nullopt : std::optional<QString>(stock));
+          keptStock(stock.isNull() ? std::nullopt : std::optional<QString>(stock));
       if (kept && *kept < threshold) rows.push_back(rowFrom(q));
     }
     return rows;
@@ -296,6 +291,46 @@ void Catalogue::ensureNameOrderIndexes(Database& db) {
   db.sql().exec(R"(CREATE INDEX IF NOT EXISTS "商品_名称序" ON "商品" ("名称" COLLATE )" + collation + ");" +
                 R"(CREATE INDEX IF NOT EXISTS "商品_分类名称序" ON "商品" ("分类", "名称" COLLATE )" + collation + ");" +
                 R"(CREATE INDEX IF NOT EXISTS "商品_目录序" ON "商品" ("名称" COLLATE )" + collation + R"(, "分类", "查询");)");
+}
+
+std::vector<ReceiptCandidate> Catalogue::receiptCandidates(const QString& typed, const QString& categoryPrefix) {
+  SQLite::Statement q(db_.sql(), std::string(R"(SELECT "名称", "单位", "单价", "备用1", "斗位" FROM main."商品"
+                                                WHERE instr(lower("查询"), lower(?1)) > 0
+                                                  AND substr("分类", 1, length(?2)) = ?2)") +
+                                     orderedByName());
+  bindText(q, 1, typed);
+  bindText(q, 2, categoryPrefix);
+  std::vector<ReceiptCandidate> rows;
+  while (q.executeStep())
+    rows.push_back({columnText(q, 0), columnText(q, 1), columnText(q, 2), columnText(q, 3), columnText(q, 4)});
+  return rows;
+}
+
+std::optional<ReceiptStockRow> Catalogue::receiptStockRow(const QString& storedName, const QString& categoryPrefix) {
+  SQLite::Statement q(db_.sql(), R"(SELECT rowid, "斗位" FROM main."商品"
+                                   WHERE "名称" = ?1 AND substr("分类", 1, length(?2)) = ?2
+                                   ORDER BY "名称", rowid LIMIT 1)");
+  bindText(q, 1, storedName);
+  bindText(q, 2, categoryPrefix);
+  if (!q.executeStep()) return std::nullopt;
+  return ReceiptStockRow{q.getColumn(0).getInt64(), columnText(q, 1)};
+}
+
+void Catalogue::setPricesAndStock(std::int64_t rowid, const QString& price, const QString& cost,
+                                  const QString& stock) {
+  SQLite::Statement update(db_.sql(), R"(UPDATE main."商品" SET "单价" = ?, "备用1" = ?, "斗位" = ? WHERE rowid = ?)");
+  bindText(update, 1, price);
+  bindText(update, 2, cost);
+  bindText(update, 3, stock);
+  update.bind(4, static_cast<int64_t>(rowid));
+  update.exec();
+}
+
+void Catalogue::setStock(std::int64_t rowid, const QString& stock) {
+  SQLite::Statement update(db_.sql(), R"(UPDATE main."商品" SET "斗位" = ? WHERE rowid = ?)");
+  bindText(update, 1, stock);
+  update.bind(2, static_cast<int64_t>(rowid));
+  update.exec();
 }
 
 }  // namespace store

@@ -3,7 +3,7 @@
 // strokes, "$"). Every statement binds its values; a typed text is matched literally.
 #pragma once
 
-#include "catalogue/service/CatalogueRow.h"
+#include "store/CatalogueRow.h"
 #include "store/DataFile.h"
 #include "store/SearchKeyColumn.h"
 
@@ -38,6 +38,22 @@ class RowRefused : public StoreError {
   int index_;
 };
 
+// A catalogue row as a goods receipt offers it: its name (stored form), unit, prices and
+// stock, each as stored.
+struct ReceiptCandidate {
+  QString name;   // 名称
+  QString unit;   // 单位
+  QString price;  // 单价: the selling price
+  QString cost;   // 备用1: the purchase price
+  QString stock;  // 斗位
+};
+
+// A catalogue row whose stock a goods receipt changes.
+struct ReceiptStockRow {
+  std::int64_t rowid = 0;
+  QString stock;  // 斗位 as stored; a null text when it has no value
+};
+
 class Catalogue {
  public:
   explicit Catalogue(Database& db) : db_(db) {}
@@ -58,29 +74,29 @@ class Catalogue {
                          const std::function<void(const CatalogueSearchFields&)>& visit);
   // The rows whose category begins with `categoryPrefix` and whose search key holds
   // `searchText` (literally, ASCII letters in either case), in name order.
-  std::vector<catalogue::CatalogueRow> listing(const QString& categoryPrefix, const QString& searchText);
+  std::vector<CatalogueRow> listing(const QString& categoryPrefix, const QString& searchText);
   // The same list as the row ids alone, in the same order: read from the name-order
   // index without touching the rows, so that a list of every row stays cheap.
   std::vector<int64_t> listingIds(const QString& categoryPrefix, const QString& searchText);
   // The rows with these ids, in the order given; nullopt for an id that no row has any
   // longer (removed since it was listed).
-  std::vector<std::optional<catalogue::CatalogueRow>> rowsWithIds(const std::vector<int64_t>& ids);
+  std::vector<std::optional<CatalogueRow>> rowsWithIds(const std::vector<int64_t>& ids);
   // The rows of the category whose stock is kept and below `threshold`, in name order.
-  std::vector<catalogue::CatalogueRow> lowStock(const QString& categoryPrefix, double threshold);
+  std::vector<CatalogueRow> lowStock(const QString& categoryPrefix, double threshold);
 
   // Writes the row under its key: the row with that key is rewritten, or added when there
   // is none. [备用3] is left as it is. Throws StoreError when the store refuses it.
-  void saveRow(const catalogue::CatalogueRow& row);
+  void saveRow(const CatalogueRow& row);
   // Saves one row under `key` in one write transaction: reads what the file holds under
   // the key now (nullopt when no row has it), asks `rowFor` for the row to store, and
   // adds it when there was none or writes only the columns whose value differs from what
   // was read. Another writer cannot come between the read and the write. [备用3] is left
   // as it is. Throws StoreError when the store refuses it.
-  using RowFor = std::function<catalogue::CatalogueRow(const std::optional<catalogue::CatalogueRow>& stored)>;
+  using RowFor = std::function<CatalogueRow(const std::optional<CatalogueRow>& stored)>;
   void saveRow(const QString& key, const RowFor& rowFor);
   // Adds the rows in one transaction: all of them or, when one is refused, none
   // (RowRefused names it).
-  void addRows(const QList<catalogue::CatalogueRow>& rows);
+  void addRows(const QList<CatalogueRow>& rows);
   // Removes the row with this key; returns whether there was one.
   bool deleteRow(const QString& key);
   // Removes every row whose category begins with `categoryPrefix`; returns how many.
@@ -88,6 +104,19 @@ class Catalogue {
   // The keys in use, for a writer that must issue new ones.
   QSet<QString> keys();
   bool keyTaken(const QString& key);
+
+  // Goods receipts. The category prefix is compared as text, never as a pattern; the
+  // statements name the main schema, so they serve a joint connection too.
+  // The rows of the category prefix whose search key holds `typed` literally (ASCII case
+  // ignored), in name order.
+  std::vector<ReceiptCandidate> receiptCandidates(const QString& typed, const QString& categoryPrefix);
+  // The first row (in name, then stored order) named exactly `storedName` whose category
+  // begins with `categoryPrefix`.
+  std::optional<ReceiptStockRow> receiptStockRow(const QString& storedName, const QString& categoryPrefix);
+  // Rewrites the row's selling price, purchase price and stock.
+  void setPricesAndStock(std::int64_t rowid, const QString& price, const QString& cost, const QString& stock);
+  // Rewrites the row's stock.
+  void setStock(std::int64_t rowid, const QString& stock);
 
   // Creates the indexes the name-ordered lists use, on files made before they existed.
   // Every connection that writes [商品] then needs the name collation registered.

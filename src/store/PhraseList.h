@@ -7,11 +7,21 @@
 
 #include <QStringList>
 
+#include <optional>
+#include <vector>
+
 namespace store {
 
 struct Phrase {
   QString text;  // [序号]
   QString key;   // [名称]
+};
+
+// A listed phrase or symptom with the row it stands in, so that a delete removes exactly
+// the row the user saw.
+struct PhraseRow {
+  qint64 rowid = 0;
+  QString text;  // [序号] of a phrase, [名称] of a symptom
 };
 
 class PhraseList {
@@ -29,6 +39,19 @@ class PhraseList {
   // others are.
   void add(const QList<Phrase>& phrases);
 
+  // The list's rows whose key holds `search` literally (ASCII case ignored), in table
+  // order; an empty search takes them all.
+  std::vector<PhraseRow> search(const QString& search);
+  // Adds one phrase to the list; throws when the table refuses it (a phrase or key kept
+  // already).
+  void insert(const Phrase& phrase);
+  // Deletes the row when it still belongs to the list; false when it does not.
+  bool remove(qint64 rowid);
+
+  // The list in which `phrase` or `key` stands already, whatever the list; nullopt when
+  // in none.
+  std::optional<QString> listHolding(const QString& phrase, const QString& key);
+
  private:
   Database& db_;
   QString list_;
@@ -40,6 +63,17 @@ class Symptoms {
 
   // The symptom texts ([名称]) in table order.
   QStringList all();
+
+  // The symptoms whose key ([序号]) holds `search` literally (ASCII case ignored), in
+  // table order; an empty search takes them all.
+  std::vector<PhraseRow> search(const QString& search);
+  // Whether a symptom is kept under the key.
+  bool keyKept(const QString& key);
+  // Adds the symptom with its initials ([拼音]) under the key; throws when the table
+  // refuses it.
+  void insert(const QString& text, const QString& initials, const QString& key);
+  // Deletes the row; false when it was no longer there.
+  bool remove(qint64 rowid);
 
  private:
   Database& db_;

@@ -63,4 +63,59 @@ std::vector<ReceiptFigures> Purchases::figures(const QString& category, const QS
   return rows;
 }
 
+void Purchases::keepDefaults(const QString& name, const QString& keptUnder, const ReceiptDefaults& defaults,
+                             const QString& amount) {
+  const QString values[] = {name, defaults.supplier, defaults.maker, defaults.batch, defaults.expiry, amount};
+  SQLite::Statement update(db_.sql(), QStringLiteral(R"(UPDATE %1 SET "名称" = ?, "供货单位" = ?, "生产厂家" = ?,
+                                                       "批号" = ?, "有效期至" = ?, "备注" = ?, "备用" = ''
+                                                       WHERE rowid = (SELECT rowid FROM %1 WHERE "名称" = ?
+                                                                      ORDER BY rowid LIMIT 1))")
+                                          .arg(table("进货模板"))
+                                          .toStdString());
+  for (int i = 0; i < 6; ++i) bindText(update, i + 1, values[i]);
+  bindText(update, 7, keptUnder);
+  if (update.exec() > 0) return;
+  SQLite::Statement insert(db_.sql(), QStringLiteral(R"(INSERT INTO %1
+                                                       ("名称", "供货单位", "生产厂家", "批号", "有效期至", "备注", "备用")
+                                                       VALUES (?, ?, ?, ?, ?, ?, ''))")
+                                          .arg(table("进货模板"))
+                                          .toStdString());
+  for (int i = 0; i < 6; ++i) bindText(insert, i + 1, values[i]);
+  insert.exec();
+}
+
+void Purchases::addReceipt(const ReceiptRecord& r) {
+  SQLite::Statement insert(
+      db_.sql(), QStringLiteral(R"(INSERT INTO %1
+          ("日期", "品名", "库存", "单位", "序号", "数量", "进价", "售价", "供货单位", "生产厂家", "批号", "有效期至",
+           "备注", "备用", "分类") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, '', ?))")
+                     .arg(table("进货管理"))
+                     .toStdString());
+  const QString* values[] = {&r.date,     &r.name,  &r.stock, &r.unit,   &r.key,    &r.quantity, &r.cost,
+                             &r.price,    &r.supplier, &r.maker, &r.batch, &r.expiry, &r.amount, &r.category};
+  int i = 1;
+  for (const QString* value : values) bindText(insert, i++, value->isNull() ? QStringLiteral("") : *value);
+  insert.exec();
+}
+
+std::optional<KeptReceipt> Purchases::receipt(qint64 id, const QString& key) {
+  SQLite::Statement read(db_.sql(), QStringLiteral(R"(SELECT "品名", "数量", "分类" FROM %1
+                                                     WHERE rowid = ? AND "序号" IS ?)")
+                                        .arg(table("进货管理"))
+                                        .toStdString());
+  read.bind(1, static_cast<int64_t>(id));
+  bindText(read, 2, key);
+  if (!read.executeStep()) return std::nullopt;
+  return KeptReceipt{columnText(read, 0), columnText(read, 1), columnText(read, 2)};
+}
+
+int Purchases::removeReceipt(qint64 id, const QString& key) {
+  SQLite::Statement remove(db_.sql(), QStringLiteral(R"(DELETE FROM %1 WHERE rowid = ? AND "序号" IS ?)")
+                                          .arg(table("进货管理"))
+                                          .toStdString());
+  remove.bind(1, static_cast<int64_t>(id));
+  bindText(remove, 2, key);
+  return remove.exec();
+}
+
 }  // namespace store

@@ -36,6 +36,31 @@ struct ReceiptFigures {
   QString amount;    // 备注: the amount of the receipt, text as stored
 };
 
+// A receipt as it is booked into [进货管理]; [备用] is stored empty.
+struct ReceiptRecord {
+  QString date;      // 日期, "yyyy-mm-dd"
+  QString name;      // 品名
+  QString stock;     // 库存: the catalogue stock after the receipt
+  QString unit;      // 单位
+  QString key;       // 序号
+  QString quantity;  // 数量
+  QString cost;      // 进价
+  QString price;     // 售价
+  QString supplier;  // 供货单位
+  QString maker;     // 生产厂家
+  QString batch;     // 批号
+  QString expiry;    // 有效期至
+  QString amount;    // 备注: the amount of the receipt
+  QString category;  // 分类
+};
+
+// What taking a receipt back needs of it.
+struct KeptReceipt {
+  QString name;      // 品名
+  QString quantity;  // 数量, text as stored
+  QString category;  // 分类
+};
+
 // The ledger's columns in field order, as the grid and the export take them.
 enum LedgerField {
   kLedgerDate = 0, kLedgerName, kLedgerUnit, kLedgerQuantity, kLedgerStock, kLedgerCost,
@@ -61,6 +86,18 @@ class Purchases {
   // Receipts of one category dated from `first` to `last`, ordered by name and, within a
   // name, in stored order.
   std::vector<ReceiptFigures> figures(const QString& category, const QString& first, const QString& last);
+
+  // Keeps the defaults (and the receipt's amount in [备注]) for the next receipt of the
+  // drug: rewrites the first row kept under `keptUnder`, renaming it `name`, or adds one
+  // named `name` when there is none.
+  void keepDefaults(const QString& name, const QString& keptUnder, const ReceiptDefaults& defaults,
+                    const QString& amount);
+  // Adds a receipt row; a null text is stored as the empty text.
+  void addReceipt(const ReceiptRecord& receipt);
+  // The receipt `id` while it still carries `key`; nullopt when it does not.
+  std::optional<KeptReceipt> receipt(qint64 id, const QString& key);
+  // Deletes the receipt `id` if it still carries `key`; the number of rows deleted.
+  int removeReceipt(qint64 id, const QString& key);
 
  private:
   QString table(const char* name) const;

@@ -1,6 +1,5 @@
 #include "store/RecordsRepository.h"
 
-#include "prescription/service/PricingGridPacking.h"
 #include "store/RecordNameIndex.h"
 #include "store/TextMatch.h"
 
@@ -9,12 +8,10 @@
 namespace store {
 namespace {
 
-using prescription::PrescriptionRecord;
-
 // The written columns of 档案 in the order bindRecord binds them.
 QStringList writtenColumns() {
   QStringList columns{QStringLiteral("序号")};
-  for (int i = 0; i < prescription::header::kCount; ++i) columns << QString::number(i);
+  for (int i = 0; i < kRecordHeaderColumns; ++i) columns << QString::number(i);
   columns << QStringLiteral("T1") << QStringLiteral("T2") << QStringLiteral("T3") << QStringLiteral("39")
           << QStringLiteral("40") << QStringLiteral("类别") << QStringLiteral("发药") << QStringLiteral("计价")
           << QStringLiteral("病历") << QStringLiteral("剂数");
@@ -28,28 +25,28 @@ QString quoted(const QStringList& columns) {
 }
 
 // Binds the record's columns from parameter `first` on, in writtenColumns() order.
-int bindRecord(SQLite::Statement& statement, int first, const PrescriptionRecord& r) {
+int bindRecord(SQLite::Statement& statement, int first, const RecordRow& r) {
   int i = first;
   bindText(statement, i++, r.serial);
   for (const QString& field : r.header) bindText(statement, i++, field);
   for (const QString* value : {&r.prescriptionText, &r.infusionCardText, &r.symptoms, &r.herbalUsage,
                                &r.nameInitials, &r.kind, &r.dispenseMark})
     bindText(statement, i++, *value);
-  bindText(statement, i++, prescription::PricingGridPacking(r.grid));
+  bindText(statement, i++, r.pricing);
   bindText(statement, i++, r.medicalRecord);
   bindText(statement, i++, r.doses);
   return i;
 }
 
-PrescriptionRecord readRecord(const SQLite::Statement& row) {
-  PrescriptionRecord r;
+RecordRow readRecord(const SQLite::Statement& row) {
+  RecordRow r;
   int i = 0;
   r.serial = columnText(row, i++);
   for (QString& field : r.header) field = columnText(row, i++);
   for (QString* value : {&r.prescriptionText, &r.infusionCardText, &r.symptoms, &r.herbalUsage,
                          &r.nameInitials, &r.kind, &r.dispenseMark})
     *value = columnText(row, i++);
-  r.grid = prescription::unpackPricingGrid(columnText(row, i++));
+  r.pricing = columnText(row, i++);
   r.medicalRecord = columnText(row, i++);
   r.doses = columnText(row, i++);
   return r;
@@ -75,7 +72,7 @@ std::optional<QString> RecordsRepository::dispenseMark(const QString& serial) {
   return mark.isNull() ? QString("") : mark;
 }
 
-void RecordsRepository::write(const PrescriptionRecord& record) {
+void RecordsRepository::write(const RecordRow& record) {
   static const QStringList columns = writtenColumns();
   static const std::string update = [] {
     QStringList assignments;
@@ -95,7 +92,7 @@ void RecordsRepository::write(const PrescriptionRecord& record) {
   add.exec();
 }
 
-std::optional<PrescriptionRecord> RecordsRepository::record(const QString& serial) {
+std::optional<RecordRow> RecordsRepository::record(const QString& serial) {
   static const std::string select =
       utf8(QStringLiteral(R"(SELECT %1 FROM "档案" WHERE "序号" = ?)").arg(quoted(writtenColumns())));
   SQLite::Statement query(db_.sql(), select);
@@ -177,7 +174,7 @@ std::vector<HistoryRow> RecordsRepository::history(const HistoryFilter& filter) 
   }
 }
 
-void RecordsRepository::writePatient(const prescription::PatientRegisterRow& p) {
+void RecordsRepository::writePatient(const PatientRow& p) {
   const auto bindPatient = [&p](SQLite::Statement& statement) {
     int i = 1;
     for (const QString* value :

@@ -3,8 +3,8 @@
 // stays.
 #pragma once
 
-#include "prescription/service/PrescriptionRecord.h"
 #include "store/Database.h"
+#include "store/RecordRows.h"
 
 #include <QString>
 
@@ -41,9 +41,9 @@ class RecordsRepository {
   // 发药 of the stored record of a serial; nullopt when the serial has no row.
   std::optional<QString> dispenseMark(const QString& serial);
   // Rewrites every written column of the serial's row, or adds the row.
-  void write(const prescription::PrescriptionRecord& record);
+  void write(const RecordRow& record);
   // The stored record of a serial; nullopt when it has none.
-  std::optional<prescription::PrescriptionRecord> record(const QString& serial);
+  std::optional<RecordRow> record(const QString& serial);
   // Deletes the record of a serial; false when it had none.
   bool remove(const QString& serial);
 
@@ -55,7 +55,7 @@ class RecordsRepository {
   std::vector<HistoryRow> history(const HistoryFilter& filter);
 
   // Rewrites the register rows of the patient's key, or adds one.
-  void writePatient(const prescription::PatientRegisterRow& patient);
+  void writePatient(const PatientRow& patient);
 
  private:
   Database& db_;

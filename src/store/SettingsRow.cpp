@@ -62,4 +62,18 @@ bool SettingsRow::setPassword(const QString& stored) {
   return update.exec() == 1;
 }
 
+LogMargins SettingsRow::logMargins() {
+  SQLite::Statement query(db_.sql(), R"(SELECT "日志左边距", "日志上边距" FROM "设置" ORDER BY rowid LIMIT 1)");
+  if (!query.executeStep()) return {};
+  return {optionalText(query, 0), optionalText(query, 1)};
+}
+
+bool SettingsRow::setLogMargins(const QString& left, const QString& top) {
+  SQLite::Statement update(db_.sql(), R"(UPDATE "设置" SET "日志左边距" = ?, "日志上边距" = ?
+                                         WHERE rowid = (SELECT min(rowid) FROM "设置"))");
+  bindText(update, 1, left);
+  bindText(update, 2, top);
+  return update.exec() > 0;
+}
+
 }  // namespace store

@@ -30,6 +30,13 @@ struct SettingsRecord {
   std::array<std::optional<QString>, 4> printers;
 };
 
+// The outpatient log's print margins as the user typed them ([日志左边距], [日志上边距]);
+// a column without a value is nullopt.
+struct LogMargins {
+  std::optional<QString> left;
+  std::optional<QString> top;
+};
+
 class SettingsRow {
  public:
   explicit SettingsRow(Database& db) : db_(db) {}
@@ -45,6 +52,11 @@ class SettingsRow {
   std::optional<std::optional<QString>> password();
   // Replaces the first row's password; false when there is no row.
   bool setPassword(const QString& stored);
+
+  // The log margins of the first row; both nullopt when there is no row.
+  LogMargins logMargins();
+  // Writes both log margins into the first row; false when there is no row.
+  bool setLogMargins(const QString& left, const QString& top);
 
  private:
   Database& db_;

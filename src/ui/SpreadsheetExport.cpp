@@ -1,8 +1,7 @@
 #include "ui/SpreadsheetExport.h"
 
-#include "store/DataFile.h"
-
 #include "spreadsheet/ExportFile.h"
+#include "ui/Guard.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -16,15 +15,17 @@ QString chooseExportPath(platform::Dialogs& dialogs, QLineEdit* pathBox) {
 }
 
 bool writeExport(platform::Dialogs& dialogs, const QString& path, const std::function<spreadsheet::Workbook()>& make) {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
   spreadsheet::Workbook workbook;
-  try {
+  const bool made = runGuarded(dialogs, QStringLiteral("文件导出失败"), [&] {
+    // The hourglass is gone before a failure is told.
+    struct Hourglass {
+      Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+      ~Hourglass() { QApplication::restoreOverrideCursor(); }
+    } hourglass;
     workbook = make();
-  } catch (const std::exception& e) {
-    QApplication::restoreOverrideCursor();
-    dialogs.message(QStringLiteral("文件导出失败：") + store::failureReason(e));
-    return false;
-  }
+  });
+  if (!made) return false;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
   const bool ok = spreadsheet::saveExport(dialogs, workbook, path);
   QApplication::restoreOverrideCursor();
   return ok;

@@ -94,7 +94,7 @@ TEST_F(Form19Test, ATemplateThatCannotBeReadIsSaidAndNeverSavedOver) {
   state.StockDbConnection = folder.sub(QStringLiteral("不在了.dat"));
   Form19& form = openFromMenu();
   ASSERT_EQ(dialogs.messages.size(), 1);
-  EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("套打设置无法读取")));
+  EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("套打设置无法读取，不能套打，也不能保存：找不到数据文件"));
   EXPECT_FALSE(form.overlayTemplate().has_value());
 
   // The file is back, but the boxes were never loaded from it: 保存 refuses.
@@ -109,7 +109,9 @@ TEST_F(Form19Test, AFailedSaveSaysSo) {
   store::Database(state.StockDbConnection).exec(QStringLiteral(R"(DROP TABLE "套打设置")"));
   click(form, "Command1");
   ASSERT_EQ(dialogs.messages.size(), 1);
-  EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("套打设置没有保存")));
+  // What failed, then why, on one line.
+  const QString said = dialogs.messages[0].text;
+  EXPECT_TRUE(said.startsWith(QStringLiteral("套打设置没有保存：")) && !said.contains(u'\n')) << said.toStdString();
 }
 
 // The ticks follow the sex typed in the prescription window, read when 打印预览 is clicked.

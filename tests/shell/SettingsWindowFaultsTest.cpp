@@ -37,7 +37,7 @@ TEST_F(SettingsWindowFaultsTest, ARowThatCannotBeReadIsSaidOnceAndNeverSavedOver
   }
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_EQ(dialogs.messages[0].title, "提示");
-  EXPECT_EQ(dialogs.messages[0].text, shell::kSettingsUnreadable + "文件正被其他程序或工作站占用");
+  EXPECT_EQ(dialogs.messages[0].text, shell::kSettingsUnreadable + "：文件正被其他程序或工作站占用");
   auto* save = named<QPushButton>(*form, "Command1");
   EXPECT_FALSE(save->isEnabled());
 

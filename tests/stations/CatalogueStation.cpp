@@ -39,7 +39,7 @@ struct PageRow {
 QHash<QString, PageRow> readPage(const QString& mainDb) {
   store::Database db(mainDb);
   QHash<QString, PageRow> page;
-  for (const catalogue::CatalogueRow& row : store::Catalogue(db).listing(QString(), QString())) {
+  for (const store::CatalogueRow& row : store::Catalogue(db).listing(QString(), QString())) {
     const catalogue::CatalogueCells cells = catalogue::shownCells(row);
     page.insert(row.key, {cells, cells});
   }
@@ -112,7 +112,7 @@ QStringList runStation(const QString& folder, unsigned seed) {
         try {
           store::Database db(mainDb);
           store::Catalogue(db).saveRow(row.cells[catalogue::kKeyField],
-                                       [&](const std::optional<catalogue::CatalogueRow>& stored) {
+                                       [&](const std::optional<store::CatalogueRow>& stored) {
                                          return catalogue::rowToStore(stored, row.before, row.cells, button, strokes);
                                        });
           row.before = row.cells;

@@ -7,7 +7,7 @@
 
 namespace {
 
-using catalogue::CatalogueRow;
+using store::CatalogueRow;
 
 class CatalogueTest : public testing_support::MainDbTest {
  protected:

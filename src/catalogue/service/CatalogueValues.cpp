@@ -20,9 +20,4 @@ QString storedPrice(const QString& cell) {
   return trimmed.isEmpty() ? QString() : text::format000(text::leadingNumber(trimmed));
 }
 
-std::optional<double> keptStock(const std::optional<QString>& stock) {
-  if (!stock) return std::nullopt;
-  return text::readLeadingNumber(text::trimBlanks(*stock));
-}
-
 }  // namespace catalogue

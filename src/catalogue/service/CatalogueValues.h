@@ -1,6 +1,8 @@
 // The value forms of catalogue cells on their way into the table: names, prices, stock.
 #pragma once
 
+#include "store/CatalogueRow.h"
+
 #include <QString>
 
 #include <optional>
@@ -20,6 +22,6 @@ QString storedPrice(const QString& cell);
 
 // The stock as a number, when it is kept: nullopt for no value, a blank text or a text
 // that does not begin with a number. "0" and "-3" are kept stock.
-std::optional<double> keptStock(const std::optional<QString>& stock);
+using store::keptStock;
 
 }  // namespace catalogue

@@ -5,17 +5,17 @@
 #pragma once
 
 #include "store/Database.h"
+#include "store/PhraseList.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
 namespace clinical {
 
-struct WordRow {
-  qint64 rowid = 0;
-  QString text;  // what the list shows
-};
+// A listed row: what the list shows and the row it stands in.
+using WordRow = store::PhraseRow;
 
 // Where a list lives: one kind of [诊断], or the symptoms of [地址].
 struct WordListKind {
@@ -47,6 +47,15 @@ class WordLists {
   store::Database& db_;
   WordListKind kind_;
 };
+
+// The same on the main file at `mainPath`, opened for the one call (read-only for a
+// search). Each throws as the store does when the file cannot be used.
+std::vector<WordRow> searchWordList(const QString& mainPath, const WordListKind& kind, const QString& search);
+WordSaveResult saveToWordList(const QString& mainPath, const WordListKind& kind, const QString& phrase,
+                              const QString& initials);
+bool removeFromWordList(const QString& mainPath, const WordListKind& kind, qint64 rowid);
+// The herbal usage phrases, in table order, as the prescription window offers them.
+QStringList herbalUsagePhrases(const QString& mainPath);
 
 // The name a list goes by in messages.
 QString listTitle(const QString& list);

@@ -1,7 +1,7 @@
 #include "prescription/service/PrescriptionLoad.h"
 
 #include "store/DataFile.h"
-#include "store/RecordsRepository.h"
+#include "prescription/service/StoredRecord.h"
 #include "text/Dates.h"
 
 namespace prescription {
@@ -16,7 +16,7 @@ LoadOutcome PrescriptionLoad::load(const QString& serial) const {
   LoadOutcome outcome;
   std::optional<PrescriptionRecord> record;
   try {
-    record = main_->use([&](store::Database& db) { return store::RecordsRepository(db).record(serial); });
+    record = main_->use([&](store::Database& db) { return storedRecord(db, serial); });
   } catch (const std::exception& failure) {
     outcome.message = QStringLiteral("无法读取处方！%1：%2").arg(store::failureReason(failure), main_->path());
     return outcome;

@@ -12,6 +12,7 @@
 #include "prescription/service/CatalogSearch.h"
 #include "prescription/service/HeaderFields.h"
 #include "prescription/service/HistoryList.h"
+#include "prescription/service/PrescriptionRecord.h"
 #include "prescription/service/PrescriptionState.h"
 #include "prescription/service/SuggestionLookUp.h"
 #include "prescription/service/ToolbarCommands.h"

@@ -5,6 +5,7 @@
 
 #include "prescription/service/PrescriptionState.h"
 #include "prescription/service/PricedGrid.h"
+#include "store/RecordRows.h"
 
 #include <QString>
 
@@ -33,17 +34,6 @@ struct PrescriptionRecord {
 };
 
 // One row of the patient register, as the save writes it.
-struct PatientRegisterRow {
-  QString key;          // 序号, the PatientKey
-  QString name;         // 姓名
-  QString sex;          // 性别
-  QString birthYear;    // 年龄 holds the birth year, not the age
-  QString cardNumber;   // 医疗证号
-  QString address;      // 住址
-  QString diagnosis;    // 诊断
-  QString feeCategory;  // 费别
-  QString phone;        // 电话
-  QString allergy;      // 过敏史
-};
+using PatientRegisterRow = store::PatientRow;
 
 }  // namespace prescription

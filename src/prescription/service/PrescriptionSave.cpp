@@ -1,6 +1,7 @@
 #include "prescription/service/PrescriptionSave.h"
 
 #include "prescription/service/SaveFormatting.h"
+#include "prescription/service/StoredRecord.h"
 #include "prescription/service/VisitCounterFile.h"
 #include "store/DataFile.h"
 #include "store/PhraseList.h"
@@ -66,10 +67,9 @@ PrescriptionRecord recordToStore(const PrescriptionRecord& shown, bool herbalLay
 }
 
 void writePrescription(store::Database& db, const PrescriptionRecord& record, int currentYear) {
-  store::RecordsRepository records(db);
-  records.write(record);
+  storeRecord(db, record);
   if (const std::optional<PatientRegisterRow> patient = registerRow(record, currentYear))
-    records.writePatient(*patient);
+    store::RecordsRepository(db).writePatient(*patient);
   // A phrase kept already, in any list, is no failure; an empty one is not offered.
   const auto addPhrase = [&db](const QString& phrase, const QString& list) {
     if (!phrase.isEmpty()) store::PhraseList(db, list).add({{phrase, text::NameInitialsKey(phrase)}});

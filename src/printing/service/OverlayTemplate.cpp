@@ -1,5 +1,6 @@
 #include "printing/service/OverlayTemplate.h"
 
+#include "store/DataFile.h"
 #include "text/Numbers.h"
 
 #include <cmath>
@@ -46,6 +47,23 @@ std::vector<store::OverlayTemplateRow> overlayRowsFromTemplate(const OverlayTemp
     rows.push_back({item.ticked ? QStringLiteral("1") : QStringLiteral("0"), normalisedNumber(item.x),
                     normalisedNumber(item.y)});
   return rows;
+}
+
+OverlayRead readOverlayTemplate(const QString& inventoryDbPath) {
+  try {
+    return {overlayTemplateFromRows(store::readOverlayTemplateRows(inventoryDbPath, kOverlayItemCount)), {}};
+  } catch (const std::exception& e) {
+    return {std::nullopt, store::failureReason(e)};
+  }
+}
+
+QString saveOverlayTemplate(const QString& inventoryDbPath, const OverlayTemplate& overlay) {
+  try {
+    store::replaceOverlayTemplateRows(inventoryDbPath, overlayRowsFromTemplate(overlay));
+    return {};
+  } catch (const std::exception& e) {
+    return store::failureReason(e);
+  }
 }
 
 }  // namespace printing

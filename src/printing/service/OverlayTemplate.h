@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace printing {
@@ -57,5 +58,15 @@ OverlayTemplate overlayTemplateFromRows(const std::vector<store::OverlayTemplate
 // The rows a save writes, item 0 first: "1" or "0", and the boxes' numbers normalised
 // ("" and "abc" give "0", "007" gives "7", "12ab" gives "12", "1.5" stays "1.5").
 std::vector<store::OverlayTemplateRow> overlayRowsFromTemplate(const OverlayTemplate& overlay);
+
+// The stored template of the inventory file, or why it could not be read.
+struct OverlayRead {
+  std::optional<OverlayTemplate> overlay;
+  QString reason;  // empty when it was read
+};
+OverlayRead readOverlayTemplate(const QString& inventoryDbPath);
+// Stores the template in place of the one kept; the reason when the store refused it,
+// empty when it was stored.
+QString saveOverlayTemplate(const QString& inventoryDbPath, const OverlayTemplate& overlay);
 
 }  // namespace printing

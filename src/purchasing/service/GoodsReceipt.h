@@ -45,6 +45,9 @@ struct CatalogueMatch {
 // The catalogue drugs of the category (its prefix: "西成药" takes every "西成药·…") whose
 // search key holds `typed` literally, ASCII case ignored, in name order.
 std::vector<CatalogueMatch> catalogueMatches(const QString& mainPath, const QString& typed, const QString& category);
+// The same for the name box's list: a search that cannot run offers nothing (the booking
+// then tells the store's failure).
+std::vector<CatalogueMatch> offeredMatches(const QString& mainPath, const QString& typed, const QString& category);
 
 inline const QString kMissingDrugMessage =
     QStringLiteral("药品目录中无该药物，请首先在药品目录中添加该药物后才能入库！");

@@ -40,4 +40,11 @@ std::vector<StatisticsLine> summarise(const std::vector<store::ReceiptFigures>& 
 std::vector<StatisticsLine> purchaseStatistics(const QString& stockPath, const QString& category,
                                                const DateRange& range);
 
+struct StatisticsOutcome {
+  std::vector<StatisticsLine> lines;
+  QString reason;  // why the receipts could not be read; empty when they were
+};
+// The same, telling a failure instead of throwing it.
+StatisticsOutcome readPurchaseStatistics(const QString& stockPath, const QString& category, const DateRange& range);
+
 }  // namespace purchasing

@@ -152,7 +152,7 @@ TEST_F(CatalogListingTest, WritesThatLeaveTheCatalogueAsItWasKeepTheReadRows) {
       {"a row rewritten with its listed columns unchanged",
        [&] {
          store::Database d(db);
-         catalogue::CatalogueRow row;
+         store::CatalogueRow row;
          row.key = "6";
          row.name = "黄芪";
          row.initials = "hq";

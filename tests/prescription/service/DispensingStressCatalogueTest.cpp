@@ -6,8 +6,8 @@
 // lines, and no prescription or catalogue row lost.
 #include "prescription/service/Dispensing.h"
 #include "prescription/service/StockFixture.h"
+#include "prescription/service/StoredRecord.h"
 #include "stations/DispensingStation.h"
-#include "store/RecordsRepository.h"
 
 #include <QHash>
 #include <QProcess>
@@ -53,7 +53,7 @@ TEST_F(DispensingStressCatalogueTest, StaleCatalogueSavesNeverUndoDispensingOrRe
     EXPECT_EQ(mark == kDispensedMark, !lines.empty()) << serial.toStdString();
     if (mark == kDispensedMark) {
       store::Database db(mainDb, store::Database::Mode::ReadOnly);
-      const std::optional<PrescriptionRecord> stored = store::RecordsRepository(db).record(serial);
+      const std::optional<PrescriptionRecord> stored = prescription::storedRecord(db, serial);
       ASSERT_TRUE(stored);
       EXPECT_EQ(lines.size(), salesLinesOf(*stored).size()) << "one set of lines, " << serial.toStdString();
     }

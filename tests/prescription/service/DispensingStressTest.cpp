@@ -5,9 +5,9 @@
 // dispensed exactly when it has its one set of sales lines.
 #include "prescription/service/Dispensing.h"
 #include "prescription/service/StockFixture.h"
+#include "prescription/service/StoredRecord.h"
 #include "stations/DispensingStation.h"
 #include "stations/SameSecondStation.h"
-#include "store/RecordsRepository.h"
 
 #include <QHash>
 #include <QProcess>
@@ -51,7 +51,7 @@ TEST_F(DispensingStressTest, TwoStationsNeverTakeOrGiveBackTwice) {
     if (marked) {
       ++dispensed;
       store::Database db(mainDb, store::Database::Mode::ReadOnly);
-      const std::optional<PrescriptionRecord> stored = store::RecordsRepository(db).record(serial);
+      const std::optional<PrescriptionRecord> stored = prescription::storedRecord(db, serial);
       ASSERT_TRUE(stored);
       EXPECT_EQ(lines.size(), salesLinesOf(*stored).size()) << "one set of lines, " << serial.toStdString();
     }
@@ -97,9 +97,8 @@ TEST_F(DispensingStressTest, TwoProgramsOnOneStationCodeNeverReplaceEachOthersRe
 
   QHash<QString, int> taken;
   store::Database db(mainDb, store::Database::Mode::ReadOnly);
-  store::RecordsRepository records(db);
   for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
-    const std::optional<PrescriptionRecord> stored = records.record(it.key());
+    const std::optional<PrescriptionRecord> stored = prescription::storedRecord(db, it.key());
     ASSERT_TRUE(stored) << it.key().toStdString();
     EXPECT_EQ(stored->header[header::kName] + u'|' + stored->dispenseMark, it.value()) << it.key().toStdString();
     const std::vector<store::SalesLine> lines = salesOf(it.key());

@@ -1,0 +1,53 @@
+// The catalogue of the main file as the catalogue window works on it: each call opens the
+// file for its own piece of work. The listing calls throw store::StoreError with the
+// reason when the file cannot be used; the writes say why they failed.
+#pragma once
+
+#include "catalogue/service/CatalogueRow.h"
+#include "spreadsheet/SpreadsheetReader.h"
+#include "spreadsheet/SpreadsheetWriter.h"
+#include "text/StrokeCode.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace catalogue {
+
+class CatalogueFile {
+ public:
+  explicit CatalogueFile(QString mainPath) : mainPath_(std::move(mainPath)) {}
+
+  // The rows of the category prefix whose search key holds `searchText`, as ids in name
+  // order, and the rows of ids as they are stored now (nullopt for a row gone since).
+  std::vector<int64_t> listingIds(const QString& categoryPrefix, const QString& searchText);
+  std::vector<std::optional<CatalogueRow>> rowsWithIds(const std::vector<int64_t>& ids);
+  // The rows of the category whose kept stock is below `threshold`, in name order.
+  std::vector<CatalogueRow> lowStock(const QString& categoryPrefix, double threshold);
+  // Removes the row with the key; removes every row of the category prefix.
+  void deleteRow(const QString& key);
+  void clearCategory(const QString& categoryPrefix);
+  // Whether a key is in use; false when the file cannot be asked (the save that follows
+  // tells why).
+  bool keyTaken(const QString& key);
+
+  // Saves one row under `key` from what is stored under it now; the reason when the store
+  // refused it, empty when it was stored.
+  using RowFor = std::function<CatalogueRow(const std::optional<CatalogueRow>& stored)>;
+  QString saveRow(const QString& key, const RowFor& rowFor);
+
+  // Writes the rows of the category prefix to a workbook at `path`.
+  spreadsheet::WriteOutcome exportTo(const QString& categoryPrefix, const QString& path);
+  // Adds the sheet's rows (see importedRows) in one write; the reason nothing was added
+  // ("文件“…”第N行：…" for a row the store refused), empty when all were added.
+  QString importFrom(const spreadsheet::SheetRows& sheet, const QString& sheetPath, int button,
+                     const QString& stamp, const text::StrokeCoder& strokes);
+
+ private:
+  QString mainPath_;
+};
+
+}  // namespace catalogue
