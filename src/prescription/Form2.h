@@ -144,8 +144,6 @@ class Form2 : public ui::Window, public links::PrescriptionStateLink {
 
  private:
   // Building the controls, each area from its table.
-  struct Button;
-  std::vector<QPushButton*> makeButtons(std::initializer_list<Button> buttons);
   void buildToolbar();
   void buildLeftPanel();
   void buildSheet();

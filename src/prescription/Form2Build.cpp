@@ -44,28 +44,24 @@ QFrame* makePanel(QWidget* parent, const QString& name, const ui::Place& place, 
   return panel;
 }
 
-}  // namespace
-
 // A push button on the window: its name, caption and place, and what its click runs.
-struct Form2::Button {
+struct Button {
   const char* name;
   const char16_t* caption;
   ui::Place place;
   std::function<void()> click;
 };
 
-std::vector<QPushButton*> Form2::makeButtons(std::initializer_list<Button> buttons) {
+std::vector<QPushButton*> makeButtons(QWidget* window, std::initializer_list<Button> buttons) {
   std::vector<QPushButton*> made;
   for (const Button& b : buttons) {
     QPushButton* button =
-        ui::make<QPushButton>(this, QString::fromLatin1(b.name), b.place, QString::fromUtf16(b.caption));
-    connect(button, &QPushButton::clicked, this, b.click);
+        ui::make<QPushButton>(window, QString::fromLatin1(b.name), b.place, QString::fromUtf16(b.caption));
+    QObject::connect(button, &QPushButton::clicked, window, b.click);
     made.push_back(button);
   }
   return made;
 }
-
-namespace {
 
 ui::Line* makeLine(ui::ControlArray<ui::Line>& array, int index, QWidget* parent, double x1, double y1, double x2,
                    double y2, const QColor& colour = Qt::black, int width = 1) {
@@ -135,7 +131,7 @@ void Form2::buildLeftPanel() {
   connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
   Text1->installEventFilter(this);
 
-  std::vector<QPushButton*> keys = makeButtons({
+  std::vector<QPushButton*> keys = makeButtons(this, {
       // The pad types into the box that had the focus before this click.
       {"Command17", u"笔画输入法", {60, 2730, 1215, 300},
        [this] { session_.windows.openFresh(QStringLiteral("Form21")); }},
@@ -146,7 +142,7 @@ void Form2::buildLeftPanel() {
     QPushButton* key = Command16.make(i, this, {kStrokeKeyLefts[i], 2730, 345, 300}, QString::fromUtf16(kStrokeKeys[i]));
     connect(key, &QPushButton::clicked, this, [this, i] { typeIntoSearch(appendStroke(Text1->text(), i)); });
   }
-  keys.push_back(makeButtons({{"Command15", u"←", {3300, 2730, 375, 300},
+  keys.push_back(makeButtons(this, {{"Command15", u"←", {3300, 2730, 375, 300},
                 [this] { typeIntoSearch(dropLastCharacter(Text1->text())); }}})[0]);
   for (QPushButton* b : keys) b->setFocusPolicy(Qt::NoFocus);
   for (const auto& [i, key] : Command16) key->setFocusPolicy(Qt::NoFocus);
@@ -173,7 +169,7 @@ void Form2::buildLeftPanel() {
   Text4 = ui::make<QLineEdit>(this, "Text4", {960, 7410, 1635, 315});
   for (QLineEdit* box : {Text2, Text3, Text4}) box->setFocusPolicy(Qt::ClickFocus);
   // A list that cannot be read stays empty, as it always has; the next query tries again.
-  makeButtons({
+  makeButtons(this, {
       {"Command7", u"查   询", {2700, 6630, 915, 315}, [this] { model_.listHistory(); }},
       {"Command2", u"今日患者", {2700, 7020, 915, 315}, [this] { model_.listToday(); }},
       {"Command5", u"<<", {120, 7425, 360, 280}, [this] { model_.listDayBefore(); }},
@@ -269,7 +265,7 @@ void Form2::buildHeaderFields() {
 }
 
 void Form2::buildRightPanel() {
-  makeButtons({
+  makeButtons(this, {
       {"Command4", u"自动划价", {9900, 4320, 1035, 330},
        [this] { showOutcome(model_.priceSaveAndList()); }},
       {"Command14", u"发药", {10980, 4320, 1095, 330}, [this] { showOutcome(model_.dispense()); }},
@@ -292,7 +288,7 @@ void Form2::buildRightPanel() {
 
   Label5 = ui::make<QLabel>(this, "Label5", {12180, 5160, 1575, 375});
   Label5->hide();
-  const std::vector<QPushButton*> hidden = makeButtons({
+  const std::vector<QPushButton*> hidden = makeButtons(this, {
       // Reached by code only.
       {"Command20", u"新建", {9960, 5160, 735, 315}, [this] { model_.startWithDefaults(); }},
       {"Command19", u"打印", {10740, 5160, 735, 315}, [this] { Command19_Click(); }},
@@ -316,7 +312,7 @@ void Form2::buildRightPanel() {
   Label4->hide();
   auto* Label21 = ui::make<QLabel>(this, "Label21", {12900, 8760, 255, 195}, QStringLiteral("'"));
   Label21->hide();
-  makeButtons({
+  makeButtons(this, {
       {"Command8", u"打印不干胶标签", {11940, 8700, 1575, 330}, [this] { prints().Command8_Click(); }},
       {"Command10", u"打印输液卡", {13560, 8700, 1395, 330}, [this] { Command10_Click(); }},
   });
@@ -330,7 +326,7 @@ void Form2::buildRightPanel() {
   }
 
   // Outside the client area: the drawer sort is reached by code only.
-  makeButtons({{"Command12", u"按斗位排序", {16380, 5400, 1155, 330}, [this] { model_.sortByDrawer(); }}});
+  makeButtons(this, {{"Command12", u"按斗位排序", {16380, 5400, 1155, 330}, [this] { model_.sortByDrawer(); }}});
 
   // The symptom suggestions open over the symptoms box.
   List8 = ui::make<QListWidget>(this, "List8", {12480, 5040, 2475, 1140});
