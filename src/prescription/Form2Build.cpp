@@ -98,7 +98,9 @@ void Form2::buildToolbar() {
   auto* Frame1 = ui::make<QFrame>(this, "Frame1", {60, 0, 14900, 795});
   for (const ToolButton& b : kToolButtons) {
     QFrame* box = Picture4.make(b.index, Frame1, {b.left, kToolButtonTop, b.width, kToolButtonHeight});
-    Image7.make(b.index, box, {60, 60, 450, 450});
+    QLabel* icon = Image7.make(b.index, box, {60, 60, 450, 450});
+    icon->setPixmap(style()->standardIcon(b.icon).pixmap(icon->size()));
+    icon->setAlignment(Qt::AlignCenter);
     QLabel* caption = Label15.make(b.index, box, {600, 180}, QString::fromUtf16(b.caption));
     caption->setFont(ui::designFont(ui::kSongTi, 9));
     caption->adjustSize();

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStyle>
 
 #include <array>
 
@@ -26,18 +27,27 @@ inline const QColor kSymptomCyan(192, 255, 255);
 inline const QColor kTotalsStrip(192, 192, 255);
 inline const QColor kSymptomBar(128, 128, 255);
 
-// The toolbar's picture buttons: index, caption, left and width on the toolbar frame.
+// The toolbar's picture buttons: index, caption, left and width on the toolbar frame, and
+// the icon, from the style's own pictures.
 struct ToolButton {
   int index;
   const char16_t* caption;
   double left;
   double width;
+  QStyle::StandardPixmap icon;
 };
 inline constexpr std::array<ToolButton, 11> kToolButtons = {{
-    {0, u"新建", 60, 1035},      {1, u"续开", 1140, 1035},    {9, u"复制处方", 2220, 1395},
-    {2, u"保存", 3780, 1035},    {3, u"打印", 4860, 1035},    {4, u"日志", 6060, 1035},
-    {7, u"统计", 7140, 1035},    {5, u"存为组套", 8220, 1395}, {11, u"套打", 9780, 1035},
-    {6, u"门诊病历", 10860, 1395}, {8, u"操作帮助", 12300, 1395},
+    {0, u"新建", 60, 1035, QStyle::SP_FileIcon},
+    {1, u"续开", 1140, 1035, QStyle::SP_FileDialogNewFolder},
+    {9, u"复制处方", 2220, 1395, QStyle::SP_FileLinkIcon},
+    {2, u"保存", 3780, 1035, QStyle::SP_DialogSaveButton},
+    {3, u"打印", 4860, 1035, QStyle::SP_FileDialogDetailedView},
+    {4, u"日志", 6060, 1035, QStyle::SP_FileDialogListView},
+    {7, u"统计", 7140, 1035, QStyle::SP_FileDialogInfoView},
+    {5, u"存为组套", 8220, 1395, QStyle::SP_DirOpenIcon},
+    {11, u"套打", 9780, 1035, QStyle::SP_FileDialogContentsView},
+    {6, u"门诊病历", 10860, 1395, QStyle::SP_FileDialogStart},
+    {8, u"操作帮助", 12300, 1395, QStyle::SP_DialogHelpButton},
 }};
 inline constexpr double kToolButtonTop = 180;
 inline constexpr double kToolButtonHeight = 555;

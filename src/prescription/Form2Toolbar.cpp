@@ -16,7 +16,6 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QScopedValueRollback>
-#include <QStyle>
 #include <QTimer>
 
 #include <functional>
@@ -69,28 +68,9 @@ class ButtonWatcher : public QObject {
 
 QString windowName(const char* name) { return QString::fromLatin1(name); }
 
-// The icon of each button, from the style's own pictures.
-const std::map<int, QStyle::StandardPixmap> kIcons = {
-    {kNewButton, QStyle::SP_FileIcon},
-    {kContinueButton, QStyle::SP_FileDialogNewFolder},
-    {kCopyButton, QStyle::SP_FileLinkIcon},
-    {kSaveButton, QStyle::SP_DialogSaveButton},
-    {kPrintButton, QStyle::SP_FileDialogDetailedView},
-    {kLogButton, QStyle::SP_FileDialogListView},
-    {kStatisticsButton, QStyle::SP_FileDialogInfoView},
-    {kTemplateButton, QStyle::SP_DirOpenIcon},
-    {kOverlayButton, QStyle::SP_FileDialogContentsView},
-    {kRecordButton, QStyle::SP_FileDialogStart},
-    {kHelpButton, QStyle::SP_DialogHelpButton},
-};
-
 }  // namespace
 
 void Form2::wireToolbar() {
-  for (const auto& [index, icon] : Image7) {
-    icon->setPixmap(style()->standardIcon(kIcons.at(index)).pixmap(icon->size()));
-    icon->setAlignment(Qt::AlignCenter);
-  }
   for (const auto& [index, label] : Label18) {
     const int i = index;
     label->installEventFilter(
