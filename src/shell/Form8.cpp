@@ -26,7 +26,17 @@ QComboBox* combo(QComboBox* c) {
   return c;
 }
 
+// The boxes then hold fallbacks, not the stored row: saving them would wipe it.
+void tellWhenUnread(ui::Session& session) {
+  if (!session.settings.rowRead()) session.dialogs.message(kSettingsUnreadable + session.settings.failure());
+}
+
 }  // namespace
+
+void loadSettingsWithoutWindow(ui::Session& session) {
+  session.settings.load();
+  tellWhenUnread(session);
+}
 
 Form8::Form8(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), session_(session) {
   setWindowTitle(QStringLiteral("综合设置"));
@@ -173,10 +183,8 @@ void Form8::Form_Load() {
   Check2->setChecked(settings::bellMarkerExists(session_.state.LocalDataFolder));
   filling_ = false;
 
-  // The boxes then hold fallbacks, not the stored row: saving them would wipe it.
-  const bool rowRead = session_.settings.rowRead();
-  Command1->setEnabled(rowRead);
-  if (!rowRead) session_.dialogs.message(kSettingsUnreadable + session_.settings.failure());
+  Command1->setEnabled(session_.settings.rowRead());
+  tellWhenUnread(session_);
 }
 
 void Form8::showValues(const settings::SettingsValues& v) {
