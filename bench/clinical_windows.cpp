@@ -70,9 +70,9 @@ void OpenTheRecordWindow(benchmark::State& state) {
   program.session->windows.define(QStringLiteral("Form2"), ui::WindowRegistry::Kind::Child,
                                   [] { return new testing_support::StandInPrescription; });
   auto& prescription = program.session->windows.get<testing_support::StandInPrescription>();
-  prescription.state.Label4 = QStringLiteral("20240305143012AB");
-  prescription.state.Text5[prescription::header::kName] = QStringLiteral("林晓东");
-  prescription.state.CurrentRecordText = QStringLiteral("发热两天$受凉后发热\r\n伴咳嗽$$$$$$上呼吸道感染$阿莫西林胶囊$");
+  prescription.state.number = QStringLiteral("20240305143012AB");
+  prescription.state.header[prescription::header::kName] = QStringLiteral("林晓东");
+  prescription.state.medicalRecord = QStringLiteral("发热两天$受凉后发热\r\n伴咳嗽$$$$$$上呼吸道感染$阿莫西林胶囊$");
   const QString db = program.state.MainDbConnection;
   addTemplates(db, QStringLiteral("病历常用语"), 1000, QStringLiteral("双肺呼吸音清，未闻及干湿啰音"));
   addTemplates(db, QStringLiteral("病史模板"), 200, QStringLiteral("发热ほ咳嗽ほほほほほほ上呼吸道感染ほほ"));

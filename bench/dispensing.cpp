@@ -57,23 +57,23 @@ void makeStore() {
 
 PrescriptionState twentyLines() {
   PrescriptionState state;
-  state.Text5.fill(QStringLiteral(""));
-  state.Text5[header::kName] = QStringLiteral("张三");
-  state.Text5[header::kAge] = QStringLiteral("35");
-  state.Text5[header::kDate] = QStringLiteral("2024-03-05");
-  state.Label4 = QStringLiteral("20240305101500BENCH");
+  state.header.fill(QStringLiteral(""));
+  state.header[header::kName] = QStringLiteral("张三");
+  state.header[header::kAge] = QStringLiteral("35");
+  state.header[header::kDate] = QStringLiteral("2024-03-05");
+  state.number = QStringLiteral("20240305101500BENCH");
   for (int i = 0; i < kLines; ++i)
-    state.R1 += QStringLiteral("%1. %2 0.25g×24粒×2\r\n").arg(i + 1).arg(drugName(i * 4999));
+    state.text += QStringLiteral("%1. %2 0.25g×24粒×2\r\n").arg(i + 1).arg(drugName(i * 4999));
   return state;
 }
 
 PrescriptionRecord recordOf(const PrescriptionState& state) {
   PrescriptionRecord r;
-  r.serial = state.Label4;
-  r.header = state.Text5;
-  r.prescriptionText = state.R1;
-  r.doses = state.Text6;
-  r.dispenseMark = state.Label5;
+  r.serial = state.number;
+  r.header = state.header;
+  r.prescriptionText = state.text;
+  r.doses = state.doses;
+  r.dispenseMark = state.dispenseMark;
   r.grid = state.grid;
   return r;
 }

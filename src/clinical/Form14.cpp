@@ -125,9 +125,9 @@ Form14::Form14(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), s
   connect(List2, &QListWidget::itemClicked, this, [this] { List2_Click(); });
 }
 
-PrescriptionLink* Form14::link() const {
+links::PrescriptionLink* Form14::link() const {
   if (!registry()) return nullptr;
-  return registry()->findAs<PrescriptionLink>();
+  return registry()->findAs<links::PrescriptionLink>();
 }
 
 bool Form14::withDatabase(const std::function<void(store::Database&)>& step) {
@@ -142,7 +142,7 @@ void Form14::Form_Load() {
   Label2[0]->setText(recordTitle(session_.settings.values().unitName));
   Label2[0]->adjustSize();
   Label2[0]->move((Picture1->width() - Label2[0]->width()) / 2, Label2[0]->y());
-  PrescriptionLink* p = link();
+  links::PrescriptionLink* p = link();
   using namespace prescription::header;
   const auto field = [p](int i) { return p ? p->headerField(i) : QString(); };
   Label2[1]->setText(visitTimeCaption(p ? p->prescriptionSerial() : QString()));
@@ -182,11 +182,11 @@ prescription::RecordSections Form14::sections() const {
 }
 
 void Form14::Form_Unload() {
-  if (PrescriptionLink* p = link()) p->setCurrentRecordText(prescription::joinMedicalRecord(sections()));
+  if (links::PrescriptionLink* p = link()) p->setCurrentRecordText(prescription::joinMedicalRecord(sections()));
 }
 
 void Form14::Command3_Click() {
-  PrescriptionLink* p = link();
+  links::PrescriptionLink* p = link();
   if (!p) {
     session_.dialogs.message(QStringLiteral("处方窗口未打开，病历无法保存！"));
     return;
@@ -196,7 +196,7 @@ void Form14::Command3_Click() {
 }
 
 void Form14::Command2_Click() {
-  PrescriptionLink* p = link();
+  links::PrescriptionLink* p = link();
   if (!p) return;
   QPlainTextEdit* box = Text2[kTreatment];
   QTextCursor cursor = box->textCursor();
@@ -278,9 +278,9 @@ void Form14::Command4_Click() {
 void Form14::Command5_Click() {
   ui::WindowRegistry* windows = registry();
   windows->unload(QString::fromLatin1(kName));  // stores the record; this window is gone after it
-  windows->unload(QString::fromLatin1(TemplatesWindow::kName));
-  windows->get<TemplatesWindow>().chooseCategory(kPhraseOption);
-  windows->bringForward(QString::fromLatin1(TemplatesWindow::kName));
+  windows->unload(QString::fromLatin1(links::TemplatesLink::kName));
+  windows->get<links::TemplatesLink>().chooseCategory(kPhraseOption);
+  windows->bringForward(QString::fromLatin1(links::TemplatesLink::kName));
 }
 
 printing::RecordSheet Form14::recordSheet() const {
@@ -297,7 +297,7 @@ printing::RecordSheet Form14::recordSheet() const {
   sheet.topMargin = values.recordTop;
   sheet.leftMargin = values.recordLeft;
   sheet.portrait = values.portrait;
-  if (PrescriptionLink* p = link()) sheet.physician = p->headerField(prescription::header::kPhysician);
+  if (links::PrescriptionLink* p = link()) sheet.physician = p->headerField(prescription::header::kPhysician);
   return sheet;
 }
 

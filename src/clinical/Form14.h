@@ -2,7 +2,8 @@
 // record templates, handed to the prescription window's save and printed.
 #pragma once
 
-#include "clinical/PrescriptionLink.h"
+#include "links/PrescriptionLink.h"
+#include "links/WindowNames.h"
 #include "printing/PrinterDevice.h"
 #include "printing/service/MedicalRecordPrint.h"
 #include "prescription/service/MedicalRecordText.h"
@@ -35,7 +36,7 @@ class Form14 : public ui::Window {
   Q_OBJECT
 
  public:
-  static constexpr const char* kName = "Form14";
+  static constexpr const char* kName = links::kMedicalRecordWindow;
   using DeviceFactory = std::function<std::unique_ptr<printing::PrintDevice>()>;
 
   explicit Form14(ui::Session& session);
@@ -64,7 +65,7 @@ class Form14 : public ui::Window {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  PrescriptionLink* link() const;
+  links::PrescriptionLink* link() const;
   bool withDatabase(const std::function<void(store::Database&)>& step);
   void fillPhrases();
   void fillTemplates();

@@ -2,7 +2,7 @@
 // listed by kind, added, edited, saved and deleted.
 #pragma once
 
-#include "clinical/TemplatesWindow.h"
+#include "links/TemplatesLink.h"
 #include "clinical/service/TemplateEntry.h"
 #include "store/TemplateRows.h"
 #include "ui/ControlArray.h"
@@ -22,18 +22,18 @@ namespace clinical {
 // Elements of the kind selector Option1.
 enum TemplateKindOption { kFormulaOption = 0, kSetOption = 1, kPhraseOption = 2 };
 
-class Form4 : public ui::Window, public TemplatesWindow {
+class Form4 : public ui::Window, public links::TemplatesLink {
   Q_OBJECT
 
  public:
-  static constexpr const char* kName = TemplatesWindow::kName;
+  static constexpr const char* kName = links::TemplatesLink::kName;
 
   explicit Form4(ui::Session& session);
 
   void Form_Load() override;
   void chooseCategory(int option) override;
   // The toolbar's "存为组套": the kind, then the prescription text as content.
-  void takePrescription(bool herbal, const QString& prescriptionText);
+  void takePrescription(bool herbal, const QString& prescriptionText) override;
 
   void Command1_Click();  // 添  加
   void Command5_Click();  // 保  存

@@ -3,7 +3,7 @@
 
 #include "store/DataFile.h"
 
-#include "clinical/PrescriptionLink.h"
+#include "links/PrescriptionLink.h"
 #include "clinical/service/OutpatientLogPrint.h"
 #include "clinical/service/OutpatientLogSheet.h"
 #include "printing/PrinterDevice.h"
@@ -37,7 +37,7 @@ Form7::Form7(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), ses
   // which that box starts with, while the prescription window is closed.
   physician_ = [this] {
     if (registry())
-      if (const PrescriptionLink* p = registry()->findAs<PrescriptionLink>())
+      if (const links::PrescriptionLink* p = registry()->findAs<links::PrescriptionLink>())
         return p->headerField(prescription::header::kPhysician);
     return session_.settings.values().physician;
   };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "clinical/service/OutpatientLog.h"
+#include "links/WindowNames.h"
 #include "printing/service/PrintDevice.h"
 #include "ui/PagedGrid.h"
 #include "ui/Session.h"
@@ -23,7 +24,7 @@ class Form7 : public ui::Window {
   Q_OBJECT
 
  public:
-  static constexpr const char* kName = "Form7";
+  static constexpr const char* kName = links::kOutpatientLogWindow;
   using DeviceFactory = std::function<std::unique_ptr<printing::PrintDevice>()>;
 
   explicit Form7(ui::Session& session);

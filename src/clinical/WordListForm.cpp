@@ -2,7 +2,7 @@
 
 #include "store/DataFile.h"
 
-#include "prescription/Form2.h"
+#include "links/PrescriptionLink.h"
 #include "store/PhraseList.h"
 #include "text/Blank.h"
 #include "text/PinyinInitials.h"
@@ -157,12 +157,12 @@ void WordListForm::refill() {
 }
 
 void WordListForm::refillHerbalUsages() {
-  auto* form2 = session_.windows.findAs<prescription::Form2>();
-  if (!form2) return;
+  auto* prescription = session_.windows.findAs<links::PrescriptionLink>();
+  if (!prescription) return;
   try {
     store::Database db(session_.state.MainDbConnection, store::Database::Mode::ReadOnly);
     // The drop-down follows the word list, deleted phrases too; its own text stays.
-    form2->replaceHerbalUsages(store::PhraseList(db, store::PhraseList::HerbalUsages).phrases());
+    prescription->replaceHerbalUsages(store::PhraseList(db, store::PhraseList::HerbalUsages).phrases());
   } catch (const std::exception& e) {
     session_.dialogs.message(QStringLiteral("中药用法无法读取：") + store::failureReason(e));
   }

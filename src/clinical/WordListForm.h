@@ -4,7 +4,7 @@
 // phrase chosen in the list.
 #pragma once
 
-#include "clinical/WordListWindow.h"
+#include "links/WordListLink.h"
 #include "clinical/service/WordLists.h"
 #include "ui/Session.h"
 #include "ui/Window.h"
@@ -52,7 +52,7 @@ class WordListForm : public ui::Window {
   bool symptoms_;
 };
 
-class Form5 : public WordListForm, public WordListWindow {
+class Form5 : public WordListForm, public links::WordListLink {
   Q_OBJECT
 
  public:

@@ -1,12 +1,8 @@
 #include "prescription/Form2.h"
 
-#include <QSignalBlocker>
-
 #include "prescription/DrugListModel.h"
 #include "prescription/Form2Layout.h"
 #include "prescription/service/CatalogSearch.h"
-#include "prescription/service/DrawerSort.h"
-#include "prescription/service/GridTotals.h"
 #include "prescription/service/NewPrescriptionBell.h"
 #include "platform/qt/SoundBell.h"
 #include "text/Dates.h"
@@ -19,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 namespace prescription {
@@ -44,9 +41,21 @@ void setCaption(QLabel* label, const QString& text) {
   ui::setWholeText(label, text);
 }
 
+Workplace workplaceOf(ui::Session& session) {
+  Workplace place;
+  place.mainDb = [&session] { return session.state.MainDbConnection; };
+  place.stockDb = [&session] { return session.state.StockDbConnection; };
+  place.notifyFile = [&session] { return session.state.NotifyFilePath; };
+  place.stationCode = [&session] { return session.state.StationCode; };
+  place.settings = [&session] { return session.settings.values(); };
+  place.serials = &session.services.serials();
+  return place;
+}
+
 }  // namespace
 
-Form2::Form2(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), session_(session) {
+Form2::Form2(ui::Session& session)
+    : ui::Window(QString::fromLatin1(kName)), session_(session), model_(workplaceOf(session), session.dialogs) {
   setWindowTitle(kDesignCaption);
   setClientSize(layout::kClientWidth, layout::kClientHeight);
   buildToolbar();
@@ -58,6 +67,8 @@ Form2::Form2(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), ses
   declareInputKinds();
   wireHeaderFields();
   wireToolbar();
+  wireEdits();
+  connect(&model_, &PrescriptionModel::changed, this, &Form2::showModel);
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -70,7 +81,7 @@ Form2::Form2(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), ses
 Form2::~Form2() = default;
 
 void Form2::Form_Load() {
-  BusyFlag = -1;
+  const QScopedValueRollback quiet(filling_, true);
   placeOnMainWindow();
 
   const std::optional<QString> title = text::UnscrambleText(QString::fromLatin1(kTitleNumbers));
@@ -85,16 +96,9 @@ void Form2::Form_Load() {
   layOutHeaderFields();
 
   // The history range: the last month up to today.
-  const QDate today = QDate::currentDate();
-  showHistoryWindow(openingWindow(historyWindow(), today));
-  Command7_Click();
-
-  CurrentCategoryIndex = 0;
+  model_.openHistory();
   fillDrugList(clickQuery(0));
-
-  for (const auto& [i, box] : Text5) box->clear();
   Command20_Click();
-  Label5->clear();
 
   // Reading the unit name loads the settings when nothing has read them yet.
   followSettings();
@@ -103,7 +107,6 @@ void Form2::Form_Load() {
 
   Text5[header::kName]->setFocus();
   session_.padTarget.kind = text::InputKind::Name;
-  BusyFlag = 0;
 }
 
 void Form2::followSettings() {
@@ -122,7 +125,7 @@ bool Form2::bellOn() const { return Timer1->isActive(); }
 
 void Form2::setBellPlayer(platform::Bell& player) {
   bell_ = std::make_unique<NewPrescriptionBell>(session_.state.NotifyFilePath, player, session_.dialogs,
-                                                [this] { Command2_Click(); });
+                                                [this] { model_.listToday(); });
 }
 
 void Form2::Timer1_Timer() {
@@ -167,58 +170,65 @@ void Form2::centreOnSheet(QLabel* label) {
   label->move(ui::px(left), label->y());
 }
 
-QString Form2::mainDb() const { return session_.state.MainDbConnection; }
+// ---- The model on the controls ----
 
-store::KeptConnection& Form2::mainConnection() {
-  if (!mainConnection_ || mainConnection_->path() != mainDb())
-    mainConnection_ = std::make_unique<store::KeptConnection>(mainDb());
-  return *mainConnection_;
+void Form2::wireEdits() {
+  const auto typed = [this](auto&& edit) {
+    return [this, edit] {
+      if (!filling_) edit();
+    };
+  };
+  for (const auto& [i, box] : Text5) {
+    const int index = i;
+    connect(box, &QLineEdit::textChanged, this,
+            typed([this, index] { model_.setHeaderField(index, Text5[index]->text()); }));
+  }
+  connect(R1, &QPlainTextEdit::textChanged, this, typed([this] { model_.setText(r1Text()); }));
+  connect(text9, &QPlainTextEdit::textChanged, this,
+          typed([this] { model_.setInfusionCard(ui::fromBoxText(text9->toPlainText())); }));
+  connect(Text10, &QPlainTextEdit::textChanged, this,
+          typed([this] { model_.setSymptoms(ui::fromBoxText(Text10->toPlainText())); }));
+  connect(C1, &QComboBox::currentTextChanged, this, typed([this] { model_.setUsage(C1->currentText()); }));
+  connect(Text6, &QLineEdit::textChanged, this, typed([this] { model_.setDoses(Text6->text()); }));
+  for (QLineEdit* box : {Text3, Text4})
+    connect(box, &QLineEdit::textChanged, this, typed([this] { model_.setHistoryBoxes(historyWindow()); }));
+  for (int column : {kQuantity, kPrice})
+    for (const auto& [r, cell] : boxCells_[column]) {
+      const int row = r;
+      connect(cell, &QLineEdit::textChanged, this,
+              typed([this, row, column] { model_.setGridCell(row, column, boxCells_[column][row]->text()); }));
+    }
 }
 
-// ---- The prescription as plain data ----
-
-PrescriptionState Form2::state() const {
-  PrescriptionState s;
-  for (int i = 0; i < header::kCount; ++i) s.Text5[i] = Text5[i]->text();
-  s.R1 = r1Text();
-  s.text9 = ui::fromBoxText(text9->toPlainText());
-  s.Text10 = ui::fromBoxText(Text10->toPlainText());
-  s.C1 = C1->currentText();
-  s.Text6 = Text6->text();
-  s.herbal = herbal_;
-  s.Label4 = Label4->text();
-  s.numberLoadedOrSaved = !storedNumber_.isEmpty() && s.Label4 == storedNumber_;
-  s.Label5 = Label5->text();
-  s.CurrentRecordText = CurrentRecordText;
-  for (int r = 0; r < kGridRows; ++r)
-    for (int column = 0; column < kGridColumns; ++column) s.grid[r][column] = gridCell(r, column);
-  s.Label16 = Label16->text();
-  s.Label17 = Label17->text();
-  return s;
-}
-
-void Form2::showState(const PrescriptionState& s) {
-  for (int i = 0; i < header::kCount; ++i) setLineText(Text5[i], s.Text5[i]);
-  setBoxText(Text10, s.Text10);
-  if (C1->currentText() != s.C1) C1->setCurrentText(s.C1);
-  setLineText(Text6, s.Text6);
-  setCaption(Label4, s.Label4);
-  // A new number, even one equal to a record this window saved (a moved number the clock
-  // reaches later), is a new prescription: its save never takes over that record.
-  storedNumber_ = s.numberLoadedOrSaved ? s.Label4 : QString();
-  setCaption(Label5, s.Label5);
-  CurrentRecordText = s.CurrentRecordText;
-  GridFillFlag = -1;
-  for (int r = 0; r < kGridRows; ++r)
-    for (int column = 0; column < kGridColumns; ++column) setGridCell(r, column, s.grid[r][column]);
-  GridFillFlag = 0;
-  setCaption(Label16, s.Label16);
-  setCaption(Label17, s.Label17);
-  ApplySheetLayout(s.herbal);
-  setCaption(Label2[kSheetMode], sheetModeName(s.herbal));
-  // The infusion card first: a changed prescription text then builds it afresh.
-  setBoxText(text9, s.text9);
-  setR1(s.R1);
+void Form2::showModel(unsigned what) {
+  const QScopedValueRollback quiet(filling_, true);
+  const PrescriptionState& s = model_.state();
+  using Change = PrescriptionModel::Change;
+  if (what & Change::Header)
+    for (int i = 0; i < header::kCount; ++i) setLineText(Text5[i], s.header[i]);
+  if (what & Change::Symptoms) setBoxText(Text10, s.symptoms);
+  if (what & Change::Layout) {
+    if (C1->currentText() != s.usage) C1->setCurrentText(s.usage);
+    setLineText(Text6, s.doses);
+  }
+  if (what & Change::Number) {
+    setCaption(Label4, s.number);
+    setCaption(Label5, s.dispenseMark);
+  }
+  if (what & Change::Grid) {
+    for (int r = 0; r < kGridRows; ++r)
+      for (int column = 0; column < kGridColumns; ++column) setGridCell(r, column, s.grid[r][column]);
+    setCaption(Label16, s.total);
+  }
+  if (what & Change::GridReset) VScroll1->setValue(0);
+  if (what & Change::Layout) {
+    setCaption(Label17, s.herbalSummary);
+    applySheetLayout(s.herbal);
+    setCaption(Label2[kSheetMode], model_.sheetCaption());
+  }
+  if (what & Change::InfusionCard) setBoxText(text9, s.infusionCard);
+  if (what & Change::Text) setR1(s.text, model_.textCaret());
+  if (what & (Change::History | Change::HistoryBoxes)) showHistory(what & Change::History);
 }
 
 QString Form2::r1Text() const { return ui::fromBoxText(R1->toPlainText()); }
@@ -230,11 +240,6 @@ void Form2::setR1(const QString& crlfText, std::optional<int> crlfCaret) {
     cursor.setPosition(ui::toBoxPosition(crlfText, *crlfCaret));
     R1->setTextCursor(cursor);
   }
-}
-
-QString Form2::gridCell(int row, int column) const {
-  if (boxCells_[column].contains(row)) return boxCells_[column][row]->text();
-  return labelCells_[column][row]->text();
 }
 
 void Form2::setGridCell(int row, int column, const QString& text) {
@@ -252,8 +257,7 @@ void Form2::setGridCell(int row, int column, const QString& text) {
 
 // ---- The sheet's layout ----
 
-void Form2::ApplySheetLayout(bool herbal) {
-  herbal_ = herbal;
+void Form2::applySheetLayout(bool herbal) {
   if (herbal)
     R1->setGeometry(ui::pxRect(660, 2400, 5655, 4995));
   else
@@ -272,26 +276,6 @@ void Form2::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 // ---- The priced grid ----
-
-void Form2::RecalcTotals() {
-  if (GridFillFlag == -1) return;
-  PrescriptionState s = state();
-  applyTotals(s, prescription::RecalcTotals(s.grid));
-  for (int r = 0; r < kGridRows; ++r) setGridCell(r, kAmount, s.grid[r][kAmount]);
-  setCaption(Label16, s.Label16);
-  setLineText(Text5[header::kDrugFee], s.Text5[header::kDrugFee]);
-  setLineText(Text5[header::kOtherFee], s.Text5[header::kOtherFee]);
-  // Last, so that the total equals the one under the grid whatever the fee fields did.
-  setLineText(Text5[header::kTotal], Label16->text());
-}
-
-void Form2::Command12_Click() {
-  GridFillFlag = -1;
-  const PricedGrid sorted = sortByDrawer(state().grid);
-  for (int r = 0; r < kGridRows; ++r)
-    for (int column = 0; column < kGridColumns; ++column) setGridCell(r, column, sorted[r][column]);
-  GridFillFlag = 0;
-}
 
 void Form2::Command3_Click(int) { Picture1->move(Picture1->x(), ui::px(layout::kHeadingClickTop)); }
 

@@ -4,16 +4,14 @@
 // and the services decide.
 #pragma once
 
-#include "clinical/PrescriptionLink.h"
+#include "links/PrescriptionLink.h"
 #include "prescription/service/CatalogListing.h"
 #include "prescription/service/HeaderFields.h"
 #include "prescription/service/HistoryList.h"
-#include "prescription/service/PrescriptionRecord.h"
+#include "prescription/service/PrescriptionModel.h"
 #include "prescription/service/PrescriptionState.h"
 #include "printing/service/PrintDevice.h"
 #include "printing/service/SheetPrint.h"
-#include "store/KeptConnection.h"
-#include "store/Suggestions.h"
 #include "ui/ControlArray.h"
 #include "ui/Line.h"
 #include "ui/Session.h"
@@ -42,9 +40,6 @@ class PrescriptionPrints;
 
 namespace prescription {
 
-struct DispenseOutcome;
-
-
 class DrugListModel;
 class NewPrescriptionBell;
 struct AfterCommand;
@@ -52,7 +47,7 @@ struct AfterCommand;
 // Elements of the sheet's label array Label2.
 enum SheetLabel { kSheetTitle = 0, kDoseCaption = 1, kRp = 2, kSheetName = 3, kSheetMode = 4 };
 
-class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
+class Form2 : public ui::Window, public links::PrescriptionStateLink {
   Q_OBJECT
 
  public:
@@ -77,32 +72,25 @@ class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
   void addHerbalUsages(const QStringList& phrases);
   // Replaces the drop-down's phrases (after the word list changed); the usage on the
   // sheet, typed or chosen, stays as it is.
-  void replaceHerbalUsages(const QStringList& phrases);
+  void replaceHerbalUsages(const QStringList& phrases) override;
   QStringList herbalUsages() const;
   // The herbal usage phrase chosen for the prescription on the sheet.
-  QString herbalUsage() const;
+  QString herbalUsage() const override;
 
-  // The prescription on the window, as the save, pricing and printing take it (multi-line
-  // texts with CR LF), and the same shown again.
-  PrescriptionState state() const;
-  void showState(const PrescriptionState& state);
+  // The prescription on the window (multi-line texts with CR LF), and a whole one shown.
+  const PrescriptionState& state() const { return model_.state(); }
+  void showState(const PrescriptionState& state) { model_.setState(state); }
+  // The prescription being written and its commands; the window shows it.
+  PrescriptionModel& model() { return model_; }
+  const PrescriptionModel& model() const { return model_; }
   // The sheet is in the herbal layout exactly while this holds; the dose box shows it.
-  bool herbalSheet() const { return herbal_; }
+  bool herbalSheet() const { return model_.state().herbal; }
 
-  // Public operations of the window.
-  void Command21_Click();  // 保存
-  void Command7_Click();   // history query of the range and name
-  void Command2_Click();   // 今日患者
+  // Public operations of the window; the buttons that only run a model command are wired
+  // to it directly.
   void Command20_Click();  // the defaults of a new prescription, with its number
-  void Command5_Click();   // "<<"
-  void Command6_Click();   // ">>"
-  void Command11_Click();  // 历史处方
-  void Command4_Click();   // 自动划价
-  void Command14_Click();  // 发药
-  void Command9_Click();   // 撤消发药
   void Command10_Click();  // 打印输液卡
   void Command8_Click();   // 打印不干胶标签
-  void Text2_Change();
   void List2_Click();
   // The history list's pop-up, opened by the right button over a list with items.
   void List2_MouseUp(Qt::MouseButton button, const QPoint& position);
@@ -111,51 +99,18 @@ class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
   // output by default).
   void Timer1_Timer();
   void setBellPlayer(platform::Bell& player);
-  void RC1();              // herbal layout of the prescription text (herbal sheet only)
-  void ssy();              // the infusion-card text from the prescription text
 
-  // Handlers, as the controls run them (tests call them too).
+  // Handlers, as the controls run them.
   void Command1_Click(int index);  // category button
-  void ApplySheetLayout(bool herbal);
   void Text1_Change();
   void Command15_Click();           // "←"
   void Command16_Click(int index);  // stroke keys
   void Command17_Click();           // 笔画输入法
   void Command18_Click();           // "?"
   void List1_DblClick();            // the pick
-  void Label50_Click(int index);    // injection-route label
-  void R1_Change();
-  void R1_DblClick();
   void Command3_Click(int index);   // grid heading
-  void Command12_Click();           // 按斗位排序
   void VScroll1_Change();
-  void RecalcTotals();
   void Form_Click();
-
-  // -1 while the window fills its own controls; the look-ups of its change and focus
-  // handlers then do nothing.
-  int BusyFlag = 0;
-  // -1 while the priced grid is filled in bulk; the totals then wait.
-  int GridFillFlag = 0;
-  // The category button clicked last, 0 to 16.
-  int CurrentCategoryIndex = 0;
-
-  // Hidden working values: the herbal entries and the tail of the last herbal layout,
-  // which pricing reads, and the priced lines that pricing keeps.
-  QStringList List30;
-  QString Text7;
-  QString Text8;
-  QStringList List31;
-  // The medical record of the prescription on the sheet, as the medical-record window
-  // leaves it, and the infusion-card text last built from the prescription text.
-  QString CurrentRecordText;
-  QString InfusionCardText;
-
-  // The position of the history item loaded last; the delete removes that item.
-  int HistoryIndex = -1;
-  // The prescription number this window last loaded or saved: while Label4 shows it, a
-  // save may rewrite its record (PrescriptionState::numberLoadedOrSaved).
-  QString storedNumber_;
 
   // The drug list's entries, each remembering its row (List1, with List6 as twins).
   const DrugListing& drugListEntries() const;
@@ -175,12 +130,12 @@ class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
   // The sheet as it stands on the window, in twips, with the prescription's words.
   printing::SheetSnapshot sheetSnapshot() const;
   // The medical record the record window hands back, and its save: the window keeps both.
-  void setCurrentRecordText(const QString& record) override { CurrentRecordText = record; }
+  void setCurrentRecordText(const QString& record) override { model_.setMedicalRecord(record); }
   void saveWithRecord() override;
 
   // ---- The header fields, the symptoms and their suggestion lists ----
  public:
-  // Handlers, as the controls run them (tests call them too); `index` is the field's.
+  // Handlers, as the controls run them. `index` is the field's.
   void Text5_Change(int index);
   void Text5_Click(int index);
   void Text5_GotFocus(int index);
@@ -203,8 +158,6 @@ class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
   QListWidget* suggestionList(SuggestionList list) const;
   // Clears the list, fills it from the database and shows it when it found something.
   void runLookUp(const LookUp& lookUp);
-  // The patients List5 shows, item by item: a pick fills the header from these values.
-  std::vector<store::PatientSuggestion> listedPatients_;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -232,28 +185,20 @@ class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
   void hideSuggestionLists();
   void setR1(const QString& crlfText, std::optional<int> crlfCaret = std::nullopt);
   QString r1Text() const;
-  void showHerbalLayout(const HerbalLayout& layout);
   void setGridCell(int row, int column, const QString& text);
-  QString gridCell(int row, int column) const;
-  // The main database the window reads, and the connection to it that the window keeps
-  // while it lives (a new one when the data folder was changed).
-  QString mainDb() const;
-  store::KeptConnection& mainConnection();
+  // Passes what the user types into the sheet's controls on to the model.
+  void wireEdits();
+  // Shows the parts of the model that changed (PrescriptionModel::Change bits).
+  void showModel(unsigned what);
+  // The history boxes, and the listed items with them when `withItems`.
+  void showHistory(bool withItems);
+  void applySheetLayout(bool herbal);
+  // Says a command's message, if it has one.
+  void showOutcome(const CommandOutcome& outcome);
   // Takes the sheet title and the bell from the settings.
   void followSettings();
-  // The history boxes as one value, and shown again.
+  // The history boxes as one value.
   HistoryWindow historyWindow() const;
-  void showHistoryWindow(const HistoryWindow& window);
-  // The number, the header fields, the mark and the grid's stock as a save or a dispense
-  // stored them.
-  void showStored(const PrescriptionRecord& stored, bool withStock);
-  // Shows a number that a new prescription took because its own was taken meanwhile.
-  void showNewNumber(const QString& serial);
-  // Asks about drugs missing from the catalogue (undo and delete) until the user agrees
-  // to go on without them or declines; false when declined.
-  bool agreeToGoOnWithout(const DispenseOutcome& outcome, QStringList& goOnWithout);
-  // The window emptied for a new prescription after a delete.
-  void resetAfterDelete();
 
   // The toolbar's wiring and commands.
   void wireToolbar();
@@ -265,22 +210,25 @@ class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
   void saveCommand();                  // 保存
   void saveAsTemplateCommand();        // 存为组套
   // Shows a command's result and does the window's part of it.
-  void showAfterCommand(const PrescriptionState& s, const AfterCommand& after);
+  void focusAfterCommand(const AfterCommand& after);
   printing::SheetBody bodyBox() const;
   // The prints onto the chosen devices.
   printing::PrescriptionPrints prints();
   // The medical-record window's view of the prescription (PrescriptionStateLink).
   PrescriptionState& linkedState() const override;
-  void savePrescription() override { Command21_Click(); }
-  void refreshHistory() override { Command7_Click(); }
+  void savePrescription() override { showOutcome(model_.save()); }
+  void refreshHistory() override { model_.listHistory(); }
   mutable PrescriptionState linked_;
+  // True while the window fills its controls from the model or runs a toolbar command:
+  // the controls' changes are then the model's own, and the look-ups rest.
+  bool filling_ = false;
   PrintDevices printDevices_;
   // True while 复制处方 shows the empty text; toolbar clicks then wait for the copy.
   bool copyWaiting_ = false;
   std::vector<int> deferredButtons_;
 
   ui::Session& session_;
-  bool herbal_ = false;
+  PrescriptionModel model_;
   std::unique_ptr<platform::Bell> soundBell_;
   std::unique_ptr<NewPrescriptionBell> bell_;
 
@@ -302,7 +250,6 @@ class Form2 : public ui::Window, public clinical::PrescriptionStateLink {
   QPushButton* Command18 = nullptr;
   QListView* List1 = nullptr;
   DrugListModel* drugList_ = nullptr;
-  std::unique_ptr<store::KeptConnection> mainConnection_;
   QLineEdit* Text2 = nullptr;
   QLineEdit* Text3 = nullptr;
   QLineEdit* Text4 = nullptr;

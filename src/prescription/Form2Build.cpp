@@ -153,12 +153,13 @@ void Form2::buildLeftPanel() {
   Text4 = ui::make<QLineEdit>(this, "Text4", {960, 7410, 1635, 315});
   Command11 = makeButton(this, "Command11", {2700, 7410, 915, 315}, QStringLiteral("历史处方"));
   for (QLineEdit* box : {Text2, Text3, Text4}) box->setFocusPolicy(Qt::ClickFocus);
-  connect(Command7, &QPushButton::clicked, this, &Form2::Command7_Click);
-  connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
-  connect(Command5, &QPushButton::clicked, this, &Form2::Command5_Click);
-  connect(Command6, &QPushButton::clicked, this, &Form2::Command6_Click);
-  connect(Command11, &QPushButton::clicked, this, &Form2::Command11_Click);
-  connect(Text2, &QLineEdit::textChanged, this, &Form2::Text2_Change);
+  // A list that cannot be read stays empty, as it always has; the next query tries again.
+  connect(Command7, &QPushButton::clicked, this, [this] { model_.listHistory(); });
+  connect(Command2, &QPushButton::clicked, this, [this] { model_.listToday(); });
+  connect(Command5, &QPushButton::clicked, this, [this] { model_.listDayBefore(); });
+  connect(Command6, &QPushButton::clicked, this, [this] { model_.listDayAfter(); });
+  connect(Command11, &QPushButton::clicked, this, [this] { model_.listPatientHistory(); });
+  connect(Text2, &QLineEdit::textChanged, this, [this] { model_.typeHistorySearch(Text2->text()); });
   Text2->installEventFilter(this);
   List2 = ui::make<QListWidget>(this, "List2", {60, 7800, 3615, 1680});
   connect(List2, &QListWidget::currentItemChanged, this, [this] { List2_Click(); });
@@ -198,7 +199,6 @@ void Form2::buildSheet() {
   R1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   R1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   paint(R1, Qt::white);
-  connect(R1, &QPlainTextEdit::textChanged, this, &Form2::R1_Change);
   R1->viewport()->installEventFilter(this);
 
   QLabel* doses = Label2.make(kDoseCaption, Picture2, {180, 7500}, QStringLiteral("共   剂"));
@@ -251,9 +251,9 @@ void Form2::buildRightPanel() {
   Command4 = makeButton(this, "Command4", {9900, 4320, 1035, 330}, QStringLiteral("自动划价"));
   Command14 = makeButton(this, "Command14", {10980, 4320, 1095, 330}, QStringLiteral("发药"));
   Command9 = makeButton(this, "Command9", {12120, 4320, 1095, 330}, QStringLiteral("撤消发药"));
-  connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
-  connect(Command14, &QPushButton::clicked, this, &Form2::Command14_Click);
-  connect(Command9, &QPushButton::clicked, this, &Form2::Command9_Click);
+  connect(Command4, &QPushButton::clicked, this, [this] { showOutcome(model_.priceSaveAndList()); });
+  connect(Command14, &QPushButton::clicked, this, [this] { showOutcome(model_.dispense()); });
+  connect(Command9, &QPushButton::clicked, this, [this] { showOutcome(model_.undoDispense()); });
   Command13 = makeButton(this, "Command13", {13680, 4320, 1275, 330}, QStringLiteral("自动划价帮助"));
 
   Label13 = ui::make<QLabel>(this, "Label13", {9900, 4740, 1530, 300});
@@ -273,7 +273,7 @@ void Form2::buildRightPanel() {
   Command19 = makeButton(this, "Command19", {10740, 5160, 735, 315}, QStringLiteral("打印"));
   Command21 = makeButton(this, "Command21", {11460, 5160, 735, 315}, QStringLiteral("保存"));
   for (QPushButton* b : {Command20, Command19, Command21}) b->hide();
-  connect(Command21, &QPushButton::clicked, this, &Form2::Command21_Click);
+  connect(Command21, &QPushButton::clicked, this, [this] { showOutcome(model_.save()); });
 
   Picture8 = makePanel(this, "Picture8", {9900, 6240, 5055, 2415}, Qt::white);
   Label6 = ui::make<QLabel>(Picture8, "Label6", {1920, 30, 1050, 210}, QStringLiteral("输液注射卡"));
@@ -301,12 +301,12 @@ void Form2::buildRightPanel() {
     QLabel* route = Label50.make(i, Picture9, {kRouteLabelLefts[i], 60}, kRouteCaptions[i]);
     setTextColour(route, kBlue);
     route->setCursor(Qt::PointingHandCursor);
-    ui::onClick(route, [this, i] { Label50_Click(i); });
+    ui::onClick(route, [this, i] { model_.addRoute(i); });
   }
 
   // Outside the client area: the drawer sort is reached by code only.
   Command12 = makeButton(this, "Command12", {16380, 5400, 1155, 330}, QStringLiteral("按斗位排序"));
-  connect(Command12, &QPushButton::clicked, this, &Form2::Command12_Click);
+  connect(Command12, &QPushButton::clicked, this, [this] { model_.sortByDrawer(); });
 
   // The symptom suggestions open over the symptoms box.
   List8 = ui::make<QListWidget>(this, "List8", {12480, 5040, 2475, 1140});
@@ -377,12 +377,7 @@ void Form2::buildGridRows() {
         cell->setAlignment(c.alignment);
         // "@" and "$" separate the stored grid's rows and cells.
         ui::refuseTyping(cell, QStringLiteral("@$"));
-        if (column == kAmount) {
-          cell->setReadOnly(true);
-        } else {
-          cell->setReadOnly(true);  // until the row has a name
-          connect(cell, &QLineEdit::textChanged, this, &Form2::RecalcTotals);
-        }
+        cell->setReadOnly(true);  // the amount always; quantity and price until the row has a name
         if (isNumber(column)) ui::keepTextWhole(cell);
       } else {
         QLabel* cell = labelCells_[column].make(r, Picture1, {c.cellLeft, cellTop, c.cellWidth, kLabelCellHeight});

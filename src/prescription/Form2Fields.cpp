@@ -26,7 +26,9 @@ HeaderTexts Form2::headerTexts() const {
 }
 
 void Form2::Text5_Change(int index) {
-  const FieldChange change = prescription::Text5_Change(index, headerTexts(), BusyFlag != 0);
+  // What the model shows needs no replacement and starts no look-up.
+  if (filling_) return;
+  const FieldChange change = prescription::Text5_Change(index, headerTexts(), false);
   QLineEdit* box = Text5[index];
   // The replacement runs this handler once more, which then finds nothing to replace.
   if (change.replaceText) box->setText(*change.replaceText);
@@ -44,7 +46,7 @@ void Form2::Text5_Click(int index) {
 }
 
 void Form2::Text5_GotFocus(int index) {
-  const FieldFocus focus = prescription::Text5_GotFocus(index, headerTexts(), BusyFlag != 0);
+  const FieldFocus focus = prescription::Text5_GotFocus(index, headerTexts(), filling_);
   const SuggestionList lists[] = {SuggestionList::Patients, SuggestionList::Addresses, SuggestionList::Diagnoses};
   for (int i = 0; i < 3; ++i)
     if (focus.hide[i]) suggestionList(lists[i])->hide();

@@ -3,13 +3,11 @@
 // their picks, by double click or Enter, each acting on the item picked.
 #include "prescription/Form2.h"
 
-#include "prescription/service/PatientPick.h"
 #include "prescription/service/SuggestionLookUp.h"
 #include "ui/ControlEvents.h"
 #include "ui/FocusAndKeys.h"
 
 #include <QCoreApplication>
-#include <QDate>
 
 #include <functional>
 
@@ -85,13 +83,10 @@ QListWidget* Form2::suggestionList(SuggestionList list) const {
 void Form2::runLookUp(const LookUp& lookUp) {
   QListWidget* list = suggestionList(lookUp.list);
   list->clear();
-  if (lookUp.list == SuggestionList::Patients) listedPatients_.clear();
   if (lookUp.hideFirst) list->hide();
-  Suggestions found = lookUpSuggestions(mainConnection(), lookUp, QDate::currentDate().year());
-  list->addItems(found.items);
-  if (lookUp.list == SuggestionList::Patients) listedPatients_ = std::move(found.patients);
-  // The symptom list shows whatever the busy flag holds; the others only while it is clear.
-  const bool mayShow = BusyFlag == 0 || lookUp.list == SuggestionList::Symptoms;
+  list->addItems(model_.lookUp(lookUp).items);
+  // The symptom list shows at any time; the others not while the window fills its controls.
+  const bool mayShow = !filling_ || lookUp.list == SuggestionList::Symptoms;
   if (list->count() > 0 && mayShow) {
     list->show();
     list->raise();
@@ -99,15 +94,7 @@ void Form2::runLookUp(const LookUp& lookUp) {
 }
 
 void Form2::List5_DblClick() {
-  const int row = List5->currentRow();
-  if (row < 0 || row >= static_cast<int>(listedPatients_.size())) return;
-  // The values the item was listed with: a register changed since by another workstation
-  // cannot put someone else's particulars under this name.
-  const store::PatientSuggestion patient = listedPatients_[static_cast<size_t>(row)];
-  const int busy = BusyFlag;
-  BusyFlag = -1;
-  for (const auto& [field, value] : patientPickFields(patient)) Text5[field]->setText(value);
-  BusyFlag = busy;
+  if (!model_.pickPatient(List5->currentRow())) return;
   List5->hide();
   // The diagnosis field's focus handling then lists the diagnoses.
   Text5[header::kDiagnosis]->setFocus(Qt::OtherFocusReason);

@@ -11,7 +11,6 @@ namespace prescription {
 
 void Form2::Command1_Click(int index) {
   if (index < 0 || index >= kCategoryCount) return;
-  CurrentCategoryIndex = index;
   for (const auto& [i, button] : Command1) {
     QFont font = button->font();
     font.setBold(i == index);
@@ -22,21 +21,7 @@ void Form2::Command1_Click(int index) {
   Text1->setFocus();
   drugList_->clear();
 
-  PrescriptionState s = state();
-  const bool wasHerbal = s.herbal;
-  applyCategoryClick(s, index, session_.services.serials(), session_.state.StationCode);
-  const std::optional<bool> herbal = herbalAfterClick(index);
-  if (herbal && !*herbal) {
-    // The herbal reflow's working values go with every ordinary click.
-    List30.clear();
-    Text7.clear();
-    Text8.clear();
-  }
-  const bool modeChanged = s.herbal != wasHerbal;
-  if (modeChanged) List31.clear();
-  showState(s);
-  if (modeChanged) VScroll1->setValue(0);
-
+  model_.chooseCategory(index);
   fillDrugList(clickQuery(index));
 }
 
@@ -49,7 +34,7 @@ void Form2::Text1_Change() {
     return;
   }
   // The listing replaces the list's entries in one go (an unreadable catalogue lists none).
-  fillDrugList(searchQuery(CurrentCategoryIndex, search));
+  fillDrugList(searchQuery(model_.category(), search));
   hideSuggestionLists();
 }
 
@@ -59,9 +44,10 @@ void Form2::fillDrugList(const CatalogQuery& query) {
   drugList_->clear();
   DrugListing entries;
   try {
-    entries = runListing(mainConnection(), query);
+    entries = model_.listing(query);
   } catch (const std::exception&) {
-    // A catalogue that cannot be read lists nothing; the search box keeps its text.
+    // Left unsaid on purpose: a catalogue that cannot be read lists nothing while the
+    // physician types, and the search box keeps its text; pricing says why.
   }
   drugList_->setEntries(std::move(entries));
 }
@@ -128,8 +114,8 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
       // A click into the prescription closes the suggestion lists.
       hideSuggestionLists();
       List8->hide();
-    } else if (event->type() == QEvent::MouseButtonDblClick && herbal_) {
-      R1_DblClick();
+    } else if (event->type() == QEvent::MouseButtonDblClick && model_.state().herbal) {
+      model_.layOutHerbs();
       return true;
     }
   }

@@ -32,7 +32,7 @@ printing::SheetLine sheetLine(const ui::Line* line, const QWidget* sheet) {
 
 printing::SheetBody Form2::bodyBox() const {
   printing::SheetBody body;
-  body.text = r1Text();
+  body.text = model_.state().text;
   body.face = R1->font().family();
   body.size = R1->font().pointSizeF();
   body.left = ui::twips(R1->x());

@@ -3,14 +3,11 @@
 // log, the statistics, the medical record and the help page; and 自动划价帮助 beside the grid.
 #include "prescription/Form2.h"
 
-#include "clinical/Form14.h"
-#include "clinical/Form4.h"
-#include "clinical/Form7.h"
-#include "prescription/service/NewPrescriptionDefaults.h"
+#include "links/TemplatesLink.h"
+#include "links/WindowNames.h"
 #include "prescription/service/PrintedPrescription.h"
 #include "prescription/service/ToolbarCommands.h"
 #include "printing/PrescriptionPrints.h"
-#include "reports/Form12.h"
 #include "shell/service/WebPages.h"
 #include "ui/Guard.h"
 
@@ -18,7 +15,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
-#include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QTimer>
 
@@ -125,10 +122,8 @@ void Form2::Label18_MouseUp(int index) {
     deferredButtons_.push_back(index);
     return;
   }
-  // The look-ups of the header fields and the prescription text rest while the command
-  // fills the controls, however it ends.
-  BusyFlag = -1;
-  const auto idle = qScopeGuard([this] { BusyFlag = 0; });
+  // The look-ups of the header fields rest while the command fills the controls.
+  const QScopedValueRollback quiet(filling_, true);
   hideSuggestionLists();
   List8->hide();
   showPressed(index, false);
@@ -159,13 +154,13 @@ void Form2::runToolCommand(int index) {
         overlayPrint();
         break;
       case kLogButton:
-        session_.windows.openFresh(windowName(clinical::Form7::kName));
+        session_.windows.openFresh(windowName(links::kOutpatientLogWindow));
         break;
       case kStatisticsButton:
-        session_.windows.openFresh(windowName(reports::Form12::kName));
+        session_.windows.openFresh(windowName(links::kWorkloadWindow));
         break;
       case kRecordButton:
-        session_.windows.openFresh(windowName(clinical::Form14::kName));
+        session_.windows.openFresh(windowName(links::kMedicalRecordWindow));
         break;
       case kTemplateButton:
         saveAsTemplateCommand();
@@ -186,28 +181,10 @@ void Form2::Command13_Click() { shell::openWebPage(session_.dialogs, shell::WebP
 void Form2::Command20_Click() {
   // The defaults and the prescription number from one reading of the clock, so the number,
   // the record number and the dates always belong to the same day.
-  PrescriptionState s = state();
-  startWithDefaults(s, session_.services.serials(), session_.state.StationCode, session_.settings.values());
-  const int busy = BusyFlag;
-  BusyFlag = -1;
-  for (int i = 0; i < header::kCount; ++i)
-    if (Text5[i]->text() != s.Text5[i]) Text5[i]->setText(s.Text5[i]);
-  Label4->setText(s.Label4);
-  storedNumber_.clear();  // a new prescription, whatever number the clock gave
-  BusyFlag = busy;
+  model_.startWithDefaults();
 }
 
-void Form2::showAfterCommand(const PrescriptionState& s, const AfterCommand& after) {
-  showState(s);
-  if (after.gridReset) {
-    VScroll1->setValue(0);
-    List31.clear();
-  }
-  if (after.herbalWorkCleared) {
-    List30.clear();
-    Text7.clear();
-    Text8.clear();
-  }
+void Form2::focusAfterCommand(const AfterCommand& after) {
   if (after.focus == AfterCommand::Focus::NameField)
     Text5[header::kName]->setFocus();
   else
@@ -216,28 +193,20 @@ void Form2::showAfterCommand(const PrescriptionState& s, const AfterCommand& aft
 
 void Form2::newPrescriptionCommand() {
   // The medical-record window and what it holds go with the old prescription.
-  session_.windows.unload(windowName(clinical::Form14::kName));
-  PrescriptionState s = state();
-  const AfterCommand after = newPrescription(s, CurrentCategoryIndex, session_.services.serials(),
-                                             session_.state.StationCode, session_.settings.values());
-  showAfterCommand(s, after);
+  session_.windows.unload(windowName(links::kMedicalRecordWindow));
+  focusAfterCommand(model_.newPrescription());
 }
 
 void Form2::continuePrescriptionCommand() {
   // Closing the medical-record window hands its sections to the prescription, which keeps them.
-  session_.windows.unload(windowName(clinical::Form14::kName));
-  PrescriptionState s = state();
-  const AfterCommand after =
-      continuePrescription(s, CurrentCategoryIndex, session_.services.serials(), session_.state.StationCode);
-  showAfterCommand(s, after);
+  session_.windows.unload(windowName(links::kMedicalRecordWindow));
+  focusAfterCommand(model_.continuePrescription());
 }
 
 void Form2::copyPrescriptionCommand() {
-  PrescriptionState s = state();
   QElapsedTimer blank;
   blank.start();
-  const CopyInProgress copy = beginCopy(s, session_.services.serials(), session_.state.StationCode);
-  showState(s);
+  model_.beginCopy();
 
   // The text shows empty for a moment, so the user sees that a new prescription began. The
   // window repaints meanwhile, but typing and clicks wait until the copy is whole: a 保存
@@ -251,9 +220,7 @@ void Form2::copyPrescriptionCommand() {
   }
   copyWaiting_ = false;
 
-  PrescriptionState copied = state();
-  finishCopy(copied, copy);
-  showState(copied);
+  model_.finishCopy();
   Text1->setFocus();
   List8->hide();
 
@@ -268,18 +235,15 @@ void Form2::copyPrescriptionCommand() {
 // ---- Save, template ----
 
 void Form2::saveCommand() {
-  if (herbal_) RC1();
-  Command21_Click();
-  // Also after a refused save: the list shows today's patients.
-  Command2_Click();
+  showOutcome(model_.saveAndListToday());
   List8->hide();
 }
 
 void Form2::saveAsTemplateCommand() {
   // The templates window starts afresh; its kind is chosen before the text goes in.
-  const QString name = windowName(clinical::Form4::kName);
+  const QString name = windowName(links::TemplatesLink::kName);
   session_.windows.unload(name);
-  session_.windows.get<clinical::Form4>().takePrescription(herbal_, r1Text());
+  session_.windows.get<links::TemplatesLink>().takePrescription(model_.state().herbal, model_.state().text);
   session_.windows.bringForward(name);
 }
 
@@ -311,14 +275,10 @@ void Form2::overlayPrint() {
 // ---- What the medical-record window reads and asks ----
 
 PrescriptionState& Form2::linkedState() const {
-  linked_ = state();
+  linked_ = model_.state();
   return linked_;
 }
 
-void Form2::saveWithRecord() {
-  if (herbal_) RC1();
-  Command21_Click();
-  Command7_Click();
-}
+void Form2::saveWithRecord() { showOutcome(model_.saveWithRecord()); }
 
 }  // namespace prescription

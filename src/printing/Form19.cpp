@@ -4,7 +4,7 @@
 
 #include "printing/service/OverlayPrint.h"
 #include "printing/service/PrintSettings.h"
-#include "prescription/Form2.h"
+#include "links/PrescriptionLink.h"
 #include "store/OverlayTemplateRows.h"
 #include "ui/Controls.h"
 #include "ui/Guard.h"
@@ -137,9 +137,9 @@ void Form19::Command1_Click() {
 
 Form19::ScreenPrescription Form19::screenPrescription() const {
   ScreenPrescription screen;
-  if (auto* form2 = session_.windows.findAs<prescription::Form2>()) {
-    screen.sex = form2->headerField(prescription::header::kSex);
-    screen.usage = form2->herbalUsage();
+  if (auto* prescription = session_.windows.findAs<links::PrescriptionLink>()) {
+    screen.sex = prescription->headerField(prescription::header::kSex);
+    screen.usage = prescription->herbalUsage();
   }
   return screen;
 }

@@ -2,6 +2,7 @@
 // dates and what they came to, in one result line.
 #pragma once
 
+#include "links/WindowNames.h"
 #include "ui/DateRangeWindow.h"
 #include "ui/Session.h"
 
@@ -14,7 +15,7 @@ class Form12 : public ui::DateRangeWindow {
   Q_OBJECT
 
  public:
-  static constexpr const char* kName = "Form12";
+  static constexpr const char* kName = links::kWorkloadWindow;
 
   explicit Form12(ui::Session& session);
 

@@ -1,7 +1,7 @@
 #include "shell/Form1.h"
 
-#include "clinical/TemplatesWindow.h"
-#include "clinical/WordListWindow.h"
+#include "links/TemplatesLink.h"
+#include "links/WordListLink.h"
 #include "prescription/Form2.h"
 #include "prescription/service/HerbalUsages.h"
 #include "catalogue/service/SearchKeyRebuild.h"
@@ -122,15 +122,15 @@ void Form1::openWindow(const QString& name) { session_.windows.openFresh(name); 
 
 void Form1::openWordList(const QString& caption, const QString& listName) {
   // The word-list window is set up on its fresh load, before it shows.
-  session_.windows.unload(QString::fromLatin1(clinical::WordListWindow::kName));
-  session_.windows.get<clinical::WordListWindow>().showPhraseList(caption, listName);
-  session_.windows.bringForward(QString::fromLatin1(clinical::WordListWindow::kName));
+  session_.windows.unload(QString::fromLatin1(links::WordListLink::kName));
+  session_.windows.get<links::WordListLink>().showPhraseList(caption, listName);
+  session_.windows.bringForward(QString::fromLatin1(links::WordListLink::kName));
 }
 
 void Form1::openRecordTemplates() {
-  session_.windows.unload(QString::fromLatin1(clinical::TemplatesWindow::kName));
-  session_.windows.get<clinical::TemplatesWindow>().chooseCategory(clinical::TemplatesWindow::kRecordPhrases);
-  session_.windows.bringForward(QString::fromLatin1(clinical::TemplatesWindow::kName));
+  session_.windows.unload(QString::fromLatin1(links::TemplatesLink::kName));
+  session_.windows.get<links::TemplatesLink>().chooseCategory(links::TemplatesLink::kRecordPhrases);
+  session_.windows.bringForward(QString::fromLatin1(links::TemplatesLink::kName));
 }
 
 void Form1::Form_Load() {

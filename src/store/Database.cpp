@@ -2,31 +2,17 @@
 
 #include "store/NameOrder.h"
 
-#include <QStringDecoder>
-#include <QVarLengthArray>
-
 #include <sqlite3.h>
 
-#include <cstring>
+#include <string_view>
 
 namespace store {
 namespace {
 
-// The UTF-8 bytes of a name as UTF-16 in `out` (never more units than bytes), decoded as
-// QString::fromUtf8 does: a byte order mark kept, a bad or cut-off sequence as U+FFFD.
-QStringView decoded(const void* bytes, int length, QChar* out) {
-  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
-  const QChar* end = decoder.appendToBuffer(out, QByteArrayView(static_cast<const char*>(bytes), length));
-  return QStringView(out, end - out);
-}
-
-// Runs for every step of an index walk and every pair a sort compares: the same name
-// needs no collator, and the texts are decoded on the stack.
+// Runs for every step of an index walk and every pair a sort compares.
 int compareNamesOf(void*, int leftLength, const void* left, int rightLength, const void* right) {
-  if (leftLength == rightLength && std::memcmp(left, right, size_t(leftLength)) == 0) return 0;
-  QVarLengthArray<QChar, 256> a(leftLength);
-  QVarLengthArray<QChar, 256> b(rightLength);
-  return compareNames(decoded(left, leftLength, a.data()), decoded(right, rightLength, b.data()));
+  return compareNameBytes(std::string_view(static_cast<const char*>(left), size_t(leftLength)),
+                          std::string_view(static_cast<const char*>(right), size_t(rightLength)));
 }
 
 int openFlags(Database::Mode mode) {

@@ -2,6 +2,11 @@
 
 #include <QCollator>
 #include <QLocale>
+#include <QStringDecoder>
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <cstring>
 
 namespace store {
 namespace {
@@ -14,6 +19,89 @@ qsizetype runEnd(QStringView s, qsizetype from) {
   qsizetype end = from;
   while (end < s.size() && isAsciiClass(s[end]) == ascii) ++end;
   return end;
+}
+
+// The UTF-8 bytes of a name as UTF-16 in `out` (never more units than bytes), as Qt's
+// decoder reads them: a leading byte order mark kept, each bad byte as U+FFFD.
+QStringView decodedByQt(std::string_view bytes, QChar* out) {
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
+  const QChar* end = decoder.appendToBuffer(out, QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+  return QStringView(out, end - out);
+}
+
+bool isNonCharacter(char32_t u) { return (u >= 0xFDD0 && u <= 0xFDEF) || (u & 0xFFFE) == 0xFFFE; }
+
+// The same for plain well-formed UTF-8, without the decoder's set-up for every name;
+// false for anything else (bad, cut-off or overlong sequences, surrogates,
+// noncharacters), which is left to the decoder above.
+bool decodedPlain(std::string_view bytes, QChar* out, QStringView& text) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const auto* const end = p + bytes.size();
+  QChar* o = out;
+  const auto continuation = [](unsigned char c) { return (c & 0xC0) == 0x80; };
+  while (p < end) {
+    const unsigned c = *p;
+    if (c < 0x80) {
+      *o++ = QChar(char16_t(c));
+      ++p;
+    } else if (c < 0xC2) {
+      return false;
+    } else if (c < 0xE0) {
+      if (end - p < 2 || !continuation(p[1])) return false;
+      *o++ = QChar(char16_t(((c & 0x1F) << 6) | (p[1] & 0x3F)));
+      p += 2;
+    } else if (c < 0xF0) {
+      if (end - p < 3 || !continuation(p[1]) || !continuation(p[2])) return false;
+      const char32_t u = ((c & 0x0F) << 12) | ((p[1] & 0x3Fu) << 6) | (p[2] & 0x3Fu);
+      if (u < 0x800 || (u >= 0xD800 && u <= 0xDFFF) || isNonCharacter(u)) return false;
+      *o++ = QChar(char16_t(u));
+      p += 3;
+    } else if (c < 0xF5) {
+      if (end - p < 4 || !continuation(p[1]) || !continuation(p[2]) || !continuation(p[3])) return false;
+      const char32_t u = ((c & 0x07) << 18) | ((p[1] & 0x3Fu) << 12) | ((p[2] & 0x3Fu) << 6) | (p[3] & 0x3Fu);
+      if (u < 0x10000 || u > 0x10FFFF || isNonCharacter(u)) return false;
+      *o++ = QChar::highSurrogate(u);
+      *o++ = QChar::lowSurrogate(u);
+      p += 4;
+    } else {
+      return false;
+    }
+  }
+  text = QStringView(out, o - out);
+  return true;
+}
+
+QStringView decoded(std::string_view bytes, QChar* out) {
+  QStringView text;
+  return decodedPlain(bytes, out, text) ? text : decodedByQt(bytes, out);
+}
+
+// Digits and Latin letters each have one weight of their own in the collator, digits
+// before letters, and at the strength used a letter's case makes no difference: a run
+// of nothing else orders as the sequence of these weights. 0 for any other character.
+int plainWeight(QChar c) {
+  const char16_t u = c.unicode();
+  if (u >= u'0' && u <= u'9') return 1 + (u - u'0');
+  if (u >= u'a' && u <= u'z') return 11 + (u - u'a');
+  if (u >= u'A' && u <= u'Z') return 11 + (u - u'A');
+  return 0;
+}
+
+bool isPlain(QStringView run) {
+  for (const QChar c : run)
+    if (!plainWeight(c)) return false;
+  return true;
+}
+
+// Two runs of digits and letters alone, compared without the collator.
+int comparePlain(QStringView a, QStringView b) {
+  const qsizetype common = std::min(a.size(), b.size());
+  for (qsizetype k = 0; k < common; ++k) {
+    const int left = plainWeight(a[k]);
+    const int right = plainWeight(b[k]);
+    if (left != right) return left < right ? -1 : 1;
+  }
+  return (a.size() > b.size()) - (a.size() < b.size());
 }
 
 }  // namespace
@@ -37,14 +125,26 @@ int compareNames(QStringView a, QStringView b) {
     if (asciiA != isAsciiClass(b[j])) return asciiA ? -1 : 1;
     const qsizetype endA = runEnd(a, i);
     const qsizetype endB = runEnd(b, j);
-    const int order = collator.compare(a.mid(i, endA - i), b.mid(j, endB - j));
-    if (order != 0) return order;
+    const QStringView runA = a.mid(i, endA - i);
+    const QStringView runB = b.mid(j, endB - j);
+    // The same run is the same to the collator: only differing runs cost a comparison.
+    if (runA != runB) {
+      const int order = asciiA && isPlain(runA) && isPlain(runB) ? comparePlain(runA, runB) : collator.compare(runA, runB);
+      if (order != 0) return order;
+    }
     i = endA;
     j = endB;
   }
   if (i < a.size()) return 1;
   if (j < b.size()) return -1;
   return 0;
+}
+
+int compareNameBytes(std::string_view a, std::string_view b) {
+  if (a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size()) == 0) return 0;
+  QVarLengthArray<QChar, 256> left(qsizetype(a.size()));
+  QVarLengthArray<QChar, 256> right(qsizetype(b.size()));
+  return compareNames(decoded(a, left.data()), decoded(b, right.data()));
 }
 
 NameSortKey::NameSortKey(QStringView name) {
@@ -64,6 +164,76 @@ int NameSortKey::compare(const NameSortKey& other) const {
   }
   if (runs_.size() != other.runs_.size()) return runs_.size() > other.runs_.size() ? 1 : -1;
   return 0;
+}
+
+namespace {
+
+// Eight bytes at a time: names are short, and this runs twice for every comparison.
+uint64_t hashOf(std::string_view bytes) {
+  uint64_t h = bytes.size() * 0x9E3779B97F4A7C15ull;
+  size_t i = 0;
+  for (; i + 8 <= bytes.size(); i += 8) {
+    uint64_t word;
+    std::memcpy(&word, bytes.data() + i, 8);
+    h = (h ^ word) * 0xBF58476D1CE4E5B9ull;
+    h ^= h >> 31;
+  }
+  uint64_t rest = 0;
+  for (size_t k = 0; i + k < bytes.size(); ++k) rest |= uint64_t(uint8_t(bytes[i + k])) << (8 * k);
+  h = (h ^ rest) * 0x94D049BB133111EBull;
+  return h ^ (h >> 29);
+}
+
+}  // namespace
+
+bool NameRanks::add(std::string_view name) {
+  if (!names_.empty()) {
+    const Entry& last = names_.back();
+    const std::string_view previous(bytes_.data() + last.offset, last.length);
+    if (previous == name) return true;
+    const int order = compareNameBytes(previous, name);
+    if (order > 0) return false;
+    if (order < 0) ++rank_;
+  } else {
+    rank_ = 0;
+  }
+  if (bytes_.size() + name.size() > UINT32_MAX) return false;
+  names_.push_back({hashOf(name), uint32_t(bytes_.size()), uint32_t(name.size()), rank_});
+  bytes_.append(name);
+  return true;
+}
+
+void NameRanks::finish() {
+  size_t size = 16;
+  while (size < names_.size() * 2) size *= 2;
+  slots_.assign(size, Entry{});
+  for (const Entry& name : names_) {
+    size_t slot = name.hash & (size - 1);
+    while (slots_[slot].rank >= 0) slot = (slot + 1) & (size - 1);
+    slots_[slot] = name;
+  }
+  names_.clear();
+  names_.shrink_to_fit();
+}
+
+int32_t NameRanks::rankOf(std::string_view name) const {
+  if (slots_.empty()) return -1;
+  const uint64_t hash = hashOf(name);
+  const size_t mask = slots_.size() - 1;
+  for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+    const Entry& entry = slots_[slot];
+    if (entry.rank < 0) return -1;
+    if (entry.hash == hash && entry.length == name.size() &&
+        std::memcmp(bytes_.data() + entry.offset, name.data(), name.size()) == 0)
+      return entry.rank;
+  }
+}
+
+int NameRanks::compare(std::string_view a, std::string_view b) const {
+  const int32_t left = rankOf(a);
+  const int32_t right = left < 0 ? -1 : rankOf(b);
+  if (left < 0 || right < 0) return compareNameBytes(a, b);
+  return (left > right) - (left < right);
 }
 
 }  // namespace store

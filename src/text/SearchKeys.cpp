@@ -10,11 +10,19 @@ QString CatalogSearchKey(const QString& storedName, const StrokeCoder& strokes) 
 }
 
 QString CatalogSearchKey(const QString& storedName, const QString& initials, const QString& strokeCode) {
-  return storedName + u'-' + initials + u'-' + strokeCode + u'$';
+  QString key;
+  key.reserve(storedName.size() + initials.size() + strokeCode.size() + 3);
+  key.append(storedName).append(u'-').append(initials).append(u'-').append(strokeCode).append(u'$');
+  return key;
 }
 
 QString TemplateSearchKey(const QString& title, const StrokeCoder& strokes) {
-  return title + PinyinInitials(title) + strokes.StrokeCode(title) + u'$';
+  const QString initials = PinyinInitials(title);
+  const QString strokeCode = strokes.StrokeCode(title);
+  QString key;
+  key.reserve(title.size() + initials.size() + strokeCode.size() + 1);
+  key.append(title).append(initials).append(strokeCode).append(u'$');
+  return key;
 }
 
 QString NameInitialsKey(const QString& text) { return text + u'-' + PinyinInitials(text); }

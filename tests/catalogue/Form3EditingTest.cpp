@@ -12,6 +12,7 @@
 namespace {
 
 using namespace catalogue;
+using testing_support::click;
 using testing_support::catalogueRow;
 
 class Form3Editing : public testing_support::Form3Fixture {};
@@ -30,7 +31,7 @@ TEST_F(Form3Editing, OpensFromTheMenuOnAllWesternListingWesternRowsByName) {
   EXPECT_EQ(form->grid->VS1()->maximum(), 2);
   EXPECT_FALSE(form->Command4->isEnabled());
 
-  form->Command1_Click(kHerbalButton);
+  click(*form, QStringLiteral("Command1_%1").arg(kHerbalButton));
   EXPECT_EQ(form->Label3->text(), "中药");
   EXPECT_TRUE(form->Command1[kHerbalButton]->font().bold());
   EXPECT_FALSE(form->Command1[kAllWesternButton]->font().bold());
@@ -64,7 +65,7 @@ TEST_F(Form3Editing, TheFirstCharacterOfANameStoresOneRowWithItsKeyCategoryAndIn
 
 TEST_F(Form3Editing, HerbalRowsGetTheirDoseAndUnitButKeepWhatIsTyped) {
   open();
-  form->Command1_Click(kHerbalButton);
+  click(*form, QStringLiteral("Command1_%1").arg(kHerbalButton));
   type(0, kUnitField, "枚");  // no key yet: kept on screen, not stored
   EXPECT_TRUE(stored("名称").isEmpty());
   type(0, kNameField, "大枣");
@@ -132,7 +133,7 @@ TEST_F(Form3Drawn, TypedPricesAndStockReadWholeInTheirCells) {
 
 TEST_F(Form3Editing, EnterWalksAlongTheRowAndStopsInTheDrawerCell) {
   open();
-  form->Command1_Click(kFeeButton);  // no pick lists
+  click(*form, QStringLiteral("Command1_%1").arg(kFeeButton));  // no pick lists
   QStringList walk;
   enter(3, kNameField);
   for (int i = 0; i < 10; ++i) {
@@ -175,7 +176,7 @@ TEST_F(Form3Editing, ARefusedSaveMarksTheRowUntilItsNextGoodSave) {
   EXPECT_EQ(stored("拼音"), QStringList{"a"});
 
   // A reload that would drop it asks first; No keeps the row on screen.
-  form->Command10_Click();
+  click(*form, "Command10");
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_EQ(form->grid->state().unsavedCount(), 1);
 
@@ -192,13 +193,13 @@ TEST_F(Form3Editing, ARowWithoutANameIsKeptOnScreenAndAReloadAsksBeforeDroppingI
   EXPECT_EQ(form->Label8->text(), "未保存：请先输入药物名称");
 
   dialogs.answers.enqueue(platform::Dialogs::Answer::No);
-  form->Command1_Click(kHerbalButton);
+  click(*form, QStringLiteral("Command1_%1").arg(kHerbalButton));
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_EQ(form->CurrentCategoryIndex, kAllWesternButton);
   EXPECT_EQ(cell(1, kUsualDoseField)->text(), "10ml");
 
   dialogs.answers.enqueue(platform::Dialogs::Answer::Yes);
-  form->Command1_Click(kHerbalButton);
+  click(*form, QStringLiteral("Command1_%1").arg(kHerbalButton));
   EXPECT_EQ(form->CurrentCategoryIndex, kHerbalButton);
   EXPECT_EQ(form->grid->state().unsavedCount(), 0);
   EXPECT_EQ(stored("名称"), QStringList{"布洛芬"});
@@ -227,8 +228,7 @@ TEST_F(Form3Editing, PickListsOpenUnderTheirCellAndFollowTheGridSideways) {
   EXPECT_EQ(form->List1->x() - before, form->grid->surface()->x());
   EXPECT_LT(form->grid->surface()->x(), 0);
 
-  form->List1->setCurrentRow(3);
-  emit form->List1->itemDoubleClicked(form->List1->currentItem());
+  testing_support::doubleClick(form->List1->viewport(), form->List1->visualItemRect(form->List1->item(3)).center());
   EXPECT_EQ(stored("用法"), QStringList{"静脉滴注 每日1次"});
   EXPECT_EQ(QApplication::focusWidget(), cell(0, kInitialsField));
 
@@ -241,7 +241,7 @@ TEST_F(Form3Editing, PickListsOpenUnderTheirCellAndFollowTheGridSideways) {
   EXPECT_EQ(QApplication::focusWidget(), cell(0, kSellingPriceField));
 
   // Fee items offer no unit and no category: Down does nothing.
-  form->Command1_Click(kFeeButton);
+  click(*form, QStringLiteral("Command1_%1").arg(kFeeButton));
   QLineEdit* feeUnit = enter(0, kUnitField);
   EXPECT_FALSE(form->List3->isVisible());
   QTest::keyClick(feeUnit, Qt::Key_Down);

@@ -8,6 +8,7 @@
 #include "catalogue/service/CatalogueCategories.h"
 #include "shell/Form1.h"
 #include "store/Database.h"
+#include "support/RealInput.h"
 #include "support/TypedKeys.h"
 
 #include <QApplication>

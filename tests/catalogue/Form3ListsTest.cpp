@@ -15,6 +15,7 @@
 namespace {
 
 using namespace catalogue;
+using testing_support::click;
 using platform::Dialogs;
 using testing_support::catalogueRow;
 
@@ -70,13 +71,13 @@ TEST_F(Form3Lists, TheLowStockQueryListsKeptStockBelowTheThreshold) {
        catalogueRow("5", "字母", "西成药·其他", "abc") + catalogueRow("6", "空白", "西成药·其他", "") +
        catalogueRow("7", "无值", "西成药·其他", "NULL") + catalogueRow("8", "黄芪", "中药", "1"));
   form->Text2->setText("零");  // the search box takes no part
-  form->Command2_Click();
+  click(*form, "Command2");
   EXPECT_EQ(shownNames(), (QStringList{"负三", "零", "四九九"}));
   // The blank rows after it hold a blank in every cell.
   EXPECT_EQ(cell(3, kNameField)->text(), " ");
 
   form->Text3->setText("abc");  // no number: only the negative stock
-  form->Command2_Click();
+  click(*form, "Command2");
   EXPECT_EQ(shownNames(), QStringList{"负三"});
   EXPECT_TRUE(dialogs.messages.isEmpty());
 }
@@ -86,7 +87,7 @@ TEST_F(Form3Lists, DeleteRemovesTheSelectedRowAndNothingForARowWithoutKey) {
        catalogueRow("3", "茶", "西成药·其他"));
   QTest::mouseClick(cell(1, kUsualDoseField), Qt::LeftButton);
   ASSERT_TRUE(form->Command4->isEnabled());
-  form->Command4_Click();
+  click(*form, "Command4");
   EXPECT_EQ(stored("名称"), (QStringList{"阿", "茶"}));
   EXPECT_EQ(shownNames(), (QStringList{"阿", "茶"}));
   EXPECT_FALSE(form->Command4->isEnabled());
@@ -94,7 +95,7 @@ TEST_F(Form3Lists, DeleteRemovesTheSelectedRowAndNothingForARowWithoutKey) {
   // A blank row is selected but has no key: nothing is deleted, the list stays.
   QTest::mouseClick(cell(5, kUsualDoseField), Qt::LeftButton);
   ASSERT_TRUE(form->Command4->isEnabled());
-  form->Command4_Click();
+  click(*form, "Command4");
   EXPECT_EQ(stored("名称"), (QStringList{"阿", "茶"}));
   EXPECT_EQ(form->grid->state().selectedRow(), 5);
 }
@@ -102,12 +103,12 @@ TEST_F(Form3Lists, DeleteRemovesTheSelectedRowAndNothingForARowWithoutKey) {
 TEST_F(Form3Lists, ClearAsksFirstAndRemovesOnlyTheChosenCategory) {
   open(catalogueRow("1", "阿", "西成药·抗生素") + catalogueRow("2", "布", "西成药·西成药") +
        catalogueRow("3", "黄芪", "中药") + catalogueRow("4", "挂号费", "收费项目"));
-  form->Command8_Click();  // answered No
+  click(*form, "Command8");  // answered No
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_EQ(dialogs.messages[0].text, "在进行清空操作前，务必先将药品导出备份，否则不能恢复！");
   EXPECT_EQ(stored("名称").size(), 4);
   dialogs.answers.enqueue(Dialogs::Answer::Yes);
-  form->Command8_Click();
+  click(*form, "Command8");
   EXPECT_EQ(stored("名称"), (QStringList{"黄芪", "挂号费"}));
   EXPECT_TRUE(shownNames().isEmpty());
 }
@@ -119,7 +120,7 @@ TEST_F(Form3Lists, ExportWritesTheWholeCategoryAndImportAddsASecondCopyWithNewKe
 
   const QString file = path("目录");
   dialogs.fileNames.enqueue(file);
-  form->Command7_Click();
+  click(*form, "Command7");
   ASSERT_EQ(dialogs.texts(), QStringList{"文件导出成功！"});
   ASSERT_TRUE(QFile::exists(file + ".xls"));
   EXPECT_EQ(form->text9->text(), file);
@@ -133,7 +134,7 @@ TEST_F(Form3Lists, ExportWritesTheWholeCategoryAndImportAddsASecondCopyWithNewKe
   EXPECT_EQ(sheet.rows[2].value(8), "-3");
 
   dialogs.fileNames.enqueue(file + ".xls");
-  form->Command6_Click();
+  click(*form, "Command6");
   EXPECT_EQ(dialogs.texts().size(), 1);  // success is silent
   EXPECT_EQ(dialogs.fileDialogs,
             (QList<QStringList>{{"另存为", "Excel文件 (*.xls)"},
@@ -153,7 +154,7 @@ TEST_F(Form3Lists, ExportWritesTheWholeCategoryAndImportAddsASecondCopyWithNewKe
 TEST_F(Form3Lists, ExportAsksBeforeReplacingAndReportsAFailedWrite) {
   open(catalogueRow("1", "阿", "西成药·其他"));
   // Cancelling writes nothing and says nothing.
-  form->Command7_Click();
+  click(*form, "Command7");
   EXPECT_TRUE(dialogs.messages.isEmpty());
   EXPECT_TRUE(QDir(folder.path()).entryList({"*.xls", "*.XLS"}).isEmpty());
 
@@ -161,20 +162,20 @@ TEST_F(Form3Lists, ExportAsksBeforeReplacingAndReportsAFailedWrite) {
   const QString file = path("旧.XLS");
   folder.writeFile("旧.XLS", "old");
   dialogs.fileNames.enqueue(file);
-  form->Command7_Click();
+  click(*form, "Command7");
   EXPECT_EQ(dialogs.texts(), QStringList{"文件已存在，是否替换？"});
   EXPECT_EQ(testing_support::readBytes(file), QByteArray("old"));
   EXPECT_FALSE(QFile::exists(file + ".xls"));
 
   dialogs.fileNames.enqueue(file);
   dialogs.answers.enqueue(Dialogs::Answer::Yes);
-  form->Command7_Click();
+  click(*form, "Command7");
   EXPECT_EQ(dialogs.texts().last(), "文件导出成功！");
   EXPECT_TRUE(testing_support::readBytes(file).startsWith(QByteArray::fromHex("D0CF11E0A1B11AE1")));
 
   // A folder that is not there: the failure is told, never success.
   dialogs.fileNames.enqueue(path("没有/目录.xls"));
-  form->Command7_Click();
+  click(*form, "Command7");
   EXPECT_TRUE(dialogs.texts().last().startsWith("文件导出失败：")) << dialogs.texts().last().toStdString();
 }
 
@@ -184,7 +185,7 @@ TEST_F(Form3Lists, AnImportThatCannotBeReadOrIsRefusedAddsNothingAndSaysWhere) {
   const QString junk = path("坏.xls");
   folder.writeFile("坏.xls", "not a workbook");
   dialogs.fileNames.enqueue(junk);
-  form->Command6_Click();
+  click(*form, "Command6");
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_TRUE(dialogs.messages[0].text.contains("坏.xls")) << dialogs.messages[0].text.toStdString();
   EXPECT_EQ(stored("名称"), QStringList{"阿"});
@@ -194,7 +195,7 @@ TEST_F(Form3Lists, AnImportThatCannotBeReadOrIsRefusedAddsNothingAndSaysWhere) {
   dialogs.fileNames.enqueue(exported);
   execMain(catalogueRow("2", "（）", "西成药·其他"));
   execMain(QStringLiteral(R"(UPDATE "商品" SET "拼音" = NULL WHERE "ID号" = '2')"));
-  form->Command7_Click();
+  click(*form, "Command7");
   ASSERT_EQ(dialogs.texts().last(), "文件导出成功！");
   const spreadsheet::SheetRows sheet = spreadsheet::SpreadsheetReader::readFirstSheet(exported + ".xls");
   int refusedRow = 0;
@@ -202,14 +203,14 @@ TEST_F(Form3Lists, AnImportThatCannotBeReadOrIsRefusedAddsNothingAndSaysWhere) {
     if (sheet.cell(r, 0) == "（）") refusedRow = r + 1;
   ASSERT_GT(refusedRow, 1);
   dialogs.fileNames.enqueue(exported + ".xls");
-  form->Command6_Click();
+  click(*form, "Command6");
   EXPECT_TRUE(dialogs.texts().last().contains(QStringLiteral("第%1行").arg(refusedRow)))
       << dialogs.texts().last().toStdString();
   EXPECT_EQ(stored("名称"), (QStringList{"阿", "（）"}));
 
   // Cancelling the dialog changes nothing.
   const int shown = dialogs.messages.size();
-  form->Command6_Click();
+  click(*form, "Command6");
   EXPECT_EQ(dialogs.messages.size(), shown);
   EXPECT_EQ(stored("名称").size(), 2);
 }
@@ -231,9 +232,9 @@ TEST_F(Form3Lists, TheImportDialogShowsXlsAndXlsxUnderItsOneEntry) {
 
 TEST_F(Form3Lists, AWorkbookWrittenByAnotherProgramImports) {
   open();
-  form->Command1_Click(kHerbalButton);
+  click(*form, QStringLiteral("Command1_%1").arg(kHerbalButton));
   dialogs.fileNames.enqueue(QStringLiteral(TAVORIN_TEST_FIXTURES "/catalogue.xlsx"));
-  form->Command6_Click();
+  click(*form, "Command6");
   EXPECT_TRUE(dialogs.messages.isEmpty());
   EXPECT_EQ(stored("名称"), (QStringList{"阿莫西林胶囊{0.25g}", "黄芪"}));
   EXPECT_EQ(stored("分类"), (QStringList{"西成药·抗生素", "中药"}));

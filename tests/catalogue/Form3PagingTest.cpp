@@ -10,6 +10,7 @@
 namespace {
 
 using namespace catalogue;
+using testing_support::click;
 using testing_support::catalogueRow;
 
 class Form3Paging : public testing_support::Form3Fixture {
@@ -66,7 +67,7 @@ TEST_F(Form3Paging, AddDeleteAndSelectionWorkOnTheLaterPagesToo) {
   openLongList();
   const std::vector<CatalogueRow> rows = storedList("西成药", "");
   const int count = static_cast<int>(rows.size());
-  form->Command3_Click();
+  click(*form, "Command3");
   EXPECT_EQ(form->grid->VS1()->value(), count - 2);
   EXPECT_EQ(cell(1, kNameField)->text(), rows[count - 1].name);
   EXPECT_EQ(QApplication::focusWidget(), cell(2, kNameField));
@@ -74,7 +75,7 @@ TEST_F(Form3Paging, AddDeleteAndSelectionWorkOnTheLaterPagesToo) {
   page(30);
   QTest::mouseClick(cell(4, kUsualDoseField), Qt::LeftButton);
   ASSERT_TRUE(form->Command4->isEnabled());
-  form->Command4_Click();
+  click(*form, "Command4");
   EXPECT_EQ(form->grid->VS1()->value(), 29);
   EXPECT_EQ(form->grid->VS1()->maximum(), count - 1);
   EXPECT_FALSE(stored("ID号").contains(rows[34].key));
@@ -130,7 +131,7 @@ TEST_F(Form3Paging, ClosingSavesWhatAFailedSaveLeftAndNamesWhatItCannotSave) {
   QLineEdit* initials = cell(3, kInitialsField);
   initials->selectAll();
   QTest::keyClick(initials, Qt::Key_Backspace);
-  form->Command3_Click();  // the first blank row stands in row 2
+  click(*form, "Command3");  // the first blank row stands in row 2
   type(2, kStockField, "7");
   ASSERT_EQ(form->grid->state().unsavedCount(), 2);
   session->windows.unload(QString::fromLatin1(Form3::kName));

@@ -1,7 +1,7 @@
 // The medical-record window offscreen, with a stand-in prescription window behind the
 // link: header, record carried through CurrentRecordText, 引用处方, templates, print.
 #include "clinical/Form14.h"
-#include "clinical/PrescriptionLink.h"
+#include "links/PrescriptionLink.h"
 #include "printing/service/RecordingDevice.h"
 
 #include "shell/ShellFixture.h"
@@ -19,6 +19,7 @@ namespace {
 
 using clinical::Form14;
 using testing_support::ShellFixture;
+using testing_support::click;
 
 using FakePrescription = testing_support::StandInPrescription;
 
@@ -34,9 +35,9 @@ class Form14Test : public ShellFixture {
     session->windows.define(QStringLiteral("Form2"), ui::WindowRegistry::Kind::Child,
                             [] { return new FakePrescription; });
     fake = &session->windows.get<FakePrescription>();
-    fake->state.Label4 = QStringLiteral("20240305143012AB");
-    fake->state.Text5[prescription::header::kName] = QStringLiteral("林晓东");
-    fake->state.Text5[prescription::header::kDiagnosis] = QStringLiteral("上呼吸道感染");
+    fake->state.number = QStringLiteral("20240305143012AB");
+    fake->state.header[prescription::header::kName] = QStringLiteral("林晓东");
+    fake->state.header[prescription::header::kDiagnosis] = QStringLiteral("上呼吸道感染");
   }
   Form14& open() { return dynamic_cast<Form14&>(session->windows.openFresh(QStringLiteral("Form14"))); }
   QPlainTextEdit* section(Form14& f, int i) { return named<QPlainTextEdit>(f, QStringLiteral("Text2_%1").arg(i)); }
@@ -122,13 +123,13 @@ TEST_F(Form14Test, LineBreaksPastedOrInsertedIntoAOneLineSectionBecomeBlanks) {
 // unchanged; a section the user edits goes back as the box shows it.
 TEST_F(Form14Test, AStoredLineBreakInAOneLineSectionIsKeptUntilTheSectionIsEdited) {
   const QString stored = QStringLiteral("第一行\r\n第二行$现病史一\r\n现病史二$既往\n史$$$$$$$");
-  fake->state.CurrentRecordText = stored;
+  fake->state.medicalRecord = stored;
   Form14& f = openActive();
   EXPECT_EQ(section(f, clinical::kComplaint)->toPlainText(), QStringLiteral("第一行 第二行"));
   EXPECT_EQ(section(f, 2)->toPlainText(), QStringLiteral("既往 史"));
   EXPECT_EQ(section(f, clinical::kIllness)->toPlainText(), QStringLiteral("现病史一\n现病史二"));
   session->windows.unload(QStringLiteral("Form14"));
-  EXPECT_EQ(fake->state.CurrentRecordText, stored);
+  EXPECT_EQ(fake->state.medicalRecord, stored);
 
   Form14& again = openActive();
   QPlainTextEdit* complaint = section(again, clinical::kComplaint);
@@ -136,7 +137,7 @@ TEST_F(Form14Test, AStoredLineBreakInAOneLineSectionIsKeptUntilTheSectionIsEdite
   QTest::keyClick(complaint, Qt::Key_End);
   type(complaint, QStringLiteral("。"));
   session->windows.unload(QStringLiteral("Form14"));
-  EXPECT_EQ(fake->state.CurrentRecordText, QStringLiteral("第一行 第二行。$现病史一\r\n现病史二$既往\n史$$$$$$$"));
+  EXPECT_EQ(fake->state.medicalRecord, QStringLiteral("第一行 第二行。$现病史一\r\n现病史二$既往\n史$$$$$$$"));
 }
 
 // The program's window font from before the first window on.
@@ -190,20 +191,20 @@ TEST_F(Form14Test, HeaderDiagnosisPresetAndRecordKeptThroughClosing) {
   section(f, 0)->setPlainText(QStringLiteral("发热$两天"));
   section(f, clinical::kDiagnosisBox)->clear();
   session->windows.unload(QStringLiteral("Form14"));
-  EXPECT_EQ(fake->state.CurrentRecordText, QStringLiteral("发热＄两天$$$$$$$$$"));
+  EXPECT_EQ(fake->state.medicalRecord, QStringLiteral("发热＄两天$$$$$$$$$"));
 
   Form14& again = open();
   EXPECT_EQ(section(again, 0)->toPlainText(), QStringLiteral("发热＄两天"));
   EXPECT_TRUE(section(again, clinical::kDiagnosisBox)->toPlainText().isEmpty());
-  again.Command3_Click();
+  click(again, "Command3");
   EXPECT_EQ(fake->saves, 1);
   EXPECT_EQ(fake->refreshes, 1);
 }
 
 TEST_F(Form14Test, PrescriptionTakenIntoAnEmptyTreatment) {
-  fake->state.R1 = QStringLiteral("阿莫西林胶囊 0.5g\r\n    用法：口服\r\n\r\n维生素C片");
+  fake->state.text = QStringLiteral("阿莫西林胶囊 0.5g\r\n    用法：口服\r\n\r\n维生素C片");
   Form14& f = open();
-  f.Command2_Click();
+  click(f, "Command2");
   EXPECT_EQ(f.sections()[clinical::kTreatment], QStringLiteral("\r\n阿莫西林胶囊 0.5g\r\n    用法：口服\r\n维生素C片"));
 }
 
@@ -212,28 +213,27 @@ TEST_F(Form14Test, TemplateSavedAppliedAndDeleted) {
   section(f, 0)->setPlainText(QStringLiteral("发热"));
   section(f, 1)->setPlainText(QStringLiteral("两天"));
   dialogs.inputs.enqueue(QStringLiteral("上感"));
-  f.Command6_Click();
+  click(f, "Command6");
   auto* templates = named<QListWidget>(f, QStringLiteral("List2"));
   ASSERT_EQ(templates->count(), 1);
 
   for (int i = 0; i < 9; ++i) section(f, i)->clear();
   // Delete with nothing selected: the record being written stays.
   section(f, 0)->setPlainText(QStringLiteral("咳嗽"));
-  f.Command4_Click();
+  click(f, "Command4");
   EXPECT_EQ(templates->count(), 1);
   EXPECT_EQ(section(f, 0)->toPlainText(), QStringLiteral("咳嗽"));
 
-  templates->setCurrentRow(0);
-  f.List2_Click();
+  QTest::mouseClick(templates->viewport(), Qt::LeftButton, {}, templates->visualItemRect(templates->item(0)).center());
   EXPECT_EQ(section(f, 0)->toPlainText(), QStringLiteral("发热"));
   EXPECT_EQ(section(f, 1)->toPlainText(), QStringLiteral("两天"));
-  f.Command4_Click();
+  click(f, "Command4");
   EXPECT_EQ(templates->count(), 0);
   EXPECT_TRUE(section(f, 0)->toPlainText().isEmpty());
 }
 
 TEST_F(Form14Test, PrintGoesThroughTheDevice) {
-  fake->state.Text5[prescription::header::kPhysician] = QStringLiteral("王医生");
+  fake->state.header[prescription::header::kPhysician] = QStringLiteral("王医生");
   Form14& f = open();
   printing::RecordingDevice* device = nullptr;
   // The window owns the device it prints on; a forwarding device leaves the recording here.
@@ -255,7 +255,7 @@ TEST_F(Form14Test, PrintGoesThroughTheDevice) {
     forward->to = kept.get();
     return forward;
   });
-  f.Command1_Click();
+  click(f, "Command1");
   ASSERT_NE(device, nullptr);
   EXPECT_EQ(device->jobsEnded, 1);
   EXPECT_EQ(device->textsNamed(QStringLiteral("医师：王医生")).size(), 1);

@@ -205,7 +205,7 @@ TEST_F(Form7Test, PrintNamesThePhysicianOfThePrescriptionWindow) {
   session->windows.define(QStringLiteral("Form2"), ui::WindowRegistry::Kind::Child,
                           [] { return new testing_support::StandInPrescription; });
   auto& prescription = window<testing_support::StandInPrescription>();
-  prescription.state.Text5[prescription::header::kPhysician] = QStringLiteral("赵医师");
+  prescription.state.header[prescription::header::kPhysician] = QStringLiteral("赵医师");
   Form7& log = openFromMenu();
   printing::RecordingDevice recorded;
   log.setPrintDevices([&] { return std::make_unique<ForwardingDevice>(recorded); });

@@ -104,7 +104,6 @@ TEST_F(Form2FieldsTest, TwoLettersListThePatientsAndEnterFillsTheHeaderFromThePi
   EXPECT_EQ(focused(), field(header::kDiagnosis));
   EXPECT_TRUE(open(list("List3"))) << "the empty diagnosis field lists every diagnosis";
   EXPECT_EQ(items(list("List3")), QStringList({"上感", "高血压"}));
-  EXPECT_EQ(form2().BusyFlag, 0);
 
   // A name that matches nobody, and an emptied name, leave the list closed.
   field(header::kName)->setFocus();
@@ -205,11 +204,11 @@ TEST_F(Form2FieldsTest, SexDigitsBecomeTheSexAndAClickToggles) {
     EXPECT_EQ(sex->text(), QString::fromUtf8(shown)) << keys;
     EXPECT_EQ(sex->cursorPosition(), sex->text().size()) << keys;
   }
-  // Also while the window fills its own fields.
-  form2().BusyFlag = -1;
-  sex->setText("2");
+  // A prescription the window shows is not retyped.
+  prescription::PrescriptionState shown = form2().state();
+  shown.header[header::kSex] = "女";
+  form2().showState(shown);
   EXPECT_EQ(sex->text(), "女");
-  form2().BusyFlag = 0;
 
   sex->clear();
   for (const char* shown : {"男", "女", "男"}) {
@@ -238,10 +237,11 @@ TEST_F(Form2FieldsTest, TheTotalFollowsTheDrugAndOtherFees) {
     field(header::kOtherFee)->setText(QString::fromUtf8(c.other));
     EXPECT_EQ(field(header::kTotal)->text(), QString::fromUtf8(c.total)) << c.drugs << " + " << c.other;
   }
-  form2().BusyFlag = -1;
-  field(header::kDrugFee)->setText("40");
-  form2().BusyFlag = 0;
-  EXPECT_EQ(field(header::kTotal)->text(), "2.00") << "unchanged while the window fills its fields";
+  prescription::PrescriptionState shown = form2().state();
+  shown.header[header::kDrugFee] = "40";
+  form2().showState(shown);
+  EXPECT_EQ(field(header::kDrugFee)->text(), "40");
+  EXPECT_EQ(field(header::kTotal)->text(), "2.00") << "a shown prescription's fields are not worked out again";
 }
 
 TEST_F(Form2FieldsTest, ADiagnosisPickReplacesOnlyTheLastWord) {

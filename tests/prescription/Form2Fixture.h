@@ -6,11 +6,32 @@
 #include "prescription/Form2.h"
 #include "store/Database.h"
 
+#include <QAbstractScrollArea>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTest>
 
 namespace testing_support {
+
+// Real input on a control of `window` found by its objectName, as a person gives it.
+inline QWidget* controlOf(const QObject& window, const QString& name) {
+  auto* control = window.findChild<QWidget*>(name);
+  if (!control) throw std::logic_error("no control " + name.toStdString());
+  return control;
+}
+inline void clickOn(const QObject& window, const QString& name, Qt::MouseButton button = Qt::LeftButton) {
+  QTest::mouseClick(controlOf(window, name), button);
+}
+// A click on a list's or a text box's page, at `at` (its centre by default).
+inline void clickInside(const QObject& window, const QString& name, Qt::MouseButton button, QPoint at = {}) {
+  auto* area = qobject_cast<QAbstractScrollArea*>(controlOf(window, name));
+  QTest::mouseClick(area->viewport(), button, {}, at);
+}
+inline void doubleClickInside(const QObject& window, const QString& name, QPoint at = {}) {
+  auto* area = qobject_cast<QAbstractScrollArea*>(controlOf(window, name));
+  QTest::mouseDClick(area->viewport(), Qt::LeftButton, {}, at);
+}
 
 class Form2Fixture : public ShellFixture {
  protected:

@@ -36,13 +36,13 @@ class Form2RecordsTest : public testing_support::Form2Fixture {
 TEST_F(Form2RecordsTest, ASavedPrescriptionComesBackFromTheHistoryListAsItWas) {
   Form2& f = form2();
   typePrescription();
-  f.Command21_Click();
+  testing_support::clickOn(f, "Command21");
   ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
   const PrescriptionState saved = f.state();
-  EXPECT_EQ(saved.Text5[header::kAge], "35岁") << "the window shows the age as stored";
+  EXPECT_EQ(saved.header[header::kAge], "35岁") << "the window shows the age as stored";
 
   f.showState(PrescriptionState{});
-  f.Command2_Click();
+  testing_support::clickOn(f, "Command2");
   ASSERT_EQ(history().count(), 1);
   EXPECT_EQ(history().item(0)->text(), "张三[男,35岁," + QDate::currentDate().toString("yyyy-MM-dd") + "]");
   // The suggestion lists close when a prescription is loaded.
@@ -52,12 +52,12 @@ TEST_F(Form2RecordsTest, ASavedPrescriptionComesBackFromTheHistoryListAsItWas) {
   for (const char* name : lists) EXPECT_TRUE(named<QListWidget>(f, name)->isHidden()) << name;
 
   const PrescriptionState loaded = f.state();
-  EXPECT_EQ(loaded.Text5, saved.Text5);
-  EXPECT_EQ(loaded.R1, saved.R1);
-  EXPECT_EQ(loaded.text9, saved.text9);
-  EXPECT_EQ(loaded.Text10, saved.Text10);
-  EXPECT_EQ(loaded.Label4, saved.Label4);
-  EXPECT_EQ(loaded.Label5, "");
+  EXPECT_EQ(loaded.header, saved.header);
+  EXPECT_EQ(loaded.text, saved.text);
+  EXPECT_EQ(loaded.infusionCard, saved.infusionCard);
+  EXPECT_EQ(loaded.symptoms, saved.symptoms);
+  EXPECT_EQ(loaded.number, saved.number);
+  EXPECT_EQ(loaded.dispenseMark, "");
   EXPECT_EQ(loaded.grid, saved.grid);
   EXPECT_EQ(label("Label2_4"), "普通");
 }
@@ -65,22 +65,22 @@ TEST_F(Form2RecordsTest, ASavedPrescriptionComesBackFromTheHistoryListAsItWas) {
 TEST_F(Form2RecordsTest, PricingAndDispensingTakeTheStockOnceAndUndoGivesItBack) {
   Form2& f = form2();
   typePrescription();
-  f.Command4_Click();
+  testing_support::clickOn(f, "Command4");
   ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
   EXPECT_EQ(named<QLabel>(f, "Lb2_0")->text(), "阿莫西林胶囊");
   EXPECT_EQ(label("Label16"), "12.50");
   EXPECT_EQ(history().count(), 1) << "pricing saves and lists today's prescriptions";
 
-  f.Command14_Click();
+  testing_support::clickOn(f, "Command14");
   ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
   EXPECT_EQ(label("Label5"), prescription::kDispensedMark);
   EXPECT_EQ(named<QLabel>(f, "Lb7_0")->text(), "38");
   EXPECT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "38");
-  f.Command14_Click();
+  testing_support::clickOn(f, "Command14");
   EXPECT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "38") << "a second 发药 takes nothing";
   EXPECT_TRUE(history().item(0)->text().endsWith(prescription::kDispensedMark));
 
-  f.Command9_Click();
+  testing_support::clickOn(f, "Command9");
   EXPECT_EQ(label("Label5"), "");
   EXPECT_EQ(named<QLabel>(f, "Lb7_0")->text(), "40");
   EXPECT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "40");
@@ -89,24 +89,24 @@ TEST_F(Form2RecordsTest, PricingAndDispensingTakeTheStockOnceAndUndoGivesItBack)
 TEST_F(Form2RecordsTest, DeleteAsksThenRemovesTheRecordGivesStockBackAndStartsAFreshPrescription) {
   Form2& f = form2();
   typePrescription();
-  f.Command4_Click();
-  f.Command14_Click();
+  testing_support::clickOn(f, "Command4");
+  testing_support::clickOn(f, "Command14");
   const QString serial = label("Label4");
   ASSERT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "38");
 
   QWidget* popup = named<QWidget>(f, "Picture6");
-  f.List2_MouseUp(Qt::RightButton, {10, 10});
+  testing_support::clickInside(f, "List2", Qt::RightButton, {10, 10});
   EXPECT_TRUE(popup->isVisible());
   const char* lists[] = {"List3", "List4", "List5", "List8"};
   for (const char* name : lists) named<QListWidget>(f, name)->show();
-  f.Label9_Click(0);  // the question answered with Cancel
+  testing_support::clickOn(f, "Label9_0");  // the question answered with Cancel
   EXPECT_FALSE(popup->isVisible());
   for (const char* name : lists) EXPECT_TRUE(named<QListWidget>(f, name)->isHidden()) << name;
   EXPECT_EQ(stored(R"(SELECT COUNT(*) FROM "档案")"), "1");
 
   dialogs.answers.enqueue(platform::Dialogs::Answer::Ok);
-  f.List2_MouseUp(Qt::RightButton, {10, 10});
-  f.Label9_Click(0);
+  testing_support::clickInside(f, "List2", Qt::RightButton, {10, 10});
+  testing_support::clickOn(f, "Label9_0");
   EXPECT_EQ(dialogs.messages.last().text, prescription::kDeleteQuestion);
   EXPECT_EQ(stored(R"(SELECT COUNT(*) FROM "档案")"), "0");
   EXPECT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "40");
@@ -120,7 +120,7 @@ TEST_F(Form2RecordsTest, DeleteAsksThenRemovesTheRecordGivesStockBackAndStartsAF
 TEST_F(Form2RecordsTest, ASignTypedInTheGridOrTheFeeFieldsReadsAsNoNumber) {
   Form2& f = form2();
   typePrescription();
-  f.Command4_Click();
+  testing_support::clickOn(f, "Command4");
   ASSERT_EQ(label("Label16"), "12.50");
   auto* quantity = named<QLineEdit>(f, "Lb3_0");
   quantity->selectAll();
@@ -147,7 +147,7 @@ TEST_F(Form2RecordsTest, ANumberTakenByAnotherProgramMovesOnAndIsShownBeforeTheS
   const QString number = label("Label4");
   // Another copy of the program on this machine stored its prescription under the same number.
   execMain(QStringLiteral(R"(INSERT INTO "档案" ("序号", "0", "5") VALUES ('%1', '李四', '2024-03-05'))").arg(number));
-  f.Command21_Click();
+  testing_support::clickOn(f, "Command21");
   ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
   const QString moved = label("Label4");
   EXPECT_EQ(moved, prescription::nextSerial(number));
@@ -155,7 +155,7 @@ TEST_F(Form2RecordsTest, ANumberTakenByAnotherProgramMovesOnAndIsShownBeforeTheS
   EXPECT_EQ(stored(QStringLiteral(R"(SELECT "0" FROM "档案" WHERE "序号" = '%1')").arg(moved)), "张三");
 
   // Its own record from now on: saving and dispensing again keep the number.
-  f.Command4_Click();
+  testing_support::clickOn(f, "Command4");
   QTest::mouseClick(named<QPushButton>(f, "Command14"), Qt::LeftButton);
   EXPECT_EQ(label("Label4"), moved);
   EXPECT_EQ(stored(R"(SELECT COUNT(*) FROM "档案")"), "2");
@@ -168,15 +168,15 @@ TEST_F(Form2RecordsTest, ANewPrescriptionAfterAMovedNumberNeverTakesOverTheSaved
   typePrescription();
   const QString number = label("Label4");
   execMain(QStringLiteral(R"(INSERT INTO "档案" ("序号", "0", "5") VALUES ('%1', '李四', '2024-03-05'))").arg(number));
-  f.Command21_Click();
+  testing_support::clickOn(f, "Command21");
   const QString moved = label("Label4");
   ASSERT_NE(moved, number);
 
   // 新建 at once: the clock may give the very number the save moved to, which this window
   // now holds for 张三's record; the next patient's save must not replace it.
-  f.Command20_Click();
+  testing_support::clickOn(f, "Command20");
   named<QLineEdit>(f, "Text5_0")->setText("王五");
-  f.Command21_Click();
+  testing_support::clickOn(f, "Command21");
   ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
   EXPECT_EQ(stored(R"(SELECT COUNT(*) FROM "档案")"), "3");
   EXPECT_EQ(stored(QStringLiteral(R"(SELECT "0" FROM "档案" WHERE "序号" = '%1')").arg(moved)), "张三");
@@ -186,7 +186,7 @@ TEST_F(Form2RecordsTest, ANewPrescriptionAfterAMovedNumberNeverTakesOverTheSaved
 TEST_F(Form2RecordsTest, ACounterFileThatCannotBeWrittenIsToldAfterTheSave) {
   state.NotifyFilePath = folder.sub("missing/Kqtz.ini");  // the session reads the state it was given
   typePrescription();
-  form2().Command21_Click();
+  testing_support::clickOn(form2(), "Command21");
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_TRUE(dialogs.messages.last().text.startsWith("处方已保存，但")) << dialogs.texts().join('|').toStdString();
   EXPECT_EQ(stored(R"(SELECT "0" FROM "档案")"), "张三");
@@ -195,7 +195,7 @@ TEST_F(Form2RecordsTest, ACounterFileThatCannotBeWrittenIsToldAfterTheSave) {
 TEST_F(Form2RecordsTest, UndoAfterTheDrugWasRenamedAsksAndChangesNothingOnNo) {
   Form2& f = form2();
   typePrescription();
-  f.Command4_Click();
+  testing_support::clickOn(f, "Command4");
   QTest::mouseClick(named<QPushButton>(f, "Command14"), Qt::LeftButton);
   ASSERT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "38");
   execMain(R"(UPDATE "商品" SET "名称" = '阿莫西林胶囊(新)')");
@@ -217,14 +217,14 @@ TEST_F(Form2RecordsTest, UndoAfterTheDrugWasRenamedAsksAndChangesNothingOnNo) {
 TEST_F(Form2RecordsTest, DeleteAfterTheDrugWasRemovedAsksAndDeletesNothingOnNo) {
   Form2& f = form2();
   typePrescription();
-  f.Command4_Click();
+  testing_support::clickOn(f, "Command4");
   QTest::mouseClick(named<QPushButton>(f, "Command14"), Qt::LeftButton);
   execMain(R"(DELETE FROM "商品")");
 
   dialogs.answers.enqueue(platform::Dialogs::Answer::Ok);  // 确实要永久删除该档案吗？
   dialogs.answers.enqueue(platform::Dialogs::Answer::No);
-  f.List2_MouseUp(Qt::RightButton, {10, 10});
-  f.Label9_Click(0);
+  testing_support::clickInside(f, "List2", Qt::RightButton, {10, 10});
+  testing_support::clickOn(f, "Label9_0");
   ASSERT_EQ(dialogs.messages.size(), 2);
   EXPECT_TRUE(dialogs.messages.last().text.contains("“阿莫西林胶囊”在药物目录中找不到"));
   EXPECT_EQ(stored(R"(SELECT COUNT(*) FROM "档案")"), "1");
@@ -233,8 +233,8 @@ TEST_F(Form2RecordsTest, DeleteAfterTheDrugWasRemovedAsksAndDeletesNothingOnNo) 
 
   dialogs.answers.enqueue(platform::Dialogs::Answer::Ok);
   dialogs.answers.enqueue(platform::Dialogs::Answer::Yes);
-  f.List2_MouseUp(Qt::RightButton, {10, 10});
-  f.Label9_Click(0);
+  testing_support::clickInside(f, "List2", Qt::RightButton, {10, 10});
+  testing_support::clickOn(f, "Label9_0");
   EXPECT_EQ(stored(R"(SELECT COUNT(*) FROM "档案")"), "0");
   EXPECT_EQ(history().count(), 0);
   EXPECT_EQ(label("Label5"), "");
@@ -243,7 +243,7 @@ TEST_F(Form2RecordsTest, DeleteAfterTheDrugWasRemovedAsksAndDeletesNothingOnNo) 
 TEST_F(Form2RecordsTest, UndoOrDispenseOfARecordDeletedOnAnotherWorkstationSaysSoAndWritesNothing) {
   Form2& f = form2();
   typePrescription();
-  f.Command4_Click();
+  testing_support::clickOn(f, "Command4");
   QTest::mouseClick(named<QPushButton>(f, "Command14"), Qt::LeftButton);
   ASSERT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "38");
   ASSERT_EQ(history().count(), 1);

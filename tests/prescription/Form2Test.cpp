@@ -2,6 +2,7 @@
 // layout switch on a priced prescription, the search box's keys, picks by key, and the
 // priced grid's cells.
 #include "../shell/ShellFixture.h"
+#include "Form2Fixture.h"
 
 #include "prescription/Form2.h"
 #include "prescription/service/CatalogListing.h"
@@ -75,7 +76,7 @@ const QRegularExpression kSerial(QStringLiteral("^\\d{14}T1$"));
 TEST_F(Form2Test, StartsWithAntibioticsListedAndAnEmptySheetAndANewNumber) {
   Form2& f = form2();
   EXPECT_EQ(listed(), QStringList({"阿莫西林胶囊 0.5g", "头孢拉定胶囊 0.5g"}));
-  EXPECT_EQ(f.CurrentCategoryIndex, 0);
+  EXPECT_EQ(f.model().category(), 0);
   for (int i = 0; i < 17; ++i)
     EXPECT_EQ(control<QPushButton>(QStringLiteral("Command1_%1").arg(i))->font().bold(), i == 0) << i;
 
@@ -95,8 +96,7 @@ TEST_F(Form2Test, StartsWithAntibioticsListedAndAnEmptySheetAndANewNumber) {
   EXPECT_EQ(session->padTarget.kind, text::InputKind::Name);
   EXPECT_FALSE(f.herbalSheet());
   EXPECT_EQ(text("Label2_4"), "普通");
-  EXPECT_EQ(f.GridFillFlag, 0);
-  EXPECT_EQ(f.BusyFlag, 0);
+  EXPECT_FALSE(f.model().busy());
 
   // A wider caption gives a box that starts further right; every box ends 60 twips short of
   // its panel and its underline at the panel's edge.
@@ -113,26 +113,24 @@ TEST_F(Form2Test, StartsWithAntibioticsListedAndAnEmptySheetAndANewNumber) {
 TEST_F(Form2Test, TheHerbButtonOnAPricedOrdinaryPrescriptionStartsAFreshHerbalOne) {
   Form2& f = form2();
   PrescriptionState s = f.state();
-  s.Text5[header::kName] = "张三";
-  s.Text5[header::kDiagnosis] = "上感";
-  s.Text10 = "发热。\r\n咳嗽";
-  s.CurrentRecordText = "主诉：发热";
-  s.R1 = "阿莫西林胶囊 0.5g\r\n    用法：静脉滴注  每日1次\r\n\r\n";
-  s.text9 = "stored card";
-  s.Label5 = prescription::kDispensedMark;
+  s.header[header::kName] = "张三";
+  s.header[header::kDiagnosis] = "上感";
+  s.symptoms = "发热。\r\n咳嗽";
+  s.medicalRecord = "主诉：发热";
+  s.text = "阿莫西林胶囊 0.5g\r\n    用法：静脉滴注  每日1次\r\n\r\n";
+  s.infusionCard = "stored card";
+  s.dispenseMark = prescription::kDispensedMark;
   s.grid[0] = {"阿莫西林胶囊", "2", "盒", "1.5", "", "10", "西成药·抗生素", "A1", "1.2"};
   s.grid[1] = {"注射费", "1", "次", "2", "", "", "收费项目", "", ""};
   prescription::applyTotals(s, prescription::RecalcTotals(s.grid));
   // As the load of a saved prescription shows it: the card as stored.
-  f.BusyFlag = -1;
   f.showState(s);
-  f.BusyFlag = 0;
   ASSERT_EQ(text("Text5_16"), "5.00");
   ASSERT_EQ(text("Label16"), "5.00");
   const QString oldSerial = text("Label4");
   const QString oldRecord = text("Text5_12");
 
-  f.Command1_Click(prescription::kHerbs);
+  testing_support::clickOn(f, QStringLiteral("Command1_%1").arg(prescription::kHerbs));
 
   EXPECT_EQ(text("R1"), "");
   EXPECT_EQ(text("text9"), "") << "the card follows the emptied prescription";
@@ -155,7 +153,7 @@ TEST_F(Form2Test, TheHerbButtonOnAPricedOrdinaryPrescriptionStartsAFreshHerbalOn
   EXPECT_EQ(text("Text5_0"), "张三");
   EXPECT_EQ(text("Text5_6"), "上感");
   EXPECT_EQ(text("Text10"), "发热。\n咳嗽");
-  EXPECT_EQ(f.CurrentRecordText, "主诉：发热");
+  EXPECT_EQ(f.state().medicalRecord, "主诉：发热");
 
   EXPECT_TRUE(f.herbalSheet());
   EXPECT_EQ(text("Label2_4"), "中医");
@@ -165,7 +163,7 @@ TEST_F(Form2Test, TheHerbButtonOnAPricedOrdinaryPrescriptionStartsAFreshHerbalOn
   EXPECT_EQ(listed(), QStringList({"当归 6g", "黄芪 10g"}));
 
   // Back to an ordinary button: a fresh ordinary sheet, the herbal controls hidden.
-  f.Command1_Click(16);
+  testing_support::clickOn(f, QStringLiteral("Command1_%1").arg(16));
   EXPECT_FALSE(f.herbalSheet());
   EXPECT_FALSE(control("Text6")->isVisibleTo(control("Picture2")));
   EXPECT_EQ(control("R1")->geometry(), ui::pxRect(1380, 2400, 4575, 4995));
@@ -219,16 +217,16 @@ TEST_F(Form2Test, SearchBoxKeysAndButtons) {
   press("Text1", Qt::Key_Down);
   EXPECT_EQ(control<QListView>("List1")->currentIndex().row(), 0);
 
-  f.Command15_Click();
-  f.Command15_Click();
-  f.Command15_Click();  // on an empty box: stays empty
+  testing_support::clickOn(f, "Command15");
+  testing_support::clickOn(f, "Command15");
+  testing_support::clickOn(f, "Command15");  // on an empty box: stays empty
   EXPECT_EQ(text("Text1"), "");
   EXPECT_EQ(listed(), QStringList({"阿莫西林胶囊 0.5g", "头孢拉定胶囊 0.5g"})) << "a blank box lists the category";
-  f.Command16_Click(0);
-  f.Command16_Click(1);
+  testing_support::clickOn(f, QStringLiteral("Command16_%1").arg(0));
+  testing_support::clickOn(f, QStringLiteral("Command16_%1").arg(1));
   EXPECT_EQ(text("Text1"), "12");
 
-  f.Command18_Click();
+  testing_support::clickOn(f, "Command18");
   ASSERT_FALSE(dialogs.messages.isEmpty());
   EXPECT_EQ(dialogs.messages.last().title, "笔画查询提示");
   EXPECT_EQ(dialogs.messages.last().text.split('\n').size(), 3);
@@ -237,10 +235,10 @@ TEST_F(Form2Test, SearchBoxKeysAndButtons) {
   QWidget* name = control("Text5_0");
   name->setFocus();
   session->padTarget.box = name;
-  f.Command17_Click();
+  testing_support::clickOn(f, "Command17");
   auto* pad = loaded<shell::Form21>();
   ASSERT_NE(pad, nullptr);
-  f.Command17_Click();
+  testing_support::clickOn(f, "Command17");
   flushDeletes();
   EXPECT_NE(loaded<shell::Form21>(), nullptr);
   EXPECT_EQ(session->padTarget.box, name);
@@ -250,7 +248,7 @@ TEST_F(Form2Test, APersonalSetIsPickedByItsKeyAfterTheTableChanged) {
   execMain(R"(INSERT INTO "个人模板" ("序号","名称","内容","查询","分类","排序")
               VALUES ('k1','感冒组套','阿莫西林胶囊 0.5g','感冒组套gmzt$','个人组套','2'))");
   Form2& f = form2();
-  f.Command1_Click(prescription::kPersonalSets);
+  testing_support::clickOn(f, QStringLiteral("Command1_%1").arg(prescription::kPersonalSets));
   ASSERT_EQ(listed(), QStringList({"感冒组套"}));
 
   // Another workstation adds a set that a query run now would list first.
@@ -258,7 +256,7 @@ TEST_F(Form2Test, APersonalSetIsPickedByItsKeyAfterTheTableChanged) {
               VALUES ('k0','咳嗽组套','其他内容','咳嗽组套kszt$','个人组套','1'))");
   auto* list = control<QListView>("List1");
   list->setCurrentIndex(list->model()->index(0, 0));
-  f.List1_DblClick();
+  QTest::keyClick(list, Qt::Key_Return);
   EXPECT_EQ(text("R1"), "阿莫西林胶囊 0.5g\n\n");
 }
 
@@ -266,7 +264,7 @@ TEST_F(Form2Test, APersonalSetThatCannotBeReadIsToldAndNothingIsAdded) {
   execMain(R"(INSERT INTO "个人模板" ("序号","名称","内容","查询","分类","排序")
               VALUES ('k1','感冒组套','阿莫西林胶囊 0.5g','感冒组套gmzt$','个人组套','1'))");
   Form2& f = form2();
-  f.Command1_Click(prescription::kPersonalSets);
+  testing_support::clickOn(f, QStringLiteral("Command1_%1").arg(prescription::kPersonalSets));
   ASSERT_EQ(listed(), QStringList({"感冒组套"}));
   auto* list = control<QListView>("List1");
   list->setFocus();
@@ -291,14 +289,14 @@ TEST_F(Form2Test, APersonalSetThatCannotBeReadIsToldAndNothingIsAdded) {
 
 TEST_F(Form2Test, HerbsArePickedIntoTheLayoutAndRefusedTwice) {
   Form2& f = form2();
-  f.Command1_Click(prescription::kHerbs);
+  testing_support::clickOn(f, QStringLiteral("Command1_%1").arg(prescription::kHerbs));
   type("Text1", "hq");
   press("Text1", Qt::Key_Return);
   type("Text1", "dg");
   press("Text1", Qt::Key_Return);
   EXPECT_EQ(text("R1"), "黄芪 10g     当归 6g      ");
   EXPECT_EQ(text("Label17"), "中药共 2 味  重量：16g");
-  EXPECT_EQ(f.List30, QStringList({"黄芪 10g", "当归 6g"}));
+  EXPECT_EQ(f.model().herbalEntries(), QStringList({"黄芪 10g", "当归 6g"}));
 
   type("Text1", "hq");
   press("Text1", Qt::Key_Return);
@@ -309,7 +307,7 @@ TEST_F(Form2Test, HerbsArePickedIntoTheLayoutAndRefusedTwice) {
   // A double click lays out what was typed by hand.
   auto* r1 = control<QPlainTextEdit>("R1");
   r1->setPlainText("甘草 3g 大枣 5枚");
-  f.R1_DblClick();
+  testing_support::doubleClickInside(f, "R1");
   EXPECT_EQ(text("R1"), "甘草 3g      大枣 5枚     ");
   EXPECT_EQ(text("Label17"), "中药共 2 味  重量：8g");
 }
@@ -336,14 +334,13 @@ TEST_F(Form2Test, GridCellsTakeOnlyWhatTheTotalsCanUse) {
   EXPECT_EQ(text("Lb5_2"), "");
   EXPECT_EQ(text("Lb6_0"), "3.000");
 
-  f.Command12_Click();
+  testing_support::clickOn(f, "Command12");
   EXPECT_EQ(text("Lb2_0"), "注射费");
   EXPECT_EQ(text("Lb2_1"), "阿莫西林胶囊");
   EXPECT_EQ(text("Lb6_1"), "3.000");
-  EXPECT_EQ(f.GridFillFlag, 0);
 
   QWidget* rows = control("Picture1");
-  f.Command3_Click(0);
+  testing_support::clickOn(f, QStringLiteral("Command3_%1").arg(0));
   EXPECT_EQ(rows->y(), ui::px(-8580));
   control<QScrollBar>("VScroll1")->setValue(5);
   EXPECT_EQ(rows->y(), ui::px(275 - 19190 / 2.0));

@@ -54,10 +54,10 @@ class Form2ToolbarTest : public testing_support::Form2Fixture {
   void pricedPrescription() {
     typePrescription();
     named<QLineEdit>(form2(), "Text5_11")->setText("13800001234");
-    form2().Command4_Click();
+    testing_support::clickOn(form2(), "Command4");
     ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
     ASSERT_EQ(label("Label16"), "12.50");
-    form2().CurrentRecordText = QStringLiteral("头痛$$$$$$$感冒$$");
+    form2().setCurrentRecordText(QStringLiteral("头痛$$$$$$$感冒$$"));
   }
   QString storedOf(const QString& column, const QString& serial) {
     return stored(QStringLiteral(R"(SELECT "%1" FROM "档案" WHERE "序号" = '%2')").arg(column, serial));
@@ -68,6 +68,12 @@ class Form2ToolbarTest : public testing_support::Form2Fixture {
       for (int c = 0; c <= lastColumn; ++c)
         if (!row[c].isEmpty()) return false;
     return true;
+  }
+  // The sheet in the herbal or the ordinary layout, nothing else changed.
+  void layOut(bool herbal) {
+    PrescriptionState s = form2().state();
+    s.herbal = herbal;
+    form2().showState(s);
   }
   // The printer replaced by a PDF file in the test's folder.
   QString printToPdf(const QString& name) {
@@ -93,7 +99,7 @@ TEST_F(Form2ToolbarTest, AnyMouseButtonPressesAndItsReleaseAnywhereRunsTheComman
     QTest::mouseRelease(button(kSave), mouse, {}, QPoint(-600, 400));
     EXPECT_EQ(dialogs.texts(), QStringList{"请输入患者姓名！"});
     EXPECT_EQ(buttonBox(kSave)->frameShape(), QFrame::NoFrame);
-    EXPECT_EQ(form2().BusyFlag, 0);
+    EXPECT_FALSE(form2().model().busy());
   }
   if (!shots.isEmpty()) {
     toolbar->grab().save(shots + "/toolbar.png");
@@ -134,13 +140,13 @@ TEST_F(Form2ToolbarTest, SaveStoresThenListsTodayThenHidesTheSymptomList) {
 
 TEST_F(Form2ToolbarTest, SaveOnAHerbalSheetLaysTheHerbsOutBeforeStoringThem) {
   Form2& f = form2();
-  f.Command1_Click(14);  // 中药: the herbal layout
+  testing_support::clickOn(f, QStringLiteral("Command1_%1").arg(14));  // 中药: the herbal layout
   ASSERT_TRUE(f.herbalSheet());
   typePatient();
   const QString typed = QStringLiteral("黄芪30g 当归10g 白术15g");
   box("R1")->setPlainText(typed);
   click(kSave);
-  const QString laidOut = f.state().R1;
+  const QString laidOut = f.state().text;
   EXPECT_NE(laidOut, typed);
   EXPECT_TRUE(laidOut.startsWith("黄芪30g ")) << laidOut.toStdString();
   EXPECT_EQ(storedOf("T1", label("Label4")), laidOut);
@@ -158,28 +164,28 @@ TEST_F(Form2ToolbarTest, NewEmptiesTheFilledWindowAndTakesTheDefaults) {
   click(kNew);
   const PrescriptionState s = f.state();
   EXPECT_EQ(loaded<clinical::Form14>(), nullptr) << "the medical-record window goes";
-  EXPECT_NE(s.Label4, serial);
-  EXPECT_TRUE(s.Label4.startsWith(s.Text5[header::kRecordNumber]));
+  EXPECT_NE(s.number, serial);
+  EXPECT_TRUE(s.number.startsWith(s.header[header::kRecordNumber]));
   for (int i : {header::kName, header::kSex, header::kAge, header::kAddress, header::kDiagnosis, header::kPhone,
                 header::kDrugFee, header::kOtherFee, header::kTotal})
-    EXPECT_EQ(s.Text5[i], "") << i;
-  EXPECT_EQ(s.Text5[header::kPhysician], "周明");
-  EXPECT_EQ(s.Text5[header::kDispenser], "陈芳");
-  EXPECT_EQ(s.Text5[header::kChecker], "陈芳");
-  EXPECT_EQ(s.Text5[header::kDepartment], "内科");
-  EXPECT_EQ(s.Text5[header::kFeeCategory], "自费");
-  EXPECT_EQ(s.Text5[header::kAllergy], "无");
-  EXPECT_EQ(s.Text5[header::kDate], QDate::currentDate().toString("yyyy-MM-dd"));
-  EXPECT_EQ(s.R1, "");
-  EXPECT_EQ(s.text9, "");
-  EXPECT_EQ(s.Text10, "");
+    EXPECT_EQ(s.header[i], "") << i;
+  EXPECT_EQ(s.header[header::kPhysician], "周明");
+  EXPECT_EQ(s.header[header::kDispenser], "陈芳");
+  EXPECT_EQ(s.header[header::kChecker], "陈芳");
+  EXPECT_EQ(s.header[header::kDepartment], "内科");
+  EXPECT_EQ(s.header[header::kFeeCategory], "自费");
+  EXPECT_EQ(s.header[header::kAllergy], "无");
+  EXPECT_EQ(s.header[header::kDate], QDate::currentDate().toString("yyyy-MM-dd"));
+  EXPECT_EQ(s.text, "");
+  EXPECT_EQ(s.infusionCard, "");
+  EXPECT_EQ(s.symptoms, "");
   EXPECT_TRUE(gridEmpty(prescription::kGridColumns - 1));
-  EXPECT_EQ(s.Label16, "");
-  EXPECT_EQ(s.Label5, "");
-  EXPECT_EQ(s.CurrentRecordText, "");
+  EXPECT_EQ(s.total, "");
+  EXPECT_EQ(s.dispenseMark, "");
+  EXPECT_EQ(s.medicalRecord, "");
   EXPECT_EQ(f.herbalUsage(), usage) << "the usage phrase stays";
   EXPECT_EQ(f.focusWidget(), named<QLineEdit>(f, "Text5_0"));
-  EXPECT_EQ(f.BusyFlag, 0);
+  EXPECT_FALSE(f.model().busy());
 }
 
 TEST_F(Form2ToolbarTest, NewAndContinueLayTheSheetOutForTheCategoryAndNameTheLayout) {
@@ -195,9 +201,9 @@ TEST_F(Form2ToolbarTest, NewAndContinueLayTheSheetOutForTheCategoryAndNameTheLay
       for (bool herbalBefore : {false, true}) {
         SCOPED_TRACE(testing::Message() << "command " << command << " category " << c.category << " herbal before "
                                         << herbalBefore);
-        f.ApplySheetLayout(herbalBefore);
+        f.model().chooseCategory(c.category);
+        layOut(herbalBefore);
         named<QLineEdit>(f, "Text6")->setText("3");
-        f.CurrentCategoryIndex = c.category;
         click(command);
         const bool herbal = c.herbal.value_or(herbalBefore);
         EXPECT_EQ(f.herbalSheet(), herbal);
@@ -218,14 +224,14 @@ TEST_F(Form2ToolbarTest, ContinueKeepsThePatientAndTheRecordAndEmptiesThePrescri
   click(kContinue);
   const PrescriptionState s = f.state();
   EXPECT_EQ(loaded<clinical::Form14>(), nullptr);
-  EXPECT_NE(s.Label4, before.Label4);
+  EXPECT_NE(s.number, before.number);
   for (int i : {header::kName, header::kSex, header::kAge, header::kDiagnosis, header::kPhone, header::kChineseDate})
-    EXPECT_EQ(s.Text5[i], before.Text5[i]) << i;
-  for (int i : {header::kDrugFee, header::kOtherFee, header::kTotal}) EXPECT_EQ(s.Text5[i], "") << i;
-  EXPECT_EQ(s.R1, "");
-  EXPECT_EQ(s.text9, "");
-  EXPECT_EQ(s.Text10, before.Text10);
-  EXPECT_TRUE(s.CurrentRecordText.startsWith("发热一天$")) << "the record window's sections stay with the patient";
+    EXPECT_EQ(s.header[i], before.header[i]) << i;
+  for (int i : {header::kDrugFee, header::kOtherFee, header::kTotal}) EXPECT_EQ(s.header[i], "") << i;
+  EXPECT_EQ(s.text, "");
+  EXPECT_EQ(s.infusionCard, "");
+  EXPECT_EQ(s.symptoms, before.symptoms);
+  EXPECT_TRUE(s.medicalRecord.startsWith("发热一天$")) << "the record window's sections stay with the patient";
   EXPECT_TRUE(gridEmpty(prescription::kStock));
   EXPECT_EQ(s.grid[0][prescription::kCategory], before.grid[0][prescription::kCategory]);
   EXPECT_FALSE(s.grid[0][prescription::kCategory].isEmpty());
@@ -240,7 +246,7 @@ TEST_F(Form2ToolbarTest, CopyBlanksTheTextForAMomentThenShowsItUnderANewNumber) 
   // During the pause: the text shows empty, and a 保存 clicked then waits for the copy.
   QString duringPause = QStringLiteral("<not looked at>");
   QTimer::singleShot(100, &f, [&] {
-    duringPause = f.state().R1;
+    duringPause = f.state().text;
     click(kSave);
   });
   QElapsedTimer took;
@@ -250,23 +256,23 @@ TEST_F(Form2ToolbarTest, CopyBlanksTheTextForAMomentThenShowsItUnderANewNumber) 
   EXPECT_EQ(duringPause, "");
 
   const PrescriptionState s = f.state();
-  EXPECT_NE(s.Label4, before.Label4);
-  EXPECT_EQ(s.R1, before.R1);
-  EXPECT_EQ(s.text9, before.text9);
-  EXPECT_EQ(s.Text5[header::kName], "张三");
-  EXPECT_EQ(s.CurrentRecordText, before.CurrentRecordText);
+  EXPECT_NE(s.number, before.number);
+  EXPECT_EQ(s.text, before.text);
+  EXPECT_EQ(s.infusionCard, before.infusionCard);
+  EXPECT_EQ(s.header[header::kName], "张三");
+  EXPECT_EQ(s.medicalRecord, before.medicalRecord);
   EXPECT_TRUE(gridEmpty(prescription::kGridColumns - 1));
-  for (int i : {header::kDrugFee, header::kOtherFee, header::kTotal}) EXPECT_EQ(s.Text5[i], "") << i;
-  EXPECT_EQ(s.Label16, "");
+  for (int i : {header::kDrugFee, header::kOtherFee, header::kTotal}) EXPECT_EQ(s.header[i], "") << i;
+  EXPECT_EQ(s.total, "");
   EXPECT_EQ(f.focusWidget(), named<QLineEdit>(f, "Text1"));
 
   // The waiting 保存 runs now and stores the copied text.
   QTest::qWait(50);
-  EXPECT_EQ(storedOf("T1", s.Label4), before.R1);
+  EXPECT_EQ(storedOf("T1", s.number), before.text);
 
   // A second copy within the same second still gets a number of its own.
   click(kCopy);
-  EXPECT_NE(label("Label4"), s.Label4);
+  EXPECT_NE(label("Label4"), s.number);
 }
 
 TEST_F(Form2ToolbarTest, PrintPutsTheSheetOnPaper) {
@@ -313,7 +319,7 @@ TEST_F(Form2ToolbarTest, TheMedicalRecordReadsAndSavesThroughThePrescriptionWind
   record->Command3_Click();
   ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
   EXPECT_TRUE(storedOf("病历", label("Label4")).startsWith("头痛三天$"));
-  EXPECT_TRUE(form2().CurrentRecordText.startsWith("头痛三天$"));
+  EXPECT_TRUE(form2().state().medicalRecord.startsWith("头痛三天$"));
 }
 
 TEST_F(Form2ToolbarTest, LogStatisticsAndRecordOpenAfresh) {
@@ -339,8 +345,7 @@ TEST_F(Form2ToolbarTest, LogStatisticsAndRecordOpenAfresh) {
 TEST_F(Form2ToolbarTest, SaveAsTemplateOpensTheTemplatesOnTheSheetsKindWithItsText) {
   for (bool herbal : {false, true}) {
     SCOPED_TRACE(herbal);
-    Form2& f = form2();
-    f.ApplySheetLayout(herbal);
+    layOut(herbal);
     box("R1")->setPlainText(herbal ? "黄芪30g" : "阿莫西林胶囊 0.25g*24粒×2");
     click(kTemplate);
     auto* templates = loaded<clinical::Form4>();
@@ -355,7 +360,7 @@ TEST_F(Form2ToolbarTest, AWindowThatCannotBeHadIsSaid) {
   click(kStatistics);
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_TRUE(dialogs.messages[0].text.startsWith("无法完成“统计”：")) << dialogs.messages[0].text.toStdString();
-  EXPECT_EQ(form2().BusyFlag, 0);
+  EXPECT_FALSE(form2().model().busy());
 }
 
 TEST_F(Form2ToolbarTest, HelpPagesOpenInTheBrowser) {

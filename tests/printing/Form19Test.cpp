@@ -13,6 +13,7 @@
 namespace {
 
 using printing::Form19;
+using testing_support::click;
 
 class Form19Test : public testing_support::ShellFixture {
  protected:
@@ -75,7 +76,7 @@ TEST_F(Form19Test, SaveWritesTheBoxesNormalisedAndNothingElseChanges) {
   form.Text1[0]->setText(QStringLiteral("007"));
   form.Text2[0]->setText(QStringLiteral("ab"));
   form.Check1[5]->setChecked(true);
-  form.Command1_Click();
+  click(form, "Command1");
   expected[0] = {QStringLiteral("1"), QStringLiteral("7"), QStringLiteral("0")};
   expected[5][0] = QStringLiteral("1");
   EXPECT_EQ(storedRows(), expected);
@@ -98,7 +99,7 @@ TEST_F(Form19Test, ATemplateThatCannotBeReadIsSaidAndNeverSavedOver) {
 
   // The file is back, but the boxes were never loaded from it: 保存 refuses.
   state.StockDbConnection = inventory;
-  form.Command1_Click();
+  click(form, "Command1");
   EXPECT_EQ(dialogs.messages.size(), 2);
   EXPECT_EQ(storedRows(), stored);
 }
@@ -106,7 +107,7 @@ TEST_F(Form19Test, ATemplateThatCannotBeReadIsSaidAndNeverSavedOver) {
 TEST_F(Form19Test, AFailedSaveSaysSo) {
   Form19& form = openFromMenu();
   store::Database(state.StockDbConnection).exec(QStringLiteral(R"(DROP TABLE "套打设置")"));
-  form.Command1_Click();
+  click(form, "Command1");
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("套打设置没有保存")));
 }

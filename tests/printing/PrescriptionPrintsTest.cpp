@@ -8,7 +8,9 @@
 #include "printing/service/RecordingDevice.h"
 #include "shell/Form1.h"
 #include "support/DesignedSheet.h"
+#include "ui/Twips.h"
 
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -18,6 +20,11 @@ namespace {
 using printing::PrescriptionPrints;
 using printing::PrintOutcome;
 using printing::RecordingDevice;
+using testing_support::click;
+
+// The toolbar's 打印 and 套打 buttons.
+constexpr int kPrintButton = 3;
+constexpr int kOverlayButton = 11;
 
 // Hands the print a device that draws into a recording the test keeps.
 class Forwarding : public printing::PrintDevice {
@@ -49,35 +56,48 @@ class PrescriptionPrintsTest : public testing_support::ShellFixture {
 };
 
 TEST_F(PrescriptionPrintsTest, NoUsablePrinterIsSaidOnceForEveryPrint) {
+  auto& form2 = window<prescription::Form2>();
   for (const QString& printer : {QString(), QStringLiteral("不存在的打印机")}) {
     SCOPED_TRACE(printer.toStdString());
     dialogs.messages.clear();
-    PrescriptionPrints prints(*session, [printer] { return printer; });
-    printing::SheetSnapshot sheet = testing_support::designedSheet(false);
-    EXPECT_EQ(prints.Command19_Click(sheet), PrintOutcome::Failed);
-    EXPECT_EQ(prints.Command10_Click({}), PrintOutcome::Failed);
-    EXPECT_EQ(prints.overlayPrint(testing_support::overlayRecordOf(sheet)), PrintOutcome::Failed);
+    form2.setPrintDevices([printer] {
+      return std::make_unique<printing::PrinterDevice>([printer] { return printer; });
+    });
+    click(form2, QStringLiteral("Label18_%1").arg(kPrintButton));
+    click(form2, QStringLiteral("Command10"));
+    click(form2, QStringLiteral("Label18_%1").arg(kOverlayButton));
     EXPECT_EQ(dialogs.texts(), QStringList(3, QStringLiteral("没有可用的打印机")));
   }
 }
 
 TEST_F(PrescriptionPrintsTest, TheSheetTakesTheSettingsOfTheMoment) {
+  auto& form2 = window<prescription::Form2>();
+  form2.setPrintDevices([this] { return std::make_unique<Forwarding>(recording); });
   settings::SettingsValues& edited = session->settings.edit();
   edited.portrait = false;
   edited.sheetLeft = QStringLiteral("10");
   edited.sheetTop = QStringLiteral("10");
-  printing::SheetSnapshot sheet = testing_support::designedSheet(false);
-  EXPECT_EQ(recorded().Command19_Click(sheet), PrintOutcome::Printed);
+  QWidget* phone = named<QWidget>(form2, QStringLiteral("Text5_11"));
+  ASSERT_FALSE(phone->isHidden());
+  click(form2, QStringLiteral("Label18_%1").arg(kPrintButton));
+  EXPECT_EQ(recording.jobsEnded, 1);
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join(u'|').toStdString();
   ASSERT_EQ(recording.pages.size(), 1);
   EXPECT_EQ(recording.pages[0], printing::Orientation::Landscape);
   const auto title = recording.textsNamed(QStringLiteral("处  方  笺"));
   ASSERT_EQ(title.size(), 1);
-  EXPECT_NEAR(title[0].at.x(), 2808 + 8221.5, 1e-6);
-  EXPECT_FALSE(sheet.fields[11].text.visible);
+  // The window centres the title on its sheet; on paper it stands at the same place, the
+  // landscape page and the 10 mm margin moving it 8221.5 twips to the right.
+  const QLabel* sheetName = named<QLabel>(form2, QStringLiteral("Label2_3"));
+  EXPECT_NEAR(title[0].at.x(), ui::twips(sheetName->x()) * printing::kSheetScale + 8221.5, 1e-6);
+  // The telephone's panel is not on the sheet: its box leaves the screen too.
+  EXPECT_TRUE(phone->isHidden());
 }
 
 TEST_F(PrescriptionPrintsTest, TheLabelButtonOnlySaysItIsMadeToOrder) {
-  recorded().Command8_Click();
+  auto& form2 = window<prescription::Form2>();
+  form2.setPrintDevices([this] { return std::make_unique<Forwarding>(recording); });
+  click(form2, QStringLiteral("Command8"));
   EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("此功能仅给有需要的用户定做！")});
   EXPECT_EQ(recording.jobsBegun, 0);
 }

@@ -24,6 +24,7 @@ namespace {
 using purchasing::Form16;
 using purchasing::Form17;
 using purchasing::Form18;
+using testing_support::click;
 
 class PurchasingWindowsTest : public testing_support::ShellFixture {
  protected:
@@ -43,7 +44,7 @@ class PurchasingWindowsTest : public testing_support::ShellFixture {
   }
   Form18& add() {
     Form17& ledger = window<Form17>();
-    ledger.Command2_Click();
+    click(ledger, "Command2");
     return *loaded<Form18>();
   }
 };
@@ -69,7 +70,7 @@ TEST_F(PurchasingWindowsTest, PickQuantityAndSaveBookTheReceiptAndRefreshTheLedg
 
   // Another workstation takes 2 off between the pick and the save.
   execMain(R"(UPDATE "商品" SET "斗位" = '3')");
-  form.Command1_Click();
+  click(form, "Command1");
   flushDeletes();
   EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join("|").toStdString();
   EXPECT_EQ(stock(), "13");
@@ -81,12 +82,12 @@ TEST_F(PurchasingWindowsTest, PickQuantityAndSaveBookTheReceiptAndRefreshTheLedg
   EXPECT_EQ(ledger.receipts()[0].fields[store::kLedgerAmount], "15");
 
   // Delete it again: the stock goes back by its own quantity.
-  ledger.xz(0);
+  QTest::mouseClick(ledger.grid->cell(0, 0), Qt::LeftButton);
   // The whole row turns cyan: no cell paints a stripe of its own over the band.
   EXPECT_EQ(ledger.grid->band(0)->palette().color(QPalette::Window), QColor(0, 255, 255));
   for (int column = 0; column < ledger.grid->state().config().columnCount(); ++column)
     EXPECT_FALSE(ledger.grid->cell(0, column)->autoFillBackground()) << column;
-  ledger.Command1_Click();
+  click(ledger, "Command1");
   EXPECT_EQ(stock(), "3");
   EXPECT_EQ(ledger.Label1->text(), "记录数：0");
 }
@@ -133,10 +134,10 @@ TEST_F(PurchasingWindowsTest, RefusedSavesWriteNothingAndKeepTheBoxes) {
   Form18& form = add();
   form.Text1[purchasing::kBoxName]->setText("青霉素");
   form.Text1[purchasing::kBoxQuantity]->setText("4");
-  form.Command1_Click();
+  click(form, "Command1");
   form.Text1[purchasing::kBoxName]->setText("阿莫西林[24粒]");
   form.Text1[purchasing::kBoxDate]->setText("2019-13-01");
-  form.Command1_Click();
+  click(form, "Command1");
   EXPECT_EQ(dialogs.texts(), (QStringList{"药品目录中无该药物，请首先在药品目录中添加该药物后才能入库！",
                                           "请填写正确格式的进货日期！日期格式为“2016-01-03”。"}));
   ASSERT_NE(loaded<Form18>(), nullptr);
@@ -152,11 +153,11 @@ TEST_F(PurchasingWindowsTest, RatioReachesTheCatalogueAndOneThatIsNoPositiveNumb
   Form18& form = add();
   form.Text1[purchasing::kBoxCost]->setText("2");
   form.Text4->setText("1.5");
-  form.Command3_Click();
+  click(form, "Command3");
   EXPECT_EQ(form.Text1[purchasing::kBoxPrice]->text(), "3.000");
   for (const char* bad : {"", "0", "-1", "abc"}) {
     form.Text4->setText(bad);
-    form.Command3_Click();
+    click(form, "Command3");
     EXPECT_EQ(form.Text1[purchasing::kBoxPrice]->text(), "3.000") << bad;
     EXPECT_EQ(session->services.markupRatio(), 1.5) << bad;
   }
@@ -171,10 +172,10 @@ TEST_F(PurchasingWindowsTest, StatisticsRangeRuleAndExportReadBack) {
   form.Combo1->setCurrentText(" 中药 ");
   form.Text3->setText("2019-03-06");
   form.Text4->setText("2019-02-01");
-  form.Command1_Click();
+  click(form, "Command1");
   EXPECT_EQ(dialogs.texts(), QStringList{"统计日期范围不能超过1个月！"});
   form.Text3->setText("2019-03-05");  // exactly 32 days, reversed
-  form.Command1_Click();
+  click(form, "Command1");
   ASSERT_EQ(form.lines().size(), 2u);
   EXPECT_EQ(form.grid->state().cellText(0, 1), "2.000");
   EXPECT_EQ(form.grid->state().cellText(0, 2), "kg");
@@ -184,7 +185,7 @@ TEST_F(PurchasingWindowsTest, StatisticsRangeRuleAndExportReadBack) {
 
   const QString path = folder.sub("统计");
   dialogs.fileNames.enqueue(path);
-  form.Command2_Click();
+  click(form, "Command2");
   EXPECT_EQ(dialogs.texts().last(), "文件导出成功！");
   const QJsonObject book = testing_support::xlrdReadBack(path + ".xls");
   ASSERT_TRUE(book["ok"].toBool()) << book["error"].toString().toStdString();
@@ -206,7 +207,7 @@ TEST_F(PurchasingWindowsTest, LedgerExportKeepsBatchNumbersAsText) {
   EXPECT_EQ(ledger.grid->state().cellText(0, 5), "1.500");   // Lb7 进价
   const QString path = folder.sub("明细.XLS");
   dialogs.fileNames.enqueue(path);
-  ledger.Command4_Click();
+  click(ledger, "Command4");
   const QJsonObject book = testing_support::xlrdReadBack(path);
   ASSERT_TRUE(book["ok"].toBool()) << book["error"].toString().toStdString();
   const QJsonArray row = book["sheets"].toArray()[0].toObject()["rows"].toArray()[1].toArray();

@@ -28,6 +28,7 @@ namespace {
 using reports::Form12;
 using reports::Form13;
 using reports::Form15;
+using testing_support::click;
 
 class ReportWindowsTest : public testing_support::ShellFixture {
  protected:
@@ -113,14 +114,14 @@ TEST_F(ReportWindowsTest, DrugSalesExportWritesOnlyAfterARunAndAsksBeforeReplaci
   ASSERT_NE(form, nullptr);
   const QString chosen = folder.sub("统计");
   dialogs.fileNames.enqueue(chosen);
-  form->Command2_Click();
+  click(*form, "Command2");
   EXPECT_FALSE(QFile::exists(chosen + ".xls"));
   EXPECT_TRUE(dialogs.messages.isEmpty());
 
   sellDrugs(2, today());
-  form->Command1_Click();
+  click(*form, "Command1");
   dialogs.fileNames.enqueue(chosen);
-  form->Command2_Click();
+  click(*form, "Command2");
   EXPECT_EQ(form->Text1->text(), chosen);
   ASSERT_EQ(dialogs.texts(), QStringList{QStringLiteral("文件导出成功！")});
   const QJsonObject book = testing_support::xlrdReadBack(chosen + ".xls");
@@ -133,7 +134,7 @@ TEST_F(ReportWindowsTest, DrugSalesExportWritesOnlyAfterARunAndAsksBeforeReplaci
   dialogs.messages.clear();
   QFile::copy(chosen + ".xls", chosen + ".XLS");
   dialogs.fileNames.enqueue(chosen + ".XLS");
-  form->Command2_Click();
+  click(*form, "Command2");
   EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("文件已存在，是否替换？")});
 }
 
@@ -147,7 +148,7 @@ TEST_F(ReportWindowsTest, SalesDetailListsTodayPagesHighlightsAndOpensTheStatist
   EXPECT_TRUE(form->grid->VS1()->isEnabled());
   EXPECT_EQ(form->grid->VS1()->maximum(), 1);
 
-  form->xz(3);
+  QTest::mouseClick(form->grid->cell(3, 0), Qt::LeftButton);
   EXPECT_EQ(form->grid->state().highlightedRow(), 3);
   // The whole row turns cyan: no cell paints a stripe of its own over the band.
   EXPECT_EQ(form->grid->band(3)->palette().color(QPalette::Window), QColor(0, 255, 255));
@@ -158,20 +159,20 @@ TEST_F(ReportWindowsTest, SalesDetailListsTodayPagesHighlightsAndOpensTheStatist
   EXPECT_EQ(form->grid->state().cellText(0, 1), QStringLiteral("药02"));
 
   form->Text1->setText(QStringLiteral("药1"));
-  form->Command3_Click();
+  click(*form, "Command3");
   EXPECT_EQ(form->Label1->text(), QStringLiteral("记录数：10"));
   EXPECT_FALSE(form->grid->VS1()->isEnabled());
 
   const QString chosen = folder.sub("明细.xls");
   dialogs.fileNames.enqueue(chosen);
-  form->Command4_Click();
+  click(*form, "Command4");
   const QJsonObject book = testing_support::xlrdReadBack(chosen);
   ASSERT_TRUE(book[u"ok"].toBool());
   const QJsonArray rows = book[u"sheets"].toArray()[0].toObject()[u"rows"].toArray();
   EXPECT_EQ(rows[1].toArray()[1].toObject()[u"value"].toString(), QStringLiteral("药10"));
   EXPECT_EQ(rows[1].toArray()[7].toObject()[u"type"].toString(), QStringLiteral("number"));
 
-  form->Command5_Click();
+  click(*form, "Command5");
   EXPECT_NE(loaded<Form13>(), nullptr);
 }
 
@@ -180,7 +181,7 @@ TEST_F(ReportWindowsTest, SalesDetailTellsAFailedReadAndCountsNothing) {
   Form15* form = loaded<Form15>();
   ASSERT_NE(form, nullptr);
   execStock(QStringLiteral(R"(DROP TABLE "销售管理";)"));
-  form->Command3_Click();
+  click(*form, "Command3");
   EXPECT_EQ(form->Label1->text(), QStringLiteral("记录数：0"));
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_TRUE(dialogs.texts().value(0).startsWith(QStringLiteral("销售记录无法读取：")));

@@ -11,6 +11,7 @@ namespace {
 
 using shell::Form1;
 using shell::Form9;
+using testing_support::click;
 
 class LoginTest : public testing_support::ShellFixture {
  protected:
@@ -72,7 +73,7 @@ TEST_F(LoginTest, ComparisonTrimsBlanksAndIgnoresLetterCase) {
     dialogs.messages.clear();
     showLogin();
     form9().Text1->setText(QString::fromUtf8(c.typed));
-    form9().Command1_Click();
+    click(form9(), "Command1");
     EXPECT_EQ(dialogs.messages.isEmpty(), c.logsIn);
     EXPECT_EQ(form9().isShown(), !c.logsIn);
     session->windows.unload(Form1::kName);
@@ -94,7 +95,7 @@ TEST_F(LoginTest, TheHintShowsOnlyWhileThePasswordIsExactlyTheOriginal) {
 }
 
 TEST_F(LoginTest, CancelOrTheCloseBoxEndsTheProgramWithoutTheMainWindow) {
-  showLogin().Command2_Click();
+  click(showLogin(), "Command2");
   EXPECT_EQ(processEnds, 1);
   EXPECT_EQ(loaded<Form9>(), nullptr);
 

@@ -2,8 +2,8 @@
 // the prescription window's piece that it touches, and closing.
 #include "ShellFixture.h"
 
-#include "clinical/TemplatesWindow.h"
-#include "clinical/WordListWindow.h"
+#include "links/TemplatesLink.h"
+#include "links/WordListLink.h"
 #include "prescription/Form2.h"
 #include "shell/Form1.h"
 #include "shell/Form10.h"
@@ -167,7 +167,7 @@ TEST_F(MainWindowTest, AWindowThatCannotBeHadGivesOneMessageAndTheProgramGoesOn)
 }
 
 // Stand-ins for the word-list and templates windows: they record what the menu asks.
-class WordListDouble : public ui::Window, public clinical::WordListWindow {
+class WordListDouble : public ui::Window, public links::WordListLink {
  public:
   explicit WordListDouble(QStringList& journal) : ui::Window("Form5"), journal_(journal) { journal_ << "new"; }
   void showPhraseList(const QString& caption, const QString& listName) override {
@@ -178,10 +178,11 @@ class WordListDouble : public ui::Window, public clinical::WordListWindow {
   QStringList& journal_;
 };
 
-class TemplatesDouble : public ui::Window, public clinical::TemplatesWindow {
+class TemplatesDouble : public ui::Window, public links::TemplatesLink {
  public:
   explicit TemplatesDouble(QStringList& journal) : ui::Window("Form4"), journal_(journal) {}
   void chooseCategory(int option) override { journal_ << QStringLiteral("category %1").arg(option); }
+  void takePrescription(bool, const QString&) override {}
 
  private:
   QStringList& journal_;

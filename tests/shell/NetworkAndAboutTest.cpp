@@ -19,6 +19,7 @@ namespace {
 
 using shell::Form10;
 using shell::Form20;
+using testing_support::click;
 
 class NetworkSettingTest : public testing_support::ShellFixture {
  protected:
@@ -39,7 +40,7 @@ TEST_F(NetworkSettingTest, TheHostNameIsWrittenScrambledAndStartUpReadsItBack) {
   EXPECT_EQ(form.Label1->text(), "请输入主机的计算机名");
   EXPECT_EQ(form.Text1->text(), "") << "the stored name is not shown";
   form.Text1->setText("  诊室-PC1 ");
-  form.Command1_Click();
+  click(form, "Command1");
 
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_EQ(dialogs.messages[0].text, "设置成功，请重新启动程序！");
@@ -68,15 +69,15 @@ TEST_F(NetworkSettingTest, TheHostNameIsWrittenScrambledAndStartUpReadsItBack) {
 TEST_F(NetworkSettingTest, BlanksOnlyDoNothingAndASecondNameReplacesTheFirst) {
   Form20& form = openFromMenu();
   form.Text1->setText("   ");
-  form.Command1_Click();
+  click(form, "Command1");
   EXPECT_TRUE(dialogs.messages.isEmpty());
   EXPECT_FALSE(QFileInfo::exists(dataFile("kvlo-12.jpg")));
   EXPECT_TRUE(form.isShown());
 
   form.Text1->setText("HOSTA");
-  form.Command1_Click();
+  click(form, "Command1");
   openFromMenu().Text1->setText("B");
-  loaded<Form20>()->Command1_Click();
+  click(*loaded<Form20>(), "Command1");
   EXPECT_EQ(hostFile(), QByteArray::number('B' ^ 0xB3) + "\r\n");
 }
 
@@ -84,7 +85,7 @@ TEST_F(NetworkSettingTest, AFailedWriteIsReportedAndTheWindowStays) {
   Form20& form = openFromMenu();
   state.LocalDataFolder = folder.sub("gone");  // a data folder that has disappeared
   form.Text1->setText("HOSTA");
-  form.Command1_Click();
+  click(form, "Command1");
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_EQ(dialogs.messages[0].title, "提示");
   EXPECT_NE(dialogs.messages[0].text, "设置成功，请重新启动程序！");
@@ -93,7 +94,7 @@ TEST_F(NetworkSettingTest, AFailedWriteIsReportedAndTheWindowStays) {
 
   form.Text1->setText("HOST\u00A9");  // a character code page 936 cannot hold
   state.LocalDataFolder = QFileInfo(dataFile("x")).path();
-  form.Command1_Click();
+  click(form, "Command1");
   EXPECT_EQ(dialogs.messages.size(), 2);
   EXPECT_EQ(processEnds, 0);
 }
@@ -116,9 +117,9 @@ TEST_F(AboutTest, ShowsTheProductAndOpensItsThreePages) {
   EXPECT_EQ(about().Label8->palette().color(QPalette::Window), QColor(75, 121, 198));
   EXPECT_EQ(about().Label7->text(), "https://tavorin.example/home");
 
-  about().Command1_Click();
-  about().Command2_Click();
-  about().Command3_Click();
+  click(about(), "Command1");
+  click(about(), "Command2");
+  click(about(), "Command3");
   QTest::mouseClick(about().Label7, Qt::LeftButton);
   EXPECT_EQ(dialogs.openedUrls,
             (QList<QUrl>{QUrl("https://tavorin.example/download"), QUrl("https://tavorin.example/help"),
@@ -132,7 +133,7 @@ TEST_F(AboutTest, ShowsTheProductAndOpensItsThreePages) {
 
 TEST_F(AboutTest, APageThatCannotOpenIsReportedOnce) {
   dialogs.openUrlSucceeds = false;
-  about().Command1_Click();
+  click(about(), "Command1");
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_EQ(dialogs.messages[0].title, "提示");
   EXPECT_TRUE(dialogs.messages[0].text.contains("https://tavorin.example/download"));

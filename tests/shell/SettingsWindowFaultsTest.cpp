@@ -7,9 +7,13 @@
 #include "shell/Form8.h"
 #include "support/FileFaults.h"
 
+#include <QPushButton>
+#include <QTest>
+
 namespace {
 
 using shell::Form8;
+using testing_support::click;
 
 class SettingsWindowFaultsTest : public testing_support::ShellFixture {
  protected:
@@ -34,10 +38,11 @@ TEST_F(SettingsWindowFaultsTest, ARowThatCannotBeReadIsSaidOnceAndNeverSavedOver
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_EQ(dialogs.messages[0].title, "提示");
   EXPECT_EQ(dialogs.messages[0].text, shell::kSettingsUnreadable + "文件正被其他程序或工作站占用");
-  EXPECT_FALSE(form->Command1->isEnabled());
+  auto* save = named<QPushButton>(*form, "Command1");
+  EXPECT_FALSE(save->isEnabled());
 
   form->Text2->setText("王医生");
-  form->Command1_Click();  // the lock is gone by now; the unread row is still not written
+  QTest::mouseClick(save, Qt::LeftButton);  // the lock is gone by now; the unread row is still not written
   EXPECT_EQ(storedSetting("医师"), "赵立新");
   EXPECT_EQ(storedSetting("单位名称"), "示例卫生所");
   EXPECT_EQ(dialogs.messages.size(), 1);
@@ -64,7 +69,7 @@ TEST_F(SettingsWindowFaultsTest, APasswordChangeOnALockedFileIsNotAWrongPassword
   form.Text12->setText("abc");
   {
     testing_support::ExclusiveLock lock(state.MainDbConnection);
-    form.Command3_Click();
+    click(form, "Command3");
   }
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_EQ(dialogs.messages[0].text, "无法修改密码：文件正被其他程序或工作站占用。原密码仍然有效，请稍后再试！");

@@ -37,7 +37,7 @@ void ShellFixture::login() {
   auto& login = window<shell::Form9>();
   login.Show();
   login.Text1->setText(QStringLiteral("691"));
-  login.Command1_Click();
+  click(login, "Command1");
 }
 
 void ShellFixture::triggerMenu(const QString& caption) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "startup/AppState.h"
+#include "support/RealInput.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 #include "ui/Session.h"

@@ -8,7 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QCollator>
+#include <QStringDecoder>
+
 #include <algorithm>
+#include <random>
 
 namespace {
 
@@ -58,6 +62,117 @@ TEST(NameOrder, CollationComparesTheStoredBytesAsTheirText) {
     return store::compareNames(QString::fromUtf8(names[a]), QString::fromUtf8(names[b])) < 0;
   });
   EXPECT_EQ(byCollation, byText);
+}
+
+// The stored bytes as Qt's UTF-8 decoder reads them: a leading byte order mark kept as a
+// character, each bad byte as U+FFFD.
+QString decodedByQt(const std::string& bytes) {
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
+  return decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+}
+
+// The name order as it is defined: the name decoded as above, cut into runs of ASCII and
+// of other characters, ASCII before the rest, each pair of runs compared by the zh_CN
+// collator.
+int definedOrder(const std::string& left, const std::string& right) {
+  const QString a = decodedByQt(left);
+  const QString b = decodedByQt(right);
+  const auto ascii = [](QChar c) { return c.unicode() < 0x80; };
+  qsizetype i = 0;
+  qsizetype j = 0;
+  while (i < a.size() && j < b.size()) {
+    if (ascii(a[i]) != ascii(b[j])) return ascii(a[i]) ? -1 : 1;
+    qsizetype endA = i;
+    while (endA < a.size() && ascii(a[endA]) == ascii(a[i])) ++endA;
+    qsizetype endB = j;
+    while (endB < b.size() && ascii(b[endB]) == ascii(b[j])) ++endB;
+    if (const int order = store::nameCollator()->compare(a.mid(i, endA - i), b.mid(j, endB - j))) return order;
+    i = endA;
+    j = endB;
+  }
+  return i < a.size() ? 1 : j < b.size() ? -1 : 0;
+}
+
+int sign(int v) { return (v > 0) - (v < 0); }
+
+// Names drawn from pieces that test every turn of the comparison: Chinese (common,
+// polyphonic, traditional, rare non-BMP), Latin letters in both cases and with accents,
+// digits, punctuation, blanks of several kinds, combining marks, full-width forms, a
+// byte order mark, noncharacters, and byte sequences that are not UTF-8 at all.
+std::vector<std::string> variedNames() {
+  const std::vector<std::string> pieces = {
+      "黄芪", "当归", "川芎", "白芍", "熟地", "长", "重", "行", "乐", "藥", "甘草", "\xF0\xA0\x80\x80", "\xF0\x9F\x92\x8A",
+      "a", "A", "b", "B", "z", "Z", "vc", "Vc", "VC", "é", "e\xCC\x81", "ā", "ü", "0", "1", "2", "9", "10", "12", "0.9",
+      "%", "-", "_", ".", "(", "（", "）", "·", " ", "\t", "\xE3\x80\x80", "\xC2\xA0", "ｍｇ", "Ａ", "１",
+      "\xEF\xBB\xBF", "\xEF\xBF\xBE", "\xEF\xB7\x90", "\xFF", "\xC3", "\xE5\xBD", "\xC0\x80", "\xED\xA0\x80",
+      "\xF4\x90\x80\x80", "\x80", "\x01"};
+  std::vector<std::string> names = {"", "当归", "当归", "Vc片", "vc片", "维生素B1片", "维生素B12片", "维生素b1",
+                                    "0.9%氯化钠注射液", "10%葡萄糖", "2型糖尿病", "阿莫西林胶囊", "阿司匹林"};
+  std::mt19937 random(20240611);
+  std::uniform_int_distribution<size_t> piece(0, pieces.size() - 1);
+  std::uniform_int_distribution<int> length(1, 6);
+  for (int n = 0; n < 500; ++n) {
+    std::string name;
+    for (int k = length(random); k > 0; --k) name += pieces[piece(random)];
+    names.push_back(name);
+    // Near neighbours: the same name with one more piece, and its first piece changed.
+    if (n % 5 == 0) names.push_back(name + pieces[piece(random)]);
+    if (n % 7 == 0) names.push_back(pieces[piece(random)] + name.substr(std::min(name.size(), size_t(2))));
+  }
+  return names;
+}
+
+TEST(NameOrder, StoredBytesCompareAsTheDefinedOrderForEveryPair) {
+  const std::vector<std::string> names = variedNames();
+  int mismatches = 0;
+  for (const std::string& a : names) {
+    for (const std::string& b : names) {
+      const int expected = sign(definedOrder(a, b));
+      const int actual = sign(store::compareNameBytes(a, b));
+      if (expected != actual && ++mismatches <= 10)
+        ADD_FAILURE() << '"' << a << "\" vs \"" << b << "\": " << actual << " instead of " << expected;
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+}
+
+TEST(NameOrder, PlacesTakenFromNamesInOrderCompareAsTheCollation) {
+  std::vector<std::string> names = variedNames();
+  std::stable_sort(names.begin(), names.end(),
+                   [](const std::string& a, const std::string& b) { return store::compareNameBytes(a, b) < 0; });
+  // Half of the names are in the set; the others are compared by the collation.
+  store::NameRanks ranks;
+  for (size_t i = 0; i < names.size(); i += 2) ASSERT_TRUE(ranks.add(names[i])) << names[i];
+  ranks.finish();
+  int mismatches = 0;
+  for (const std::string& a : names) {
+    for (const std::string& b : names) {
+      const int expected = sign(store::compareNameBytes(a, b));
+      const int actual = sign(ranks.compare(a, b));
+      if (expected != actual && ++mismatches <= 10)
+        ADD_FAILURE() << '"' << a << "\" vs \"" << b << "\": " << actual << " instead of " << expected;
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+}
+
+TEST(NameOrder, NamesOutOfOrderAreRefused) {
+  struct Case {
+    std::vector<std::string> names;
+    bool taken;  // every name taken
+  };
+  const Case cases[] = {
+      {{"vc", "VC", "当归", "当归", "当归尾"}, true},  // equal places and the same name twice
+      {{"当归", "vc"}, false},                        // Latin comes before Chinese
+      {{"vc", "VC", "Ab"}, false},
+      {{"黄芪", "白术"}, false},  // pinyin order
+  };
+  for (const Case& c : cases) {
+    store::NameRanks ranks;
+    bool taken = true;
+    for (const std::string& name : c.names) taken = taken && ranks.add(name);
+    EXPECT_EQ(taken, c.taken) << c.names.front() << ", " << c.names.back();
+  }
 }
 
 }  // namespace

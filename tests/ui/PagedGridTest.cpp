@@ -205,7 +205,8 @@ TEST(PagedGrid, SidewaysBarShiftsTheSurfaceUpToTheVerticalBar) {
   PagedGrid unshifted(narrow, &narrowWindow);
   EXPECT_FALSE(unshifted.HS1()->isEnabled());
   EXPECT_EQ(unshifted.HS1()->maximum(), 0);
-  unshifted.HS1_Change();
+  QScrollBar* still = unshifted.HS1();
+  QTest::mouseClick(still, Qt::LeftButton, {}, QPoint(still->width() - 3, still->height() / 2));
   EXPECT_EQ(unshifted.surface()->x(), 0);
 
   // The outpatient log places the bar and gives it no work.

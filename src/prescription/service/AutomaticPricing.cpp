@@ -45,9 +45,9 @@ PricingOutcome AutomaticPricing::price(PrescriptionState& state) const {
   PrescriptionState priced = state;
   std::vector<PricingRequest> requests;
   if (const std::optional<HerbalLayout> layout = RC1(priced))
-    requests = herbalPricingRequests(*layout, priced.Text6);
+    requests = herbalPricingRequests(*layout, priced.doses);
   else
-    requests = ordinaryPricingRequests(priced.R1);
+    requests = ordinaryPricingRequests(priced.text);
 
   PricingOutcome outcome;
   try {

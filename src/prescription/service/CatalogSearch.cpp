@@ -13,7 +13,7 @@ std::optional<bool> herbalAfterClick(int index) {
 
 void applyCategoryClick(PrescriptionState& state, int index, text::SerialSource& serials, const QString& stationCode) {
   if (const std::optional<bool> herbal = herbalAfterClick(index)) changeSheetMode(state, *herbal, serials, stationCode);
-  state.Label17.clear();
+  state.herbalSummary.clear();
 }
 
 CatalogQuery clickQuery(int index) {

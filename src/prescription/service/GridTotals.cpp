@@ -102,10 +102,10 @@ GridTotals RecalcTotals(const PricedGrid& grid) {
 
 void applyTotals(PrescriptionState& state, const GridTotals& totals) {
   for (int r = 0; r < kGridRows; ++r) state.grid[r][kAmount] = totals.amounts[r];
-  state.Label16 = totals.total;
-  state.Text5[header::kDrugFee] = totals.drugFee;
-  state.Text5[header::kOtherFee] = totals.otherFee;
-  state.Text5[header::kTotal] = state.Label16;
+  state.total = totals.total;
+  state.header[header::kDrugFee] = totals.drugFee;
+  state.header[header::kOtherFee] = totals.otherFee;
+  state.header[header::kTotal] = state.total;
 }
 
 }  // namespace prescription

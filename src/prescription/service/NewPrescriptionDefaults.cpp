@@ -20,8 +20,8 @@ void Command20_Click(HeaderTexts& texts, const QDateTime& now, const settings::S
 void startWithDefaults(PrescriptionState& state, text::SerialSource& serials, const QString& stationCode,
                        const settings::SettingsValues& settings) {
   const QDateTime now = serials.NewPrescriptionTime();
-  Command20_Click(state.Text5, now, settings);
-  state.Label4 = text::timestampText(now) + stationCode;
+  Command20_Click(state.header, now, settings);
+  state.number = text::timestampText(now) + stationCode;
 }
 
 }  // namespace prescription

@@ -52,25 +52,26 @@ inline const QString kDispensedMark = QStringLiteral("-已发药");
 inline const QString kDefaultDoses = QStringLiteral("7");
 
 struct PrescriptionState {
-  std::array<QString, header::kCount> Text5;  // header fields, see header::
-  QString R1;     // prescription text
-  QString text9;  // infusion-card text
-  QString Text10; // main symptoms
-  QString C1;     // herbal usage phrase (herbal layout only)
-  QString Text6 = kDefaultDoses;  // dose count (herbal layout only)
+  // The window's objectNames are given where a reader needs the trace to the controls.
+  std::array<QString, header::kCount> header;  // Text5(0..18), see header::
+  QString text;          // R1: the prescription text
+  QString infusionCard;  // text9: the infusion-card text
+  QString symptoms;      // Text10: the main symptoms
+  QString usage;         // C1: the herbal usage phrase (herbal layout only)
+  QString doses = kDefaultDoses;  // Text6: the dose count (herbal layout only)
   // The herbal layout. Kept as its own value: the dose box, "共   剂", the usage phrase and
   // the herbal summary are shown exactly while it is set.
   bool herbal = false;
-  QString Label4;  // the prescription number, PrescriptionSerial
-  QString Label5;  // the dispense mark: "" or kDispensedMark
-  // The number in Label4 was loaded or saved by this window (PrescriptionRecord::loadedOrSaved).
+  QString number;        // Label4: the prescription number, PrescriptionSerial
+  QString dispenseMark;  // Label5: "" or kDispensedMark
+  // The number was loaded or saved by this window (PrescriptionRecord::loadedOrSaved).
   bool numberLoadedOrSaved = false;
-  QString CurrentRecordText;  // the medical record, as stored
+  QString medicalRecord;  // CurrentRecordText: the medical record, as stored
   PricedGrid grid;
-  QString Label16;  // the grid's total, the same as Text5[header::kTotal] after a recalculation
-  QString Label17;  // the herbal summary of the last herbal layout
+  QString total;          // Label16: the grid's total, the same as header[header::kTotal] after a recalculation
+  QString herbalSummary;  // Label17: the summary of the last herbal layout
 
-  bool dispensed() const { return Label5 == kDispensedMark; }
+  bool dispensed() const { return dispenseMark == kDispensedMark; }
 };
 
 // A fresh record number and visit date and a new prescription number, all from one

@@ -3,20 +3,20 @@
 namespace prescription {
 
 void fillSheetTexts(printing::SheetSnapshot& sheet, const PrescriptionState& state) {
-  for (int i = 0; i < printing::kSheetFieldCount; ++i) sheet.fields[i].text.text = state.Text5[i];
-  sheet.doseCount.text = state.Text6;
-  sheet.usage.text = state.C1;
-  sheet.body.text = state.R1;
+  for (int i = 0; i < printing::kSheetFieldCount; ++i) sheet.fields[i].text.text = state.header[i];
+  sheet.doseCount.text = state.doses;
+  sheet.usage.text = state.usage;
+  sheet.body.text = state.text;
 }
 
 printing::OverlayRecord overlayRecord(const PrescriptionState& state, const printing::SheetBody& bodyBox) {
   printing::OverlayRecord record;
-  for (int i = 0; i < printing::kOverlayFieldCount; ++i) record.fields[i] = state.Text5[i];
-  record.doseCount = state.Text6;
-  record.usage = state.C1;
+  for (int i = 0; i < printing::kOverlayFieldCount; ++i) record.fields[i] = state.header[i];
+  record.doseCount = state.doses;
+  record.usage = state.usage;
   record.herbal = state.herbal;
   record.body = bodyBox;
-  record.body.text = state.R1;
+  record.body.text = state.text;
   return record;
 }
 

@@ -22,7 +22,7 @@ bool applyCategoryLayout(PrescriptionState& state, int category) {
   const std::optional<bool> herbal = layoutForCategory(category);
   if (!herbal) return false;
   state.herbal = *herbal;
-  if (*herbal) state.Text6 = kDefaultDoses;
+  if (*herbal) state.doses = kDefaultDoses;
   return !*herbal;
 }
 
@@ -36,45 +36,45 @@ std::optional<bool> layoutForCategory(int category) {
 
 AfterCommand newPrescription(PrescriptionState& state, int category, text::SerialSource& serials,
                              const QString& stationCode, const settings::SettingsValues& settings) {
-  for (QString& field : state.Text5) field.clear();
+  for (QString& field : state.header) field.clear();
   startWithDefaults(state, serials, stationCode, settings);
-  state.R1.clear();
-  state.text9.clear();
-  state.Text10.clear();
+  state.text.clear();
+  state.infusionCard.clear();
+  state.symptoms.clear();
   clearGrid(state, kGridColumns);
   AfterCommand after{AfterCommand::Focus::NameField, true, applyCategoryLayout(state, category)};
-  state.Label5.clear();
-  state.CurrentRecordText.clear();
-  state.Label17.clear();
+  state.dispenseMark.clear();
+  state.medicalRecord.clear();
+  state.herbalSummary.clear();
   return after;
 }
 
 AfterCommand continuePrescription(PrescriptionState& state, int category, text::SerialSource& serials,
                                   const QString& stationCode) {
   startNewNumber(state, serials, stationCode);
-  state.R1.clear();
-  state.text9.clear();
+  state.text.clear();
+  state.infusionCard.clear();
   clearGrid(state, kStock + 1);
   AfterCommand after{AfterCommand::Focus::SearchBox, true, applyCategoryLayout(state, category)};
-  for (int field : {header::kDrugFee, header::kOtherFee, header::kTotal}) state.Text5[field].clear();
-  state.Label17.clear();
+  for (int field : {header::kDrugFee, header::kOtherFee, header::kTotal}) state.header[field].clear();
+  state.herbalSummary.clear();
   return after;
 }
 
 CopyInProgress beginCopy(PrescriptionState& state, text::SerialSource& serials, const QString& stationCode) {
   clearGrid(state, kGridColumns);
-  CopyInProgress copy{state.R1, serials.NewPrescriptionTime()};
-  state.Label4 = text::timestampText(copy.time) + stationCode;
+  CopyInProgress copy{state.text, serials.NewPrescriptionTime()};
+  state.number = text::timestampText(copy.time) + stationCode;
   state.numberLoadedOrSaved = false;
-  state.R1.clear();
+  state.text.clear();
   return copy;
 }
 
 void finishCopy(PrescriptionState& state, const CopyInProgress& copy) {
-  state.Text5[header::kRecordNumber] = text::timestampText(copy.time);
-  state.Text5[header::kDate] = text::isoDate(copy.time.date());
-  state.R1 = copy.text;
-  state.Label5.clear();
+  state.header[header::kRecordNumber] = text::timestampText(copy.time);
+  state.header[header::kDate] = text::isoDate(copy.time.date());
+  state.text = copy.text;
+  state.dispenseMark.clear();
 }
 
 }  // namespace prescription

@@ -21,7 +21,7 @@ class AutomaticPricingTest : public testing_support::StockTest {
 
   static PrescriptionState ordinary(const QString& text) {
     PrescriptionState state;
-    state.R1 = text;
+    state.text = text;
     return state;
   }
 };
@@ -45,10 +45,10 @@ TEST_F(AutomaticPricingTest, AnOrdinaryLineBecomesAGridRowOfNineCatalogueFields)
   EXPECT_EQ(state.grid[2], (PricedRow{u16(u"挂号费"), "1", u16(u"次"), "3", "3.000", "", u16(u"收费项目"), "", ""}));
   EXPECT_EQ(state.grid[3][kName], "") << "herbs and usage phrases are never priced on an ordinary sheet";
   EXPECT_EQ(outcome.lines[1][kName], u16(u"维生素{B1}片")) << "priced lines keep the stored form";
-  EXPECT_EQ(state.Text5[header::kDrugFee], "13.00");
-  EXPECT_EQ(state.Text5[header::kOtherFee], "3.00");
-  EXPECT_EQ(state.Text5[header::kTotal], "16.00");
-  EXPECT_EQ(state.Label16, "16.00");
+  EXPECT_EQ(state.header[header::kDrugFee], "13.00");
+  EXPECT_EQ(state.header[header::kOtherFee], "3.00");
+  EXPECT_EQ(state.header[header::kTotal], "16.00");
+  EXPECT_EQ(state.total, "16.00");
 }
 
 TEST_F(AutomaticPricingTest, NamesMatchWithoutTrailingBlanksOrLetterCaseFirstRowWinning) {
@@ -79,14 +79,14 @@ TEST_F(AutomaticPricingTest, HerbsTakeDosesTimesDoseAndFeeLinesFollow) {
   for (const Case c : {Case{"7", "70", "14.000"}, Case{"", "0", ""}}) {
     PrescriptionState state;
     state.herbal = true;
-    state.Text6 = c.doses;
-    state.R1 = u16(u"当归 10g\r\n挂号费 1");
+    state.doses = c.doses;
+    state.text = u16(u"当归 10g\r\n挂号费 1");
     ASSERT_TRUE(price(state).priced);
     EXPECT_EQ(state.grid[0][kName], u16(u"当归"));
     EXPECT_EQ(state.grid[0][kQuantity], c.quantity) << c.doses;
     EXPECT_EQ(state.grid[0][kAmount], c.amount) << c.doses;
     EXPECT_EQ(state.grid[1], (PricedRow{u16(u"挂号费"), "1", u16(u"次"), "3", "3.000", "", u16(u"收费项目"), "", ""}));
-    EXPECT_TRUE(state.R1.startsWith(u16(u"当归"))) << "the herbs are laid out first";
+    EXPECT_TRUE(state.text.startsWith(u16(u"当归"))) << "the herbs are laid out first";
   }
 }
 
@@ -98,7 +98,7 @@ TEST_F(AutomaticPricingTest, EightyPricedLinesFillTheGridsSeventyOneRows) {
   const PricingOutcome outcome = price(state);
   EXPECT_EQ(outcome.lines.size(), 80u);
   EXPECT_EQ(state.grid[70][kQuantity], "71");
-  EXPECT_EQ(state.Text5[header::kDrugFee], "255.60") << "the 71 rows shown are the ones totalled";
+  EXPECT_EQ(state.header[header::kDrugFee], "255.60") << "the 71 rows shown are the ones totalled";
 }
 
 TEST_F(AutomaticPricingTest, AnUnreadableCatalogueLeavesTheWindowAsItWas) {

@@ -89,13 +89,13 @@ TEST(RecalcTotals, OverwritesTypedAmountsAndCountsRowsWithoutAName) {
 TEST(RecalcTotals, AppliedToTheStateLeavesTheTotalFieldEqualToTheGridTotal) {
   PrescriptionState s;
   s.grid = gridOf({{"2", "1.5", "中药"}, {"1", "2", "收费项目"}});
-  s.Text5[header::kTotal] = "99.00";
+  s.header[header::kTotal] = "99.00";
   applyTotals(s, RecalcTotals(s.grid));
   EXPECT_EQ(s.grid[0][kAmount], "3.000");
-  EXPECT_EQ(s.Text5[header::kDrugFee], "3.00");
-  EXPECT_EQ(s.Text5[header::kOtherFee], "2.00");
-  EXPECT_EQ(s.Label16, "5.00");
-  EXPECT_EQ(s.Text5[header::kTotal], s.Label16);
+  EXPECT_EQ(s.header[header::kDrugFee], "3.00");
+  EXPECT_EQ(s.header[header::kOtherFee], "2.00");
+  EXPECT_EQ(s.total, "5.00");
+  EXPECT_EQ(s.header[header::kTotal], s.total);
 }
 
 }  // namespace

@@ -12,11 +12,11 @@ namespace header = prescription::header;
 
 PrescriptionState herbalPrescription() {
   PrescriptionState s;
-  for (int i = 0; i < header::kCount; ++i) s.Text5[i] = QStringLiteral("f%1").arg(i);
-  s.Text6 = QStringLiteral(" 7 ");
-  s.C1 = QStringLiteral("水煎服");
+  for (int i = 0; i < header::kCount; ++i) s.header[i] = QStringLiteral("f%1").arg(i);
+  s.doses = QStringLiteral(" 7 ");
+  s.usage = QStringLiteral("水煎服");
   s.herbal = true;
-  s.R1 = QStringLiteral("黄芪30g\r\n当归10g");
+  s.text = QStringLiteral("黄芪30g\r\n当归10g");
   return s;
 }
 

@@ -31,21 +31,21 @@ settings::SettingsValues clinicSettings() {
 // A priced, loaded, dispensed herbal prescription with a medical record.
 PrescriptionState pricedPrescription() {
   PrescriptionState s;
-  for (int i = 0; i < header::kCount; ++i) s.Text5[i] = QStringLiteral("旧%1").arg(i);
-  s.Text5[header::kDrugFee] = "3.00";
-  s.Text5[header::kOtherFee] = "5.00";
-  s.Text5[header::kTotal] = "8.00";
-  s.Label16 = "8.00";
-  s.R1 = "当归10g    川芎6g\r\n";
-  s.text9 = "输液卡";
-  s.Text10 = "咳嗽三天。";
-  s.C1 = "水煎服，日一剂";
-  s.Text6 = "5";
+  for (int i = 0; i < header::kCount; ++i) s.header[i] = QStringLiteral("旧%1").arg(i);
+  s.header[header::kDrugFee] = "3.00";
+  s.header[header::kOtherFee] = "5.00";
+  s.header[header::kTotal] = "8.00";
+  s.total = "8.00";
+  s.text = "当归10g    川芎6g\r\n";
+  s.infusionCard = "输液卡";
+  s.symptoms = "咳嗽三天。";
+  s.usage = "水煎服，日一剂";
+  s.doses = "5";
   s.herbal = true;
-  s.CurrentRecordText = "主诉$$$$$$$$$";
-  s.Label4 = "20240301080000AB12";
-  s.Label5 = kDispensedMark;
-  s.Label17 = "中药共 2 味  重量：16g";
+  s.medicalRecord = "主诉$$$$$$$$$";
+  s.number = "20240301080000AB12";
+  s.dispenseMark = kDispensedMark;
+  s.herbalSummary = "中药共 2 味  重量：16g";
   s.grid[0] = {"当归", "10", "g", "0.3", "3.000", "500", "中药", "A1", "0.2"};
   s.grid[1] = {"诊查费", "1", "次", "5", "5.000", "", "收费项目", "", "5"};
   return s;
@@ -78,16 +78,16 @@ TEST(NewPrescriptionDefaults, TakeTheUnsavedEditsOfAnOpenSettingsWindow) {
   PrescriptionState s;
   text::SerialSource serials([] { return kNow; });
   startWithDefaults(s, serials, "AB12", cache.values());  // closed: the stored row
-  EXPECT_EQ(s.Text5[header::kPhysician], "赵立新");
+  EXPECT_EQ(s.header[header::kPhysician], "赵立新");
 
   cache.edit().physician = "孙医生";  // typed into the open window, not saved
   cache.edit().dispenser = "周药师";
   startWithDefaults(s, serials, "AB12", cache.values());
-  EXPECT_EQ(s.Text5[header::kPhysician], "孙医生");
-  EXPECT_EQ(s.Text5[header::kChecker], "周药师");
+  EXPECT_EQ(s.header[header::kPhysician], "孙医生");
+  EXPECT_EQ(s.header[header::kChecker], "周药师");
   // Each new prescription gets a later number, even within the same second.
-  EXPECT_EQ(s.Label4, "20240305093016AB12");
-  EXPECT_EQ(s.Text5[header::kRecordNumber], "20240305093016");
+  EXPECT_EQ(s.number, "20240305093016AB12");
+  EXPECT_EQ(s.header[header::kRecordNumber], "20240305093016");
 }
 
 TEST(NewCommand, LeavesOnlyTheDefaultsAndAFreshNumber) {
@@ -96,14 +96,14 @@ TEST(NewCommand, LeavesOnlyTheDefaultsAndAFreshNumber) {
   const AfterCommand after = newPrescription(s, kHerbs, serials, "AB12", clinicSettings());
 
   PrescriptionState expected;
-  Command20_Click(expected.Text5, kNow, clinicSettings());
-  EXPECT_EQ(s.Text5, expected.Text5);  // the old patient and fees are gone
-  EXPECT_EQ(s.Label4, "20240305093015AB12");
-  for (const QString* emptied : {&s.R1, &s.text9, &s.Text10, &s.Label5, &s.CurrentRecordText, &s.Label16, &s.Label17})
+  Command20_Click(expected.header, kNow, clinicSettings());
+  EXPECT_EQ(s.header, expected.header);  // the old patient and fees are gone
+  EXPECT_EQ(s.number, "20240305093015AB12");
+  for (const QString* emptied : {&s.text, &s.infusionCard, &s.symptoms, &s.dispenseMark, &s.medicalRecord, &s.total, &s.herbalSummary})
     EXPECT_EQ(*emptied, "");
   for (const PricedRow& row : s.grid)
     for (const QString& cell : row) EXPECT_EQ(cell, "");
-  EXPECT_EQ(s.C1, "水煎服，日一剂");
+  EXPECT_EQ(s.usage, "水煎服，日一剂");
   EXPECT_EQ(after.focus, AfterCommand::Focus::NameField);
   EXPECT_TRUE(after.gridReset);
 }
@@ -129,7 +129,7 @@ TEST(NewAndContinueCommands, LayTheSheetOutByTheCurrentCategory) {
         EXPECT_EQ(s.herbal, herbal);
         // The mode label is the layout's name, so the sheet never prints the wrong mode.
         EXPECT_EQ(sheetModeName(s.herbal), herbal ? "中医" : "普通");
-        EXPECT_EQ(s.Text6, c.herbal == true ? "7" : "5");
+        EXPECT_EQ(s.doses, c.herbal == true ? "7" : "5");
         EXPECT_EQ(after.herbalWorkCleared, c.herbal == false);
         EXPECT_EQ(layoutForCategory(c.category), c.herbal);
       }
@@ -141,19 +141,19 @@ TEST(ContinueCommand, KeepsThePatientAndStartsAnEmptyPrescription) {
   text::SerialSource serials([] { return kNow; });
   const AfterCommand after = continuePrescription(s, kHerbs, serials, "AB12");
 
-  EXPECT_EQ(s.Text5[header::kRecordNumber], "20240305093015");
-  EXPECT_EQ(s.Text5[header::kDate], "2024-03-05");
-  EXPECT_EQ(s.Label4, "20240305093015AB12");
-  for (int field : {header::kDrugFee, header::kOtherFee, header::kTotal}) EXPECT_EQ(s.Text5[field], "") << field;
+  EXPECT_EQ(s.header[header::kRecordNumber], "20240305093015");
+  EXPECT_EQ(s.header[header::kDate], "2024-03-05");
+  EXPECT_EQ(s.number, "20240305093015AB12");
+  for (int field : {header::kDrugFee, header::kOtherFee, header::kTotal}) EXPECT_EQ(s.header[field], "") << field;
   for (int field = 0; field < header::kCount; ++field) {
     if (field != header::kRecordNumber && field != header::kDate && field != header::kDrugFee &&
         field != header::kOtherFee && field != header::kTotal) {
-      EXPECT_EQ(s.Text5[field], before.Text5[field]) << field;  // the long date 18 included
+      EXPECT_EQ(s.header[field], before.header[field]) << field;  // the long date 18 included
     }
   }
-  for (const QString* emptied : {&s.R1, &s.text9, &s.Label5, &s.Label16, &s.Label17}) EXPECT_EQ(*emptied, "");
-  EXPECT_EQ(s.Text10, before.Text10);
-  EXPECT_EQ(s.CurrentRecordText, before.CurrentRecordText);
+  for (const QString* emptied : {&s.text, &s.infusionCard, &s.dispenseMark, &s.total, &s.herbalSummary}) EXPECT_EQ(*emptied, "");
+  EXPECT_EQ(s.symptoms, before.symptoms);
+  EXPECT_EQ(s.medicalRecord, before.medicalRecord);
   // Category, drawer and cost stay in the grid until the next pricing.
   EXPECT_EQ(s.grid[0], (PricedRow{"", "", "", "", "", "", "中药", "A1", "0.2"}));
   EXPECT_EQ(s.grid[1], (PricedRow{"", "", "", "", "", "", "收费项目", "", "5"}));
@@ -168,37 +168,37 @@ TEST(CopyCommand, KeepsTheWholePrescriptionUnderANewNumber) {
   text::SerialSource serials([&] { return clock; });
 
   const CopyInProgress copy = beginCopy(s, serials, "AB12");
-  EXPECT_EQ(s.R1, "");  // shown empty during the pause
-  EXPECT_EQ(s.Label4, "20240305093015AB12");
-  EXPECT_EQ(s.Text5[header::kRecordNumber], before.Text5[header::kRecordNumber]);  // set after the pause
+  EXPECT_EQ(s.text, "");  // shown empty during the pause
+  EXPECT_EQ(s.number, "20240305093015AB12");
+  EXPECT_EQ(s.header[header::kRecordNumber], before.header[header::kRecordNumber]);  // set after the pause
   clock = kNow.addMSecs(kCopyPauseMs);
   finishCopy(s, copy);
 
-  EXPECT_EQ(s.R1, before.R1);
-  EXPECT_EQ(s.Text5[header::kRecordNumber], "20240305093015");
-  EXPECT_EQ(s.Text5[header::kDate], "2024-03-05");
-  EXPECT_EQ(s.Label5, "");
+  EXPECT_EQ(s.text, before.text);
+  EXPECT_EQ(s.header[header::kRecordNumber], "20240305093015");
+  EXPECT_EQ(s.header[header::kDate], "2024-03-05");
+  EXPECT_EQ(s.dispenseMark, "");
   for (const PricedRow& row : s.grid)
     for (const QString& cell : row) EXPECT_EQ(cell, "");
-  for (int field : {header::kDrugFee, header::kOtherFee, header::kTotal}) EXPECT_EQ(s.Text5[field], "") << field;
-  EXPECT_EQ(s.Label16, "");
+  for (int field : {header::kDrugFee, header::kOtherFee, header::kTotal}) EXPECT_EQ(s.header[field], "") << field;
+  EXPECT_EQ(s.total, "");
   // Everything else stays: the patient, the card, the symptoms, the record, the layout.
-  EXPECT_EQ(s.Text5[header::kName], before.Text5[header::kName]);
-  EXPECT_EQ(s.Text5[header::kChineseDate], before.Text5[header::kChineseDate]);
-  EXPECT_EQ(s.text9, before.text9);
-  EXPECT_EQ(s.Text10, before.Text10);
-  EXPECT_EQ(s.CurrentRecordText, before.CurrentRecordText);
+  EXPECT_EQ(s.header[header::kName], before.header[header::kName]);
+  EXPECT_EQ(s.header[header::kChineseDate], before.header[header::kChineseDate]);
+  EXPECT_EQ(s.infusionCard, before.infusionCard);
+  EXPECT_EQ(s.symptoms, before.symptoms);
+  EXPECT_EQ(s.medicalRecord, before.medicalRecord);
   EXPECT_EQ(s.herbal, before.herbal);
-  EXPECT_EQ(s.Text6, before.Text6);
-  EXPECT_EQ(s.Label17, before.Label17);
+  EXPECT_EQ(s.doses, before.doses);
+  EXPECT_EQ(s.herbalSummary, before.herbalSummary);
 
   // A second copy within the same second (and the save's number just before it) still
   // gets a later number.
   const CopyInProgress second = beginCopy(s, serials, "AB12");
   finishCopy(s, second);
-  EXPECT_EQ(s.Label4, "20240305093016AB12");
-  EXPECT_EQ(s.Text5[header::kRecordNumber], "20240305093016");
-  EXPECT_EQ(s.R1, before.R1);
+  EXPECT_EQ(s.number, "20240305093016AB12");
+  EXPECT_EQ(s.header[header::kRecordNumber], "20240305093016");
+  EXPECT_EQ(s.text, before.text);
 }
 
 }  // namespace

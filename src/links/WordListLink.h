@@ -4,17 +4,17 @@
 
 #include <QString>
 
-namespace clinical {
+namespace links {
 
-class WordListWindow {
+class WordListLink {
  public:
   static constexpr const char* kName = "Form5";
 
-  virtual ~WordListWindow() = default;
+  virtual ~WordListLink() = default;
 
   // Captions the window, names the list it works on (the value of [诊断].[拼音]) in
   // its list label, and fills its list with that list's phrases.
   virtual void showPhraseList(const QString& caption, const QString& listName) = 0;
 };
 
-}  // namespace clinical
+}  // namespace links

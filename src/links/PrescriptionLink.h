@@ -1,12 +1,14 @@
-// What the medical-record window asks of the prescription window: the header texts, the
-// prescription number and text, the record carried between the two windows, and the save.
+// What other windows ask of the prescription window (the medical record, the outpatient log,
+// the word lists, the overlay template): the header texts, the prescription number and text,
+// the record carried between the windows, the save, and the herbal usage phrases.
 #pragma once
 
 #include "prescription/service/PrescriptionState.h"
 
 #include <QString>
+#include <QStringList>
 
-namespace clinical {
+namespace links {
 
 class PrescriptionLink {
  public:
@@ -28,18 +30,21 @@ class PrescriptionLink {
   // The record window's save: lays a herbal text out again, saves the prescription (which
   // stores CurrentRecordText with it, or says why it cannot) and refreshes the history list.
   virtual void saveWithRecord() = 0;
+  // The herbal usage phrase chosen on the sheet, and the phrases its drop-down offers.
+  virtual QString herbalUsage() const = 0;
+  virtual void replaceHerbalUsages(const QStringList& phrases) = 0;
 };
 
 // The link over the prescription window's state; the window supplies its state, its save
 // and its history refresh.
 class PrescriptionStateLink : public PrescriptionLink {
  public:
-  QString prescriptionSerial() const override { return linkedState().Label4; }
-  QString headerField(int index) const override { return linkedState().Text5.at(index); }
-  QString prescriptionText() const override { return linkedState().R1; }
+  QString prescriptionSerial() const override { return linkedState().number; }
+  QString headerField(int index) const override { return linkedState().header.at(index); }
+  QString prescriptionText() const override { return linkedState().text; }
   bool herbalLayoutShown() const override { return linkedState().herbal; }
-  QString currentRecordText() const override { return linkedState().CurrentRecordText; }
-  void setCurrentRecordText(const QString& record) override { linkedState().CurrentRecordText = record; }
+  QString currentRecordText() const override { return linkedState().medicalRecord; }
+  void setCurrentRecordText(const QString& record) override { linkedState().medicalRecord = record; }
   void saveWithRecord() override {
     if (linkedState().herbal) prescription::RC1(linkedState());
     savePrescription();
@@ -52,4 +57,4 @@ class PrescriptionStateLink : public PrescriptionLink {
   virtual void refreshHistory() = 0;    // Command7_Click
 };
 
-}  // namespace clinical
+}  // namespace links
