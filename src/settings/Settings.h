@@ -1,7 +1,8 @@
 // The settings row [设置] and the settings cache. The settings window is a view over the
 // one Settings object: every reader asks it, and a read while it holds nothing loads it
-// (through the settings window, which then loads hidden). While the window is open the
-// object holds the window's unsaved edits; closing the window drops them.
+// (through the loader the program sets, which reads the row without making the window).
+// While the window is open the object holds the window's unsaved edits; closing the
+// window drops them.
 #pragma once
 
 #include <QObject>
@@ -80,8 +81,8 @@ class Settings : public QObject {
   explicit Settings(const startup::AppState& state, std::function<QString()> defaultPrinter = {},
                     QObject* parent = nullptr);
 
-  // How a read fills an empty cache: the program loads the settings window hidden, whose
-  // load calls load(). Without a loader (or when it loads nothing) the row is read here.
+  // How a read fills an empty cache: the program's loader calls load() and tells when the
+  // row could not be read. Without a loader (or when it loads nothing) the row is read here.
   void setLoader(std::function<void()> loader) { loader_ = std::move(loader); }
 
   // Readers: the current values, loading them first when the cache is empty.

@@ -25,7 +25,17 @@ QComboBox* combo(QComboBox* c) {
   return c;
 }
 
+// A settings row that could not be read is told: the program goes on with the fallbacks.
+void tellWhenUnread(ui::Session& session) {
+  if (!session.settings.rowRead()) ui::showFailure(session.dialogs, kSettingsUnreadable, session.settings.failure());
+}
+
 }  // namespace
+
+void loadSettingsWithoutWindow(ui::Session& session) {
+  session.settings.load();
+  tellWhenUnread(session);
+}
 
 Form8::Form8(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), session_(session) {
   setWindowTitle(QStringLiteral("综合设置"));
@@ -173,9 +183,8 @@ void Form8::Form_Load() {
   filling_ = false;
 
   // The boxes then hold fallbacks, not the stored row: saving them would wipe it.
-  const bool rowRead = session_.settings.rowRead();
-  Command1->setEnabled(rowRead);
-  if (!rowRead) ui::showFailure(session_.dialogs, kSettingsUnreadable, session_.settings.failure());
+  Command1->setEnabled(session_.settings.rowRead());
+  tellWhenUnread(session_);
 }
 
 void Form8::showValues(const settings::SettingsValues& v) {

@@ -20,6 +20,11 @@ namespace shell {
 // Said once when the settings row cannot be read, followed by the reason.
 inline const QString kSettingsUnreadable = QStringLiteral("设置无法读取");
 
+// What a read of the settings does while the window is closed: the row is read into the
+// settings object, and a row that cannot be read is said as the window's load says it.
+// The window itself is made only when it is opened: nothing of it is shown before.
+void loadSettingsWithoutWindow(ui::Session& session);
+
 class Form8 : public ui::Window {
   Q_OBJECT
 

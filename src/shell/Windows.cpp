@@ -56,7 +56,9 @@ void defineWindows(ui::Session& session) {
   define<reports::Form13>(session, Kind::Child);
   define<reports::Form15>(session, Kind::Child);
 
-  session.settings.setLoader([&session] { session.windows.load(QString::fromLatin1(Form8::kName)); });
+  // Readers of the settings (the sheet title, a new prescription's defaults, the prints)
+  // get the stored row without the settings window being made: it is made when opened.
+  session.settings.setLoader([&session] { loadSettingsWithoutWindow(session); });
 }
 
 }  // namespace shell

@@ -89,26 +89,31 @@ void Catalogue::searchRowsWithIds(const std::vector<std::int64_t>& rowids,
 }
 
 std::vector<std::int64_t> Catalogue::searchRows(const std::function<void(const CatalogueSearchFields&)>& visit) {
-  // One read transaction: the rows and their order come from the same state of the file.
-  SQLite::Transaction transaction(db_.sql());
+  std::vector<std::int64_t> order;
   {
-    SQLite::Statement q(db_.sql(), std::string(kSearchColumns) + " ORDER BY rowid");
-    while (q.executeStep()) visit(searchFieldsOf(q));
+    // One read transaction: the rows and their order come from the same state of the file.
+    SQLite::Transaction transaction(db_.sql());
+    {
+      SQLite::Statement q(db_.sql(), std::string(kSearchColumns) + " ORDER BY rowid");
+      while (q.executeStep()) visit(searchFieldsOf(q));
+    }
+    // The name order comes from walking the name-order index, whose entries are in that
+    // order and, among equal names, in stored order: no name is compared here.
+    const auto rowids = [this](const std::string& sql) {
+      SQLite::Statement statement(db_.sql(), sql);
+      std::vector<std::int64_t> ids;
+      while (statement.executeStep()) ids.push_back(statement.getColumn(0).getInt64());
+      return ids;
+    };
+    try {
+      order = rowids(R"(SELECT rowid FROM "商品" INDEXED BY "商品_名称序")" + orderedByName());
+    } catch (const SQLite::Exception&) {
+      // A file without the index (a read-only share where it could not be made).
+      order = rowids(R"(SELECT rowid FROM "商品")" + orderedByName() + ", rowid");
+    }
   }
-  // The name order comes from walking the name-order index, whose entries are in that
-  // order and, among equal names, in stored order: no name is compared here.
-  const auto rowids = [this](const std::string& sql) {
-    SQLite::Statement order(db_.sql(), sql);
-    std::vector<std::int64_t> ids;
-    while (order.executeStep()) ids.push_back(order.getColumn(0).getInt64());
-    return ids;
-  };
-  try {
-    return rowids(R"(SELECT rowid FROM "商品" INDEXED BY "商品_名称序")" + orderedByName());
-  } catch (const SQLite::Exception&) {
-    // A file without the index (a read-only share where it could not be made).
-    return rowids(R"(SELECT rowid FROM "商品")" + orderedByName() + ", rowid");
-  }
+  db_.releaseCachedPages();
+  return order;
 }
 
 // The catalogue list: rows whose category begins with the prefix and, when a search text

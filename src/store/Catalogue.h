@@ -66,7 +66,9 @@ class Catalogue {
 
   // Visits every row in stored (rowid) order with what the drug list searches and shows
   // of it, then returns the rowids in name order (digits and Latin letters first, then
-  // pinyin order; equal names in stored order); both from one state of the file.
+  // pinyin order; equal names in stored order); both from one state of the file. The
+  // pages this whole read brings in are not kept on the connection: the caller keeps
+  // what it needs of the rows.
   std::vector<std::int64_t> searchRows(const std::function<void(const CatalogueSearchFields&)>& visit);
   // Visits the rows with these rowids that are still stored, in the order given, as
   // searchRows does. Runs in the caller's transaction, if any.

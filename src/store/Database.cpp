@@ -55,6 +55,8 @@ Database::Database(const QString& path, Mode mode)
 
 void Database::exec(const QString& statement) { db_->exec(statement.toStdString()); }
 
+void Database::releaseCachedPages() { sqlite3_db_release_memory(db_->getHandle()); }
+
 void bindText(SQLite::Statement& statement, int index, const QString& value) {
   if (value.isNull()) {
     statement.bind(index);

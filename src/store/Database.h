@@ -41,6 +41,10 @@ class Database {
   // Runs a statement that returns no rows (schema, pragmas).
   void exec(const QString& statement);
 
+  // Gives back the memory of the file's pages that the connection keeps from earlier
+  // reads; a later statement reads what it needs from the file again.
+  void releaseCachedPages();
+
  private:
   QString path_;
   std::unique_ptr<SQLite::Database> db_;

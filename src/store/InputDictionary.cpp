@@ -84,6 +84,8 @@ QString InputDictionary::strokeTable() {
     table += columnText(query, 1);
     table += u'&';
   }
+  // Kept for the whole run: without the room it grew into.
+  table.squeeze();
   return table;
 }
 

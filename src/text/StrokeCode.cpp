@@ -1,36 +1,46 @@
 #include "text/StrokeCode.h"
 
+#include <array>
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
 
 namespace text {
 
-// For each character of the table, where its first occurrence sits: the character that
-// follows it (the first stroke) and the run up to the next "&" (the whole stroke code).
+// For each character of the table, where its first occurrence ends: the character there
+// is its first stroke, and the run from there up to the next "&" its whole stroke code.
 // Digits and "&" are characters of the table like any other, so they get the same
 // treatment: a digit in a text gives the character after its first occurrence.
+//
+// A character of the BMP is found through its page of 256 slots; only pages that hold a
+// character of the table are kept (the shipped table fills about 90 of the 256), so the
+// maps cost some 90 KB instead of a slot for every code of the BMP.
 struct StrokeCoder::Maps {
-  struct Entry {
-    qsizetype firstStart = 0;
-    qsizetype firstLength = 0;  // 0: the character ends the table
-    qsizetype wholeStart = 0;
-    qsizetype wholeLength = 0;  // 0 also when no "&" follows
-  };
+  static constexpr int kPageBits = 8;
+  static constexpr char32_t kPageSize = char32_t(1) << kPageBits;
+  static constexpr std::uint16_t kNoPage = 0xFFFF;
 
   QString table;
-  std::vector<Entry> entries;
-  std::vector<std::int32_t> bmp;  // character -> index in entries + 1; 0 = not in the table
+  std::array<std::uint16_t, 0x10000 / kPageSize> pageOf;  // page -> its number among the pages kept
+  std::vector<std::int32_t> ends;  // kPageSize a page: where the first occurrence ends; 0 = not in the table
   std::unordered_map<char32_t, std::int32_t> beyondBmp;
 
-  const Entry* find(char32_t c) const {
-    std::int32_t slot = 0;
+  Maps() { pageOf.fill(kNoPage); }
+
+  std::int32_t* slot(char32_t c) {
+    if (c > 0xFFFF) return &beyondBmp[c];
+    const std::uint16_t page = pageOf[c >> kPageBits];
+    return page == kNoPage ? nullptr : &ends[std::size_t(page) * kPageSize + (c & (kPageSize - 1))];
+  }
+
+  // Where the character's first occurrence ends in the table; 0 when it is not there.
+  qsizetype find(char32_t c) const {
     if (c <= 0xFFFF) {
-      if (c < bmp.size()) slot = bmp[c];
-    } else if (const auto it = beyondBmp.find(c); it != beyondBmp.end()) {
-      slot = it->second;
+      const std::uint16_t page = pageOf[c >> kPageBits];
+      return page == kNoPage ? 0 : ends[std::size_t(page) * kPageSize + (c & (kPageSize - 1))];
     }
-    return slot ? &entries[slot - 1] : nullptr;
+    const auto it = beyondBmp.find(c);
+    return it == beyondBmp.end() ? 0 : it->second;
   }
 };
 
@@ -55,39 +65,33 @@ StrokeCoder::StrokeCoder(const QString& strokeCodeTable) : maps_(std::make_uniqu
   Maps& m = *maps_;
   m.table = strokeCodeTable;
   if (m.table.isEmpty()) return;
-  m.bmp.assign(0x10000, 0);
   const QStringView table(m.table);
   qsizetype units = 0;
+
+  // The pages in use first, so that each gets its slots once.
+  std::size_t pages = 0;
   for (qsizetype p = 0; p < table.size(); p += units) {
     const char32_t c = codePointAt(table, p, units);
-    std::int32_t* slot = nullptr;
-    if (c <= 0xFFFF) {
-      slot = &m.bmp[c];
-    } else {
-      slot = &m.beyondBmp[c];
-    }
-    if (*slot) continue;  // only the first occurrence counts
+    if (c > 0xFFFF) continue;
+    std::uint16_t& page = m.pageOf[c >> Maps::kPageBits];
+    if (page == Maps::kNoPage) page = static_cast<std::uint16_t>(pages++);
+  }
+  m.ends.assign(pages * Maps::kPageSize, 0);
 
-    Maps::Entry entry;
-    const qsizetype next = p + units;
-    entry.firstStart = next;
-    if (next < table.size()) codePointAt(table, next, entry.firstLength);
-    const qsizetype end = table.indexOf(u'&', next);
-    entry.wholeStart = next;
-    entry.wholeLength = end < 0 ? 0 : end - next;
-    m.entries.push_back(entry);
-    *slot = static_cast<std::int32_t>(m.entries.size());
+  for (qsizetype p = 0; p < table.size(); p += units) {
+    std::int32_t* slot = m.slot(codePointAt(table, p, units));
+    if (!*slot) *slot = static_cast<std::int32_t>(p + units);  // only the first occurrence counts
   }
 }
 
 StrokeCoder::~StrokeCoder() = default;
 
-bool StrokeCoder::isEmpty() const { return maps_->entries.empty(); }
+bool StrokeCoder::isEmpty() const { return !maps_ || maps_->table.isEmpty(); }
 StrokeCoder::StrokeCoder(StrokeCoder&&) noexcept = default;
 StrokeCoder& StrokeCoder::operator=(StrokeCoder&&) noexcept = default;
 
 QString StrokeCoder::StrokeCode(const QString& s) const {
-  if (!maps_ || maps_->entries.empty() || s.isEmpty()) return QString();
+  if (!maps_ || maps_->table.isEmpty() || s.isEmpty()) return QString();
   const Maps& m = *maps_;
   const QStringView text(s);
   const QStringView table(m.table);
@@ -105,12 +109,18 @@ QString StrokeCoder::StrokeCode(const QString& s) const {
   result.reserve(characters + 8);
   qsizetype index = 0;
   for (qsizetype i = 0; i < text.size(); i += units, ++index) {
-    const Maps::Entry* entry = m.find(codePointAt(text, i, units));
-    if (!entry) continue;
-    if (shortText && index == characters - 1)
-      result += table.mid(entry->wholeStart, entry->wholeLength);
-    else
-      result += table.mid(entry->firstStart, entry->firstLength);
+    const qsizetype next = m.find(codePointAt(text, i, units));
+    if (!next) continue;
+    if (shortText && index == characters - 1) {
+      // Nothing when no "&" follows.
+      const qsizetype end = table.indexOf(u'&', next);
+      if (end >= 0) result += table.mid(next, end - next);
+    } else if (next < table.size()) {
+      // Nothing when the character ends the table.
+      qsizetype firstUnits = 0;
+      codePointAt(table, next, firstUnits);
+      result += table.mid(next, firstUnits);
+    }
   }
   return result;
 }

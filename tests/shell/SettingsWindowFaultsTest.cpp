@@ -1,6 +1,6 @@
-// The settings window on a main file that another program holds locked: it says once
-// that the row cannot be read, never saves its fallbacks over the row, and a password
-// change is told apart from a wrong old password.
+// The settings on a main file that another program holds locked: the window and a reader
+// while it is closed say once that the row cannot be read, the window never saves its
+// fallbacks over the row, and a password change is told apart from a wrong old password.
 #include "ShellFixture.h"
 
 #include "shell/Form1.h"
@@ -47,6 +47,20 @@ TEST_F(SettingsWindowFaultsTest, ARowThatCannotBeReadIsSaidOnceAndNeverSavedOver
   EXPECT_EQ(storedSetting("单位名称"), "示例卫生所");
   EXPECT_EQ(dialogs.messages.size(), 1);
   EXPECT_TRUE(form->isShown()) << "what was typed stays on screen";
+}
+
+TEST_F(SettingsWindowFaultsTest, AReadWhileTheWindowIsClosedSaysOnceThatTheRowCannotBeRead) {
+  session->settings.drop();  // as the window's close leaves the cache
+  {
+    testing_support::ExclusiveLock lock(state.MainDbConnection);
+    EXPECT_EQ(session->settings.values().sheetTop, "20") << "the shipped value stands in";
+  }
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_EQ(dialogs.messages[0].text, shell::kSettingsUnreadable + "：文件正被其他程序或工作站占用");
+  EXPECT_FALSE(session->settings.rowRead());
+  EXPECT_EQ(loaded<Form8>(), nullptr) << "nothing of the window was made";
+  session->settings.values();
+  EXPECT_EQ(dialogs.messages.size(), 1) << "said once, not at every read";
 }
 
 TEST_F(SettingsWindowFaultsTest, APasswordChangeOnALockedFileIsNotAWrongPassword) {

@@ -3,6 +3,9 @@
 #include "store/Catalogue.h"
 #include "support/MainDbFixture.h"
 
+#include <SQLiteCpp/Transaction.h>
+#include <sqlite3.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -113,6 +116,42 @@ TEST_F(CatalogueTest, TheListByIdsReadsTheSameRowsInTheSameOrderAsTheWholeList) 
   EXPECT_EQ(rows[0], whole[0]);
   EXPECT_EQ(rows[1], std::nullopt);
   EXPECT_EQ(rows[2], whole[2]);
+}
+
+// The drug list keeps its own copy of the whole read; the connection it keeps open does
+// not keep the file's pages besides.
+TEST_F(CatalogueTest, AWholeReadLeavesNoPagesOnTheConnection) {
+  {
+    store::Database d(db);
+    SQLite::Transaction transaction(d.sql());
+    SQLite::Statement q(d.sql(), R"(INSERT INTO "商品" ("ID号", "名称", "分类", "查询") VALUES (?, ?, '西成药', ?))");
+    for (int n = 0; n < 2000; ++n) {
+      q.reset();
+      store::bindText(q, 1, QString::number(n));
+      store::bindText(q, 2, QString("阿莫西林胶囊%1").arg(n));
+      store::bindText(q, 3, QString("阿莫西林胶囊%1-amxljn-1$").arg(n));
+      q.exec();
+    }
+    transaction.commit();
+  }
+  store::Database d(db);
+  const auto cachedBytes = [&d] {
+    int used = 0;
+    int highest = 0;
+    sqlite3_db_status(d.sql().getHandle(), SQLITE_DBSTATUS_CACHE_USED, &used, &highest, 0);
+    return used;
+  };
+  SQLite::Statement scan(d.sql(), R"(SELECT * FROM "商品")");
+  while (scan.executeStep()) {
+  }
+  scan.reset();
+  const int afterAScan = cachedBytes();
+  ASSERT_GT(afterAScan, 64 * 1024) << "the table spans many pages";
+
+  int visited = 0;
+  EXPECT_EQ(store::Catalogue(d).searchRows([&](const store::CatalogueSearchFields&) { ++visited; }).size(), 2000u);
+  EXPECT_EQ(visited, 2000);
+  EXPECT_LT(cachedBytes(), afterAScan / 10);
 }
 
 TEST_F(CatalogueTest, LowStockListsKeptStockBelowTheThresholdOnly) {
