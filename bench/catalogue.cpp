@@ -1,6 +1,6 @@
 // The catalogue window at clinic scale and beyond: a keystroke in its search box up to
 // the shown page over 100,000 catalogue rows, and an import of 10,000 sheet rows.
-#include "catalogue/Form3.h"
+#include "catalogue/CatalogueWindow.h"
 #include "catalogue/service/CatalogueImport.h"
 #include "catalogue/service/CatalogueSheet.h"
 #include "spreadsheet/SpreadsheetReader.h"
@@ -76,7 +76,7 @@ Catalogue100000& catalogue100000() {
 void SearchKeystroke(benchmark::State& state, QString first, QString second) {
   Catalogue100000& data = catalogue100000();
   ui::Session session(data.state, data.dialogs);
-  catalogue::Form3 form(session);
+  catalogue::CatalogueWindow form(session);
   form.Form_Load();
   form.show();
   bool flip = false;
@@ -97,7 +97,7 @@ BENCHMARK_CAPTURE(SearchKeystroke, everyWesternRow, QStringLiteral("-"), QString
 void PageWhileDragging(benchmark::State& state) {
   Catalogue100000& data = catalogue100000();
   ui::Session session(data.state, data.dialogs);
-  catalogue::Form3 form(session);
+  catalogue::CatalogueWindow form(session);
   form.Form_Load();
   form.show();
   const int max = form.grid->VS1()->maximum();

@@ -2,8 +2,8 @@
 // window over 1,000 record phrases and 200 record templates, and the outpatient log's
 // query button over 1,000,000 stored visits for a range of exactly 30,000, up to the
 // first page shown.
-#include "clinical/Form14.h"
-#include "clinical/Form7.h"
+#include "clinical/MedicalRecordWindow.h"
+#include "clinical/OutpatientLogWindow.h"
 #include "shell/Windows.h"
 #include "startup/Main.h"
 #include "store/Database.h"
@@ -78,17 +78,17 @@ void OpenTheRecordWindow(benchmark::State& state) {
   addTemplates(db, QStringLiteral("病史模板"), 200, QStringLiteral("发热ほ咳嗽ほほほほほほ上呼吸道感染ほほ"));
   for (auto _ : state) {
     state.PauseTiming();
-    program.session->windows.unload(clinical::Form14::kName);
+    program.session->windows.unload(clinical::MedicalRecordWindow::kName);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     state.ResumeTiming();
-    program.session->windows.openFresh(clinical::Form14::kName);
+    program.session->windows.openFresh(clinical::MedicalRecordWindow::kName);
   }
 }
 BENCHMARK(OpenTheRecordWindow)->Unit(benchmark::kMillisecond);
 
 void QueryButtonToTheFirstPageShown(benchmark::State& state) {
   Program program(bench_support::storeOfAMillion());
-  clinical::Form7& log = clinical::Form7::openAfresh(*program.session);
+  clinical::OutpatientLogWindow& log = clinical::OutpatientLogWindow::openAfresh(*program.session);
   // 100 days of 300 visits: exactly the 30,000 that are still listed.
   log.Text3->setText(bench_support::day(1000));
   log.Text4->setText(bench_support::day(1099));

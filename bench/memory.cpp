@@ -2,7 +2,7 @@
 // prescription window open: on the shipped catalogue, and on one of 100,000 rows.
 // Measured once per run; run each size on its own (--benchmark_filter) for figures that
 // another size's run before it does not touch.
-#include "shell/Form1.h"
+#include "shell/MainWindow.h"
 #include "shell/Windows.h"
 #include "startup/Main.h"
 #include "support/GeneratedCatalogue.h"
@@ -48,7 +48,7 @@ void MemoryAfterLogin(benchmark::State& state) {
     }
     shell::defineWindows(*session);
     // The login's own step: the main window shown, which opens the prescription window.
-    session->windows.get<shell::Form1>().Show();
+    session->windows.get<shell::MainWindow>().Show();
     QCoreApplication::processEvents();
     state.counters["RssAnon_MB"] = privateMegabytes();
   }

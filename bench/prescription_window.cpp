@@ -1,7 +1,7 @@
 // The prescription window: a keystroke in the drug search to a filled and painted list, on
 // a catalogue of the shipped size and one of 100,000 rows, and creating and loading the
 // window.
-#include "prescription/Form2.h"
+#include "prescription/PrescriptionWindow.h"
 #include "shell/Windows.h"
 #include "startup/Main.h"
 #include "store/Database.h"
@@ -43,7 +43,7 @@ struct OpenWindow {
     bench_support::fillCatalogue(state.MainDbConnection, session->services.strokes(), rows);
   }
 
-  prescription::Form2& form2() { return session->windows.get<prescription::Form2>(); }
+  prescription::PrescriptionWindow& form2() { return session->windows.get<prescription::PrescriptionWindow>(); }
 
   QTemporaryDir dir;
   testing_support::ScriptedDialogs dialogs;
@@ -55,7 +55,7 @@ struct OpenWindow {
 // out as its delayed layout would lay it out, and painted (offscreen, into an image).
 class PaintedKeystrokes {
  public:
-  explicit PaintedKeystrokes(prescription::Form2& form2)
+  explicit PaintedKeystrokes(prescription::PrescriptionWindow& form2)
       : search_(form2.findChild<QLineEdit*>("Text1")), list_(form2.findChild<QListView*>("List1")),
         canvas_(list_->size(), QImage::Format_ARGB32_Premultiplied) {}
 
@@ -156,7 +156,7 @@ void CreateAndLoadTheWindow(benchmark::State& state) {
   open.form2();
   for (auto _ : state) {
     state.PauseTiming();
-    open.session->windows.unload(prescription::Form2::kName);
+    open.session->windows.unload(prescription::PrescriptionWindow::kName);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     state.ResumeTiming();
     benchmark::DoNotOptimize(&open.form2());

@@ -1,6 +1,6 @@
 // Tavorin: the program starts here, runs start-up, then asks for the password.
 #include "platform/qt/QtDialogs.h"
-#include "shell/Form9.h"
+#include "shell/LoginWindow.h"
 #include "shell/ProgramIcon.h"
 #include "shell/Windows.h"
 #include "startup/Main.h"
@@ -41,6 +41,6 @@ int main(int argc, char** argv) {
   session.installedPrinters = [] { return QPrinterInfo::availablePrinterNames(); };
   shell::defineWindows(session);
 
-  session.windows.load(QString::fromLatin1(shell::Form9::kName)).Show();
+  session.windows.load(QString::fromLatin1(shell::LoginWindow::kName)).Show();
   return app.exec();
 }

@@ -1,4 +1,4 @@
-// What other windows ask of the templates window (Form4): the menu, the category it starts
+// What other windows ask of the templates window (TemplatesWindow): the menu, the category it starts
 // on; the prescription window, a prescription to keep. The window implements this interface.
 #pragma once
 

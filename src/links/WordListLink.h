@@ -1,4 +1,4 @@
-// What the main window's menu asks of the word-list window (Form5): which phrase list it
+// What the main window's menu asks of the word-list window (PhraseListWindow): which phrase list it
 // works on. The window implements this interface.
 #pragma once
 

@@ -1,6 +1,6 @@
 #include "printing/PrescriptionPrints.h"
 
-#include "printing/Form19.h"
+#include "printing/OverlayTemplateWindow.h"
 #include "printing/service/PrintJob.h"
 #include "ui/Guard.h"
 
@@ -37,8 +37,8 @@ PrintOutcome PrescriptionPrints::Command10_Click(const InfusionCard& card) {
 void PrescriptionPrints::Command8_Click() { session_.dialogs.message(kLabelPrintMessage); }
 
 PrintOutcome PrescriptionPrints::overlayPrint(const OverlayRecord& record) {
-  const bool wasLoaded = session_.windows.isLoaded(QString::fromLatin1(Form19::kName));
-  auto& templateWindow = session_.windows.get<Form19>();
+  const bool wasLoaded = session_.windows.isLoaded(QString::fromLatin1(OverlayTemplateWindow::kName));
+  auto& templateWindow = session_.windows.get<OverlayTemplateWindow>();
   const std::optional<OverlayTemplate> overlay = templateWindow.overlayTemplate();
   if (!overlay) {
     // Loading the window has just said so; an open window is asked again.

@@ -1,24 +1,24 @@
 #include "shell/Windows.h"
 
-#include "catalogue/Form3.h"
-#include "clinical/Form7.h"
-#include "clinical/WordListForm.h"
-#include "clinical/Form14.h"
-#include "clinical/Form4.h"
-#include "prescription/Form2.h"
-#include "printing/Form19.h"
-#include "purchasing/Form16.h"
-#include "purchasing/Form17.h"
-#include "purchasing/Form18.h"
-#include "reports/Form12.h"
-#include "reports/Form13.h"
-#include "reports/Form15.h"
-#include "shell/Form1.h"
-#include "shell/Form10.h"
-#include "shell/Form20.h"
-#include "shell/Form21.h"
-#include "shell/Form8.h"
-#include "shell/Form9.h"
+#include "catalogue/CatalogueWindow.h"
+#include "clinical/OutpatientLogWindow.h"
+#include "clinical/WordListWindow.h"
+#include "clinical/MedicalRecordWindow.h"
+#include "clinical/TemplatesWindow.h"
+#include "prescription/PrescriptionWindow.h"
+#include "printing/OverlayTemplateWindow.h"
+#include "purchasing/PurchaseStatisticsWindow.h"
+#include "purchasing/PurchaseLedgerWindow.h"
+#include "purchasing/GoodsReceiptWindow.h"
+#include "reports/WorkloadWindow.h"
+#include "reports/DrugSalesWindow.h"
+#include "reports/SalesDetailWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/AboutWindow.h"
+#include "shell/NetworkWindow.h"
+#include "shell/StrokePadWindow.h"
+#include "shell/SettingsWindow.h"
+#include "shell/LoginWindow.h"
 
 namespace shell {
 namespace {
@@ -31,30 +31,30 @@ void define(ui::Session& session, ui::WindowRegistry::Kind kind) {
 }  // namespace
 
 // Child windows open inside the main window; the settings, login, overlay-template and
-// stroke-pad windows (Form8, Form9, Form19, Form21) are top-level windows.
+// stroke-pad windows (SettingsWindow, LoginWindow, OverlayTemplateWindow, StrokePadWindow) are top-level windows.
 void defineWindows(ui::Session& session) {
   using Kind = ui::WindowRegistry::Kind;
-  session.windows.setMainWindowName(QString::fromLatin1(Form1::kName));
-  define<Form1>(session, Kind::TopLevel);
-  define<Form9>(session, Kind::TopLevel);
-  define<Form8>(session, Kind::TopLevel);
-  define<Form21>(session, Kind::TopLevel);
-  define<printing::Form19>(session, Kind::TopLevel);
-  define<prescription::Form2>(session, Kind::Child);
-  define<catalogue::Form3>(session, Kind::Child);
-  define<clinical::Form4>(session, Kind::Child);
-  define<clinical::Form14>(session, Kind::Child);
-  define<Form10>(session, Kind::Child);
-  define<Form20>(session, Kind::Child);
-  define<clinical::Form7>(session, Kind::Child);
-  define<clinical::Form5>(session, Kind::Child);
-  define<clinical::Form6>(session, Kind::Child);
-  define<purchasing::Form16>(session, Kind::Child);
-  define<purchasing::Form17>(session, Kind::Child);
-  define<purchasing::Form18>(session, Kind::Child);
-  define<reports::Form12>(session, Kind::Child);
-  define<reports::Form13>(session, Kind::Child);
-  define<reports::Form15>(session, Kind::Child);
+  session.windows.setMainWindowName(QString::fromLatin1(MainWindow::kName));
+  define<MainWindow>(session, Kind::TopLevel);
+  define<LoginWindow>(session, Kind::TopLevel);
+  define<SettingsWindow>(session, Kind::TopLevel);
+  define<StrokePadWindow>(session, Kind::TopLevel);
+  define<printing::OverlayTemplateWindow>(session, Kind::TopLevel);
+  define<prescription::PrescriptionWindow>(session, Kind::Child);
+  define<catalogue::CatalogueWindow>(session, Kind::Child);
+  define<clinical::TemplatesWindow>(session, Kind::Child);
+  define<clinical::MedicalRecordWindow>(session, Kind::Child);
+  define<AboutWindow>(session, Kind::Child);
+  define<NetworkWindow>(session, Kind::Child);
+  define<clinical::OutpatientLogWindow>(session, Kind::Child);
+  define<clinical::PhraseListWindow>(session, Kind::Child);
+  define<clinical::SymptomListWindow>(session, Kind::Child);
+  define<purchasing::PurchaseStatisticsWindow>(session, Kind::Child);
+  define<purchasing::PurchaseLedgerWindow>(session, Kind::Child);
+  define<purchasing::GoodsReceiptWindow>(session, Kind::Child);
+  define<reports::WorkloadWindow>(session, Kind::Child);
+  define<reports::DrugSalesWindow>(session, Kind::Child);
+  define<reports::SalesDetailWindow>(session, Kind::Child);
 
   // Readers of the settings (the sheet title, a new prescription's defaults, the prints)
   // get the stored row without the settings window being made: it is made when opened.

@@ -2,11 +2,11 @@
 // said once, the overlay print takes the template window's boxes as they stand.
 #include "shell/ShellFixture.h"
 
-#include "printing/Form19.h"
+#include "printing/OverlayTemplateWindow.h"
 #include "printing/PrescriptionPrints.h"
-#include "prescription/Form2.h"
+#include "prescription/PrescriptionWindow.h"
 #include "printing/service/RecordingDevice.h"
-#include "shell/Form1.h"
+#include "shell/MainWindow.h"
 #include "support/DesignedSheet.h"
 #include "ui/Twips.h"
 
@@ -56,7 +56,7 @@ class PrescriptionPrintsTest : public testing_support::ShellFixture {
 };
 
 TEST_F(PrescriptionPrintsTest, NoUsablePrinterIsSaidOnceForEveryPrint) {
-  auto& form2 = window<prescription::Form2>();
+  auto& form2 = window<prescription::PrescriptionWindow>();
   for (const QString& printer : {QString(), QStringLiteral("不存在的打印机")}) {
     SCOPED_TRACE(printer.toStdString());
     dialogs.messages.clear();
@@ -71,7 +71,7 @@ TEST_F(PrescriptionPrintsTest, NoUsablePrinterIsSaidOnceForEveryPrint) {
 }
 
 TEST_F(PrescriptionPrintsTest, TheSheetTakesTheSettingsOfTheMoment) {
-  auto& form2 = window<prescription::Form2>();
+  auto& form2 = window<prescription::PrescriptionWindow>();
   form2.setPrintDevices([this] { return std::make_unique<Forwarding>(recording); });
   settings::SettingsValues& edited = session->settings.edit();
   edited.portrait = false;
@@ -95,7 +95,7 @@ TEST_F(PrescriptionPrintsTest, TheSheetTakesTheSettingsOfTheMoment) {
 }
 
 TEST_F(PrescriptionPrintsTest, TheLabelButtonOnlySaysItIsMadeToOrder) {
-  auto& form2 = window<prescription::Form2>();
+  auto& form2 = window<prescription::PrescriptionWindow>();
   form2.setPrintDevices([this] { return std::make_unique<Forwarding>(recording); });
   click(form2, QStringLiteral("Command8"));
   EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("此功能仅给有需要的用户定做！")});
@@ -106,12 +106,12 @@ TEST_F(PrescriptionPrintsTest, TheOverlayPrintUsesTheOpenWindowsUnsavedBoxes) {
   const printing::OverlayRecord record = testing_support::overlayRecordOf(testing_support::designedSheet(false));
   // Closed: loaded hidden from the table.
   EXPECT_EQ(recorded().overlayPrint(record), PrintOutcome::Printed);
-  ASSERT_NE(loaded<printing::Form19>(), nullptr);
-  EXPECT_FALSE(loaded<printing::Form19>()->isShown());
+  ASSERT_NE(loaded<printing::OverlayTemplateWindow>(), nullptr);
+  EXPECT_FALSE(loaded<printing::OverlayTemplateWindow>()->isShown());
   EXPECT_NEAR(recording.textsNamed(QStringLiteral("林晓东"))[0].at.x(), 10 * 40.824, 1e-6);
 
-  window<shell::Form1>().choose("套打设置");
-  printing::Form19& form = *loaded<printing::Form19>();
+  window<shell::MainWindow>().choose("套打设置");
+  printing::OverlayTemplateWindow& form = *loaded<printing::OverlayTemplateWindow>();
   form.Text1[0]->setText(QStringLiteral("30"));
   form.Check1[12]->setChecked(true);
   recording = RecordingDevice();
@@ -135,7 +135,7 @@ TEST_F(PrescriptionPrintsTest, TheCardButtonSaysAfterPrintingFromWhichLineTheCar
   edited.portrait = false;
   edited.cardLeft = QStringLiteral("5");
   edited.cardTop = QStringLiteral("5");
-  auto& form2 = window<prescription::Form2>();
+  auto& form2 = window<prescription::PrescriptionWindow>();
   form2.setPrintDevices([this] { return std::make_unique<Forwarding>(recording); });
   // A landscape page whose printable area is 193 mm high: line 21 is cut, 22 to 25 fall off.
   recording.printable = QSizeF(193 * 56.7, 287 * 56.7);

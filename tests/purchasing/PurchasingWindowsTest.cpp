@@ -2,11 +2,11 @@
 // pick, Enter, the save, a delete and the exports read back.
 #include "shell/ShellFixture.h"
 
-#include "catalogue/Form3.h"
-#include "purchasing/Form16.h"
-#include "purchasing/Form17.h"
-#include "purchasing/Form18.h"
-#include "shell/Form1.h"
+#include "catalogue/CatalogueWindow.h"
+#include "purchasing/PurchaseStatisticsWindow.h"
+#include "purchasing/PurchaseLedgerWindow.h"
+#include "purchasing/GoodsReceiptWindow.h"
+#include "shell/MainWindow.h"
 #include "store/Database.h"
 #include "support/ShownWhole.h"
 #include "support/XlrdReadBack.h"
@@ -21,9 +21,9 @@
 
 namespace {
 
-using purchasing::Form16;
-using purchasing::Form17;
-using purchasing::Form18;
+using purchasing::PurchaseStatisticsWindow;
+using purchasing::PurchaseLedgerWindow;
+using purchasing::GoodsReceiptWindow;
 using testing_support::click;
 
 class PurchasingWindowsTest : public testing_support::ShellFixture {
@@ -42,15 +42,15 @@ class PurchasingWindowsTest : public testing_support::ShellFixture {
     q.executeStep();
     return store::columnText(q, 0);
   }
-  Form18& add() {
-    Form17& ledger = window<Form17>();
+  GoodsReceiptWindow& add() {
+    PurchaseLedgerWindow& ledger = window<PurchaseLedgerWindow>();
     click(ledger, "Command2");
-    return *loaded<Form18>();
+    return *loaded<GoodsReceiptWindow>();
   }
 };
 
 TEST_F(PurchasingWindowsTest, PickQuantityAndSaveBookTheReceiptAndRefreshTheLedger) {
-  Form18& form = add();
+  GoodsReceiptWindow& form = add();
   EXPECT_EQ(form.Label4->text(), "西成药");
   EXPECT_EQ(form.Label2->text().size(), 14);
   QTest::keyClicks(form.Text1[purchasing::kBoxName], "amxl");
@@ -74,8 +74,8 @@ TEST_F(PurchasingWindowsTest, PickQuantityAndSaveBookTheReceiptAndRefreshTheLedg
   flushDeletes();
   EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join("|").toStdString();
   EXPECT_EQ(stock(), "13");
-  EXPECT_EQ(loaded<Form18>(), nullptr);
-  Form17& ledger = *loaded<Form17>();
+  EXPECT_EQ(loaded<GoodsReceiptWindow>(), nullptr);
+  PurchaseLedgerWindow& ledger = *loaded<PurchaseLedgerWindow>();
   EXPECT_EQ(ledger.Text3->text(), text::isoDate(text::oneMonthBack(QDate::currentDate())));
   EXPECT_EQ(ledger.Label1->text(), "记录数：1");
   ASSERT_EQ(ledger.receipts().size(), 1u);
@@ -93,7 +93,7 @@ TEST_F(PurchasingWindowsTest, PickQuantityAndSaveBookTheReceiptAndRefreshTheLedg
 }
 
 TEST_F(PurchasingWindowsTest, EnterWalksTheReceiptBoxesInOrderAndSavesOnTheButton) {
-  Form18& form = add();
+  GoodsReceiptWindow& form = add();
   QApplication::setActiveWindow(form.window());
   QLineEdit* name = form.Text1[purchasing::kBoxName];
   ASSERT_EQ(QApplication::focusWidget(), name);
@@ -127,11 +127,11 @@ TEST_F(PurchasingWindowsTest, EnterWalksTheReceiptBoxesInOrderAndSavesOnTheButto
   flushDeletes();
   EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join("|").toStdString();
   EXPECT_EQ(stock(), "15");
-  EXPECT_EQ(loaded<Form18>(), nullptr);
+  EXPECT_EQ(loaded<GoodsReceiptWindow>(), nullptr);
 }
 
 TEST_F(PurchasingWindowsTest, RefusedSavesWriteNothingAndKeepTheBoxes) {
-  Form18& form = add();
+  GoodsReceiptWindow& form = add();
   form.Text1[purchasing::kBoxName]->setText("青霉素");
   form.Text1[purchasing::kBoxQuantity]->setText("4");
   click(form, "Command1");
@@ -140,7 +140,7 @@ TEST_F(PurchasingWindowsTest, RefusedSavesWriteNothingAndKeepTheBoxes) {
   click(form, "Command1");
   EXPECT_EQ(dialogs.texts(), (QStringList{"药品目录中无该药物，请首先在药品目录中添加该药物后才能入库！",
                                           "请填写正确格式的进货日期！日期格式为“2016-01-03”。"}));
-  ASSERT_NE(loaded<Form18>(), nullptr);
+  ASSERT_NE(loaded<GoodsReceiptWindow>(), nullptr);
   EXPECT_EQ(form.Text1[purchasing::kBoxQuantity]->text(), "4");
   EXPECT_EQ(stock(), "5");
   store::Database d(state.StockDbConnection);
@@ -150,7 +150,7 @@ TEST_F(PurchasingWindowsTest, RefusedSavesWriteNothingAndKeepTheBoxes) {
 }
 
 TEST_F(PurchasingWindowsTest, RatioReachesTheCatalogueAndOneThatIsNoPositiveNumberChangesNothing) {
-  Form18& form = add();
+  GoodsReceiptWindow& form = add();
   form.Text1[purchasing::kBoxCost]->setText("2");
   form.Text4->setText("1.5");
   click(form, "Command3");
@@ -162,13 +162,13 @@ TEST_F(PurchasingWindowsTest, RatioReachesTheCatalogueAndOneThatIsNoPositiveNumb
     EXPECT_EQ(session->services.markupRatio(), 1.5) << bad;
   }
   // The ratio holds for the rest of the run, in the catalogue window as well.
-  EXPECT_EQ(window<catalogue::Form3>().Text4->text(), "1.5");
+  EXPECT_EQ(window<catalogue::CatalogueWindow>().Text4->text(), "1.5");
 }
 
 TEST_F(PurchasingWindowsTest, StatisticsRangeRuleAndExportReadBack) {
   store::Database(state.StockDbConnection).exec(R"(INSERT INTO "进货管理" ("日期", "品名", "单位", "数量", "备注", "分类", "序号")
       VALUES ('2019-02-01', '当归', 'g', '1500', '1.254', '中药', '1'), ('2019-02-02', '当归', 'g', '500', '0', '中药', '2'))");
-  Form16& form = window<Form16>();
+  PurchaseStatisticsWindow& form = window<PurchaseStatisticsWindow>();
   form.Combo1->setCurrentText(" 中药 ");
   form.Text3->setText("2019-03-06");
   form.Text4->setText("2019-02-01");
@@ -202,7 +202,7 @@ TEST_F(PurchasingWindowsTest, LedgerExportKeepsBatchNumbersAsText) {
       ("日期", "品名", "单位", "数量", "库存", "进价", "售价", "批号", "有效期至", "备注", "分类", "序号")
       VALUES ('%1', '阿莫西林[24粒]', '盒', '2.50', '7', '1.5', '3', '0012', '2026-01', '3.75', '西成药', '1'))")
                                                     .arg(text::isoDate(QDate::currentDate())));
-  Form17& ledger = window<Form17>();
+  PurchaseLedgerWindow& ledger = window<PurchaseLedgerWindow>();
   EXPECT_EQ(ledger.grid->state().cellText(0, 3), "2.5");     // Lb5 数量
   EXPECT_EQ(ledger.grid->state().cellText(0, 5), "1.500");   // Lb7 进价
   const QString path = folder.sub("明细.XLS");
@@ -223,7 +223,7 @@ TEST_F(PurchasingWindowsTest, ASavedReceiptBringsTheLedgerForwardWithTheLastMont
               VALUES ('2', '黄芪', '黄芪-hq-$', '中药', 'g', '0.500', '0.300', '100'))");
   const QString today = text::isoDate(QDate::currentDate());
   triggerMenu("进货明细管理");
-  Form17* ledger = loaded<Form17>();
+  PurchaseLedgerWindow* ledger = loaded<PurchaseLedgerWindow>();
   ASSERT_NE(ledger, nullptr);
   QTest::keyClick(ledger->Combo1, Qt::Key_Up);
   ASSERT_EQ(ledger->Combo1->currentText(), "中药");
@@ -232,7 +232,7 @@ TEST_F(PurchasingWindowsTest, ASavedReceiptBringsTheLedgerForwardWithTheLastMont
   EXPECT_EQ(ledger->Label1->text(), "记录数：0");
 
   QTest::mouseClick(ledger->Command2, Qt::LeftButton);
-  Form18* receipt = loaded<Form18>();
+  GoodsReceiptWindow* receipt = loaded<GoodsReceiptWindow>();
   ASSERT_NE(receipt, nullptr);
   QLineEdit* name = receipt->Text1[purchasing::kBoxName];
   QTest::keyClicks(name, "hq");
@@ -246,7 +246,7 @@ TEST_F(PurchasingWindowsTest, ASavedReceiptBringsTheLedgerForwardWithTheLastMont
   flushDeletes();
   QCoreApplication::processEvents();
   ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join("|").toStdString();
-  ASSERT_EQ(loaded<Form18>(), nullptr);
+  ASSERT_EQ(loaded<GoodsReceiptWindow>(), nullptr);
 
   // The ledger is the active window, above the prescription window.
   QMdiArea* area = session->windows.clientArea();
@@ -265,7 +265,7 @@ TEST_F(PurchasingWindowsTest, ASavedReceiptBringsTheLedgerForwardWithTheLastMont
   // The menu still opens it afresh.
   triggerMenu("进货明细管理");
   flushDeletes();
-  Form17* fresh = loaded<Form17>();
+  PurchaseLedgerWindow* fresh = loaded<PurchaseLedgerWindow>();
   ASSERT_NE(fresh, nullptr);
   EXPECT_EQ(fresh->Text3->text(), today);
   EXPECT_EQ(fresh->Combo1->currentText(), "西成药");

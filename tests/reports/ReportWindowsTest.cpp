@@ -1,12 +1,12 @@
 // The report windows offscreen: opened from the menu, run, paged and exported.
 #include "../shell/ShellFixture.h"
 
-#include "purchasing/Form16.h"
-#include "reports/Form12.h"
-#include "reports/Form13.h"
-#include "reports/Form15.h"
+#include "purchasing/PurchaseStatisticsWindow.h"
+#include "reports/WorkloadWindow.h"
+#include "reports/DrugSalesWindow.h"
+#include "reports/SalesDetailWindow.h"
 #include "reports/service/ReportDates.h"
-#include "shell/Form1.h"
+#include "shell/MainWindow.h"
 #include "store/Database.h"
 #include "support/ShownWhole.h"
 #include "support/TypedKeys.h"
@@ -25,9 +25,9 @@
 
 namespace {
 
-using reports::Form12;
-using reports::Form13;
-using reports::Form15;
+using reports::WorkloadWindow;
+using reports::DrugSalesWindow;
+using reports::SalesDetailWindow;
 using testing_support::click;
 
 class ReportWindowsTest : public testing_support::ShellFixture {
@@ -56,7 +56,7 @@ TEST_F(ReportWindowsTest, WorkloadFromTheMenuCountsTodayAndRefusesBadDates) {
                           R"( ('2', '乙', '%1', '7.5');)")
                .arg(today()));
   trigger(QStringLiteral("业务统计(T)"));
-  Form12* form = loaded<Form12>();
+  WorkloadWindow* form = loaded<WorkloadWindow>();
   ASSERT_NE(form, nullptr);
   EXPECT_TRUE(form->Label4->text().isEmpty());
   EXPECT_EQ(form->Text3->text(), text::isoDate(text::oneMonthBack(QDate::currentDate())));
@@ -73,13 +73,13 @@ TEST_F(ReportWindowsTest, WorkloadFromTheMenuCountsTodayAndRefusesBadDates) {
   EXPECT_EQ(dialogs.texts().value(0), reports::kBadDatesMessage);
 
   // The toolbar's way in opens it afresh too.
-  Form12& fresh = Form12::openAfresh(session->windows);
+  WorkloadWindow& fresh = WorkloadWindow::openAfresh(session->windows);
   EXPECT_TRUE(fresh.Label4->text().isEmpty());
 }
 
 TEST_F(ReportWindowsTest, DrugSalesScrollBarNeedsSeventeenRows) {
   trigger(QStringLiteral("销售统计"));
-  Form13* form = loaded<Form13>();
+  DrugSalesWindow* form = loaded<DrugSalesWindow>();
   ASSERT_NE(form, nullptr);
   form->Text3->setText(QStringLiteral("2019-01-01"));
   form->Text4->setText(QStringLiteral("2019-01-31"));
@@ -110,7 +110,7 @@ TEST_F(ReportWindowsTest, DrugSalesScrollBarNeedsSeventeenRows) {
 
 TEST_F(ReportWindowsTest, DrugSalesExportWritesOnlyAfterARunAndAsksBeforeReplacing) {
   trigger(QStringLiteral("销售统计"));
-  Form13* form = loaded<Form13>();
+  DrugSalesWindow* form = loaded<DrugSalesWindow>();
   ASSERT_NE(form, nullptr);
   const QString chosen = folder.sub("统计");
   dialogs.fileNames.enqueue(chosen);
@@ -141,7 +141,7 @@ TEST_F(ReportWindowsTest, DrugSalesExportWritesOnlyAfterARunAndAsksBeforeReplaci
 TEST_F(ReportWindowsTest, SalesDetailListsTodayPagesHighlightsAndOpensTheStatistics) {
   sellDrugs(25, today());
   trigger(QStringLiteral("销售明细管理"));
-  Form15* form = loaded<Form15>();
+  SalesDetailWindow* form = loaded<SalesDetailWindow>();
   ASSERT_NE(form, nullptr);
   EXPECT_EQ(form->Label1->text(), QStringLiteral("记录数：25"));
   EXPECT_EQ(form->grid->state().cellText(0, 7), QStringLiteral("1.00"));  // profit "1"
@@ -173,12 +173,12 @@ TEST_F(ReportWindowsTest, SalesDetailListsTodayPagesHighlightsAndOpensTheStatist
   EXPECT_EQ(rows[1].toArray()[7].toObject()[u"type"].toString(), QStringLiteral("number"));
 
   click(*form, "Command5");
-  EXPECT_NE(loaded<Form13>(), nullptr);
+  EXPECT_NE(loaded<DrugSalesWindow>(), nullptr);
 }
 
 TEST_F(ReportWindowsTest, SalesDetailTellsAFailedReadAndCountsNothing) {
   trigger(QStringLiteral("销售明细管理"));
-  Form15* form = loaded<Form15>();
+  SalesDetailWindow* form = loaded<SalesDetailWindow>();
   ASSERT_NE(form, nullptr);
   execStock(QStringLiteral(R"(DROP TABLE "销售管理";)"));
   click(*form, "Command3");
@@ -205,7 +205,7 @@ TEST_F(StatisticsGridsTest, SalesProfitScrollsIntoViewWholeWhileThePurchasesKeep
       R"( '6172.161', '西成药·抗生素', '%1', '王医师', '12345.678', '李四');)")
                 .arg(today()));
   trigger(QStringLiteral("销售统计"));
-  Form13* sales = loaded<Form13>();
+  DrugSalesWindow* sales = loaded<DrugSalesWindow>();
   ASSERT_NE(sales, nullptr);
   QTest::mouseClick(sales->Command1, Qt::LeftButton);
   ASSERT_EQ(sales->result().size(), 2u);
@@ -235,7 +235,7 @@ TEST_F(StatisticsGridsTest, SalesProfitScrollsIntoViewWholeWhileThePurchasesKeep
                            R"( VALUES ('%1', '注射用头孢曲松钠', '支', '12345.5', '99999.99', '西成药', '1');)")
                 .arg(today()));
   trigger(QStringLiteral("进货统计"));
-  auto* purchases = loaded<purchasing::Form16>();
+  auto* purchases = loaded<purchasing::PurchaseStatisticsWindow>();
   ASSERT_NE(purchases, nullptr);
   QTest::mouseClick(purchases->Command1, Qt::LeftButton);
   EXPECT_EQ(named<QLabel>(*purchases, QStringLiteral("Lb5_0"))->text(), QStringLiteral("99999.99"));

@@ -2,13 +2,13 @@
 // description and no other control of the window carries it.
 #include "ShellFixture.h"
 
-#include "prescription/Form2.h"
-#include "shell/Form1.h"
-#include "shell/Form10.h"
-#include "shell/Form20.h"
-#include "shell/Form21.h"
-#include "shell/Form8.h"
-#include "shell/Form9.h"
+#include "prescription/PrescriptionWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/AboutWindow.h"
+#include "shell/NetworkWindow.h"
+#include "shell/StrokePadWindow.h"
+#include "shell/SettingsWindow.h"
+#include "shell/LoginWindow.h"
 
 #include <QSet>
 
@@ -36,7 +36,7 @@ TEST_F(AccessibleControlsTest, EveryControlIsDescribedByItsOwnName) {
   session->windows.openFresh("Form10");
   session->windows.openFresh("Form20");
   session->windows.openFresh("Form21");
-  window<shell::Form8>();
+  window<shell::SettingsWindow>();
   const char* clinical[] = {"Form4", "Form5", "Form6", "Form7", "Form14"};
   for (const char* name : clinical) session->windows.openFresh(QString::fromLatin1(name));
   for (const char* name : {"Form1", "Form2", "Form8", "Form9", "Form10", "Form20", "Form21", "Form4", "Form5", "Form6",
@@ -58,12 +58,12 @@ TEST_F(AccessibleControlsTest, EveryControlIsDescribedByItsOwnName) {
 
 TEST_F(AccessibleControlsTest, BoxesTakeTheirCaptionsAsAccessibleNames) {
   start();
-  auto& settings = window<shell::Form8>();
+  auto& settings = window<shell::SettingsWindow>();
   EXPECT_EQ(settings.Text8->accessibleName(), "原密码");
   EXPECT_EQ(settings.Text1->accessibleName(), "单位名称");
   EXPECT_EQ(settings.Text13->accessibleName(), "输液卡上边距");
   EXPECT_EQ(settings.Combo1->accessibleName(), "处方打印字体");
-  EXPECT_EQ(window<shell::Form9>().Text1->accessibleName(), "请输入登录密码");
+  EXPECT_EQ(window<shell::LoginWindow>().Text1->accessibleName(), "请输入登录密码");
   // The medical-record window's two lists and search box are named by their headings.
   const ui::Window& record = session->windows.openFresh("Form14");
   const char* captions[][2] = {{"List2", "病历模板"}, {"List1", "插入常用语"}, {"Text1", "搜索"}, {"Text2_8", "处  理："}};

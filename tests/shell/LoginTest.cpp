@@ -1,25 +1,25 @@
 // The login window: the password comparison, Enter, the hint, and ending the program.
 #include "ShellFixture.h"
 
-#include "prescription/Form2.h"
-#include "shell/Form1.h"
-#include "shell/Form9.h"
+#include "prescription/PrescriptionWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/LoginWindow.h"
 
 #include <QTest>
 
 namespace {
 
-using shell::Form1;
-using shell::Form9;
+using shell::MainWindow;
+using shell::LoginWindow;
 using testing_support::click;
 
 class LoginTest : public testing_support::ShellFixture {
  protected:
   LoginTest() { start(); }
-  Form9& form9() { return window<Form9>(); }
+  LoginWindow& form9() { return window<LoginWindow>(); }
   // A fresh login window on the screen, as start-up shows it.
-  Form9& showLogin() {
-    session->windows.unload(Form9::kName);  // ends the process in the program; counted here
+  LoginWindow& showLogin() {
+    session->windows.unload(LoginWindow::kName);  // ends the process in the program; counted here
     form9().Show();
     return form9();
   }
@@ -43,17 +43,17 @@ TEST_F(LoginTest, AWrongThenARightPasswordOpensTheMainWindow) {
   EXPECT_EQ(dialogs.messages[0].title, "提示");
   EXPECT_EQ(form9().Text1->text(), "123") << "the typed text stays and Enter inserts nothing";
   EXPECT_TRUE(form9().isShown());
-  EXPECT_EQ(loaded<Form1>(), nullptr);
+  EXPECT_EQ(loaded<MainWindow>(), nullptr);
 
   typeAndEnter(" 691 ");
   EXPECT_EQ(dialogs.messages.size(), 1);
   EXPECT_FALSE(form9().isShown());
-  EXPECT_NE(loaded<Form9>(), nullptr) << "the login window is hidden, not closed";
-  ASSERT_NE(loaded<Form1>(), nullptr);
-  EXPECT_TRUE(loaded<Form1>()->isShown());
-  EXPECT_TRUE(loaded<Form1>()->windowState() & Qt::WindowMaximized);
-  ASSERT_NE(loaded<prescription::Form2>(), nullptr);
-  EXPECT_TRUE(loaded<prescription::Form2>()->isShown());
+  EXPECT_NE(loaded<LoginWindow>(), nullptr) << "the login window is hidden, not closed";
+  ASSERT_NE(loaded<MainWindow>(), nullptr);
+  EXPECT_TRUE(loaded<MainWindow>()->isShown());
+  EXPECT_TRUE(loaded<MainWindow>()->windowState() & Qt::WindowMaximized);
+  ASSERT_NE(loaded<prescription::PrescriptionWindow>(), nullptr);
+  EXPECT_TRUE(loaded<prescription::PrescriptionWindow>()->isShown());
   EXPECT_EQ(processEnds, 0);
 }
 
@@ -76,7 +76,7 @@ TEST_F(LoginTest, ComparisonTrimsBlanksAndIgnoresLetterCase) {
     click(form9(), "Command1");
     EXPECT_EQ(dialogs.messages.isEmpty(), c.logsIn);
     EXPECT_EQ(form9().isShown(), !c.logsIn);
-    session->windows.unload(Form1::kName);
+    session->windows.unload(MainWindow::kName);
     flushDeletes();
   }
 }
@@ -97,11 +97,11 @@ TEST_F(LoginTest, TheHintShowsOnlyWhileThePasswordIsExactlyTheOriginal) {
 TEST_F(LoginTest, CancelOrTheCloseBoxEndsTheProgramWithoutTheMainWindow) {
   click(showLogin(), "Command2");
   EXPECT_EQ(processEnds, 1);
-  EXPECT_EQ(loaded<Form9>(), nullptr);
+  EXPECT_EQ(loaded<LoginWindow>(), nullptr);
 
   showLogin().close();
   EXPECT_EQ(processEnds, 2);
-  EXPECT_EQ(loaded<Form1>(), nullptr);
+  EXPECT_EQ(loaded<MainWindow>(), nullptr);
 }
 
 TEST_F(LoginTest, TheWindowIsCentredOnTheScreen) {

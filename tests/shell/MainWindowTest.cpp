@@ -4,10 +4,10 @@
 
 #include "links/TemplatesLink.h"
 #include "links/WordListLink.h"
-#include "prescription/Form2.h"
-#include "shell/Form1.h"
-#include "shell/Form10.h"
-#include "shell/Form8.h"
+#include "prescription/PrescriptionWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/AboutWindow.h"
+#include "shell/SettingsWindow.h"
 #include "store/Database.h"
 #include "ui/Twips.h"
 
@@ -20,13 +20,13 @@
 
 namespace {
 
-using prescription::Form2;
-using shell::Form1;
+using prescription::PrescriptionWindow;
+using shell::MainWindow;
 
 class MainWindowTest : public testing_support::ShellFixture {
  protected:
-  Form1& form1() { return window<Form1>(); }
-  Form2& form2() { return window<Form2>(); }
+  MainWindow& form1() { return window<MainWindow>(); }
+  PrescriptionWindow& form2() { return window<PrescriptionWindow>(); }
   int shownChildren(const QString& name) {
     flushDeletes();
     int n = 0;
@@ -95,7 +95,7 @@ TEST_F(MainWindowTest, CaptionColourAndTheSheetOfThePrescriptionWindow) {
   EXPECT_FALSE(named<QComboBox>(form2(), "C1")->isVisibleTo(sheet));
   EXPECT_EQ(named<QTimer>(form2(), "Timer1")->interval(), 3000);
   // The unit name came from the stored row; the settings window is made only when opened.
-  EXPECT_EQ(loaded<shell::Form8>(), nullptr);
+  EXPECT_EQ(loaded<shell::SettingsWindow>(), nullptr);
 }
 
 TEST_F(MainWindowTest, TheBellTimerFollowsTheMarkerFileAtStart) {
@@ -118,11 +118,11 @@ TEST_F(MainWindowTest, OpeningAWindowFromTheMenuClosesItAndShowsItAfresh) {
   start();
   login();
   form1().choose("版本信息");
-  shell::Form10* first = loaded<shell::Form10>();
+  shell::AboutWindow* first = loaded<shell::AboutWindow>();
   ASSERT_NE(first, nullptr);
   first->Move(0, 0);
   form1().choose("版本信息");
-  shell::Form10* second = loaded<shell::Form10>();
+  shell::AboutWindow* second = loaded<shell::AboutWindow>();
   EXPECT_NE(first, second);
   EXPECT_EQ(shownChildren("Form10"), 1);
   EXPECT_NE(second->Left(), 0) << "freshly placed";
@@ -132,7 +132,7 @@ TEST_F(MainWindowTest, OpeningAWindowFromTheMenuClosesItAndShowsItAfresh) {
 TEST_F(MainWindowTest, PrescriptionEntryBringsTheWindowForwardUnchanged) {
   start();
   login();
-  Form2* before = &form2();
+  PrescriptionWindow* before = &form2();
   before->addHerbalUsages({"半成品"});
   form1().choose("版本信息");
   form1().choose("开具处方");
@@ -142,10 +142,10 @@ TEST_F(MainWindowTest, PrescriptionEntryBringsTheWindowForwardUnchanged) {
 
   // Closed, it comes back afresh.
   form2().subWindow()->close();
-  EXPECT_EQ(loaded<Form2>(), nullptr);
+  EXPECT_EQ(loaded<PrescriptionWindow>(), nullptr);
   form1().choose("开具处方");
-  ASSERT_NE(loaded<Form2>(), nullptr);
-  EXPECT_TRUE(loaded<Form2>()->isShown());
+  ASSERT_NE(loaded<PrescriptionWindow>(), nullptr);
+  EXPECT_TRUE(loaded<PrescriptionWindow>()->isShown());
 }
 
 TEST_F(MainWindowTest, AWindowThatCannotBeHadGivesOneMessageAndTheProgramGoesOn) {
@@ -229,11 +229,11 @@ TEST_F(MainWindowTest, TheNormalWindowKeepsItsMinimumSizeAndThePrescriptionWindo
   login();
   form1().showNormal();
   form1().resize(ui::pxSize(12000, 9000));
-  EXPECT_EQ(form1().Width(), Form1::kMinimumWidth);
-  EXPECT_EQ(form1().Height(), Form1::kMinimumHeight);
+  EXPECT_EQ(form1().Width(), MainWindow::kMinimumWidth);
+  EXPECT_EQ(form1().Height(), MainWindow::kMinimumHeight);
 
   form1().resize(ui::pxSize(18000, 12000));
-  EXPECT_GT(form1().Width(), Form1::kMinimumWidth) << "a larger size stays";
+  EXPECT_GT(form1().Width(), MainWindow::kMinimumWidth) << "a larger size stays";
   const auto expectCentred = [&] {
     EXPECT_NEAR(form2().Left(), (form1().Width() - form2().Width()) / 2 - 150, ui::kTwipsPerPixel);
     EXPECT_NEAR(form2().Top(), (form1().Height() - form2().Height()) / 2 - 450, ui::kTwipsPerPixel);
@@ -242,9 +242,9 @@ TEST_F(MainWindowTest, TheNormalWindowKeepsItsMinimumSizeAndThePrescriptionWindo
 
   // A closed prescription window comes back with the next resize.
   form2().subWindow()->close();
-  EXPECT_EQ(loaded<Form2>(), nullptr);
+  EXPECT_EQ(loaded<PrescriptionWindow>(), nullptr);
   form1().resize(ui::pxSize(17000, 11500));
-  ASSERT_NE(loaded<Form2>(), nullptr);
+  ASSERT_NE(loaded<PrescriptionWindow>(), nullptr);
   expectCentred();
 }
 
@@ -253,11 +253,11 @@ TEST_F(MainWindowTest, ClosingClosesTheChildrenHidesTheRestAndEndsTheProgram) {
   login();
   form1().choose("综合设置");
   form1().choose("版本信息");
-  ASSERT_TRUE(loaded<shell::Form8>()->isShown());
+  ASSERT_TRUE(loaded<shell::SettingsWindow>()->isShown());
   form1().close();
-  EXPECT_EQ(loaded<shell::Form10>(), nullptr) << "children close with their own handling";
-  EXPECT_EQ(loaded<Form2>(), nullptr);
-  EXPECT_FALSE(loaded<shell::Form8>()->isShown()) << "top-level windows are only hidden";
+  EXPECT_EQ(loaded<shell::AboutWindow>(), nullptr) << "children close with their own handling";
+  EXPECT_EQ(loaded<PrescriptionWindow>(), nullptr);
+  EXPECT_FALSE(loaded<shell::SettingsWindow>()->isShown()) << "top-level windows are only hidden";
   EXPECT_EQ(processEnds, 1);
 }
 
@@ -265,15 +265,15 @@ TEST_F(MainWindowTest, ClosingClosesTheChildrenHidesTheRestAndEndsTheProgram) {
 
 namespace {
 
-using prescription::Form2;
-using shell::Form1;
+using prescription::PrescriptionWindow;
+using shell::MainWindow;
 
 class MainWindowDataTest : public testing_support::ShellFixture {
  protected:
   MainWindowDataTest() { start(); }
   QStringList usageBox() {
     QStringList items;
-    auto* box = named<QComboBox>(*loaded<Form2>(), "C1");
+    auto* box = named<QComboBox>(*loaded<PrescriptionWindow>(), "C1");
     for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
     return items;
   }
@@ -297,8 +297,8 @@ TEST_F(MainWindowDataTest, PresentUsagesGoIntoTheBoxAfterWhatItHeld) {
               INSERT INTO "诊断" ("序号", "拼音", "名称") VALUES ('用法：饭后温服。', '中药用法', '用法：饭后温服。-yfwf'),
                                                           ('用法：先煎石膏。', '中药用法', '用法：先煎石膏。-yfxjsg');)");
   // A prescription window whose usage box already holds a phrase when the main window fills it.
-  session->windows.define(Form2::kName, ui::WindowRegistry::Kind::Child, [this] {
-    auto* form2 = new Form2(*session);
+  session->windows.define(PrescriptionWindow::kName, ui::WindowRegistry::Kind::Child, [this] {
+    auto* form2 = new PrescriptionWindow(*session);
     named<QComboBox>(*form2, "C1")->addItem("已有用法");
     return form2;
   });
@@ -320,7 +320,7 @@ TEST_F(MainWindowDataTest, ClosingRebuildsIncompleteKeysBeforeTheProgramEnds) {
     q.executeStep();
     keysAtEnd = q.getColumn(0).getInt();
   };
-  window<Form1>().close();
+  window<MainWindow>().close();
   EXPECT_EQ(keysAtEnd, 1) << "rebuilt before the program ends";
 }
 

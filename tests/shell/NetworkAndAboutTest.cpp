@@ -1,9 +1,9 @@
 // The network-setting window, read back by start-up, and the about window's pages.
 #include "ShellFixture.h"
 
-#include "shell/Form1.h"
-#include "shell/Form10.h"
-#include "shell/Form20.h"
+#include "shell/MainWindow.h"
+#include "shell/AboutWindow.h"
+#include "shell/NetworkWindow.h"
 #include "startup/HostNameFile.h"
 #include "startup/Main.h"
 #include "startup/TemplateFiles.h"
@@ -17,8 +17,8 @@
 
 namespace {
 
-using shell::Form10;
-using shell::Form20;
+using shell::AboutWindow;
+using shell::NetworkWindow;
 using testing_support::click;
 
 class NetworkSettingTest : public testing_support::ShellFixture {
@@ -27,15 +27,15 @@ class NetworkSettingTest : public testing_support::ShellFixture {
     start();
     login();
   }
-  Form20& openFromMenu() {
-    window<shell::Form1>().choose("分机设置");
-    return *loaded<Form20>();
+  NetworkWindow& openFromMenu() {
+    window<shell::MainWindow>().choose("分机设置");
+    return *loaded<NetworkWindow>();
   }
   QByteArray hostFile() { return testing_support::readBytes(dataFile("kvlo-12.jpg")); }
 };
 
 TEST_F(NetworkSettingTest, TheHostNameIsWrittenScrambledAndStartUpReadsItBack) {
-  Form20& form = openFromMenu();
+  NetworkWindow& form = openFromMenu();
   EXPECT_EQ(form.windowTitle(), "联网设置");
   EXPECT_EQ(form.Label1->text(), "请输入主机的计算机名");
   EXPECT_EQ(form.Text1->text(), "") << "the stored name is not shown";
@@ -67,7 +67,7 @@ TEST_F(NetworkSettingTest, TheHostNameIsWrittenScrambledAndStartUpReadsItBack) {
 }
 
 TEST_F(NetworkSettingTest, BlanksOnlyDoNothingAndASecondNameReplacesTheFirst) {
-  Form20& form = openFromMenu();
+  NetworkWindow& form = openFromMenu();
   form.Text1->setText("   ");
   click(form, "Command1");
   EXPECT_TRUE(dialogs.messages.isEmpty());
@@ -77,12 +77,12 @@ TEST_F(NetworkSettingTest, BlanksOnlyDoNothingAndASecondNameReplacesTheFirst) {
   form.Text1->setText("HOSTA");
   click(form, "Command1");
   openFromMenu().Text1->setText("B");
-  click(*loaded<Form20>(), "Command1");
+  click(*loaded<NetworkWindow>(), "Command1");
   EXPECT_EQ(hostFile(), QByteArray::number('B' ^ 0xB3) + "\r\n");
 }
 
 TEST_F(NetworkSettingTest, AFailedWriteIsReportedAndTheWindowStays) {
-  Form20& form = openFromMenu();
+  NetworkWindow& form = openFromMenu();
   state.LocalDataFolder = folder.sub("gone");  // a data folder that has disappeared
   form.Text1->setText("HOSTA");
   click(form, "Command1");
@@ -104,9 +104,9 @@ class AboutTest : public testing_support::ShellFixture {
   AboutTest() {
     start();
     login();
-    window<shell::Form1>().choose("版本信息");
+    window<shell::MainWindow>().choose("版本信息");
   }
-  Form10& about() { return *loaded<Form10>(); }
+  AboutWindow& about() { return *loaded<AboutWindow>(); }
 };
 
 TEST_F(AboutTest, ShowsTheProductAndOpensItsThreePages) {
@@ -126,7 +126,7 @@ TEST_F(AboutTest, ShowsTheProductAndOpensItsThreePages) {
                          QUrl("https://tavorin.example/home"), QUrl("https://tavorin.example/home")}));
 
   // "操作帮助" here and in the menu open the same page.
-  window<shell::Form1>().choose("操作帮助");
+  window<shell::MainWindow>().choose("操作帮助");
   EXPECT_EQ(dialogs.openedUrls.last(), dialogs.openedUrls[1]);
   EXPECT_TRUE(dialogs.messages.isEmpty());
 }

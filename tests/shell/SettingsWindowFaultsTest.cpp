@@ -3,8 +3,8 @@
 // fallbacks over the row, and a password change is told apart from a wrong old password.
 #include "ShellFixture.h"
 
-#include "shell/Form1.h"
-#include "shell/Form8.h"
+#include "shell/MainWindow.h"
+#include "shell/SettingsWindow.h"
 #include "support/FileFaults.h"
 
 #include <QPushButton>
@@ -12,7 +12,7 @@
 
 namespace {
 
-using shell::Form8;
+using shell::SettingsWindow;
 using testing_support::click;
 
 class SettingsWindowFaultsTest : public testing_support::ShellFixture {
@@ -22,15 +22,15 @@ class SettingsWindowFaultsTest : public testing_support::ShellFixture {
     login();
     dialogs.messages.clear();
   }
-  Form8& openFromMenu() {
-    window<shell::Form1>().choose("综合设置");
-    return *loaded<Form8>();
+  SettingsWindow& openFromMenu() {
+    window<shell::MainWindow>().choose("综合设置");
+    return *loaded<SettingsWindow>();
   }
   testing_support::ShortBusyTimeout shortWait{150};
 };
 
 TEST_F(SettingsWindowFaultsTest, ARowThatCannotBeReadIsSaidOnceAndNeverSavedOver) {
-  Form8* form = nullptr;
+  SettingsWindow* form = nullptr;
   {
     testing_support::ExclusiveLock lock(state.MainDbConnection);
     form = &openFromMenu();
@@ -58,13 +58,13 @@ TEST_F(SettingsWindowFaultsTest, AReadWhileTheWindowIsClosedSaysOnceThatTheRowCa
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_EQ(dialogs.messages[0].text, shell::kSettingsUnreadable + "：文件正被其他程序或工作站占用");
   EXPECT_FALSE(session->settings.rowRead());
-  EXPECT_EQ(loaded<Form8>(), nullptr) << "nothing of the window was made";
+  EXPECT_EQ(loaded<SettingsWindow>(), nullptr) << "nothing of the window was made";
   session->settings.values();
   EXPECT_EQ(dialogs.messages.size(), 1) << "said once, not at every read";
 }
 
 TEST_F(SettingsWindowFaultsTest, APasswordChangeOnALockedFileIsNotAWrongPassword) {
-  Form8& form = openFromMenu();
+  SettingsWindow& form = openFromMenu();
   form.Text8->setText("691");
   form.Text12->setText("abc");
   {

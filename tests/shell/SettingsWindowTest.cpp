@@ -2,9 +2,9 @@
 // cancel, save with the sheet title and the bell, and the password change.
 #include "ShellFixture.h"
 
-#include "prescription/Form2.h"
-#include "shell/Form1.h"
-#include "shell/Form8.h"
+#include "prescription/PrescriptionWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/SettingsWindow.h"
 #include "ui/Twips.h"
 
 #include <QFile>
@@ -19,8 +19,8 @@
 
 namespace {
 
-using prescription::Form2;
-using shell::Form8;
+using prescription::PrescriptionWindow;
+using shell::SettingsWindow;
 using testing_support::click;
 
 class SettingsWindowTest : public testing_support::ShellFixture {
@@ -29,9 +29,9 @@ class SettingsWindowTest : public testing_support::ShellFixture {
     start();
     login();
   }
-  Form8& openFromMenu() {
-    window<shell::Form1>().choose("综合设置");
-    return *loaded<Form8>();
+  SettingsWindow& openFromMenu() {
+    window<shell::MainWindow>().choose("综合设置");
+    return *loaded<SettingsWindow>();
   }
   // The value every reader gets.
   const settings::SettingsValues& read() { return session->settings.values(); }
@@ -39,7 +39,7 @@ class SettingsWindowTest : public testing_support::ShellFixture {
 };
 
 TEST_F(SettingsWindowTest, TheWindowShowsTheShippedRowWithItsLabelsAndPlacement) {
-  Form8& form = openFromMenu();
+  SettingsWindow& form = openFromMenu();
   EXPECT_TRUE(form.isShown());
   EXPECT_EQ(form.windowTitle(), "综合设置");
   EXPECT_EQ(form.size(), ui::pxSize(9825, 5520));
@@ -76,7 +76,7 @@ TEST_F(SettingsWindowTest, TheWindowShowsTheShippedRowWithItsLabelsAndPlacement)
 
   // Its own placement: 120 twips right of and 250 below the middle of the main window.
   // It is placed before it shows, when its frame is not yet known: half a frame's width.
-  const auto& main = window<shell::Form1>();
+  const auto& main = window<shell::MainWindow>();
   const int frameSlack = 5 * ui::kTwipsPerPixel;
   EXPECT_NEAR(form.Left(), main.Left() + (main.Width() - form.Width()) / 2 + 120, frameSlack);
   EXPECT_NEAR(form.Top(), main.Top() + (main.Height() - form.Height()) / 2 + 250, frameSlack);
@@ -87,12 +87,12 @@ TEST_F(SettingsWindowTest, TheCacheReadsTheRowWithoutTheWindowShowsEditsAndDrops
   execMain(R"(UPDATE "设置" SET "上边距" = '22')");
   session->settings.drop();
   EXPECT_EQ(read().sheetTop, "22");
-  EXPECT_EQ(loaded<Form8>(), nullptr);
+  EXPECT_EQ(loaded<SettingsWindow>(), nullptr);
   execMain(R"(UPDATE "设置" SET "上边距" = '20')");
   EXPECT_EQ(read().sheetTop, "22") << "read once, then kept until the window is next opened";
 
   // While shown, readers see what the boxes hold.
-  Form8& form = openFromMenu();
+  SettingsWindow& form = openFromMenu();
   form.Text5->clear();
   QTest::keyClicks(form.Text5, "35");
   form.Text1->setText("青山村卫生室");
@@ -104,12 +104,12 @@ TEST_F(SettingsWindowTest, TheCacheReadsTheRowWithoutTheWindowShowsEditsAndDrops
   EXPECT_EQ(read().fontSize, "14");
 
   click(form, "Command2");  // 取消
-  EXPECT_EQ(loaded<Form8>(), nullptr);
+  EXPECT_EQ(loaded<SettingsWindow>(), nullptr);
   EXPECT_EQ(read().sheetTop, "20");
   EXPECT_TRUE(read().portrait);
   EXPECT_EQ(storedSetting("上边距"), "20");
 
-  Form8& again = openFromMenu();
+  SettingsWindow& again = openFromMenu();
   again.Text5->setText("44");
   again.close();  // the close box drops the edits too
   EXPECT_EQ(read().sheetTop, "20");
@@ -121,21 +121,21 @@ TEST_F(SettingsWindowTest, TheCacheReadsTheRowWithoutTheWindowShowsEditsAndDrops
 }
 
 TEST_F(SettingsWindowTest, SaveStoresTheBoxesRetitlesTheSheetAndSetsTheBell) {
-  Form8& form = openFromMenu();
+  SettingsWindow& form = openFromMenu();
   form.Text1->setText("青山村卫生室处方笺");
   form.Text5->setText("25");
   click(form, "Option2");
   form.Check2->setChecked(true);
   click(form, "Command1");
 
-  EXPECT_EQ(loaded<Form8>() == nullptr || !loaded<Form8>()->isShown(), true);
+  EXPECT_EQ(loaded<SettingsWindow>() == nullptr || !loaded<SettingsWindow>()->isShown(), true);
   EXPECT_EQ(storedSetting("单位名称"), "青山村卫生室处方笺");
   EXPECT_EQ(storedSetting("上边距"), "25");
   EXPECT_EQ(storedSetting("备用1"), "1");
   EXPECT_EQ(storedSetting("处方打印机"), "HP LaserJet");
   EXPECT_EQ(read().sheetTop, "25");
 
-  Form2& form2 = window<Form2>();
+  PrescriptionWindow& form2 = window<PrescriptionWindow>();
   QLabel* title = named<QLabel>(form2, "Label2_0");
   EXPECT_EQ(title->text(), "青山村卫生室处方笺");
   EXPECT_NEAR(title->x() * 2 + title->width(), named<QFrame>(form2, "Picture2")->width(), 1);
@@ -143,7 +143,7 @@ TEST_F(SettingsWindowTest, SaveStoresTheBoxesRetitlesTheSheetAndSetsTheBell) {
   EXPECT_EQ(QFileInfo(dataFile("Lstz.ini")).size(), 0);
   EXPECT_TRUE(named<QTimer>(form2, "Timer1")->isActive());
 
-  Form8& off = openFromMenu();
+  SettingsWindow& off = openFromMenu();
   EXPECT_TRUE(off.Check2->isChecked()) << "the box follows the marker";
   off.Check2->setChecked(false);
   click(off, "Command1");
@@ -153,18 +153,18 @@ TEST_F(SettingsWindowTest, SaveStoresTheBoxesRetitlesTheSheetAndSetsTheBell) {
 }
 
 TEST_F(SettingsWindowTest, AClosedPrescriptionWindowStaysClosedAndComesBackWithTheSavedSettings) {
-  window<Form2>().subWindow()->close();
+  window<PrescriptionWindow>().subWindow()->close();
   flushDeletes();
-  ASSERT_EQ(loaded<Form2>(), nullptr);
+  ASSERT_EQ(loaded<PrescriptionWindow>(), nullptr);
 
-  Form8& form = openFromMenu();
+  SettingsWindow& form = openFromMenu();
   form.Text1->setText("青山村卫生室");
   form.Check2->setChecked(true);
   click(form, "Command1");
-  EXPECT_EQ(loaded<Form2>(), nullptr) << "saving does not open the prescription window";
+  EXPECT_EQ(loaded<PrescriptionWindow>(), nullptr) << "saving does not open the prescription window";
 
   // Reopened, it rings and carries the new title, as a window that stayed open would.
-  Form2& form2 = window<Form2>();
+  PrescriptionWindow& form2 = window<PrescriptionWindow>();
   EXPECT_EQ(named<QLabel>(form2, "Label2_0")->text(), "青山村卫生室");
   EXPECT_TRUE(form2.bellOn());
   EXPECT_TRUE(dialogs.messages.isEmpty());
@@ -172,14 +172,14 @@ TEST_F(SettingsWindowTest, AClosedPrescriptionWindowStaysClosedAndComesBackWithT
 
 TEST_F(SettingsWindowTest, AFailedSaveSaysSoAndKeepsTheWindowWithItsEdits) {
   execMain(R"(CREATE TRIGGER locked BEFORE UPDATE ON "设置" BEGIN SELECT RAISE(ABORT, 'locked'); END)");
-  Form8& form = openFromMenu();
+  SettingsWindow& form = openFromMenu();
   form.Text2->setText("孙医生");
   form.Check2->setChecked(true);
   click(form, "Command1");
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_EQ(dialogs.messages[0].title, "提示");
   EXPECT_TRUE(dialogs.messages[0].text.startsWith("设置未能保存")) << dialogs.messages[0].text.toStdString();
-  ASSERT_EQ(loaded<Form8>(), &form);
+  ASSERT_EQ(loaded<SettingsWindow>(), &form);
   EXPECT_TRUE(form.isShown());
   EXPECT_EQ(form.Text2->text(), "孙医生");
   EXPECT_EQ(read().physician, "孙医生");
@@ -203,7 +203,7 @@ TEST_F(SettingsWindowTest, PasswordChange) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
     dialogs.messages.clear();
-    Form8& form = openFromMenu();
+    SettingsWindow& form = openFromMenu();
     form.Text3->setText("外科");  // an edit the password change does not save
     form.Text8->setText(QString::fromUtf8(c.oldTyped));
     form.Text12->setText(QString::fromUtf8(c.newTyped));
@@ -214,11 +214,11 @@ TEST_F(SettingsWindowTest, PasswordChange) {
     EXPECT_EQ(storedSetting("密码"), QString::fromUtf8(c.stored));
     EXPECT_EQ(storedSetting("科别"), "内儿科");
     if (c.windowStays) {
-      ASSERT_EQ(loaded<Form8>(), &form);
+      ASSERT_EQ(loaded<SettingsWindow>(), &form);
       EXPECT_TRUE(form.isShown());
       EXPECT_EQ(form.Text8->text(), QString::fromUtf8(c.oldTyped)) << "what was typed stays";
     } else {
-      EXPECT_EQ(loaded<Form8>(), nullptr);
+      EXPECT_EQ(loaded<SettingsWindow>(), nullptr);
     }
   }
   EXPECT_EQ(state.LoginPassword, "691") << "the login asks for the new one from the next start";
@@ -226,7 +226,7 @@ TEST_F(SettingsWindowTest, PasswordChange) {
 
 TEST_F(SettingsWindowTest, APasswordThatCannotBeWrittenIsNotReportedAsChanged) {
   execMain(R"(CREATE TRIGGER locked BEFORE UPDATE OF "密码" ON "设置" BEGIN SELECT RAISE(ABORT, 'locked'); END)");
-  Form8& form = openFromMenu();
+  SettingsWindow& form = openFromMenu();
   form.Text8->setText("691");
   form.Text12->setText("abc");
   click(form, "Command3");
@@ -240,7 +240,7 @@ TEST_F(SettingsWindowTest, APasswordThatCannotBeWrittenIsNotReportedAsChanged) {
 
 TEST_F(SettingsWindowTest, WithoutASettingsRowTheBoxesHoldTheShippedValues) {
   execMain(R"(DELETE FROM "设置")");
-  Form8& form = openFromMenu();
+  SettingsWindow& form = openFromMenu();
   EXPECT_EQ(form.Text1->text(), "");
   EXPECT_EQ(form.Text4->text(), "10");
   EXPECT_EQ(form.Text5->text(), "20");

@@ -1,7 +1,7 @@
 #include "ShellFixture.h"
 
-#include "shell/Form1.h"
-#include "shell/Form9.h"
+#include "shell/MainWindow.h"
+#include "shell/LoginWindow.h"
 #include "shell/Windows.h"
 #include "startup/Main.h"
 #include "store/Database.h"
@@ -34,14 +34,14 @@ void ShellFixture::start() {
 }
 
 void ShellFixture::login() {
-  auto& login = window<shell::Form9>();
+  auto& login = window<shell::LoginWindow>();
   login.Show();
   login.Text1->setText(QStringLiteral("691"));
   click(login, "Command1");
 }
 
 void ShellFixture::triggerMenu(const QString& caption) {
-  for (QAction* entry : window<shell::Form1>().menuBar()->actions()) {
+  for (QAction* entry : window<shell::MainWindow>().menuBar()->actions()) {
     if (entry->text() == caption) return entry->trigger();
     if (QMenu* sub = entry->menu())
       for (QAction* item : sub->actions())

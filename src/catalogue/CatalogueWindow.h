@@ -1,0 +1,145 @@
+// The catalogue window "药物维护": the drug table by category in a grid edited cell by
+// cell, each change saved at once, with the low-stock query, add, delete, clear, and the
+// spreadsheet export and import.
+#pragma once
+
+#include "catalogue/service/CatalogueRow.h"
+#include "catalogue/service/RowKeys.h"
+#include "ui/ControlArray.h"
+#include "ui/PagedGrid.h"
+#include "ui/Session.h"
+#include "ui/Window.h"
+
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QSet>
+
+namespace store {
+class Catalogue;
+}
+
+namespace catalogue {
+
+class CatalogueWindow : public ui::Window {
+  Q_OBJECT
+
+ public:
+  static constexpr const char* kName = "Form3";
+
+  explicit CatalogueWindow(ui::Session& session);
+
+  void Form_Load() override;
+  // Closing: what a failed save left unsaved is saved once more; what still cannot be
+  // saved is named to the user instead of vanishing with the window.
+  void Form_Unload() override;
+
+  // Category button `index` (0 .. 15): lists that category.
+  void Command1_Click(int index);
+  // "保  存": lists the chosen category again (every cell is saved as it changes).
+  void Command10_Click();
+  // "库存报警查询": the rows of the category whose kept stock is below the threshold.
+  void Command2_Click();
+  // "添  加": the first blank row, its name cell ready for typing.
+  void Command3_Click();
+  // "删  除": the row shown in the selected grid row.
+  void Command4_Click();
+  // "药物维护帮助": the help page.
+  void Command5_Click();
+  // "导  入": adds the rows of a spreadsheet file.
+  void Command6_Click();
+  // "导出到Excel": every row of the chosen category, by name.
+  void Command7_Click();
+  // "清  空": every row of the chosen category, after the warning.
+  void Command8_Click();
+
+  // Selects grid row `row`.
+  void xz(int row);
+  // Moves the focus from the cell of array `col` (2 for Lb2 ...) to the next one of the row.
+  void xz1(int col, int row);
+  // Writes the row's cells into the catalogue under its key.
+  void xz2(int row);
+
+  int CurrentCategoryIndex = 15;
+  int PickRow = 0;
+  QPointer<QLineEdit> PaletteTarget;
+
+  ui::PagedGrid* grid = nullptr;
+  ui::ControlArray<QPushButton> Command1{QStringLiteral("Command1")};
+  QLabel* Label3 = nullptr;        // the category prefix of the chosen button
+  QLineEdit* Text2 = nullptr;      // search
+  QLineEdit* Text4 = nullptr;      // markup ratio
+  QLineEdit* Text3 = nullptr;      // low-stock threshold
+  QLineEdit* Text1 = nullptr;      // the palette's target for cells that take no words
+  QPushButton* Command2 = nullptr;
+  QPushButton* Command3 = nullptr;
+  QPushButton* Command4 = nullptr;
+  QPushButton* Command5 = nullptr;
+  QPushButton* Command6 = nullptr;
+  QPushButton* Command7 = nullptr;
+  QPushButton* Command8 = nullptr;
+  QPushButton* Command10 = nullptr;
+  QLabel* Label7 = nullptr;        // the hint
+  QLabel* Label8 = nullptr;        // why a row is not saved
+  QLabel* text9 = nullptr;         // the path chosen last by the export or the import
+  QListWidget* List1 = nullptr;    // usage phrases
+  QListWidget* List3 = nullptr;    // units
+  QListWidget* List4 = nullptr;    // western sub-categories
+  ui::ControlArray<QLabel> Label5{QStringLiteral("Label5")};  // the palette
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void build();
+  void buildTopStrip();
+  void buildPickLists();
+  void buildPalette();
+  void buildBottomRow();
+  void wireCells();
+
+  // Lists the rows of the chosen category that the search box matches.
+  void reload();
+  // True when nothing unsaved would be lost, or the user agrees to drop it.
+  bool mayDropUnsaved();
+  // Writes record `index` of the grid's model into the catalogue under its key and marks
+  // it saved or not.
+  void saveRecord(int index);
+  // Tells once per list that rows of it could not be read.
+  void tellReadFailure(const QString& reason);
+  void hidePickLists();
+
+  // Cell handling.
+  void onCellEdited(int row, int column);
+  void nameCellSteps(int row);
+  void replaceInCell(QLineEdit* cell, const QString& replaced);
+  void onCellFocused(int row, int column);
+  void onCellClicked(int row, int column);
+  void fillSellingPrice(int row);
+  void showPickList(QListWidget* list, int row, int column);
+  void placePickList();
+  void takePick(QListWidget* list);
+  void insertPaletteWord(int index);
+  void showSaveStatus();
+
+  QLineEdit* cellAt(int row, int column) const { return grid->lineCell(row, column); }
+  int button() const { return CurrentCategoryIndex; }
+
+  ui::Session& session_;
+  RowKeys keys_;
+  // Rows whose cells changed inside the current change handling; saved once at its end.
+  int editDepth_ = 0;
+  QSet<int> pendingSaves_;
+  // The cell the shown pick list stands under.
+  int pickColumn_ = -1;
+  QListWidget* shownList_ = nullptr;
+  // Each editable cell's row and column, for the focus and key handling.
+  QHash<const QObject*, std::pair<int, int>> cellPlaces_;
+  bool loaded_ = false;
+  bool readFailureTold_ = false;
+};
+
+}  // namespace catalogue

@@ -1,0 +1,280 @@
+// The prescription window: the paper-like sheet in the middle, where the physician types
+// the patient and the prescription, the drug search on the left and the priced grid on
+// the right, inside the main window. The window gathers and shows; the prescription state
+// and the services decide.
+#pragma once
+
+#include "links/PrescriptionLink.h"
+#include "prescription/service/CatalogListing.h"
+#include "prescription/service/HeaderFields.h"
+#include "prescription/service/HistoryList.h"
+#include "prescription/service/PrescriptionModel.h"
+#include "prescription/service/PrescriptionState.h"
+#include "printing/service/PrintDevice.h"
+#include "printing/service/SheetPrint.h"
+#include "ui/ControlArray.h"
+#include "ui/Line.h"
+#include "ui/Session.h"
+#include "ui/Window.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace platform {
+class Bell;
+}
+namespace printing {
+class PrescriptionPrints;
+}
+
+namespace prescription {
+
+class DrugListModel;
+class NewPrescriptionBell;
+struct AfterCommand;
+
+// Elements of the sheet's label array Label2.
+enum SheetLabel { kSheetTitle = 0, kDoseCaption = 1, kRp = 2, kSheetName = 3, kSheetMode = 4 };
+
+class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLink {
+  Q_OBJECT
+
+ public:
+  static constexpr const char* kName = "Form2";
+  // The caption before the program's title.
+  static inline const QString kDesignCaption = QStringLiteral("处方录入");
+
+  explicit PrescriptionWindow(ui::Session& session);
+  ~PrescriptionWindow() override;
+
+  void Form_Load() override;
+
+  // What the other windows ask of the prescription window. The sheet title and the bell
+  // follow the settings by themselves.
+  bool bellOn() const;
+  // Adds phrases to the herbal-usage drop-down, after what it holds.
+  void addHerbalUsages(const QStringList& phrases);
+  // Replaces the drop-down's phrases (after the word list changed); the usage on the
+  // sheet, typed or chosen, stays as it is.
+  void replaceHerbalUsages(const QStringList& phrases) override;
+  QStringList herbalUsages() const;
+  // The herbal usage phrase chosen for the prescription on the sheet.
+  QString herbalUsage() const override;
+
+  // The prescription on the window (multi-line texts with CR LF), and a whole one shown.
+  const PrescriptionState& state() const { return model_.state(); }
+  void showState(const PrescriptionState& state) { model_.setState(state); }
+  // The prescription being written and its commands; the window shows it.
+  PrescriptionModel& model() { return model_; }
+  const PrescriptionModel& model() const { return model_; }
+  // The sheet is in the herbal layout exactly while this holds; the dose box shows it.
+  bool herbalSheet() const { return model_.state().herbal; }
+
+  // The drug list's entries, each remembering its row (List1, with List6 as twins).
+  const DrugListing& drugListEntries() const;
+
+  // Where the prints go: the system's default printer unless a device maker is given.
+  using PrintDevices = std::function<std::unique_ptr<printing::PrintDevice>()>;
+  void setPrintDevices(PrintDevices devices) { printDevices_ = std::move(devices); }
+  // The medical record the record window hands back, and its save: the window keeps both.
+  void setCurrentRecordText(const QString& record) override { model_.setMedicalRecord(record); }
+  void saveWithRecord() override { showOutcome(model_.saveWithRecord()); }
+
+ private:
+  // Handlers, as the controls run them; the buttons that only run a model command are
+  // wired to it directly.
+  void Command10_Click();  // 打印输液卡
+  void List2_Click();
+  // The history list's pop-up, opened by the right button over a list with items.
+  void List2_MouseUp(Qt::MouseButton button, const QPoint& position);
+  void Label9_Click(int index);  // 0 "删除(D)", 1 "取消(E)"
+  // The new-prescription alert's poll, while this workstation's bell is on.
+  void Timer1_Timer();
+  void Command1_Click(int index);  // category button
+  void Text1_Change();
+  void List1_DblClick();  // the pick
+  void VScroll1_Change();
+  // The picture buttons Picture4(index): the press look on any mouse button going down,
+  // the command of the button on its release, wherever the pointer then is.
+  void Label18_MouseUp(int index);
+  void Command19_Click();  // 打印: the sheet as the window shows it
+  void overlayPrint();     // 套打: the values at the overlay template's positions
+  // The header fields; `index` is the field's.
+  void Text5_Change(int index);
+  void Text5_Click(int index);
+  void Text5_GotFocus(int index);
+  bool Text5_KeyDown(int index, int keyCode);  // true when the key is discarded
+  void List5_DblClick();  // patient pick
+  void List4_DblClick();  // address pick
+  void List3_DblClick();  // diagnosis pick
+  void List8_DblClick();  // symptom pick
+  void Text11_KeyDown(int keyCode);
+  void Label8_Click();
+
+  // The sheet title: the unit name, sized to its caption and centred across the sheet.
+  void setSheetTitle(const QString& unitName);
+  // The new-prescription alert: while on, the counter file is looked at every 3000 ms.
+  void setBell(bool on);
+  // The search box's text after a key of the left panel, with the caret at its end.
+  void typeIntoSearch(const QString& text);
+  // The sheet as it stands on the window, in twips, with the prescription's words.
+  printing::SheetSnapshot sheetSnapshot() const;
+  // Attaches the handlers above to their controls.
+  void wireHeaderFields();
+  void wireSuggestionLists();
+  HeaderTexts headerTexts() const;
+  QListWidget* suggestionList(SuggestionList list) const;
+  // Clears the list, fills it from the database and shows it when it found something.
+  void runLookUp(const LookUp& lookUp);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  // Building the controls, each area from its table.
+  void buildToolbar();
+  void buildLeftPanel();
+  void buildSheet();
+  void buildHeaderFields();
+  void buildRightPanel();
+  void buildGrid();
+  void buildGridRows();
+  void setTabChain();
+  void declareInputKinds();
+  void layOutHeaderFields();
+  void paintGridStripes();
+  // Centres a label of the sheet across it, keeping its top.
+  void centreOnSheet(QLabel* label);
+  void setListRowHeight(QListView* list);
+
+  // The drug list filled from a listing; nothing is shown when the database cannot be read.
+  void fillDrugList(const CatalogQuery& query);
+  void hideSuggestionLists();
+  void setR1(const QString& crlfText, std::optional<int> crlfCaret = std::nullopt);
+  QString r1Text() const;
+  void setGridCell(int row, int column, const QString& text);
+  // Passes what the user types into the sheet's controls on to the model.
+  void wireEdits();
+  // Shows the parts of the model that changed (PrescriptionModel::Change bits).
+  void showModel(unsigned what);
+  // The history boxes, and the listed items with them when `withItems`.
+  void showHistory(bool withItems);
+  void applySheetLayout(bool herbal);
+  // Says a command's message, if it has one.
+  void showOutcome(const CommandOutcome& outcome);
+  // Takes the sheet title and the bell from the settings.
+  void followSettings();
+  // The history boxes as one value.
+  HistoryWindow historyWindow() const;
+
+  // The toolbar's wiring and commands.
+  void wireToolbar();
+  void showPressed(int index, bool pressed);
+  void runToolCommand(int index);
+  void newPrescriptionCommand();       // 新建
+  void continuePrescriptionCommand();  // 续开
+  void copyPrescriptionCommand();      // 复制处方
+  void saveCommand();                  // 保存
+  void saveAsTemplateCommand();        // 存为组套
+  // Shows a command's result and does the window's part of it.
+  void focusAfterCommand(const AfterCommand& after);
+  printing::SheetBody bodyBox() const;
+  // The prints onto the chosen devices.
+  printing::PrescriptionPrints prints();
+  // The medical-record window's view of the prescription (PrescriptionStateLink).
+  PrescriptionState& linkedState() const override;
+  void savePrescription() override { showOutcome(model_.save()); }
+  void refreshHistory() override { model_.listHistory(); }
+  mutable PrescriptionState linked_;
+  // True while the window fills its controls from the model or runs a toolbar command:
+  // the controls' changes are then the model's own, and the look-ups rest.
+  bool filling_ = false;
+  PrintDevices printDevices_;
+  // True while 复制处方 shows the empty text; toolbar clicks then wait for the copy.
+  bool copyWaiting_ = false;
+  std::vector<int> deferredButtons_;
+
+  ui::Session& session_;
+  PrescriptionModel model_;
+  std::unique_ptr<platform::Bell> soundBell_;
+  std::unique_ptr<NewPrescriptionBell> bell_;
+
+  // Toolbar.
+  ui::ControlArray<QFrame> Picture4{QStringLiteral("Picture4")};
+  ui::ControlArray<QLabel> Image7{QStringLiteral("Image7")};
+  ui::ControlArray<QLabel> Label15{QStringLiteral("Label15")};
+  ui::ControlArray<QLabel> Label18{QStringLiteral("Label18")};
+  ui::ControlArray<ui::Line> ToolbarLines{QStringLiteral("ToolbarLine")};
+
+  // Left panel.
+  ui::ControlArray<QPushButton> Command1{QStringLiteral("Command1")};
+  ui::ControlArray<QLabel> Label8{QStringLiteral("Label8")};
+  QLineEdit* Text1 = nullptr;
+  ui::ControlArray<QPushButton> Command16{QStringLiteral("Command16")};
+  QListView* List1 = nullptr;
+  DrugListModel* drugList_ = nullptr;
+  QLineEdit* Text2 = nullptr;
+  QLineEdit* Text3 = nullptr;
+  QLineEdit* Text4 = nullptr;
+  QPushButton* Command2 = nullptr;
+  QListWidget* List2 = nullptr;
+  QFrame* Picture6 = nullptr;
+  ui::ControlArray<QLabel> Label9{QStringLiteral("Label9")};
+
+  // The sheet: white, sunken, laid out as printed.
+  QFrame* Picture2 = nullptr;
+  ui::ControlArray<QLabel> Label2{QStringLiteral("Label2")};
+  // The herbal usage phrase under a herbal prescription.
+  QComboBox* C1 = nullptr;
+  // The new-prescription alert, every 3000 ms while this workstation's bell is on.
+  QTimer* Timer1 = nullptr;
+  ui::ControlArray<ui::Line> Line2{QStringLiteral("Line2")};
+  QPlainTextEdit* R1 = nullptr;
+  QLineEdit* Text6 = nullptr;
+  ui::ControlArray<QFrame> Picture7{QStringLiteral("Picture7")};
+  ui::ControlArray<QLabel> Label1{QStringLiteral("Label1")};
+  ui::ControlArray<QLineEdit> Text5{QStringLiteral("Text5")};
+  ui::ControlArray<ui::Line> Line6{QStringLiteral("Line6")};
+  QListWidget* List3 = nullptr;
+  QListWidget* List4 = nullptr;
+  QListWidget* List5 = nullptr;
+
+  // Right panel.
+  ui::ControlArray<QLabel> Label31{QStringLiteral("Label31")};
+  QLineEdit* Text11 = nullptr;
+  QListWidget* List8 = nullptr;
+  QPlainTextEdit* Text10 = nullptr;
+  QLabel* Label5 = nullptr;
+  ui::ControlArray<ui::Line> Line7{QStringLiteral("Line7")};
+  QPlainTextEdit* text9 = nullptr;
+  QLabel* Label4 = nullptr;
+  ui::ControlArray<QLabel> Label50{QStringLiteral("Label50")};
+
+  // The priced grid.
+  ui::ControlArray<QPushButton> Command3{QStringLiteral("Command3")};
+  QScrollBar* VScroll1 = nullptr;
+  QWidget* Picture1 = nullptr;
+  QLabel* Label16 = nullptr;
+  QLabel* Label17 = nullptr;
+  ui::ControlArray<QLabel> Lb1{QStringLiteral("Lb1")};
+  // The nine cell columns Lb2 to Lb10, in stored order: text boxes for quantity, price and
+  // amount, labels for the rest.
+  std::vector<ui::ControlArray<QLabel>> labelCells_;
+  std::vector<ui::ControlArray<QLineEdit>> boxCells_;
+  ui::ControlArray<ui::Line> Ln1{QStringLiteral("Ln1")};
+  ui::ControlArray<ui::Line> Line3{QStringLiteral("Line3")};
+};
+
+}  // namespace prescription

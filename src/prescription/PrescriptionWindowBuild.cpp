@@ -1,0 +1,469 @@
+// Building the prescription window's controls from its layout tables.
+#include "prescription/DrugListModel.h"
+#include "prescription/PrescriptionWindow.h"
+#include "prescription/PrescriptionWindowLayout.h"
+#include "prescription/service/CatalogSearch.h"
+#include "prescription/service/Composition.h"
+#include "printing/PrescriptionPrints.h"
+#include "shell/service/WebPages.h"
+#include "ui/ControlEvents.h"
+#include "ui/Controls.h"
+#include "ui/Fonts.h"
+#include "ui/WholeText.h"
+#include "ui/InputTarget.h"
+#include "ui/Twips.h"
+#include "ui/TypingLimits.h"
+
+#include <QStyledItemDelegate>
+
+namespace prescription {
+
+using namespace layout;
+
+namespace {
+
+void paint(QWidget* w, const QColor& background) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Window, background);
+  p.setColor(QPalette::Base, background);
+  w->setPalette(p);
+  w->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget* w, const QColor& colour) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::WindowText, colour);
+  p.setColor(QPalette::Text, colour);
+  p.setColor(QPalette::ButtonText, colour);
+  w->setPalette(p);
+}
+
+QFrame* makePanel(QWidget* parent, const QString& name, const ui::Place& place, const QColor& background) {
+  auto* panel = ui::make<QFrame>(parent, name, place);
+  paint(panel, background);
+  return panel;
+}
+
+// A push button on the window: its name, caption and place, and what its click runs.
+struct Button {
+  const char* name;
+  const char16_t* caption;
+  ui::Place place;
+  std::function<void()> click;
+};
+
+std::vector<QPushButton*> makeButtons(QWidget* window, std::initializer_list<Button> buttons) {
+  std::vector<QPushButton*> made;
+  for (const Button& b : buttons) {
+    QPushButton* button =
+        ui::make<QPushButton>(window, QString::fromLatin1(b.name), b.place, QString::fromUtf16(b.caption));
+    QObject::connect(button, &QPushButton::clicked, window, b.click);
+    made.push_back(button);
+  }
+  return made;
+}
+
+ui::Line* makeLine(ui::ControlArray<ui::Line>& array, int index, QWidget* parent, double x1, double y1, double x2,
+                   double y2, const QColor& colour = Qt::black, int width = 1) {
+  ui::Line* line = array.make(index, parent, {});
+  line->setBorderWidth(width);
+  line->setBorderColor(colour);
+  line->setEnds(x1, y1, x2, y2);
+  return line;
+}
+
+// A frameless box on the sheet or in the grid, painted by its container's colour.
+void flatten(QLineEdit* box) {
+  box->setFrame(false);
+  box->setTextMargins(0, 0, 0, 0);
+}
+
+// Rows made taller by a fixed number of pixels than the list's font makes them.
+class TallerRows : public QStyledItemDelegate {
+ public:
+  TallerRows(int extra, QObject* parent) : QStyledItemDelegate(parent), extra_(extra) {}
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    size.rheight() += extra_;
+    return size;
+  }
+
+ private:
+  int extra_;
+};
+
+}  // namespace
+
+void PrescriptionWindow::buildToolbar() {
+  auto* Frame1 = ui::make<QFrame>(this, "Frame1", {60, 0, 14900, 795});
+  for (const ToolButton& b : kToolButtons) {
+    QFrame* box = Picture4.make(b.index, Frame1, {b.left, kToolButtonTop, b.width, kToolButtonHeight});
+    QLabel* icon = Image7.make(b.index, box, {60, 60, 450, 450});
+    icon->setPixmap(style()->standardIcon(b.icon).pixmap(icon->size()));
+    icon->setAlignment(Qt::AlignCenter);
+    QLabel* caption = Label15.make(b.index, box, {600, 180}, QString::fromUtf16(b.caption));
+    caption->setFont(ui::designFont(ui::kSongTi, 9));
+    caption->adjustSize();
+    // The transparent label over the box that takes the mouse.
+    Label18.make(b.index, box, {0, 0, b.width, kToolButtonHeight});
+  }
+  for (int i = 0; i < static_cast<int>(kToolbarSeparators.size()); ++i)
+    makeLine(ToolbarLines, i, Frame1, kToolbarSeparators[i], 180, kToolbarSeparators[i], 660, kSeparatorGrey);
+  // Named as designed: the three separators are Line1, Line4 and Line5.
+  const char* separatorNames[] = {"Line1", "Line4", "Line5"};
+  for (int i = 0; i < 3; ++i) ui::setControlName(ToolbarLines[i], QString::fromLatin1(separatorNames[i]));
+}
+
+void PrescriptionWindow::buildLeftPanel() {
+  for (int i = 0; i < kCategoryCount; ++i) {
+    const CategoryButton& b = kCategoryButtons[i];
+    QPushButton* button = Command1.make(i, this, {b.left, b.top, b.width, kCategoryButtonHeight}, kCategoryCaptions[i]);
+    connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+  }
+  QFont bold = Command1[0]->font();
+  bold.setBold(true);
+  Command1[0]->setFont(bold);
+
+  QLabel* searchCaption = Label8.make(1, this, {60, 2385, 1800, 240}, QStringLiteral("中文\\拼音\\笔画查询"));
+  setTextColour(searchCaption, Qt::red);
+  Text1 = ui::make<QLineEdit>(this, "Text1", {1800, 2320, 1875, 315});
+  paint(Text1, kSearchYellow);
+  setTextColour(Text1, Qt::red);
+  ui::setCaption(searchCaption, Text1);
+  connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
+  Text1->installEventFilter(this);
+
+  std::vector<QPushButton*> keys = makeButtons(this, {
+      // The pad types into the box that had the focus before this click.
+      {"Command17", u"笔画输入法", {60, 2730, 1215, 300},
+       [this] { session_.windows.openFresh(QStringLiteral("Form21")); }},
+      {"Command18", u"?", {1320, 2730, 345, 300},
+       [this] { session_.dialogs.message(kStrokeHintLines.join(u'\n'), kStrokeHintTitle); }},
+  });
+  for (int i = 0; i < static_cast<int>(kStrokeKeys.size()); ++i) {
+    QPushButton* key = Command16.make(i, this, {kStrokeKeyLefts[i], 2730, 345, 300}, QString::fromUtf16(kStrokeKeys[i]));
+    connect(key, &QPushButton::clicked, this, [this, i] { typeIntoSearch(appendStroke(Text1->text(), i)); });
+  }
+  keys.push_back(makeButtons(this, {{"Command15", u"←", {3300, 2730, 375, 300},
+                [this] { typeIntoSearch(dropLastCharacter(Text1->text())); }}})[0]);
+  for (QPushButton* b : keys) b->setFocusPolicy(Qt::NoFocus);
+  for (const auto& [i, key] : Command16) key->setFocusPolicy(Qt::NoFocus);
+
+  List1 = ui::make<QListView>(this, "List1", {60, 3120, 3615, 3480});
+  drugList_ = new DrugListModel(List1);
+  List1->setModel(drugList_);
+  // Rows of one height, laid out a batch at a time: a search that lists thousands of rows
+  // shows the first ones at once.
+  List1->setUniformItemSizes(true);
+  List1->setLayoutMode(QListView::Batched);
+  List1->setBatchSize(100);
+  List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  List1->setFont(ui::designFont(ui::kSongTi, 9));
+  List1->installEventFilter(this);
+  connect(List1, &QListView::doubleClicked, this, [this] { List1_DblClick(); });
+
+  Label8.make(2, this, {120, 6690, 720, 180}, QStringLiteral("姓    名"));
+  Text2 = ui::make<QLineEdit>(this, "Text2", {960, 6630, 1635, 315});
+  ui::setCaption(Label8[2], Text2);
+  Label8.make(0, this, {120, 7080, 720, 180}, QStringLiteral("日期范围"));
+  Text3 = ui::make<QLineEdit>(this, "Text3", {960, 7020, 1635, 315});
+  ui::setCaption(Label8[0], Text3);
+  Text4 = ui::make<QLineEdit>(this, "Text4", {960, 7410, 1635, 315});
+  for (QLineEdit* box : {Text2, Text3, Text4}) box->setFocusPolicy(Qt::ClickFocus);
+  // A list that cannot be read stays empty, as it always has; the next query tries again.
+  makeButtons(this, {
+      {"Command7", u"查   询", {2700, 6630, 915, 315}, [this] { model_.listHistory(); }},
+      {"Command2", u"今日患者", {2700, 7020, 915, 315}, [this] { model_.listToday(); }},
+      {"Command5", u"<<", {120, 7425, 360, 280}, [this] { model_.listDayBefore(); }},
+      {"Command6", u">>", {510, 7425, 360, 280}, [this] { model_.listDayAfter(); }},
+      {"Command11", u"历史处方", {2700, 7410, 915, 315}, [this] { model_.listPatientHistory(); }},
+  });
+  connect(Text2, &QLineEdit::textChanged, this, [this] { model_.typeHistorySearch(Text2->text()); });
+  Text2->installEventFilter(this);
+  List2 = ui::make<QListWidget>(this, "List2", {60, 7800, 3615, 1680});
+  connect(List2, &QListWidget::currentItemChanged, this, [this] { List2_Click(); });
+  List2->viewport()->installEventFilter(this);
+
+  Picture6 = makePanel(this, "Picture6", {780, 8580, 1065, 840}, Qt::white);
+  Label9.make(0, Picture6, {30, 120, 975, 225}, QStringLiteral("删除(D)"))->setAlignment(Qt::AlignCenter);
+  Label9.make(1, Picture6, {60, 480, 915, 225}, QStringLiteral("取消(E)"))->setAlignment(Qt::AlignCenter);
+  for (int i : {0, 1}) ui::onClick(Label9[i], [this, i] { Label9_Click(i); });
+  Picture6->hide();
+}
+
+void PrescriptionWindow::buildSheet() {
+  Picture2 = makePanel(this, "Picture2", {3720, 840, 6120, 8625}, Qt::white);
+  Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Picture2->setLineWidth(2);
+
+  // The title is sized to its caption and centred by the load.
+  QLabel* title = Label2.make(kSheetTitle, Picture2, {0, 120});
+  title->setFont(ui::designFont(ui::kHeiTi, 14.25));
+  QLabel* sheetName = Label2.make(kSheetName, Picture2, {2340, 540, 1500, 285}, QStringLiteral("处  方  笺"));
+  sheetName->setFont(ui::designFont(ui::kHeiTi, 14.25));
+  QLabel* mode = Label2.make(kSheetMode, Picture2, {5385, 240, 450, 225}, kOrdinarySheet);
+  mode->setFont(ui::designFont(ui::kSongTi, 11.25));
+  makeLine(Line2, 1, Picture2, 5340, 180, 5880, 180, Qt::black, 2);
+  makeLine(Line2, 2, Picture2, 5340, 510, 5880, 510, Qt::black, 2);
+  makeLine(Line2, 3, Picture2, 5340, 180, 5340, 510, Qt::black, 2);
+  makeLine(Line2, 4, Picture2, 5880, 180, 5880, 510, Qt::black, 2);
+  // Captions on the sheet size themselves to their font from their designed place.
+  QLabel* rp = Label2.make(kRp, Picture2, {180, 1920}, QStringLiteral("Rp"));
+  rp->setFont(ui::designFont(ui::kSongTi, 18, true));
+  rp->adjustSize();
+
+  R1 = ui::make<QPlainTextEdit>(Picture2, "R1", {1380, 2400, 4575, 4995});
+  R1->setFrameStyle(QFrame::NoFrame);
+  R1->setFont(ui::designFont(ui::kSongTi, 10.5));
+  R1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  R1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  paint(R1, Qt::white);
+  R1->viewport()->installEventFilter(this);
+
+  QLabel* doses = Label2.make(kDoseCaption, Picture2, {180, 7500}, QStringLiteral("共   剂"));
+  doses->setFont(ui::designFont(ui::kSongTi, 9, true));
+  doses->adjustSize();
+  doses->hide();
+  Text6 = ui::make<QLineEdit>(Picture2, "Text6", {420, 7500, 255, 225}, kDefaultDoses);
+  flatten(Text6);
+  Text6->setAlignment(Qt::AlignCenter);
+  Text6->setFont(ui::designFont(ui::kSongTi, 9, true));
+  // The dose count sits in the gap of "共   剂" without covering its characters.
+  paint(Text6, Qt::transparent);
+  Text6->setAutoFillBackground(false);
+  setTextColour(Text6, kBlue);
+  Text6->hide();
+
+  C1 = ui::make<QComboBox>(Picture2, "C1", {1020, 7470, 4875, 300});
+  setTextColour(C1, kBlue);
+  C1->hide();
+
+  makeLine(Line2, 0, Picture2, 180, 7800, 5880, 7800);
+  buildHeaderFields();
+
+  // The suggestion lists open over the fields below theirs.
+  List5 = ui::make<QListWidget>(Picture2, "List5", {720, 1260, 1275, 1110});
+  List4 = ui::make<QListWidget>(Picture2, "List4", {1500, 1560, 2595, 1110});
+  List3 = ui::make<QListWidget>(Picture2, "List3", {720, 1860, 2235, 1110});
+  for (QListWidget* list : {List3, List4, List5}) list->hide();
+}
+
+void PrescriptionWindow::buildHeaderFields() {
+  for (const HeaderField& f : kHeaderFields) {
+    QFrame* panel = Picture7.make(f.index, Picture2, {f.left, f.top, f.width, kHeaderPanelHeight});
+    QLabel* caption = Label1.make(f.index, panel, {60, 60}, QString::fromUtf16(f.caption));
+    caption->setFont(ui::designFont(ui::kSongTi, 9, true));
+    caption->adjustSize();
+    QLineEdit* box = Text5.make(f.index, panel, {0, 30, 0, 210});
+    flatten(box);
+    box->setFont(ui::designFont(ui::kSongTi, 9.75));
+    setTextColour(box, kBlue);
+    ui::limitTyping(box, f.longestTyped);
+    ui::setCaption(caption, box);
+    if (f.index == kReadOnlyField) box->setReadOnly(true);
+    Line6.make(f.index, panel, {});
+    panel->setVisible(f.shown);
+  }
+}
+
+void PrescriptionWindow::buildRightPanel() {
+  makeButtons(this, {
+      {"Command4", u"自动划价", {9900, 4320, 1035, 330},
+       [this] { showOutcome(model_.priceSaveAndList()); }},
+      {"Command14", u"发药", {10980, 4320, 1095, 330}, [this] { showOutcome(model_.dispense()); }},
+      {"Command9", u"撤消发药", {12120, 4320, 1095, 330},
+       [this] { showOutcome(model_.undoDispense()); }},
+      {"Command13", u"自动划价帮助", {13680, 4320, 1275, 330},
+       [this] { shell::openWebPage(session_.dialogs, shell::WebPage::PricingHelp); }},
+  });
+
+  auto* Label13 = ui::make<QLabel>(this, "Label13", {9900, 4740, 1530, 300});
+  paint(Label13, kSymptomBar);
+  QLabel* symptoms = Label31.make(2, this, {10380, 4800}, QStringLiteral("主要症状"));
+  setTextColour(symptoms, Qt::white);
+  Label8.make(3, this, {11520, 4800, 900, 180}, QStringLiteral("拼音码搜索"));
+  Text11 = ui::make<QLineEdit>(this, "Text11", {12480, 4725, 2475, 315});
+  ui::setCaption(Label8[3], Text11);
+  Text10 = ui::make<QPlainTextEdit>(this, "Text10", {9900, 5100, 5055, 1095});
+  Text10->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  ui::setCaption(symptoms, Text10);
+
+  Label5 = ui::make<QLabel>(this, "Label5", {12180, 5160, 1575, 375});
+  Label5->hide();
+  const std::vector<QPushButton*> hidden = makeButtons(this, {
+      // Reached by code only.
+      {"Command20", u"新建", {9960, 5160, 735, 315}, [this] { model_.startWithDefaults(); }},
+      {"Command19", u"打印", {10740, 5160, 735, 315}, [this] { Command19_Click(); }},
+      {"Command21", u"保存", {11460, 5160, 735, 315}, [this] { showOutcome(model_.save()); }},
+  });
+  for (QPushButton* b : hidden) b->hide();
+
+  QFrame* Picture8 = makePanel(this, "Picture8", {9900, 6240, 5055, 2415}, Qt::white);
+  auto* Label6 = ui::make<QLabel>(Picture8, "Label6", {1920, 30, 1050, 210}, QStringLiteral("输液注射卡"));
+  Label6->setFont(ui::designFont(ui::kHeiTi, 10.5));
+  makeLine(Line7, 0, Picture8, 540, 300, 4440, 300);
+  makeLine(Line7, 1, Picture8, 540, 360, 4440, 360);
+  text9 = ui::make<QPlainTextEdit>(Picture8, "text9", {540, 480, 3915, 1755});
+  text9->setFrameStyle(QFrame::NoFrame);
+  text9->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  ui::setCaption(Label6, text9);
+
+  auto* Label3 = ui::make<QLabel>(this, "Label3", {10320, 8790, 720, 180}, QStringLiteral("插入用法"));
+  setTextColour(Label3, kBlue);
+  Label4 = ui::make<QLabel>(this, "Label4", {11100, 8760, 1635, 195});
+  Label4->hide();
+  auto* Label21 = ui::make<QLabel>(this, "Label21", {12900, 8760, 255, 195}, QStringLiteral("'"));
+  Label21->hide();
+  makeButtons(this, {
+      {"Command8", u"打印不干胶标签", {11940, 8700, 1575, 330}, [this] { prints().Command8_Click(); }},
+      {"Command10", u"打印输液卡", {13560, 8700, 1395, 330}, [this] { Command10_Click(); }},
+  });
+
+  auto* Picture9 = ui::make<QFrame>(this, "Picture9", {9900, 9090, 5055, 375});
+  for (int i = 0; i < static_cast<int>(kRouteCaptions.size()); ++i) {
+    QLabel* route = Label50.make(i, Picture9, {kRouteLabelLefts[i], 60}, kRouteCaptions[i]);
+    setTextColour(route, kBlue);
+    route->setCursor(Qt::PointingHandCursor);
+    ui::onClick(route, [this, i] { model_.addRoute(i); });
+  }
+
+  // Outside the client area: the drawer sort is reached by code only.
+  makeButtons(this, {{"Command12", u"按斗位排序", {16380, 5400, 1155, 330}, [this] { model_.sortByDrawer(); }}});
+
+  // The symptom suggestions open over the symptoms box.
+  List8 = ui::make<QListWidget>(this, "List8", {12480, 5040, 2475, 1140});
+  paint(List8, kSymptomCyan);
+  List8->hide();
+}
+
+void PrescriptionWindow::buildGrid() {
+  QFrame* Picture3 = makePanel(this, "Picture3", {9900, 840, 5055, kGridFrameHeight}, Qt::white);
+  Picture1 = ui::make<QWidget>(Picture3, "Picture1", {0, kRowsPanelTop, kRowsPanelWidth, kRowsPanelHeight});
+  paint(Picture1, Qt::white);
+  for (int column = 0; column < kGridColumns; ++column) {
+    const GridColumnLayout& c = kGridColumnsLayout[column];
+    QPushButton* heading =
+        Command3.make(c.heading, Picture3, {c.headingLeft, 0, c.headingWidth, kHeadingHeight}, QString::fromUtf16(c.caption));
+    heading->setFocusPolicy(Qt::NoFocus);
+    if (c.heading == kHiddenHeading) heading->hide();
+    connect(heading, &QPushButton::clicked, this,
+            [this] { Picture1->move(Picture1->x(), ui::px(kHeadingClickTop)); });
+  }
+  VScroll1 = ui::make<QScrollBar>(Picture3, "VScroll1", {4740, 0, 255, 3360}, Qt::Vertical);
+  VScroll1->setRange(0, kScrollMaximum);
+  VScroll1->setSingleStep(1);
+  VScroll1->setPageStep(1);
+  connect(VScroll1, &QScrollBar::valueChanged, this, &PrescriptionWindow::VScroll1_Change);
+
+  QFrame* Picture5 = makePanel(Picture3, "Picture5", {0, 3060, 4755, kTotalsStripHeight}, kTotalsStrip);
+  auto* Label14 = ui::make<QLabel>(Picture5, "Label14", {3480, 60}, QStringLiteral("合计："));
+  Label16 = ui::make<QLabel>(Picture5, "Label16", {4020, 60, 735, 195});
+  Label17 = ui::make<QLabel>(Picture5, "Label17", {60, 60, 3360, 195});
+  for (QLabel* l : {Label14, Label16, Label17}) setTextColour(l, kDarkBlue);
+  ui::keepTextWhole(Label16);
+  Label17->hide();
+
+  for (int column = 0; column < kGridColumns; ++column) {
+    const QString name = QStringLiteral("Lb%1").arg(column + 2);
+    labelCells_.emplace_back(name);
+    boxCells_.emplace_back(name);
+  }
+  buildGridRows();
+  for (int i = 0; i < static_cast<int>(kGridRules.size()); ++i)
+    makeLine(Line3, i, Picture1, kGridRules[i].first, 0, kGridRules[i].first, kGridRules[i].second, kRuleGrey);
+  Picture5->raise();
+  for (const auto& [i, heading] : Command3) heading->raise();
+  VScroll1->raise();
+}
+
+// The 71 rows, each a band with its nine cells on it and the rule under it; row r lies
+// one pitch below row r - 1 (row 0's band at the top, its cells 60 twips down).
+void PrescriptionWindow::buildGridRows() {
+  const QFont cellFont = ui::designFont(ui::kSongTi, 9);
+  // Quantities, prices, amounts and the stock read whole however narrow their cells.
+  const auto isNumber = [](int column) {
+    return column == kQuantity || column == kPrice || column == kAmount || column == kStock || column == kCost;
+  };
+  for (int r = 0; r < kGridRows; ++r) {
+    const double bandTop = r == 0 ? 0 : r * kRowPitch - 15;
+    const double cellTop = r == 0 ? 60 : r * kRowPitch + 45;
+    QLabel* band = Lb1.make(r, Picture1, {0, bandTop, kBandWidth, kRowPitch});
+    band->setAutoFillBackground(true);
+    band->lower();
+    for (int column = 0; column < kGridColumns; ++column) {
+      const GridColumnLayout& c = kGridColumnsLayout[column];
+      if (c.textBox) {
+        QLineEdit* cell = boxCells_[column].make(r, Picture1, {c.cellLeft, cellTop, c.cellWidth, kBoxCellHeight});
+        flatten(cell);
+        cell->setFont(cellFont);
+        cell->setAlignment(c.alignment);
+        // "@" and "$" separate the stored grid's rows and cells.
+        ui::refuseTyping(cell, QStringLiteral("@$"));
+        cell->setReadOnly(true);  // the amount always; quantity and price until the row has a name
+        if (isNumber(column)) ui::keepTextWhole(cell);
+      } else {
+        QLabel* cell = labelCells_[column].make(r, Picture1, {c.cellLeft, cellTop, c.cellWidth, kLabelCellHeight});
+        cell->setFont(cellFont);
+        cell->setAlignment(c.alignment);
+        if (isNumber(column)) ui::keepTextWhole(cell);
+      }
+    }
+    const double ruleY = 300 + r * kRowPitch;
+    makeLine(Ln1, r, Picture1, 0, ruleY, 7200, ruleY, kRuleGrey)->raise();
+  }
+}
+
+void PrescriptionWindow::setTabChain() {
+  QWidget* previous = nullptr;
+  for (int i : kHeaderTabOrder) {
+    if (previous) setTabOrder(previous, Text5[i]);
+    previous = Text5[i];
+  }
+  setTabOrder(previous, Text1);
+  setTabOrder(Text1, List1);
+  // Fields without a place in the order are reached by clicking.
+  for (const HeaderField& f : kHeaderFields)
+    if (std::find(kHeaderTabOrder.begin(), kHeaderTabOrder.end(), f.index) == kHeaderTabOrder.end())
+      Text5[f.index]->setFocusPolicy(Qt::ClickFocus);
+}
+
+void PrescriptionWindow::declareInputKinds() {
+  ui::PadTarget& target = session_.padTarget;
+  for (const HeaderField& f : kHeaderFields) ui::declareInputTarget(target, Text5[f.index], f.kind);
+  ui::declareInputTarget(target, Text1, text::InputKind::Drug);
+  ui::declareInputTarget(target, R1, text::InputKind::Drug);
+  ui::declareInputTarget(target, text9, text::InputKind::Drug);
+  ui::declareInputTarget(target, Text10, text::InputKind::Symptom);
+  ui::declareInputTarget(target, Text11, text::InputKind::Symptom);
+  ui::declareInputTarget(target, Text2, text::InputKind::Name);
+}
+
+// Each field's box starts right of its caption and ends 60 twips short of the panel's right
+// edge; its underline runs from 60 twips left of the box to the panel's edge.
+void PrescriptionWindow::layOutHeaderFields() {
+  for (const HeaderField& f : kHeaderFields) {
+    QLabel* caption = Label1[f.index];
+    caption->move(ui::pxPoint(60, 60));
+    const double left = ui::twips(caption->width()) + 75;
+    const double width = ui::twips(Picture7[f.index]->width()) - ui::twips(caption->width()) - 135;
+    Text5[f.index]->setGeometry(ui::pxRect(left, 30, width, 210));
+    Line6[f.index]->setEnds(left - 60, 250, left + width + 60, 250);
+    paint(Picture7[f.index], Qt::white);
+  }
+}
+
+void PrescriptionWindow::paintGridStripes() {
+  for (int r = 0; r < kGridRows; ++r) {
+    const QColor colour = r % 2 == 1 ? kOddRow : QColor(Qt::white);
+    paint(Lb1[r], colour);
+    for (int column : {kQuantity, kPrice, kAmount}) paint(boxCells_[column][r], colour);
+  }
+}
+
+void PrescriptionWindow::setListRowHeight(QListView* list) {
+  // The rows stand 16 pixels taller than the list's font makes them.
+  list->setItemDelegate(new TallerRows(16, list));
+  list->setUpdatesEnabled(true);
+}
+
+}  // namespace prescription

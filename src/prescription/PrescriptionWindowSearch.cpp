@@ -1,0 +1,112 @@
+// The prescription window's left panel: the category buttons, the search box with its keys,
+// and the drug list they fill.
+#include "prescription/DrugListModel.h"
+#include "prescription/PrescriptionWindow.h"
+#include "prescription/service/CatalogSearch.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace prescription {
+
+void PrescriptionWindow::Command1_Click(int index) {
+  if (index < 0 || index >= kCategoryCount) return;
+  for (const auto& [i, button] : Command1) {
+    QFont font = button->font();
+    font.setBold(i == index);
+    button->setFont(font);
+  }
+  // The search text goes at every click; its listing is replaced by the click's own.
+  Text1->clear();
+  Text1->setFocus();
+  drugList_->clear();
+
+  model_.chooseCategory(index);
+  fillDrugList(clickQuery(index));
+}
+
+void PrescriptionWindow::Text1_Change() {
+  const QString typed = Text1->text();
+  const QString search = withoutApostrophes(typed);
+  if (search != typed) {
+    // Setting the text runs this handler again for the text without apostrophes.
+    Text1->setText(search);
+    return;
+  }
+  // The listing replaces the list's entries in one go (an unreadable catalogue lists none).
+  fillDrugList(searchQuery(model_.category(), search));
+  hideSuggestionLists();
+}
+
+void PrescriptionWindow::fillDrugList(const CatalogQuery& query) {
+  // The old entries go first: the kept catalogue rows they were made from are then no
+  // longer shared, and a change to the catalogue is applied to them in place.
+  drugList_->clear();
+  DrugListing entries;
+  try {
+    entries = model_.listing(query);
+  } catch (const std::exception&) {
+    // Left unsaid on purpose: a catalogue that cannot be read lists nothing while the
+    // physician types, and the search box keeps its text; pricing says why.
+  }
+  drugList_->setEntries(std::move(entries));
+}
+
+void PrescriptionWindow::hideSuggestionLists() {
+  for (QListWidget* list : {List3, List4, List5}) list->hide();
+}
+
+void PrescriptionWindow::typeIntoSearch(const QString& text) {
+  Text1->setText(text);
+  Text1->setFocus();
+  Text1->end(false);
+}
+
+bool PrescriptionWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The search box taking the focus closes the patient suggestion lists.
+  if (watched == Text1 && event->type() == QEvent::FocusIn) hideSuggestionLists();
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (watched == Text1 && key == Qt::Key_Down) {
+      List1->setFocus();
+      if (drugList_->rowCount() > 0) List1->setCurrentIndex(drugList_->index(0));
+      return true;
+    }
+    if (watched == Text1 && enter) {
+      // One hit is picked at once; with none or several the key does nothing.
+      if (drugList_->rowCount() == 1) {
+        List1->setCurrentIndex(drugList_->index(0));
+        List1_DblClick();
+      }
+      return true;
+    }
+    if (watched == Text2 && enter) {
+      // Enter in the history search only moves on to 今日患者.
+      Command2->setFocus();
+      return true;
+    }
+    if (watched == List1 && enter) {
+      List1_DblClick();
+      return true;
+    }
+  }
+  if (watched == List2->viewport()) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) Picture6->hide();
+    if (event->type() == QEvent::MouseButtonRelease) List2_MouseUp(mouse->button(), mouse->position().toPoint());
+  }
+  if (watched == R1->viewport()) {
+    if (event->type() == QEvent::MouseButtonPress) {
+      // A click into the prescription closes the suggestion lists.
+      hideSuggestionLists();
+      List8->hide();
+    } else if (event->type() == QEvent::MouseButtonDblClick && model_.state().herbal) {
+      model_.layOutHerbs();
+      return true;
+    }
+  }
+  return ui::Window::eventFilter(watched, event);
+}
+
+}  // namespace prescription
