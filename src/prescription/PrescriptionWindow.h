@@ -162,6 +162,8 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   // The drug list filled from a listing; nothing is shown when the database cannot be read.
   void fillDrugList(const CatalogQuery& query);
   void hideSuggestionLists();
+  // The header fields' suggestion lists and the symptom suggestions.
+  void hideAllSuggestions();
   void setR1(const QString& crlfText, std::optional<int> crlfCaret = std::nullopt);
   QString r1Text() const;
   void setGridCell(int row, int column, const QString& text);

@@ -7,6 +7,7 @@
 #include "printing/PrescriptionPrints.h"
 #include "shell/service/WebPages.h"
 #include "ui/ControlEvents.h"
+#include "ui/ControlTable.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/WholeText.h"
@@ -22,21 +23,8 @@ using namespace layout;
 
 namespace {
 
-void paint(QWidget* w, const QColor& background) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::Window, background);
-  p.setColor(QPalette::Base, background);
-  w->setPalette(p);
-  w->setAutoFillBackground(true);
-}
-
-void setTextColour(QWidget* w, const QColor& colour) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::WindowText, colour);
-  p.setColor(QPalette::Text, colour);
-  p.setColor(QPalette::ButtonText, colour);
-  w->setPalette(p);
-}
+using ui::paint;
+using ui::setTextColour;
 
 QFrame* makePanel(QWidget* parent, const QString& name, const ui::Place& place, const QColor& background) {
   auto* panel = ui::make<QFrame>(parent, name, place);
@@ -61,15 +49,6 @@ std::vector<QPushButton*> makeButtons(QWidget* window, std::initializer_list<But
     made.push_back(button);
   }
   return made;
-}
-
-ui::Line* makeLine(ui::ControlArray<ui::Line>& array, int index, QWidget* parent, double x1, double y1, double x2,
-                   double y2, const QColor& colour = Qt::black, int width = 1) {
-  ui::Line* line = array.make(index, parent, {});
-  line->setBorderWidth(width);
-  line->setBorderColor(colour);
-  line->setEnds(x1, y1, x2, y2);
-  return line;
 }
 
 // A frameless box on the sheet or in the grid, painted by its container's colour.
@@ -108,7 +87,7 @@ void PrescriptionWindow::buildToolbar() {
     Label18.make(b.index, box, {0, 0, b.width, kToolButtonHeight});
   }
   for (int i = 0; i < static_cast<int>(kToolbarSeparators.size()); ++i)
-    makeLine(ToolbarLines, i, Frame1, kToolbarSeparators[i], 180, kToolbarSeparators[i], 660, kSeparatorGrey);
+    ui::makeLine(ToolbarLines, Frame1, {i, kToolbarSeparators[i], 180, kToolbarSeparators[i], 660, kSeparatorGrey});
   // Named as designed: the three separators are Line1, Line4 and Line5.
   const char* separatorNames[] = {"Line1", "Line4", "Line5"};
   for (int i = 0; i < 3; ++i) ui::setControlName(ToolbarLines[i], QString::fromLatin1(separatorNames[i]));
@@ -196,21 +175,22 @@ void PrescriptionWindow::buildSheet() {
   Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Picture2->setLineWidth(2);
 
-  // The title is sized to its caption and centred by the load.
-  QLabel* title = Label2.make(kSheetTitle, Picture2, {0, 120});
-  title->setFont(ui::designFont(ui::kHeiTi, 14.25));
-  QLabel* sheetName = Label2.make(kSheetName, Picture2, {2340, 540, 1500, 285}, QStringLiteral("处  方  笺"));
-  sheetName->setFont(ui::designFont(ui::kHeiTi, 14.25));
-  QLabel* mode = Label2.make(kSheetMode, Picture2, {5385, 240, 450, 225}, kOrdinarySheet);
-  mode->setFont(ui::designFont(ui::kSongTi, 11.25));
-  makeLine(Line2, 1, Picture2, 5340, 180, 5880, 180, Qt::black, 2);
-  makeLine(Line2, 2, Picture2, 5340, 510, 5880, 510, Qt::black, 2);
-  makeLine(Line2, 3, Picture2, 5340, 180, 5340, 510, Qt::black, 2);
-  makeLine(Line2, 4, Picture2, 5880, 180, 5880, 510, Qt::black, 2);
-  // Captions on the sheet size themselves to their font from their designed place.
-  QLabel* rp = Label2.make(kRp, Picture2, {180, 1920}, QStringLiteral("Rp"));
-  rp->setFont(ui::designFont(ui::kSongTi, 18, true));
-  rp->adjustSize();
+  // The title is sized to its caption and centred by the load; the other captions on the
+  // sheet size themselves to their font from their designed place.
+  const ui::Look heading = ui::Look::font(ui::kHeiTi, 14.25);
+  const ui::LabelRow captions[] = {
+      {kSheetTitle, {0, 120}, {}, heading},
+      {kSheetName, {2340, 540, 1500, 285}, QStringLiteral("处  方  笺"), heading},
+      {kSheetMode, {5385, 240, 450, 225}, kOrdinarySheet, ui::Look::font(ui::kSongTi, 11.25)},
+      {kRp, {180, 1920}, QStringLiteral("Rp"), ui::Look::font(ui::kSongTi, 18, true).fitted()},
+      {kDoseCaption, {180, 7500}, QStringLiteral("共   剂"), ui::Look::font(ui::kSongTi, 9, true).fitted().hiddenAtFirst()},
+  };
+  ui::makeLabels(Label2, Picture2, captions);
+  // The box round the sheet's mode and the rule over the signatures.
+  const ui::LineRow rules[] = {{1, 5340, 180, 5880, 180, Qt::black, 2}, {2, 5340, 510, 5880, 510, Qt::black, 2},
+                               {3, 5340, 180, 5340, 510, Qt::black, 2}, {4, 5880, 180, 5880, 510, Qt::black, 2},
+                               {0, 180, 7800, 5880, 7800}};
+  ui::makeLines(Line2, Picture2, rules);
 
   R1 = ui::make<QPlainTextEdit>(Picture2, "R1", {1380, 2400, 4575, 4995});
   R1->setFrameStyle(QFrame::NoFrame);
@@ -220,10 +200,6 @@ void PrescriptionWindow::buildSheet() {
   paint(R1, Qt::white);
   R1->viewport()->installEventFilter(this);
 
-  QLabel* doses = Label2.make(kDoseCaption, Picture2, {180, 7500}, QStringLiteral("共   剂"));
-  doses->setFont(ui::designFont(ui::kSongTi, 9, true));
-  doses->adjustSize();
-  doses->hide();
   Text6 = ui::make<QLineEdit>(Picture2, "Text6", {420, 7500, 255, 225}, kDefaultDoses);
   flatten(Text6);
   Text6->setAlignment(Qt::AlignCenter);
@@ -238,7 +214,6 @@ void PrescriptionWindow::buildSheet() {
   setTextColour(C1, kBlue);
   C1->hide();
 
-  makeLine(Line2, 0, Picture2, 180, 7800, 5880, 7800);
   buildHeaderFields();
 
   // The suggestion lists open over the fields below theirs.
@@ -301,8 +276,8 @@ void PrescriptionWindow::buildRightPanel() {
   QFrame* Picture8 = makePanel(this, "Picture8", {9900, 6240, 5055, 2415}, Qt::white);
   auto* Label6 = ui::make<QLabel>(Picture8, "Label6", {1920, 30, 1050, 210}, QStringLiteral("输液注射卡"));
   Label6->setFont(ui::designFont(ui::kHeiTi, 10.5));
-  makeLine(Line7, 0, Picture8, 540, 300, 4440, 300);
-  makeLine(Line7, 1, Picture8, 540, 360, 4440, 360);
+  const ui::LineRow doubleRule[] = {{0, 540, 300, 4440, 300}, {1, 540, 360, 4440, 360}};
+  ui::makeLines(Line7, Picture8, doubleRule);
   text9 = ui::make<QPlainTextEdit>(Picture8, "text9", {540, 480, 3915, 1755});
   text9->setFrameStyle(QFrame::NoFrame);
   text9->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -370,7 +345,7 @@ void PrescriptionWindow::buildGrid() {
   }
   buildGridRows();
   for (int i = 0; i < static_cast<int>(kGridRules.size()); ++i)
-    makeLine(Line3, i, Picture1, kGridRules[i].first, 0, kGridRules[i].first, kGridRules[i].second, kRuleGrey);
+    ui::makeLine(Line3, Picture1, {i, kGridRules[i].first, 0, kGridRules[i].first, kGridRules[i].second, kRuleGrey});
   Picture5->raise();
   for (const auto& [i, heading] : Command3) heading->raise();
   VScroll1->raise();
@@ -409,7 +384,7 @@ void PrescriptionWindow::buildGridRows() {
       }
     }
     const double ruleY = 300 + r * kRowPitch;
-    makeLine(Ln1, r, Picture1, 0, ruleY, 7200, ruleY, kRuleGrey)->raise();
+    ui::makeLine(Ln1, Picture1, {r, 0, ruleY, 7200, ruleY, kRuleGrey})->raise();
   }
 }
 

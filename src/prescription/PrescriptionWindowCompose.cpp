@@ -18,8 +18,7 @@ void PrescriptionWindow::List1_DblClick() {
   Text1->setFocus();
   List1->setCurrentIndex(QModelIndex());
   List1->clearSelection();
-  hideSuggestionLists();
-  List8->hide();
+  hideAllSuggestions();
 }
 
 

@@ -49,8 +49,7 @@ void PrescriptionWindow::List2_Click() {
   const CommandOutcome loaded = model_.loadFromHistory(List2->row(item));
   showOutcome(loaded);
   if (!loaded.done()) return;
-  hideSuggestionLists();
-  List8->hide();
+  hideAllSuggestions();
 }
 
 // ---- Prints ----
@@ -78,8 +77,7 @@ void PrescriptionWindow::List2_MouseUp(Qt::MouseButton button, const QPoint& pos
 
 void PrescriptionWindow::Label9_Click(int index) {
   Picture6->hide();
-  hideSuggestionLists();
-  List8->hide();
+  hideAllSuggestions();
   if (index != 0) return;
   const CommandOutcome removed = model_.removeShown();
   showOutcome(removed);

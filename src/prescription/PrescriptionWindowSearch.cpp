@@ -56,6 +56,11 @@ void PrescriptionWindow::hideSuggestionLists() {
   for (QListWidget* list : {List3, List4, List5}) list->hide();
 }
 
+void PrescriptionWindow::hideAllSuggestions() {
+  hideSuggestionLists();
+  List8->hide();
+}
+
 void PrescriptionWindow::typeIntoSearch(const QString& text) {
   Text1->setText(text);
   Text1->setFocus();

@@ -100,8 +100,7 @@ void PrescriptionWindow::Label18_MouseUp(int index) {
   }
   // The look-ups of the header fields rest while the command fills the controls.
   const QScopedValueRollback quiet(filling_, true);
-  hideSuggestionLists();
-  List8->hide();
+  hideAllSuggestions();
   showPressed(index, false);
   runToolCommand(index);
 }

@@ -1,0 +1,53 @@
+#include "ui/ControlTable.h"
+
+#include "ui/Fonts.h"
+
+#include <QPalette>
+
+namespace ui {
+
+void paint(QWidget* control, const QColor& background) {
+  QPalette p = control->palette();
+  p.setColor(QPalette::Window, background);
+  p.setColor(QPalette::Base, background);
+  control->setPalette(p);
+  control->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget* control, const QColor& colour) {
+  QPalette p = control->palette();
+  p.setColor(QPalette::WindowText, colour);
+  p.setColor(QPalette::Text, colour);
+  p.setColor(QPalette::ButtonText, colour);
+  control->setPalette(p);
+}
+
+void applyLook(QWidget* control, const Look& look) {
+  if (!look.fontFamily.isEmpty()) control->setFont(designFont(look.fontFamily, look.points, look.bold));
+  if (look.background) paint(control, *look.background);
+  if (look.text) setTextColour(control, *look.text);
+  if (look.alignment) {
+    if (auto* label = qobject_cast<QLabel*>(control)) label->setAlignment(look.alignment);
+    else if (auto* box = qobject_cast<QLineEdit*>(control)) box->setAlignment(look.alignment);
+  }
+  if (look.fitToCaption) control->adjustSize();
+  if (look.hidden) control->hide();
+}
+
+void makeLabels(ControlArray<QLabel>& array, QWidget* parent, std::span<const LabelRow> rows) {
+  for (const LabelRow& row : rows) applyLook(array.make(row.index, parent, row.place, row.caption), row.look);
+}
+
+Line* makeLine(ControlArray<Line>& array, QWidget* parent, const LineRow& row) {
+  Line* line = array.make(row.index, parent, {});
+  line->setBorderWidth(row.width);
+  line->setBorderColor(row.colour);
+  line->setEnds(row.x1, row.y1, row.x2, row.y2);
+  return line;
+}
+
+void makeLines(ControlArray<Line>& array, QWidget* parent, std::span<const LineRow> rows) {
+  for (const LineRow& row : rows) makeLine(array, parent, row);
+}
+
+}  // namespace ui
