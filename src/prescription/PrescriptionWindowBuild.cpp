@@ -103,12 +103,10 @@ void PrescriptionWindow::buildLeftPanel() {
   bold.setBold(true);
   Command1[0]->setFont(bold);
 
-  QLabel* searchCaption = Label8.make(1, this, {60, 2385, 1800, 240}, QStringLiteral("中文\\拼音\\笔画查询"));
-  setTextColour(searchCaption, Qt::red);
-  Text1 = ui::make<QLineEdit>(this, "Text1", {1800, 2320, 1875, 315});
-  paint(Text1, kSearchYellow);
-  setTextColour(Text1, Qt::red);
-  ui::setCaption(searchCaption, Text1);
+  ui::Look yellowBox = ui::Look().coloured(Qt::red);
+  yellowBox.background = kSearchYellow;
+  Text1 = ui::makeCaptionedBox(Label8, this, {1, {60, 2385, 1800, 240}, QStringLiteral("中文\\拼音\\笔画查询"), "Text1",
+                                              {1800, 2320, 1875, 315}, ui::Look().coloured(Qt::red), yellowBox});
   connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
   Text1->installEventFilter(this);
 
@@ -141,12 +139,10 @@ void PrescriptionWindow::buildLeftPanel() {
   List1->installEventFilter(this);
   connect(List1, &QListView::doubleClicked, this, [this] { List1_DblClick(); });
 
-  Label8.make(2, this, {120, 6690, 720, 180}, QStringLiteral("姓    名"));
-  Text2 = ui::make<QLineEdit>(this, "Text2", {960, 6630, 1635, 315});
-  ui::setCaption(Label8[2], Text2);
-  Label8.make(0, this, {120, 7080, 720, 180}, QStringLiteral("日期范围"));
-  Text3 = ui::make<QLineEdit>(this, "Text3", {960, 7020, 1635, 315});
-  ui::setCaption(Label8[0], Text3);
+  Text2 = ui::makeCaptionedBox(Label8, this,
+                               {2, {120, 6690, 720, 180}, QStringLiteral("姓    名"), "Text2", {960, 6630, 1635, 315}});
+  Text3 = ui::makeCaptionedBox(Label8, this,
+                               {0, {120, 7080, 720, 180}, QStringLiteral("日期范围"), "Text3", {960, 7020, 1635, 315}});
   Text4 = ui::make<QLineEdit>(this, "Text4", {960, 7410, 1635, 315});
   for (QLineEdit* box : {Text2, Text3, Text4}) box->setFocusPolicy(Qt::ClickFocus);
   // A list that cannot be read stays empty, as it always has; the next query tries again.
@@ -183,7 +179,8 @@ void PrescriptionWindow::buildSheet() {
       {kSheetName, {2340, 540, 1500, 285}, QStringLiteral("处  方  笺"), heading},
       {kSheetMode, {5385, 240, 450, 225}, kOrdinarySheet, ui::Look::font(ui::kSongTi, 11.25)},
       {kRp, {180, 1920}, QStringLiteral("Rp"), ui::Look::font(ui::kSongTi, 18, true).fitted()},
-      {kDoseCaption, {180, 7500}, QStringLiteral("共   剂"), ui::Look::font(ui::kSongTi, 9, true).fitted().hiddenAtFirst()},
+      {kDoseCaption, {180, 7500}, QStringLiteral("共   剂"),
+       ui::Look::font(ui::kSongTi, 9, true).fitted().hiddenAtFirst()},
   };
   ui::makeLabels(Label2, Picture2, captions);
   // The box round the sheet's mode and the rule over the signatures.
@@ -256,9 +253,8 @@ void PrescriptionWindow::buildRightPanel() {
   paint(Label13, kSymptomBar);
   QLabel* symptoms = Label31.make(2, this, {10380, 4800}, QStringLiteral("主要症状"));
   setTextColour(symptoms, Qt::white);
-  Label8.make(3, this, {11520, 4800, 900, 180}, QStringLiteral("拼音码搜索"));
-  Text11 = ui::make<QLineEdit>(this, "Text11", {12480, 4725, 2475, 315});
-  ui::setCaption(Label8[3], Text11);
+  Text11 = ui::makeCaptionedBox(
+      Label8, this, {3, {11520, 4800, 900, 180}, QStringLiteral("拼音码搜索"), "Text11", {12480, 4725, 2475, 315}});
   Text10 = ui::make<QPlainTextEdit>(this, "Text10", {9900, 5100, 5055, 1095});
   Text10->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ui::setCaption(symptoms, Text10);

@@ -69,6 +69,28 @@ struct LineRow {
   int width = 1;
 };
 
+// A box and its caption, an element of a label array, as one row.
+struct CaptionedBox {
+  int captionIndex = 0;
+  Place captionPlace;
+  QString caption;
+  const char* boxName = "";
+  Place boxPlace;
+  Look captionLook = {};
+  Look boxLook = {};
+};
+
+// Makes the caption, then the box, and names the box by the caption.
+template <class Box = QLineEdit>
+Box* makeCaptionedBox(ControlArray<QLabel>& captions, QWidget* parent, const CaptionedBox& row) {
+  QLabel* caption = captions.make(row.captionIndex, parent, row.captionPlace, row.caption);
+  applyLook(caption, row.captionLook);
+  auto* box = make<Box>(parent, QString::fromLatin1(row.boxName), row.boxPlace);
+  applyLook(box, row.boxLook);
+  setCaption(caption, box);
+  return box;
+}
+
 Line* makeLine(ControlArray<Line>& array, QWidget* parent, const LineRow& row);
 void makeLines(ControlArray<Line>& array, QWidget* parent, std::span<const LineRow> rows);
 
