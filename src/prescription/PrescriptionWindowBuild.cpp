@@ -80,9 +80,8 @@ void PrescriptionWindow::buildToolbar() {
     QLabel* icon = Image7.make(b.index, box, {60, 60, 450, 450});
     icon->setPixmap(style()->standardIcon(b.icon).pixmap(icon->size()));
     icon->setAlignment(Qt::AlignCenter);
-    QLabel* caption = Label15.make(b.index, box, {600, 180}, QString::fromUtf16(b.caption));
-    caption->setFont(ui::designFont(ui::kSongTi, 9));
-    caption->adjustSize();
+    ui::applyLook(Label15.make(b.index, box, {600, 180}, QString::fromUtf16(b.caption)),
+                  ui::Look::font(ui::kSongTi, 9).fitted());
     // The transparent label over the box that takes the mouse.
     Label18.make(b.index, box, {0, 0, b.width, kToolButtonHeight});
   }
@@ -224,12 +223,10 @@ void PrescriptionWindow::buildHeaderFields() {
   for (const HeaderField& f : kHeaderFields) {
     QFrame* panel = Picture7.make(f.index, Picture2, {f.left, f.top, f.width, kHeaderPanelHeight});
     QLabel* caption = Label1.make(f.index, panel, {60, 60}, QString::fromUtf16(f.caption));
-    caption->setFont(ui::designFont(ui::kSongTi, 9, true));
-    caption->adjustSize();
+    ui::applyLook(caption, ui::Look::font(ui::kSongTi, 9, true).fitted());
     QLineEdit* box = Text5.make(f.index, panel, {0, 30, 0, 210});
     flatten(box);
-    box->setFont(ui::designFont(ui::kSongTi, 9.75));
-    setTextColour(box, kBlue);
+    ui::applyLook(box, ui::Look::font(ui::kSongTi, 9.75).coloured(kBlue));
     ui::limitTyping(box, f.longestTyped);
     ui::setCaption(caption, box);
     if (f.index == kReadOnlyField) box->setReadOnly(true);
@@ -279,12 +276,9 @@ void PrescriptionWindow::buildRightPanel() {
   text9->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   ui::setCaption(Label6, text9);
 
-  auto* Label3 = ui::make<QLabel>(this, "Label3", {10320, 8790, 720, 180}, QStringLiteral("插入用法"));
-  setTextColour(Label3, kBlue);
-  Label4 = ui::make<QLabel>(this, "Label4", {11100, 8760, 1635, 195});
-  Label4->hide();
-  auto* Label21 = ui::make<QLabel>(this, "Label21", {12900, 8760, 255, 195}, QStringLiteral("'"));
-  Label21->hide();
+  ui::makeLabel(this, "Label3", {10320, 8790, 720, 180}, QStringLiteral("插入用法"), ui::Look().coloured(kBlue));
+  Label4 = ui::makeLabel(this, "Label4", {11100, 8760, 1635, 195}, {}, ui::Look().hiddenAtFirst());
+  ui::makeLabel(this, "Label21", {12900, 8760, 255, 195}, QStringLiteral("'"), ui::Look().hiddenAtFirst());
   makeButtons(this, {
       {"Command8", u"打印不干胶标签", {11940, 8700, 1575, 330}, [this] { prints().Command8_Click(); }},
       {"Command10", u"打印输液卡", {13560, 8700, 1395, 330}, [this] { Command10_Click(); }},
@@ -292,8 +286,8 @@ void PrescriptionWindow::buildRightPanel() {
 
   auto* Picture9 = ui::make<QFrame>(this, "Picture9", {9900, 9090, 5055, 375});
   for (int i = 0; i < static_cast<int>(kRouteCaptions.size()); ++i) {
-    QLabel* route = Label50.make(i, Picture9, {kRouteLabelLefts[i], 60}, kRouteCaptions[i]);
-    setTextColour(route, kBlue);
+    QLabel* route =
+        ui::makeLabel(Label50, Picture9, {i, {kRouteLabelLefts[i], 60}, kRouteCaptions[i], ui::Look().coloured(kBlue)});
     route->setCursor(Qt::PointingHandCursor);
     ui::onClick(route, [this, i] { model_.addRoute(i); });
   }

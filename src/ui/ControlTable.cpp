@@ -34,8 +34,20 @@ void applyLook(QWidget* control, const Look& look) {
   if (look.hidden) control->hide();
 }
 
+QLabel* makeLabel(QWidget* parent, const QString& name, const Place& place, const QString& caption, const Look& look) {
+  auto* label = make<QLabel>(parent, name, place, caption);
+  applyLook(label, look);
+  return label;
+}
+
+QLabel* makeLabel(ControlArray<QLabel>& array, QWidget* parent, const LabelRow& row) {
+  QLabel* label = array.make(row.index, parent, row.place, row.caption);
+  applyLook(label, row.look);
+  return label;
+}
+
 void makeLabels(ControlArray<QLabel>& array, QWidget* parent, std::span<const LabelRow> rows) {
-  for (const LabelRow& row : rows) applyLook(array.make(row.index, parent, row.place, row.caption), row.look);
+  for (const LabelRow& row : rows) makeLabel(array, parent, row);
 }
 
 Line* makeLine(ControlArray<Line>& array, QWidget* parent, const LineRow& row) {

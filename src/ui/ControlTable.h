@@ -50,6 +50,9 @@ struct Look {
 // Sets the font, then the colours and alignment, then the size and visibility.
 void applyLook(QWidget* control, const Look& look);
 
+// A label of its own name, made and given its look.
+QLabel* makeLabel(QWidget* parent, const QString& name, const Place& place, const QString& caption, const Look& look);
+
 // A caption of a label array: its element, place, text and look.
 struct LabelRow {
   int index = 0;
@@ -58,6 +61,7 @@ struct LabelRow {
   Look look;
 };
 
+QLabel* makeLabel(ControlArray<QLabel>& array, QWidget* parent, const LabelRow& row);
 // Makes the labels in the table's order (a later label lies over an earlier one).
 void makeLabels(ControlArray<QLabel>& array, QWidget* parent, std::span<const LabelRow> rows);
 
