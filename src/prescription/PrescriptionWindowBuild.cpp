@@ -23,39 +23,11 @@ using namespace layout;
 
 namespace {
 
+using ui::flatten;
+using ui::makeButtons;
+using ui::makePanel;
 using ui::paint;
 using ui::setTextColour;
-
-QFrame* makePanel(QWidget* parent, const QString& name, const ui::Place& place, const QColor& background) {
-  auto* panel = ui::make<QFrame>(parent, name, place);
-  paint(panel, background);
-  return panel;
-}
-
-// A push button on the window: its name, caption and place, and what its click runs.
-struct Button {
-  const char* name;
-  const char16_t* caption;
-  ui::Place place;
-  std::function<void()> click;
-};
-
-std::vector<QPushButton*> makeButtons(QWidget* window, std::initializer_list<Button> buttons) {
-  std::vector<QPushButton*> made;
-  for (const Button& b : buttons) {
-    QPushButton* button =
-        ui::make<QPushButton>(window, QString::fromLatin1(b.name), b.place, QString::fromUtf16(b.caption));
-    QObject::connect(button, &QPushButton::clicked, window, b.click);
-    made.push_back(button);
-  }
-  return made;
-}
-
-// A frameless box on the sheet or in the grid, painted by its container's colour.
-void flatten(QLineEdit* box) {
-  box->setFrame(false);
-  box->setTextMargins(0, 0, 0, 0);
-}
 
 // Rows made taller by a fixed number of pixels than the list's font makes them.
 class TallerRows : public QStyledItemDelegate {

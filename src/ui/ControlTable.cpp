@@ -22,6 +22,27 @@ void setTextColour(QWidget* control, const QColor& colour) {
   control->setPalette(p);
 }
 
+QFrame* makePanel(QWidget* parent, const QString& name, const Place& place, const QColor& background) {
+  auto* panel = make<QFrame>(parent, name, place);
+  paint(panel, background);
+  return panel;
+}
+
+void flatten(QLineEdit* box) {
+  box->setFrame(false);
+  box->setTextMargins(0, 0, 0, 0);
+}
+
+std::vector<QPushButton*> makeButtons(QWidget* window, std::initializer_list<Button> buttons) {
+  std::vector<QPushButton*> made;
+  for (const Button& b : buttons) {
+    auto* button = make<QPushButton>(window, QString::fromLatin1(b.name), b.place, QString::fromUtf16(b.caption));
+    QObject::connect(button, &QPushButton::clicked, window, b.click);
+    made.push_back(button);
+  }
+  return made;
+}
+
 void applyLook(QWidget* control, const Look& look) {
   if (!look.fontFamily.isEmpty()) control->setFont(designFont(look.fontFamily, look.points, look.bold));
   if (look.background) paint(control, *look.background);

@@ -8,12 +8,17 @@
 #include "ui/Line.h"
 
 #include <QColor>
+#include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace ui {
 
@@ -21,6 +26,22 @@ namespace ui {
 void paint(QWidget* control, const QColor& background);
 // Writes the control's text in the colour, whatever kind of control it is.
 void setTextColour(QWidget* control, const QColor& colour);
+
+// A frame filled with the background colour, as a panel of a window.
+QFrame* makePanel(QWidget* parent, const QString& name, const Place& place, const QColor& background);
+// A frameless box without margins, painted by its container's colour.
+void flatten(QLineEdit* box);
+
+// A push button as a row: its name, caption and place, and what its click runs.
+struct Button {
+  const char* name;
+  const char16_t* caption;
+  Place place;
+  std::function<void()> click;
+};
+
+// Makes the buttons in the table's order, each connected to its click.
+std::vector<QPushButton*> makeButtons(QWidget* window, std::initializer_list<Button> buttons);
 
 // How a control looks beyond its place. Unset parts keep what the control inherits; a
 // table row says only what differs, as Look::font(kHeiTi, 14.25).fitted().

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -70,6 +71,22 @@ TEST(ControlTable, LineRowsKeepTheirEndsColourAndWidth) {
   EXPECT_EQ(lines[0]->borderWidth(), 1);
   EXPECT_EQ(lines[0]->borderColor(), QColor(Qt::black));
   EXPECT_DOUBLE_EQ(lines[0]->Y1(), 7800);
+}
+
+TEST(ControlTable, EachButtonRowRunsItsOwnClick) {
+  QWidget window;
+  std::vector<QString> ran;
+  const std::vector<QPushButton*> made = ui::makeButtons(&window, {
+      {"Command7", u"查   询", {2700, 6630, 915, 315}, [&] { ran.push_back("query"); }},
+      {"Command2", u"今日患者", {2700, 7020, 915, 315}, [&] { ran.push_back("today"); }},
+  });
+  ASSERT_EQ(made.size(), 2u);
+  EXPECT_EQ(made[1]->objectName(), "Command2");
+  EXPECT_EQ(made[1]->text(), "今日患者");
+  EXPECT_EQ(made[1]->geometry(), QRect(180, 468, 61, 21));
+  made[1]->click();
+  made[0]->click();
+  EXPECT_EQ(ran, (std::vector<QString>{"today", "query"}));
 }
 
 }  // namespace
