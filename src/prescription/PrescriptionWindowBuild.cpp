@@ -74,10 +74,9 @@ void PrescriptionWindow::buildLeftPanel() {
   bold.setBold(true);
   Command1[0]->setFont(bold);
 
-  ui::Look yellowBox = ui::Look().coloured(Qt::red);
-  yellowBox.background = kSearchYellow;
   Text1 = ui::makeCaptionedBox(Label8, this, {1, {60, 2385, 1800, 240}, QStringLiteral("中文\\拼音\\笔画查询"), "Text1",
-                                              {1800, 2320, 1875, 315}, ui::Look().coloured(Qt::red), yellowBox});
+                                              {1800, 2320, 1875, 315}, ui::Look().coloured(Qt::red),
+                                              ui::Look().filled(kSearchYellow).coloured(Qt::red)});
   connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
   Text1->installEventFilter(this);
 
@@ -218,18 +217,15 @@ void PrescriptionWindow::buildRightPanel() {
        [this] { shell::openWebPage(session_.dialogs, shell::WebPage::PricingHelp); }},
   });
 
-  auto* Label13 = ui::make<QLabel>(this, "Label13", {9900, 4740, 1530, 300});
-  paint(Label13, kSymptomBar);
-  QLabel* symptoms = Label31.make(2, this, {10380, 4800}, QStringLiteral("主要症状"));
-  setTextColour(symptoms, Qt::white);
+  ui::makeLabel(this, "Label13", {9900, 4740, 1530, 300}, {}, ui::Look().filled(kSymptomBar));
   Text11 = ui::makeCaptionedBox(
       Label8, this, {3, {11520, 4800, 900, 180}, QStringLiteral("拼音码搜索"), "Text11", {12480, 4725, 2475, 315}});
-  Text10 = ui::make<QPlainTextEdit>(this, "Text10", {9900, 5100, 5055, 1095});
+  // The symptoms' caption stands on the bar left of the search caption.
+  Text10 = ui::makeCaptionedBox<QPlainTextEdit>(Label31, this, {2, {10380, 4800}, QStringLiteral("主要症状"), "Text10",
+                                                                {9900, 5100, 5055, 1095}, ui::Look().coloured(Qt::white)});
   Text10->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  ui::setCaption(symptoms, Text10);
 
-  Label5 = ui::make<QLabel>(this, "Label5", {12180, 5160, 1575, 375});
-  Label5->hide();
+  Label5 = ui::makeLabel(this, "Label5", {12180, 5160, 1575, 375}, {}, ui::Look().hiddenAtFirst());
   const std::vector<QPushButton*> hidden = makeButtons(this, {
       // Reached by code only.
       {"Command20", u"新建", {9960, 5160, 735, 315}, [this] { model_.startWithDefaults(); }},
@@ -239,8 +235,8 @@ void PrescriptionWindow::buildRightPanel() {
   for (QPushButton* b : hidden) b->hide();
 
   QFrame* Picture8 = makePanel(this, "Picture8", {9900, 6240, 5055, 2415}, Qt::white);
-  auto* Label6 = ui::make<QLabel>(Picture8, "Label6", {1920, 30, 1050, 210}, QStringLiteral("输液注射卡"));
-  Label6->setFont(ui::designFont(ui::kHeiTi, 10.5));
+  QLabel* Label6 = ui::makeLabel(Picture8, "Label6", {1920, 30, 1050, 210}, QStringLiteral("输液注射卡"),
+                                 ui::Look::font(ui::kHeiTi, 10.5));
   const ui::LineRow doubleRule[] = {{0, 540, 300, 4440, 300}, {1, 540, 360, 4440, 360}};
   ui::makeLines(Line7, Picture8, doubleRule);
   text9 = ui::make<QPlainTextEdit>(Picture8, "text9", {540, 480, 3915, 1755});
@@ -293,12 +289,11 @@ void PrescriptionWindow::buildGrid() {
   connect(VScroll1, &QScrollBar::valueChanged, this, &PrescriptionWindow::VScroll1_Change);
 
   QFrame* Picture5 = makePanel(Picture3, "Picture5", {0, 3060, 4755, kTotalsStripHeight}, kTotalsStrip);
-  auto* Label14 = ui::make<QLabel>(Picture5, "Label14", {3480, 60}, QStringLiteral("合计："));
-  Label16 = ui::make<QLabel>(Picture5, "Label16", {4020, 60, 735, 195});
-  Label17 = ui::make<QLabel>(Picture5, "Label17", {60, 60, 3360, 195});
-  for (QLabel* l : {Label14, Label16, Label17}) setTextColour(l, kDarkBlue);
+  const ui::Look totals = ui::Look().coloured(kDarkBlue);
+  ui::makeLabel(Picture5, "Label14", {3480, 60}, QStringLiteral("合计："), totals);
+  Label16 = ui::makeLabel(Picture5, "Label16", {4020, 60, 735, 195}, {}, totals);
+  Label17 = ui::makeLabel(Picture5, "Label17", {60, 60, 3360, 195}, {}, totals.hiddenAtFirst());
   ui::keepTextWhole(Label16);
-  Label17->hide();
 
   for (int column = 0; column < kGridColumns; ++column) {
     const QString name = QStringLiteral("Lb%1").arg(column + 2);

@@ -63,6 +63,7 @@ struct Look {
     return look;
   }
   Look coloured(const QColor& colour) const { Look l = *this; l.text = colour; return l; }
+  Look filled(const QColor& colour) const { Look l = *this; l.background = colour; return l; }
   Look aligned(Qt::Alignment a) const { Look l = *this; l.alignment = a; return l; }
   Look fitted() const { Look l = *this; l.fitToCaption = true; return l; }
   Look hiddenAtFirst() const { Look l = *this; l.hidden = true; return l; }
