@@ -74,9 +74,10 @@ void PrescriptionWindow::buildLeftPanel() {
   bold.setBold(true);
   Command1[0]->setFont(bold);
 
-  Text1 = ui::makeCaptionedBox(Label8, this, {1, {60, 2385, 1800, 240}, QStringLiteral("中文\\拼音\\笔画查询"), "Text1",
-                                              {1800, 2320, 1875, 315}, ui::Look().coloured(Qt::red),
-                                              ui::Look().filled(kSearchYellow).coloured(Qt::red)});
+  Text1 = ui::makeCaptionedBox(Label8, this,
+                               {1, {60, 2385, 1800, 240}, QStringLiteral("中文\\拼音\\笔画查询"), "Text1",
+                                {1800, 2320, 1875, 315}, ui::Look().coloured(Qt::red),
+                                ui::Look().filled(kSearchYellow).coloured(Qt::red)});
   connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
   Text1->installEventFilter(this);
 
@@ -221,8 +222,9 @@ void PrescriptionWindow::buildRightPanel() {
   Text11 = ui::makeCaptionedBox(
       Label8, this, {3, {11520, 4800, 900, 180}, QStringLiteral("拼音码搜索"), "Text11", {12480, 4725, 2475, 315}});
   // The symptoms' caption stands on the bar left of the search caption.
-  Text10 = ui::makeCaptionedBox<QPlainTextEdit>(Label31, this, {2, {10380, 4800}, QStringLiteral("主要症状"), "Text10",
-                                                                {9900, 5100, 5055, 1095}, ui::Look().coloured(Qt::white)});
+  Text10 = ui::makeCaptionedBox<QPlainTextEdit>(
+      Label31, this,
+      {2, {10380, 4800}, QStringLiteral("主要症状"), "Text10", {9900, 5100, 5055, 1095}, ui::Look().coloured(Qt::white)});
   Text10->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
   Label5 = ui::makeLabel(this, "Label5", {12180, 5160, 1575, 375}, {}, ui::Look().hiddenAtFirst());
