@@ -131,8 +131,10 @@ void PrescriptionWindow::buildLeftPanel() {
   List2->viewport()->installEventFilter(this);
 
   Picture6 = makePanel(this, "Picture6", {780, 8580, 1065, 840}, Qt::white);
-  Label9.make(0, Picture6, {30, 120, 975, 225}, QStringLiteral("删除(D)"))->setAlignment(Qt::AlignCenter);
-  Label9.make(1, Picture6, {60, 480, 915, 225}, QStringLiteral("取消(E)"))->setAlignment(Qt::AlignCenter);
+  const ui::Look centred = ui::Look().aligned(Qt::AlignCenter);
+  const ui::LabelRow choices[] = {{0, {30, 120, 975, 225}, QStringLiteral("删除(D)"), centred},
+                                  {1, {60, 480, 915, 225}, QStringLiteral("取消(E)"), centred}};
+  ui::makeLabels(Label9, Picture6, choices);
   for (int i : {0, 1}) ui::onClick(Label9[i], [this, i] { Label9_Click(i); });
   Picture6->hide();
 }
@@ -170,13 +172,13 @@ void PrescriptionWindow::buildSheet() {
 
   Text6 = ui::make<QLineEdit>(Picture2, "Text6", {420, 7500, 255, 225}, kDefaultDoses);
   flatten(Text6);
-  Text6->setAlignment(Qt::AlignCenter);
-  Text6->setFont(ui::designFont(ui::kSongTi, 9, true));
+  ui::applyLook(Text6, ui::Look::font(ui::kSongTi, 9, true)
+                           .aligned(Qt::AlignCenter)
+                           .filled(Qt::transparent)
+                           .coloured(kBlue)
+                           .hiddenAtFirst());
   // The dose count sits in the gap of "共   剂" without covering its characters.
-  paint(Text6, Qt::transparent);
   Text6->setAutoFillBackground(false);
-  setTextColour(Text6, kBlue);
-  Text6->hide();
 
   C1 = ui::make<QComboBox>(Picture2, "C1", {1020, 7470, 4875, 300});
   setTextColour(C1, kBlue);
