@@ -9,6 +9,7 @@
 #include "prescription/service/ToolbarCommands.h"
 #include "printing/PrescriptionPrints.h"
 #include "shell/service/WebPages.h"
+#include "ui/ControlEvents.h"
 #include "ui/Guard.h"
 
 #include <QApplication>
@@ -39,33 +40,6 @@ enum ToolButton {
   kOverlayButton = 11,
 };
 
-// Watches the transparent label over a button: any mouse button going down gives the press
-// look, any coming up runs the command. The label holds the mouse from the press on, so the
-// release reaches it wherever the pointer then is.
-class ButtonWatcher : public QObject {
- public:
-  ButtonWatcher(QObject* parent, std::function<void()> down, std::function<void()> up)
-      : QObject(parent), down_(std::move(down)), up_(std::move(up)) {}
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    switch (event->type()) {
-      case QEvent::MouseButtonPress:
-      case QEvent::MouseButtonDblClick:
-        down_();
-        return true;
-      case QEvent::MouseButtonRelease:
-        up_();
-        return true;
-      default:
-        return QObject::eventFilter(watched, event);
-    }
-  }
-
- private:
-  std::function<void()> down_;
-  std::function<void()> up_;
-};
-
 QString windowName(const char* name) { return QString::fromLatin1(name); }
 
 }  // namespace
@@ -73,8 +47,7 @@ QString windowName(const char* name) { return QString::fromLatin1(name); }
 void PrescriptionWindow::wireToolbar() {
   for (const auto& [index, label] : Label18) {
     const int i = index;
-    label->installEventFilter(
-        new ButtonWatcher(label, [this, i] { showPressed(i, true); }, [this, i] { Label18_MouseUp(i); }));
+    ui::onPressAndRelease(label, [this, i] { showPressed(i, true); }, [this, i] { Label18_MouseUp(i); });
   }
 }
 

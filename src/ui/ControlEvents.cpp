@@ -30,7 +30,37 @@ class EventHook : public QObject {
   std::function<void()> handler_;
 };
 
+class PressHook : public QObject {
+ public:
+  PressHook(QWidget* control, std::function<void()> down, std::function<void()> up)
+      : QObject(control), down_(std::move(down)), up_(std::move(up)) {
+    control->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick:
+        down_();
+        return true;
+      case QEvent::MouseButtonRelease:
+        up_();
+        return true;
+      default:
+        return QObject::eventFilter(watched, event);
+    }
+  }
+
+ private:
+  std::function<void()> down_;
+  std::function<void()> up_;
+};
+
 }  // namespace
+
+void onPressAndRelease(QWidget* control, std::function<void()> down, std::function<void()> up) {
+  new PressHook(control, std::move(down), std::move(up));
+}
 
 void onClick(QWidget* control, std::function<void()> handler) {
   new EventHook(control, QEvent::MouseButtonRelease, std::move(handler));

@@ -11,5 +11,10 @@ namespace ui {
 
 void onClick(QWidget* control, std::function<void()> handler);
 void onHover(QWidget* control, std::function<void()> handler);
+// A picture button's mouse: any button going down (or a double click) runs `down`, any
+// coming up runs `up`; the control takes these events, so nothing under it sees them. The
+// control holds the mouse from the press on, so the release reaches it wherever the
+// pointer then is.
+void onPressAndRelease(QWidget* control, std::function<void()> down, std::function<void()> up);
 
 }  // namespace ui

@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -110,6 +111,27 @@ TEST(ControlEvents, ALeftClickReleasedInsideRunsTheClickHandler) {
   QCoreApplication::sendEvent(label, &enter);
   EXPECT_EQ(hovers, 1);
   EXPECT_EQ(clicks, 1);
+}
+
+TEST(ControlEvents, APictureButtonGoesDownOnAnyPressAndRunsOnAnyRelease) {
+  QWidget parent;
+  parent.resize(200, 100);
+  int clicksUnder = 0;
+  ui::onClick(&parent, [&] { ++clicksUnder; });
+  auto* label = ui::make<QLabel>(&parent, "Label18_2", {0, 0, 1035, 555});
+  std::vector<QString> seen;
+  ui::onPressAndRelease(label, [&] { seen.push_back("down"); }, [&] { seen.push_back("up"); });
+  parent.show();
+
+  QTest::mousePress(label, Qt::RightButton, {}, QPoint(5, 5));
+  // Released far outside the button: the command still runs.
+  QTest::mouseRelease(label, Qt::RightButton, {}, QPoint(150, 90));
+  QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
+  QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(5, 5), label->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(label, &doubleClick);
+  EXPECT_EQ(seen, (std::vector<QString>{"down", "up", "down", "up", "down"}));
+  EXPECT_EQ(clicksUnder, 0) << "the button takes its mouse events";
 }
 
 TEST(Line, ALineCoversItsEndPointsAndLetsClicksThrough) {
