@@ -9,6 +9,7 @@
 #include "printing/service/PainterDevice.h"
 #include "store/Database.h"
 #include "support/PdfReadBack.h"
+#include "support/RealInput.h"
 
 #include <QDate>
 #include <QElapsedTimer>
@@ -316,7 +317,7 @@ TEST_F(PrescriptionWindowToolbarTest, TheMedicalRecordReadsAndSavesThroughThePre
   EXPECT_EQ(named<QPlainTextEdit>(*record, "Text2_7")->toPlainText(), "感冒") << "the diagnosis presets its section";
 
   named<QPlainTextEdit>(*record, "Text2_0")->setPlainText("头痛三天");
-  record->Command3_Click();
+  testing_support::click(*record, "Command3");  // 保存
   ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
   EXPECT_TRUE(storedOf("病历", label("Label4")).startsWith("头痛三天$"));
   EXPECT_TRUE(form2().state().medicalRecord.startsWith("头痛三天$"));
