@@ -276,7 +276,7 @@ TEST_F(PrescriptionWindowTest, APersonalSetThatCannotBeReadIsToldAndNothingIsAdd
     QTest::keyClick(list, Qt::Key_Return);
   }
   ASSERT_EQ(dialogs.messages.size(), 1);
-  EXPECT_EQ(dialogs.messages.last().text, prescription::kTemplateUnreadableMessage + "文件正被其他程序或工作站占用");
+  EXPECT_EQ(dialogs.messages.last().text, prescription::kTemplateUnreadableMessage + "：文件正被其他程序或工作站占用");
   EXPECT_EQ(text("R1"), "");
 
   // Free again, the same pick adds the set.

@@ -99,7 +99,7 @@ std::uint64_t catalogueReadCount();
 std::uint64_t catalogueChangeReadCount();
 
 // Told, with the reason, when a picked template cannot be read.
-inline const QString kTemplateUnreadableMessage = QStringLiteral("模板无法读取，没有添加到处方中：");
+inline const QString kTemplateUnreadableMessage = QStringLiteral("模板无法读取，没有添加到处方中");
 
 // The stored text of the template with key `key`; nullopt when it is gone. Throws when the
 // main database cannot be read.

@@ -278,8 +278,6 @@ CommandOutcome PrescriptionModel::pick(const ListEntry& entry, int selectionStar
       content = readTemplateContent(connection(), entry.key);
     } catch (const std::exception& e) {
       CommandOutcome unreadable = failed(kTemplateUnreadableMessage);
-      // The message's own colon goes: the reason follows it in the usual wording.
-      unreadable.message.chop(1);
       unreadable.reason = store::failureReason(e);
       return unreadable;
     }
