@@ -117,13 +117,15 @@ void PrescriptionWindow::buildLeftPanel() {
   Text4 = ui::make<QLineEdit>(this, "Text4", {960, 7410, 1635, 315});
   for (QLineEdit* box : {Text2, Text3, Text4}) box->setFocusPolicy(Qt::ClickFocus);
   // A list that cannot be read stays empty, as it always has; the next query tries again.
-  makeButtons(this, {
+  const std::vector<QPushButton*> historyButtons = makeButtons(this, {
       {"Command7", u"查   询", {2700, 6630, 915, 315}, [this] { model_.listHistory(); }},
       {"Command2", u"今日患者", {2700, 7020, 915, 315}, [this] { model_.listToday(); }},
       {"Command5", u"<<", {120, 7425, 360, 280}, [this] { model_.listDayBefore(); }},
       {"Command6", u">>", {510, 7425, 360, 280}, [this] { model_.listDayAfter(); }},
       {"Command11", u"历史处方", {2700, 7410, 915, 315}, [this] { model_.listPatientHistory(); }},
   });
+  // Enter in the history search moves on to 今日患者.
+  Command2 = historyButtons[1];
   connect(Text2, &QLineEdit::textChanged, this, [this] { model_.typeHistorySearch(Text2->text()); });
   Text2->installEventFilter(this);
   List2 = ui::make<QListWidget>(this, "List2", {60, 7800, 3615, 1680});

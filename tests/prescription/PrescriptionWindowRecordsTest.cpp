@@ -62,6 +62,18 @@ TEST_F(PrescriptionWindowRecordsTest, ASavedPrescriptionComesBackFromTheHistoryL
   EXPECT_EQ(label("Label2_4"), "普通");
 }
 
+TEST_F(PrescriptionWindowRecordsTest, EnterInTheHistorySearchMovesOnToTodaysPatientsAndListsNothing) {
+  PrescriptionWindow& f = form2();
+  typePrescription();
+  testing_support::clickOn(f, "Command21");
+  auto* search = named<QLineEdit>(f, "Text2");
+  QTest::mouseClick(search, Qt::LeftButton);
+  QTest::keyClicks(search, "zs");
+  QTest::keyClick(search, Qt::Key_Return);
+  EXPECT_EQ(f.focusWidget(), named<QPushButton>(f, "Command2"));
+  EXPECT_EQ(history().count(), 0) << "the key runs no query";
+}
+
 TEST_F(PrescriptionWindowRecordsTest, PricingAndDispensingTakeTheStockOnceAndUndoGivesItBack) {
   PrescriptionWindow& f = form2();
   typePrescription();
