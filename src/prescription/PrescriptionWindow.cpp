@@ -9,6 +9,8 @@
 #include "text/ScrambledText.h"
 #include "ui/CrLfText.h"
 #include "ui/Fonts.h"
+#include "ui/Guard.h"
+#include "ui/ListRows.h"
 #include "ui/Twips.h"
 #include "ui/WholeText.h"
 
@@ -61,7 +63,6 @@ PrescriptionWindow::PrescriptionWindow(ui::Session& session)
   setTabChain();
   declareInputKinds();
   wireHeaderFields();
-  wireToolbar();
   wireEdits();
   connect(&model_, &PrescriptionModel::changed, this, &PrescriptionWindow::showModel);
 
@@ -100,19 +101,20 @@ void PrescriptionWindow::Form_Load() {
   // Reading the unit name loads the settings when nothing has read them yet.
   followSettings();
   centreOnSheet(Label2[kSheetName]);
-  setListRowHeight(List1);
+  // The drug list's rows stand 16 pixels taller than its font makes them.
+  ui::makeRowsTaller(List1, 16);
 
   Text5[header::kName]->setFocus();
   session_.padTarget.kind = text::InputKind::Name;
 }
 
 void PrescriptionWindow::followSettings() {
-  setSheetTitle(session_.settings.values().unitName);
-  setBell(session_.settings.bellOn());
-}
-
-void PrescriptionWindow::setBell(bool on) {
-  if (on)
+  // The sheet title: the unit name, sized to its caption and centred across the sheet.
+  QLabel* title = Label2[kSheetTitle];
+  title->setText(session_.settings.values().unitName);
+  title->adjustSize();
+  centreOnSheet(title);
+  if (session_.settings.bellOn())
     Timer1->start();
   else
     Timer1->stop();
@@ -150,13 +152,6 @@ QStringList PrescriptionWindow::herbalUsages() const {
   return phrases;
 }
 
-void PrescriptionWindow::setSheetTitle(const QString& unitName) {
-  QLabel* title = Label2[kSheetTitle];
-  title->setText(unitName);
-  title->adjustSize();
-  centreOnSheet(title);
-}
-
 void PrescriptionWindow::centreOnSheet(QLabel* label) {
   // A title wider than the sheet overhangs both sides equally.
   const double left = (ui::twips(Picture2->width()) - ui::twips(label->width())) / 2.0;
@@ -176,7 +171,8 @@ void PrescriptionWindow::wireEdits() {
     connect(box, &QLineEdit::textChanged, this,
             typed([this, index] { model_.setHeaderField(index, Text5[index]->text()); }));
   }
-  connect(R1, &QPlainTextEdit::textChanged, this, typed([this] { model_.setText(r1Text()); }));
+  connect(R1, &QPlainTextEdit::textChanged, this,
+          typed([this] { model_.setText(ui::fromBoxText(R1->toPlainText())); }));
   connect(text9, &QPlainTextEdit::textChanged, this,
           typed([this] { model_.setInfusionCard(ui::fromBoxText(text9->toPlainText())); }));
   connect(Text10, &QPlainTextEdit::textChanged, this,
@@ -184,7 +180,8 @@ void PrescriptionWindow::wireEdits() {
   connect(C1, &QComboBox::currentTextChanged, this, typed([this] { model_.setUsage(C1->currentText()); }));
   connect(Text6, &QLineEdit::textChanged, this, typed([this] { model_.setDoses(Text6->text()); }));
   for (QLineEdit* box : {Text3, Text4})
-    connect(box, &QLineEdit::textChanged, this, typed([this] { model_.setHistoryBoxes(historyWindow()); }));
+    connect(box, &QLineEdit::textChanged, this,
+            typed([this] { model_.setHistoryBoxes({Text2->text(), Text3->text(), Text4->text()}); }));
   for (int column : {kQuantity, kPrice})
     for (const auto& [r, cell] : boxCells_[column]) {
       const int row = r;
@@ -220,19 +217,15 @@ void PrescriptionWindow::showModel(unsigned what) {
     ui::setWholeText(Label2[kSheetMode], model_.sheetCaption());
   }
   if (what & Change::InfusionCard) setBoxText(text9, s.infusionCard);
-  if (what & Change::Text) setR1(s.text, model_.textCaret());
-  if (what & (Change::History | Change::HistoryBoxes)) showHistory(what & Change::History);
-}
-
-QString PrescriptionWindow::r1Text() const { return ui::fromBoxText(R1->toPlainText()); }
-
-void PrescriptionWindow::setR1(const QString& crlfText, std::optional<int> crlfCaret) {
-  setBoxText(R1, crlfText);
-  if (crlfCaret) {
-    QTextCursor cursor = R1->textCursor();
-    cursor.setPosition(ui::toBoxPosition(crlfText, *crlfCaret));
-    R1->setTextCursor(cursor);
+  if (what & Change::Text) {
+    setBoxText(R1, s.text);
+    if (const std::optional<int> caret = model_.textCaret()) {
+      QTextCursor cursor = R1->textCursor();
+      cursor.setPosition(ui::toBoxPosition(s.text, *caret));
+      R1->setTextCursor(cursor);
+    }
   }
+  if (what & (Change::History | Change::HistoryBoxes)) showHistory(what & Change::History);
 }
 
 void PrescriptionWindow::setGridCell(int row, int column, const QString& text) {
@@ -246,6 +239,22 @@ void PrescriptionWindow::setGridCell(int row, int column, const QString& text) {
     boxCells_[kQuantity][row]->setReadOnly(!named);
     boxCells_[kPrice][row]->setReadOnly(!named);
   }
+}
+
+void PrescriptionWindow::showHistory(bool withItems) {
+  const HistoryWindow& window = model_.historyWindow();
+  // The boxes are set together; typing into the search box is what widens the window.
+  const QSignalBlocker block(Text2);
+  Text2->setText(window.search);
+  Text3->setText(window.from);
+  Text4->setText(window.to);
+  if (!withItems) return;
+  List2->clear();
+  for (const HistoryItem& item : model_.history()) List2->addItem(item.text);
+}
+
+void PrescriptionWindow::showOutcome(const CommandOutcome& outcome) {
+  if (!outcome.message.isEmpty()) ui::showFailure(session_.dialogs, outcome.message, outcome.reason);
 }
 
 // ---- The sheet's layout ----

@@ -14,6 +14,7 @@
 #include "printing/service/SheetPrint.h"
 #include "ui/ControlArray.h"
 #include "ui/Line.h"
+#include "ui/PictureToolbar.h"
 #include "ui/Session.h"
 #include "ui/Window.h"
 
@@ -92,9 +93,8 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   void saveWithRecord() override { showOutcome(model_.saveWithRecord()); }
 
  private:
-  // Handlers, as the controls run them; the buttons that only run a model command are
+  // Handlers, as the controls run them; the controls that only run a model command are
   // wired to it directly.
-  void Command10_Click();  // 打印输液卡
   void List2_Click();
   // The history list's pop-up, opened by the right button over a list with items.
   void List2_MouseUp(Qt::MouseButton button, const QPoint& position);
@@ -105,38 +105,16 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   void Text1_Change();
   void List1_DblClick();  // the pick
   void VScroll1_Change();
-  // The picture buttons Picture4(index): the press look on any mouse button going down,
-  // the command of the button on its release, wherever the pointer then is.
+  // A toolbar button released: its command, or after a copy that is still waiting.
   void Label18_MouseUp(int index);
   void Command19_Click();  // 打印: the sheet as the window shows it
-  void overlayPrint();     // 套打: the values at the overlay template's positions
   // The header fields; `index` is the field's.
   void Text5_Change(int index);
-  void Text5_Click(int index);
   void Text5_GotFocus(int index);
   bool Text5_KeyDown(int index, int keyCode);  // true when the key is discarded
   void List5_DblClick();  // patient pick
-  void List4_DblClick();  // address pick
-  void List3_DblClick();  // diagnosis pick
   void List8_DblClick();  // symptom pick
-  void Text11_KeyDown(int keyCode);
   void Label8_Click();
-
-  // The sheet title: the unit name, sized to its caption and centred across the sheet.
-  void setSheetTitle(const QString& unitName);
-  // The new-prescription alert: while on, the counter file is looked at every 3000 ms.
-  void setBell(bool on);
-  // The search box's text after a key of the left panel, with the caret at its end.
-  void typeIntoSearch(const QString& text);
-  // The sheet as it stands on the window, in twips, with the prescription's words.
-  printing::SheetSnapshot sheetSnapshot() const;
-  // Attaches the handlers above to their controls.
-  void wireHeaderFields();
-  void wireSuggestionLists();
-  HeaderTexts headerTexts() const;
-  QListWidget* suggestionList(SuggestionList list) const;
-  // Clears the list, fills it from the database and shows it when it found something.
-  void runLookUp(const LookUp& lookUp);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -157,44 +135,45 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   void paintGridStripes();
   // Centres a label of the sheet across it, keeping its top.
   void centreOnSheet(QLabel* label);
-  void setListRowHeight(QListView* list);
+  // Attaches the handlers above to their controls.
+  void wireHeaderFields();
+  // Passes what the user types into the sheet's controls on to the model.
+  void wireEdits();
 
+  // The search box's text after a key of the left panel, with the caret at its end.
+  void typeIntoSearch(const QString& text);
   // The drug list filled from a listing; nothing is shown when the database cannot be read.
   void fillDrugList(const CatalogQuery& query);
   void hideSuggestionLists();
   // The header fields' suggestion lists and the symptom suggestions.
   void hideAllSuggestions();
-  void setR1(const QString& crlfText, std::optional<int> crlfCaret = std::nullopt);
-  QString r1Text() const;
-  void setGridCell(int row, int column, const QString& text);
-  // Passes what the user types into the sheet's controls on to the model.
-  void wireEdits();
+  HeaderTexts headerTexts() const;
+  QListWidget* suggestionList(SuggestionList list) const;
+  // Clears the list, fills it from the database and shows it when it found something.
+  void runLookUp(const LookUp& lookUp);
+
   // Shows the parts of the model that changed (PrescriptionModel::Change bits).
   void showModel(unsigned what);
   // The history boxes, and the listed items with them when `withItems`.
   void showHistory(bool withItems);
+  void setGridCell(int row, int column, const QString& text);
   void applySheetLayout(bool herbal);
   // Says a command's message, if it has one.
   void showOutcome(const CommandOutcome& outcome);
   // Takes the sheet title and the bell from the settings.
   void followSettings();
-  // The history boxes as one value.
-  HistoryWindow historyWindow() const;
 
-  // The toolbar's wiring and commands.
-  void wireToolbar();
-  void showPressed(int index, bool pressed);
+  // The toolbar's commands.
   void runToolCommand(int index);
-  void newPrescriptionCommand();       // 新建
-  void continuePrescriptionCommand();  // 续开
-  void copyPrescriptionCommand();      // 复制处方
-  void saveCommand();                  // 保存
-  void saveAsTemplateCommand();        // 存为组套
-  // Shows a command's result and does the window's part of it.
+  void copyPrescriptionCommand();  // 复制处方
+  void saveAsTemplateCommand();    // 存为组套
   void focusAfterCommand(const AfterCommand& after);
+  // The sheet as it stands on the window, in twips, with the prescription's words.
+  printing::SheetSnapshot sheetSnapshot() const;
   printing::SheetBody bodyBox() const;
   // The prints onto the chosen devices.
   printing::PrescriptionPrints prints();
+
   // The medical-record window's view of the prescription (PrescriptionStateLink).
   PrescriptionState& linkedState() const override;
   void savePrescription() override { showOutcome(model_.save()); }
@@ -213,18 +192,14 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   std::unique_ptr<platform::Bell> soundBell_;
   std::unique_ptr<NewPrescriptionBell> bell_;
 
-  // Toolbar.
-  ui::ControlArray<QFrame> Picture4{QStringLiteral("Picture4")};
-  ui::ControlArray<QLabel> Image7{QStringLiteral("Image7")};
-  ui::ControlArray<QLabel> Label15{QStringLiteral("Label15")};
-  ui::ControlArray<QLabel> Label18{QStringLiteral("Label18")};
-  ui::ControlArray<ui::Line> ToolbarLines{QStringLiteral("ToolbarLine")};
+  // The picture buttons Picture4 with Image7, Label15 and Label18.
+  ui::PictureToolbar toolbar_{QStringLiteral("Picture4"), QStringLiteral("Image7"), QStringLiteral("Label15"),
+                              QStringLiteral("Label18")};
 
   // Left panel.
   ui::ControlArray<QPushButton> Command1{QStringLiteral("Command1")};
   ui::ControlArray<QLabel> Label8{QStringLiteral("Label8")};
   QLineEdit* Text1 = nullptr;
-  ui::ControlArray<QPushButton> Command16{QStringLiteral("Command16")};
   QListView* List1 = nullptr;
   DrugListModel* drugList_ = nullptr;
   QLineEdit* Text2 = nullptr;
@@ -233,7 +208,6 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   QPushButton* Command2 = nullptr;
   QListWidget* List2 = nullptr;
   QFrame* Picture6 = nullptr;
-  ui::ControlArray<QLabel> Label9{QStringLiteral("Label9")};
 
   // The sheet: white, sunken, laid out as printed.
   QFrame* Picture2 = nullptr;
@@ -254,18 +228,14 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   QListWidget* List5 = nullptr;
 
   // Right panel.
-  ui::ControlArray<QLabel> Label31{QStringLiteral("Label31")};
   QLineEdit* Text11 = nullptr;
   QListWidget* List8 = nullptr;
   QPlainTextEdit* Text10 = nullptr;
   QLabel* Label5 = nullptr;
-  ui::ControlArray<ui::Line> Line7{QStringLiteral("Line7")};
   QPlainTextEdit* text9 = nullptr;
   QLabel* Label4 = nullptr;
-  ui::ControlArray<QLabel> Label50{QStringLiteral("Label50")};
 
   // The priced grid.
-  ui::ControlArray<QPushButton> Command3{QStringLiteral("Command3")};
   QScrollBar* VScroll1 = nullptr;
   QWidget* Picture1 = nullptr;
   QLabel* Label16 = nullptr;
@@ -275,8 +245,6 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   // amount, labels for the rest.
   std::vector<ui::ControlArray<QLabel>> labelCells_;
   std::vector<ui::ControlArray<QLineEdit>> boxCells_;
-  ui::ControlArray<ui::Line> Ln1{QStringLiteral("Ln1")};
-  ui::ControlArray<ui::Line> Line3{QStringLiteral("Line3")};
 };
 
 }  // namespace prescription

@@ -4,6 +4,7 @@
 #include "prescription/PrescriptionWindowLayout.h"
 #include "prescription/service/CatalogSearch.h"
 #include "prescription/service/Composition.h"
+#include "prescription/service/PrintedPrescription.h"
 #include "printing/PrescriptionPrints.h"
 #include "shell/service/WebPages.h"
 #include "ui/ControlEvents.h"
@@ -14,8 +15,6 @@
 #include "ui/InputTarget.h"
 #include "ui/Twips.h"
 #include "ui/TypingLimits.h"
-
-#include <QStyledItemDelegate>
 
 namespace prescription {
 
@@ -29,39 +28,20 @@ using ui::makePanel;
 using ui::paint;
 using ui::setTextColour;
 
-// Rows made taller by a fixed number of pixels than the list's font makes them.
-class TallerRows : public QStyledItemDelegate {
- public:
-  TallerRows(int extra, QObject* parent) : QStyledItemDelegate(parent), extra_(extra) {}
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    QSize size = QStyledItemDelegate::sizeHint(option, index);
-    size.rheight() += extra_;
-    return size;
-  }
-
- private:
-  int extra_;
-};
-
 }  // namespace
 
 void PrescriptionWindow::buildToolbar() {
   auto* Frame1 = ui::make<QFrame>(this, "Frame1", {60, 0, 14900, 795});
-  for (const ToolButton& b : kToolButtons) {
-    QFrame* box = Picture4.make(b.index, Frame1, {b.left, kToolButtonTop, b.width, kToolButtonHeight});
-    QLabel* icon = Image7.make(b.index, box, {60, 60, 450, 450});
-    icon->setPixmap(style()->standardIcon(b.icon).pixmap(icon->size()));
-    icon->setAlignment(Qt::AlignCenter);
-    ui::applyLook(Label15.make(b.index, box, {600, 180}, QString::fromUtf16(b.caption)),
-                  ui::Look::font(ui::kSongTi, 9).fitted());
-    // The transparent label over the box that takes the mouse.
-    Label18.make(b.index, box, {0, 0, b.width, kToolButtonHeight});
-  }
-  for (int i = 0; i < static_cast<int>(kToolbarSeparators.size()); ++i)
-    ui::makeLine(ToolbarLines, Frame1, {i, kToolbarSeparators[i], 180, kToolbarSeparators[i], 660, kSeparatorGrey});
+  toolbar_.make(Frame1, kToolButtons, kToolButtonTop, kToolButtonHeight, ui::Look::font(ui::kSongTi, 9).fitted(),
+                [this](int index) { Label18_MouseUp(index); });
   // Named as designed: the three separators are Line1, Line4 and Line5.
   const char* separatorNames[] = {"Line1", "Line4", "Line5"};
-  for (int i = 0; i < 3; ++i) ui::setControlName(ToolbarLines[i], QString::fromLatin1(separatorNames[i]));
+  ui::ControlArray<ui::Line> separators{QStringLiteral("ToolbarLine")};
+  for (int i = 0; i < static_cast<int>(kToolbarSeparators.size()); ++i) {
+    const double x = kToolbarSeparators[i];
+    ui::setControlName(ui::makeLine(separators, Frame1, {i, x, 180, x, 660, kSeparatorGrey}),
+                       QString::fromLatin1(separatorNames[i]));
+  }
 }
 
 void PrescriptionWindow::buildLeftPanel() {
@@ -88,14 +68,15 @@ void PrescriptionWindow::buildLeftPanel() {
       {"Command18", u"?", {1320, 2730, 345, 300},
        [this] { session_.dialogs.message(kStrokeHintLines.join(u'\n'), kStrokeHintTitle); }},
   });
+  ui::ControlArray<QPushButton> Command16{QStringLiteral("Command16")};
   for (int i = 0; i < static_cast<int>(kStrokeKeys.size()); ++i) {
     QPushButton* key = Command16.make(i, this, {kStrokeKeyLefts[i], 2730, 345, 300}, QString::fromUtf16(kStrokeKeys[i]));
     connect(key, &QPushButton::clicked, this, [this, i] { typeIntoSearch(appendStroke(Text1->text(), i)); });
+    keys.push_back(key);
   }
   keys.push_back(makeButtons(this, {{"Command15", u"←", {3300, 2730, 375, 300},
                 [this] { typeIntoSearch(dropLastCharacter(Text1->text())); }}})[0]);
   for (QPushButton* b : keys) b->setFocusPolicy(Qt::NoFocus);
-  for (const auto& [i, key] : Command16) key->setFocusPolicy(Qt::NoFocus);
 
   List1 = ui::make<QListView>(this, "List1", {60, 3120, 3615, 3480});
   drugList_ = new DrugListModel(List1);
@@ -136,6 +117,7 @@ void PrescriptionWindow::buildLeftPanel() {
   const ui::Look centred = ui::Look().aligned(Qt::AlignCenter);
   const ui::LabelRow choices[] = {{0, {30, 120, 975, 225}, QStringLiteral("删除(D)"), centred},
                                   {1, {60, 480, 915, 225}, QStringLiteral("取消(E)"), centred}};
+  ui::ControlArray<QLabel> Label9{QStringLiteral("Label9")};
   ui::makeLabels(Label9, Picture6, choices);
   for (int i : {0, 1}) ui::onClick(Label9[i], [this, i] { Label9_Click(i); });
   Picture6->hide();
@@ -226,6 +208,7 @@ void PrescriptionWindow::buildRightPanel() {
   Text11 = ui::makeCaptionedBox(
       Label8, this, {3, {11520, 4800, 900, 180}, QStringLiteral("拼音码搜索"), "Text11", {12480, 4725, 2475, 315}});
   // The symptoms' caption stands on the bar left of the search caption.
+  ui::ControlArray<QLabel> Label31{QStringLiteral("Label31")};
   Text10 = ui::makeCaptionedBox<QPlainTextEdit>(
       Label31, this,
       {2, {10380, 4800}, QStringLiteral("主要症状"), "Text10", {9900, 5100, 5055, 1095}, ui::Look().coloured(Qt::white)});
@@ -244,6 +227,7 @@ void PrescriptionWindow::buildRightPanel() {
   QLabel* Label6 = ui::makeLabel(Picture8, "Label6", {1920, 30, 1050, 210}, QStringLiteral("输液注射卡"),
                                  ui::Look::font(ui::kHeiTi, 10.5));
   const ui::LineRow doubleRule[] = {{0, 540, 300, 4440, 300}, {1, 540, 360, 4440, 360}};
+  ui::ControlArray<ui::Line> Line7{QStringLiteral("Line7")};
   ui::makeLines(Line7, Picture8, doubleRule);
   text9 = ui::make<QPlainTextEdit>(Picture8, "text9", {540, 480, 3915, 1755});
   text9->setFrameStyle(QFrame::NoFrame);
@@ -255,10 +239,12 @@ void PrescriptionWindow::buildRightPanel() {
   ui::makeLabel(this, "Label21", {12900, 8760, 255, 195}, QStringLiteral("'"), ui::Look().hiddenAtFirst());
   makeButtons(this, {
       {"Command8", u"打印不干胶标签", {11940, 8700, 1575, 330}, [this] { prints().Command8_Click(); }},
-      {"Command10", u"打印输液卡", {13560, 8700, 1395, 330}, [this] { Command10_Click(); }},
+      {"Command10", u"打印输液卡", {13560, 8700, 1395, 330},
+       [this] { prints().Command10_Click(infusionCard(model_.state())); }},
   });
 
   auto* Picture9 = ui::make<QFrame>(this, "Picture9", {9900, 9090, 5055, 375});
+  ui::ControlArray<QLabel> Label50{QStringLiteral("Label50")};
   for (int i = 0; i < static_cast<int>(kRouteCaptions.size()); ++i) {
     QLabel* route =
         ui::makeLabel(Label50, Picture9, {i, {kRouteLabelLefts[i], 60}, kRouteCaptions[i], ui::Look().coloured(kBlue)});
@@ -278,6 +264,7 @@ void PrescriptionWindow::buildRightPanel() {
 void PrescriptionWindow::buildGrid() {
   QFrame* Picture3 = makePanel(this, "Picture3", {9900, 840, 5055, kGridFrameHeight}, Qt::white);
   Picture1 = ui::make<QWidget>(Picture3, "Picture1", {0, kRowsPanelTop, kRowsPanelWidth, kRowsPanelHeight});
+  ui::ControlArray<QPushButton> Command3{QStringLiteral("Command3")};
   paint(Picture1, Qt::white);
   for (int column = 0; column < kGridColumns; ++column) {
     const GridColumnLayout& c = kGridColumnsLayout[column];
@@ -307,6 +294,7 @@ void PrescriptionWindow::buildGrid() {
     boxCells_.emplace_back(name);
   }
   buildGridRows();
+  ui::ControlArray<ui::Line> Line3{QStringLiteral("Line3")};
   for (int i = 0; i < static_cast<int>(kGridRules.size()); ++i)
     ui::makeLine(Line3, Picture1, {i, kGridRules[i].first, 0, kGridRules[i].first, kGridRules[i].second, kRuleGrey});
   Picture5->raise();
@@ -318,6 +306,7 @@ void PrescriptionWindow::buildGrid() {
 // one pitch below row r - 1 (row 0's band at the top, its cells 60 twips down).
 void PrescriptionWindow::buildGridRows() {
   const QFont cellFont = ui::designFont(ui::kSongTi, 9);
+  ui::ControlArray<ui::Line> Ln1{QStringLiteral("Ln1")};
   // Quantities, prices, amounts and the stock read whole however narrow their cells.
   const auto isNumber = [](int column) {
     return column == kQuantity || column == kPrice || column == kAmount || column == kStock || column == kCost;
@@ -396,12 +385,6 @@ void PrescriptionWindow::paintGridStripes() {
     paint(Lb1[r], colour);
     for (int column : {kQuantity, kPrice, kAmount}) paint(boxCells_[column][r], colour);
   }
-}
-
-void PrescriptionWindow::setListRowHeight(QListView* list) {
-  // The rows stand 16 pixels taller than the list's font makes them.
-  list->setItemDelegate(new TallerRows(16, list));
-  list->setUpdatesEnabled(true);
 }
 
 }  // namespace prescription

@@ -1,22 +1,73 @@
 // The prescription window's header fields as the physician fills them in: the sex digits
 // and the toggle, the fee total, the look-ups that a change or the focus starts, Enter
-// along the fields and Down into a field's open list.
+// along the fields and Down into a field's open list. And the suggestion lists: patients
+// under the name, address and diagnosis phrases under their fields, common symptoms under
+// the symptom search box, each picked by a double click or Enter.
 #include "prescription/PrescriptionWindow.h"
 
+#include "prescription/service/SuggestionLookUp.h"
 #include "ui/ControlEvents.h"
 #include "ui/FocusAndKeys.h"
 
+#include <functional>
+
 namespace prescription {
+namespace {
+
+// Puts the text into a multi-line box with the caret at `caret` (characters).
+void setTextAndCaret(QPlainTextEdit* box, const QString& text, int caret) {
+  if (box->toPlainText() != text) box->setPlainText(text);
+  QTextCursor cursor = box->textCursor();
+  cursor.setPosition(caret);
+  box->setTextCursor(cursor);
+}
+
+// The phrase picked from `list` goes into `box` as `edit` makes it from the box's text;
+// the box takes the focus, and its change and focus handling, which refill the list, run
+// before the list is hidden, so that it ends hidden.
+void pickPhraseInto(QListWidget* list, QLineEdit* box,
+                    const std::function<QString(const QString& text, const QString& phrase)>& edit) {
+  const QListWidgetItem* item = list->currentItem();
+  if (!item) return;
+  const QString phrase = item->text();
+  box->setText(edit(box->text(), phrase));
+  box->end(false);
+  box->setFocus(Qt::OtherFocusReason);
+  list->hide();
+}
+
+}  // namespace
 
 void PrescriptionWindow::wireHeaderFields() {
   for (const auto& [i, box] : Text5) {
     const int index = i;
     connect(box, &QLineEdit::textChanged, this, [this, index] { Text5_Change(index); });
-    ui::onClick(box, [this, index] { Text5_Click(index); });
     ui::onGotFocus(box, [this, index] { Text5_GotFocus(index); });
     ui::onKeyDown(box, [this, index](int key) { return Text5_KeyDown(index, key); });
   }
-  wireSuggestionLists();
+  ui::onClick(Text5[header::kSex], [box = Text5[header::kSex]] {
+    box->setText(sexAfterClick(box->text()));
+    box->end(false);
+  });
+
+  ui::onPick(List5, [this] { List5_DblClick(); });
+  ui::onPick(List4, [this] {
+    pickPhraseInto(List4, Text5[header::kAddress], [](const QString&, const QString& phrase) { return phrase; });
+  });
+  ui::onPick(List3, [this] { pickPhraseInto(List3, Text5[header::kDiagnosis], diagnosisAfterPick); });
+  ui::onPick(List8, [this] { List8_DblClick(); });
+  ui::onClick(Text10->viewport(), [this] { List8->hide(); });
+  connect(Text11, &QLineEdit::textChanged, this, [this] { runLookUp(symptomLookUp(Text11->text(), true)); });
+  ui::onGotFocus(Text11, [this] { runLookUp(symptomLookUp(Text11->text(), false)); });
+  // Down moves into the open symptom list.
+  ui::onKeyDown(Text11, [this](int key) {
+    if (key == Qt::Key_Down && !List8->isHidden()) {
+      List8->setFocus(Qt::OtherFocusReason);
+      List8->setCurrentRow(0);
+    }
+    return false;
+  });
+  for (const auto& [i, label] : Label8) ui::onClick(label, [this] { Label8_Click(); });
 }
 
 HeaderTexts PrescriptionWindow::headerTexts() const {
@@ -36,13 +87,6 @@ void PrescriptionWindow::Text5_Change(int index) {
   if (change.total && Text5[header::kTotal]->text() != *change.total) Text5[header::kTotal]->setText(*change.total);
   if (change.hide) suggestionList(*change.hide)->hide();
   if (change.lookUp) runLookUp(*change.lookUp);
-}
-
-void PrescriptionWindow::Text5_Click(int index) {
-  if (index != header::kSex) return;
-  QLineEdit* box = Text5[index];
-  box->setText(sexAfterClick(box->text()));
-  box->end(false);
 }
 
 void PrescriptionWindow::Text5_GotFocus(int index) {
@@ -71,6 +115,64 @@ bool PrescriptionWindow::Text5_KeyDown(int index, int keyCode) {
     case KeyTarget::None: break;
   }
   return key.swallow;
+}
+
+// ---- Suggestion lists ----
+
+QListWidget* PrescriptionWindow::suggestionList(SuggestionList list) const {
+  switch (list) {
+    case SuggestionList::Patients: return List5;
+    case SuggestionList::Addresses: return List4;
+    case SuggestionList::Diagnoses: return List3;
+    case SuggestionList::Symptoms: return List8;
+  }
+  return List8;
+}
+
+void PrescriptionWindow::runLookUp(const LookUp& lookUp) {
+  QListWidget* list = suggestionList(lookUp.list);
+  list->clear();
+  if (lookUp.hideFirst) list->hide();
+  list->addItems(model_.lookUp(lookUp).items);
+  // The symptom list shows at any time; the others not while the window fills its controls.
+  const bool mayShow = !filling_ || lookUp.list == SuggestionList::Symptoms;
+  if (list->count() > 0 && mayShow) {
+    list->show();
+    list->raise();
+  }
+}
+
+void PrescriptionWindow::List5_DblClick() {
+  if (!model_.pickPatient(List5->currentRow())) return;
+  List5->hide();
+  // The diagnosis field's focus handling then lists the diagnoses.
+  Text5[header::kDiagnosis]->setFocus(Qt::OtherFocusReason);
+  Text5[header::kDiagnosis]->end(false);
+}
+
+void PrescriptionWindow::List8_DblClick() {
+  const QListWidgetItem* item = List8->currentItem();
+  if (!item) return;
+  const QString phrase = item->text();
+  const QTextCursor cursor = Text10->textCursor();
+  const TextEdit edit = insertSymptom(Text10->toPlainText(), cursor.selectionStart(),
+                                      cursor.selectionEnd() - cursor.selectionStart(), phrase);
+  setTextAndCaret(Text10, edit.text, edit.caret);
+  // Emptying the search box lists every symptom again, ready for the next phrase.
+  Text11->setText(QString());
+  Text11->setFocus(Qt::OtherFocusReason);
+  List8->hide();
+}
+
+void PrescriptionWindow::Label8_Click() {
+  // The phrase before the caret is closed with "。"; a click on a caption continues the
+  // enumeration instead.
+  const QTextCursor cursor = Text10->textCursor();
+  const int caret = cursor.selectionStart();
+  const QString text = Text10->toPlainText();
+  const QString edited = commaBeforeCaret(text, caret);
+  if (edited == text) return;
+  setTextAndCaret(Text10, edited, caret);
 }
 
 }  // namespace prescription

@@ -4,10 +4,10 @@
 
 #include "prescription/service/PricedGrid.h"
 #include "text/InputKind.h"
+#include "ui/PictureToolbar.h"
 
 #include <QColor>
 #include <QString>
-#include <QStyle>
 
 #include <array>
 
@@ -28,15 +28,8 @@ inline const QColor kTotalsStrip(192, 192, 255);
 inline const QColor kSymptomBar(128, 128, 255);
 
 // The toolbar's picture buttons: index, caption, left and width on the toolbar frame, and
-// the icon, from the style's own pictures.
-struct ToolButton {
-  int index;
-  const char16_t* caption;
-  double left;
-  double width;
-  QStyle::StandardPixmap icon;
-};
-inline constexpr std::array<ToolButton, 11> kToolButtons = {{
+// the icon.
+inline constexpr std::array<ui::PictureButton, 11> kToolButtons = {{
     {0, u"新建", 60, 1035, QStyle::SP_FileIcon},
     {1, u"续开", 1140, 1035, QStyle::SP_FileDialogNewFolder},
     {9, u"复制处方", 2220, 1395, QStyle::SP_FileLinkIcon},

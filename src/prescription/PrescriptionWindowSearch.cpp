@@ -1,13 +1,21 @@
 // The prescription window's left panel: the category buttons, the search box with its keys,
-// and the drug list they fill.
+// the drug list they fill and its pick, which the model composes; and the history list
+// with its pop-up that deletes the listed record.
 #include "prescription/DrugListModel.h"
 #include "prescription/PrescriptionWindow.h"
 #include "prescription/service/CatalogSearch.h"
+#include "ui/CrLfText.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace prescription {
+namespace {
+
+// The pop-up lies 60 twips right of and below the pointer.
+constexpr int kPopupOffset = 4;  // px, 60 twips
+
+}  // namespace
 
 void PrescriptionWindow::Command1_Click(int index) {
   if (index < 0 || index >= kCategoryCount) return;
@@ -112,6 +120,55 @@ bool PrescriptionWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return ui::Window::eventFilter(watched, event);
+}
+
+void PrescriptionWindow::List1_DblClick() {
+  const DrugListing& entries = drugList_->entries();
+  const int row = List1->currentIndex().row();
+  // With rows but none chosen there is nothing to pick.
+  if (row < 0 || row >= static_cast<int>(entries.size())) return;
+  const QTextCursor cursor = R1->textCursor();
+  const QString boxText = R1->toPlainText();
+  showOutcome(model_.pick(entries[static_cast<size_t>(row)], ui::fromBoxPosition(boxText, cursor.selectionStart()),
+                          ui::fromBoxPosition(boxText, cursor.selectionEnd())));
+  Text1->clear();
+  Text1->setFocus();
+  List1->setCurrentIndex(QModelIndex());
+  List1->clearSelection();
+  hideAllSuggestions();
+}
+
+// ---- History list ----
+
+void PrescriptionWindow::List2_Click() {
+  QListWidgetItem* item = List2->currentItem();
+  if (!item || filling_) return;
+  // The medical-record window's unsaved edits go with the prescription it belonged to.
+  session_.windows.unload(QStringLiteral("Form14"));
+  const CommandOutcome loaded = model_.loadFromHistory(List2->row(item));
+  showOutcome(loaded);
+  if (loaded.done()) hideAllSuggestions();
+}
+
+void PrescriptionWindow::List2_MouseUp(Qt::MouseButton button, const QPoint& position) {
+  if (button != Qt::RightButton || List2->count() == 0) return;
+  const int left = List2->x() + position.x() + kPopupOffset;
+  // Never below the list: the pop-up's bottom then lies on the list's bottom edge.
+  const int lowest = List2->y() + List2->height() - Picture6->height();
+  Picture6->move(left, std::min(List2->y() + position.y() + kPopupOffset, lowest));
+  Picture6->show();
+  Picture6->raise();
+}
+
+void PrescriptionWindow::Label9_Click(int index) {
+  Picture6->hide();
+  hideAllSuggestions();
+  if (index != 0) return;
+  const CommandOutcome removed = model_.removeShown();
+  showOutcome(removed);
+  if (!removed.done()) return;
+  List8->hide();
+  Text5[header::kName]->setFocus();
 }
 
 }  // namespace prescription

@@ -1,6 +1,8 @@
 // The prescription window's toolbar: eleven picture buttons that start a new, continued or
 // copied prescription, save and print it, save it as a template and open the outpatient
-// log, the statistics, the medical record and the help page; and 自动划价帮助 beside the grid.
+// log, the statistics, the medical record and the help page. And the sheet as the prints
+// take it: every title, field panel, rule, the dose count, the usage and the body box
+// where the window shows them, in twips, in their own fonts.
 #include "prescription/PrescriptionWindow.h"
 
 #include "links/TemplatesLink.h"
@@ -9,12 +11,11 @@
 #include "prescription/service/ToolbarCommands.h"
 #include "printing/PrescriptionPrints.h"
 #include "shell/service/WebPages.h"
-#include "ui/ControlEvents.h"
 #include "ui/Guard.h"
+#include "ui/TextBoxHelpers.h"
+#include "ui/Twips.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QEventLoop>
 #include <QScopedValueRollback>
 #include <QTimer>
@@ -42,28 +43,25 @@ enum ToolButton {
 
 QString windowName(const char* name) { return QString::fromLatin1(name); }
 
+// A control of the sheet with its text: its font, its place in its container and whether
+// it shows on the sheet (a control inside a hidden panel does not).
+printing::SheetText sheetText(const QWidget* control, const QWidget* sheet, const QString& text) {
+  const QFont font = control->font();
+  return printing::SheetText{text,
+                             font.family(),
+                             font.pointSizeF(),
+                             font.bold(),
+                             static_cast<double>(ui::twips(control->x())),
+                             static_cast<double>(ui::twips(control->y())),
+                             control->isVisibleTo(sheet)};
+}
+
+printing::SheetLine sheetLine(const ui::Line* line, const QWidget* sheet) {
+  return printing::SheetLine{line->X1(), line->Y1(), line->X2(), line->Y2(), line->borderWidth(),
+                             line->isVisibleTo(sheet)};
+}
+
 }  // namespace
-
-void PrescriptionWindow::wireToolbar() {
-  for (const auto& [index, label] : Label18) {
-    const int i = index;
-    ui::onPressAndRelease(label, [this, i] { showPressed(i, true); }, [this, i] { Label18_MouseUp(i); });
-  }
-}
-
-void PrescriptionWindow::showPressed(int index, bool pressed) {
-  QFrame* box = Picture4[index];
-  if (pressed) {
-    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    box->setLineWidth(1);
-    return;
-  }
-  box->setFrameStyle(QFrame::NoFrame);
-  QPalette palette = box->palette();
-  palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
-  box->setPalette(palette);
-  box->setAutoFillBackground(true);
-}
 
 void PrescriptionWindow::Label18_MouseUp(int index) {
   if (copyWaiting_) {
@@ -74,21 +72,35 @@ void PrescriptionWindow::Label18_MouseUp(int index) {
   // The look-ups of the header fields rest while the command fills the controls.
   const QScopedValueRollback quiet(filling_, true);
   hideAllSuggestions();
-  showPressed(index, false);
+  toolbar_.setPressed(index, false);
   runToolCommand(index);
 }
 
 void PrescriptionWindow::runToolCommand(int index) {
   // A window that cannot be had, or a step that fails, is said once; the toolbar goes on.
-  const QString caption = Label15[index]->text();
   const auto open = [this](const char* name) { session_.windows.openFresh(windowName(name)); };
+  // The medical-record window and what it holds go with the old prescription; closing it
+  // hands its sections to the prescription, which 续开 keeps.
+  const auto closeRecord = [this] { session_.windows.unload(windowName(links::kMedicalRecordWindow)); };
   const std::map<int, std::function<void()>> commands = {
-      {kNewButton, [this] { newPrescriptionCommand(); }},
-      {kContinueButton, [this] { continuePrescriptionCommand(); }},
+      {kNewButton,
+       [this, closeRecord] {
+         closeRecord();
+         focusAfterCommand(model_.newPrescription());
+       }},
+      {kContinueButton,
+       [this, closeRecord] {
+         closeRecord();
+         focusAfterCommand(model_.continuePrescription());
+       }},
       {kCopyButton, [this] { copyPrescriptionCommand(); }},
-      {kSaveButton, [this] { saveCommand(); }},
+      {kSaveButton,
+       [this] {
+         showOutcome(model_.saveAndListToday());
+         List8->hide();
+       }},
       {kPrintButton, [this] { Command19_Click(); }},
-      {kOverlayButton, [this] { overlayPrint(); }},
+      {kOverlayButton, [this] { prints().overlayPrint(overlayRecord(state(), bodyBox())); }},
       {kLogButton, [open] { open(links::kOutpatientLogWindow); }},
       {kStatisticsButton, [open] { open(links::kWorkloadWindow); }},
       {kRecordButton, [open] { open(links::kMedicalRecordWindow); }},
@@ -97,28 +109,14 @@ void PrescriptionWindow::runToolCommand(int index) {
   };
   const auto command = commands.find(index);
   if (command == commands.end()) return;
-  ui::runGuarded(session_.dialogs, QStringLiteral("无法完成“%1”").arg(caption), command->second);
+  ui::runGuarded(session_.dialogs, QStringLiteral("无法完成“%1”").arg(toolbar_.caption(index)), command->second);
 }
-
-// ---- New, continued and copied prescriptions ----
 
 void PrescriptionWindow::focusAfterCommand(const AfterCommand& after) {
   if (after.focus == AfterCommand::Focus::NameField)
     Text5[header::kName]->setFocus();
   else
     Text1->setFocus();
-}
-
-void PrescriptionWindow::newPrescriptionCommand() {
-  // The medical-record window and what it holds go with the old prescription.
-  session_.windows.unload(windowName(links::kMedicalRecordWindow));
-  focusAfterCommand(model_.newPrescription());
-}
-
-void PrescriptionWindow::continuePrescriptionCommand() {
-  // Closing the medical-record window hands its sections to the prescription, which keeps them.
-  session_.windows.unload(windowName(links::kMedicalRecordWindow));
-  focusAfterCommand(model_.continuePrescription());
 }
 
 void PrescriptionWindow::copyPrescriptionCommand() {
@@ -150,13 +148,6 @@ void PrescriptionWindow::copyPrescriptionCommand() {
   });
 }
 
-// ---- Save, template ----
-
-void PrescriptionWindow::saveCommand() {
-  showOutcome(model_.saveAndListToday());
-  List8->hide();
-}
-
 void PrescriptionWindow::saveAsTemplateCommand() {
   // The templates window starts afresh; its kind is chosen before the text goes in.
   const QString name = windowName(links::TemplatesLink::kName);
@@ -186,8 +177,37 @@ void PrescriptionWindow::Command19_Click() {
   prints().Command19_Click(sheet);
 }
 
-void PrescriptionWindow::overlayPrint() {
-  prints().overlayPrint(overlayRecord(state(), bodyBox()));
+printing::SheetBody PrescriptionWindow::bodyBox() const {
+  printing::SheetBody body;
+  body.text = model_.state().text;
+  body.face = R1->font().family();
+  body.size = R1->font().pointSizeF();
+  body.left = ui::twips(R1->x());
+  body.top = ui::twips(R1->y());
+  // The width at which the box itself breaks its lines, so paper breaks them alike.
+  body.wrapWidth = ui::TextBoxWrapWidth(R1);
+  return body;
+}
+
+printing::SheetSnapshot PrescriptionWindow::sheetSnapshot() const {
+  printing::SheetSnapshot sheet;
+  for (int i = 0; i < printing::kSheetTitleCount; ++i)
+    sheet.titles[i] = sheetText(Label2[i], Picture2, Label2[i]->text());
+  for (int i = 0; i < printing::kSheetFieldCount; ++i) {
+    printing::SheetField& field = sheet.fields[i];
+    field.left = ui::twips(Picture7[i]->x());
+    field.top = ui::twips(Picture7[i]->y());
+    field.visible = Picture7[i]->isVisibleTo(Picture2);
+    field.caption = sheetText(Label1[i], Picture7[i], Label1[i]->text());
+    field.text = sheetText(Text5[i], Picture7[i], QString());
+    field.underline = sheetLine(Line6[i], Picture7[i]);
+  }
+  for (int i = 0; i < printing::kSheetRuleCount; ++i) sheet.rules[i] = sheetLine(Line2[i], Picture2);
+  sheet.doseCount = sheetText(Text6, Picture2, QString());
+  sheet.usage = sheetText(C1, Picture2, QString());
+  sheet.body = bodyBox();
+  fillSheetTexts(sheet, state());
+  return sheet;
 }
 
 // ---- What the medical-record window reads and asks ----

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QListWidget>
 
 namespace ui {
 namespace {
@@ -33,5 +34,14 @@ void onGotFocus(QWidget* control, std::function<void()> handler) {
 }
 
 void onKeyDown(QWidget* control, std::function<bool(int key)> handler) { new KeyHook(control, std::move(handler)); }
+
+void onPick(QListWidget* list, std::function<void()> pick) {
+  QObject::connect(list, &QListWidget::itemDoubleClicked, list, [pick] { pick(); });
+  onKeyDown(list, [pick](int key) {
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    pick();
+    return true;
+  });
+}
 
 }  // namespace ui

@@ -7,11 +7,17 @@
 
 #include <functional>
 
+class QListWidget;
+
 namespace ui {
 
 void onGotFocus(QWidget* control, std::function<void()> handler);
 
 // `handler` gets the key code (Qt::Key) and returns true when the key is to be discarded.
 void onKeyDown(QWidget* control, std::function<bool(int key)> handler);
+
+// A pick from a list: a double click on an item, or Enter, which goes no further; other
+// keys move the selection as usual.
+void onPick(QListWidget* list, std::function<void()> pick);
 
 }  // namespace ui

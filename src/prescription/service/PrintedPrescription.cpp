@@ -20,4 +20,9 @@ printing::OverlayRecord overlayRecord(const PrescriptionState& state, const prin
   return record;
 }
 
+printing::InfusionCard infusionCard(const PrescriptionState& state) {
+  return {state.header[header::kDate], state.header[header::kName],      state.header[header::kSex],
+          state.header[header::kAge],  state.header[header::kDiagnosis], state.infusionCard};
+}
+
 }  // namespace prescription

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "prescription/service/PrescriptionState.h"
+#include "printing/service/InfusionCardPrint.h"
 #include "printing/service/OverlayPrint.h"
 #include "printing/service/SheetPrint.h"
 
@@ -17,5 +18,9 @@ void fillSheetTexts(printing::SheetSnapshot& sheet, const PrescriptionState& sta
 // untrimmed, the usage, herbal exactly when the sheet is herbal, and the body box as the
 // window shows it with the prescription text in it.
 printing::OverlayRecord overlayRecord(const PrescriptionState& state, const printing::SheetBody& bodyBox);
+
+// The infusion card of the prescription: the visit date, the patient and the diagnosis
+// from the header, and the card's lines.
+printing::InfusionCard infusionCard(const PrescriptionState& state);
 
 }  // namespace prescription

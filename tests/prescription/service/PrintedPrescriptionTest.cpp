@@ -38,6 +38,18 @@ TEST(PrintedPrescription, TheOverlayTakesTheWordsAsTheyStandAndTheBodyBoxAsShown
   EXPECT_FALSE(prescription::overlayRecord(ordinary, box).herbal) << "no dose line on an ordinary sheet";
 }
 
+TEST(PrintedPrescription, TheInfusionCardTakesTheVisitDateThePatientAndTheDiagnosis) {
+  PrescriptionState s = herbalPrescription();
+  s.infusionCard = QStringLiteral("0.9%氯化钠 250ml\r\n静脉滴注");
+  const printing::InfusionCard card = prescription::infusionCard(s);
+  EXPECT_EQ(card.date, "f5");
+  EXPECT_EQ(card.name, "f0");
+  EXPECT_EQ(card.sex, "f1");
+  EXPECT_EQ(card.age, "f2");
+  EXPECT_EQ(card.diagnosis, "f6");
+  EXPECT_EQ(card.lines, s.infusionCard);
+}
+
 TEST(PrintedPrescription, TheSheetTakesTheWordsAndKeepsWhereAndHowTheyShow) {
   printing::SheetSnapshot sheet = testing_support::designedSheet(true);
   const printing::SheetSnapshot layout = sheet;
