@@ -16,6 +16,7 @@
 #include "text/PinyinInitials.h"
 #include "ui/ControlEvents.h"
 #include "ui/Controls.h"
+#include "ui/FocusAndKeys.h"
 #include "ui/Guard.h"
 #include "ui/InputTarget.h"
 
@@ -118,8 +119,7 @@ void CatalogueWindow::buildPickLists() {
   for (QListWidget* list : {List1, List3, List4}) {
     list->setStyleSheet(kPickListStyle);
     list->hide();
-    list->installEventFilter(this);
-    connect(list, &QListWidget::itemDoubleClicked, this, [this, list] { takePick(list); });
+    ui::onPick(list, [this, list] { takePick(list); });
   }
   // A shown list stays under its cell while the grid is shifted sideways.
   connect(grid->HS1(), &QScrollBar::valueChanged, this, [this] { placePickList(); });
@@ -596,16 +596,6 @@ void CatalogueWindow::insertPaletteWord(int index) {
 }
 
 bool CatalogueWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (auto* list = qobject_cast<QListWidget*>(watched)) {
-    if (event->type() == QEvent::KeyPress) {
-      const int key = static_cast<QKeyEvent*>(event)->key();
-      if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        takePick(list);
-        return true;
-      }
-    }
-    return false;
-  }
   const auto it = cellPlaces_.constFind(watched);
   if (it == cellPlaces_.constEnd()) return false;
   const auto [row, column] = it.value();

@@ -6,6 +6,7 @@
 #include "text/Dates.h"
 #include "text/Numbers.h"
 #include "ui/Controls.h"
+#include "ui/FocusAndKeys.h"
 #include "ui/Guard.h"
 #include "ui/InputTarget.h"
 
@@ -51,8 +52,7 @@ GoodsReceiptWindow::GoodsReceiptWindow(ui::Session& session) : ui::Window(QStrin
   connect(Command1, &QPushButton::clicked, this, &GoodsReceiptWindow::Command1_Click);
   List1 = ui::make<QListWidget>(this, "List1", {1200, 900, 3555, 4200});
   List1->hide();
-  List1->installEventFilter(this);
-  connect(List1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
+  ui::onPick(List1, [this] { List1_DblClick(); });
   Label2 = ui::make<QLabel>(this, "Label2", {0, 0, 100, 100});
   Label2->hide();
   Label4 = ui::make<QLabel>(this, "Label4", {285, 5310, 615, 180});
@@ -189,13 +189,6 @@ bool GoodsReceiptWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return ui::Window::eventFilter(watched, event);
   auto* key = static_cast<QKeyEvent*>(event);
   const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-  if (watched == List1) {
-    if (enter) {
-      List1_DblClick();
-      return true;
-    }
-    return false;
-  }
   if (watched == Text1[kBoxName] && List1->isVisible() && (key->key() == Qt::Key_Down || key->key() == Qt::Key_Right)) {
     List1->setFocus();
     List1->setCurrentRow(0);
