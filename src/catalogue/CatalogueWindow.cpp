@@ -15,6 +15,7 @@
 #include "text/Numbers.h"
 #include "text/PinyinInitials.h"
 #include "ui/ControlEvents.h"
+#include "ui/ControlTable.h"
 #include "ui/Controls.h"
 #include "ui/FocusAndKeys.h"
 #include "ui/Guard.h"
@@ -199,9 +200,7 @@ void CatalogueWindow::Form_Load() {
   Text3->setText(QStringLiteral("500"));
   List4->addItems(westernSubcategories());
   CurrentCategoryIndex = kAllWesternButton;
-  QFont bold = Command1[kAllWesternButton]->font();
-  bold.setBold(true);
-  Command1[kAllWesternButton]->setFont(bold);
+  ui::markChosen(Command1, kAllWesternButton);
   Label3->setText(categoryPrefix(kAllWesternButton));
   reload();
   loaded_ = true;
@@ -210,11 +209,7 @@ void CatalogueWindow::Form_Load() {
 void CatalogueWindow::Command1_Click(int index) {
   if (!mayDropUnsaved()) return;
   CurrentCategoryIndex = index;
-  for (const auto& [i, b] : Command1) {
-    QFont f = b->font();
-    f.setBold(i == index);
-    b->setFont(f);
-  }
+  ui::markChosen(Command1, index);
   Label3->setText(categoryPrefix(index));
   reload();
 }

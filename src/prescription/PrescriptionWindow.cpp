@@ -1,12 +1,12 @@
 #include "prescription/PrescriptionWindow.h"
 
-#include "prescription/DrugListModel.h"
 #include "prescription/PrescriptionWindowLayout.h"
 #include "prescription/service/CatalogSearch.h"
 #include "prescription/service/NewPrescriptionBell.h"
 #include "platform/qt/SoundBell.h"
 #include "text/Dates.h"
 #include "text/ScrambledText.h"
+#include "ui/ComboBoxes.h"
 #include "ui/CrLfText.h"
 #include "ui/Fonts.h"
 #include "ui/Guard.h"
@@ -83,12 +83,7 @@ void PrescriptionWindow::Form_Load() {
   const std::optional<QString> title = text::UnscrambleText(QString::fromLatin1(kTitleNumbers));
   setWindowTitle(kDesignCaption + QStringLiteral(" - ") + title.value_or(QString()));
 
-  // The sheet starts in the ordinary layout.
-  R1->setGeometry(ui::pxRect(1380, 2400, 4575, 4995));
   paintGridStripes();
-  for (int r = 0; r < kGridRows; ++r)
-    for (int column = 0; column < kGridColumns; ++column) setGridCell(r, column, QString());
-  VScroll1->setValue(0);
   layOutHeaderFields();
 
   // The history range: the last month up to today.
@@ -133,24 +128,11 @@ void PrescriptionWindow::Timer1_Timer() {
 
 void PrescriptionWindow::addHerbalUsages(const QStringList& phrases) { C1->addItems(phrases); }
 
-void PrescriptionWindow::replaceHerbalUsages(const QStringList& phrases) {
-  const QString shown = C1->currentText();
-  const QSignalBlocker quiet(C1);
-  C1->clear();
-  C1->addItems(phrases);
-  if (C1->isEditable())
-    C1->setEditText(shown);
-  else
-    C1->setCurrentIndex(C1->findText(shown));
-}
+void PrescriptionWindow::replaceHerbalUsages(const QStringList& phrases) { ui::replaceItems(C1, phrases); }
 
 QString PrescriptionWindow::herbalUsage() const { return C1->currentText(); }
 
-QStringList PrescriptionWindow::herbalUsages() const {
-  QStringList phrases;
-  for (int i = 0; i < C1->count(); ++i) phrases << C1->itemText(i);
-  return phrases;
-}
+QStringList PrescriptionWindow::herbalUsages() const { return ui::items(C1); }
 
 void PrescriptionWindow::centreOnSheet(QLabel* label) {
   // A title wider than the sheet overhangs both sides equally.
@@ -285,6 +267,5 @@ void PrescriptionWindow::VScroll1_Change() {
   Picture1->move(Picture1->x(), ui::px(top));
 }
 
-const DrugListing& PrescriptionWindow::drugListEntries() const { return drugList_->entries(); }
 
 }  // namespace prescription

@@ -39,9 +39,12 @@ namespace printing {
 class PrescriptionPrints;
 }
 
+namespace ui {
+class TextRows;
+}
+
 namespace prescription {
 
-class DrugListModel;
 class NewPrescriptionBell;
 struct AfterCommand;
 
@@ -83,7 +86,7 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   bool herbalSheet() const { return model_.state().herbal; }
 
   // The drug list's entries, each remembering its row (List1, with List6 as twins).
-  const DrugListing& drugListEntries() const;
+  const DrugListing& drugListEntries() const { return drugListing_; }
 
   // Where the prints go: the system's default printer unless a device maker is given.
   using PrintDevices = std::function<std::unique_ptr<printing::PrintDevice>()>;
@@ -201,7 +204,9 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   ui::ControlArray<QLabel> Label8{QStringLiteral("Label8")};
   QLineEdit* Text1 = nullptr;
   QListView* List1 = nullptr;
-  DrugListModel* drugList_ = nullptr;
+  // The drug list's rows: the entries of the last listing, shown by their list text.
+  ui::TextRows* drugList_ = nullptr;
+  DrugListing drugListing_;
   QLineEdit* Text2 = nullptr;
   QLineEdit* Text3 = nullptr;
   QLineEdit* Text4 = nullptr;

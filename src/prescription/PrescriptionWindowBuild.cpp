@@ -1,5 +1,4 @@
 // Building the prescription window's controls from its layout tables.
-#include "prescription/DrugListModel.h"
 #include "prescription/PrescriptionWindow.h"
 #include "prescription/PrescriptionWindowLayout.h"
 #include "prescription/service/CatalogSearch.h"
@@ -13,6 +12,7 @@
 #include "ui/Fonts.h"
 #include "ui/WholeText.h"
 #include "ui/InputTarget.h"
+#include "ui/TextRows.h"
 #include "ui/Twips.h"
 #include "ui/TypingLimits.h"
 
@@ -50,9 +50,7 @@ void PrescriptionWindow::buildLeftPanel() {
     QPushButton* button = Command1.make(i, this, {b.left, b.top, b.width, kCategoryButtonHeight}, kCategoryCaptions[i]);
     connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
   }
-  QFont bold = Command1[0]->font();
-  bold.setBold(true);
-  Command1[0]->setFont(bold);
+  ui::markChosen(Command1, 0);
 
   Text1 = ui::makeCaptionedBox(Label8, this,
                                {1, {60, 2385, 1800, 240}, QStringLiteral("中文\\拼音\\笔画查询"), "Text1",
@@ -79,7 +77,7 @@ void PrescriptionWindow::buildLeftPanel() {
   for (QPushButton* b : keys) b->setFocusPolicy(Qt::NoFocus);
 
   List1 = ui::make<QListView>(this, "List1", {60, 3120, 3615, 3480});
-  drugList_ = new DrugListModel(List1);
+  drugList_ = new ui::TextRows(List1);
   List1->setModel(drugList_);
   // Rows of one height, laid out a batch at a time: a search that lists thousands of rows
   // shows the first ones at once.

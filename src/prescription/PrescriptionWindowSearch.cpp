@@ -1,10 +1,11 @@
 // The prescription window's left panel: the category buttons, the search box with its keys,
 // the drug list they fill and its pick, which the model composes; and the history list
 // with its pop-up that deletes the listed record.
-#include "prescription/DrugListModel.h"
 #include "prescription/PrescriptionWindow.h"
 #include "prescription/service/CatalogSearch.h"
+#include "ui/ControlTable.h"
 #include "ui/CrLfText.h"
+#include "ui/TextRows.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -19,11 +20,7 @@ constexpr int kPopupOffset = 4;  // px, 60 twips
 
 void PrescriptionWindow::Command1_Click(int index) {
   if (index < 0 || index >= kCategoryCount) return;
-  for (const auto& [i, button] : Command1) {
-    QFont font = button->font();
-    font.setBold(i == index);
-    button->setFont(font);
-  }
+  ui::markChosen(Command1, index);
   // The search text goes at every click; its listing is replaced by the click's own.
   Text1->clear();
   Text1->setFocus();
@@ -50,14 +47,15 @@ void PrescriptionWindow::fillDrugList(const CatalogQuery& query) {
   // The old entries go first: the kept catalogue rows they were made from are then no
   // longer shared, and a change to the catalogue is applied to them in place.
   drugList_->clear();
-  DrugListing entries;
+  drugListing_ = {};
   try {
-    entries = model_.listing(query);
+    drugListing_ = model_.listing(query);
   } catch (const std::exception&) {
     // Left unsaid on purpose: a catalogue that cannot be read lists nothing while the
     // physician types, and the search box keeps its text; pricing says why.
   }
-  drugList_->setEntries(std::move(entries));
+  drugList_->setRows(static_cast<int>(drugListing_.size()),
+                     [this](int row) { return drugListing_.item(static_cast<size_t>(row)); });
 }
 
 void PrescriptionWindow::hideSuggestionLists() {
@@ -112,8 +110,7 @@ bool PrescriptionWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == R1->viewport()) {
     if (event->type() == QEvent::MouseButtonPress) {
       // A click into the prescription closes the suggestion lists.
-      hideSuggestionLists();
-      List8->hide();
+      hideAllSuggestions();
     } else if (event->type() == QEvent::MouseButtonDblClick && model_.state().herbal) {
       model_.layOutHerbs();
       return true;
@@ -123,13 +120,12 @@ bool PrescriptionWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PrescriptionWindow::List1_DblClick() {
-  const DrugListing& entries = drugList_->entries();
   const int row = List1->currentIndex().row();
   // With rows but none chosen there is nothing to pick.
-  if (row < 0 || row >= static_cast<int>(entries.size())) return;
+  if (row < 0 || row >= static_cast<int>(drugListing_.size())) return;
   const QTextCursor cursor = R1->textCursor();
   const QString boxText = R1->toPlainText();
-  showOutcome(model_.pick(entries[static_cast<size_t>(row)], ui::fromBoxPosition(boxText, cursor.selectionStart()),
+  showOutcome(model_.pick(drugListing_[static_cast<size_t>(row)], ui::fromBoxPosition(boxText, cursor.selectionStart()),
                           ui::fromBoxPosition(boxText, cursor.selectionEnd())));
   Text1->clear();
   Text1->setFocus();

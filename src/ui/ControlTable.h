@@ -43,6 +43,17 @@ struct Button {
 // Makes the buttons in the table's order, each connected to its click.
 std::vector<QPushButton*> makeButtons(QWidget* window, std::initializer_list<Button> buttons);
 
+// A row of choice buttons, such as categories: the chosen one's caption in bold, the
+// others' plain.
+template <class Control>
+void markChosen(const ControlArray<Control>& buttons, int chosen) {
+  for (const auto& [index, button] : buttons) {
+    QFont font = button->font();
+    font.setBold(index == chosen);
+    button->setFont(font);
+  }
+}
+
 // How a control looks beyond its place. Unset parts keep what the control inherits; a
 // table row says only what differs, as Look::font(kHeiTi, 14.25).fitted().
 struct Look {

@@ -1,8 +1,13 @@
 // Window-kit pieces that several windows share: a list picked by a double click or Enter,
-// and a toolbar of picture buttons with their pressed look.
+// a toolbar of picture buttons with their pressed look, choice buttons marked in bold, and
+// list rows given by their texts.
 #include "support/RealInput.h"
+#include "ui/ControlTable.h"
 #include "ui/FocusAndKeys.h"
 #include "ui/PictureToolbar.h"
+#include "ui/TextRows.h"
+
+#include <QListView>
 
 #include <QListWidget>
 #include <QTest>
@@ -59,6 +64,29 @@ TEST(PictureToolbar, AnyButtonPressesAndTheReleaseAnywhereGoesToTheWindowWithThe
   EXPECT_EQ(box->frameShadow(), QFrame::Sunken) << "the window raises the box when it acts";
   toolbar.setPressed(7, false);
   EXPECT_EQ(box->frameShape(), QFrame::NoFrame);
+}
+
+TEST(ChoiceButtons, OnlyTheChosenOneIsBold) {
+  QWidget window;
+  ui::ControlArray<QPushButton> buttons(QStringLiteral("Command1"));
+  for (int i : {0, 1, 3}) buttons.make(i, &window, {});
+  ui::markChosen(buttons, 0);
+  ui::markChosen(buttons, 3);
+  for (int i : {0, 1, 3}) EXPECT_EQ(buttons[i]->font().bold(), i == 3) << i;
+}
+
+TEST(TextRows, TheViewShowsEachRowsTextAndNothingAfterAClear) {
+  QStringList texts = {QStringLiteral("阿莫西林胶囊"), QStringLiteral("头孢拉定胶囊")};
+  QListView view;
+  auto* rows = new ui::TextRows(&view);
+  view.setModel(rows);
+  rows->setRows(static_cast<int>(texts.size()), [&texts](int row) { return texts[row]; });
+  ASSERT_EQ(view.model()->rowCount(), 2);
+  EXPECT_EQ(rows->index(1).data().toString(), "头孢拉定胶囊");
+  EXPECT_FALSE(rows->index(1).data(Qt::EditRole).isValid());
+  rows->clear();
+  EXPECT_EQ(rows->rowCount(), 0);
+  EXPECT_FALSE(rows->index(1).isValid());
 }
 
 }  // namespace
