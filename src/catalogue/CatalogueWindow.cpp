@@ -609,10 +609,7 @@ bool CatalogueWindow::eventFilter(QObject* watched, QEvent* event) {
   }
   if (key == Qt::Key_Down && (column == kUnitField || column == kUsageField || column == kCategoryField)) {
     QListWidget* list = column == kUnitField ? List3 : column == kUsageField ? List1 : List4;
-    if (list->isVisible() && list->count() > 0) {
-      list->setFocus();
-      list->setCurrentRow(0);
-    }
+    if (list->isVisible() && list->count() > 0) ui::enterList(list);
     return true;
   }
   return false;

@@ -5,11 +5,7 @@
 #pragma once
 
 #include "links/PrescriptionLink.h"
-#include "prescription/service/CatalogListing.h"
-#include "prescription/service/HeaderFields.h"
-#include "prescription/service/HistoryList.h"
 #include "prescription/service/PrescriptionModel.h"
-#include "prescription/service/PrescriptionState.h"
 #include "printing/service/PrintDevice.h"
 #include "printing/service/SheetPrint.h"
 #include "ui/ControlArray.h"
@@ -46,7 +42,6 @@ class TextRows;
 namespace prescription {
 
 class NewPrescriptionBell;
-struct AfterCommand;
 
 // Elements of the sheet's label array Label2.
 enum SheetLabel { kSheetTitle = 0, kDoseCaption = 1, kRp = 2, kSheetName = 3, kSheetMode = 4 };
@@ -85,7 +80,7 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   // The sheet is in the herbal layout exactly while this holds; the dose box shows it.
   bool herbalSheet() const { return model_.state().herbal; }
 
-  // The drug list's entries, each remembering its row (List1, with List6 as twins).
+  // The drug list's entries (List1), each remembering its catalogue row.
   const DrugListing& drugListEntries() const { return drugListing_; }
 
   // Where the prints go: the system's default printer unless a device maker is given.

@@ -61,10 +61,7 @@ void PrescriptionWindow::wireHeaderFields() {
   ui::onGotFocus(Text11, [this] { runLookUp(symptomLookUp(Text11->text(), false)); });
   // Down moves into the open symptom list.
   ui::onKeyDown(Text11, [this](int key) {
-    if (key == Qt::Key_Down && !List8->isHidden()) {
-      List8->setFocus(Qt::OtherFocusReason);
-      List8->setCurrentRow(0);
-    }
+    if (key == Qt::Key_Down && !List8->isHidden()) ui::enterList(List8);
     return false;
   });
   for (const auto& [i, label] : Label8) ui::onClick(label, [this] { Label8_Click(); });
@@ -106,12 +103,7 @@ bool PrescriptionWindow::Text5_KeyDown(int index, int keyCode) {
     case KeyTarget::Field: Text5[key.field]->setFocus(Qt::OtherFocusReason); break;
     case KeyTarget::SearchBox: Text1->setFocus(Qt::OtherFocusReason); break;
     case KeyTarget::NextControl: focusNextChild(); break;
-    case KeyTarget::List: {
-      QListWidget* list = suggestionList(*key.list);
-      list->setFocus(Qt::OtherFocusReason);
-      list->setCurrentRow(0);
-      break;
-    }
+    case KeyTarget::List: ui::enterList(suggestionList(*key.list)); break;
     case KeyTarget::None: break;
   }
   return key.swallow;

@@ -190,8 +190,7 @@ bool GoodsReceiptWindow::eventFilter(QObject* watched, QEvent* event) {
   auto* key = static_cast<QKeyEvent*>(event);
   const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
   if (watched == Text1[kBoxName] && List1->isVisible() && (key->key() == Qt::Key_Down || key->key() == Qt::Key_Right)) {
-    List1->setFocus();
-    List1->setCurrentRow(0);
+    ui::enterList(List1);
     return true;
   }
   if (enter) {

@@ -35,6 +35,11 @@ void onGotFocus(QWidget* control, std::function<void()> handler) {
 
 void onKeyDown(QWidget* control, std::function<bool(int key)> handler) { new KeyHook(control, std::move(handler)); }
 
+void enterList(QListWidget* list) {
+  list->setFocus(Qt::OtherFocusReason);
+  list->setCurrentRow(0);
+}
+
 void onPick(QListWidget* list, std::function<void()> pick) {
   QObject::connect(list, &QListWidget::itemDoubleClicked, list, [pick] { pick(); });
   onKeyDown(list, [pick](int key) {

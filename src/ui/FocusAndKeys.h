@@ -19,5 +19,8 @@ void onKeyDown(QWidget* control, std::function<bool(int key)> handler);
 // A pick from a list: a double click on an item, or Enter, which goes no further; other
 // keys move the selection as usual.
 void onPick(QListWidget* list, std::function<void()> pick);
+// Moves the focus into the list, onto its first row (the Down key from a box into the list
+// that suggests its phrases).
+void enterList(QListWidget* list);
 
 }  // namespace ui
