@@ -1,0 +1,24 @@
+#include "catalogue/service/CatalogueListSearch.h"
+
+#include "store/Catalogue.h"
+#include "store/CatalogueVersion.h"
+#include "store/DataFile.h"
+
+namespace catalogue {
+
+std::vector<int64_t> CatalogueListSearch::listingIds(const QString& mainPath, const QString& categoryPrefix,
+                                                     const QString& searchText) {
+  store::Database db = store::openExisting(mainPath);
+  store::Catalogue catalogue(db);
+  const bool kept = version_ && path_ == mainPath && store::catalogueVersion(db) == version_;
+  if (!kept) {
+    version_.reset();
+    store::CatalogueListRead read = catalogue.listKeys();
+    keys_ = std::move(read.keys);
+    version_ = read.version;
+    path_ = mainPath;
+  }
+  return keys_.matching(categoryPrefix, searchText);
+}
+
+}  // namespace catalogue

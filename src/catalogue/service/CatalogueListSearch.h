@@ -1,0 +1,28 @@
+// The catalogue window's searches. Every row's category and search key are read once and
+// kept while the catalogue's version stays: a keystroke then reads one number from the
+// file, and a change from any workstation is seen at the next one.
+#pragma once
+
+#include "store/CatalogueListKeys.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace catalogue {
+
+class CatalogueListSearch {
+ public:
+  // The rows of the category prefix whose search key holds `searchText`, as ids in the
+  // list's order. Throws store::StoreError with the reason when the file cannot be used.
+  std::vector<int64_t> listingIds(const QString& mainPath, const QString& categoryPrefix, const QString& searchText);
+
+ private:
+  QString path_;
+  std::optional<int64_t> version_;  // of keys_; nullopt when nothing is kept
+  store::CatalogueListKeys keys_;
+};
+
+}  // namespace catalogue
