@@ -184,27 +184,55 @@ std::vector<int64_t> Catalogue::matchingInListOrder(const std::string& condition
   return listed;
 }
 
+namespace {
+
+// Every rowid of the catalogue in the list's order.
+std::vector<int64_t> listOrderOfRows(Database& db, size_t expected) {
+  SQLite::Statement walk(db.sql(), std::string(R"(SELECT rowid FROM "商品")") + listOrder());
+  std::vector<int64_t> order;
+  order.reserve(expected);
+  while (walk.executeStep()) order.push_back(walk.getColumn(0).getInt64());
+  return order;
+}
+
+std::optional<std::string_view> textOf(const SQLite::Statement& q, int i) {
+  const SQLite::Column column = q.getColumn(i);
+  if (column.isNull()) return std::nullopt;
+  return std::string_view(column.getText(), size_t(column.getBytes()));
+}
+
+}  // namespace
+
 CatalogueListRead Catalogue::listKeys() {
   return guarded([&] {
     // One read transaction: the keys are those of the version read with them.
     SQLite::Transaction transaction(db_.sql());
-    CatalogueListRead read{catalogueVersion(db_), {}};
+    CatalogueListRead read{catalogueVersion(db_), lastCatalogueChange(db_), {}};
     // The key is in no index (see matchingInListOrder): the table is read in stored order
     // and the rows then put in the list's order by walking its index.
     SQLite::Statement stored(db_.sql(), R"(SELECT rowid, "分类", "查询" FROM "商品" ORDER BY rowid)");
-    const auto bytes = [&stored](int i) -> std::optional<std::string_view> {
-      const SQLite::Column column = stored.getColumn(i);
-      if (column.isNull()) return std::nullopt;
-      return std::string_view(column.getText(), size_t(column.getBytes()));
-    };
     while (stored.executeStep())
-      read.keys.add(stored.getColumn(0).getInt64(), bytes(1).value_or(std::string_view()), bytes(2));
-    SQLite::Statement walk(db_.sql(), std::string(R"(SELECT rowid FROM "商品")") + listOrder());
-    std::vector<int64_t> order;
-    order.reserve(read.keys.size());
-    while (walk.executeStep()) order.push_back(walk.getColumn(0).getInt64());
-    read.keys.reorder(order);
+      read.keys.add(stored.getColumn(0).getInt64(), textOf(stored, 1).value_or(std::string_view()), textOf(stored, 2));
+    read.keys.reorder(listOrderOfRows(db_, read.keys.size()));
     db_.releaseCachedPages();
+    return read;
+  });
+}
+
+std::optional<CatalogueListRead> Catalogue::listKeysChangedSince(const CatalogueListKeys& kept, int64_t keptChange) {
+  return guarded([&]() -> std::optional<CatalogueListRead> {
+    SQLite::Transaction transaction(db_.sql());
+    CatalogueListRead read{catalogueVersion(db_), lastCatalogueChange(db_), {}};
+    const std::optional<std::vector<int64_t>> changed = catalogueRowsChangedAfter(db_, keptChange);
+    if (!changed || !read.lastChange) return std::nullopt;
+    read.keys = kept.without(*changed);
+    SQLite::Statement row(db_.sql(), R"(SELECT "分类", "查询" FROM "商品" WHERE rowid = ?)");
+    for (const int64_t rowid : *changed) {
+      row.bind(1, static_cast<int64_t>(rowid));
+      if (row.executeStep()) read.keys.add(rowid, textOf(row, 0).value_or(std::string_view()), textOf(row, 1));
+      row.reset();
+    }
+    read.keys.reorder(listOrderOfRows(db_, read.keys.size()));
     return read;
   });
 }

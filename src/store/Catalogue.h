@@ -56,7 +56,8 @@ struct ReceiptStockRow {
 };
 
 struct CatalogueListRead {
-  std::optional<int64_t> version;  // nullopt: the file keeps none, the keys cannot be kept
+  std::optional<int64_t> version;     // nullopt: the file keeps none, the keys cannot be kept
+  std::optional<int64_t> lastChange;  // the change log's latest entry; nullopt: no log
   CatalogueListKeys keys;
 };
 
@@ -88,6 +89,9 @@ class Catalogue {
   // Every row's category and search key in the list's order, with the catalogue's version
   // they were read at: what a list kept between searches needs.
   CatalogueListRead listKeys();
+  // The same from `kept`, read at change `keptChange`: only the rows changed since are read
+  // again, and the order. nullopt when the log no longer holds every change since.
+  std::optional<CatalogueListRead> listKeysChangedSince(const CatalogueListKeys& kept, int64_t keptChange);
   // The rows with these ids, in the order given; nullopt for an id that no row has any
   // longer (removed since it was listed).
   std::vector<std::optional<CatalogueRow>> rowsWithIds(const std::vector<int64_t>& ids);

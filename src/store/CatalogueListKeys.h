@@ -22,9 +22,11 @@ class CatalogueListKeys {
   // when `text` is not empty, whose key holds it: both literally, with ASCII letters in
   // either case and no other folding, as SQLite's LIKE matches them.
   std::vector<int64_t> matching(const QString& prefix, const QString& searchText) const;
-  // Puts the rows, added in ascending rowid order, in the order of `rowids`; a rowid
-  // without a row is passed over, a row whose rowid is not named is dropped.
+  // Puts the rows in the order of `rowids`; a rowid without a row is passed over, a row
+  // whose rowid is not named is dropped.
   void reorder(const std::vector<int64_t>& rowids);
+  // A copy without the rows of `ascendingRowids`, for those rows to be read again.
+  CatalogueListKeys without(const std::vector<int64_t>& ascendingRowids) const;
 
   size_t size() const { return rows_.size(); }
 

@@ -1,6 +1,7 @@
 // The catalogue window's searches. Every row's category and search key are read once and
 // kept while the catalogue's version stays: a keystroke then reads one number from the
-// file, and a change from any workstation is seen at the next one.
+// file, and a change from any workstation is seen at the next one, which reads again only
+// the rows the change log names.
 #pragma once
 
 #include "store/CatalogueListKeys.h"
@@ -21,7 +22,8 @@ class CatalogueListSearch {
 
  private:
   QString path_;
-  std::optional<int64_t> version_;  // of keys_; nullopt when nothing is kept
+  std::optional<int64_t> version_;     // of keys_; nullopt when nothing is kept
+  std::optional<int64_t> lastChange_;  // the change log's entry keys_ were read at
   store::CatalogueListKeys keys_;
 };
 

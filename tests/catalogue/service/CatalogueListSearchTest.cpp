@@ -69,6 +69,8 @@ TEST_F(CatalogueListSearchTest, ListsWhatAPlainQueryListsAfterEveryChangeFromAno
       R"(UPDATE "商品" SET "分类" = '中药' WHERE "ID号" = '10')",                        // moved
       R"(DELETE FROM "商品" WHERE "ID号" = '11')",
       R"(INSERT INTO "商品" ("ID号", "名称", "分类", "查询") VALUES ('new', 'Vc片', '西成药·抗生素', 'Vc片-k1-$'))",
+      // Rowids far apart: the places are found another way.
+      R"(INSERT INTO "商品" (rowid, "ID号", "名称", "分类", "查询") VALUES (5000000000, 'far', '阿莫西林', '西成药·其他', 'vc-k1-$'))",
   };
   for (const char* change : changes) {
     SCOPED_TRACE(change);
