@@ -4,6 +4,7 @@
 #include "text/Blank.h"
 #include "text/PinyinInitials.h"
 #include "ui/Controls.h"
+#include "ui/FocusAndKeys.h"
 #include "ui/Guard.h"
 #include "ui/InputTarget.h"
 #include "ui/SpacedText.h"
@@ -65,19 +66,10 @@ void WordListWindow::buildControls() {
   Text3->setMaxLength(50);
   Text5->setMaxLength(20);
 
-  if (symptoms_) {
-    setTabOrder(Text5, Text1);
-    setTabOrder(Text1, List1);
-    setTabOrder(List1, Text3);
-    setTabOrder(Text3, Command2);
-    setTabOrder(Command2, Command1);
-  } else {
-    setTabOrder(Text3, Text5);
-    setTabOrder(Text5, Command1);
-    setTabOrder(Command1, Command2);
-    setTabOrder(Command2, List1);
-    setTabOrder(List1, Text1);
-  }
+  if (symptoms_)
+    ui::setTabChain({Text5, Text1, List1, Text3, Command2, Command1});
+  else
+    ui::setTabChain({Text3, Text5, Command1, Command2, List1, Text1});
 
   const auto inputKind = symptoms_ ? text::InputKind::Symptom : text::InputKind::Diagnosis;
   ui::declareInputTarget(session_.padTarget, Text1, inputKind);

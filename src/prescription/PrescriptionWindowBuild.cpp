@@ -9,6 +9,7 @@
 #include "ui/ControlEvents.h"
 #include "ui/ControlTable.h"
 #include "ui/Controls.h"
+#include "ui/FocusAndKeys.h"
 #include "ui/Fonts.h"
 #include "ui/WholeText.h"
 #include "ui/InputTarget.h"
@@ -339,13 +340,10 @@ void PrescriptionWindow::buildGridRows() {
 }
 
 void PrescriptionWindow::setTabChain() {
-  QWidget* previous = nullptr;
-  for (int i : kHeaderTabOrder) {
-    if (previous) setTabOrder(previous, Text5[i]);
-    previous = Text5[i];
-  }
-  setTabOrder(previous, Text1);
-  setTabOrder(Text1, List1);
+  std::vector<QWidget*> chain;
+  for (int i : kHeaderTabOrder) chain.push_back(Text5[i]);
+  chain.insert(chain.end(), {Text1, List1});
+  ui::setTabChain(chain);
   // Fields without a place in the order are reached by clicking.
   for (const HeaderField& f : kHeaderFields)
     if (std::find(kHeaderTabOrder.begin(), kHeaderTabOrder.end(), f.index) == kHeaderTabOrder.end())

@@ -61,14 +61,10 @@ GoodsReceiptWindow::GoodsReceiptWindow(ui::Session& session) : ui::Window(QStrin
 
   // Tab order: the name box first, through the boxes to "保  存", then the list and the date.
   const int order[] = {kBoxName, kBoxUnit, kBoxQuantity, kBoxStock, kBoxCost, kBoxPrice, kBoxSupplier, kBoxMaker, kBoxBatch, kBoxExpiry, kBoxAmount};
-  QWidget* previous = nullptr;
-  for (int i : order) {
-    if (previous) setTabOrder(previous, Text1[i]);
-    previous = Text1[i];
-  }
-  setTabOrder(previous, Command1);
-  setTabOrder(Command1, List1);
-  setTabOrder(List1, Text1[kBoxDate]);
+  std::vector<QWidget*> chain;
+  for (int i : order) chain.push_back(Text1[i]);
+  chain.insert(chain.end(), {Command1, List1, Text1[kBoxDate]});
+  ui::setTabChain(chain);
 }
 
 void GoodsReceiptWindow::Form_Load() {

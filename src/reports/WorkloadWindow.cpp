@@ -3,6 +3,7 @@
 #include "reports/service/Workload.h"
 #include "text/Dates.h"
 #include "ui/Controls.h"
+#include "ui/FocusAndKeys.h"
 
 #include <QApplication>
 
@@ -24,9 +25,7 @@ WorkloadWindow::WorkloadWindow(ui::Session& session)
   Label4->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
   Command2 = ui::make<QPushButton>(this, "Command2", {2040, 1920, 1155, 375}, QStringLiteral("今 日"));
   Command1 = ui::make<QPushButton>(this, "Command1", {3300, 1920, 1155, 375}, QStringLiteral("统 计"));
-  setTabOrder(Command2, Command1);
-  setTabOrder(Command1, Text3);
-  setTabOrder(Text3, Text4);
+  ui::setTabChain({Command2, Command1, Text3, Text4});
   connect(Command1, &QPushButton::clicked, this, &WorkloadWindow::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &WorkloadWindow::Command2_Click);
 }

@@ -33,6 +33,10 @@ void onGotFocus(QWidget* control, std::function<void()> handler) {
   });
 }
 
+void setTabChain(const std::vector<QWidget*>& controls) {
+  for (size_t i = 1; i < controls.size(); ++i) QWidget::setTabOrder(controls[i - 1], controls[i]);
+}
+
 void onKeyDown(QWidget* control, std::function<bool(int key)> handler) { new KeyHook(control, std::move(handler)); }
 
 void enterList(QListWidget* list) {

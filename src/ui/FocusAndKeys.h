@@ -6,12 +6,16 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class QListWidget;
 
 namespace ui {
 
 void onGotFocus(QWidget* control, std::function<void()> handler);
+
+// The Tab key walks the controls in this order, first to last.
+void setTabChain(const std::vector<QWidget*>& controls);
 
 // `handler` gets the key code (Qt::Key) and returns true when the key is to be discarded.
 void onKeyDown(QWidget* control, std::function<bool(int key)> handler);

@@ -1,4 +1,5 @@
 // Window-kit pieces that several windows share: a list picked by a double click or Enter,
+// the Tab key's order,
 // a toolbar of picture buttons with their pressed look, choice buttons marked in bold, and
 // list rows given by their texts.
 #include "support/RealInput.h"
@@ -7,6 +8,7 @@
 #include "ui/PictureToolbar.h"
 #include "ui/TextRows.h"
 
+#include <QLineEdit>
 #include <QListView>
 
 #include <QListWidget>
@@ -38,6 +40,16 @@ TEST(ListPick, ADoubleClickOrEnterPicksOnceAndOtherKeysOnlyMove) {
   const QPoint second = list.visualItemRect(list.item(1)).center();
   testing_support::doubleClick(list.viewport(), second);
   EXPECT_EQ(picks, 3);
+}
+
+TEST(TabChain, TheTabKeyWalksTheControlsInTheGivenOrder) {
+  QWidget window;
+  auto* first = new QLineEdit(&window);
+  auto* second = new QLineEdit(&window);
+  auto* third = new QLineEdit(&window);
+  ui::setTabChain({first, third, second});
+  EXPECT_EQ(first->nextInFocusChain(), third);
+  EXPECT_EQ(third->nextInFocusChain(), second);
 }
 
 TEST(PictureToolbar, AnyButtonPressesAndTheReleaseAnywhereGoesToTheWindowWithTheIndex) {
