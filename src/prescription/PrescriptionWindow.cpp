@@ -49,6 +49,13 @@ Workplace workplaceOf(ui::Session& session) {
   return place;
 }
 
+// Centres a label of the sheet across it, keeping its top; a title wider than the sheet
+// overhangs both sides equally.
+void centreOnSheet(QLabel* label) {
+  const double left = (ui::twips(label->parentWidget()->width()) - ui::twips(label->width())) / 2.0;
+  label->move(ui::px(left), label->y());
+}
+
 }  // namespace
 
 PrescriptionWindow::PrescriptionWindow(ui::Session& session)
@@ -133,12 +140,6 @@ void PrescriptionWindow::replaceHerbalUsages(const QStringList& phrases) { ui::r
 QString PrescriptionWindow::herbalUsage() const { return C1->currentText(); }
 
 QStringList PrescriptionWindow::herbalUsages() const { return ui::items(C1); }
-
-void PrescriptionWindow::centreOnSheet(QLabel* label) {
-  // A title wider than the sheet overhangs both sides equally.
-  const double left = (ui::twips(Picture2->width()) - ui::twips(label->width())) / 2.0;
-  label->move(ui::px(left), label->y());
-}
 
 // ---- The model on the controls ----
 

@@ -131,21 +131,16 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   void declareInputKinds();
   void layOutHeaderFields();
   void paintGridStripes();
-  // Centres a label of the sheet across it, keeping its top.
-  void centreOnSheet(QLabel* label);
   // Attaches the handlers above to their controls.
   void wireHeaderFields();
   // Passes what the user types into the sheet's controls on to the model.
   void wireEdits();
 
-  // The search box's text after a key of the left panel, with the caret at its end.
-  void typeIntoSearch(const QString& text);
   // The drug list filled from a listing; nothing is shown when the database cannot be read.
   void fillDrugList(const CatalogQuery& query);
   void hideSuggestionLists();
   // The header fields' suggestion lists and the symptom suggestions.
   void hideAllSuggestions();
-  HeaderTexts headerTexts() const;
   QListWidget* suggestionList(SuggestionList list) const;
   // Clears the list, fills it from the database and shows it when it found something.
   void runLookUp(const LookUp& lookUp);

@@ -29,6 +29,13 @@ using ui::makePanel;
 using ui::paint;
 using ui::setTextColour;
 
+// The box's text after a key of the left panel, with the caret at its end.
+void typeInto(QLineEdit* box, const QString& text) {
+  box->setText(text);
+  box->setFocus();
+  box->end(false);
+}
+
 }  // namespace
 
 void PrescriptionWindow::buildToolbar() {
@@ -70,11 +77,11 @@ void PrescriptionWindow::buildLeftPanel() {
   ui::ControlArray<QPushButton> Command16{QStringLiteral("Command16")};
   for (int i = 0; i < static_cast<int>(kStrokeKeys.size()); ++i) {
     QPushButton* key = Command16.make(i, this, {kStrokeKeyLefts[i], 2730, 345, 300}, QString::fromUtf16(kStrokeKeys[i]));
-    connect(key, &QPushButton::clicked, this, [this, i] { typeIntoSearch(appendStroke(Text1->text(), i)); });
+    connect(key, &QPushButton::clicked, this, [this, i] { typeInto(Text1, appendStroke(Text1->text(), i)); });
     keys.push_back(key);
   }
   keys.push_back(makeButtons(this, {{"Command15", u"←", {3300, 2730, 375, 300},
-                [this] { typeIntoSearch(dropLastCharacter(Text1->text())); }}})[0]);
+                [this] { typeInto(Text1, dropLastCharacter(Text1->text())); }}})[0]);
   for (QPushButton* b : keys) b->setFocusPolicy(Qt::NoFocus);
 
   List1 = ui::make<QListView>(this, "List1", {60, 3120, 3615, 3480});

@@ -36,6 +36,12 @@ void pickPhraseInto(QListWidget* list, QLineEdit* box,
   list->hide();
 }
 
+HeaderTexts headerTexts(const ui::ControlArray<QLineEdit>& fields) {
+  HeaderTexts texts;
+  for (int i = 0; i < header::kCount; ++i) texts[i] = fields[i]->text();
+  return texts;
+}
+
 }  // namespace
 
 void PrescriptionWindow::wireHeaderFields() {
@@ -67,16 +73,10 @@ void PrescriptionWindow::wireHeaderFields() {
   for (const auto& [i, label] : Label8) ui::onClick(label, [this] { Label8_Click(); });
 }
 
-HeaderTexts PrescriptionWindow::headerTexts() const {
-  HeaderTexts texts;
-  for (int i = 0; i < header::kCount; ++i) texts[i] = Text5[i]->text();
-  return texts;
-}
-
 void PrescriptionWindow::Text5_Change(int index) {
   // What the model shows needs no replacement and starts no look-up.
   if (filling_) return;
-  const FieldChange change = prescription::Text5_Change(index, headerTexts(), false);
+  const FieldChange change = prescription::Text5_Change(index, headerTexts(Text5), false);
   QLineEdit* box = Text5[index];
   // The replacement runs this handler once more, which then finds nothing to replace.
   if (change.replaceText) box->setText(*change.replaceText);
@@ -87,7 +87,7 @@ void PrescriptionWindow::Text5_Change(int index) {
 }
 
 void PrescriptionWindow::Text5_GotFocus(int index) {
-  const FieldFocus focus = prescription::Text5_GotFocus(index, headerTexts(), filling_);
+  const FieldFocus focus = prescription::Text5_GotFocus(index, headerTexts(Text5), filling_);
   const SuggestionList lists[] = {SuggestionList::Patients, SuggestionList::Addresses, SuggestionList::Diagnoses};
   for (int i = 0; i < 3; ++i)
     if (focus.hide[i]) suggestionList(lists[i])->hide();

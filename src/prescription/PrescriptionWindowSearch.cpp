@@ -67,12 +67,6 @@ void PrescriptionWindow::hideAllSuggestions() {
   List8->hide();
 }
 
-void PrescriptionWindow::typeIntoSearch(const QString& text) {
-  Text1->setText(text);
-  Text1->setFocus();
-  Text1->end(false);
-}
-
 bool PrescriptionWindow::eventFilter(QObject* watched, QEvent* event) {
   // The search box taking the focus closes the patient suggestion lists.
   if (watched == Text1 && event->type() == QEvent::FocusIn) hideSuggestionLists();
