@@ -110,7 +110,7 @@ TEST_F(PrescriptionPrintsTest, TheOverlayPrintUsesTheOpenWindowsUnsavedBoxes) {
   EXPECT_FALSE(loaded<printing::OverlayTemplateWindow>()->isShown());
   EXPECT_NEAR(recording.textsNamed(QStringLiteral("林晓东"))[0].at.x(), 10 * 40.824, 1e-6);
 
-  window<shell::MainWindow>().choose("套打设置");
+  chooseFromMenu("套打设置");
   printing::OverlayTemplateWindow& form = *loaded<printing::OverlayTemplateWindow>();
   form.Text1[0]->setText(QStringLiteral("30"));
   form.Check1[12]->setChecked(true);

@@ -30,7 +30,7 @@ class SettingsWindowTest : public testing_support::ShellFixture {
     login();
   }
   SettingsWindow& openFromMenu() {
-    window<shell::MainWindow>().choose("综合设置");
+    chooseFromMenu("综合设置");
     return *loaded<SettingsWindow>();
   }
   // The value every reader gets.
