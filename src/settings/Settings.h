@@ -48,7 +48,7 @@ struct SettingsValues {
 // again when their column holds the empty text. When no row could be read the values are
 // the initial ones and `reason` says why. The file is opened for writing, so that a
 // journal left by a writer that died is rolled back before the read.
-struct SettingsRead {
+struct [[nodiscard]] SettingsRead {
   SettingsValues values;
   bool rowRead = false;
   QString reason;  // why no row was read; empty when one was
@@ -66,7 +66,7 @@ void writeSettingsRow(const QString& mainDbPath, const SettingsValues& values);
 // old password could not be checked.
 enum class PasswordChange { NoNewPassword, WrongOldPassword, Changed, WriteFailed, FileProblem };
 
-struct PasswordChangeOutcome {
+struct [[nodiscard]] PasswordChangeOutcome {
   PasswordChange result = PasswordChange::FileProblem;
   // Why the file could not be read (FileProblem) or written (WriteFailed, when the store
   // gave a reason); empty otherwise.

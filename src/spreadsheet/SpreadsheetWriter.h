@@ -14,7 +14,7 @@ struct WriteOutcome {
   QString reason;  // why nothing was written, in the user's words
 };
 
-struct WorkbookBytes {
+struct [[nodiscard]] WorkbookBytes {
   QByteArray file;
   QString reason;  // why the workbook was not written; empty when it was
 };

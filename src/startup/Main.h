@@ -34,7 +34,7 @@ QString chooseLocalDataFolder(const platform::DriveRoots& drives);
 
 // The settings row's password with its line feeds removed (no value reads as ""), or why
 // it could not be read.
-struct LoginPasswordRead {
+struct [[nodiscard]] LoginPasswordRead {
   std::optional<QString> password;
   QString reason;  // empty when it was read
 };
@@ -42,7 +42,7 @@ LoginPasswordRead readLoginPassword(const QString& mainDbPath);
 
 // Every dictionary row as character & strokes & "&", in 序号 order, or why the dictionary
 // could not be read (the table is empty then).
-struct StrokeCodeTableRead {
+struct [[nodiscard]] StrokeCodeTableRead {
   QString table;
   QString reason;  // empty when it was read, even when it holds no row
 };

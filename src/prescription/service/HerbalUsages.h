@@ -12,7 +12,7 @@ inline const QString kHerbalUsageList = QStringLiteral("中药用法");
 // The two phrases a list without any herbal usage starts with, in this order.
 QStringList defaultHerbalUsages();
 
-struct HerbalUsagesRead {
+struct [[nodiscard]] HerbalUsagesRead {
   QStringList phrases;
   QString reason;  // why the list could not be read or seeded; empty when it was
 };
