@@ -228,7 +228,7 @@ void CatalogueWindow::reload() {
   readFailureTold_ = false;
   std::vector<int64_t> ids;
   ui::runGuarded(session_.dialogs, kListUnreadable, [&] {
-    ids = CatalogueFile(session_.state.MainDbConnection).listingIds(Label3->text(), Text2->text());
+    ids = listSearch_.listingIds(session_.state.MainDbConnection, Label3->text(), Text2->text());
   });
   // Only the ids are read here; each page reads its own rows as it is shown.
   grid->setSource(std::make_unique<CatalogueListing>(

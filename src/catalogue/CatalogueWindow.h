@@ -3,6 +3,7 @@
 // spreadsheet export and import.
 #pragma once
 
+#include "catalogue/service/CatalogueListSearch.h"
 #include "catalogue/service/CatalogueRow.h"
 #include "catalogue/service/RowKeys.h"
 #include "ui/ControlArray.h"
@@ -130,6 +131,7 @@ class CatalogueWindow : public ui::Window {
 
   ui::Session& session_;
   RowKeys keys_;
+  CatalogueListSearch listSearch_;
   // Rows whose cells changed inside the current change handling; saved once at its end.
   int editDepth_ = 0;
   QSet<int> pendingSaves_;

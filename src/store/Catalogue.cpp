@@ -1,10 +1,13 @@
 #include "store/Catalogue.h"
 
+#include "store/CatalogueVersion.h"
 #include "store/LikePattern.h"
 
 #include <SQLiteCpp/Transaction.h>
 
 #include <QSet>
+
+#include <algorithm>
 
 namespace store {
 namespace {
@@ -50,6 +53,10 @@ constexpr const char* kInsert =
     " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
 
 std::string orderedByName() { return std::string(R"( ORDER BY "名称" COLLATE )") + kNameCollation; }
+
+// The catalogue list's order: by name, then category, then stored order, as the list's
+// index "商品_目录序" holds its entries; walking it gives the order without comparing a name.
+std::string listOrder() { return orderedByName() + R"(, "分类", rowid)"; }
 
 }  // namespace
 
@@ -116,38 +123,138 @@ std::vector<std::int64_t> Catalogue::searchRows(const std::function<void(const C
   return order;
 }
 
-// The catalogue list: rows whose category begins with the prefix and, when a search text
-// is given, whose search key holds it, in name order. "+" keeps the category index out:
-// the rows are read in name order from the list's index, which holds the category and
-// the search key, and are never sorted.
-static SQLite::Statement listingQuery(Database& db, const std::string& columns, const QString& categoryPrefix,
-                               const QString& searchText) {
-  // An empty search lists rows without a search key too.
-  const bool searching = !searchText.isEmpty();
-  std::string sql = "SELECT " + columns + R"( FROM "商品" WHERE +"分类" LIKE ? ESCAPE '\')";
-  if (searching) sql += R"( AND "查询" LIKE ? ESCAPE '\')";
-  SQLite::Statement q(db.sql(), sql + orderedByName());
+// The catalogue list without a search text: rows whose category begins with the prefix.
+// "+" keeps the category index out: the rows are read in the list's order from its index,
+// which holds the category, and are never sorted.
+static SQLite::Statement listingQuery(Database& db, const std::string& columns, const QString& categoryPrefix) {
+  SQLite::Statement q(db.sql(), "SELECT " + columns + R"( FROM "商品" WHERE +"分类" LIKE ? ESCAPE '\')" + listOrder());
   bindText(q, 1, escapedForLike(categoryPrefix) + u'%');
-  if (searching) bindText(q, 2, u'%' + escapedForLike(searchText) + u'%');
   return q;
+}
+
+namespace {
+
+// A set of rowids for many membership tests: one bit per rowid between the least and the
+// greatest when they lie close together (the usual case), else a sorted list.
+class RowidSet {
+ public:
+  explicit RowidSet(std::vector<int64_t> ascending) : rowids_(std::move(ascending)) {
+    if (rowids_.empty()) return;
+    const uint64_t span = uint64_t(rowids_.back()) - uint64_t(rowids_.front());
+    if (span / 64 > rowids_.size() + 1024) return;
+    first_ = rowids_.front();
+    bits_.assign(size_t(span) + 1, false);
+    for (const int64_t rowid : rowids_) bits_[size_t(uint64_t(rowid) - uint64_t(first_))] = true;
+  }
+  bool contains(int64_t rowid) const {
+    if (bits_.empty()) return std::binary_search(rowids_.begin(), rowids_.end(), rowid);
+    if (rowid < first_) return false;
+    const uint64_t at = uint64_t(rowid) - uint64_t(first_);
+    return at < bits_.size() && bits_[size_t(at)];
+  }
+  size_t size() const { return rowids_.size(); }
+
+ private:
+  std::vector<int64_t> rowids_;
+  int64_t first_ = 0;
+  std::vector<bool> bits_;
+};
+
+}  // namespace
+
+std::vector<int64_t> Catalogue::matchingInListOrder(const std::string& condition,
+                                                    const std::function<void(SQLite::Statement&)>& bind) {
+  // The search key is in no index: the closing rebuild rewrites every key, and an index
+  // holding them would have to be sorted again by name each time. The rows that match are
+  // found in one pass over the table, in stored order, and then put in the list's order
+  // by walking its index. The caller holds one read transaction over both passes.
+  SQLite::Statement matching(db_.sql(), R"(SELECT rowid FROM "商品" NOT INDEXED WHERE )" + condition + " ORDER BY rowid");
+  bind(matching);
+  std::vector<int64_t> found;
+  while (matching.executeStep()) found.push_back(matching.getColumn(0).getInt64());
+  const RowidSet wanted(std::move(found));
+  std::vector<int64_t> listed;
+  listed.reserve(wanted.size());
+  if (wanted.size() == 0) return listed;
+  SQLite::Statement walk(db_.sql(), std::string(R"(SELECT rowid FROM "商品")") + listOrder());
+  while (walk.executeStep()) {
+    const int64_t rowid = walk.getColumn(0).getInt64();
+    if (wanted.contains(rowid)) listed.push_back(rowid);
+  }
+  return listed;
+}
+
+namespace {
+
+// Every rowid of the catalogue in the list's order.
+std::vector<int64_t> listOrderOfRows(Database& db, size_t expected) {
+  SQLite::Statement walk(db.sql(), std::string(R"(SELECT rowid FROM "商品")") + listOrder());
+  std::vector<int64_t> order;
+  order.reserve(expected);
+  while (walk.executeStep()) order.push_back(walk.getColumn(0).getInt64());
+  return order;
+}
+
+std::optional<std::string_view> textOf(const SQLite::Statement& q, int i) {
+  const SQLite::Column column = q.getColumn(i);
+  if (column.isNull()) return std::nullopt;
+  return std::string_view(column.getText(), size_t(column.getBytes()));
+}
+
+}  // namespace
+
+CatalogueListRead Catalogue::listKeys() {
+  return guarded([&] {
+    // One read transaction: the keys are those of the version read with them.
+    SQLite::Transaction transaction(db_.sql());
+    CatalogueListRead read{catalogueVersion(db_), lastCatalogueChange(db_), {}};
+    // The key is in no index (see matchingInListOrder): the table is read in stored order
+    // and the rows then put in the list's order by walking its index.
+    SQLite::Statement stored(db_.sql(), R"(SELECT rowid, "分类", "查询" FROM "商品" ORDER BY rowid)");
+    while (stored.executeStep())
+      read.keys.add(stored.getColumn(0).getInt64(), textOf(stored, 1).value_or(std::string_view()), textOf(stored, 2));
+    read.keys.reorder(listOrderOfRows(db_, read.keys.size()));
+    db_.releaseCachedPages();
+    return read;
+  });
+}
+
+std::optional<CatalogueListRead> Catalogue::listKeysChangedSince(const CatalogueListKeys& kept, int64_t keptChange) {
+  return guarded([&]() -> std::optional<CatalogueListRead> {
+    SQLite::Transaction transaction(db_.sql());
+    CatalogueListRead read{catalogueVersion(db_), lastCatalogueChange(db_), {}};
+    const std::optional<std::vector<int64_t>> changed = catalogueRowsChangedAfter(db_, keptChange);
+    if (!changed || !read.lastChange) return std::nullopt;
+    read.keys = kept.without(*changed);
+    SQLite::Statement row(db_.sql(), R"(SELECT "分类", "查询" FROM "商品" WHERE rowid = ?)");
+    for (const int64_t rowid : *changed) {
+      row.bind(1, static_cast<int64_t>(rowid));
+      if (row.executeStep()) read.keys.add(rowid, textOf(row, 0).value_or(std::string_view()), textOf(row, 1));
+      row.reset();
+    }
+    read.keys.reorder(listOrderOfRows(db_, read.keys.size()));
+    return read;
+  });
 }
 
 std::vector<CatalogueRow> Catalogue::listing(const QString& categoryPrefix, const QString& searchText) {
   return guarded([&] {
-    SQLite::Statement q = listingQuery(db_, kRowColumns, categoryPrefix, searchText);
     std::vector<CatalogueRow> rows;
-    while (q.executeStep()) rows.push_back(rowFrom(q));
+    if (searchText.isEmpty()) {
+      SQLite::Statement q = listingQuery(db_, kRowColumns, categoryPrefix);
+      while (q.executeStep()) rows.push_back(rowFrom(q));
+      return rows;
+    }
+    const std::vector<int64_t> ids = listingIds(categoryPrefix, searchText);
+    SQLite::Transaction transaction(db_.sql());
+    for (std::optional<CatalogueRow>& row : rowsWithIds(ids))
+      if (row) rows.push_back(std::move(*row));
     return rows;
   });
 }
 
 std::vector<int64_t> Catalogue::listingIds(const QString& categoryPrefix, const QString& searchText) {
-  return guarded([&] {
-    SQLite::Statement q = listingQuery(db_, "rowid", categoryPrefix, searchText);
-    std::vector<int64_t> ids;
-    while (q.executeStep()) ids.push_back(q.getColumn(0).getInt64());
-    return ids;
-  });
+  return listKeys().keys.matching(categoryPrefix, searchText);
 }
 
 std::vector<std::optional<CatalogueRow>> Catalogue::rowsWithIds(const std::vector<int64_t>& ids) {
@@ -293,21 +400,39 @@ bool Catalogue::keyTaken(const QString& key) {
 
 void Catalogue::ensureNameOrderIndexes(Database& db) {
   const std::string collation = kNameCollation;
+  // The list's index once held the search key too: every closing rebuild then sorted it
+  // again. It is made again without the key, in one transaction, so that no other
+  // workstation ever finds the file without it.
+  SQLite::Statement heldKey(db.sql(), R"(SELECT 1 FROM pragma_index_info('商品_目录序') WHERE name = '查询')");
+  if (heldKey.executeStep()) {
+    heldKey.reset();
+    SQLite::Transaction transaction(db.sql());
+    db.sql().exec(R"(DROP INDEX "商品_目录序")");
+    db.sql().exec(R"(CREATE INDEX "商品_目录序" ON "商品" ("名称" COLLATE )" + collation + R"(, "分类");)");
+    transaction.commit();
+  }
   db.sql().exec(R"(CREATE INDEX IF NOT EXISTS "商品_名称序" ON "商品" ("名称" COLLATE )" + collation + ");" +
                 R"(CREATE INDEX IF NOT EXISTS "商品_分类名称序" ON "商品" ("分类", "名称" COLLATE )" + collation + ");" +
-                R"(CREATE INDEX IF NOT EXISTS "商品_目录序" ON "商品" ("名称" COLLATE )" + collation + R"(, "分类", "查询");)");
+                R"(CREATE INDEX IF NOT EXISTS "商品_目录序" ON "商品" ("名称" COLLATE )" + collation + R"(, "分类");)");
 }
 
 std::vector<ReceiptCandidate> Catalogue::receiptCandidates(const QString& typed, const QString& categoryPrefix) {
-  SQLite::Statement q(db_.sql(), std::string(R"(SELECT "名称", "单位", "单价", "备用1", "斗位" FROM main."商品"
-                                                WHERE instr(lower("查询"), lower(?1)) > 0
-                                                  AND substr("分类", 1, length(?2)) = ?2)") +
-                                     orderedByName());
-  bindText(q, 1, typed);
-  bindText(q, 2, categoryPrefix);
+  SQLite::Transaction transaction(db_.sql());
+  const std::vector<int64_t> order =
+      matchingInListOrder(R"(instr(lower("查询"), lower(?1)) > 0 AND substr("分类", 1, length(?2)) = ?2)",
+                          [&](SQLite::Statement& q) {
+                            bindText(q, 1, typed);
+                            bindText(q, 2, categoryPrefix);
+                          });
+  SQLite::Statement q(db_.sql(), R"(SELECT "名称", "单位", "单价", "备用1", "斗位" FROM main."商品" WHERE rowid = ?)");
   std::vector<ReceiptCandidate> rows;
-  while (q.executeStep())
-    rows.push_back({columnText(q, 0), columnText(q, 1), columnText(q, 2), columnText(q, 3), columnText(q, 4)});
+  rows.reserve(order.size());
+  for (const int64_t rowid : order) {
+    q.bind(1, static_cast<int64_t>(rowid));
+    if (q.executeStep())
+      rows.push_back({columnText(q, 0), columnText(q, 1), columnText(q, 2), columnText(q, 3), columnText(q, 4)});
+    q.reset();
+  }
   return rows;
 }
 

@@ -3,6 +3,7 @@
 // strokes, "$"). Every statement binds its values; a typed text is matched literally.
 #pragma once
 
+#include "store/CatalogueListKeys.h"
 #include "store/CatalogueRow.h"
 #include "store/DataFile.h"
 #include "store/SearchKeyColumn.h"
@@ -54,6 +55,12 @@ struct ReceiptStockRow {
   QString stock;  // 斗位 as stored; a null text when it has no value
 };
 
+struct CatalogueListRead {
+  std::optional<int64_t> version;     // nullopt: the file keeps none, the keys cannot be kept
+  std::optional<int64_t> lastChange;  // the change log's latest entry; nullopt: no log
+  CatalogueListKeys keys;
+};
+
 class Catalogue {
  public:
   explicit Catalogue(Database& db) : db_(db) {}
@@ -77,9 +84,14 @@ class Catalogue {
   // The rows whose category begins with `categoryPrefix` and whose search key holds
   // `searchText` (literally, ASCII letters in either case), in name order.
   std::vector<CatalogueRow> listing(const QString& categoryPrefix, const QString& searchText);
-  // The same list as the row ids alone, in the same order: read from the name-order
-  // index without touching the rows, so that a list of every row stays cheap.
+  // The same list as the row ids alone, in the same order.
   std::vector<int64_t> listingIds(const QString& categoryPrefix, const QString& searchText);
+  // Every row's category and search key in the list's order, with the catalogue's version
+  // they were read at: what a list kept between searches needs.
+  CatalogueListRead listKeys();
+  // The same from `kept`, read at change `keptChange`: only the rows changed since are read
+  // again, and the order. nullopt when the log no longer holds every change since.
+  std::optional<CatalogueListRead> listKeysChangedSince(const CatalogueListKeys& kept, int64_t keptChange);
   // The rows with these ids, in the order given; nullopt for an id that no row has any
   // longer (removed since it was listed).
   std::vector<std::optional<CatalogueRow>> rowsWithIds(const std::vector<int64_t>& ids);
@@ -125,10 +137,12 @@ class Catalogue {
   static void ensureNameOrderIndexes(Database& db);
 
  private:
+  // The rowids of the rows `condition` selects (its parameters bound by `bind`), in the
+  // catalogue list's order; within the caller's read transaction.
+  std::vector<int64_t> matchingInListOrder(const std::string& condition,
+                                           const std::function<void(SQLite::Statement&)>& bind);
+
   Database& db_;
 };
-
-// A text as a LIKE pattern that matches it literally under ESCAPE '\'.
-QString likeLiteral(const QString& text);
 
 }  // namespace store

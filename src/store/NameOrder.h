@@ -43,35 +43,4 @@ class NameSortKey {
   std::vector<Run> runs_;
 };
 
-// The places in the name order of a fixed set of names, for sorting many rows by those
-// names without the collator at every step. The names come in from something already
-// in that order (an index made with the collation); each is checked against the one
-// before it with the collation, so a set taken in the wrong order is refused rather than
-// trusted.
-class NameRanks {
- public:
-  // The next name in order (UTF-8 as stored); false when it comes before the previous
-  // one, which leaves the set unusable.
-  bool add(std::string_view name);
-  // Makes the set ready for compare(); after it, add() is not called again.
-  void finish();
-  // The order of two names, as compareNameBytes gives it: by their places when both are
-  // in the set, else by the collation.
-  int compare(std::string_view a, std::string_view b) const;
-
- private:
-  int32_t rankOf(std::string_view name) const;  // -1 when not in the set
-
-  struct Entry {
-    uint64_t hash = 0;
-    uint32_t offset = 0;
-    uint32_t length = 0;
-    int32_t rank = -1;  // -1: a free slot
-  };
-  std::string bytes_;  // every distinct name, one after the other
-  std::vector<Entry> names_;
-  std::vector<Entry> slots_;  // open addressing over names_, a power of two in size
-  int32_t rank_ = -1;
-};
-
 }  // namespace store

@@ -1,15 +1,11 @@
 #include "store/SearchKeyColumn.h"
 
 #include "store/CatalogueVersion.h"
-#include "store/NameOrder.h"
 
 #include <SQLiteCpp/Transaction.h>
 
 #include <sqlite3.h>
 
-#include <algorithm>
-#include <memory>
-#include <string_view>
 
 namespace store {
 namespace {
@@ -27,45 +23,6 @@ void searchKeyFunction(sqlite3_context* context, int, sqlite3_value** arguments)
   const QByteArray key = (*keyOf)(name).toUtf8();
   sqlite3_result_text(context, key.constData(), static_cast<int>(key.size()), SQLITE_TRANSIENT);
 }
-
-int compareByRanks(void* ranks, int leftLength, const void* left, int rightLength, const void* right) {
-  return static_cast<const NameRanks*>(ranks)->compare(
-      std::string_view(static_cast<const char*>(left), size_t(leftLength)),
-      std::string_view(static_cast<const char*>(right), size_t(rightLength)));
-}
-
-void deleteRanks(void* ranks) { delete static_cast<NameRanks*>(ranks); }
-
-// While it lives, the name collation of the connection compares the given names by
-// their places and any other name as always; the usual collation comes back after.
-// The collation owns the places, so the connection never holds a dangling one.
-class RankedCollation {
- public:
-  RankedCollation(SQLite::Database& sql, std::unique_ptr<NameRanks> ranks) : sql_(sql) {
-    if (!ranks) return;
-    NameRanks* owned = ranks.release();
-    if (sqlite3_create_collation_v2(sql_.getHandle(), kNameCollation, SQLITE_UTF8, owned, compareByRanks,
-                                    deleteRanks) != SQLITE_OK) {
-      delete owned;  // not taken: SQLite calls no destructor when it refuses
-      return;
-    }
-    active_ = true;
-  }
-  ~RankedCollation() {
-    if (!active_) return;
-    try {
-      registerNameCollation(sql_);
-    } catch (const SQLite::Exception&) {
-      // Refused: the ranked collation stays, and it gives the same order.
-    }
-  }
-  RankedCollation(const RankedCollation&) = delete;
-  RankedCollation& operator=(const RankedCollation&) = delete;
-
- private:
-  SQLite::Database& sql_;
-  bool active_ = false;
-};
 
 // Writes one row's key; false when the row refuses it. The whole file locked by another
 // workstation throws: waiting out every row would hold the close for minutes.
@@ -109,9 +66,10 @@ int SearchKeyColumn::rebuildAll(const std::function<QString(const QString& name)
 
   try {
     SQLite::Transaction transaction(db_.sql());
-    // Each changed key would move its entry in every index that holds the key, comparing
-    // names by the name order at every step: the indexes go and are made again, as they
-    // were, from the new keys in one sorted pass.
+    // The files this program makes keep the key in no index. An index that holds it (made
+    // by hand, or by an older program on a file start-up could not change) would move an
+    // entry for every row: such indexes go and are made again, as they were, from the new
+    // keys in one sorted pass.
     const std::vector<MadeIndex> indexes = keyIndexes();
     for (const MadeIndex& index : indexes) db_.sql().exec("DROP INDEX \"" + index.name + '"');
     // The catalogue's version and change-log triggers would fire once for every row: they
@@ -122,12 +80,7 @@ int SearchKeyColumn::rebuildAll(const std::function<QString(const QString& name)
     const int written = db_.sql().exec("UPDATE " + quotedTable() + " SET \"查询\" = " + function + "(\"名称\")");
     for (const MadeIndex& trigger : triggers) db_.sql().exec(trigger.statement);
     if (written > 0) markEveryRowChanged(triggers);
-    {
-      // The names do not change: their places in the name order, read once from an index
-      // that holds them in that order, stand in for the collator while the indexes sort.
-      const RankedCollation ranked(db_.sql(), namesInOrder(indexes));
-      for (const MadeIndex& index : indexes) db_.sql().exec(index.statement);
-    }
+    for (const MadeIndex& index : indexes) db_.sql().exec(index.statement);
     transaction.commit();
     return written;
   } catch (const SQLite::Exception& e) {
@@ -151,25 +104,6 @@ std::vector<SearchKeyColumn::MadeIndex> SearchKeyColumn::keyIndexes() {
   std::vector<MadeIndex> indexes;
   while (q.executeStep()) indexes.push_back({q.getColumn(0).getString(), q.getColumn(1).getString()});
   return indexes;
-}
-
-std::unique_ptr<NameRanks> SearchKeyColumn::namesInOrder(const std::vector<MadeIndex>& indexes) {
-  // Only an index ordered by the name collation gains from the places.
-  const auto byName = [](const MadeIndex& index) {
-    return QString::fromStdString(index.statement).contains(QLatin1String(kNameCollation), Qt::CaseInsensitive);
-  };
-  if (std::none_of(indexes.begin(), indexes.end(), byName)) return nullptr;
-  // An index of the names in the name order gives them without a sort.
-  auto ranks = std::make_unique<NameRanks>();
-  SQLite::Statement walk(db_.sql(), "SELECT \"名称\" FROM " + quotedTable() +
-                                        " WHERE typeof(\"名称\") = 'text' ORDER BY \"名称\" COLLATE " + kNameCollation);
-  while (walk.executeStep()) {
-    const SQLite::Column name = walk.getColumn(0);
-    const char* text = name.getText();
-    if (!ranks->add(std::string_view(text, size_t(name.getBytes())))) return nullptr;
-  }
-  ranks->finish();
-  return ranks;
 }
 
 std::vector<SearchKeyColumn::MadeIndex> SearchKeyColumn::perRowTriggers() {

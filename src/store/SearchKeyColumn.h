@@ -12,8 +12,6 @@
 
 namespace store {
 
-class NameRanks;
-
 struct NamedRow {
   int64_t rowid = 0;
   std::optional<QString> name;  // [名称]; nullopt when it has no value
@@ -52,9 +50,6 @@ class SearchKeyColumn {
     std::string statement;  // as the file keeps it
   };
   std::vector<MadeIndex> keyIndexes();
-  // Every name of the table in the name order, when one of `indexes` is ordered by it
-  // and the names read in that order check out; else null.
-  std::unique_ptr<NameRanks> namesInOrder(const std::vector<MadeIndex>& indexes);
   // The catalogue triggers that write the version and the change log for every updated
   // row (none on another table), and their one-time stand-in after a whole-table update.
   std::vector<MadeIndex> perRowTriggers();

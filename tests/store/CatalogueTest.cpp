@@ -1,6 +1,7 @@
 // The catalogue repository: listings by category prefix and literal search in name
 // order, the low-stock rule, the row save by key, the all-or-none import write, the clear.
 #include "store/Catalogue.h"
+#include "store/LikePattern.h"
 #include "support/MainDbFixture.h"
 
 #include <SQLiteCpp/Transaction.h>
@@ -116,6 +117,83 @@ TEST_F(CatalogueTest, TheListByIdsReadsTheSameRowsInTheSameOrderAsTheWholeList) 
   EXPECT_EQ(rows[0], whole[0]);
   EXPECT_EQ(rows[1], std::nullopt);
   EXPECT_EQ(rows[2], whole[2]);
+}
+
+// The search key is in no index: the rows that match are found in stored order and put in
+// the list's order by walking its index. The result must be what one plain query, sorting
+// by the collation, gives: ties of equal names across categories, names equal to the
+// collation only (case), rows without a key, and after another connection's edits.
+TEST_F(CatalogueTest, SearchesListWhatAPlainQuerySortedByTheCollationLists) {
+  const QStringList stems = {"阿莫西林", "Vc片", "vc片", "布洛芬", "0.9%氯化钠", "阿莫西林", "头孢克肟", "VC片"};
+  for (int n = 0; n < 90; ++n) {
+    const QString name = stems[n % stems.size()] + (n % 5 == 0 ? QString() : QString::number(n % 3));
+    add(QString::number(n), name, n % 4 == 0 ? "中药" : (n % 4 == 1 ? "西成药·抗生素" : "西成药·其他"), "",
+        QString("%1-k%2-$").arg(name).arg(n % 3));
+  }
+  exec(R"(UPDATE "商品" SET "查询" = NULL WHERE "ID号" IN ('7', '8'))");
+  const auto plainList = [&](const QString& prefix, const QString& typed) {
+    store::Database d(db);
+    SQLite::Statement q(d.sql(), R"(SELECT rowid FROM "商品" NOT INDEXED WHERE "分类" LIKE ? ESCAPE '\')"
+                                 R"( AND "查询" LIKE ? ESCAPE '\' ORDER BY "名称" COLLATE ZHNAME, "分类", rowid)");
+    store::bindText(q, 1, store::escapedForLike(prefix) + "%");
+    store::bindText(q, 2, "%" + store::escapedForLike(typed) + "%");
+    std::vector<int64_t> ids;
+    while (q.executeStep()) ids.push_back(q.getColumn(0).getInt64());
+    return ids;
+  };
+  const auto plainCandidates = [&](const QString& typed, const QString& prefix) {
+    store::Database d(db);
+    SQLite::Statement q(d.sql(), R"(SELECT "名称" FROM "商品" NOT INDEXED WHERE instr(lower("查询"), lower(?1)) > 0)"
+                                 R"( AND substr("分类", 1, length(?2)) = ?2 ORDER BY "名称" COLLATE ZHNAME, "分类", rowid)");
+    store::bindText(q, 1, typed);
+    store::bindText(q, 2, prefix);
+    QStringList names;
+    while (q.executeStep()) names << store::columnText(q, 0);
+    return names;
+  };
+  const auto compareAll = [&] {
+    const struct {
+      const char* prefix;
+      const char* typed;
+    } cases[] = {{"西成药", "k1"}, {"西成药", "VC"}, {"", "$"}, {"中药", "阿莫"}, {"西成药·抗", "-"}, {"西成药", "无此药"}};
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(c.prefix) + " " + c.typed);
+      const std::vector<int64_t> expected = plainList(c.prefix, c.typed);
+      EXPECT_EQ(withCatalogue([&](auto& cat) { return cat.listingIds(c.prefix, c.typed); }), expected);
+      QStringList candidates;
+      for (const store::ReceiptCandidate& row :
+           withCatalogue([&](auto& cat) { return cat.receiptCandidates(c.typed, c.prefix); }))
+        candidates << row.name;
+      EXPECT_EQ(candidates, plainCandidates(c.typed, c.prefix));
+    }
+  };
+  compareAll();
+  // Another connection renames, re-keys, removes and adds rows.
+  exec(R"(UPDATE "商品" SET "名称" = '阿胶', "查询" = '阿胶-k1-$' WHERE "ID号" = '3';
+          UPDATE "商品" SET "查询" = 'vc-k1-$' WHERE "ID号" = '9';
+          DELETE FROM "商品" WHERE "ID号" = '10';)");
+  add("200", "Vc片", "西成药·抗生素", "", "Vc片-k1-$");
+  compareAll();
+}
+
+// Files made before the list's index left the search key out get it made again at start.
+TEST_F(CatalogueTest, AnOldListIndexHoldingTheKeyIsMadeAgainWithoutIt) {
+  add("1", "阿莫西林", "西成药·抗生素");
+  add("2", "Vc片", "西成药·其他");
+  exec(R"(DROP INDEX "商品_目录序";
+          CREATE INDEX "商品_目录序" ON "商品" ("名称" COLLATE ZHNAME, "分类", "查询");)");
+  const auto definition = [&] {
+    store::Database d(db);
+    return d.sql().execAndGet(R"(SELECT sql FROM sqlite_master WHERE name = '商品_目录序')").getString();
+  };
+  for (int start = 0; start < 2; ++start) {
+    store::Database d(db);
+    store::Catalogue::ensureNameOrderIndexes(d);
+    EXPECT_EQ(definition(), R"(CREATE INDEX "商品_目录序" ON "商品" ("名称" COLLATE ZHNAME, "分类"))");
+  }
+  store::Database d(db);
+  EXPECT_EQ(d.sql().execAndGet("PRAGMA integrity_check").getString(), "ok");
+  EXPECT_EQ(names(withCatalogue([](auto& c) { return c.listing("西成药", "$"); })), (QStringList{"Vc片", "阿莫西林"}));
 }
 
 // The drug list keeps its own copy of the whole read; the connection it keeps open does

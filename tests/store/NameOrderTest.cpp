@@ -136,43 +136,4 @@ TEST(NameOrder, StoredBytesCompareAsTheDefinedOrderForEveryPair) {
   EXPECT_EQ(mismatches, 0);
 }
 
-TEST(NameOrder, PlacesTakenFromNamesInOrderCompareAsTheCollation) {
-  std::vector<std::string> names = variedNames();
-  std::stable_sort(names.begin(), names.end(),
-                   [](const std::string& a, const std::string& b) { return store::compareNameBytes(a, b) < 0; });
-  // Half of the names are in the set; the others are compared by the collation.
-  store::NameRanks ranks;
-  for (size_t i = 0; i < names.size(); i += 2) ASSERT_TRUE(ranks.add(names[i])) << names[i];
-  ranks.finish();
-  int mismatches = 0;
-  for (const std::string& a : names) {
-    for (const std::string& b : names) {
-      const int expected = sign(store::compareNameBytes(a, b));
-      const int actual = sign(ranks.compare(a, b));
-      if (expected != actual && ++mismatches <= 10)
-        ADD_FAILURE() << '"' << a << "\" vs \"" << b << "\": " << actual << " instead of " << expected;
-    }
-  }
-  EXPECT_EQ(mismatches, 0);
-}
-
-TEST(NameOrder, NamesOutOfOrderAreRefused) {
-  struct Case {
-    std::vector<std::string> names;
-    bool taken;  // every name taken
-  };
-  const Case cases[] = {
-      {{"vc", "VC", "当归", "当归", "当归尾"}, true},  // equal places and the same name twice
-      {{"当归", "vc"}, false},                        // Latin comes before Chinese
-      {{"vc", "VC", "Ab"}, false},
-      {{"黄芪", "白术"}, false},  // pinyin order
-  };
-  for (const Case& c : cases) {
-    store::NameRanks ranks;
-    bool taken = true;
-    for (const std::string& name : c.names) taken = taken && ranks.add(name);
-    EXPECT_EQ(taken, c.taken) << c.names.front() << ", " << c.names.back();
-  }
-}
-
 }  // namespace

@@ -20,10 +20,6 @@ auto withCatalogue(const QString& mainPath, Work&& work) {
 
 }  // namespace
 
-std::vector<int64_t> CatalogueFile::listingIds(const QString& categoryPrefix, const QString& searchText) {
-  return withCatalogue(mainPath_, [&](store::Catalogue& c) { return c.listingIds(categoryPrefix, searchText); });
-}
-
 std::vector<std::optional<CatalogueRow>> CatalogueFile::rowsWithIds(const std::vector<int64_t>& ids) {
   return withCatalogue(mainPath_, [&](store::Catalogue& c) { return c.rowsWithIds(ids); });
 }

@@ -21,9 +21,8 @@ class CatalogueFile {
  public:
   explicit CatalogueFile(QString mainPath) : mainPath_(std::move(mainPath)) {}
 
-  // The rows of the category prefix whose search key holds `searchText`, as ids in name
-  // order, and the rows of ids as they are stored now (nullopt for a row gone since).
-  std::vector<int64_t> listingIds(const QString& categoryPrefix, const QString& searchText);
+  // The rows of ids as they are stored now (nullopt for a row gone since); the ids come
+  // from a CatalogueListSearch.
   std::vector<std::optional<CatalogueRow>> rowsWithIds(const std::vector<int64_t>& ids);
   // The rows of the category whose kept stock is below `threshold`, in name order.
   std::vector<CatalogueRow> lowStock(const QString& categoryPrefix, double threshold);
