@@ -22,18 +22,17 @@ std::optional<QString> given(const QString& value) { return value.isNull() ? QSt
 
 }  // namespace
 
-SettingsValues readSettingsRow(const QString& mainDbPath, const QString& defaultPrinter, bool* rowRead,
-                               QString* failure) {
-  SettingsValues v;
+SettingsRead readSettingsRow(const QString& mainDbPath, const QString& defaultPrinter) {
+  SettingsRead read;
+  SettingsValues& v = read.values;
   v.printers.fill(defaultPrinter);
-  if (rowRead) *rowRead = false;
   try {
     // Read-write, so that a journal left by a writer that died is rolled back first.
     store::Database db = store::openExisting(mainDbPath);
     const std::optional<store::SettingsRecord> row = store::guarded([&] { return store::SettingsRow(db).read(); });
     if (!row) {
-      if (failure) *failure = kNoSettingsRow;
-      return v;
+      read.reason = kNoSettingsRow;
+      return read;
     }
     for (auto [stored, target] : {std::pair{&row->unitName, &v.unitName}, {&row->physician, &v.physician},
                                   {&row->dispenser, &v.dispenser}, {&row->feeCategory, &v.feeCategory},
@@ -49,11 +48,11 @@ SettingsValues readSettingsRow(const QString& mainDbPath, const QString& default
       // The visible boxes never show empty while there is a printer to name.
       if (box != kDefaultPrinter && v.printers[box].isEmpty()) v.printers[box] = defaultPrinter;
     }
-    if (rowRead) *rowRead = true;
+    read.rowRead = true;
   } catch (const std::exception& e) {
-    if (failure) *failure = store::failureReason(e);
+    read.reason = store::failureReason(e);
   }
-  return v;
+  return read;
 }
 
 void writeSettingsRow(const QString& mainDbPath, const SettingsValues& v) {
@@ -77,10 +76,9 @@ void writeSettingsRow(const QString& mainDbPath, const SettingsValues& v) {
   }
 }
 
-PasswordChange changePassword(const QString& mainDbPath, const QString& typedOld, const QString& typedNew,
-                              QString* failure) {
+PasswordChangeOutcome changePassword(const QString& mainDbPath, const QString& typedOld, const QString& typedNew) {
   const QString newPassword = text::trimBlanks(typedNew);
-  if (newPassword.isEmpty()) return PasswordChange::NoNewPassword;
+  if (newPassword.isEmpty()) return {PasswordChange::NoNewPassword, {}};
   bool compared = false;
   try {
     store::Database db = store::openExisting(mainDbPath);
@@ -90,15 +88,14 @@ PasswordChange changePassword(const QString& mainDbPath, const QString& typedOld
     store::SettingsRow row(db);
     const std::optional<std::optional<QString>> stored = row.password();
     // No row or no value is never a match; the stored text is not trimmed.
-    if (!stored || !*stored) return PasswordChange::WrongOldPassword;
-    if (QString(**stored).remove(u'\n') != text::trimBlanks(typedOld)) return PasswordChange::WrongOldPassword;
+    if (!stored || !*stored) return {PasswordChange::WrongOldPassword, {}};
+    if (QString(**stored).remove(u'\n') != text::trimBlanks(typedOld)) return {PasswordChange::WrongOldPassword, {}};
     compared = true;
-    if (!row.setPassword(newPassword + u'\n')) return PasswordChange::WriteFailed;
+    if (!row.setPassword(newPassword + u'\n')) return {PasswordChange::WriteFailed, {}};
     transaction.commit();
-    return PasswordChange::Changed;
+    return {PasswordChange::Changed, {}};
   } catch (const std::exception& e) {
-    if (failure) *failure = store::failureReason(e);
-    return compared ? PasswordChange::WriteFailed : PasswordChange::FileProblem;
+    return {compared ? PasswordChange::WriteFailed : PasswordChange::FileProblem, store::failureReason(e)};
   }
 }
 
@@ -120,9 +117,10 @@ const SettingsValues& Settings::values() {
 }
 
 void Settings::load() {
-  failure_.clear();
-  values_ = readSettingsRow(state_.MainDbConnection, defaultPrinter_ ? defaultPrinter_() : QString(), &rowRead_,
-                            &failure_);
+  SettingsRead read = readSettingsRow(state_.MainDbConnection, defaultPrinter_ ? defaultPrinter_() : QString());
+  values_ = std::move(read.values);
+  rowRead_ = read.rowRead;
+  failure_ = std::move(read.reason);
   loaded_ = true;
 }
 

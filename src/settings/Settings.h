@@ -45,11 +45,15 @@ struct SettingsValues {
 
 // The row as the settings window loads it: a column with no value keeps the initial value;
 // a printer box starts with the default printer's name, and the three visible ones take it
-// again when their column holds the empty text. Sets *rowRead to whether a row was read
-// and, when it was not, *failure to why. The file is opened for writing, so that a journal
-// left by a writer that died is rolled back before the read.
-SettingsValues readSettingsRow(const QString& mainDbPath, const QString& defaultPrinter, bool* rowRead = nullptr,
-                               QString* failure = nullptr);
+// again when their column holds the empty text. When no row could be read the values are
+// the initial ones and `reason` says why. The file is opened for writing, so that a
+// journal left by a writer that died is rolled back before the read.
+struct [[nodiscard]] SettingsRead {
+  SettingsValues values;
+  bool rowRead = false;
+  QString reason;  // why no row was read; empty when one was
+};
+SettingsRead readSettingsRow(const QString& mainDbPath, const QString& defaultPrinter);
 
 inline const QString kNoSettingsRow = QStringLiteral("数据库中没有设置记录");
 inline const QString kRowNotRead = QStringLiteral("设置未曾读取，不能保存，以免覆盖已存的设置");
@@ -59,15 +63,21 @@ inline const QString kRowNotRead = QStringLiteral("设置未曾读取，不能�
 void writeSettingsRow(const QString& mainDbPath, const SettingsValues& values);
 
 // FileProblem: the file could not be opened or read (locked, damaged, missing), so the
-// old password could not be checked; *failure says why.
+// old password could not be checked.
 enum class PasswordChange { NoNewPassword, WrongOldPassword, Changed, WriteFailed, FileProblem };
+
+struct [[nodiscard]] PasswordChangeOutcome {
+  PasswordChange result = PasswordChange::FileProblem;
+  // Why the file could not be read (FileProblem) or written (WriteFailed, when the store
+  // gave a reason); empty otherwise.
+  QString reason;
+};
 
 // The password change: the new password (blanks trimmed) must not be empty; the stored
 // password without its line feeds must equal the typed old one (blanks trimmed, letter
 // case counts). Then the new password and one line feed are written, in the same
 // transaction as the check.
-PasswordChange changePassword(const QString& mainDbPath, const QString& typedOld, const QString& typedNew,
-                              QString* failure = nullptr);
+PasswordChangeOutcome changePassword(const QString& mainDbPath, const QString& typedOld, const QString& typedNew);
 
 // Tells its listeners when a save has changed what the program works with: the stored
 // row, or this workstation's bell switch. The prescription window's sheet title and bell

@@ -146,9 +146,9 @@ void MainWindow::Form_Load() {
 
   // The herbal-usage list never starts empty; the drop-down takes its phrases after
   // whatever it holds, also right after they were first stored.
-  QString failure;
-  form2.addHerbalUsages(prescription::seedHerbalUsages(session_.state.MainDbConnection, &failure));
-  if (!failure.isEmpty()) ui::showFailure(session_.dialogs, QStringLiteral("中药用法无法读取"), failure);
+  const prescription::HerbalUsagesRead usages = prescription::seedHerbalUsages(session_.state.MainDbConnection);
+  form2.addHerbalUsages(usages.phrases);
+  if (!usages.reason.isEmpty()) ui::showFailure(session_.dialogs, QStringLiteral("中药用法无法读取"), usages.reason);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

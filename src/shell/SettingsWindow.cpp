@@ -234,8 +234,9 @@ void SettingsWindow::Command3_Click() {
     return;
   }
   Hide();
-  QString failure;
-  switch (settings::changePassword(session_.state.MainDbConnection, Text8->text(), Text12->text(), &failure)) {
+  const settings::PasswordChangeOutcome outcome =
+      settings::changePassword(session_.state.MainDbConnection, Text8->text(), Text12->text());
+  switch (outcome.result) {
     case settings::PasswordChange::Changed:
       session_.dialogs.message(QStringLiteral("修改密码成功，请牢记新密码！"));
       // The other boxes are dropped, not saved.
@@ -246,11 +247,15 @@ void SettingsWindow::Command3_Click() {
       session_.dialogs.message(QStringLiteral("原密码不正确，无法修改密码！"));
       break;
     case settings::PasswordChange::WriteFailed:
-      session_.dialogs.message(QStringLiteral("密码未能写入数据库，原密码仍然有效，请稍后再试！"));
+      if (outcome.reason.isEmpty())
+        session_.dialogs.message(QStringLiteral("密码未能写入数据库，原密码仍然有效，请稍后再试！"));
+      else
+        ui::showFailure(session_.dialogs, QStringLiteral("密码未能写入数据库"),
+                        outcome.reason + QStringLiteral("。原密码仍然有效，请稍后再试！"));
       break;
     case settings::PasswordChange::FileProblem:
       ui::showFailure(session_.dialogs, QStringLiteral("无法修改密码"),
-                      failure + QStringLiteral("。原密码仍然有效，请稍后再试！"));
+                      outcome.reason + QStringLiteral("。原密码仍然有效，请稍后再试！"));
       break;
   }
   Show();

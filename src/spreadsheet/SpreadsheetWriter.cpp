@@ -43,17 +43,15 @@ QString limitBroken(const Workbook& workbook) {
 
 }  // namespace
 
-QByteArray SpreadsheetWriter::bytes(const Workbook& workbook, QString* reason) {
-  const QString broken = limitBroken(workbook);
-  if (reason) *reason = broken;
-  if (!broken.isEmpty()) return {};
-  return compoundFile(workbookStream(workbook));
+WorkbookBytes SpreadsheetWriter::bytes(const Workbook& workbook) {
+  if (QString broken = limitBroken(workbook); !broken.isEmpty()) return {{}, std::move(broken)};
+  return {compoundFile(workbookStream(workbook)), {}};
 }
 
 WriteOutcome SpreadsheetWriter::save(const Workbook& workbook, const QString& path) {
-  QString reason;
-  const QByteArray file = bytes(workbook, &reason);
-  if (file.isEmpty()) return {false, reason};
+  const WorkbookBytes made = bytes(workbook);
+  if (!made.reason.isEmpty()) return {false, made.reason};
+  const QByteArray& file = made.file;
 
   const QString shown = QDir::toNativeSeparators(path);
   QSaveFile out(path);

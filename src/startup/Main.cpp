@@ -116,7 +116,7 @@ std::optional<QString> unusableFileReason(const QString& path) {
   }
 }
 
-std::optional<QString> readLoginPassword(const QString& mainDbPath, QString* failure) {
+LoginPasswordRead readLoginPassword(const QString& mainDbPath) {
   try {
     // Read-write: a journal left by a writer that died is rolled back, not read past.
     store::Database db = store::openExisting(mainDbPath);
@@ -124,20 +124,18 @@ std::optional<QString> readLoginPassword(const QString& mainDbPath, QString* fai
     if (!stored) throw store::StoreError(QStringLiteral("数据库中没有设置记录"));
     QString password = stored->value_or(QStringLiteral(""));
     password.remove(u'\n');  // a carriage return stays
-    return password;
+    return {password, {}};
   } catch (const std::exception& e) {
-    if (failure) *failure = store::failureReason(e);
-    return std::nullopt;
+    return {std::nullopt, store::failureReason(e)};
   }
 }
 
-QString readStrokeCodeTable(const QString& dictionaryDbPath, QString* failure) {
+StrokeCodeTableRead readStrokeCodeTable(const QString& dictionaryDbPath) {
   try {
     store::Database db = store::openExisting(dictionaryDbPath);
-    return store::guarded([&] { return store::InputDictionary(db).strokeTable(); });
+    return {store::guarded([&] { return store::InputDictionary(db).strokeTable(); }), {}};
   } catch (const std::exception& e) {
-    if (failure) *failure = store::failureReason(e);
-    return QString();
+    return {QString(), store::failureReason(e)};
   }
 }
 
@@ -190,13 +188,12 @@ std::optional<AppState> Main(const StartupEnvironment& environment, platform::Di
 
   // First read, from the local main file. A password that cannot be read is not an
   // empty password: the program ends rather than open without the password check.
-  QString failure;
-  const std::optional<QString> localPassword = readLoginPassword(state.MainDbConnection, &failure);
-  if (!localPassword) {
-    busy.tell(dialogs, kPasswordUnreadableMessage.arg(failure));
+  const LoginPasswordRead localPassword = readLoginPassword(state.MainDbConnection);
+  if (!localPassword.password) {
+    busy.tell(dialogs, kPasswordUnreadableMessage.arg(localPassword.reason));
     return std::nullopt;
   }
-  state.LoginPassword = *localPassword;
+  state.LoginPassword = *localPassword.password;
 
   state.NetworkMode = false;
   if (const std::optional<QString> host = readHostName(state.LocalDataFolder)) {
@@ -222,21 +219,26 @@ std::optional<AppState> Main(const StartupEnvironment& environment, platform::Di
 
   // Second read, from the main file in use (the host's settings row in network mode).
   if (state.NetworkMode) {
-    const std::optional<QString> password = readLoginPassword(state.MainDbConnection, &failure);
-    if (!password) {
-      busy.tell(dialogs, kPasswordUnreadableMessage.arg(failure));
+    const LoginPasswordRead password = readLoginPassword(state.MainDbConnection);
+    if (!password.password) {
+      busy.tell(dialogs, kPasswordUnreadableMessage.arg(password.reason));
       return std::nullopt;
     }
-    state.LoginPassword = *password;
+    state.LoginPassword = *password.password;
   }
 
   // The queries work without these indexes, only slower; a read-only share goes on.
   ensureQueryIndexes(state.MainDbConnection, state.StockDbConnection);
 
-  state.StrokeCodeTable = readStrokeCodeTable(state.DictionaryDbConnection, &failure);
+  StrokeCodeTableRead strokes = readStrokeCodeTable(state.DictionaryDbConnection);
+  state.StrokeCodeTable = std::move(strokes.table);
   // No stroke table is not an empty one: stroke search and the key rebuild stay off.
   state.StrokeTableRead = !state.StrokeCodeTable.isEmpty();
-  if (!state.StrokeTableRead) busy.tell(dialogs, kStrokeTableUnavailableMessage);
+  if (!strokes.reason.isEmpty())
+    busy.tell(dialogs, kStrokeTableUnreadable + QStringLiteral("：") + strokes.reason + QStringLiteral("。") +
+                           kStrokeSearchOff);
+  else if (!state.StrokeTableRead)
+    busy.tell(dialogs, kStrokeTableUnavailableMessage);
   return state;
 }
 

@@ -32,13 +32,21 @@ std::optional<QString> unusableFileReason(const QString& path);
 // The local data folder: D:'s when its root lists a visible folder or file, else C:'s.
 QString chooseLocalDataFolder(const platform::DriveRoots& drives);
 
-// The settings row's password with its line feeds removed (no value reads as ""); nullopt
-// when the read fails, and `failure` says why.
-std::optional<QString> readLoginPassword(const QString& mainDbPath, QString* failure = nullptr);
+// The settings row's password with its line feeds removed (no value reads as ""), or why
+// it could not be read.
+struct [[nodiscard]] LoginPasswordRead {
+  std::optional<QString> password;
+  QString reason;  // empty when it was read
+};
+LoginPasswordRead readLoginPassword(const QString& mainDbPath);
 
-// Every dictionary row as character & strokes & "&", in 序号 order; empty on failure,
-// and `failure` says why.
-QString readStrokeCodeTable(const QString& dictionaryDbPath, QString* failure = nullptr);
+// Every dictionary row as character & strokes & "&", in 序号 order, or why the dictionary
+// could not be read (the table is empty then).
+struct [[nodiscard]] StrokeCodeTableRead {
+  QString table;
+  QString reason;  // empty when it was read, even when it holds no row
+};
+StrokeCodeTableRead readStrokeCodeTable(const QString& dictionaryDbPath);
 
 // The indexes that date-range, sales and name-ordered queries need, on files made before
 // they existed. False when one could not be made (a read-only share): the queries still
@@ -63,7 +71,9 @@ inline const QString kStockFileRemadeMessage = QStringLiteral(
 // %1: why.
 inline const QString kPasswordUnreadableMessage =
     QStringLiteral("无法读取登录密码：%1。\n程序无法启动，请稍后再试。");
-inline const QString kStrokeTableUnavailableMessage =
-    QStringLiteral("笔画码表无法读取，本次运行中笔画查询不可用，药品搜索码也不会重建。");
+inline const QString kStrokeTableUnreadable = QStringLiteral("笔画码表无法读取");
+inline const QString kStrokeSearchOff = QStringLiteral("本次运行中笔画查询不可用，药品搜索码也不会重建。");
+// An empty dictionary; one that cannot be read adds its reason ("<unreadable>：<why>。").
+inline const QString kStrokeTableUnavailableMessage = kStrokeTableUnreadable + QStringLiteral("，") + kStrokeSearchOff;
 
 }  // namespace startup

@@ -66,9 +66,10 @@ int SearchKeyColumn::rebuildAll(const std::function<QString(const QString& name)
 
   try {
     SQLite::Transaction transaction(db_.sql());
-    // Each changed key would move its entry in every index that holds the key, comparing
-    // names by the name order at every step: the indexes go and are made again, as they
-    // were, from the new keys in one sorted pass.
+    // The files this program makes keep the key in no index. An index that holds it (made
+    // by hand, or by an older program on a file start-up could not change) would move an
+    // entry for every row: such indexes go and are made again, as they were, from the new
+    // keys in one sorted pass.
     const std::vector<MadeIndex> indexes = keyIndexes();
     for (const MadeIndex& index : indexes) db_.sql().exec("DROP INDEX \"" + index.name + '"');
     // The catalogue's version and change-log triggers would fire once for every row: they

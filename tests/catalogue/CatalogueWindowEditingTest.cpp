@@ -38,7 +38,7 @@ TEST_F(CatalogueWindowEditing, OpensFromTheMenuOnAllWesternListingWesternRowsByN
   EXPECT_EQ(shownNames(), QStringList{"黄芪"});
 
   // The menu opens a fresh window every time.
-  window<shell::MainWindow>().choose("药物维护");
+  chooseFromMenu("药物维护");
   flushDeletes();
   EXPECT_EQ(loaded<CatalogueWindow>()->Label3->text(), "西成药");
   EXPECT_TRUE(dialogs.messages.isEmpty());

@@ -26,7 +26,7 @@ class CatalogueWindowFixture : public ShellFixture {
     login();
     execMain(QStringLiteral(R"(DELETE FROM "商品")"));
     if (!sql.isEmpty()) execMain(sql);
-    window<shell::MainWindow>().choose(QStringLiteral("药物维护"));
+    chooseFromMenu(QStringLiteral("药物维护"));
     form = loaded<catalogue::CatalogueWindow>();
     QApplication::setActiveWindow(&window<shell::MainWindow>());
     return *form;

@@ -125,7 +125,7 @@ TEST_F(CatalogueWindowPaging, ClosingSavesWhatAFailedSaveLeftAndNamesWhatItCanno
   EXPECT_EQ(storedRow(rows[31].key).usualDose, "5ml");
 
   // A row typed into without a name, and a row the table still refuses, are named.
-  window<shell::MainWindow>().choose(QStringLiteral("药物维护"));
+  chooseFromMenu(QStringLiteral("药物维护"));
   form = loaded<catalogue::CatalogueWindow>();
   type(3, kInitialsField, "x");
   QLineEdit* initials = cell(3, kInitialsField);

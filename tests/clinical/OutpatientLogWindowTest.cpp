@@ -41,7 +41,7 @@ class OutpatientLogWindowTest : public testing_support::ShellFixture {
   }
 
   OutpatientLogWindow& openFromMenu() {
-    window<shell::MainWindow>().choose(QStringLiteral("日志报表"));
+    chooseFromMenu(QStringLiteral("日志报表"));
     return *loaded<OutpatientLogWindow>();
   }
 

@@ -34,7 +34,7 @@ class WordListWindowTest : public testing_support::ShellFixture {
 };
 
 TEST_F(WordListWindowTest, PhraseSavedIntoTheMenusListAndDuplicateRefused) {
-  window<shell::MainWindow>().choose(QStringLiteral("添加中药用法"));
+  chooseFromMenu(QStringLiteral("添加中药用法"));
   PhraseListWindow& w = *loaded<PhraseListWindow>();
   EXPECT_EQ(w.windowTitle(), QStringLiteral("添加中药用法"));
   const QStringList start = shown(w.List1);
@@ -55,7 +55,7 @@ TEST_F(WordListWindowTest, PhraseSavedIntoTheMenusListAndDuplicateRefused) {
 
 TEST_F(WordListWindowTest, DeleteRemovesTheChosenRowEvenAfterAnotherWorkstationsSave) {
   execMain(QStringLiteral(R"(DELETE FROM "诊断" WHERE "拼音" = '诊断名称')"));  // the shipped diagnoses
-  window<shell::MainWindow>().choose(QStringLiteral("诊断名称"));
+  chooseFromMenu(QStringLiteral("诊断名称"));
   PhraseListWindow& w = *loaded<PhraseListWindow>();
   for (const QString& p : {QStringLiteral("甲病"), QStringLiteral("乙病"), QStringLiteral("丙病")}) save(w, p);
   w.Text1->setText(QStringLiteral("病"));
@@ -70,7 +70,7 @@ TEST_F(WordListWindowTest, DeleteRemovesTheChosenRowEvenAfterAnotherWorkstations
 }
 
 TEST_F(WordListWindowTest, TheHerbalUsageDropDownFollowsADeleteAndKeepsTheChosenUsage) {
-  window<shell::MainWindow>().choose(QStringLiteral("添加中药用法"));
+  chooseFromMenu(QStringLiteral("添加中药用法"));
   PhraseListWindow& w = *loaded<PhraseListWindow>();
   save(w, QStringLiteral("饭后温服"));
   save(w, QStringLiteral("睡前服"));
@@ -88,7 +88,7 @@ TEST_F(WordListWindowTest, TheHerbalUsageDropDownFollowsADeleteAndKeepsTheChosen
 }
 
 TEST_F(WordListWindowTest, SymptomsNeedInitialsAndKeepTheTypedText) {
-  window<shell::MainWindow>().choose(QStringLiteral("添加常用症状"));
+  chooseFromMenu(QStringLiteral("添加常用症状"));
   SymptomListWindow& w = *loaded<SymptomListWindow>();
   EXPECT_EQ(w.windowTitle(), QStringLiteral("添加常用症状"));
   w.Text3->setText(QStringLiteral("咳嗽"));
@@ -107,7 +107,7 @@ class WordListRendering : public testing_support::ProgramFont, public WordListWi
 // At the window font the phrases stand apart: each row the line spacing and 2 px more,
 // with blank pixels between the rows' text, and a click chooses the row under the mouse.
 TEST_F(WordListRendering, RowsStandApartAndAClickChoosesTheRowUnderIt) {
-  window<shell::MainWindow>().choose(QStringLiteral("添加中药用法"));
+  chooseFromMenu(QStringLiteral("添加中药用法"));
   PhraseListWindow& w = *loaded<PhraseListWindow>();
   w.window()->show();
   save(w, QStringLiteral("饭后温服"));

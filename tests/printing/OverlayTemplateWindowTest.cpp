@@ -22,7 +22,7 @@ class OverlayTemplateWindowTest : public testing_support::ShellFixture {
     login();
   }
   OverlayTemplateWindow& openFromMenu() {
-    window<shell::MainWindow>().choose("套打设置");
+    chooseFromMenu("套打设置");
     OverlayTemplateWindow* form = loaded<OverlayTemplateWindow>();
     EXPECT_NE(form, nullptr);
     return *form;

@@ -3,7 +3,7 @@
 #include "shell/ShellFixture.h"
 
 #include "printing/OverlayTemplateWindow.h"
-#include "printing/PrescriptionPrints.h"
+#include "printing/PrinterDevice.h"
 #include "prescription/PrescriptionWindow.h"
 #include "printing/service/RecordingDevice.h"
 #include "shell/MainWindow.h"
@@ -11,14 +11,13 @@
 #include "ui/Twips.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
 namespace {
 
-using printing::PrescriptionPrints;
-using printing::PrintOutcome;
 using printing::RecordingDevice;
 using testing_support::click;
 
@@ -48,9 +47,6 @@ class PrescriptionPrintsTest : public testing_support::ShellFixture {
   PrescriptionPrintsTest() {
     start();
     login();
-  }
-  PrescriptionPrints recorded() {
-    return PrescriptionPrints(*session, [this] { return std::make_unique<Forwarding>(recording); });
   }
   RecordingDevice recording;
 };
@@ -103,31 +99,47 @@ TEST_F(PrescriptionPrintsTest, TheLabelButtonOnlySaysItIsMadeToOrder) {
 }
 
 TEST_F(PrescriptionPrintsTest, TheOverlayPrintUsesTheOpenWindowsUnsavedBoxes) {
-  const printing::OverlayRecord record = testing_support::overlayRecordOf(testing_support::designedSheet(false));
+  auto& form2 = window<prescription::PrescriptionWindow>();
+  form2.setPrintDevices([this] { return std::make_unique<Forwarding>(recording); });
+  named<QLineEdit>(form2, QStringLiteral("Text5_0"))->setText(QStringLiteral("林晓东"));
+  named<QLineEdit>(form2, QStringLiteral("Text5_12"))->setText(QStringLiteral("1234567"));
+  const QString overlayButton = QStringLiteral("Label18_%1").arg(kOverlayButton);
   // Closed: loaded hidden from the table.
-  EXPECT_EQ(recorded().overlayPrint(record), PrintOutcome::Printed);
+  click(form2, overlayButton);
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join(u'|').toStdString();
+  EXPECT_EQ(recording.jobsEnded, 1);
   ASSERT_NE(loaded<printing::OverlayTemplateWindow>(), nullptr);
   EXPECT_FALSE(loaded<printing::OverlayTemplateWindow>()->isShown());
+  ASSERT_EQ(recording.textsNamed(QStringLiteral("林晓东")).size(), 1);
   EXPECT_NEAR(recording.textsNamed(QStringLiteral("林晓东"))[0].at.x(), 10 * 40.824, 1e-6);
+  EXPECT_TRUE(recording.textsNamed(QStringLiteral("1234567")).empty()) << "its item is not ticked in the table";
 
-  window<shell::MainWindow>().choose("套打设置");
+  chooseFromMenu("套打设置");
   printing::OverlayTemplateWindow& form = *loaded<printing::OverlayTemplateWindow>();
   form.Text1[0]->setText(QStringLiteral("30"));
   form.Check1[12]->setChecked(true);
   recording = RecordingDevice();
-  EXPECT_EQ(recorded().overlayPrint(record), PrintOutcome::Printed);
+  click(form2, overlayButton);
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join(u'|').toStdString();
+  EXPECT_EQ(recording.jobsEnded, 1);
+  ASSERT_EQ(recording.textsNamed(QStringLiteral("林晓东")).size(), 1);
   EXPECT_NEAR(recording.textsNamed(QStringLiteral("林晓东"))[0].at.x(), 30 * 40.824, 1e-6);
   EXPECT_EQ(recording.textsNamed(QStringLiteral("1234567")).size(), 1);  // its panel is hidden on the sheet
 }
 
 TEST_F(PrescriptionPrintsTest, AnUnreadableTemplatePrintsNothing) {
   state.StockDbConnection = folder.sub(QStringLiteral("不在了.dat"));
-  const printing::OverlayRecord record = testing_support::overlayRecordOf(testing_support::designedSheet(false));
-  EXPECT_EQ(recorded().overlayPrint(record), PrintOutcome::Failed);  // loads the window, which says why
-  EXPECT_EQ(recorded().overlayPrint(record), PrintOutcome::Failed);  // the loaded window says it again
+  auto& form2 = window<prescription::PrescriptionWindow>();
+  form2.setPrintDevices([this] { return std::make_unique<Forwarding>(recording); });
+  named<QLineEdit>(form2, QStringLiteral("Text5_0"))->setText(QStringLiteral("林晓东"));
+  const QString overlayButton = QStringLiteral("Label18_%1").arg(kOverlayButton);
+  click(form2, overlayButton);  // loads the template window, which says why
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  click(form2, overlayButton);  // the loaded window says it again
   EXPECT_EQ(recording.jobsBegun, 0);
   ASSERT_EQ(dialogs.messages.size(), 2);
   EXPECT_EQ(dialogs.messages[0].text, dialogs.messages[1].text);
+  EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("找不到数据文件"))) << dialogs.messages[0].text.toStdString();
 }
 
 TEST_F(PrescriptionPrintsTest, TheCardButtonSaysAfterPrintingFromWhichLineTheCardRanOffThePaper) {

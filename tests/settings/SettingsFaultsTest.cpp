@@ -82,19 +82,19 @@ TEST_P(SettingsFaultsTest, TheRowIsReadSoundlyOrNotAtAllAndNeverSavedOverUnread)
 
 TEST_P(SettingsFaultsTest, APasswordChangeOnAFileProblemSaysSoAndChangesNothing) {
   const Fault fault = GetParam();
-  QString failure;
-  PasswordChange result;
+  settings::PasswordChangeOutcome outcome;
   {
     auto lock = apply(fault);
-    result = settings::changePassword(db, "691", "new", &failure);
+    outcome = settings::changePassword(db, "691", "new");
   }
+  const PasswordChange result = outcome.result;
   if (fault == Fault::HotJournal) {
     EXPECT_EQ(result, PasswordChange::Changed) << "the journal is rolled back, then the change is made";
     EXPECT_TRUE(row().startsWith("new\n|示例卫生所|赵立新"));
     return;
   }
   EXPECT_EQ(result, PasswordChange::FileProblem);
-  EXPECT_FALSE(failure.isEmpty());
+  EXPECT_FALSE(outcome.reason.isEmpty());
   if (fault == Fault::Locked) { EXPECT_EQ(row(), kShippedRow); }
 }
 

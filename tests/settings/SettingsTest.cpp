@@ -2,6 +2,7 @@
 #include "settings/Settings.h"
 #include "startup/AppState.h"
 #include "startup/TemplateFiles.h"
+#include "store/DataFile.h"
 #include "store/Database.h"
 #include "support/TempFolder.h"
 
@@ -33,9 +34,10 @@ class SettingsRowTest : public ::testing::Test {
 };
 
 TEST_F(SettingsRowTest, TheShippedRowLoadsWithTheDefaultPrinterInEveryPrinterBox) {
-  bool read = false;
-  const SettingsValues v = settings::readSettingsRow(db, "HP LaserJet", &read);
-  EXPECT_TRUE(read);
+  const settings::SettingsRead read = settings::readSettingsRow(db, "HP LaserJet");
+  EXPECT_TRUE(read.rowRead);
+  EXPECT_EQ(read.reason, "");
+  const SettingsValues& v = read.values;
   EXPECT_EQ(v.unitName, "示例卫生所");
   EXPECT_EQ(v.department, "内儿科");
   EXPECT_EQ(v.feeCategory, "自费");
@@ -54,11 +56,14 @@ TEST_F(SettingsRowTest, AnUnreadableRowFallsBackToTheShippedValuesNotDesignLefto
     return v;
   }();
   exec(R"(DELETE FROM "设置")");
-  bool read = true;
-  EXPECT_EQ(settings::readSettingsRow(db, "PDF", &read), shipped);
-  EXPECT_FALSE(read);
-  EXPECT_EQ(settings::readSettingsRow(folder.sub("absent.dat"), "PDF", &read), shipped);
-  EXPECT_FALSE(read);
+  settings::SettingsRead read = settings::readSettingsRow(db, "PDF");
+  EXPECT_EQ(read.values, shipped);
+  EXPECT_FALSE(read.rowRead);
+  EXPECT_EQ(read.reason, settings::kNoSettingsRow);
+  read = settings::readSettingsRow(folder.sub("absent.dat"), "PDF");
+  EXPECT_EQ(read.values, shipped);
+  EXPECT_FALSE(read.rowRead);
+  EXPECT_EQ(read.reason, store::kFileMissing);
   EXPECT_TRUE(shipped.unitName.isEmpty());
   EXPECT_TRUE(shipped.portrait);
 }
@@ -66,7 +71,7 @@ TEST_F(SettingsRowTest, AnUnreadableRowFallsBackToTheShippedValuesNotDesignLefto
 TEST_F(SettingsRowTest, NullKeepsTheInitialValueAndEmptyPrintersTakeTheDefault) {
   exec(R"(UPDATE "设置" SET "医师" = NULL, "处方字号" = NULL, "左边距" = '', "备用1" = '1',
                             "默认打印机" = '', "处方打印机" = '', "打印机2" = 'Epson LQ', "打印机3" = NULL)");
-  const SettingsValues v = settings::readSettingsRow(db, "HP");
+  const SettingsValues v = settings::readSettingsRow(db, "HP").values;
   EXPECT_EQ(v.physician, "");
   EXPECT_EQ(v.fontSize, "12");
   EXPECT_EQ(v.sheetLeft, "") << "the empty text is a value";
@@ -78,7 +83,7 @@ TEST_F(SettingsRowTest, NullKeepsTheInitialValueAndEmptyPrintersTakeTheDefault) 
 }
 
 TEST_F(SettingsRowTest, WriteStoresEveryTextAsTypedAndLongNamesWhole) {
-  SettingsValues v = settings::readSettingsRow(db, "HP");
+  SettingsValues v = settings::readSettingsRow(db, "HP").values;
   v.unitName = " 青山村卫生室处方笺 ";
   v.sheetLeft = "12.5mm";
   v.fontSize = "13";
@@ -87,7 +92,7 @@ TEST_F(SettingsRowTest, WriteStoresEveryTextAsTypedAndLongNamesWhole) {
   v.printers[settings::kRecordPrinter] = QStringLiteral("\\\\server\\") + QString(120, u'P');
   settings::writeSettingsRow(db, v);
 
-  EXPECT_EQ(settings::readSettingsRow(db, "HP"), v);
+  EXPECT_EQ(settings::readSettingsRow(db, "HP").values, v);
   EXPECT_EQ(stored("备用1"), "1");
   EXPECT_EQ(stored("备用3"), "");
   EXPECT_EQ(stored("默认打印机"), "HP") << "the first save stores the default printer's name";
@@ -131,7 +136,9 @@ TEST_F(SettingsRowTest, PasswordChange) {
       set.exec();
     }
     SCOPED_TRACE(std::string(c.typedOld) + " -> " + c.typedNew);
-    EXPECT_EQ(settings::changePassword(db, c.typedOld, c.typedNew), c.result);
+    const settings::PasswordChangeOutcome outcome = settings::changePassword(db, c.typedOld, c.typedNew);
+    EXPECT_EQ(outcome.result, c.result);
+    EXPECT_EQ(outcome.reason, "") << "a refusal is no file problem";
     EXPECT_EQ(stored("密码"), c.after ? QString::fromUtf8(c.after) : QString());
   }
 }
@@ -139,13 +146,17 @@ TEST_F(SettingsRowTest, PasswordChange) {
 TEST_F(SettingsRowTest, APasswordThatCannotBeWrittenIsReportedAndKept) {
   // Stands for a row locked by another workstation.
   exec(R"(CREATE TRIGGER locked BEFORE UPDATE OF "密码" ON "设置" BEGIN SELECT RAISE(ABORT, 'locked'); END)");
-  EXPECT_EQ(settings::changePassword(db, "691", "abc"), PasswordChange::WriteFailed);
+  settings::PasswordChangeOutcome outcome = settings::changePassword(db, "691", "abc");
+  EXPECT_EQ(outcome.result, PasswordChange::WriteFailed);
+  EXPECT_TRUE(outcome.reason.startsWith("数据不符合数据表的规则")) << outcome.reason.toStdString();
   EXPECT_EQ(stored("密码"), "691\n");
 
   exec(R"(DELETE FROM "设置")");
-  EXPECT_EQ(settings::changePassword(db, "691", "abc"), PasswordChange::WrongOldPassword);
+  EXPECT_EQ(settings::changePassword(db, "691", "abc").result, PasswordChange::WrongOldPassword);
   // A file that is not there is a file problem, not a wrong password.
-  EXPECT_EQ(settings::changePassword(folder.sub("absent.dat"), "691", "abc"), PasswordChange::FileProblem);
+  outcome = settings::changePassword(folder.sub("absent.dat"), "691", "abc");
+  EXPECT_EQ(outcome.result, PasswordChange::FileProblem);
+  EXPECT_EQ(outcome.reason, store::kFileMissing);
 }
 
 TEST_F(SettingsRowTest, TheCacheLoadsOnFirstReadShowsEditsAndDropsThem) {

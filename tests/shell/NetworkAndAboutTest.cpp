@@ -28,7 +28,7 @@ class NetworkSettingTest : public testing_support::ShellFixture {
     login();
   }
   NetworkWindow& openFromMenu() {
-    window<shell::MainWindow>().choose("分机设置");
+    chooseFromMenu("分机设置");
     return *loaded<NetworkWindow>();
   }
   QByteArray hostFile() { return testing_support::readBytes(dataFile("kvlo-12.jpg")); }
@@ -104,7 +104,7 @@ class AboutTest : public testing_support::ShellFixture {
   AboutTest() {
     start();
     login();
-    window<shell::MainWindow>().choose("版本信息");
+    chooseFromMenu("版本信息");
   }
   AboutWindow& about() { return *loaded<AboutWindow>(); }
 };
@@ -126,7 +126,7 @@ TEST_F(AboutTest, ShowsTheProductAndOpensItsThreePages) {
                          QUrl("https://tavorin.example/home"), QUrl("https://tavorin.example/home")}));
 
   // "操作帮助" here and in the menu open the same page.
-  window<shell::MainWindow>().choose("操作帮助");
+  chooseFromMenu("操作帮助");
   EXPECT_EQ(dialogs.openedUrls.last(), dialogs.openedUrls[1]);
   EXPECT_TRUE(dialogs.messages.isEmpty());
 }

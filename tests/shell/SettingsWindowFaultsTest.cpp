@@ -23,7 +23,7 @@ class SettingsWindowFaultsTest : public testing_support::ShellFixture {
     dialogs.messages.clear();
   }
   SettingsWindow& openFromMenu() {
-    window<shell::MainWindow>().choose("综合设置");
+    chooseFromMenu("综合设置");
     return *loaded<SettingsWindow>();
   }
   testing_support::ShortBusyTimeout shortWait{150};

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
 namespace testing_support {
 
@@ -42,12 +43,41 @@ void ShellFixture::login() {
 
 void ShellFixture::triggerMenu(const QString& caption) {
   for (QAction* entry : window<shell::MainWindow>().menuBar()->actions()) {
-    if (entry->text() == caption) return entry->trigger();
+    if (entry->text() == caption) return clickMenuItem(entry);
     if (QMenu* sub = entry->menu())
       for (QAction* item : sub->actions())
-        if (item->text() == caption) return item->trigger();
+        if (item->text() == caption) return clickMenuItem(item);
   }
   ADD_FAILURE() << "no menu item " << caption.toStdString();
+}
+
+void ShellFixture::chooseFromMenu(const QString& name) {
+  if (QAction* item = window<shell::MainWindow>().findChild<QAction*>(name)) return clickMenuItem(item);
+  ADD_FAILURE() << "no menu item " << name.toStdString();
+}
+
+void ShellFixture::clickMenuItem(QAction* item) {
+  QMenuBar* bar = window<shell::MainWindow>().menuBar();
+  const std::string shown = item->text().toStdString();
+  if (!item->isVisible() || !item->isEnabled()) {
+    ADD_FAILURE() << shown << " cannot be chosen";
+    return;
+  }
+  int chosen = 0;
+  const QMetaObject::Connection counting = QObject::connect(item, &QAction::triggered, [&chosen] { ++chosen; });
+  QMenu* menu = nullptr;
+  for (QAction* entry : bar->actions())
+    if (entry->menu() && entry->menu()->actions().contains(item)) menu = entry->menu();
+  if (!menu) {
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(item).center());
+  } else {
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    EXPECT_TRUE(menu->isVisible()) << "the menu holding " << shown << " did not open";
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    EXPECT_FALSE(menu->isVisible()) << "the menu stayed open after " << shown;
+  }
+  QObject::disconnect(counting);
+  EXPECT_EQ(chosen, 1) << shown << " was not chosen by the click";
 }
 
 void ShellFixture::execMain(const QString& sql) { store::Database(state.MainDbConnection).exec(sql); }

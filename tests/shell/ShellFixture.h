@@ -13,6 +13,8 @@
 #include <memory>
 #include <stdexcept>
 
+class QAction;
+
 namespace testing_support {
 
 class ShellFixture : public ::testing::Test {
@@ -25,8 +27,13 @@ class ShellFixture : public ::testing::Test {
   // Logs in with the shipped password: the main window opens with the prescription window.
   void login();
 
-  // Chooses the main window's menu entry of that caption, as a click on it does.
+  // Chooses the main window's menu item with the mouse: a click on the menu bar, and on
+  // the item in the menu that opens when it is in one. The item is found by its caption
+  // or by its object name; a hidden or disabled one fails the test.
   void triggerMenu(const QString& caption);
+  void chooseFromMenu(const QString& name);
+
+  void clickMenuItem(QAction* item);
 
   // Runs a statement on the main database.
   void execMain(const QString& sql);

@@ -215,6 +215,26 @@ TEST_F(StartupFaultsTest, NoStrokeTableIsSaidOnceAndKeepsEveryKeyAsItWas) {
   EXPECT_EQ(q.getColumn(0).getInt(), 0) << "no key lost its stroke code";
 }
 
+TEST_F(StartupFaultsTest, ADictionaryWhoseRowsCannotBeReadSaysWhyAndStrokeSearchStaysOff) {
+  ASSERT_TRUE(start().has_value());
+  // The first page (the schema) stays, every page after it is overwritten: the file opens
+  // and holds its tables, but its rows cannot be read.
+  {
+    QFile file(local("综合设置.dat"));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray header = file.read(100);
+    const qint64 pageSize = (uchar(header[16]) << 8) | uchar(header[17]);
+    ASSERT_GT(file.size(), 2 * pageSize);
+    ASSERT_TRUE(file.seek(pageSize));
+    file.write(QByteArray(file.size() - pageSize, '\xAA'));
+  }
+  const std::optional<startup::AppState> state = start();
+  ASSERT_TRUE(state.has_value());
+  EXPECT_EQ(onlyMessage(), startup::kStrokeTableUnreadable + "：文件已损坏或不是数据库文件。" + startup::kStrokeSearchOff);
+  EXPECT_FALSE(state->StrokeTableRead);
+  EXPECT_TRUE(state->StrokeCodeTable.isEmpty());
+}
+
 TEST(TemplatePlacement, AFileAnotherInstanceJustMadeIsNeverReplaced) {
   TempFolder folder;
   const QString path = folder.sub("数据库.dat");

@@ -107,7 +107,7 @@ CharacterLookUp StrokePad::lookUp(const QString& text) {
   try {
     return dictionary_.lookUp(t).value_or(CharacterLookUp{});
   } catch (const std::exception&) {
-    failure_ = Failure::Read;
+    failure_ = Failure::Read;  // no characters listed; the window tells the user
     return {};
   }
 }
