@@ -228,7 +228,7 @@ TEST_F(CatalogueWindowEditing, PickListsOpenUnderTheirCellAndFollowTheGridSidewa
   EXPECT_EQ(form->List1->x() - before, form->grid->surface()->x());
   EXPECT_LT(form->grid->surface()->x(), 0);
 
-  testing_support::doubleClick(form->List1->viewport(), form->List1->visualItemRect(form->List1->item(3)).center());
+  testing_support::doubleClickRow(form->List1, 3);
   EXPECT_EQ(stored("用法"), QStringList{"静脉滴注 每日1次"});
   EXPECT_EQ(QApplication::focusWidget(), cell(0, kInitialsField));
 

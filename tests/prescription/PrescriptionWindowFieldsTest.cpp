@@ -21,6 +21,7 @@
 namespace {
 
 using prescription::PrescriptionWindow;
+using testing_support::doubleClickRow;
 namespace header = prescription::header;
 
 class PrescriptionWindowFieldsTest : public testing_support::ShellFixture {
@@ -261,8 +262,7 @@ TEST_F(PrescriptionWindowFieldsTest, ADiagnosisPickReplacesOnlyTheLastWord) {
   QTest::keyClick(diagnosis, Qt::Key_Space);
   ASSERT_EQ(items(list("List3")), QStringList({"感冒", "咳嗽", "高血压"}));
   ASSERT_TRUE(open(list("List3")));
-  list("List3")->setCurrentRow(2);
-  emit list("List3")->itemDoubleClicked(list("List3")->item(2));
+  doubleClickRow(list("List3"), 2);
   EXPECT_EQ(diagnosis->text(), "感冒 咳嗽 高血压");
   EXPECT_FALSE(open(list("List3")));
 }
@@ -287,8 +287,7 @@ TEST_F(PrescriptionWindowFieldsTest, SymptomPhrasesAreJoinedInTheSymptomsBox) {
 
   search->clear();
   QTest::keyClicks(search, "ks");
-  list("List8")->setCurrentRow(0);
-  emit list("List8")->itemDoubleClicked(list("List8")->item(0));
+  doubleClickRow(list("List8"), 0);
   EXPECT_EQ(box10->toPlainText(), "发热、咳嗽。");
 
   // With the caret after "发热、" a phrase goes in there, followed by "、".
@@ -296,8 +295,7 @@ TEST_F(PrescriptionWindowFieldsTest, SymptomPhrasesAreJoinedInTheSymptomsBox) {
   caret.setPosition(3);
   box10->setTextCursor(caret);
   QTest::keyClicks(search, "tt");
-  list("List8")->setCurrentRow(0);
-  emit list("List8")->itemDoubleClicked(list("List8")->item(0));
+  doubleClickRow(list("List8"), 0);
   EXPECT_EQ(box10->toPlainText(), "发热、头痛、咳嗽。");
   EXPECT_EQ(box10->textCursor().position(), 6);
 

@@ -2,6 +2,7 @@
 // when a person could reach it, shown and enabled.
 #pragma once
 
+#include <QListWidget>
 #include <QString>
 #include <QTest>
 #include <QWidget>
@@ -35,6 +36,13 @@ inline void doubleClick(QWidget* widget, QPoint pos) {
   QTest::mouseClick(widget, Qt::LeftButton, {}, pos);
   QTest::mouseDClick(widget, Qt::LeftButton, {}, pos);
   QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
+}
+
+// A double click on row `row` of a list, where a person picks it.
+inline void doubleClickRow(QListWidget* list, int row) {
+  QListWidgetItem* item = list->item(row);
+  ASSERT_NE(item, nullptr) << "no row " << row;
+  doubleClick(list->viewport(), list->visualItemRect(item).center());
 }
 
 }  // namespace testing_support
