@@ -134,58 +134,6 @@ static SQLite::Statement listingQuery(Database& db, const std::string& columns, 
 
 namespace {
 
-// A set of rowids for many membership tests: one bit per rowid between the least and the
-// greatest when they lie close together (the usual case), else a sorted list.
-class RowidSet {
- public:
-  explicit RowidSet(std::vector<int64_t> ascending) : rowids_(std::move(ascending)) {
-    if (rowids_.empty()) return;
-    const uint64_t span = uint64_t(rowids_.back()) - uint64_t(rowids_.front());
-    if (span / 64 > rowids_.size() + 1024) return;
-    first_ = rowids_.front();
-    bits_.assign(size_t(span) + 1, false);
-    for (const int64_t rowid : rowids_) bits_[size_t(uint64_t(rowid) - uint64_t(first_))] = true;
-  }
-  bool contains(int64_t rowid) const {
-    if (bits_.empty()) return std::binary_search(rowids_.begin(), rowids_.end(), rowid);
-    if (rowid < first_) return false;
-    const uint64_t at = uint64_t(rowid) - uint64_t(first_);
-    return at < bits_.size() && bits_[size_t(at)];
-  }
-  size_t size() const { return rowids_.size(); }
-
- private:
-  std::vector<int64_t> rowids_;
-  int64_t first_ = 0;
-  std::vector<bool> bits_;
-};
-
-}  // namespace
-
-std::vector<int64_t> Catalogue::matchingInListOrder(const std::string& condition,
-                                                    const std::function<void(SQLite::Statement&)>& bind) {
-  // The search key is in no index: the closing rebuild rewrites every key, and an index
-  // holding them would have to be sorted again by name each time. The rows that match are
-  // found in one pass over the table, in stored order, and then put in the list's order
-  // by walking its index. The caller holds one read transaction over both passes.
-  SQLite::Statement matching(db_.sql(), R"(SELECT rowid FROM "商品" NOT INDEXED WHERE )" + condition + " ORDER BY rowid");
-  bind(matching);
-  std::vector<int64_t> found;
-  while (matching.executeStep()) found.push_back(matching.getColumn(0).getInt64());
-  const RowidSet wanted(std::move(found));
-  std::vector<int64_t> listed;
-  listed.reserve(wanted.size());
-  if (wanted.size() == 0) return listed;
-  SQLite::Statement walk(db_.sql(), std::string(R"(SELECT rowid FROM "商品")") + listOrder());
-  while (walk.executeStep()) {
-    const int64_t rowid = walk.getColumn(0).getInt64();
-    if (wanted.contains(rowid)) listed.push_back(rowid);
-  }
-  return listed;
-}
-
-namespace {
-
 // Every rowid of the catalogue in the list's order.
 std::vector<int64_t> listOrderOfRows(Database& db, size_t expected) {
   SQLite::Statement walk(db.sql(), std::string(R"(SELECT rowid FROM "商品")") + listOrder());
@@ -208,8 +156,9 @@ CatalogueListRead Catalogue::listKeys() {
     // One read transaction: the keys are those of the version read with them.
     SQLite::Transaction transaction(db_.sql());
     CatalogueListRead read{catalogueVersion(db_), lastCatalogueChange(db_), {}};
-    // The key is in no index (see matchingInListOrder): the table is read in stored order
-    // and the rows then put in the list's order by walking its index.
+    // The search key is in no index: the closing rebuild rewrites every key, and an index
+    // holding them would have to be sorted again by name each time. The table is read in
+    // stored order and the rows then put in the list's order by walking its index.
     SQLite::Statement stored(db_.sql(), R"(SELECT rowid, "分类", "查询" FROM "商品" ORDER BY rowid)");
     while (stored.executeStep())
       read.keys.add(stored.getColumn(0).getInt64(), textOf(stored, 1).value_or(std::string_view()), textOf(stored, 2));
@@ -417,13 +366,20 @@ void Catalogue::ensureNameOrderIndexes(Database& db) {
 }
 
 std::vector<ReceiptCandidate> Catalogue::receiptCandidates(const QString& typed, const QString& categoryPrefix) {
+  // The rows that match are found in one pass over the table (the key is in no index), then
+  // taken in the list's order. One read transaction over both passes.
   SQLite::Transaction transaction(db_.sql());
-  const std::vector<int64_t> order =
-      matchingInListOrder(R"(instr(lower("查询"), lower(?1)) > 0 AND substr("分类", 1, length(?2)) = ?2)",
-                          [&](SQLite::Statement& q) {
-                            bindText(q, 1, typed);
-                            bindText(q, 2, categoryPrefix);
-                          });
+  SQLite::Statement matching(db_.sql(), R"(SELECT rowid FROM "商品" NOT INDEXED
+                                           WHERE instr(lower("查询"), lower(?1)) > 0
+                                             AND substr("分类", 1, length(?2)) = ?2 ORDER BY rowid)");
+  bindText(matching, 1, typed);
+  bindText(matching, 2, categoryPrefix);
+  std::vector<int64_t> found;
+  while (matching.executeStep()) found.push_back(matching.getColumn(0).getInt64());
+  std::vector<int64_t> order;
+  if (!found.empty())
+    for (const int64_t rowid : listOrderOfRows(db_, 0))
+      if (std::binary_search(found.begin(), found.end(), rowid)) order.push_back(rowid);
   SQLite::Statement q(db_.sql(), R"(SELECT "名称", "单位", "单价", "备用1", "斗位" FROM main."商品" WHERE rowid = ?)");
   std::vector<ReceiptCandidate> rows;
   rows.reserve(order.size());

@@ -137,11 +137,6 @@ class Catalogue {
   static void ensureNameOrderIndexes(Database& db);
 
  private:
-  // The rowids of the rows `condition` selects (its parameters bound by `bind`), in the
-  // catalogue list's order; within the caller's read transaction.
-  std::vector<int64_t> matchingInListOrder(const std::string& condition,
-                                           const std::function<void(SQLite::Statement&)>& bind);
-
   Database& db_;
 };
 
