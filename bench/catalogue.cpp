@@ -71,14 +71,21 @@ Catalogue100000& catalogue100000() {
   return data;
 }
 
+// The catalogue window over the 100,000 rows, loaded and shown.
+struct ShownCatalogueWindow {
+  ShownCatalogueWindow() {
+    form.Form_Load();
+    form.show();
+  }
+  ui::Session session{catalogue100000().state, catalogue100000().dialogs};
+  catalogue::CatalogueWindow form{session};
+};
+
 // One keystroke: the search box changes, the list is queried again and the first page
 // is filled and painted. The two texts alternate, so every iteration is a change.
 void SearchKeystroke(benchmark::State& state, QString first, QString second) {
-  Catalogue100000& data = catalogue100000();
-  ui::Session session(data.state, data.dialogs);
-  catalogue::CatalogueWindow form(session);
-  form.Form_Load();
-  form.show();
+  ShownCatalogueWindow shown;
+  catalogue::CatalogueWindow& form = shown.form;
   bool flip = false;
   for (auto _ : state) {
     form.Text2->setText((flip = !flip) ? first : second);
@@ -96,12 +103,9 @@ BENCHMARK_CAPTURE(SearchKeystroke, everyWesternRow, QStringLiteral("-"), QString
 // The first keystroke after another workstation renamed a row: the kept keys take the
 // change from the log, the order is walked again, the page filled and painted.
 void SearchKeystrokeAfterAnEdit(benchmark::State& state) {
-  Catalogue100000& data = catalogue100000();
-  ui::Session session(data.state, data.dialogs);
-  catalogue::CatalogueWindow form(session);
-  form.Form_Load();
-  form.show();
-  store::Database other(data.state.MainDbConnection);
+  ShownCatalogueWindow shown;
+  catalogue::CatalogueWindow& form = shown.form;
+  store::Database other(catalogue100000().state.MainDbConnection);
   SQLite::Statement rename(other.sql(), R"(UPDATE "商品" SET "名称" = ?, "查询" = ? WHERE rowid = 500)");
   bool flip = false;
   for (auto _ : state) {
@@ -121,11 +125,8 @@ BENCHMARK(SearchKeystrokeAfterAnEdit)->Unit(benchmark::kMillisecond);
 
 // Dragging the bar's thumb over every western row: each step reads and paints a page.
 void PageWhileDragging(benchmark::State& state) {
-  Catalogue100000& data = catalogue100000();
-  ui::Session session(data.state, data.dialogs);
-  catalogue::CatalogueWindow form(session);
-  form.Form_Load();
-  form.show();
+  ShownCatalogueWindow shown;
+  catalogue::CatalogueWindow& form = shown.form;
   const int max = form.grid->VS1()->maximum();
   int value = 0;
   for (auto _ : state) {
