@@ -1,5 +1,6 @@
 #include "prescription/PrescriptionWindow.h"
 
+#include "prescription/PrescriptionSheet.h"
 #include "prescription/PrescriptionWindowLayout.h"
 #include "prescription/service/CatalogSearch.h"
 #include "prescription/service/NewPrescriptionBell.h"
@@ -49,13 +50,6 @@ Workplace workplaceOf(ui::Session& session) {
   return place;
 }
 
-// Centres a label of the sheet across it, keeping its top; a title wider than the sheet
-// overhangs both sides equally.
-void centreOnSheet(QLabel* label) {
-  const double left = (ui::twips(label->parentWidget()->width()) - ui::twips(label->width())) / 2.0;
-  label->move(ui::px(left), label->y());
-}
-
 }  // namespace
 
 PrescriptionWindow::PrescriptionWindow(ui::Session& session)
@@ -64,7 +58,8 @@ PrescriptionWindow::PrescriptionWindow(ui::Session& session)
   setClientSize(layout::kClientWidth, layout::kClientHeight);
   buildToolbar();
   buildLeftPanel();
-  buildSheet();
+  sheet_ = std::make_unique<PrescriptionSheet>(this);
+  sheet_->R1->viewport()->installEventFilter(this);
   buildRightPanel();
   buildGrid();
   setTabChain();
@@ -91,7 +86,7 @@ void PrescriptionWindow::Form_Load() {
   setWindowTitle(kDesignCaption + QStringLiteral(" - ") + title.value_or(QString()));
 
   paintGridStripes();
-  layOutHeaderFields();
+  sheet_->layOutFields();
 
   // The history range: the last month up to today.
   model_.openHistory();
@@ -102,20 +97,15 @@ void PrescriptionWindow::Form_Load() {
 
   // Reading the unit name loads the settings when nothing has read them yet.
   followSettings();
-  centreOnSheet(Label2[kSheetName]);
   // The drug list's rows stand 16 pixels taller than its font makes them.
   ui::makeRowsTaller(List1, 16);
 
-  Text5[header::kName]->setFocus();
+  sheet_->Text5[header::kName]->setFocus();
   session_.padTarget.kind = text::InputKind::Name;
 }
 
 void PrescriptionWindow::followSettings() {
-  // The sheet title: the unit name, sized to its caption and centred across the sheet.
-  QLabel* title = Label2[kSheetTitle];
-  title->setText(session_.settings.values().unitName);
-  title->adjustSize();
-  centreOnSheet(title);
+  sheet_->setTitle(session_.settings.values().unitName);
   if (session_.settings.bellOn())
     Timer1->start();
   else
@@ -133,13 +123,13 @@ void PrescriptionWindow::Timer1_Timer() {
   bell_->poll();
 }
 
-void PrescriptionWindow::addHerbalUsages(const QStringList& phrases) { C1->addItems(phrases); }
+void PrescriptionWindow::addHerbalUsages(const QStringList& phrases) { sheet_->C1->addItems(phrases); }
 
-void PrescriptionWindow::replaceHerbalUsages(const QStringList& phrases) { ui::replaceItems(C1, phrases); }
+void PrescriptionWindow::replaceHerbalUsages(const QStringList& phrases) { ui::replaceItems(sheet_->C1, phrases); }
 
-QString PrescriptionWindow::herbalUsage() const { return C1->currentText(); }
+QString PrescriptionWindow::herbalUsage() const { return sheet_->C1->currentText(); }
 
-QStringList PrescriptionWindow::herbalUsages() const { return ui::items(C1); }
+QStringList PrescriptionWindow::herbalUsages() const { return ui::items(sheet_->C1); }
 
 // ---- The model on the controls ----
 
@@ -149,19 +139,20 @@ void PrescriptionWindow::wireEdits() {
       if (!filling_) edit();
     };
   };
-  for (const auto& [i, box] : Text5) {
+  for (const auto& [i, box] : sheet_->Text5) {
     const int index = i;
     connect(box, &QLineEdit::textChanged, this,
-            typed([this, index] { model_.setHeaderField(index, Text5[index]->text()); }));
+            typed([this, index] { model_.setHeaderField(index, sheet_->Text5[index]->text()); }));
   }
-  connect(R1, &QPlainTextEdit::textChanged, this,
-          typed([this] { model_.setText(ui::fromBoxText(R1->toPlainText())); }));
+  connect(sheet_->R1, &QPlainTextEdit::textChanged, this,
+          typed([this] { model_.setText(ui::fromBoxText(sheet_->R1->toPlainText())); }));
   connect(text9, &QPlainTextEdit::textChanged, this,
           typed([this] { model_.setInfusionCard(ui::fromBoxText(text9->toPlainText())); }));
   connect(Text10, &QPlainTextEdit::textChanged, this,
           typed([this] { model_.setSymptoms(ui::fromBoxText(Text10->toPlainText())); }));
-  connect(C1, &QComboBox::currentTextChanged, this, typed([this] { model_.setUsage(C1->currentText()); }));
-  connect(Text6, &QLineEdit::textChanged, this, typed([this] { model_.setDoses(Text6->text()); }));
+  connect(sheet_->C1, &QComboBox::currentTextChanged, this,
+          typed([this] { model_.setUsage(sheet_->C1->currentText()); }));
+  connect(sheet_->Text6, &QLineEdit::textChanged, this, typed([this] { model_.setDoses(sheet_->Text6->text()); }));
   for (QLineEdit* box : {Text3, Text4})
     connect(box, &QLineEdit::textChanged, this,
             typed([this] { model_.setHistoryBoxes({Text2->text(), Text3->text(), Text4->text()}); }));
@@ -178,11 +169,11 @@ void PrescriptionWindow::showModel(unsigned what) {
   const PrescriptionState& s = model_.state();
   using Change = PrescriptionModel::Change;
   if (what & Change::Header)
-    for (int i = 0; i < header::kCount; ++i) setLineText(Text5[i], s.header[i]);
+    for (int i = 0; i < header::kCount; ++i) setLineText(sheet_->Text5[i], s.header[i]);
   if (what & Change::Symptoms) setBoxText(Text10, s.symptoms);
   if (what & Change::Layout) {
-    if (C1->currentText() != s.usage) C1->setCurrentText(s.usage);
-    setLineText(Text6, s.doses);
+    if (sheet_->C1->currentText() != s.usage) sheet_->C1->setCurrentText(s.usage);
+    setLineText(sheet_->Text6, s.doses);
   }
   if (what & Change::Number) {
     ui::setWholeText(Label4, s.number);
@@ -196,16 +187,17 @@ void PrescriptionWindow::showModel(unsigned what) {
   if (what & Change::GridReset) VScroll1->setValue(0);
   if (what & Change::Layout) {
     ui::setWholeText(Label17, s.herbalSummary);
-    applySheetLayout(s.herbal);
-    ui::setWholeText(Label2[kSheetMode], model_.sheetCaption());
+    sheet_->setHerbal(s.herbal);
+    Label17->setVisible(s.herbal);
+    sheet_->setModeCaption(model_.sheetCaption());
   }
   if (what & Change::InfusionCard) setBoxText(text9, s.infusionCard);
   if (what & Change::Text) {
-    setBoxText(R1, s.text);
+    setBoxText(sheet_->R1, s.text);
     if (const std::optional<int> caret = model_.textCaret()) {
-      QTextCursor cursor = R1->textCursor();
+      QTextCursor cursor = sheet_->R1->textCursor();
       cursor.setPosition(ui::toBoxPosition(s.text, *caret));
-      R1->setTextCursor(cursor);
+      sheet_->R1->setTextCursor(cursor);
     }
   }
   if (what & (Change::History | Change::HistoryBoxes)) showHistory(what & Change::History);
@@ -238,19 +230,6 @@ void PrescriptionWindow::showHistory(bool withItems) {
 
 void PrescriptionWindow::showOutcome(const CommandOutcome& outcome) {
   if (!outcome.message.isEmpty()) ui::showFailure(session_.dialogs, outcome.message, outcome.reason);
-}
-
-// ---- The sheet's layout ----
-
-void PrescriptionWindow::applySheetLayout(bool herbal) {
-  if (herbal)
-    R1->setGeometry(ui::pxRect(660, 2400, 5655, 4995));
-  else
-    R1->setGeometry(ui::pxRect(1380, 2400, 4575, 4995));
-  Label2[kDoseCaption]->setVisible(herbal);
-  Text6->setVisible(herbal);
-  C1->setVisible(herbal);
-  Label17->setVisible(herbal);
 }
 
 void PrescriptionWindow::mouseReleaseEvent(QMouseEvent* event) {

@@ -42,9 +42,7 @@ class TextRows;
 namespace prescription {
 
 class NewPrescriptionBell;
-
-// Elements of the sheet's label array Label2.
-enum SheetLabel { kSheetTitle = 0, kDoseCaption = 1, kRp = 2, kSheetName = 3, kSheetMode = 4 };
+class PrescriptionSheet;
 
 class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLink {
   Q_OBJECT
@@ -122,14 +120,11 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   // Building the controls, each area from its table.
   void buildToolbar();
   void buildLeftPanel();
-  void buildSheet();
-  void buildHeaderFields();
   void buildRightPanel();
   void buildGrid();
   void buildGridRows();
   void setTabChain();
   void declareInputKinds();
-  void layOutHeaderFields();
   void paintGridStripes();
   // Attaches the handlers above to their controls.
   void wireHeaderFields();
@@ -150,7 +145,6 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   // The history boxes, and the listed items with them when `withItems`.
   void showHistory(bool withItems);
   void setGridCell(int row, int column, const QString& text);
-  void applySheetLayout(bool herbal);
   // Says a command's message, if it has one.
   void showOutcome(const CommandOutcome& outcome);
   // Takes the sheet title and the bell from the settings.
@@ -161,9 +155,6 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   void copyPrescriptionCommand();  // 复制处方
   void saveAsTemplateCommand();    // 存为组套
   void focusAfterCommand(const AfterCommand& after);
-  // The sheet as it stands on the window, in twips, with the prescription's words.
-  printing::SheetSnapshot sheetSnapshot() const;
-  printing::SheetBody bodyBox() const;
   // The prints onto the chosen devices.
   printing::PrescriptionPrints prints();
 
@@ -205,22 +196,9 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   QFrame* Picture6 = nullptr;
 
   // The sheet: white, sunken, laid out as printed.
-  QFrame* Picture2 = nullptr;
-  ui::ControlArray<QLabel> Label2{QStringLiteral("Label2")};
-  // The herbal usage phrase under a herbal prescription.
-  QComboBox* C1 = nullptr;
+  std::unique_ptr<PrescriptionSheet> sheet_;
   // The new-prescription alert, every 3000 ms while this workstation's bell is on.
   QTimer* Timer1 = nullptr;
-  ui::ControlArray<ui::Line> Line2{QStringLiteral("Line2")};
-  QPlainTextEdit* R1 = nullptr;
-  QLineEdit* Text6 = nullptr;
-  ui::ControlArray<QFrame> Picture7{QStringLiteral("Picture7")};
-  ui::ControlArray<QLabel> Label1{QStringLiteral("Label1")};
-  ui::ControlArray<QLineEdit> Text5{QStringLiteral("Text5")};
-  ui::ControlArray<ui::Line> Line6{QStringLiteral("Line6")};
-  QListWidget* List3 = nullptr;
-  QListWidget* List4 = nullptr;
-  QListWidget* List5 = nullptr;
 
   // Right panel.
   QLineEdit* Text11 = nullptr;

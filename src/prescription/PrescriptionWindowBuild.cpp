@@ -1,5 +1,6 @@
 // Building the prescription window's controls from its layout tables.
 #include "prescription/PrescriptionWindow.h"
+#include "prescription/PrescriptionSheet.h"
 #include "prescription/PrescriptionWindowLayout.h"
 #include "prescription/service/CatalogSearch.h"
 #include "prescription/service/Composition.h"
@@ -127,76 +128,6 @@ void PrescriptionWindow::buildLeftPanel() {
   ui::makeLabels(Label9, Picture6, choices);
   for (int i : {0, 1}) ui::onClick(Label9[i], [this, i] { Label9_Click(i); });
   Picture6->hide();
-}
-
-void PrescriptionWindow::buildSheet() {
-  Picture2 = makePanel(this, "Picture2", {3720, 840, 6120, 8625}, Qt::white);
-  Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Picture2->setLineWidth(2);
-
-  // The title is sized to its caption and centred by the load; the other captions on the
-  // sheet size themselves to their font from their designed place.
-  const ui::Look heading = ui::Look::font(ui::kHeiTi, 14.25);
-  const ui::LabelRow captions[] = {
-      {kSheetTitle, {0, 120}, {}, heading},
-      {kSheetName, {2340, 540, 1500, 285}, QStringLiteral("处  方  笺"), heading},
-      {kSheetMode, {5385, 240, 450, 225}, kOrdinarySheet, ui::Look::font(ui::kSongTi, 11.25)},
-      {kRp, {180, 1920}, QStringLiteral("Rp"), ui::Look::font(ui::kSongTi, 18, true).fitted()},
-      {kDoseCaption, {180, 7500}, QStringLiteral("共   剂"),
-       ui::Look::font(ui::kSongTi, 9, true).fitted().hiddenAtFirst()},
-  };
-  ui::makeLabels(Label2, Picture2, captions);
-  // The box round the sheet's mode and the rule over the signatures.
-  const ui::LineRow rules[] = {{1, 5340, 180, 5880, 180, Qt::black, 2}, {2, 5340, 510, 5880, 510, Qt::black, 2},
-                               {3, 5340, 180, 5340, 510, Qt::black, 2}, {4, 5880, 180, 5880, 510, Qt::black, 2},
-                               {0, 180, 7800, 5880, 7800}};
-  ui::makeLines(Line2, Picture2, rules);
-
-  R1 = ui::make<QPlainTextEdit>(Picture2, "R1", {1380, 2400, 4575, 4995});
-  R1->setFrameStyle(QFrame::NoFrame);
-  R1->setFont(ui::designFont(ui::kSongTi, 10.5));
-  R1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  R1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  paint(R1, Qt::white);
-  R1->viewport()->installEventFilter(this);
-
-  Text6 = ui::make<QLineEdit>(Picture2, "Text6", {420, 7500, 255, 225}, kDefaultDoses);
-  flatten(Text6);
-  ui::applyLook(Text6, ui::Look::font(ui::kSongTi, 9, true)
-                           .aligned(Qt::AlignCenter)
-                           .filled(Qt::transparent)
-                           .coloured(kBlue)
-                           .hiddenAtFirst());
-  // The dose count sits in the gap of "共   剂" without covering its characters.
-  Text6->setAutoFillBackground(false);
-
-  C1 = ui::make<QComboBox>(Picture2, "C1", {1020, 7470, 4875, 300});
-  setTextColour(C1, kBlue);
-  C1->hide();
-
-  buildHeaderFields();
-
-  // The suggestion lists open over the fields below theirs.
-  List5 = ui::make<QListWidget>(Picture2, "List5", {720, 1260, 1275, 1110});
-  List4 = ui::make<QListWidget>(Picture2, "List4", {1500, 1560, 2595, 1110});
-  List3 = ui::make<QListWidget>(Picture2, "List3", {720, 1860, 2235, 1110});
-  for (QListWidget* list : {List3, List4, List5}) list->hide();
-}
-
-void PrescriptionWindow::buildHeaderFields() {
-  for (const HeaderField& f : kHeaderFields) {
-    QFrame* panel = Picture7.make(f.index, Picture2, {f.left, f.top, f.width, kHeaderPanelHeight});
-    QLabel* caption = Label1.make(f.index, panel, {60, 60}, QString::fromUtf16(f.caption));
-    ui::applyLook(caption, ui::Look::font(ui::kSongTi, 9, true).fitted());
-    QLineEdit* box = Text5.make(f.index, panel, {0, 30, 0, 210});
-    flatten(box);
-    ui::applyLook(box, ui::Look::font(ui::kSongTi, 9.75).coloured(kBlue));
-    ui::limitTyping(box, f.longestTyped);
-    ui::setCaption(caption, box);
-    if (f.index == kReadOnlyField) box->setReadOnly(true);
-    Line6.make(f.index, panel, {});
-    panel->setVisible(f.shown);
-  }
 }
 
 void PrescriptionWindow::buildRightPanel() {
@@ -347,39 +278,19 @@ void PrescriptionWindow::buildGridRows() {
 }
 
 void PrescriptionWindow::setTabChain() {
-  std::vector<QWidget*> chain;
-  for (int i : kHeaderTabOrder) chain.push_back(Text5[i]);
+  std::vector<QWidget*> chain = sheet_->fieldsInTabOrder();
   chain.insert(chain.end(), {Text1, List1});
   ui::setTabChain(chain);
-  // Fields without a place in the order are reached by clicking.
-  for (const HeaderField& f : kHeaderFields)
-    if (std::find(kHeaderTabOrder.begin(), kHeaderTabOrder.end(), f.index) == kHeaderTabOrder.end())
-      Text5[f.index]->setFocusPolicy(Qt::ClickFocus);
 }
 
 void PrescriptionWindow::declareInputKinds() {
   ui::PadTarget& target = session_.padTarget;
-  for (const HeaderField& f : kHeaderFields) ui::declareInputTarget(target, Text5[f.index], f.kind);
+  sheet_->declareInputKinds(target);
   ui::declareInputTarget(target, Text1, text::InputKind::Drug);
-  ui::declareInputTarget(target, R1, text::InputKind::Drug);
   ui::declareInputTarget(target, text9, text::InputKind::Drug);
   ui::declareInputTarget(target, Text10, text::InputKind::Symptom);
   ui::declareInputTarget(target, Text11, text::InputKind::Symptom);
   ui::declareInputTarget(target, Text2, text::InputKind::Name);
-}
-
-// Each field's box starts right of its caption and ends 60 twips short of the panel's right
-// edge; its underline runs from 60 twips left of the box to the panel's edge.
-void PrescriptionWindow::layOutHeaderFields() {
-  for (const HeaderField& f : kHeaderFields) {
-    QLabel* caption = Label1[f.index];
-    caption->move(ui::pxPoint(60, 60));
-    const double left = ui::twips(caption->width()) + 75;
-    const double width = ui::twips(Picture7[f.index]->width()) - ui::twips(caption->width()) - 135;
-    Text5[f.index]->setGeometry(ui::pxRect(left, 30, width, 210));
-    Line6[f.index]->setEnds(left - 60, 250, left + width + 60, 250);
-    paint(Picture7[f.index], Qt::white);
-  }
 }
 
 void PrescriptionWindow::paintGridStripes() {

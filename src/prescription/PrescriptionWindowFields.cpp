@@ -4,6 +4,7 @@
 // under the name, address and diagnosis phrases under their fields, common symptoms under
 // the symptom search box, each picked by a double click or Enter.
 #include "prescription/PrescriptionWindow.h"
+#include "prescription/PrescriptionSheet.h"
 
 #include "prescription/service/SuggestionLookUp.h"
 #include "ui/ControlEvents.h"
@@ -45,22 +46,24 @@ HeaderTexts headerTexts(const ui::ControlArray<QLineEdit>& fields) {
 }  // namespace
 
 void PrescriptionWindow::wireHeaderFields() {
-  for (const auto& [i, box] : Text5) {
+  for (const auto& [i, box] : sheet_->Text5) {
     const int index = i;
     connect(box, &QLineEdit::textChanged, this, [this, index] { Text5_Change(index); });
     ui::onGotFocus(box, [this, index] { Text5_GotFocus(index); });
     ui::onKeyDown(box, [this, index](int key) { return Text5_KeyDown(index, key); });
   }
-  ui::onClick(Text5[header::kSex], [box = Text5[header::kSex]] {
+  ui::onClick(sheet_->Text5[header::kSex], [box = sheet_->Text5[header::kSex]] {
     box->setText(sexAfterClick(box->text()));
     box->end(false);
   });
 
-  ui::onPick(List5, [this] { List5_DblClick(); });
-  ui::onPick(List4, [this] {
-    pickPhraseInto(List4, Text5[header::kAddress], [](const QString&, const QString& phrase) { return phrase; });
+  ui::onPick(sheet_->List5, [this] { List5_DblClick(); });
+  ui::onPick(sheet_->List4, [this] {
+    pickPhraseInto(sheet_->List4, sheet_->Text5[header::kAddress],
+                   [](const QString&, const QString& phrase) { return phrase; });
   });
-  ui::onPick(List3, [this] { pickPhraseInto(List3, Text5[header::kDiagnosis], diagnosisAfterPick); });
+  ui::onPick(sheet_->List3,
+             [this] { pickPhraseInto(sheet_->List3, sheet_->Text5[header::kDiagnosis], diagnosisAfterPick); });
   ui::onPick(List8, [this] { List8_DblClick(); });
   ui::onClick(Text10->viewport(), [this] { List8->hide(); });
   connect(Text11, &QLineEdit::textChanged, this, [this] { runLookUp(symptomLookUp(Text11->text(), true)); });
@@ -76,23 +79,24 @@ void PrescriptionWindow::wireHeaderFields() {
 void PrescriptionWindow::Text5_Change(int index) {
   // What the model shows needs no replacement and starts no look-up.
   if (filling_) return;
-  const FieldChange change = prescription::Text5_Change(index, headerTexts(Text5), false);
-  QLineEdit* box = Text5[index];
+  const FieldChange change = prescription::Text5_Change(index, headerTexts(sheet_->Text5), false);
+  QLineEdit* box = sheet_->Text5[index];
   // The replacement runs this handler once more, which then finds nothing to replace.
   if (change.replaceText) box->setText(*change.replaceText);
   if (change.caretToEnd) box->end(false);
-  if (change.total && Text5[header::kTotal]->text() != *change.total) Text5[header::kTotal]->setText(*change.total);
+  QLineEdit* total = sheet_->Text5[header::kTotal];
+  if (change.total && total->text() != *change.total) total->setText(*change.total);
   if (change.hide) suggestionList(*change.hide)->hide();
   if (change.lookUp) runLookUp(*change.lookUp);
 }
 
 void PrescriptionWindow::Text5_GotFocus(int index) {
-  const FieldFocus focus = prescription::Text5_GotFocus(index, headerTexts(Text5), filling_);
+  const FieldFocus focus = prescription::Text5_GotFocus(index, headerTexts(sheet_->Text5), filling_);
   const SuggestionList lists[] = {SuggestionList::Patients, SuggestionList::Addresses, SuggestionList::Diagnoses};
   for (int i = 0; i < 3; ++i)
     if (focus.hide[i]) suggestionList(lists[i])->hide();
   if (focus.lookUp) runLookUp(*focus.lookUp);
-  Text5[index]->end(false);
+  sheet_->Text5[index]->end(false);
 }
 
 bool PrescriptionWindow::Text5_KeyDown(int index, int keyCode) {
@@ -100,7 +104,7 @@ bool PrescriptionWindow::Text5_KeyDown(int index, int keyCode) {
   const bool listShown = own && !suggestionList(*own)->isHidden();
   const FieldKey key = prescription::Text5_KeyDown(index, keyCode, listShown);
   switch (key.target) {
-    case KeyTarget::Field: Text5[key.field]->setFocus(Qt::OtherFocusReason); break;
+    case KeyTarget::Field: sheet_->Text5[key.field]->setFocus(Qt::OtherFocusReason); break;
     case KeyTarget::SearchBox: Text1->setFocus(Qt::OtherFocusReason); break;
     case KeyTarget::NextControl: focusNextChild(); break;
     case KeyTarget::List: ui::enterList(suggestionList(*key.list)); break;
@@ -113,9 +117,9 @@ bool PrescriptionWindow::Text5_KeyDown(int index, int keyCode) {
 
 QListWidget* PrescriptionWindow::suggestionList(SuggestionList list) const {
   switch (list) {
-    case SuggestionList::Patients: return List5;
-    case SuggestionList::Addresses: return List4;
-    case SuggestionList::Diagnoses: return List3;
+    case SuggestionList::Patients: return sheet_->List5;
+    case SuggestionList::Addresses: return sheet_->List4;
+    case SuggestionList::Diagnoses: return sheet_->List3;
     case SuggestionList::Symptoms: return List8;
   }
   return List8;
@@ -135,11 +139,11 @@ void PrescriptionWindow::runLookUp(const LookUp& lookUp) {
 }
 
 void PrescriptionWindow::List5_DblClick() {
-  if (!model_.pickPatient(List5->currentRow())) return;
-  List5->hide();
+  if (!model_.pickPatient(sheet_->List5->currentRow())) return;
+  sheet_->List5->hide();
   // The diagnosis field's focus handling then lists the diagnoses.
-  Text5[header::kDiagnosis]->setFocus(Qt::OtherFocusReason);
-  Text5[header::kDiagnosis]->end(false);
+  sheet_->Text5[header::kDiagnosis]->setFocus(Qt::OtherFocusReason);
+  sheet_->Text5[header::kDiagnosis]->end(false);
 }
 
 void PrescriptionWindow::List8_DblClick() {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "prescription/service/PricedGrid.h"
-#include "text/InputKind.h"
 #include "ui/PictureToolbar.h"
 
 #include <QColor>
@@ -64,45 +63,6 @@ inline constexpr double kCategoryButtonHeight = 300;
 // The stroke keys Command16(0..4) under the search box and the digits they append.
 inline constexpr std::array<const char16_t*, 5> kStrokeKeys = {u"一", u"丨", u"丿", u"丶", u"ㄑ"};
 inline constexpr std::array<double, 5> kStrokeKeyLefts = {1650, 1980, 2310, 2640, 2970};
-
-// The header fields: caption, panel left, top and width on the sheet (315 high), shown or
-// hidden for good, the most characters the user may type, the input kind it announces.
-struct HeaderField {
-  int index;
-  const char16_t* caption;
-  double left;
-  double top;
-  double width;
-  bool shown;
-  int longestTyped;
-  text::InputKind kind;
-};
-using text::InputKind;
-inline constexpr std::array<HeaderField, 19> kHeaderFields = {{
-    {0, u"姓名：", 120, 1020, 1755, true, 6, InputKind::Name},
-    {1, u"性别：", 1860, 1020, 975, true, 1, InputKind::Frequency},
-    {2, u"年龄：", 2820, 1020, 1575, true, 6, InputKind::Frequency},
-    {3, u"科别：", 4380, 1020, 1515, true, 5, InputKind::Frequency},
-    {4, u"住址（电话）：", 120, 1320, 3975, true, 20, InputKind::Address},
-    {5, u"日期：", 4080, 1320, 1815, true, 11, InputKind::Frequency},
-    {6, u"诊断：", 120, 1620, 3975, true, 30, InputKind::Diagnosis},
-    {7, u"医师：", 120, 7860, 1815, true, 6, InputKind::Frequency},
-    {8, u"配药：", 2100, 7860, 1815, true, 6, InputKind::Frequency},
-    {9, u"药费：", 120, 8160, 1815, true, 7, InputKind::Frequency},
-    {10, u"复核：", 4080, 7860, 1815, true, 6, InputKind::Frequency},
-    {11, u"电话：", 300, 4140, 1755, false, 12, InputKind::Frequency},
-    {12, u"病历号：", 300, 3780, 1755, false, 20, InputKind::Frequency},
-    {13, u"过敏史：", 4080, 1620, 1815, true, 20, InputKind::Drug},
-    {14, u"费别：", 240, 5040, 1755, false, 5, InputKind::Frequency},
-    {15, u"其他：", 2100, 8160, 1815, true, 7, InputKind::Frequency},
-    {16, u"合计：", 4080, 8160, 1815, true, 7, InputKind::Frequency},
-    {17, u"医疗证号：", 300, 4560, 1755, false, 20, InputKind::Frequency},
-    {18, u"日期：", 240, 5580, 1755, false, 12, InputKind::Frequency},
-}};
-inline constexpr double kHeaderPanelHeight = 315;
-// The fields the Tab key and Enter walk, in order; the search box and the drug list follow.
-inline constexpr std::array<int, 8> kHeaderTabOrder = {0, 1, 2, 3, 4, 5, 6, 13};
-inline constexpr int kReadOnlyField = 5;  // the visit date: the program fills it
 
 // The injection-route labels Label50(0..5) on their strip: lefts, at top 60.
 inline constexpr std::array<double, 6> kRouteLabelLefts = {60, 960, 1860, 3300, 4020, 2760};

@@ -2,6 +2,7 @@
 // the drug list they fill and its pick, which the model composes; and the history list
 // with its pop-up that deletes the listed record.
 #include "prescription/PrescriptionWindow.h"
+#include "prescription/PrescriptionSheet.h"
 #include "prescription/service/CatalogSearch.h"
 #include "ui/ControlTable.h"
 #include "ui/CrLfText.h"
@@ -59,7 +60,7 @@ void PrescriptionWindow::fillDrugList(const CatalogQuery& query) {
 }
 
 void PrescriptionWindow::hideSuggestionLists() {
-  for (QListWidget* list : {List3, List4, List5}) list->hide();
+  for (QListWidget* list : {sheet_->List3, sheet_->List4, sheet_->List5}) list->hide();
 }
 
 void PrescriptionWindow::hideAllSuggestions() {
@@ -101,7 +102,7 @@ bool PrescriptionWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) Picture6->hide();
     if (event->type() == QEvent::MouseButtonRelease) List2_MouseUp(mouse->button(), mouse->position().toPoint());
   }
-  if (watched == R1->viewport()) {
+  if (watched == sheet_->R1->viewport()) {
     if (event->type() == QEvent::MouseButtonPress) {
       // A click into the prescription closes the suggestion lists.
       hideAllSuggestions();
@@ -117,8 +118,8 @@ void PrescriptionWindow::List1_DblClick() {
   const int row = List1->currentIndex().row();
   // With rows but none chosen there is nothing to pick.
   if (row < 0 || row >= static_cast<int>(drugListing_.size())) return;
-  const QTextCursor cursor = R1->textCursor();
-  const QString boxText = R1->toPlainText();
+  const QTextCursor cursor = sheet_->R1->textCursor();
+  const QString boxText = sheet_->R1->toPlainText();
   showOutcome(model_.pick(drugListing_[static_cast<size_t>(row)], ui::fromBoxPosition(boxText, cursor.selectionStart()),
                           ui::fromBoxPosition(boxText, cursor.selectionEnd())));
   Text1->clear();
@@ -158,7 +159,7 @@ void PrescriptionWindow::Label9_Click(int index) {
   showOutcome(removed);
   if (!removed.done()) return;
   List8->hide();
-  Text5[header::kName]->setFocus();
+  sheet_->Text5[header::kName]->setFocus();
 }
 
 }  // namespace prescription

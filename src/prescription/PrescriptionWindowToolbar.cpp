@@ -7,6 +7,7 @@
 
 #include "links/TemplatesLink.h"
 #include "links/WindowNames.h"
+#include "prescription/PrescriptionSheet.h"
 #include "prescription/service/PrintedPrescription.h"
 #include "prescription/service/ToolbarCommands.h"
 #include "printing/PrescriptionPrints.h"
@@ -42,24 +43,6 @@ enum ToolButton {
 };
 
 QString windowName(const char* name) { return QString::fromLatin1(name); }
-
-// A control of the sheet with its text: its font, its place in its container and whether
-// it shows on the sheet (a control inside a hidden panel does not).
-printing::SheetText sheetText(const QWidget* control, const QWidget* sheet, const QString& text) {
-  const QFont font = control->font();
-  return printing::SheetText{text,
-                             font.family(),
-                             font.pointSizeF(),
-                             font.bold(),
-                             static_cast<double>(ui::twips(control->x())),
-                             static_cast<double>(ui::twips(control->y())),
-                             control->isVisibleTo(sheet)};
-}
-
-printing::SheetLine sheetLine(const ui::Line* line, const QWidget* sheet) {
-  return printing::SheetLine{line->X1(), line->Y1(), line->X2(), line->Y2(), line->borderWidth(),
-                             line->isVisibleTo(sheet)};
-}
 
 }  // namespace
 
@@ -100,7 +83,7 @@ void PrescriptionWindow::runToolCommand(int index) {
          List8->hide();
        }},
       {kPrintButton, [this] { Command19_Click(); }},
-      {kOverlayButton, [this] { prints().overlayPrint(overlayRecord(state(), bodyBox())); }},
+      {kOverlayButton, [this] { prints().overlayPrint(overlayRecord(state(), sheet_->bodyBox(state().text))); }},
       {kLogButton, [open] { open(links::kOutpatientLogWindow); }},
       {kStatisticsButton, [open] { open(links::kWorkloadWindow); }},
       {kRecordButton, [open] { open(links::kMedicalRecordWindow); }},
@@ -114,7 +97,7 @@ void PrescriptionWindow::runToolCommand(int index) {
 
 void PrescriptionWindow::focusAfterCommand(const AfterCommand& after) {
   if (after.focus == AfterCommand::Focus::NameField)
-    Text5[header::kName]->setFocus();
+    sheet_->Text5[header::kName]->setFocus();
   else
     Text1->setFocus();
 }
@@ -165,49 +148,10 @@ printing::PrescriptionPrints PrescriptionWindow::prints() {
 
 void PrescriptionWindow::Command19_Click() {
   List8->hide();
-  printing::SheetSnapshot sheet = sheetSnapshot();
-  // The fields of hidden panels are hidden on the screen too, and stay so.
+  printing::SheetSnapshot sheet = sheet_->snapshot(state());
   printing::hideFieldsOfHiddenPanels(sheet);
-  for (int i = 0; i < printing::kSheetFieldCount; ++i) {
-    if (sheet.fields[i].visible) continue;
-    Label1[i]->hide();
-    Text5[i]->hide();
-    Line6[i]->hide();
-  }
+  sheet_->hideFieldsAsPrinted(sheet);
   prints().Command19_Click(sheet);
-}
-
-printing::SheetBody PrescriptionWindow::bodyBox() const {
-  printing::SheetBody body;
-  body.text = model_.state().text;
-  body.face = R1->font().family();
-  body.size = R1->font().pointSizeF();
-  body.left = ui::twips(R1->x());
-  body.top = ui::twips(R1->y());
-  // The width at which the box itself breaks its lines, so paper breaks them alike.
-  body.wrapWidth = ui::TextBoxWrapWidth(R1);
-  return body;
-}
-
-printing::SheetSnapshot PrescriptionWindow::sheetSnapshot() const {
-  printing::SheetSnapshot sheet;
-  for (int i = 0; i < printing::kSheetTitleCount; ++i)
-    sheet.titles[i] = sheetText(Label2[i], Picture2, Label2[i]->text());
-  for (int i = 0; i < printing::kSheetFieldCount; ++i) {
-    printing::SheetField& field = sheet.fields[i];
-    field.left = ui::twips(Picture7[i]->x());
-    field.top = ui::twips(Picture7[i]->y());
-    field.visible = Picture7[i]->isVisibleTo(Picture2);
-    field.caption = sheetText(Label1[i], Picture7[i], Label1[i]->text());
-    field.text = sheetText(Text5[i], Picture7[i], QString());
-    field.underline = sheetLine(Line6[i], Picture7[i]);
-  }
-  for (int i = 0; i < printing::kSheetRuleCount; ++i) sheet.rules[i] = sheetLine(Line2[i], Picture2);
-  sheet.doseCount = sheetText(Text6, Picture2, QString());
-  sheet.usage = sheetText(C1, Picture2, QString());
-  sheet.body = bodyBox();
-  fillSheetTexts(sheet, state());
-  return sheet;
 }
 
 // ---- What the medical-record window reads and asks ----
