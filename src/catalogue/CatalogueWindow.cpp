@@ -9,6 +9,7 @@
 #include "catalogue/service/RowSave.h"
 #include "grid/GridConfig.h"
 #include "shell/service/WebPages.h"
+#include "spreadsheet/ExportFile.h"
 #include "spreadsheet/SpreadsheetReader.h"
 #include "spreadsheet/SpreadsheetWriter.h"
 #include "text/Blank.h"
@@ -321,7 +322,7 @@ void CatalogueWindow::Command7_Click() {
   if (outcome.ok)
     session_.dialogs.message(QStringLiteral("文件导出成功！"));
   else
-    ui::showFailure(session_.dialogs, QStringLiteral("文件导出失败"), outcome.reason);
+    ui::showFailure(session_.dialogs, spreadsheet::kExportFailed, outcome.reason);
 }
 
 void CatalogueWindow::Command6_Click() {

@@ -10,6 +10,7 @@
 #include "text/Dates.h"
 #include "ui/Controls.h"
 #include "ui/Guard.h"
+#include "ui/SpreadsheetExport.h"
 
 #include <QApplication>
 #include <QDate>
@@ -157,13 +158,13 @@ void OutpatientLogWindow::Command2_Click() {
     // A range without visits writes no file.
     if (records.empty()) return;
     if (records.size() > static_cast<size_t>(spreadsheet::kMaxRows - 2)) {
-      ui::showFailure(session_.dialogs, QStringLiteral("文件导出失败"),
+      ui::showFailure(session_.dialogs, spreadsheet::kExportFailed,
                       QStringLiteral("记录太多，一个工作表最多放%1条，请缩短查询时间范围。").arg(spreadsheet::kMaxRows - 2));
       return;
     }
   }
   BusyCursor busy;
-  spreadsheet::saveExport(session_.dialogs, outpatientLogWorkbook(records), path);
+  ui::saveExport(session_.dialogs, outpatientLogWorkbook(records), path);
 }
 
 void OutpatientLogWindow::Command3_Click() {

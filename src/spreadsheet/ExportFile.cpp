@@ -1,6 +1,5 @@
 #include "spreadsheet/ExportFile.h"
 
-#include "spreadsheet/SpreadsheetWriter.h"
 #include "text/Blank.h"
 
 #include <QFileInfo>
@@ -23,15 +22,5 @@ ExportChoice askExportFile(platform::Dialogs& dialogs) {
 }
 
 QString chooseExportPath(platform::Dialogs& dialogs) { return askExportFile(dialogs).path; }
-
-bool saveExport(platform::Dialogs& dialogs, const Workbook& workbook, const QString& path) {
-  const WriteOutcome outcome = SpreadsheetWriter::save(workbook, path);
-  if (!outcome.ok) {
-    dialogs.message(QStringLiteral("文件导出失败：") + outcome.reason);
-    return false;
-  }
-  dialogs.message(kExportDone);
-  return true;
-}
 
 }  // namespace spreadsheet

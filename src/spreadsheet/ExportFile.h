@@ -4,13 +4,13 @@
 #pragma once
 
 #include "platform/Dialogs.h"
-#include "spreadsheet/Workbook.h"
 
 #include <QString>
 
 namespace spreadsheet {
 
 inline const QString kExportDone = QStringLiteral("文件导出成功！");
+inline const QString kExportFailed = QStringLiteral("文件导出失败");
 
 // What the Save-As dialog settled: the name as chosen (blanks trimmed; some windows show
 // it in their path box even when nothing is written) and the file to write, which is
@@ -23,8 +23,5 @@ ExportChoice askExportFile(platform::Dialogs& dialogs);
 
 // The file to export to, as `askExportFile` settles it.
 QString chooseExportPath(platform::Dialogs& dialogs);
-
-// Writes the workbook and says "文件导出成功！", or "文件导出失败：" and the reason.
-bool saveExport(platform::Dialogs& dialogs, const Workbook& workbook, const QString& path);
 
 }  // namespace spreadsheet

@@ -18,6 +18,9 @@ namespace ui {
 // the file to write, or empty when the user cancelled or kept an existing file.
 QString chooseExportPath(platform::Dialogs& dialogs, QLineEdit* pathBox);
 
+// Writes the workbook and says "文件导出成功！", or "文件导出失败" with the reason.
+bool saveExport(platform::Dialogs& dialogs, const spreadsheet::Workbook& workbook, const QString& path);
+
 // Writes what `make` builds to `path` under the busy cursor and tells the user how it
 // went. `make` may throw std::exception, whose message is reported as the failure.
 bool writeExport(platform::Dialogs& dialogs, const QString& path, const std::function<spreadsheet::Workbook()>& make);

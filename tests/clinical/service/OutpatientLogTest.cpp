@@ -3,6 +3,7 @@
 #include "clinical/service/OutpatientLog.h"
 #include "clinical/service/OutpatientLogSheet.h"
 #include "spreadsheet/ExportFile.h"
+#include "spreadsheet/SpreadsheetWriter.h"
 
 #include "support/MainDbFixture.h"
 #include "support/ScriptedDialogs.h"
@@ -94,9 +95,9 @@ TEST_F(OutpatientLogTest, ExportReadBackTitleCaptionsAndTextCells) {
   store::Database d(db);
   const auto records = clinical::logRecords(d, {QStringLiteral("2024-03-01"), QStringLiteral("2024-03-31")});
   const QString path = folder.sub(QStringLiteral("日志.xls"));
-  testing_support::ScriptedDialogs dialogs;
-  ASSERT_TRUE(spreadsheet::saveExport(dialogs, clinical::outpatientLogWorkbook(records), path));
-  EXPECT_EQ(dialogs.texts(), QStringList{spreadsheet::kExportDone});
+  const spreadsheet::WriteOutcome written =
+      spreadsheet::SpreadsheetWriter::save(clinical::outpatientLogWorkbook(records), path);
+  ASSERT_TRUE(written.ok) << written.reason.toStdString();
 
   const QJsonObject back = testing_support::xlrdReadBack(path);
   ASSERT_TRUE(back["ok"].toBool()) << back["error"].toString().toStdString();
