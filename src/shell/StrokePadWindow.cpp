@@ -48,10 +48,16 @@ const QString kToCharacters = QStringLiteral("中");
 const QString kSampleCharacter = QStringLiteral("打");
 
 const QString kNoTargetMessage = QStringLiteral("请先单击要输入文字的文本框，再在笔画输入法中选字。");
-const QString kReadFailureMessage =
-    QStringLiteral("无法读取输入法词库（综合设置.dat），笔画输入法暂时列不出汉字。");
-const QString kWriteFailureMessage =
-    QStringLiteral("无法写入输入法词库（综合设置.dat）：所选的字已输入，但这次未计入常用字排序。");
+// The dictionary's failures with their reason, when there is one.
+QString readFailureMessage(const QString& reason) {
+  if (reason.isEmpty()) return QStringLiteral("无法读取输入法词库（综合设置.dat），笔画输入法暂时列不出汉字。");
+  return QStringLiteral("无法读取输入法词库（综合设置.dat）：%1。笔画输入法暂时列不出汉字。").arg(reason);
+}
+QString writeFailureMessage(const QString& reason) {
+  if (reason.isEmpty())
+    return QStringLiteral("无法写入输入法词库（综合设置.dat）：所选的字已输入，但这次未计入常用字排序。");
+  return QStringLiteral("无法写入输入法词库（综合设置.dat）：%1。所选的字已输入，但这次未计入常用字排序。").arg(reason);
+}
 
 QStringList keyCaptions() {
   QStringList keys{"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "，", "。", "“", "”"};
@@ -257,13 +263,14 @@ void StrokePadWindow::showCharacterPanel() {
 }
 
 void StrokePadWindow::tellFailure() {
-  switch (pad_.takeFailure()) {
+  const StrokePad::FailureReport failure = pad_.takeFailure();
+  switch (failure.kind) {
     case StrokePad::Failure::Read:
-      if (!readFailureTold_) session_.dialogs.message(kReadFailureMessage);
+      if (!readFailureTold_) session_.dialogs.message(readFailureMessage(failure.reason));
       readFailureTold_ = true;
       break;
     case StrokePad::Failure::Write:
-      if (!writeFailureTold_) session_.dialogs.message(kWriteFailureMessage);
+      if (!writeFailureTold_) session_.dialogs.message(writeFailureMessage(failure.reason));
       writeFailureTold_ = true;
       break;
     case StrokePad::Failure::None:

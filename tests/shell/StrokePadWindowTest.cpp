@@ -208,7 +208,11 @@ TEST_F(StrokePadWindowTest, ADictionaryThatCannotBeReadIsToldOncePerOpening) {
   click(pad, "Command8_1");
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_EQ(dialogs.messages[0].title, "提示");
-  EXPECT_TRUE(dialogs.messages[0].text.contains("综合设置.dat"));
+  // What failed, why, and what it means for the user.
+  const QString text = dialogs.messages[0].text;
+  EXPECT_TRUE(text.startsWith("无法读取输入法词库（综合设置.dat）：")) << text.toStdString();
+  EXPECT_TRUE(text.endsWith("。笔画输入法暂时列不出汉字。")) << text.toStdString();
+  EXPECT_GT(text.size(), QString("无法读取输入法词库（综合设置.dat）：。笔画输入法暂时列不出汉字。").size());
   EXPECT_TRUE(slot(pad, "Label2", 0).isEmpty());
   EXPECT_EQ(control<QLabel>(pad, "Label3")->text(), "一丨");  // the pad still takes strokes
 }

@@ -1,9 +1,11 @@
 #include "shell/service/StrokePad.h"
 
+#include "store/DataFile.h"
 #include "text/Blank.h"
 #include "text/Gbk.h"
 
 #include <exception>
+#include <utility>
 
 namespace shell {
 
@@ -31,8 +33,8 @@ const StrokePadView& StrokePad::refresh() {
     view_.radicals = dictionary_.radicals(strokes_);
     view_.charactersCoverRadicals = !radical_.isEmpty() || view_.radicals.isEmpty();
     view_.characters = dictionary_.characters(strokes_, radical_, ranking);
-  } catch (const std::exception&) {
-    failure_ = Failure::Read;  // the slots stay empty; the window tells the user
+  } catch (const std::exception& e) {
+    failure_ = {Failure::Read, store::failureReason(e)};  // the slots stay empty; the window tells the user
   }
   return view_;
 }
@@ -60,8 +62,8 @@ StrokePad::Pick StrokePad::pickCharacter(int slot, text::TextTarget* target) {
   if (const std::optional<InputKind> counted = text::parseInputKind(kind_)) {
     try {
       dictionary_.countPick(character, *counted);
-    } catch (const std::exception&) {
-      failure_ = Failure::Write;  // the character is still typed
+    } catch (const std::exception& e) {
+      failure_ = {Failure::Write, store::failureReason(e)};  // the character is still typed
     }
   }
   target->insertText(character);
@@ -106,16 +108,12 @@ CharacterLookUp StrokePad::lookUp(const QString& text) {
   if (t.isEmpty() || !text::isDoubleByte(t.at(0))) return {};
   try {
     return dictionary_.lookUp(t).value_or(CharacterLookUp{});
-  } catch (const std::exception&) {
-    failure_ = Failure::Read;  // no characters listed; the window tells the user
+  } catch (const std::exception& e) {
+    failure_ = {Failure::Read, store::failureReason(e)};  // no characters listed; the window tells the user
     return {};
   }
 }
 
-StrokePad::Failure StrokePad::takeFailure() {
-  const Failure failure = failure_;
-  failure_ = Failure::None;
-  return failure;
-}
+StrokePad::FailureReport StrokePad::takeFailure() { return std::exchange(failure_, {}); }
 
 }  // namespace shell

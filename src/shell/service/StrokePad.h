@@ -78,9 +78,13 @@ class StrokePad {
   // or no row holds exactly that text.
   CharacterLookUp lookUp(const QString& text);
 
-  // What went wrong with the dictionary since the last call; None again afterwards.
+  // What went wrong with the dictionary since the last call, and why; None again afterwards.
   enum class Failure { None, Read, Write };
-  Failure takeFailure();
+  struct FailureReport {
+    Failure kind = Failure::None;
+    QString reason;  // in the user's words
+  };
+  FailureReport takeFailure();
 
  private:
   StrokeDictionary dictionary_;
@@ -88,7 +92,7 @@ class StrokePad {
   QString strokes_;
   QString radical_;
   StrokePadView view_;
-  Failure failure_ = Failure::None;
+  FailureReport failure_;
 };
 
 }  // namespace shell

@@ -156,7 +156,7 @@ TEST_F(StrokeDictionaryTest, LookUpGivesRadicalAndStrokeGlyphsOfExactlyOneCharac
     EXPECT_EQ(found.radical, QString::fromUtf8(c.radical));
     EXPECT_EQ(found.strokes, QString::fromUtf8(c.strokes));
   }
-  EXPECT_EQ(pad.takeFailure(), shell::StrokePad::Failure::None);
+  EXPECT_EQ(pad.takeFailure().kind, shell::StrokePad::Failure::None);
 }
 
 TEST(InputKindTest, OnlyTheSixCounterNamesAreKinds) {

@@ -191,7 +191,7 @@ TEST_F(StrokePadTest, AKindThatNamesNoCounterIsRefusedAndNeverReachesTheDictiona
   EXPECT_EQ(target.text, "打");
   for (text::InputKind kind : {text::InputKind::Drug, text::InputKind::Frequency})
     EXPECT_LT(counter("打", kind), 10000);
-  EXPECT_EQ(pad.takeFailure(), StrokePad::Failure::None);
+  EXPECT_EQ(pad.takeFailure().kind, StrokePad::Failure::None);
 }
 
 TEST_F(StrokePadTest, ADictionaryThatCannotBeReadOrWrittenIsReportedOnce) {
@@ -202,8 +202,10 @@ TEST_F(StrokePadTest, ADictionaryThatCannotBeReadOrWrittenIsReportedOnce) {
   // The character is still typed; only the count is lost, and said so.
   EXPECT_EQ(pad.pickCharacter(0, &target), StrokePad::Pick::Typed);
   EXPECT_FALSE(target.text.isEmpty());
-  EXPECT_EQ(pad.takeFailure(), StrokePad::Failure::Read);  // the refresh after the pick
-  EXPECT_EQ(pad.takeFailure(), StrokePad::Failure::None);
+  const StrokePad::FailureReport failure = pad.takeFailure();
+  EXPECT_EQ(failure.kind, StrokePad::Failure::Read);  // the refresh after the pick
+  EXPECT_FALSE(failure.reason.isEmpty());
+  EXPECT_EQ(pad.takeFailure().kind, StrokePad::Failure::None);
   EXPECT_TRUE(pad.view().characters.isEmpty());
   EXPECT_TRUE(pad.view().radicals.isEmpty());
   EXPECT_FALSE(QFile::exists(path));  // never created empty
