@@ -2,6 +2,7 @@
 
 #include "prescription/PrescriptionSheet.h"
 #include "prescription/PrescriptionWindowLayout.h"
+#include "prescription/PricedGridView.h"
 #include "prescription/service/CatalogSearch.h"
 #include "prescription/service/NewPrescriptionBell.h"
 #include "platform/qt/SoundBell.h"
@@ -12,7 +13,6 @@
 #include "ui/Fonts.h"
 #include "ui/Guard.h"
 #include "ui/ListRows.h"
-#include "ui/Twips.h"
 #include "ui/WholeText.h"
 
 #include <QCoreApplication>
@@ -85,7 +85,7 @@ void PrescriptionWindow::Form_Load() {
   const std::optional<QString> title = text::UnscrambleText(QString::fromLatin1(kTitleNumbers));
   setWindowTitle(kDesignCaption + QStringLiteral(" - ") + title.value_or(QString()));
 
-  paintGridStripes();
+  grid_->paintStripes();
   sheet_->layOutFields();
 
   // The history range: the last month up to today.
@@ -156,12 +156,6 @@ void PrescriptionWindow::wireEdits() {
   for (QLineEdit* box : {Text3, Text4})
     connect(box, &QLineEdit::textChanged, this,
             typed([this] { model_.setHistoryBoxes({Text2->text(), Text3->text(), Text4->text()}); }));
-  for (int column : {kQuantity, kPrice})
-    for (const auto& [r, cell] : boxCells_[column]) {
-      const int row = r;
-      connect(cell, &QLineEdit::textChanged, this,
-              typed([this, row, column] { model_.setGridCell(row, column, boxCells_[column][row]->text()); }));
-    }
 }
 
 void PrescriptionWindow::showModel(unsigned what) {
@@ -179,16 +173,11 @@ void PrescriptionWindow::showModel(unsigned what) {
     ui::setWholeText(Label4, s.number);
     ui::setWholeText(Label5, s.dispenseMark);
   }
-  if (what & Change::Grid) {
-    for (int r = 0; r < kGridRows; ++r)
-      for (int column = 0; column < kGridColumns; ++column) setGridCell(r, column, s.grid[r][column]);
-    ui::setWholeText(Label16, s.total);
-  }
-  if (what & Change::GridReset) VScroll1->setValue(0);
+  if (what & Change::Grid) grid_->showGrid(s.grid, s.total);
+  if (what & Change::GridReset) grid_->scrollToTop();
   if (what & Change::Layout) {
-    ui::setWholeText(Label17, s.herbalSummary);
+    grid_->showHerbalSummary(s.herbalSummary, s.herbal);
     sheet_->setHerbal(s.herbal);
-    Label17->setVisible(s.herbal);
     sheet_->setModeCaption(model_.sheetCaption());
   }
   if (what & Change::InfusionCard) setBoxText(text9, s.infusionCard);
@@ -201,19 +190,6 @@ void PrescriptionWindow::showModel(unsigned what) {
     }
   }
   if (what & (Change::History | Change::HistoryBoxes)) showHistory(what & Change::History);
-}
-
-void PrescriptionWindow::setGridCell(int row, int column, const QString& text) {
-  if (boxCells_[column].contains(row))
-    setLineText(boxCells_[column][row], text);
-  else
-    ui::setWholeText(labelCells_[column][row], text);
-  if (column == GridColumn::kName) {
-    // Quantity and price belong to a drug: a row without a name takes neither.
-    const bool named = !text.isEmpty();
-    boxCells_[kQuantity][row]->setReadOnly(!named);
-    boxCells_[kPrice][row]->setReadOnly(!named);
-  }
 }
 
 void PrescriptionWindow::showHistory(bool withItems) {
@@ -237,15 +213,5 @@ void PrescriptionWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) Picture6->hide();
   ui::Window::mouseReleaseEvent(event);
 }
-
-// ---- The priced grid ----
-
-void PrescriptionWindow::VScroll1_Change() {
-  using namespace layout;
-  const float travel = static_cast<float>(kRowsPanelHeight - kGridFrameHeight + kHeadingHeight + kTotalsStripHeight);
-  const float top = static_cast<float>(kHeadingHeight) - travel * VScroll1->value() / kScrollMaximum;
-  Picture1->move(Picture1->x(), ui::px(top));
-}
-
 
 }  // namespace prescription

@@ -22,7 +22,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTimer>
 
 #include <functional>
@@ -43,6 +42,7 @@ namespace prescription {
 
 class NewPrescriptionBell;
 class PrescriptionSheet;
+class PricedGridView;
 
 class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLink {
   Q_OBJECT
@@ -100,7 +100,6 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   void Command1_Click(int index);  // category button
   void Text1_Change();
   void List1_DblClick();  // the pick
-  void VScroll1_Change();
   // A toolbar button released: its command, or after a copy that is still waiting.
   void Label18_MouseUp(int index);
   void Command19_Click();  // 打印: the sheet as the window shows it
@@ -122,10 +121,8 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   void buildLeftPanel();
   void buildRightPanel();
   void buildGrid();
-  void buildGridRows();
   void setTabChain();
   void declareInputKinds();
-  void paintGridStripes();
   // Attaches the handlers above to their controls.
   void wireHeaderFields();
   // Passes what the user types into the sheet's controls on to the model.
@@ -144,7 +141,6 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   void showModel(unsigned what);
   // The history boxes, and the listed items with them when `withItems`.
   void showHistory(bool withItems);
-  void setGridCell(int row, int column, const QString& text);
   // Says a command's message, if it has one.
   void showOutcome(const CommandOutcome& outcome);
   // Takes the sheet title and the bell from the settings.
@@ -209,15 +205,7 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   QLabel* Label4 = nullptr;
 
   // The priced grid.
-  QScrollBar* VScroll1 = nullptr;
-  QWidget* Picture1 = nullptr;
-  QLabel* Label16 = nullptr;
-  QLabel* Label17 = nullptr;
-  ui::ControlArray<QLabel> Lb1{QStringLiteral("Lb1")};
-  // The nine cell columns Lb2 to Lb10, in stored order: text boxes for quantity, price and
-  // amount, labels for the rest.
-  std::vector<ui::ControlArray<QLabel>> labelCells_;
-  std::vector<ui::ControlArray<QLineEdit>> boxCells_;
+  std::unique_ptr<PricedGridView> grid_;
 };
 
 }  // namespace prescription

@@ -2,6 +2,7 @@
 #include "prescription/PrescriptionWindow.h"
 #include "prescription/PrescriptionSheet.h"
 #include "prescription/PrescriptionWindowLayout.h"
+#include "prescription/PricedGridView.h"
 #include "prescription/service/CatalogSearch.h"
 #include "prescription/service/Composition.h"
 #include "prescription/service/PrintedPrescription.h"
@@ -12,11 +13,8 @@
 #include "ui/Controls.h"
 #include "ui/FocusAndKeys.h"
 #include "ui/Fonts.h"
-#include "ui/WholeText.h"
 #include "ui/InputTarget.h"
 #include "ui/TextRows.h"
-#include "ui/Twips.h"
-#include "ui/TypingLimits.h"
 
 namespace prescription {
 
@@ -24,7 +22,6 @@ using namespace layout;
 
 namespace {
 
-using ui::flatten;
 using ui::makeButtons;
 using ui::makePanel;
 using ui::paint;
@@ -199,82 +196,9 @@ void PrescriptionWindow::buildRightPanel() {
 }
 
 void PrescriptionWindow::buildGrid() {
-  QFrame* Picture3 = makePanel(this, "Picture3", {9900, 840, 5055, kGridFrameHeight}, Qt::white);
-  Picture1 = ui::make<QWidget>(Picture3, "Picture1", {0, kRowsPanelTop, kRowsPanelWidth, kRowsPanelHeight});
-  ui::ControlArray<QPushButton> Command3{QStringLiteral("Command3")};
-  paint(Picture1, Qt::white);
-  for (int column = 0; column < kGridColumns; ++column) {
-    const GridColumnLayout& c = kGridColumnsLayout[column];
-    QPushButton* heading =
-        Command3.make(c.heading, Picture3, {c.headingLeft, 0, c.headingWidth, kHeadingHeight}, QString::fromUtf16(c.caption));
-    heading->setFocusPolicy(Qt::NoFocus);
-    if (c.heading == kHiddenHeading) heading->hide();
-    connect(heading, &QPushButton::clicked, this,
-            [this] { Picture1->move(Picture1->x(), ui::px(kHeadingClickTop)); });
-  }
-  VScroll1 = ui::make<QScrollBar>(Picture3, "VScroll1", {4740, 0, 255, 3360}, Qt::Vertical);
-  VScroll1->setRange(0, kScrollMaximum);
-  VScroll1->setSingleStep(1);
-  VScroll1->setPageStep(1);
-  connect(VScroll1, &QScrollBar::valueChanged, this, &PrescriptionWindow::VScroll1_Change);
-
-  QFrame* Picture5 = makePanel(Picture3, "Picture5", {0, 3060, 4755, kTotalsStripHeight}, kTotalsStrip);
-  const ui::Look totals = ui::Look().coloured(kDarkBlue);
-  ui::makeLabel(Picture5, "Label14", {3480, 60}, QStringLiteral("合计："), totals);
-  Label16 = ui::makeLabel(Picture5, "Label16", {4020, 60, 735, 195}, {}, totals);
-  Label17 = ui::makeLabel(Picture5, "Label17", {60, 60, 3360, 195}, {}, totals.hiddenAtFirst());
-  ui::keepTextWhole(Label16);
-
-  for (int column = 0; column < kGridColumns; ++column) {
-    const QString name = QStringLiteral("Lb%1").arg(column + 2);
-    labelCells_.emplace_back(name);
-    boxCells_.emplace_back(name);
-  }
-  buildGridRows();
-  ui::ControlArray<ui::Line> Line3{QStringLiteral("Line3")};
-  for (int i = 0; i < static_cast<int>(kGridRules.size()); ++i)
-    ui::makeLine(Line3, Picture1, {i, kGridRules[i].first, 0, kGridRules[i].first, kGridRules[i].second, kRuleGrey});
-  Picture5->raise();
-  for (const auto& [i, heading] : Command3) heading->raise();
-  VScroll1->raise();
-}
-
-// The 71 rows, each a band with its nine cells on it and the rule under it; row r lies
-// one pitch below row r - 1 (row 0's band at the top, its cells 60 twips down).
-void PrescriptionWindow::buildGridRows() {
-  const QFont cellFont = ui::designFont(ui::kSongTi, 9);
-  ui::ControlArray<ui::Line> Ln1{QStringLiteral("Ln1")};
-  // Quantities, prices, amounts and the stock read whole however narrow their cells.
-  const auto isNumber = [](int column) {
-    return column == kQuantity || column == kPrice || column == kAmount || column == kStock || column == kCost;
-  };
-  for (int r = 0; r < kGridRows; ++r) {
-    const double bandTop = r == 0 ? 0 : r * kRowPitch - 15;
-    const double cellTop = r == 0 ? 60 : r * kRowPitch + 45;
-    QLabel* band = Lb1.make(r, Picture1, {0, bandTop, kBandWidth, kRowPitch});
-    band->setAutoFillBackground(true);
-    band->lower();
-    for (int column = 0; column < kGridColumns; ++column) {
-      const GridColumnLayout& c = kGridColumnsLayout[column];
-      if (c.textBox) {
-        QLineEdit* cell = boxCells_[column].make(r, Picture1, {c.cellLeft, cellTop, c.cellWidth, kBoxCellHeight});
-        flatten(cell);
-        cell->setFont(cellFont);
-        cell->setAlignment(c.alignment);
-        // "@" and "$" separate the stored grid's rows and cells.
-        ui::refuseTyping(cell, QStringLiteral("@$"));
-        cell->setReadOnly(true);  // the amount always; quantity and price until the row has a name
-        if (isNumber(column)) ui::keepTextWhole(cell);
-      } else {
-        QLabel* cell = labelCells_[column].make(r, Picture1, {c.cellLeft, cellTop, c.cellWidth, kLabelCellHeight});
-        cell->setFont(cellFont);
-        cell->setAlignment(c.alignment);
-        if (isNumber(column)) ui::keepTextWhole(cell);
-      }
-    }
-    const double ruleY = 300 + r * kRowPitch;
-    ui::makeLine(Ln1, Picture1, {r, 0, ruleY, 7200, ruleY, kRuleGrey})->raise();
-  }
+  grid_ = std::make_unique<PricedGridView>(this, [this](int row, int column, const QString& text) {
+    if (!filling_) model_.setGridCell(row, column, text);
+  });
 }
 
 void PrescriptionWindow::setTabChain() {
@@ -291,14 +215,6 @@ void PrescriptionWindow::declareInputKinds() {
   ui::declareInputTarget(target, Text10, text::InputKind::Symptom);
   ui::declareInputTarget(target, Text11, text::InputKind::Symptom);
   ui::declareInputTarget(target, Text2, text::InputKind::Name);
-}
-
-void PrescriptionWindow::paintGridStripes() {
-  for (int r = 0; r < kGridRows; ++r) {
-    const QColor colour = r % 2 == 1 ? kOddRow : QColor(Qt::white);
-    paint(Lb1[r], colour);
-    for (int column : {kQuantity, kPrice, kAmount}) paint(boxCells_[column][r], colour);
-  }
 }
 
 }  // namespace prescription
