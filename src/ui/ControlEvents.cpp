@@ -56,7 +56,24 @@ class PressHook : public QObject {
   std::function<void()> up_;
 };
 
+class AnyEventHook : public QObject {
+ public:
+  AnyEventHook(QWidget* control, std::function<bool(QEvent*)> handler)
+      : QObject(control), handler_(std::move(handler)) {
+    control->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject*, QEvent* event) override { return handler_(event); }
+
+ private:
+  std::function<bool(QEvent*)> handler_;
+};
+
 }  // namespace
+
+void onEvent(QWidget* control, std::function<bool(QEvent* event)> handler) {
+  new AnyEventHook(control, std::move(handler));
+}
 
 void onPressAndRelease(QWidget* control, std::function<void()> down, std::function<void()> up) {
   new PressHook(control, std::move(down), std::move(up));

@@ -16,5 +16,8 @@ void onHover(QWidget* control, std::function<void()> handler);
 // control holds the mouse from the press on, so the release reaches it wherever the
 // pointer then is.
 void onPressAndRelease(QWidget* control, std::function<void()> down, std::function<void()> up);
+// Every event of the control, before the control has it: `handler` returns true when the
+// event goes no further.
+void onEvent(QWidget* control, std::function<bool(QEvent* event)> handler);
 
 }  // namespace ui
