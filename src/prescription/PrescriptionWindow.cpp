@@ -90,7 +90,7 @@ void PrescriptionWindow::Form_Load() {
 
   // The history range: the last month up to today.
   model_.openHistory();
-  fillDrugList(clickQuery(0));
+  drugSearch_.showListing(clickQuery(0));
   // The defaults and the prescription number from one reading of the clock, so the number,
   // the record number and the dates always belong to the same day.
   model_.startWithDefaults();
@@ -98,7 +98,7 @@ void PrescriptionWindow::Form_Load() {
   // Reading the unit name loads the settings when nothing has read them yet.
   followSettings();
   // The drug list's rows stand 16 pixels taller than its font makes them.
-  ui::makeRowsTaller(List1, 16);
+  ui::makeRowsTaller(drugSearch_.drugList(), 16);
 
   sheet_->Text5[header::kName]->setFocus();
   session_.padTarget.kind = text::InputKind::Name;

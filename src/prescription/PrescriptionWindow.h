@@ -5,6 +5,7 @@
 #pragma once
 
 #include "links/PrescriptionLink.h"
+#include "prescription/DrugSearchPanel.h"
 #include "prescription/service/PrescriptionModel.h"
 #include "printing/service/PrintDevice.h"
 #include "printing/service/SheetPrint.h"
@@ -18,7 +19,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -32,10 +32,6 @@ class Bell;
 }
 namespace printing {
 class PrescriptionPrints;
-}
-
-namespace ui {
-class TextRows;
 }
 
 namespace prescription {
@@ -79,7 +75,7 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   bool herbalSheet() const { return model_.state().herbal; }
 
   // The drug list's entries (List1), each remembering its catalogue row.
-  const DrugListing& drugListEntries() const { return drugListing_; }
+  const DrugListing& drugListEntries() const { return drugSearch_.entries(); }
 
   // Where the prints go: the system's default printer unless a device maker is given.
   using PrintDevices = std::function<std::unique_ptr<printing::PrintDevice>()>;
@@ -97,9 +93,8 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   void Label9_Click(int index);  // 0 "删除(D)", 1 "取消(E)"
   // The new-prescription alert's poll, while this workstation's bell is on.
   void Timer1_Timer();
-  void Command1_Click(int index);  // category button
-  void Text1_Change();
-  void List1_DblClick();  // the pick
+  // A drug picked from the left panel's list into the prescription text.
+  void pickDrug(const ListEntry& entry);
   // A toolbar button released: its command, or after a copy that is still waiting.
   void Label18_MouseUp(int index);
   void Command19_Click();  // 打印: the sheet as the window shows it
@@ -128,8 +123,6 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   // Passes what the user types into the sheet's controls on to the model.
   void wireEdits();
 
-  // The drug list filled from a listing; nothing is shown when the database cannot be read.
-  void fillDrugList(const CatalogQuery& query);
   void hideSuggestionLists();
   // The header fields' suggestion lists and the symptom suggestions.
   void hideAllSuggestions();
@@ -176,14 +169,11 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   ui::PictureToolbar toolbar_{QStringLiteral("Picture4"), QStringLiteral("Image7"), QStringLiteral("Label15"),
                               QStringLiteral("Label18")};
 
-  // Left panel.
-  ui::ControlArray<QPushButton> Command1{QStringLiteral("Command1")};
+  // The captions of the search boxes on the left and of the symptom search on the right:
+  // one array, whose every click edits the symptoms.
   ui::ControlArray<QLabel> Label8{QStringLiteral("Label8")};
-  QLineEdit* Text1 = nullptr;
-  QListView* List1 = nullptr;
-  // The drug list's rows: the entries of the last listing, shown by their list text.
-  ui::TextRows* drugList_ = nullptr;
-  DrugListing drugListing_;
+  // Left panel.
+  DrugSearchPanel drugSearch_{session_};
   QLineEdit* Text2 = nullptr;
   QLineEdit* Text3 = nullptr;
   QLineEdit* Text4 = nullptr;

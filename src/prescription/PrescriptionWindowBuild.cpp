@@ -14,7 +14,6 @@
 #include "ui/FocusAndKeys.h"
 #include "ui/Fonts.h"
 #include "ui/InputTarget.h"
-#include "ui/TextRows.h"
 
 namespace prescription {
 
@@ -26,13 +25,6 @@ using ui::makeButtons;
 using ui::makePanel;
 using ui::paint;
 using ui::setTextColour;
-
-// The box's text after a key of the left panel, with the caret at its end.
-void typeInto(QLineEdit* box, const QString& text) {
-  box->setText(text);
-  box->setFocus();
-  box->end(false);
-}
 
 }  // namespace
 
@@ -51,49 +43,12 @@ void PrescriptionWindow::buildToolbar() {
 }
 
 void PrescriptionWindow::buildLeftPanel() {
-  for (int i = 0; i < kCategoryCount; ++i) {
-    const CategoryButton& b = kCategoryButtons[i];
-    QPushButton* button = Command1.make(i, this, {b.left, b.top, b.width, kCategoryButtonHeight}, kCategoryCaptions[i]);
-    connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-  }
-  ui::markChosen(Command1, 0);
-
-  Text1 = ui::makeCaptionedBox(Label8, this,
-                               {1, {60, 2385, 1800, 240}, QStringLiteral("中文\\拼音\\笔画查询"), "Text1",
-                                {1800, 2320, 1875, 315}, ui::Look().coloured(Qt::red),
-                                ui::Look().filled(kSearchYellow).coloured(Qt::red)});
-  connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-  Text1->installEventFilter(this);
-
-  std::vector<QPushButton*> keys = makeButtons(this, {
-      // The pad types into the box that had the focus before this click.
-      {"Command17", u"笔画输入法", {60, 2730, 1215, 300},
-       [this] { session_.windows.openFresh(QStringLiteral("Form21")); }},
-      {"Command18", u"?", {1320, 2730, 345, 300},
-       [this] { session_.dialogs.message(kStrokeHintLines.join(u'\n'), kStrokeHintTitle); }},
-  });
-  ui::ControlArray<QPushButton> Command16{QStringLiteral("Command16")};
-  for (int i = 0; i < static_cast<int>(kStrokeKeys.size()); ++i) {
-    QPushButton* key = Command16.make(i, this, {kStrokeKeyLefts[i], 2730, 345, 300}, QString::fromUtf16(kStrokeKeys[i]));
-    connect(key, &QPushButton::clicked, this, [this, i] { typeInto(Text1, appendStroke(Text1->text(), i)); });
-    keys.push_back(key);
-  }
-  keys.push_back(makeButtons(this, {{"Command15", u"←", {3300, 2730, 375, 300},
-                [this] { typeInto(Text1, dropLastCharacter(Text1->text())); }}})[0]);
-  for (QPushButton* b : keys) b->setFocusPolicy(Qt::NoFocus);
-
-  List1 = ui::make<QListView>(this, "List1", {60, 3120, 3615, 3480});
-  drugList_ = new ui::TextRows(List1);
-  List1->setModel(drugList_);
-  // Rows of one height, laid out a batch at a time: a search that lists thousands of rows
-  // shows the first ones at once.
-  List1->setUniformItemSizes(true);
-  List1->setLayoutMode(QListView::Batched);
-  List1->setBatchSize(100);
-  List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  List1->setFont(ui::designFont(ui::kSongTi, 9));
-  List1->installEventFilter(this);
-  connect(List1, &QListView::doubleClicked, this, [this] { List1_DblClick(); });
+  drugSearch_.build(this, Label8,
+                    {.listing = [this](const CatalogQuery& query) { return model_.listing(query); },
+                     .category = [this] { return model_.category(); },
+                     .categoryClicked = [this](int index) { model_.chooseCategory(index); },
+                     .picked = [this](const ListEntry& entry) { pickDrug(entry); },
+                     .searching = [this] { hideSuggestionLists(); }});
 
   Text2 = ui::makeCaptionedBox(Label8, this,
                                {2, {120, 6690, 720, 180}, QStringLiteral("姓    名"), "Text2", {960, 6630, 1635, 315}});
@@ -203,14 +158,14 @@ void PrescriptionWindow::buildGrid() {
 
 void PrescriptionWindow::setTabChain() {
   std::vector<QWidget*> chain = sheet_->fieldsInTabOrder();
-  chain.insert(chain.end(), {Text1, List1});
+  chain.insert(chain.end(), {drugSearch_.searchBox(), drugSearch_.drugList()});
   ui::setTabChain(chain);
 }
 
 void PrescriptionWindow::declareInputKinds() {
   ui::PadTarget& target = session_.padTarget;
   sheet_->declareInputKinds(target);
-  ui::declareInputTarget(target, Text1, text::InputKind::Drug);
+  ui::declareInputTarget(target, drugSearch_.searchBox(), text::InputKind::Drug);
   ui::declareInputTarget(target, text9, text::InputKind::Drug);
   ui::declareInputTarget(target, Text10, text::InputKind::Symptom);
   ui::declareInputTarget(target, Text11, text::InputKind::Symptom);

@@ -105,7 +105,7 @@ bool PrescriptionWindow::Text5_KeyDown(int index, int keyCode) {
   const FieldKey key = prescription::Text5_KeyDown(index, keyCode, listShown);
   switch (key.target) {
     case KeyTarget::Field: sheet_->Text5[key.field]->setFocus(Qt::OtherFocusReason); break;
-    case KeyTarget::SearchBox: Text1->setFocus(Qt::OtherFocusReason); break;
+    case KeyTarget::SearchBox: drugSearch_.searchBox()->setFocus(Qt::OtherFocusReason); break;
     case KeyTarget::NextControl: focusNextChild(); break;
     case KeyTarget::List: ui::enterList(suggestionList(*key.list)); break;
     case KeyTarget::None: break;

@@ -17,7 +17,6 @@ inline constexpr double kClientHeight = 9510;
 
 inline const QColor kBlue(0, 0, 255);
 inline const QColor kSeparatorGrey(192, 192, 192);
-inline const QColor kSearchYellow(255, 255, 192);
 inline const QColor kSymptomCyan(192, 255, 255);
 inline const QColor kSymptomBar(128, 128, 255);
 
@@ -40,24 +39,6 @@ inline constexpr double kToolButtonTop = 180;
 inline constexpr double kToolButtonHeight = 555;
 // The grey separators between the toolbar's groups, from y 180 to 660.
 inline constexpr std::array<double, 3> kToolbarSeparators = {3660, 5940, 9660};
-
-// The category buttons Command1(0..16), 300 high: left, top, width on the window.
-struct CategoryButton {
-  double left;
-  double top;
-  double width;
-};
-inline constexpr std::array<CategoryButton, 17> kCategoryButtons = {{
-    {60, 840, 795},   {900, 840, 615},   {1560, 840, 795},  {2400, 840, 615},  {3060, 840, 615},
-    {60, 1200, 675},  {780, 1200, 795},  {1620, 1200, 915}, {2580, 1200, 1095},
-    {60, 1560, 675},  {780, 1560, 795},  {1620, 1560, 795}, {2460, 1560, 1215},
-    {60, 1920, 675},  {780, 1920, 735},  {1560, 1920, 1035}, {2640, 1920, 1035},
-}};
-inline constexpr double kCategoryButtonHeight = 300;
-
-// The stroke keys Command16(0..4) under the search box and the digits they append.
-inline constexpr std::array<const char16_t*, 5> kStrokeKeys = {u"一", u"丨", u"丿", u"丶", u"ㄑ"};
-inline constexpr std::array<double, 5> kStrokeKeyLefts = {1650, 1980, 2310, 2640, 2970};
 
 // The injection-route labels Label50(0..5) on their strip: lefts, at top 60.
 inline constexpr std::array<double, 6> kRouteLabelLefts = {60, 960, 1860, 3300, 4020, 2760};

@@ -1,12 +1,10 @@
-// The prescription window's left panel: the category buttons, the search box with its keys,
-// the drug list they fill and its pick, which the model composes; and the history list
-// with its pop-up that deletes the listed record.
+// The prescription window's side of its left panel: a pick from the drug list, which the
+// model composes into the text at its selection; and the history list with its pop-up that
+// deletes the listed record.
 #include "prescription/PrescriptionWindow.h"
 #include "prescription/PrescriptionSheet.h"
-#include "prescription/service/CatalogSearch.h"
 #include "ui/ControlTable.h"
 #include "ui/CrLfText.h"
-#include "ui/TextRows.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -19,46 +17,6 @@ constexpr int kPopupOffset = 4;  // px, 60 twips
 
 }  // namespace
 
-void PrescriptionWindow::Command1_Click(int index) {
-  if (index < 0 || index >= kCategoryCount) return;
-  ui::markChosen(Command1, index);
-  // The search text goes at every click; its listing is replaced by the click's own.
-  Text1->clear();
-  Text1->setFocus();
-  drugList_->clear();
-
-  model_.chooseCategory(index);
-  fillDrugList(clickQuery(index));
-}
-
-void PrescriptionWindow::Text1_Change() {
-  const QString typed = Text1->text();
-  const QString search = withoutApostrophes(typed);
-  if (search != typed) {
-    // Setting the text runs this handler again for the text without apostrophes.
-    Text1->setText(search);
-    return;
-  }
-  // The listing replaces the list's entries in one go (an unreadable catalogue lists none).
-  fillDrugList(searchQuery(model_.category(), search));
-  hideSuggestionLists();
-}
-
-void PrescriptionWindow::fillDrugList(const CatalogQuery& query) {
-  // The old entries go first: the kept catalogue rows they were made from are then no
-  // longer shared, and a change to the catalogue is applied to them in place.
-  drugList_->clear();
-  drugListing_ = {};
-  try {
-    drugListing_ = model_.listing(query);
-  } catch (const std::exception&) {
-    // Left unsaid on purpose: a catalogue that cannot be read lists nothing while the
-    // physician types, and the search box keeps its text; pricing says why.
-  }
-  drugList_->setRows(static_cast<int>(drugListing_.size()),
-                     [this](int row) { return drugListing_.item(static_cast<size_t>(row)); });
-}
-
 void PrescriptionWindow::hideSuggestionLists() {
   for (QListWidget* list : {sheet_->List3, sheet_->List4, sheet_->List5}) list->hide();
 }
@@ -69,31 +27,12 @@ void PrescriptionWindow::hideAllSuggestions() {
 }
 
 bool PrescriptionWindow::eventFilter(QObject* watched, QEvent* event) {
-  // The search box taking the focus closes the patient suggestion lists.
-  if (watched == Text1 && event->type() == QEvent::FocusIn) hideSuggestionLists();
   if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (watched == Text1 && key == Qt::Key_Down) {
-      List1->setFocus();
-      if (drugList_->rowCount() > 0) List1->setCurrentIndex(drugList_->index(0));
-      return true;
-    }
-    if (watched == Text1 && enter) {
-      // One hit is picked at once; with none or several the key does nothing.
-      if (drugList_->rowCount() == 1) {
-        List1->setCurrentIndex(drugList_->index(0));
-        List1_DblClick();
-      }
-      return true;
-    }
     if (watched == Text2 && enter) {
       // Enter in the history search only moves on to 今日患者.
       Command2->setFocus();
-      return true;
-    }
-    if (watched == List1 && enter) {
-      List1_DblClick();
       return true;
     }
   }
@@ -114,18 +53,11 @@ bool PrescriptionWindow::eventFilter(QObject* watched, QEvent* event) {
   return ui::Window::eventFilter(watched, event);
 }
 
-void PrescriptionWindow::List1_DblClick() {
-  const int row = List1->currentIndex().row();
-  // With rows but none chosen there is nothing to pick.
-  if (row < 0 || row >= static_cast<int>(drugListing_.size())) return;
+void PrescriptionWindow::pickDrug(const ListEntry& entry) {
   const QTextCursor cursor = sheet_->R1->textCursor();
   const QString boxText = sheet_->R1->toPlainText();
-  showOutcome(model_.pick(drugListing_[static_cast<size_t>(row)], ui::fromBoxPosition(boxText, cursor.selectionStart()),
+  showOutcome(model_.pick(entry, ui::fromBoxPosition(boxText, cursor.selectionStart()),
                           ui::fromBoxPosition(boxText, cursor.selectionEnd())));
-  Text1->clear();
-  Text1->setFocus();
-  List1->setCurrentIndex(QModelIndex());
-  List1->clearSelection();
   hideAllSuggestions();
 }
 

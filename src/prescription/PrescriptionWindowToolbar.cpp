@@ -99,7 +99,7 @@ void PrescriptionWindow::focusAfterCommand(const AfterCommand& after) {
   if (after.focus == AfterCommand::Focus::NameField)
     sheet_->Text5[header::kName]->setFocus();
   else
-    Text1->setFocus();
+    drugSearch_.searchBox()->setFocus();
 }
 
 void PrescriptionWindow::copyPrescriptionCommand() {
@@ -120,7 +120,7 @@ void PrescriptionWindow::copyPrescriptionCommand() {
   copyWaiting_ = false;
 
   model_.finishCopy();
-  Text1->setFocus();
+  drugSearch_.searchBox()->setFocus();
   List8->hide();
 
   // Clicks that came in during the pause run now, each as its own toolbar command.
