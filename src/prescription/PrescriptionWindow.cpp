@@ -19,7 +19,6 @@
 #include <QDate>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
-#include <QSignalBlocker>
 
 namespace prescription {
 namespace {
@@ -153,9 +152,6 @@ void PrescriptionWindow::wireEdits() {
   connect(sheet_->C1, &QComboBox::currentTextChanged, this,
           typed([this] { model_.setUsage(sheet_->C1->currentText()); }));
   connect(sheet_->Text6, &QLineEdit::textChanged, this, typed([this] { model_.setDoses(sheet_->Text6->text()); }));
-  for (QLineEdit* box : {Text3, Text4})
-    connect(box, &QLineEdit::textChanged, this,
-            typed([this] { model_.setHistoryBoxes({Text2->text(), Text3->text(), Text4->text()}); }));
 }
 
 void PrescriptionWindow::showModel(unsigned what) {
@@ -189,19 +185,8 @@ void PrescriptionWindow::showModel(unsigned what) {
       sheet_->R1->setTextCursor(cursor);
     }
   }
-  if (what & (Change::History | Change::HistoryBoxes)) showHistory(what & Change::History);
-}
-
-void PrescriptionWindow::showHistory(bool withItems) {
-  const HistoryWindow& window = model_.historyWindow();
-  // The boxes are set together; typing into the search box is what widens the window.
-  const QSignalBlocker block(Text2);
-  Text2->setText(window.search);
-  Text3->setText(window.from);
-  Text4->setText(window.to);
-  if (!withItems) return;
-  List2->clear();
-  for (const HistoryItem& item : model_.history()) List2->addItem(item.text);
+  if (what & (Change::History | Change::HistoryBoxes)) history_.showWindow(model_.historyWindow());
+  if (what & Change::History) history_.showItems(model_.history());
 }
 
 void PrescriptionWindow::showOutcome(const CommandOutcome& outcome) {
@@ -210,7 +195,7 @@ void PrescriptionWindow::showOutcome(const CommandOutcome& outcome) {
 
 void PrescriptionWindow::mouseReleaseEvent(QMouseEvent* event) {
   // A click on the window's own face closes the history list's pop-up.
-  if (event->button() == Qt::LeftButton) Picture6->hide();
+  if (event->button() == Qt::LeftButton) history_.closePopup();
   ui::Window::mouseReleaseEvent(event);
 }
 

@@ -6,6 +6,7 @@
 
 #include "links/PrescriptionLink.h"
 #include "prescription/DrugSearchPanel.h"
+#include "prescription/HistoryPanel.h"
 #include "prescription/service/PrescriptionModel.h"
 #include "printing/service/PrintDevice.h"
 #include "printing/service/SheetPrint.h"
@@ -87,14 +88,13 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
  private:
   // Handlers, as the controls run them; the controls that only run a model command are
   // wired to it directly.
-  void List2_Click();
-  // The history list's pop-up, opened by the right button over a list with items.
-  void List2_MouseUp(Qt::MouseButton button, const QPoint& position);
-  void Label9_Click(int index);  // 0 "删除(D)", 1 "取消(E)"
+  // The left panel's: a drug picked into the prescription text, a history item chosen,
+  // the history pop-up's answer.
+  void pickDrug(const ListEntry& entry);
+  void loadFromHistory(int row);
+  void answerHistoryPopup(HistoryPanel::PopupChoice choice);
   // The new-prescription alert's poll, while this workstation's bell is on.
   void Timer1_Timer();
-  // A drug picked from the left panel's list into the prescription text.
-  void pickDrug(const ListEntry& entry);
   // A toolbar button released: its command, or after a copy that is still waiting.
   void Label18_MouseUp(int index);
   void Command19_Click();  // 打印: the sheet as the window shows it
@@ -132,8 +132,6 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
 
   // Shows the parts of the model that changed (PrescriptionModel::Change bits).
   void showModel(unsigned what);
-  // The history boxes, and the listed items with them when `withItems`.
-  void showHistory(bool withItems);
   // Says a command's message, if it has one.
   void showOutcome(const CommandOutcome& outcome);
   // Takes the sheet title and the bell from the settings.
@@ -174,12 +172,7 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   ui::ControlArray<QLabel> Label8{QStringLiteral("Label8")};
   // Left panel.
   DrugSearchPanel drugSearch_{session_};
-  QLineEdit* Text2 = nullptr;
-  QLineEdit* Text3 = nullptr;
-  QLineEdit* Text4 = nullptr;
-  QPushButton* Command2 = nullptr;
-  QListWidget* List2 = nullptr;
-  QFrame* Picture6 = nullptr;
+  HistoryPanel history_;
 
   // The sheet: white, sunken, laid out as printed.
   std::unique_ptr<PrescriptionSheet> sheet_;

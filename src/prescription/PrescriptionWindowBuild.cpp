@@ -49,37 +49,20 @@ void PrescriptionWindow::buildLeftPanel() {
                      .categoryClicked = [this](int index) { model_.chooseCategory(index); },
                      .picked = [this](const ListEntry& entry) { pickDrug(entry); },
                      .searching = [this] { hideSuggestionLists(); }});
-
-  Text2 = ui::makeCaptionedBox(Label8, this,
-                               {2, {120, 6690, 720, 180}, QStringLiteral("姓    名"), "Text2", {960, 6630, 1635, 315}});
-  Text3 = ui::makeCaptionedBox(Label8, this,
-                               {0, {120, 7080, 720, 180}, QStringLiteral("日期范围"), "Text3", {960, 7020, 1635, 315}});
-  Text4 = ui::make<QLineEdit>(this, "Text4", {960, 7410, 1635, 315});
-  for (QLineEdit* box : {Text2, Text3, Text4}) box->setFocusPolicy(Qt::ClickFocus);
   // A list that cannot be read stays empty, as it always has; the next query tries again.
-  const std::vector<QPushButton*> historyButtons = makeButtons(this, {
-      {"Command7", u"查   询", {2700, 6630, 915, 315}, [this] { model_.listHistory(); }},
-      {"Command2", u"今日患者", {2700, 7020, 915, 315}, [this] { model_.listToday(); }},
-      {"Command5", u"<<", {120, 7425, 360, 280}, [this] { model_.listDayBefore(); }},
-      {"Command6", u">>", {510, 7425, 360, 280}, [this] { model_.listDayAfter(); }},
-      {"Command11", u"历史处方", {2700, 7410, 915, 315}, [this] { model_.listPatientHistory(); }},
-  });
-  // Enter in the history search moves on to 今日患者.
-  Command2 = historyButtons[1];
-  connect(Text2, &QLineEdit::textChanged, this, [this] { model_.typeHistorySearch(Text2->text()); });
-  Text2->installEventFilter(this);
-  List2 = ui::make<QListWidget>(this, "List2", {60, 7800, 3615, 1680});
-  connect(List2, &QListWidget::currentItemChanged, this, [this] { List2_Click(); });
-  List2->viewport()->installEventFilter(this);
-
-  Picture6 = makePanel(this, "Picture6", {780, 8580, 1065, 840}, Qt::white);
-  const ui::Look centred = ui::Look().aligned(Qt::AlignCenter);
-  const ui::LabelRow choices[] = {{0, {30, 120, 975, 225}, QStringLiteral("删除(D)"), centred},
-                                  {1, {60, 480, 915, 225}, QStringLiteral("取消(E)"), centred}};
-  ui::ControlArray<QLabel> Label9{QStringLiteral("Label9")};
-  ui::makeLabels(Label9, Picture6, choices);
-  for (int i : {0, 1}) ui::onClick(Label9[i], [this, i] { Label9_Click(i); });
-  Picture6->hide();
+  history_.build(this, Label8,
+                 {.search = [this] { model_.listHistory(); },
+                  .today = [this] { model_.listToday(); },
+                  .dayBefore = [this] { model_.listDayBefore(); },
+                  .dayAfter = [this] { model_.listDayAfter(); },
+                  .patientHistory = [this] { model_.listPatientHistory(); },
+                  .searchTyped = [this](const QString& search) { model_.typeHistorySearch(search); },
+                  .rangeTyped =
+                      [this](const HistoryWindow& boxes) {
+                        if (!filling_) model_.setHistoryBoxes(boxes);
+                      },
+                  .chosen = [this](int row) { loadFromHistory(row); },
+                  .popupChosen = [this](HistoryPanel::PopupChoice choice) { answerHistoryPopup(choice); }});
 }
 
 void PrescriptionWindow::buildRightPanel() {
@@ -169,7 +152,7 @@ void PrescriptionWindow::declareInputKinds() {
   ui::declareInputTarget(target, text9, text::InputKind::Drug);
   ui::declareInputTarget(target, Text10, text::InputKind::Symptom);
   ui::declareInputTarget(target, Text11, text::InputKind::Symptom);
-  ui::declareInputTarget(target, Text2, text::InputKind::Name);
+  ui::declareInputTarget(target, history_.searchBox(), text::InputKind::Name);
 }
 
 }  // namespace prescription

@@ -1,21 +1,12 @@
 // The prescription window's side of its left panel: a pick from the drug list, which the
-// model composes into the text at its selection; and the history list with its pop-up that
-// deletes the listed record.
+// model composes into the text at its selection, and the history list's item that loads a
+// record, or its pop-up that deletes the one shown. And the suggestion lists that the
+// panel's search and the sheet's clicks close.
 #include "prescription/PrescriptionWindow.h"
 #include "prescription/PrescriptionSheet.h"
-#include "ui/ControlTable.h"
 #include "ui/CrLfText.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
-
 namespace prescription {
-namespace {
-
-// The pop-up lies 60 twips right of and below the pointer.
-constexpr int kPopupOffset = 4;  // px, 60 twips
-
-}  // namespace
 
 void PrescriptionWindow::hideSuggestionLists() {
   for (QListWidget* list : {sheet_->List3, sheet_->List4, sheet_->List5}) list->hide();
@@ -27,20 +18,6 @@ void PrescriptionWindow::hideAllSuggestions() {
 }
 
 bool PrescriptionWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (watched == Text2 && enter) {
-      // Enter in the history search only moves on to 今日患者.
-      Command2->setFocus();
-      return true;
-    }
-  }
-  if (watched == List2->viewport()) {
-    auto* mouse = static_cast<QMouseEvent*>(event);
-    if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) Picture6->hide();
-    if (event->type() == QEvent::MouseButtonRelease) List2_MouseUp(mouse->button(), mouse->position().toPoint());
-  }
   if (watched == sheet_->R1->viewport()) {
     if (event->type() == QEvent::MouseButtonPress) {
       // A click into the prescription closes the suggestion lists.
@@ -63,30 +40,18 @@ void PrescriptionWindow::pickDrug(const ListEntry& entry) {
 
 // ---- History list ----
 
-void PrescriptionWindow::List2_Click() {
-  QListWidgetItem* item = List2->currentItem();
-  if (!item || filling_) return;
+void PrescriptionWindow::loadFromHistory(int row) {
+  if (filling_) return;
   // The medical-record window's unsaved edits go with the prescription it belonged to.
   session_.windows.unload(QStringLiteral("Form14"));
-  const CommandOutcome loaded = model_.loadFromHistory(List2->row(item));
+  const CommandOutcome loaded = model_.loadFromHistory(row);
   showOutcome(loaded);
   if (loaded.done()) hideAllSuggestions();
 }
 
-void PrescriptionWindow::List2_MouseUp(Qt::MouseButton button, const QPoint& position) {
-  if (button != Qt::RightButton || List2->count() == 0) return;
-  const int left = List2->x() + position.x() + kPopupOffset;
-  // Never below the list: the pop-up's bottom then lies on the list's bottom edge.
-  const int lowest = List2->y() + List2->height() - Picture6->height();
-  Picture6->move(left, std::min(List2->y() + position.y() + kPopupOffset, lowest));
-  Picture6->show();
-  Picture6->raise();
-}
-
-void PrescriptionWindow::Label9_Click(int index) {
-  Picture6->hide();
+void PrescriptionWindow::answerHistoryPopup(HistoryPanel::PopupChoice choice) {
   hideAllSuggestions();
-  if (index != 0) return;
+  if (choice != HistoryPanel::PopupChoice::Delete) return;
   const CommandOutcome removed = model_.removeShown();
   showOutcome(removed);
   if (!removed.done()) return;

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 
 using prescription::PrescriptionWindow;
@@ -72,6 +74,102 @@ TEST_F(PrescriptionWindowRecordsTest, EnterInTheHistorySearchMovesOnToTodaysPati
   QTest::keyClick(search, Qt::Key_Return);
   EXPECT_EQ(f.focusWidget(), named<QPushButton>(f, "Command2"));
   EXPECT_EQ(history().count(), 0) << "the key runs no query";
+}
+
+// Each button and box of the history panel reaches its own query: the list shows what the
+// boxes then say, and the boxes what the button made of them.
+TEST_F(PrescriptionWindowRecordsTest, TheHistoryButtonsAndTypedBoxesListTheirOwnDays) {
+  PrescriptionWindow& f = form2();
+  typePrescription();
+  testing_support::clickOn(f, "Command21");
+  ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
+  const QDate today = QDate::currentDate();
+  const QString day = today.toString("yyyy-MM-dd");
+  const QString yesterday = today.addDays(-1).toString("yyyy-MM-dd");
+  const QString tenYearsBack = today.addYears(-10).toString("yyyy-MM-dd");
+  const auto type = [&](const char* box, const QString& text) {
+    auto* edit = named<QLineEdit>(f, box);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+  };
+
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    QString search, from, to;
+    int listed;
+  };
+  const Step steps[] = {
+      {"a typed range, then 查询",
+       [&] {
+         type("Text3", "2000-01-01");
+         type("Text4", "2000-01-02");
+         testing_support::clickOn(f, "Command7");
+       },
+       "", "2000-01-01", "2000-01-02", 0},
+      {"今日患者", [&] { testing_support::clickOn(f, "Command2"); }, "", day, day, 1},
+      {"<<", [&] { testing_support::clickOn(f, "Command5"); }, "", yesterday, yesterday, 0},
+      {">>", [&] { testing_support::clickOn(f, "Command6"); }, "", day, day, 1},
+      {"a typed name, then 查询",
+       [&] {
+         type("Text2", "ls");
+         testing_support::clickOn(f, "Command7");
+       },
+       "ls", tenYearsBack, day, 0},
+      {"历史处方 of the name on the sheet", [&] { testing_support::clickOn(f, "Command11"); }, "张三", tenYearsBack,
+       day, 1},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.act();
+    EXPECT_EQ(named<QLineEdit>(f, "Text2")->text(), step.search);
+    EXPECT_EQ(named<QLineEdit>(f, "Text3")->text(), step.from);
+    EXPECT_EQ(named<QLineEdit>(f, "Text4")->text(), step.to);
+    EXPECT_EQ(history().count(), step.listed);
+  }
+}
+
+// The pop-up opens 60 twips from the pointer but never below the list, only over a list
+// with items; a left click in the list or on the window's face closes it.
+TEST_F(PrescriptionWindowRecordsTest, TheHistoryPopUpOpensByThePointerWithinTheListAndALeftClickClosesIt) {
+  PrescriptionWindow& f = form2();
+  QWidget* popup = named<QWidget>(f, "Picture6");
+  QListWidget& list = history();
+  testing_support::clickInside(f, "List2", Qt::RightButton, {10, 10});
+  EXPECT_FALSE(popup->isVisible()) << "nothing to delete in an empty list";
+
+  typePrescription();
+  testing_support::clickOn(f, "Command21");
+  testing_support::clickOn(f, "Command2");
+  ASSERT_EQ(list.count(), 1);
+  const int bottom = list.viewport()->height() - 2;
+  struct Case {
+    const char* where;
+    QPoint at;
+    QPoint expected;
+  };
+  const Case cases[] = {
+      {"near the top", {10, 10}, {list.x() + 14, list.y() + 14}},
+      {"near the bottom", {10, bottom}, {list.x() + 14, list.y() + list.height() - popup->height()}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.where);
+    testing_support::clickInside(f, "List2", Qt::RightButton, c.at);
+    EXPECT_TRUE(popup->isVisible());
+    EXPECT_EQ(popup->pos(), c.expected);
+  }
+
+  QTest::mousePress(list.viewport(), Qt::LeftButton, {}, {10, 10});
+  EXPECT_FALSE(popup->isVisible()) << "a left press in the list";
+  QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, {10, 10});
+
+  testing_support::clickInside(f, "List2", Qt::RightButton, {10, 10});
+  ASSERT_TRUE(popup->isVisible());
+  const QPoint face(1, 1);
+  ASSERT_EQ(f.childAt(face), nullptr);
+  QTest::mouseClick(&f, Qt::LeftButton, {}, face);
+  EXPECT_FALSE(popup->isVisible()) << "a click on the window's face";
 }
 
 TEST_F(PrescriptionWindowRecordsTest, PricingAndDispensingTakeTheStockOnceAndUndoGivesItBack) {
