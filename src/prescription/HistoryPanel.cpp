@@ -25,7 +25,6 @@ void HistoryPanel::build(QWidget* window, ui::ControlArray<QLabel>& captions, Ha
                                {0, {120, 7080, 720, 180}, QStringLiteral("日期范围"), "Text3", {960, 7020, 1635, 315}});
   Text4 = ui::make<QLineEdit>(window, "Text4", {960, 7410, 1635, 315});
   for (QLineEdit* box : {Text2, Text3, Text4}) box->setFocusPolicy(Qt::ClickFocus);
-  // A list that cannot be read stays empty, as it always has; the next query tries again.
   const std::vector<QPushButton*> buttons = ui::makeButtons(window, {
       {"Command7", u"查   询", {2700, 6630, 915, 315}, [this] { handlers_.search(); }},
       {"Command2", u"今日患者", {2700, 7020, 915, 315}, [this] { handlers_.today(); }},

@@ -3,6 +3,8 @@
 // record, or its pop-up that deletes the one shown. And the suggestion lists that the
 // panel's search and the sheet's clicks close.
 #include "prescription/PrescriptionWindow.h"
+
+#include "links/WindowNames.h"
 #include "prescription/PrescriptionSheet.h"
 #include "ui/CrLfText.h"
 
@@ -43,7 +45,7 @@ void PrescriptionWindow::pickDrug(const ListEntry& entry) {
 void PrescriptionWindow::loadFromHistory(int row) {
   if (filling_) return;
   // The medical-record window's unsaved edits go with the prescription it belonged to.
-  session_.windows.unload(QStringLiteral("Form14"));
+  session_.windows.unload(QString::fromLatin1(links::kMedicalRecordWindow));
   const CommandOutcome loaded = model_.loadFromHistory(row);
   showOutcome(loaded);
   if (loaded.done()) hideAllSuggestions();

@@ -6,59 +6,10 @@
 namespace ui {
 namespace {
 
-// Watches one control for one kind of event; lives as long as the control.
+// Watches one control's events before the control has them; lives as long as the control.
 class EventHook : public QObject {
  public:
-  EventHook(QWidget* control, QEvent::Type type, std::function<void()> handler)
-      : QObject(control), type_(type), handler_(std::move(handler)) {
-    control->installEventFilter(this);
-  }
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != type_) return false;
-    if (type_ == QEvent::MouseButtonRelease) {
-      const auto* mouse = static_cast<QMouseEvent*>(event);
-      const auto* control = static_cast<QWidget*>(watched);
-      if (mouse->button() != Qt::LeftButton || !control->rect().contains(mouse->position().toPoint())) return false;
-    }
-    handler_();
-    return false;
-  }
-
- private:
-  QEvent::Type type_;
-  std::function<void()> handler_;
-};
-
-class PressHook : public QObject {
- public:
-  PressHook(QWidget* control, std::function<void()> down, std::function<void()> up)
-      : QObject(control), down_(std::move(down)), up_(std::move(up)) {
-    control->installEventFilter(this);
-  }
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    switch (event->type()) {
-      case QEvent::MouseButtonPress:
-      case QEvent::MouseButtonDblClick:
-        down_();
-        return true;
-      case QEvent::MouseButtonRelease:
-        up_();
-        return true;
-      default:
-        return QObject::eventFilter(watched, event);
-    }
-  }
-
- private:
-  std::function<void()> down_;
-  std::function<void()> up_;
-};
-
-class AnyEventHook : public QObject {
- public:
-  AnyEventHook(QWidget* control, std::function<bool(QEvent*)> handler)
+  EventHook(QWidget* control, std::function<bool(QEvent*)> handler)
       : QObject(control), handler_(std::move(handler)) {
     control->installEventFilter(this);
   }
@@ -72,19 +23,40 @@ class AnyEventHook : public QObject {
 }  // namespace
 
 void onEvent(QWidget* control, std::function<bool(QEvent* event)> handler) {
-  new AnyEventHook(control, std::move(handler));
+  new EventHook(control, std::move(handler));
 }
 
 void onPressAndRelease(QWidget* control, std::function<void()> down, std::function<void()> up) {
-  new PressHook(control, std::move(down), std::move(up));
+  onEvent(control, [down = std::move(down), up = std::move(up)](QEvent* event) {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick:
+        down();
+        return true;
+      case QEvent::MouseButtonRelease:
+        up();
+        return true;
+      default:
+        return false;
+    }
+  });
 }
 
 void onClick(QWidget* control, std::function<void()> handler) {
-  new EventHook(control, QEvent::MouseButtonRelease, std::move(handler));
+  // A left-button release over the control, as a click is.
+  onEvent(control, [control, handler = std::move(handler)](QEvent* event) {
+    if (event->type() != QEvent::MouseButtonRelease) return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::LeftButton && control->rect().contains(mouse->position().toPoint())) handler();
+    return false;
+  });
 }
 
 void onHover(QWidget* control, std::function<void()> handler) {
-  new EventHook(control, QEvent::Enter, std::move(handler));
+  onEvent(control, [handler = std::move(handler)](QEvent* event) {
+    if (event->type() == QEvent::Enter) handler();
+    return false;
+  });
 }
 
 }  // namespace ui

@@ -1,28 +1,12 @@
 #include "ui/FocusAndKeys.h"
 
+#include "ui/ControlEvents.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
 
 namespace ui {
-namespace {
-
-class KeyHook : public QObject {
- public:
-  KeyHook(QWidget* control, std::function<bool(int)> handler) : QObject(control), handler_(std::move(handler)) {
-    control->installEventFilter(this);
-  }
-
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress) return false;
-    return handler_(static_cast<QKeyEvent*>(event)->key());
-  }
-
- private:
-  std::function<bool(int)> handler_;
-};
-
-}  // namespace
 
 void onGotFocus(QWidget* control, std::function<void()> handler) {
   // The application tells of a new focus after the control has had its focus-in event: a
@@ -37,7 +21,11 @@ void setTabChain(const std::vector<QWidget*>& controls) {
   for (size_t i = 1; i < controls.size(); ++i) QWidget::setTabOrder(controls[i - 1], controls[i]);
 }
 
-void onKeyDown(QWidget* control, std::function<bool(int key)> handler) { new KeyHook(control, std::move(handler)); }
+void onKeyDown(QWidget* control, std::function<bool(int key)> handler) {
+  onEvent(control, [handler = std::move(handler)](QEvent* event) {
+    return event->type() == QEvent::KeyPress && handler(static_cast<QKeyEvent*>(event)->key());
+  });
+}
 
 void enterList(QListWidget* list) {
   list->setFocus(Qt::OtherFocusReason);
