@@ -1,5 +1,6 @@
 #include "prescription/PrescriptionSheet.h"
 
+#include "prescription/PrescriptionWindowLayout.h"
 #include "prescription/service/PrescriptionState.h"
 #include "prescription/service/PrintedPrescription.h"
 #include "text/InputKind.h"
@@ -20,7 +21,7 @@ namespace {
 
 using text::InputKind;
 
-const QColor kBlue(0, 0, 255);
+using layout::kBlue;
 
 // The header fields: caption, panel left, top and width on the sheet (315 high), shown or
 // hidden for good, the most characters the user may type, the input kind it announces.
