@@ -11,6 +11,7 @@
 #include "startup/Main.h"
 #include "startup/TemplateFiles.h"
 #include "store/Database.h"
+#include "store/RecordNameIndex.h"
 #include "support/BenchFolder.h"
 #include "support/TypicalRecord.h"
 #include "text/Dates.h"
@@ -79,6 +80,10 @@ void generate() {
     db.exec(R"(CREATE UNIQUE INDEX "档案_ID号" ON "档案" ("序号");)");
   }
   startup::ensureQueryIndexes(mainDb(), QDir(folder()).filePath(startup::kStockDbFile));
+  {
+    store::Database db(mainDb());
+    store::ensureRecordNameIndex(db);
+  }
   store::Database(mainDb()).exec("ANALYZE");
   std::fprintf(stderr, "done\n");
 }
@@ -86,8 +91,11 @@ void generate() {
 void ensureStore() {
   static const bool ready = [] {
     if (!QFileInfo(mainDb()).isFile()) generate();
-    // As every start-up does: a store made by an older build gets today's indexes.
+    // As every start-up does: a store made by an older build gets today's indexes, and its
+    // name pieces once the background fill is done.
     startup::ensureQueryIndexes(mainDb(), QDir(folder()).filePath(startup::kStockDbFile));
+    store::Database db(mainDb());
+    store::ensureRecordNameIndex(db);
     return true;
   }();
   (void)ready;
