@@ -135,8 +135,10 @@ void MainWindow::openRecordTemplates() {
 
 void MainWindow::Form_Load() {
   clientArea_->setBackground(QColor(144, 163, 178));
-  // Maximised; the screen's working area also where no window manager maximises it.
-  if (const QScreen* s = screen()) setGeometry(s->availableGeometry());
+  // Restored, the window takes its minimum size with its frame, title bar included, at the
+  // top left of the screen's working area; it opens maximised.
+  if (const QScreen* s = screen()) move(s->availableGeometry().topLeft());
+  resize(ui::pxSize(kMinimumWidth, kMinimumHeight));
   setWindowState(windowState() | Qt::WindowMaximized);
   loaded_ = true;
 
@@ -171,6 +173,7 @@ void MainWindow::MDIForm_Resize() {
     const int height = std::max(Height(), kMinimumHeight);
     if (width != Width() || height != Height())
       resize(ui::pxSize(width, height) - frameExtra);
+    keepTitleBarOnScreen();
   }
   // Keep the prescription window centred; a closed one comes back afresh.
   try {
@@ -180,6 +183,14 @@ void MainWindow::MDIForm_Resize() {
     // Nothing to centre.
   }
   resizing_ = false;
+}
+
+void MainWindow::keepTitleBarOnScreen() {
+  const QScreen* s = screen();
+  if (!s) return;
+  const QRect work = s->availableGeometry();
+  const QRect outer = frameGeometry();
+  if (outer.top() < work.top()) move(outer.left(), work.top());
 }
 
 void MainWindow::Form_Unload() {

@@ -42,6 +42,9 @@ class MainWindow : public ui::Window {
   static const QList<MenuItem>& menuItems();
   void buildMenu();
   void MDIForm_Resize();
+  // A restored window whose title bar lies above the working area moves down onto it,
+  // where the mouse can take it.
+  void keepTitleBarOnScreen();
 
   // The menu's rule: close the window if it is open, then show it afresh.
   void openWindow(const QString& name);
