@@ -10,6 +10,7 @@
 #include "store/Database.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDate>
 #include <QFrame>
 #include <QLabel>
@@ -278,6 +279,48 @@ TEST_F(PrescriptionWindowRecordsTest, TheHistoryNameSearchKeepsItsCaretAndUndo) 
   EXPECT_EQ(search->cursorPosition(), 2);
   QTest::keyClick(search, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(search->text(), "s");
+}
+
+// The usage drop-down shows the phrase that is saved and printed: a stored phrase that
+// the word list no longer holds as an entry of its own, through a loaded record and a
+// refreshed word list; the user's choice takes.
+TEST_F(PrescriptionWindowRecordsTest, TheHerbalUsageBoxShowsThePhraseThatIsSaved) {
+  PrescriptionWindow& f = form2();
+  auto* usage = named<QComboBox>(f, "C1");
+  const auto shows = [&](const QString& phrase, const char* what) {
+    EXPECT_EQ(usage->currentText(), phrase) << what;
+    EXPECT_EQ(f.state().usage, phrase) << what;
+  };
+  testing_support::clickOn(f, "Command1_14");  // 中药: the herbal sheet
+  ASSERT_TRUE(usage->isVisible());
+  const QStringList phrases = f.herbalUsages();
+  ASSERT_EQ(phrases.size(), 2);
+  usage->setFocus();
+  QTest::keyClick(usage, Qt::Key_Down);
+  shows(phrases[1], "chosen by the keys");
+  typePatient();
+  testing_support::clickOn(f, "Command21");
+
+  // The word list loses the phrase while the prescription holds it.
+  f.replaceHerbalUsages({phrases[0]});
+  shows(phrases[1], "after the word list changed");
+  EXPECT_EQ(f.herbalUsages(), QStringList{phrases[0]});
+  QTest::keyClick(usage, Qt::Key_Up);
+  shows(phrases[0], "the list's phrase chosen");
+
+  // The saved prescription comes back with its own phrase.
+  testing_support::clickOn(f, "Command2");
+  clickHistoryRow(0);
+  shows(phrases[1], "loaded");
+  EXPECT_EQ(f.herbalUsages(), QStringList{phrases[0]});
+  f.replaceHerbalUsages(phrases);
+  shows(phrases[1], "the phrase back in the word list");
+  EXPECT_EQ(f.herbalUsages(), phrases);
+
+  PrescriptionState blank = f.state();
+  blank.usage = "";
+  f.showState(blank);
+  EXPECT_EQ(usage->currentText(), "") << "an empty stored usage";
 }
 
 TEST_F(PrescriptionWindowRecordsTest, PricingAndDispensingTakeTheStockOnceAndUndoGivesItBack) {
