@@ -11,6 +11,7 @@
 #include "ui/Twips.h"
 
 #include <QResizeEvent>
+#include <QWindowStateChangeEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -135,10 +136,8 @@ void MainWindow::openRecordTemplates() {
 
 void MainWindow::Form_Load() {
   clientArea_->setBackground(QColor(144, 163, 178));
-  // Restored, the window takes its minimum size with its frame, title bar included, at the
-  // top left of the screen's working area; it opens maximised.
-  if (const QScreen* s = screen()) move(s->availableGeometry().topLeft());
-  resize(ui::pxSize(kMinimumWidth, kMinimumHeight));
+  // Maximised; the screen's working area also where no window manager maximises it.
+  if (const QScreen* s = screen()) setGeometry(s->availableGeometry());
   setWindowState(windowState() | Qt::WindowMaximized);
   loaded_ = true;
 
@@ -160,14 +159,29 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
   ui::Window::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange) MDIForm_Resize();
+  if (event->type() != QEvent::WindowStateChange) return;
+  const Qt::WindowStates before = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+  if ((before & Qt::WindowMaximized) && isNormalState()) placeRestored();
+  MDIForm_Resize();
+}
+
+bool MainWindow::isNormalState() const {
+  return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+void MainWindow::placeRestored() {
+  const QScreen* s = screen();
+  if (!loaded_ || closing_ || !s) return;
+  const QSize frameExtra = frameGeometry().size() - size();
+  resize(ui::pxSize(kMinimumWidth, kMinimumHeight) - frameExtra);
+  move(s->availableGeometry().topLeft());
 }
 
 void MainWindow::MDIForm_Resize() {
   if (!loaded_ || closing_ || resizing_ || !isVisible()) return;
   resizing_ = true;
   // The minimum outer size holds in the normal window state only.
-  if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
+  if (isNormalState()) {
     const QSize frameExtra = frameGeometry().size() - size();
     const int width = std::max(Width(), kMinimumWidth);
     const int height = std::max(Height(), kMinimumHeight);
