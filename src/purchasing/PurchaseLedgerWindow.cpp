@@ -137,7 +137,7 @@ void PurchaseLedgerWindow::Command2_Click() {
   registry()->unload(QString::fromLatin1(GoodsReceiptWindow::kName));
   GoodsReceiptWindow& receipt = registry()->get<GoodsReceiptWindow>();
   receipt.Show();
-  receipt.begin(session_.services.serials().TimestampKey(), Combo1->currentText());
+  receipt.begin(session_.services.serials().TimestampKey(), Combo1->currentText(), receiptCatalogue_);
 }
 
 void PurchaseLedgerWindow::Command5_Click() { registry()->openFresh(QString::fromLatin1(PurchaseStatisticsWindow::kName)); }
