@@ -5,7 +5,6 @@
 
 #include <QString>
 
-
 namespace purchasing {
 
 // The boxes of the goods-receipt window, as typed.
