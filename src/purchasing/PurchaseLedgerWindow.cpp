@@ -96,22 +96,20 @@ void PurchaseLedgerWindow::Command3_Click() {
     return;
   }
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  LedgerOutcome read =
-      readLedger(session_.state.StockDbConnection, Text1->text(), Combo1->currentText(), *range, kLedgerCap + 1);
+  LedgerOutcome read = readLedger(session_.state.StockDbConnection, Text1->text(), Combo1->currentText(), *range, kLedgerCap);
   QApplication::restoreOverrideCursor();
   if (!read.reason.isEmpty()) {
     showRows({});
     ui::showFailure(session_.dialogs, QStringLiteral("查询失败"), read.reason);
     return;
   }
-  std::vector<LedgerRow>& rows = read.rows;
-  if (static_cast<int>(rows.size()) > kLedgerCap) {
+  if (read.tooMany) {
     // Refused: nothing listed, so no stale row stays selectable for "删除".
     showRows({});
     session_.dialogs.message(kTooManyMessage);
     return;
   }
-  showRows(std::move(rows));
+  showRows(std::move(read.rows));
 }
 
 void PurchaseLedgerWindow::xz(int row) { grid->xz(row); }

@@ -9,6 +9,7 @@
 #include "shell/MainWindow.h"
 #include "store/Database.h"
 #include "support/ShownWhole.h"
+#include "support/TypedKeys.h"
 #include "support/XlrdReadBack.h"
 #include "text/Dates.h"
 
@@ -127,6 +128,31 @@ TEST_F(PurchasingWindowsTest, TheDropDownAndThePickFollowTheCatalogueFromReceipt
   EXPECT_EQ(listed(*form), QStringList{"阿莫西林胶囊[24粒]"});
   EXPECT_TRUE(form->List1->isVisible());
   EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join("|").toStdString();
+}
+
+// A range of more receipts than the ledger lists is refused with its message, and nothing
+// stays listed; narrowed by a name, the same range is listed.
+TEST_F(PurchasingWindowsTest, TheLedgerRefusesMoreThanItListsAndListsANarrowerFilter) {
+  store::Database(state.StockDbConnection)
+      .exec(QStringLiteral(R"(WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)
+                              INSERT INTO "进货管理" ("日期", "品名", "分类", "序号", "数量")
+                              SELECT '%2', CASE WHEN i <= 3 THEN '黄芪' ELSE '甘草' END, '西成药', printf('%d', i), '1'
+                              FROM n)")
+                .arg(purchasing::kLedgerCap + 1)
+                .arg(text::isoDate(QDate::currentDate())));
+  triggerMenu("进货明细管理");
+  PurchaseLedgerWindow* ledger = loaded<PurchaseLedgerWindow>();
+  ASSERT_NE(ledger, nullptr);
+  EXPECT_EQ(dialogs.texts(), QStringList{purchasing::kTooManyMessage});
+  EXPECT_TRUE(ledger->receipts().empty());
+  EXPECT_EQ(ledger->Label1->text(), "记录数：0");
+
+  testing_support::typeKeys(ledger->Text1, "黄芪");
+  QTest::mouseClick(ledger->Command3, Qt::LeftButton);
+  EXPECT_EQ(dialogs.messages.size(), 1);
+  EXPECT_EQ(ledger->Label1->text(), "记录数：3");
+  ASSERT_EQ(ledger->receipts().size(), 3u);
+  EXPECT_EQ(ledger->receipts()[0].fields[store::kLedgerKey], "3");
 }
 
 TEST_F(PurchasingWindowsTest, EnterWalksTheReceiptBoxesInOrderAndSavesOnTheButton) {
