@@ -107,6 +107,36 @@ TEST(NextSerial, MovesTheTimeOnBySecondsAndKeepsTheStationCode) {
   for (const auto& [taken, step, next] : cases) EXPECT_EQ(nextSerial(taken, step), next) << taken;
 }
 
+// A new prescription whose number is taken gets the first second after it that no record
+// holds, whatever other stations' numbers stand between in the key's order.
+TEST_F(PrescriptionSaveTest, ATakenNumberMovesToTheFirstFreeSecondAfterIt) {
+  struct Case {
+    const char* shown;
+    std::vector<const char*> stored;  // besides the shown number itself
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"20261210202802F776", {}, "20261210202803F776"},
+      // Other stations' numbers of the same seconds; one station code written in small letters,
+      // which the key's index takes for the same number.
+      {"20261210202802F776",
+       {"20261210202802A1", "20261210202803F776", "20261210202803f777", "20261210202804f776", "20261210202804G",
+        "20261210202805F7", "20261210202806F776"},
+       "20261210202805F776"},
+      {"20261210235958F776", {"20261210235959F776", "20261211000000F776", "20261211000002F776"}, "20261211000001F776"},
+      {"S1", {"S1-2", "S1-3", "S1-10"}, "S1-4"},  // a number that is no time: second by second
+  };
+  for (const Case& c : cases) {
+    exec(R"(DELETE FROM "档案")");
+    for (const char* stored : c.stored) ASSERT_TRUE(saver().save(shown(stored, u16(u"王五")), false).saved());
+    ASSERT_TRUE(saver().save(shown(c.shown, u16(u"王五")), false).saved());
+    const SaveOutcome outcome = saver().save(shown(c.shown, u16(u"李四")), false);
+    ASSERT_TRUE(outcome.saved()) << outcome.message.toStdString();
+    EXPECT_EQ(outcome.stored.serial, c.expected) << c.shown;
+    EXPECT_EQ(values(R"(SELECT count(*) FROM "档案")"), QStringList{QString::number(c.stored.size() + 2)});
+  }
+}
+
 TEST_F(PrescriptionSaveTest, RefusedSaveStoresNothing) {
   struct Case {
     const char16_t* name;
