@@ -1,5 +1,6 @@
 #include "prescription/service/PrescriptionSave.h"
 
+#include "prescription/service/PrescriptionLoad.h"
 #include "prescription/service/SaveFormatting.h"
 #include "prescription/service/StoredRecord.h"
 #include "prescription/service/VisitCounterFile.h"
@@ -170,6 +171,10 @@ SaveOutcome PrescriptionSave::save(const PrescriptionRecord& shown, bool herbalL
   try {
     main_->use([&](store::Database& db) {
       SQLite::Transaction transaction(db.sql(), SQLite::TransactionBehavior::IMMEDIATE);
+      if (shown.loadedOrSaved && !store::RecordsRepository(db).dispenseMark(shown.serial)) {
+        outcome.result = SaveOutcome::Result::Gone;
+        return;
+      }
       outcome.stored.serial = serialToStore(db, shown, renumbered_);
       // Only dispensing and its undo change the mark: a window that shows an old mark
       // never overwrites what another workstation stored.
@@ -181,6 +186,7 @@ SaveOutcome PrescriptionSave::save(const PrescriptionRecord& shown, bool herbalL
   } catch (const std::exception& failure) {
     return refused(SaveOutcome::Result::Failed, kNotSavedMessage.arg(store::failureReason(failure), main_->path()));
   }
+  if (outcome.result == SaveOutcome::Result::Gone) return refused(SaveOutcome::Result::Gone, kRecordGoneMessage);
   outcome.result = SaveOutcome::Result::Saved;
   outcome.stored.loadedOrSaved = true;
   const QString counterFailure = rewriteCounter();

@@ -195,11 +195,11 @@ TEST_F(PrescriptionSaveTest, RegisterRowFollowsTheAge) {
       {u"张三", u"", {}},  // no age: the register is not touched
   };
   for (const Case& c : cases) {
-    exec(R"(DELETE FROM "患者信息")");
+    exec(R"(DELETE FROM "患者信息"; DELETE FROM "档案")");
     PrescriptionRecord r = shown("S1", u16(c.name));
-    r.loadedOrSaved = true;  // the window saves its own prescription again
     r.header[header::kAge] = u16(c.age);
     ASSERT_TRUE(saver().save(r, false).saved());
+    r.loadedOrSaved = true;  // the window saves its own prescription again
     ASSERT_TRUE(saver().save(r, false).saved());  // a second save rewrites the same row
     EXPECT_EQ(values(R"(SELECT "序号" || '|' || "年龄" FROM "患者信息")"), c.rows) << u16(c.age).toStdString();
   }
@@ -213,9 +213,9 @@ TEST_F(PrescriptionSaveTest, PhrasesAreAddedOnceAndAnExistingPhraseIsNoFailure) 
   // "头痛" is kept as an address phrase already.
   exec(QStringLiteral(R"(INSERT INTO "诊断" ("序号", "拼音", "名称") VALUES ('头痛', '地    址', '头痛-tt'))"));
   PrescriptionRecord r = shown("S1", u16(u"张三"));
-  r.loadedOrSaved = true;  // the window saves its own prescription again
   r.header[header::kDiagnosis] = u16(u"头痛 待查");
   ASSERT_TRUE(saver().save(r, false).saved());
+  r.loadedOrSaved = true;  // the window saves its own prescription again
   r.header[header::kAddress] = "";  // an empty phrase is not added
   r.header[header::kDiagnosis] = u16(u"感冒 发热");
   ASSERT_TRUE(saver().save(r, false).saved());
@@ -227,9 +227,9 @@ TEST_F(PrescriptionSaveTest, PhrasesAreAddedOnceAndAnExistingPhraseIsNoFailure) 
 
 TEST_F(PrescriptionSaveTest, ApostrophesAreStoredAsTyped) {
   PrescriptionRecord r = shown("S'1", "O'Brien");
-  r.loadedOrSaved = true;  // the window saves its own prescription again
   r.header[header::kDiagnosis] = "Bell's palsy";
   ASSERT_TRUE(saver().save(r, false).saved());
+  r.loadedOrSaved = true;  // the window saves its own prescription again
   ASSERT_TRUE(saver().save(r, false).saved());
   EXPECT_EQ(values(R"(SELECT "序号" || '|' || "0" || '|' || "40" FROM "档案")"), QStringList{"S'1|O'Brien|O'Brien-obrien"});
   EXPECT_EQ(values(R"(SELECT "序号" FROM "诊断" WHERE "拼音" = '诊断名称')"), QStringList{"Bell's"});
