@@ -432,16 +432,16 @@ TEST_F(PrescriptionWindowRecordsTest, DeleteOfANumberAnotherProgramStoredDeletes
   execMain(QStringLiteral(R"(INSERT INTO "档案" ("序号", "0", "5") VALUES ('%1', '李四', '%2'))")
                .arg(number, QDate::currentDate().toString("yyyy-MM-dd")));
   testing_support::clickOn(f, "Command2");  // 今日患者
-  ASSERT_EQ(history().count(), 1);
+  ASSERT_EQ(historyRows().size(), 1);
 
   dialogs.answers.enqueue(platform::Dialogs::Answer::Ok);
-  // Below the item: the pop-up acts on the prescription the window holds.
-  testing_support::clickInside(f, "List2", Qt::RightButton, {10, history().viewport()->height() - 10});
-  ASSERT_EQ(label("Label4"), number);
+  // Over the other program's item: the pop-up acts on the prescription the window holds.
+  clickHistoryRow(0, Qt::RightButton);
+  ASSERT_EQ(named<QLineEdit>(f, "Text5_0")->text(), "张三");
   testing_support::clickOn(f, "Label9_0");
   EXPECT_EQ(dialogs.messages.last().text, prescription::kDeleteQuestion);
   EXPECT_EQ(stored(QStringLiteral(R"(SELECT "0" FROM "档案" WHERE "序号" = '%1')").arg(number)), "李四");
-  EXPECT_EQ(history().count(), 1) << "the other program's record keeps its item";
+  EXPECT_EQ(historyRows().size(), 1) << "the other program's record keeps its item";
   EXPECT_NE(label("Label4"), number);
   EXPECT_EQ(named<QLineEdit>(f, "Text5_0")->text(), "");
 }
