@@ -137,7 +137,11 @@ void PagedGrid::build() {
       } else {
         auto* label = makeControl<QLabel>(surface_, name, layout_.cell(row, column));
         label->setAlignment(design.alignment);
-        if (design.number) keepTextWhole(label);
+        // A number reads whole; a centred name too long for its cell reads from its start.
+        if (design.number)
+          keepTextWhole(label);
+        else if (!(design.alignment & Qt::AlignLeft))
+          keepTextBeginning(label);
         cell = label;
       }
       cell->installEventFilter(this);
