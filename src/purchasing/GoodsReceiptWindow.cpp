@@ -9,6 +9,7 @@
 #include "ui/FocusAndKeys.h"
 #include "ui/Guard.h"
 #include "ui/InputTarget.h"
+#include "ui/SpacedText.h"
 
 #include <QDate>
 #include <QKeyEvent>
@@ -51,6 +52,7 @@ GoodsReceiptWindow::GoodsReceiptWindow(ui::Session& session) : ui::Window(QStrin
   Command1->setAutoDefault(true);  // Enter on the button saves
   connect(Command1, &QPushButton::clicked, this, &GoodsReceiptWindow::Command1_Click);
   List1 = ui::make<QListWidget>(this, "List1", {1200, 900, 3555, 4200});
+  ui::spaceListRows(List1);  // strengths of one drug, one under the other, never touch
   List1->hide();
   ui::onPick(List1, [this] { List1_DblClick(); });
   Label2 = ui::make<QLabel>(this, "Label2", {0, 0, 100, 100});
