@@ -296,7 +296,8 @@ void CatalogueWindow::Command5_Click() { shell::openWebPage(session_.dialogs, sh
 
 void CatalogueWindow::Command8_Click() {
   if (session_.dialogs.ask(QStringLiteral("在进行清空操作前，务必先将药品导出备份，否则不能恢复！"), platform::kPromptTitle,
-                           platform::Dialogs::Buttons::YesNo) != platform::Dialogs::Answer::Yes)
+                           platform::Dialogs::Buttons::YesNo,
+                           platform::Dialogs::Icon::Warning) != platform::Dialogs::Answer::Yes)
     return;
   if (!mayDropUnsaved()) return;
   ui::runGuarded(session_.dialogs, QStringLiteral("清空失败"),

@@ -3,7 +3,11 @@
 #include "ui/ControlEvents.h"
 #include "ui/ControlTable.h"
 #include "ui/FocusAndKeys.h"
+#include "ui/PickList.h"
+#include "ui/SpacedText.h"
+#include "ui/TextRows.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
@@ -44,8 +48,14 @@ void HistoryPanel::build(QWidget* window, ui::ControlArray<QLabel>& captions, Ha
     QObject::connect(box, &QLineEdit::textChanged, box,
                      [this] { handlers_.rangeTyped({Text2->text(), Text3->text(), Text4->text()}); });
 
-  List2 = ui::make<QListWidget>(window, "List2", {60, 7800, 3615, 1680});
-  QObject::connect(List2, &QListWidget::currentItemChanged, List2, [this] { List2_Click(); });
+  List2 = ui::make<ui::PickList>(window, "List2", {60, 7800, 3615, 1680});
+  rows_ = new ui::TextRows(List2);
+  List2->setModel(rows_);
+  List2->setUniformItemSizes(true);
+  List2->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  ui::spaceListRows(List2);
+  // Only the user's own move loads a record.
+  List2->onPicked([this](int row) { handlers_.chosen(row); });
   ui::onEvent(List2->viewport(), [this](QEvent* event) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) Picture6->hide();
@@ -54,42 +64,58 @@ void HistoryPanel::build(QWidget* window, ui::ControlArray<QLabel>& captions, Ha
   });
 
   Picture6 = ui::makePanel(window, "Picture6", {780, 8580, 1065, 840}, Qt::white);
+  // A border sets the pop-up off the list rows under it.
+  Picture6->setFrameStyle(QFrame::Box | QFrame::Plain);
+  Picture6->setLineWidth(1);
   const ui::Look centred = ui::Look().aligned(Qt::AlignCenter);
   const ui::LabelRow choices[] = {{0, {30, 120, 975, 225}, QStringLiteral("删除(D)"), centred},
                                   {1, {60, 480, 915, 225}, QStringLiteral("取消(E)"), centred}};
-  ui::ControlArray<QLabel> Label9{QStringLiteral("Label9")};
   ui::makeLabels(Label9, Picture6, choices);
-  for (int i : {0, 1}) ui::onClick(Label9[i], [this, i] { Label9_Click(i); });
+  for (int i : {0, 1}) {
+    Label9[i]->setMouseTracking(true);
+    ui::onHover(Label9[i], [this, i] { Label9_MouseMove(i); });
+    ui::onEvent(Label9[i], [this, i](QEvent* event) {
+      if (event->type() == QEvent::MouseMove) Label9_MouseMove(i);
+      return false;
+    });
+    ui::onClick(Label9[i], [this, i] { Label9_Click(i); });
+  }
+  Label9_MouseMove(-1);
   Picture6->hide();
 }
 
 void HistoryPanel::showWindow(const HistoryWindow& window) {
-  // Typing into the name search is what widens the window; setting it is not.
+  // Typing into the name search is what widens the window; setting it is not. A box that
+  // already holds its text keeps its caret and its undo steps.
   const QSignalBlocker block(Text2);
-  Text2->setText(window.search);
-  Text3->setText(window.from);
-  Text4->setText(window.to);
+  if (Text2->text() != window.search) Text2->setText(window.search);
+  if (Text3->text() != window.from) Text3->setText(window.from);
+  if (Text4->text() != window.to) Text4->setText(window.to);
 }
 
 void HistoryPanel::showItems(const std::vector<HistoryItem>& items) {
-  List2->clear();
-  for (const HistoryItem& item : items) List2->addItem(item.text);
-}
-
-void HistoryPanel::List2_Click() {
-  QListWidgetItem* item = List2->currentItem();
-  if (!item) return;
-  handlers_.chosen(List2->row(item));
+  Picture6->hide();
+  items_ = items;
+  rows_->setRows(static_cast<int>(items_.size()), [this](int row) { return items_[static_cast<size_t>(row)].text; });
 }
 
 void HistoryPanel::List2_MouseUp(Qt::MouseButton button, const QPoint& position) {
-  if (button != Qt::RightButton || List2->count() == 0) return;
+  if (button != Qt::RightButton || rows_->rowCount() == 0) return;
   const int left = List2->x() + position.x() + kPopupOffset;
   // Never below the list: the pop-up's bottom then lies on the list's bottom edge.
   const int lowest = List2->y() + List2->height() - Picture6->height();
   Picture6->move(left, std::min(List2->y() + position.y() + kPopupOffset, lowest));
+  Label9_MouseMove(-1);
   Picture6->show();
   Picture6->raise();
+}
+
+void HistoryPanel::Label9_MouseMove(int index) {
+  for (int i : {0, 1}) {
+    const bool lit = i == index;
+    ui::paint(Label9[i], lit ? QApplication::palette().color(QPalette::Highlight) : QColor(Qt::white));
+    ui::setTextColour(Label9[i], lit ? QColor(Qt::white) : QColor(Qt::black));
+  }
 }
 
 void HistoryPanel::Label9_Click(int index) {

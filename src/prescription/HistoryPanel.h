@@ -11,11 +11,15 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 #include <functional>
 #include <vector>
+
+namespace ui {
+class PickList;
+class TextRows;
+}  // namespace ui
 
 namespace prescription {
 
@@ -34,7 +38,8 @@ class HistoryPanel {
     std::function<void(const QString& search)> searchTyped;
     // The date range as typed, with the name search beside it.
     std::function<void(const HistoryWindow& boxes)> rangeTyped;
-    // The list's current item moved to `row`, by the user or by a refill.
+    // The user moved the list to `row` (a left click or a key); a refill or the focus
+    // never chooses.
     std::function<void(int row)> chosen;
     // A pop-up label clicked; the pop-up is closed by then.
     std::function<void(PopupChoice choice)> popupChosen;
@@ -48,8 +53,9 @@ class HistoryPanel {
   // are Label8(2) and Label8(0) of `captions`.
   void build(QWidget* window, ui::ControlArray<QLabel>& captions, Handlers handlers);
 
-  // The boxes, set together.
+  // The boxes, set together; a box that already says it is left alone, with its caret.
   void showWindow(const HistoryWindow& window);
+  // A new list closes the pop-up, which was opened over the old one.
   void showItems(const std::vector<HistoryItem>& items);
   // A click on the window's own face closes the pop-up.
   void closePopup() { Picture6->hide(); }
@@ -57,9 +63,10 @@ class HistoryPanel {
   QLineEdit* searchBox() const { return Text2; }
 
  private:
-  void List2_Click();
   // The pop-up, opened by the right button over a list with items.
   void List2_MouseUp(Qt::MouseButton button, const QPoint& position);
+  // The item under the pointer is lit, the other drawn plain.
+  void Label9_MouseMove(int index);
   void Label9_Click(int index);
 
   Handlers handlers_;
@@ -67,8 +74,11 @@ class HistoryPanel {
   QLineEdit* Text3 = nullptr;
   QLineEdit* Text4 = nullptr;
   QPushButton* Command2 = nullptr;
-  QListWidget* List2 = nullptr;
+  ui::PickList* List2 = nullptr;
+  ui::TextRows* rows_ = nullptr;
+  std::vector<HistoryItem> items_;
   QFrame* Picture6 = nullptr;
+  ui::ControlArray<QLabel> Label9{QStringLiteral("Label9")};
 };
 
 }  // namespace prescription

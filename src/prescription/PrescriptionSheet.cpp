@@ -1,11 +1,15 @@
 #include "prescription/PrescriptionSheet.h"
 
 #include "prescription/PrescriptionWindowLayout.h"
+#include "prescription/service/HerbalLayout.h"
 #include "prescription/service/PrescriptionState.h"
 #include "prescription/service/PrintedPrescription.h"
 #include "text/InputKind.h"
 #include "ui/ControlTable.h"
 #include "ui/Controls.h"
+#include "ui/EntryLines.h"
+#include "ui/ScrollMark.h"
+#include "ui/SpacedText.h"
 #include "ui/Fonts.h"
 #include "ui/InputTarget.h"
 #include "ui/TextBoxHelpers.h"
@@ -57,6 +61,10 @@ constexpr std::array<HeaderField, 19> kHeaderFields = {{
     {18, u"日期：", 240, 5580, 1755, false, 12, InputKind::Frequency},
 }};
 constexpr double kHeaderPanelHeight = 315;
+// The body's inner margins, in pixels: the box's own, and the narrower ones of the herbal
+// layout, inside which four herbs of 13 columns and a wider fourth one fit on a row.
+constexpr int kBodyMargin = 4;
+constexpr int kHerbalBodyMargin = 1;
 // The fields the Tab key and Enter walk, in order; the search box and the drug list follow.
 constexpr std::array<int, 8> kHeaderTabOrder = {0, 1, 2, 3, 4, 5, 6, 13};
 constexpr int kReadOnlyField = 5;  // the visit date: the program fills it
@@ -114,6 +122,10 @@ PrescriptionSheet::PrescriptionSheet(QWidget* window) {
   R1 = ui::make<QPlainTextEdit>(Picture2, "R1", {1380, 2400, 4575, 4995});
   R1->setFrameStyle(QFrame::NoFrame);
   R1->setFont(ui::designFont(ui::kSongTi, 10.5));
+  bodyLines_ = ui::keepEntriesWhole(R1);
+  R1->document()->setDocumentMargin(kBodyMargin);
+  // No scroll bar narrows the text, but a mark tells of the lines below.
+  ui::markHiddenText(R1);
   R1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   R1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ui::paint(R1, Qt::white);
@@ -138,7 +150,10 @@ PrescriptionSheet::PrescriptionSheet(QWidget* window) {
   List5 = ui::make<QListWidget>(Picture2, "List5", {720, 1260, 1275, 1110});
   List4 = ui::make<QListWidget>(Picture2, "List4", {1500, 1560, 2595, 1110});
   List3 = ui::make<QListWidget>(Picture2, "List3", {720, 1860, 2235, 1110});
-  for (QListWidget* list : {List3, List4, List5}) list->hide();
+  for (QListWidget* list : {List3, List4, List5}) {
+    ui::spaceListRows(list);
+    list->hide();
+  }
 }
 
 void PrescriptionSheet::buildFields() {
@@ -190,6 +205,9 @@ void PrescriptionSheet::setHerbal(bool herbal) {
   Label2[kDoseCaption]->setVisible(herbal);
   Text6->setVisible(herbal);
   C1->setVisible(herbal);
+  // Herbs stay whole with their doses, on the screen and on paper.
+  R1->document()->setDocumentMargin(herbal ? kHerbalBodyMargin : kBodyMargin);
+  bodyLines_->setEntryEnds(herbal ? kHerbUnits : QString());
 }
 
 void PrescriptionSheet::setModeCaption(const QString& caption) { ui::setWholeText(Label2[kSheetMode], caption); }
@@ -214,6 +232,7 @@ printing::SheetBody PrescriptionSheet::bodyBox(const QString& text) const {
   body.top = ui::twips(R1->y());
   // The width at which the box itself breaks its lines, so paper breaks them alike.
   body.wrapWidth = ui::TextBoxWrapWidth(R1);
+  body.entryEnds = bodyLines_->entryEnds();
   return body;
 }
 

@@ -18,8 +18,9 @@
 #include <vector>
 
 namespace ui {
+class EntryLinesLayout;
 struct PadTarget;
-}
+}  // namespace ui
 
 namespace prescription {
 
@@ -75,6 +76,9 @@ class PrescriptionSheet {
 
  private:
   void buildFields();
+
+  // R1's lines, which keep each herb with its dose in the herbal layout.
+  ui::EntryLinesLayout* bodyLines_ = nullptr;
 };
 
 }  // namespace prescription

@@ -124,7 +124,12 @@ void PrescriptionWindow::Timer1_Timer() {
 
 void PrescriptionWindow::addHerbalUsages(const QStringList& phrases) { sheet_->C1->addItems(phrases); }
 
-void PrescriptionWindow::replaceHerbalUsages(const QStringList& phrases) { ui::replaceItems(sheet_->C1, phrases); }
+void PrescriptionWindow::replaceHerbalUsages(const QStringList& phrases) {
+  ui::replaceItems(sheet_->C1, phrases);
+  // The box goes on showing the prescription's usage, in the new list or not.
+  const QScopedValueRollback quiet(filling_, true);
+  ui::showChoice(sheet_->C1, model_.state().usage);
+}
 
 QString PrescriptionWindow::herbalUsage() const { return sheet_->C1->currentText(); }
 
@@ -151,6 +156,9 @@ void PrescriptionWindow::wireEdits() {
           typed([this] { model_.setSymptoms(ui::fromBoxText(Text10->toPlainText())); }));
   connect(sheet_->C1, &QComboBox::currentTextChanged, this,
           typed([this] { model_.setUsage(sheet_->C1->currentText()); }));
+  // The user's choice takes, also of the phrase already shown.
+  connect(sheet_->C1, &QComboBox::activated, this,
+          typed([this] { model_.setUsage(sheet_->C1->currentText()); }));
   connect(sheet_->Text6, &QLineEdit::textChanged, this, typed([this] { model_.setDoses(sheet_->Text6->text()); }));
 }
 
@@ -162,7 +170,7 @@ void PrescriptionWindow::showModel(unsigned what) {
     for (int i = 0; i < header::kCount; ++i) setLineText(sheet_->Text5[i], s.header[i]);
   if (what & Change::Symptoms) setBoxText(Text10, s.symptoms);
   if (what & Change::Layout) {
-    if (sheet_->C1->currentText() != s.usage) sheet_->C1->setCurrentText(s.usage);
+    ui::showChoice(sheet_->C1, s.usage);
     setLineText(sheet_->Text6, s.doses);
   }
   if (what & Change::Number) {

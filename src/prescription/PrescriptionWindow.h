@@ -59,8 +59,8 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   bool bellOn() const;
   // Adds phrases to the herbal-usage drop-down, after what it holds.
   void addHerbalUsages(const QStringList& phrases);
-  // Replaces the drop-down's phrases (after the word list changed); the usage on the
-  // sheet, typed or chosen, stays as it is.
+  // Replaces the drop-down's phrases (after the word list changed); the box shows the
+  // prescription's usage again, in the new list or as an entry of its own.
   void replaceHerbalUsages(const QStringList& phrases) override;
   QStringList herbalUsages() const;
   // The herbal usage phrase chosen for the prescription on the sheet.

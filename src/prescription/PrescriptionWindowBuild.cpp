@@ -14,6 +14,7 @@
 #include "ui/FocusAndKeys.h"
 #include "ui/Fonts.h"
 #include "ui/InputTarget.h"
+#include "ui/SpacedText.h"
 
 namespace prescription {
 
@@ -130,6 +131,7 @@ void PrescriptionWindow::buildRightPanel() {
   // The symptom suggestions open over the symptoms box.
   List8 = ui::make<QListWidget>(this, "List8", {12480, 5040, 2475, 1140});
   paint(List8, kSymptomCyan);
+  ui::spaceListRows(List8);
   List8->hide();
 }
 

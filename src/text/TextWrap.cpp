@@ -12,7 +12,34 @@ QTextOption boxWrapOption() {
   return option;
 }
 
-QList<DisplayLine> displayLines(const QString& text, const QFont& font, const QTextOption& option, qreal width) {
+bool entryStartsAt(const QString& text, qsizetype position, const QString& entryEnds) {
+  if (position <= 0 || position > text.size() || text[position - 1] != u' ') return false;
+  qsizetype end = position - 1;
+  while (end > 0 && text[end] == u' ') --end;
+  return text[end] != u' ' && entryEnds.contains(text[end]);
+}
+
+void layOutLines(QTextLayout& layout, const QString& text, qreal width, const QString& entryEnds,
+                 const std::function<void(QTextLine& line)>& place) {
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    if (width > 0) line.setLineWidth(width);
+    const qsizetype start = line.textStart();
+    const qsizetype end = start + line.textLength();
+    if (!entryEnds.isEmpty() && end < text.size() && !entryStartsAt(text, end, entryEnds)) {
+      // Back to the last entry that starts on the line; an entry wider than the line
+      // breaks where the layout broke it.
+      qsizetype at = end - 1;
+      while (at > start && !entryStartsAt(text, at, entryEnds)) --at;
+      // The line made as wide as its text up to there: the blanks before the entry may
+      // stand past that width, the entry's first character may not.
+      if (at > start) line.setLineWidth(line.cursorToX(static_cast<int>(at)) - line.cursorToX(static_cast<int>(start)));
+    }
+    place(line);
+  }
+}
+
+QList<DisplayLine> displayLines(const QString& text, const QFont& font, const QTextOption& option, qreal width,
+                                const QString& entryEnds) {
   QList<DisplayLine> lines;
   QTextOption wrapping = option;
   if (width <= 0) wrapping.setWrapMode(QTextOption::NoWrap);
@@ -25,10 +52,8 @@ QList<DisplayLine> displayLines(const QString& text, const QFont& font, const QT
       QTextLayout layout(text.mid(start, end - start), font);
       layout.setTextOption(wrapping);
       layout.beginLayout();
-      for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        if (width > 0) line.setLineWidth(width);
-        lines.append({start + line.textStart(), line.textLength()});
-      }
+      layOutLines(layout, layout.text(), width, entryEnds,
+                  [&](QTextLine& line) { lines.append({start + line.textStart(), line.textLength()}); });
       layout.endLayout();
     }
     if (lines.size() == before) lines.append({start, 0});  // an empty line still shows
@@ -47,10 +72,10 @@ QStringList nonBlankLines(const QString& text, const QList<DisplayLine>& lines) 
   return result;
 }
 
-QStringList WrapTextToLines(const QString& source, const QFont& font, qreal width) {
+QStringList WrapTextToLines(const QString& source, const QFont& font, qreal width, const QString& entryEnds) {
   QString text = source;
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return nonBlankLines(text, displayLines(text, font, boxWrapOption(), width));
+  return nonBlankLines(text, displayLines(text, font, boxWrapOption(), width, entryEnds));
 }
 
 }  // namespace text

@@ -4,6 +4,14 @@
 #include <QSignalBlocker>
 
 namespace ui {
+namespace {
+
+// Marks the entry that showChoice adds for a text that is none of the phrases.
+constexpr int kShownOnlyRole = Qt::UserRole + 1;
+
+bool shownOnly(const QComboBox* box, int i) { return box->itemData(i, kShownOnlyRole).toBool(); }
+
+}  // namespace
 
 void takeTextAsTyped(QComboBox* box) {
   box->setEditable(true);
@@ -14,7 +22,8 @@ void takeTextAsTyped(QComboBox* box) {
 
 QStringList items(const QComboBox* box) {
   QStringList phrases;
-  for (int i = 0; i < box->count(); ++i) phrases << box->itemText(i);
+  for (int i = 0; i < box->count(); ++i)
+    if (!shownOnly(box, i)) phrases << box->itemText(i);
   return phrases;
 }
 
@@ -27,6 +36,27 @@ void replaceItems(QComboBox* box, const QStringList& phrases) {
     box->setEditText(shown);
   else
     box->setCurrentIndex(box->findText(shown));
+}
+
+}  // namespace ui
+
+namespace ui {
+
+void showChoice(QComboBox* box, const QString& text) {
+  const QSignalBlocker quiet(box);
+  for (int i = box->count() - 1; i >= 0; --i)
+    if (shownOnly(box, i)) box->removeItem(i);
+  if (text.isEmpty()) {
+    box->setCurrentIndex(-1);
+    return;
+  }
+  int i = box->findText(text);
+  if (i < 0) {
+    box->addItem(text);
+    i = box->count() - 1;
+    box->setItemData(i, true, kShownOnlyRole);
+  }
+  box->setCurrentIndex(i);
 }
 
 }  // namespace ui

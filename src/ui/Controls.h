@@ -43,13 +43,15 @@ struct MadeAs<QPlainTextEdit> {
 
 // Creates a W as a child of `parent` (further constructor arguments go before the
 // parent, as in QLabel(text, parent)), names it and places it. A box drops from what is
-// typed or pasted the characters that no box takes.
+// typed or pasted the characters that no box takes; Tab and Shift+Tab leave a multi-line
+// box for the next or previous control, as they leave a line box.
 template <class W, class... Args>
 W* make(QWidget* parent, const QString& name, const Place& place, Args&&... args) {
   auto* control = new typename MadeAs<W>::type(std::forward<Args>(args)..., parent);
   setControlName(control, name);
   setPlace(control, place);
   if constexpr (std::is_base_of_v<QLineEdit, W>) dropUntypableCharacters(control);
+  if constexpr (std::is_base_of_v<QPlainTextEdit, W>) control->setTabChangesFocus(true);
   return control;
 }
 

@@ -61,7 +61,7 @@ class MedicalRecordWindowTest : public ShellFixture {
 };
 
 // 主诉, 既往史, 个人史, 过敏史, 辅检 and 诊断 hold one line: Enter and Tab go on to the
-// next section; 现病史 keeps its lines.
+// next section; 现病史 keeps its lines, and Tab leaves it as any other section.
 TEST_F(MedicalRecordWindowTest, EnterAndTabInAOneLineSectionGoOnToTheNextSection) {
   MedicalRecordWindow& f = openActive();
   QPlainTextEdit* complaint = section(f, clinical::kComplaint);
@@ -94,6 +94,24 @@ TEST_F(MedicalRecordWindowTest, EnterAndTabInAOneLineSectionGoOnToTheNextSection
   section(f, 3)->setFocus();
   QTest::keyClick(section(f, 3), Qt::Key_Backtab, Qt::ShiftModifier);
   EXPECT_EQ(QApplication::focusWidget(), section(f, 2));
+
+  // Tab leaves the multi-line sections too, typing nothing; Shift+Tab comes back.
+  for (int i : {clinical::kIllness, clinical::kExam, clinical::kTreatment}) {
+    SCOPED_TRACE(testing::Message() << "section " << i);
+    QPlainTextEdit* box = section(f, i);
+    box->setFocus();
+    box->setPlainText(QStringLiteral("甲"));
+    box->moveCursor(QTextCursor::End);
+    QTest::keyClick(box, Qt::Key_Tab);
+    QWidget* next = QApplication::focusWidget();
+    EXPECT_NE(next, box);
+    if (i != clinical::kTreatment) {
+      EXPECT_EQ(next, section(f, i + 1));
+    }
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("甲"));
+    QTest::keyClick(next, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), box);
+  }
 }
 
 // A line break pasted, or brought in by a phrase, becomes a blank in a one-line section.

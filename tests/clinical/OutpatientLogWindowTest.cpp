@@ -121,7 +121,16 @@ TEST_F(OutpatientLogWindowTest, BadDatesEmptyTheGridWithTheDateMessageOnly) {
     dialogs.messages.clear();
     query(log, bad, QStringLiteral("2024-03-31"));
     EXPECT_EQ(dialogs.texts(), QStringList{clinical::kLogBadDatesMessage});
+    EXPECT_EQ(dialogs.messages[0].icon, platform::Dialogs::Icon::Warning);
     EXPECT_EQ(cell(log, 0, 0), QString());
+  }
+  // The print and the export say the same, with the same exclamation mark, and ask nothing.
+  for (QPushButton* button : {log.Command3, log.Command2}) {
+    dialogs.messages.clear();
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_EQ(dialogs.texts(), QStringList{clinical::kLogBadDatesMessage}) << button->text().toStdString();
+    EXPECT_EQ(dialogs.messages[0].icon, platform::Dialogs::Icon::Warning);
+    EXPECT_TRUE(dialogs.fileDialogs.isEmpty());
   }
   // A store that cannot be read is said as such, not as a date fault.
   dialogs.messages.clear();

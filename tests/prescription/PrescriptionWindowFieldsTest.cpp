@@ -316,3 +316,25 @@ TEST_F(PrescriptionWindowFieldsTest, SymptomPhrasesAreJoinedInTheSymptomsBox) {
 }
 
 }  // namespace
+
+namespace {
+
+// Tab and Shift+Tab leave the multi-line boxes as they leave the fields, and type nothing.
+TEST_F(PrescriptionWindowFieldsTest, TabLeavesTheMultiLineBoxes) {
+  for (const char* name : {"R1", "Text10", "text9"}) {
+    SCOPED_TRACE(name);
+    auto* box = named<QPlainTextEdit>(form2(), QString::fromLatin1(name));
+    QTest::mouseClick(box->viewport(), Qt::LeftButton);
+    ASSERT_EQ(focused(), box);
+    type(box, "甲");
+    QTest::keyClick(box, Qt::Key_Tab);
+    QWidget* next = focused();
+    EXPECT_NE(next, box);
+    EXPECT_EQ(box->toPlainText(), "甲");
+    QTest::keyClick(next, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), box);
+    EXPECT_EQ(box->toPlainText(), "甲");
+  }
+}
+
+}  // namespace

@@ -8,6 +8,7 @@
 
 #include <QAbstractScrollArea>
 #include <QLabel>
+#include <QListView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -58,6 +59,19 @@ class PrescriptionWindowFixture : public ShellFixture {
   void typePrescription() {
     typePatient();
     named<QPlainTextEdit>(form2(), "R1")->setPlainText("1. 阿莫西林胶囊 0.25g*24粒×2\n    用法：口服 每日3次");
+  }
+  // The history list List2: its rows as it shows them, and a press on one of them.
+  QListView& historyList() { return *named<QListView>(form2(), "List2"); }
+  QStringList historyRows() {
+    QStringList rows;
+    const QAbstractItemModel* model = historyList().model();
+    for (int r = 0; r < model->rowCount(); ++r) rows << model->index(r, 0).data().toString();
+    return rows;
+  }
+  void clickHistoryRow(int row, Qt::MouseButton button = Qt::LeftButton) {
+    QListView& list = historyList();
+    const QRect place = list.visualRect(list.model()->index(row, 0));
+    QTest::mouseClick(list.viewport(), button, {}, place.center());
   }
   // The first column of the first row a query of the main database gives.
   QString stored(const QString& sql) {

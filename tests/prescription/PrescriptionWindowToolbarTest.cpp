@@ -131,7 +131,7 @@ TEST_F(PrescriptionWindowToolbarTest, SaveStoresThenListsTodayThenHidesTheSympto
     if (c.saved) {
       EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join('|').toStdString();
       EXPECT_EQ(storedOf("0", label("Label4")), "张三");
-      EXPECT_EQ(named<QListWidget>(f, "List2")->count(), 1) << "the list is filled after the save";
+      EXPECT_EQ(historyRows().size(), 1) << "the list is filled after the save";
     } else {
       EXPECT_EQ(dialogs.texts(), QStringList{"请输入患者姓名！"});
     }

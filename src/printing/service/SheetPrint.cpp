@@ -49,7 +49,7 @@ void hideFieldsOfHiddenPanels(SheetSnapshot& sheet) {
 QStringList sheetBodyLines(const SheetBody& body) {
   QFont font(body.face);
   font.setPointSizeF(body.size);
-  return text::WrapTextToLines(body.text, font, body.wrapWidth);
+  return text::WrapTextToLines(body.text, font, body.wrapWidth, body.entryEnds);
 }
 
 void printBodyLines(PrintSurface& surface, const QStringList& lines, double left, bool herbal) {

@@ -43,7 +43,8 @@ struct SheetField {
 };
 
 // The body box R1: its text ("\n" or CR LF between lines), its own font, its place on
-// the sheet and the width in screen pixels at which it wraps its lines.
+// the sheet and the width in screen pixels at which it wraps its lines, breaking them
+// only between entries when the characters that end an entry are given (the herbs).
 struct SheetBody {
   QString text;
   QString face = QStringLiteral("宋体");
@@ -51,6 +52,7 @@ struct SheetBody {
   double left = 0;
   double top = 0;
   double wrapWidth = 0;
+  QString entryEnds;
 };
 
 inline constexpr int kSheetTitleCount = 5;   // Label2(0) to Label2(4)
