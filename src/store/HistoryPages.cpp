@@ -45,11 +45,12 @@ void walk(Database& db, const QString& columns, const HistoryFilter& filter, con
 
 std::optional<std::vector<HistoryRow>> historyIfFew(Database& db, const HistoryFilter& filter, int most) {
   // How many index entries the list may have to read: the candidates of a name search
-  // when the name's pieces tell them, else the visit days' records.
+  // when the name's pieces tell them, else the visit days' records. The candidates of one
+  // character are not counted: telling them apart takes as long as the walk itself.
   QString count;
   std::vector<QString> values;
   if (!filter.contains.isEmpty()) {
-    if (!recordNameIndexReady(db)) return std::nullopt;
+    if (filter.contains.size() < 2 || !recordNameIndexReady(db)) return std::nullopt;
     const CandidateQuery candidates = candidateQuery(
         filter.column == HistoryFilter::Column::NameInitials ? IndexedColumn::NameInitials : IndexedColumn::Name,
         filter.contains);

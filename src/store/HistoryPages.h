@@ -16,8 +16,8 @@
 namespace store {
 
 // The filter's records when they are at most `most`, newest number first, read as the
-// whole list reads them (RecordsRepository::history); nullopt when there are more. Only
-// a few index entries are counted to tell.
+// whole list reads them (RecordsRepository::history); nullopt when there are more, and
+// for a search of one character. Only a few index entries are counted to tell.
 std::optional<std::vector<HistoryRow>> historyIfFew(Database& db, const HistoryFilter& filter, int most);
 
 // Up to `limit` records of the filter whose numbers come after `after` (all when nullopt)

@@ -33,16 +33,12 @@ HistoryRows::HistoryRows(store::Connection main, const HistoryWindow& window)
         count_ = static_cast<int>(pages_[0].size());
         return;
       }
-      // The first page at once; the rest is counted on from scratch.
+      // The first page at once; the rest is counted on (from its first record) later.
       whole_ = false;
       pages_[0] = itemsOf(store::historyPage(db, *filter_, std::nullopt, kPageRows));
       lately_.push_back(0);
       count_ = static_cast<int>(pages_[0].size());
       complete_ = count_ < kPageRows;
-      if (!complete_) {
-        count_ = 0;
-        countOn(kPageRows * 4);
-      }
     });
   } catch (const std::exception& failure) {
     failure_ = readFailure(failure, (*main_)->path());
@@ -59,10 +55,12 @@ bool HistoryRows::countOn(int rows) {
   try {
     const std::vector<QString> serials =
         (*main_)->use([&](store::Database& db) { return store::historySerials(db, *filter_, counted_, rows); });
+    // The walk starts at the first record: the first page's rows are counted again.
     for (const QString& serial : serials) {
-      ++count_;
-      if (count_ % kPageRows == 0) anchors_.push_back(serial);
+      ++walked_;
+      if (walked_ % kPageRows == 0) anchors_.push_back(serial);
     }
+    count_ = std::max(count_, walked_);
     if (!serials.empty()) counted_ = serials.back();
     complete_ = static_cast<int>(serials.size()) < rows;
   } catch (const std::exception& failure) {

@@ -50,6 +50,7 @@ class HistoryRows {
   // anchors_[p]: the serial that page p + 1 follows.
   std::vector<QString> anchors_;
   std::optional<QString> counted_;  // the last serial counted
+  int walked_ = 0;                  // the rows counted so far
   // Pages read lately, by page number; all rows of a short window are page 0.
   mutable std::map<int, std::vector<HistoryItem>> pages_;
   mutable std::vector<int> lately_;
