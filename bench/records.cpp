@@ -51,6 +51,37 @@ void SaveTwentyLinePrescription(benchmark::State& state) {
 }
 BENCHMARK(SaveTwentyLinePrescription)->Unit(benchmark::kMillisecond);
 
+// The number a new prescription is stored under when its own and the next seconds are
+// taken (two copies of the program on one station code with a clock that stands still):
+// a run of `range(0)` taken seconds to walk past, among the store's million records.
+void NumberAfterARunOfTakenSeconds(benchmark::State& state) {
+  ensureStore();
+  const int run = static_cast<int>(state.range(0));
+  const QString first = QStringLiteral("20241231120000F776");
+  {
+    store::Database db(mainDb());
+    SQLite::Transaction transaction(db.sql());
+    SQLite::Statement insert(db.sql(), bench_support::kInsertRecord);
+    QString serial = first;
+    for (int i = 0; i <= run; ++i, serial = nextSerial(serial))
+      bench_support::insertRecord(insert, typedRecord(serial, patientName(i), kLastDay, 6), "");
+    transaction.commit();
+  }
+  PrescriptionRecord shown;
+  shown.serial = first;
+  QString found;
+  {
+    store::Database db(mainDb());
+    for (auto _ : state) {
+      SQLite::Transaction transaction(db.sql());  // rolled back: the run stays as it is
+      found = serialToStore(db, shown, nullptr);
+    }
+  }
+  if (found != nextSerial(first, run + 1)) state.SkipWithError("not the first free second");
+  store::Database(mainDb()).exec(R"(DELETE FROM "档案" WHERE "序号" LIKE '20241231%F776')");
+}
+BENCHMARK(NumberAfterARunOfTakenSeconds)->Arg(10)->Arg(1000)->Arg(20000)->Unit(benchmark::kMillisecond);
+
 void TodaysPatients(benchmark::State& state) {
   ensureStore();
   const HistoryList list(mainDb());

@@ -82,6 +82,10 @@ class Purchases {
   // tell "more than limit - 1" without reading them all.
   std::vector<LedgerRow> ledger(const QString& namePart, const QString& category, const QString& first,
                                 const QString& last, int limit);
+  // How many receipts the ledger would list for the same filter, counting no further than
+  // `atMost`.
+  int ledgerCount(const QString& namePart, const QString& category, const QString& first, const QString& last,
+                  int atMost);
 
   // Receipts of one category dated from `first` to `last`, ordered by name and, within a
   // name, in stored order.

@@ -101,6 +101,13 @@ std::optional<RecordRow> RecordsRepository::record(const QString& serial) {
   return readRecord(query);
 }
 
+void RecordsRepository::serialsFrom(const QString& first, const std::function<bool(const QString& serial)>& visit) {
+  SQLite::Statement query(db_.sql(), R"(SELECT "序号" FROM "档案" WHERE "序号" >= ? ORDER BY "序号")");
+  bindText(query, 1, first);
+  while (query.executeStep())
+    if (!visit(columnText(query, 0))) return;
+}
+
 bool RecordsRepository::remove(const QString& serial) {
   SQLite::Statement remove(db_.sql(), R"(DELETE FROM "档案" WHERE "序号" = ?)");
   bindText(remove, 1, serial);

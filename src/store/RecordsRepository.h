@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -46,6 +47,9 @@ class RecordsRepository {
   std::optional<RecordRow> record(const QString& serial);
   // Deletes the record of a serial; false when it had none.
   bool remove(const QString& serial);
+  // Visits the stored serials from `first` on, in the order of their unique index (ASCII
+  // letters compared without case, as the serial itself is), until `visit` returns false.
+  void serialsFrom(const QString& first, const std::function<bool(const QString& serial)>& visit);
 
   // Whether the file holds at least one record.
   bool holdsAny();

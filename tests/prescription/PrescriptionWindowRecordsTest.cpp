@@ -424,6 +424,28 @@ TEST_F(PrescriptionWindowRecordsTest, ANumberTakenByAnotherProgramMovesOnAndIsSh
             prescription::kDispensedMark);
 }
 
+TEST_F(PrescriptionWindowRecordsTest, DeleteOfANumberAnotherProgramStoredDeletesNothingAndStartsAnew) {
+  PrescriptionWindow& f = form2();
+  typePrescription();
+  const QString number = label("Label4");
+  // Another copy of the program on this machine stored its prescription under the same number.
+  execMain(QStringLiteral(R"(INSERT INTO "档案" ("序号", "0", "5") VALUES ('%1', '李四', '%2'))")
+               .arg(number, QDate::currentDate().toString("yyyy-MM-dd")));
+  testing_support::clickOn(f, "Command2");  // 今日患者
+  ASSERT_EQ(historyRows().size(), 1);
+
+  dialogs.answers.enqueue(platform::Dialogs::Answer::Ok);
+  // Over the other program's item: the pop-up acts on the prescription the window holds.
+  clickHistoryRow(0, Qt::RightButton);
+  ASSERT_EQ(named<QLineEdit>(f, "Text5_0")->text(), "张三");
+  testing_support::clickOn(f, "Label9_0");
+  EXPECT_EQ(dialogs.messages.last().text, prescription::kDeleteQuestion);
+  EXPECT_EQ(stored(QStringLiteral(R"(SELECT "0" FROM "档案" WHERE "序号" = '%1')").arg(number)), "李四");
+  EXPECT_EQ(historyRows().size(), 1) << "the other program's record keeps its item";
+  EXPECT_NE(label("Label4"), number);
+  EXPECT_EQ(named<QLineEdit>(f, "Text5_0")->text(), "");
+}
+
 TEST_F(PrescriptionWindowRecordsTest, ANewPrescriptionAfterAMovedNumberNeverTakesOverTheSavedOne) {
   PrescriptionWindow& f = form2();
   typePrescription();
@@ -501,7 +523,7 @@ TEST_F(PrescriptionWindowRecordsTest, DeleteAfterTheDrugWasRemovedAsksAndDeletes
   EXPECT_EQ(label("Label5"), "");
 }
 
-TEST_F(PrescriptionWindowRecordsTest, UndoOrDispenseOfARecordDeletedOnAnotherWorkstationSaysSoAndWritesNothing) {
+TEST_F(PrescriptionWindowRecordsTest, UndoDispenseSaveOrPricingOfARecordDeletedOnAnotherWorkstationSaysSoAndWritesNothing) {
   PrescriptionWindow& f = form2();
   typePrescription();
   testing_support::clickOn(f, "Command4");
@@ -510,7 +532,7 @@ TEST_F(PrescriptionWindowRecordsTest, UndoOrDispenseOfARecordDeletedOnAnotherWor
   ASSERT_EQ(historyRows().size(), 1);
   execMain(R"(DELETE FROM "档案")");  // deleted on another workstation meanwhile
 
-  for (const char* button : {"Command9", "Command14"}) {
+  for (const char* button : {"Command9", "Command14", "Command21", "Command4"}) {
     dialogs.messages.clear();
     QTest::mouseClick(named<QPushButton>(f, button), Qt::LeftButton);
     ASSERT_EQ(dialogs.messages.size(), 1) << button;

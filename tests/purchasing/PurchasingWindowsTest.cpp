@@ -9,6 +9,7 @@
 #include "shell/MainWindow.h"
 #include "store/Database.h"
 #include "support/ShownWhole.h"
+#include "support/TypedKeys.h"
 #include "support/XlrdReadBack.h"
 #include "text/Dates.h"
 
@@ -55,8 +56,8 @@ TEST_F(PurchasingWindowsTest, PickQuantityAndSaveBookTheReceiptAndRefreshTheLedg
   EXPECT_EQ(form.Label2->text().size(), 14);
   QTest::keyClicks(form.Text1[purchasing::kBoxName], "amxl");
   ASSERT_TRUE(form.List1->isVisible());
-  ASSERT_EQ(form.List1->count(), 1);
-  EXPECT_EQ(form.List1->item(0)->text(), "阿莫西林[24粒]");
+  ASSERT_EQ(form.List1->model()->rowCount(), 1);
+  EXPECT_EQ(form.List1->model()->index(0, 0).data().toString(), "阿莫西林[24粒]");
   QTest::keyClick(form.Text1[purchasing::kBoxName], Qt::Key_Down);
   QTest::keyClick(form.List1, Qt::Key_Return);
   EXPECT_EQ(form.Text1[purchasing::kBoxName]->text(), "阿莫西林[24粒]");
@@ -90,6 +91,68 @@ TEST_F(PurchasingWindowsTest, PickQuantityAndSaveBookTheReceiptAndRefreshTheLedg
   click(ledger, "Command1");
   EXPECT_EQ(stock(), "3");
   EXPECT_EQ(ledger.Label1->text(), "记录数：0");
+}
+
+// Another workstation changes the catalogue while receipts are typed: the drop-down lists
+// what the file holds at each keystroke, a pick fills what it holds at the pick, and a
+// drug removed since the list was made is not picked; the list is made again instead.
+TEST_F(PurchasingWindowsTest, TheDropDownAndThePickFollowTheCatalogueFromReceiptToReceipt) {
+  const auto listed = [](GoodsReceiptWindow& form) {
+    QStringList names;
+    for (int row = 0; row < form.List1->model()->rowCount(); ++row)
+      names << form.List1->model()->index(row, 0).data().toString();
+    return names;
+  };
+  GoodsReceiptWindow* form = &add();
+  QLineEdit* name = form->Text1[purchasing::kBoxName];
+  QTest::keyClicks(name, "amxl");
+  ASSERT_EQ(listed(*form), QStringList{"阿莫西林[24粒]"});
+  execMain(R"(UPDATE "商品" SET "斗位" = '8', "备用1" = '1.300')");  // a receipt booked elsewhere
+  QTest::keyClick(name, Qt::Key_Down);
+  QTest::keyClick(form->List1, Qt::Key_Return);
+  EXPECT_EQ(form->Text1[purchasing::kBoxStock]->text(), "8");
+  EXPECT_EQ(form->Text1[purchasing::kBoxCost]->text(), "1.300");
+
+  // The next receipt: renamed and added since the last one.
+  execMain(R"(UPDATE "商品" SET "名称" = '阿莫西林胶囊{24粒}', "查询" = '阿莫西林胶囊{24粒}-amxljn-$';
+              INSERT INTO "商品" ("ID号", "名称", "查询", "分类", "单位", "斗位")
+              VALUES ('2', '阿莫西林{0.5g}', '阿莫西林{0.5g}-amxl-$', '西成药·抗生素', '盒', '1'))");
+  form = &add();
+  name = form->Text1[purchasing::kBoxName];
+  QTest::keyClicks(name, "amxl");
+  ASSERT_EQ(listed(*form), (QStringList{"阿莫西林[0.5g]", "阿莫西林胶囊[24粒]"}));
+  execMain(R"(DELETE FROM "商品" WHERE "ID号" = '2')");
+  QTest::keyClick(name, Qt::Key_Down);
+  QTest::keyClick(form->List1, Qt::Key_Return);
+  EXPECT_EQ(name->text(), "amxl");
+  EXPECT_EQ(listed(*form), QStringList{"阿莫西林胶囊[24粒]"});
+  EXPECT_TRUE(form->List1->isVisible());
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join("|").toStdString();
+}
+
+// A range of more receipts than the ledger lists is refused with its message, and nothing
+// stays listed; narrowed by a name, the same range is listed.
+TEST_F(PurchasingWindowsTest, TheLedgerRefusesMoreThanItListsAndListsANarrowerFilter) {
+  store::Database(state.StockDbConnection)
+      .exec(QStringLiteral(R"(WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)
+                              INSERT INTO "进货管理" ("日期", "品名", "分类", "序号", "数量")
+                              SELECT '%2', CASE WHEN i <= 3 THEN '黄芪' ELSE '甘草' END, '西成药', printf('%d', i), '1'
+                              FROM n)")
+                .arg(purchasing::kLedgerCap + 1)
+                .arg(text::isoDate(QDate::currentDate())));
+  triggerMenu("进货明细管理");
+  PurchaseLedgerWindow* ledger = loaded<PurchaseLedgerWindow>();
+  ASSERT_NE(ledger, nullptr);
+  EXPECT_EQ(dialogs.texts(), QStringList{purchasing::kTooManyMessage});
+  EXPECT_TRUE(ledger->receipts().empty());
+  EXPECT_EQ(ledger->Label1->text(), "记录数：0");
+
+  testing_support::typeKeys(ledger->Text1, "黄芪");
+  QTest::mouseClick(ledger->Command3, Qt::LeftButton);
+  EXPECT_EQ(dialogs.messages.size(), 1);
+  EXPECT_EQ(ledger->Label1->text(), "记录数：3");
+  ASSERT_EQ(ledger->receipts().size(), 3u);
+  EXPECT_EQ(ledger->receipts()[0].fields[store::kLedgerKey], "3");
 }
 
 TEST_F(PurchasingWindowsTest, EnterWalksTheReceiptBoxesInOrderAndSavesOnTheButton) {

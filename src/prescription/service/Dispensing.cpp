@@ -177,7 +177,10 @@ DispenseOutcome Dispensing::rewrite(const PrescriptionRecord& shown, bool herbal
   return outcome;
 }
 
-DispenseOutcome Dispensing::remove(const QString& serial, const QStringList& goOnWithout) const {
+DispenseOutcome Dispensing::remove(const PrescriptionRecord& shown, const QStringList& goOnWithout) const {
+  // The same guard as the save's: a record this window never loaded or saved is not its to delete.
+  if (!shown.loadedOrSaved) return refused(DispenseOutcome::Result::Skipped);
+  const QString& serial = shown.serial;
   try {
     store::JointTransaction transaction(mainDbPath_, stockDbPath_);
     store::RecordsRepository records(transaction.db());

@@ -40,7 +40,8 @@ QString missingDrugsQuestion(const QStringList& drugs, const QString& action);
 struct DispenseOutcome {
   enum class Result {
     Done,
-    Skipped,      // undo of a prescription that the window does not show as dispensed
+    Skipped,      // undo of a prescription that the window does not show as dispensed, or
+                  // delete of a number whose record the window never loaded or saved
     NotPriced,    // row 0 of the grid has no name
     NameMissing,
     NoVisitDate,
@@ -85,8 +86,10 @@ class Dispensing {
                        const QStringList& goOnWithout = {}) const;
   // "删除(D)", after the question: deletes the record and its sales lines, and gives a
   // dispensed prescription's stock back, asking first about missing drugs as undo does.
-  // Done, DrugsMissing or Failed.
-  DispenseOutcome remove(const QString& serial, const QStringList& goOnWithout = {}) const;
+  // Done, DrugsMissing or Failed. Only a number the window loaded or saved is its own:
+  // for any other (another program stored a record under it meanwhile) nothing is
+  // deleted and the outcome is Skipped.
+  DispenseOutcome remove(const PrescriptionRecord& shown, const QStringList& goOnWithout = {}) const;
 
   // Who is told when a new prescription takes another number (serialToStore).
   Dispensing& whenRenumbered(Renumbered renumbered) {

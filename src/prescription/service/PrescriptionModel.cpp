@@ -361,6 +361,8 @@ CommandOutcome PrescriptionModel::storeShown() {
                                   .save(shownRecord(state_), state_.herbal);
   // A blank name or a failed save leaves the prescription as it was.
   if (outcome.saved()) showStored(outcome.stored, false);
+  // Deleted on another workstation: the list shows what is stored now.
+  if (outcome.result == SaveOutcome::Result::Gone) requery();
   return outcomeOf(outcome);
 }
 
@@ -453,12 +455,18 @@ CommandOutcome PrescriptionModel::removeShown() {
       platform::Dialogs::Answer::Ok)
     return declined();
   const Dispensing dispensing = this->dispensing();
-  const QString serial = state_.number;
+  const PrescriptionRecord shown = shownRecord(state_);
   QStringList goOnWithout;
-  DispenseOutcome outcome = dispensing.remove(serial);
+  DispenseOutcome outcome = dispensing.remove(shown);
   while (outcome.result == DispenseOutcome::Result::DrugsMissing) {
     if (!agreeToGoOnWithout(outcome, goOnWithout)) return declined();
-    outcome = dispensing.remove(serial, goOnWithout);
+    outcome = dispensing.remove(shown, goOnWithout);
+  }
+  // A number the window does not own is someone else's record: it and its list item
+  // stay; the window starts anew as after a delete.
+  if (outcome.result == DispenseOutcome::Result::Skipped) {
+    resetAfterDelete();
+    return done();
   }
   // Nothing was deleted: the list and the prescription stay as they were.
   if (!outcome.done()) return outcomeOf(outcome);

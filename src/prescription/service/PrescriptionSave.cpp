@@ -1,5 +1,6 @@
 #include "prescription/service/PrescriptionSave.h"
 
+#include "prescription/service/PrescriptionLoad.h"
 #include "prescription/service/SaveFormatting.h"
 #include "prescription/service/StoredRecord.h"
 #include "prescription/service/VisitCounterFile.h"
@@ -13,6 +14,8 @@
 #include <SQLiteCpp/Transaction.h>
 
 #include <QDateTime>
+
+#include <algorithm>
 
 namespace prescription {
 namespace {
@@ -90,13 +93,56 @@ QString nextSerial(const QString& taken, int step) {
   return time.addSecs(step).toString(kFormat) + taken.mid(kFormat.size());
 }
 
+namespace {
+
+// The number one second after a PrescriptionSerial's: the stamp's clock digits count on
+// by themselves until the day ends, which is all a walk over taken numbers needs.
+QString secondAfter(const QString& serial) {
+  QString next = serial;
+  const auto countOn = [&next](int at, int limit) {
+    const int value = next.mid(at, 2).toInt() + 1;
+    next.replace(at, 2, QStringLiteral("%1").arg(value < limit ? value : 0, 2, 10, QChar(u'0')));
+    return value < limit;
+  };
+  if (countOn(12, 60) || countOn(10, 60) || countOn(8, 24)) return next;
+  return nextSerial(serial);
+}
+
+// Orders two numbers as the serial's index does: ASCII letters without case, then code
+// unit by code unit.
+int compareAsIndexed(const QString& a, const QString& b) {
+  const auto folded = [](QChar c) { return c >= u'A' && c <= u'Z' ? c.unicode() + (u'a' - u'A') : c.unicode(); };
+  for (qsizetype i = 0, n = std::min(a.size(), b.size()); i < n; ++i)
+    if (const int d = folded(a[i]) - folded(b[i]); d != 0) return d;
+  return static_cast<int>(a.size() - b.size());
+}
+
+}  // namespace
+
 QString serialToStore(store::Database& db, const PrescriptionRecord& shown, const Renumbered& renumbered) {
   store::RecordsRepository records(db);
   if (shown.loadedOrSaved || !records.dispenseMark(shown.serial)) return shown.serial;
   // A day of seconds is more than any number of programs can take in one burst.
   constexpr int kTries = 86400;
-  for (int step = 1; step <= kTries; ++step) {
-    const QString serial = nextSerial(shown.serial, step);
+  int step = 1;
+  QString serial = nextSerial(shown.serial, step);
+  if (serial.size() == shown.serial.size()) {
+    // A serial from the clock: the numbers of one station code follow each other in the
+    // index in time order, so one walk along it finds the end of the run of taken seconds
+    // after the shown one, however long the run is, instead of asking for each second.
+    records.serialsFrom(serial, [&](const QString& stored) {
+      const int order = compareAsIndexed(stored, serial);
+      if (order > 0) return false;  // the index has passed the candidate: it is free
+      if (order == 0) {
+        serial = secondAfter(serial);
+        ++step;
+      }
+      return step <= kTries;
+    });
+  }
+  // Asked of the store itself, whatever the walk found (and second by second for a number
+  // that is no serial from the clock): a new save never replaces a stored record.
+  for (; step <= kTries; serial = nextSerial(shown.serial, ++step)) {
     if (records.dispenseMark(serial)) continue;
     if (renumbered) renumbered(serial);
     return serial;
@@ -125,6 +171,10 @@ SaveOutcome PrescriptionSave::save(const PrescriptionRecord& shown, bool herbalL
   try {
     main_->use([&](store::Database& db) {
       SQLite::Transaction transaction(db.sql(), SQLite::TransactionBehavior::IMMEDIATE);
+      if (shown.loadedOrSaved && !store::RecordsRepository(db).dispenseMark(shown.serial)) {
+        outcome.result = SaveOutcome::Result::Gone;
+        return;
+      }
       outcome.stored.serial = serialToStore(db, shown, renumbered_);
       // Only dispensing and its undo change the mark: a window that shows an old mark
       // never overwrites what another workstation stored.
@@ -136,6 +186,7 @@ SaveOutcome PrescriptionSave::save(const PrescriptionRecord& shown, bool herbalL
   } catch (const std::exception& failure) {
     return refused(SaveOutcome::Result::Failed, kNotSavedMessage.arg(store::failureReason(failure), main_->path()));
   }
+  if (outcome.result == SaveOutcome::Result::Gone) return refused(SaveOutcome::Result::Gone, kRecordGoneMessage);
   outcome.result = SaveOutcome::Result::Saved;
   outcome.stored.loadedOrSaved = true;
   const QString counterFailure = rewriteCounter();

@@ -28,6 +28,7 @@ struct SaveOutcome {
     Saved,
     NameMissing,  // nothing stored, nothing on screen changes
     NoVisitDate,  // nothing stored, nothing on screen changes
+    Gone,         // the record the window loaded or saved was deleted elsewhere: not stored again
     Failed,       // nothing stored; the window keeps everything
   };
   Result result = Result::Failed;
@@ -79,7 +80,9 @@ class PrescriptionSave {
   PrescriptionSave(store::KeptConnection& main, QString notifyFilePath, Today today = &QDate::currentDate);
 
   // An ordinary save (toolbar, pricing, medical record): keeps the stored dispense mark
-  // of an existing record, and stores "" for a serial without a record.
+  // of an existing record, and stores "" for a serial without a record. A record the
+  // window loaded or saved that another workstation has deleted since is not brought
+  // back: nothing is stored and the outcome is Gone.
   SaveOutcome save(const PrescriptionRecord& shown, bool herbalLayout) const;
 
   // Who is told when a new prescription takes another number (serialToStore).

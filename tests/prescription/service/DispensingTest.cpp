@@ -220,7 +220,7 @@ TEST_F(DispensingTest, AFailureOnTheWayLeavesBothFilesAsTheyWere) {
   QFile::remove(stockDb);
   EXPECT_EQ(dispensing().dispense(window, false).result, Result::Failed);
   EXPECT_EQ(storedMark("P1"), "<no record>");
-  EXPECT_EQ(dispensing().remove("P1").result, Result::Failed);
+  EXPECT_EQ(dispensing().remove(loaded(window)).result, Result::Failed);
 }
 
 TEST_F(DispensingTest, DeletingGivesStockBackToTheRowOfItsCategoryOnly) {
@@ -232,7 +232,7 @@ TEST_F(DispensingTest, DeletingGivesStockBackToTheRowOfItsCategoryOnly) {
   ASSERT_TRUE(dispensing().dispense(window, false).done());
   ASSERT_EQ(stockOf(kAmoxicillin, kAntibiotic), "7");
 
-  EXPECT_TRUE(dispensing().remove("P1").done());
+  EXPECT_TRUE(dispensing().remove(loaded(window)).done());
   EXPECT_EQ(stockOf(kAmoxicillin, kAntibiotic), "10");
   EXPECT_EQ(stockOf(kAmoxicillin, kOtherWestern), "20");
   EXPECT_EQ(stockOf(u16(u"维生素C"), kOtherWestern), "");
@@ -249,7 +249,7 @@ TEST_F(DispensingTest, DeletingGivesStockBackToTheRowOfItsCategoryOnly) {
     line.quantity = "3";
     store::SalesLines(db).add({line});
   }
-  EXPECT_TRUE(dispensing().remove("P2").done());
+  EXPECT_TRUE(dispensing().remove(loaded(prescribed("P2", {}))).done());
   EXPECT_EQ(stockOf(kAmoxicillin, kAntibiotic), "10");
   EXPECT_TRUE(salesOf("P2").empty());
   EXPECT_EQ(storedMark("P2"), "<no record>");
@@ -288,7 +288,7 @@ TEST_F(DispensingTest, UndoAndDeleteAfterADrugWasRenamedOrRemovedAskFirst) {
       ASSERT_EQ(change.exec(), 1);
     }
     const auto act = [&](const QStringList& goOnWithout) {
-      return c.undo ? dispensing().undo(given.stored, false, goOnWithout) : dispensing().remove(serial, goOnWithout);
+      return c.undo ? dispensing().undo(given.stored, false, goOnWithout) : dispensing().remove(given.stored, goOnWithout);
     };
 
     const DispenseOutcome asked = act({});
@@ -311,13 +311,13 @@ TEST_F(DispensingTest, UndoAndDeleteAfterADrugWasRenamedOrRemovedAskFirst) {
   }
 }
 
-TEST_F(DispensingTest, ARecordDeletedOnAnotherWorkstationIsNeitherDispensedNorUndone) {
+TEST_F(DispensingTest, ARecordDeletedOnAnotherWorkstationIsNeitherSavedDispensedNorUndone) {
   addDrug(kAmoxicillin, kAntibiotic, "10");
   // A prescription never saved is saved by 发药.
   const DispenseOutcome given = dispensing().dispense(prescribed("P1", {row(kAmoxicillin, "3", kAntibiotic)}), false);
   ASSERT_TRUE(given.done()) << given.message.toStdString();
   ASSERT_EQ(storedMark("P1"), kDispensedMark);
-  ASSERT_TRUE(dispensing().remove("P1").done());  // the other workstation's delete
+  ASSERT_TRUE(dispensing().remove(given.stored).done());  // the other workstation's delete
   ASSERT_EQ(stockOf(kAmoxicillin, kAntibiotic), "10");
   const QByteArray counter = testing_support::readBytes(counterFile);
 
@@ -331,6 +331,12 @@ TEST_F(DispensingTest, ARecordDeletedOnAnotherWorkstationIsNeitherDispensedNorUn
   for (const auto& [what, outcome] : cases) {
     EXPECT_EQ(outcome.result, Result::Gone) << what;
     EXPECT_EQ(outcome.message, kRecordGoneMessage) << what;
+  }
+  // 保存 and 自动划价 refuse the same way, marked or not.
+  for (const PrescriptionRecord& shown : {given.stored, undispensed}) {
+    const SaveOutcome saved = saver().save(shown, false);
+    EXPECT_EQ(saved.result, SaveOutcome::Result::Gone);
+    EXPECT_EQ(saved.message, kRecordGoneMessage);
   }
   EXPECT_EQ(stockOf(kAmoxicillin, kAntibiotic), "10");
   EXPECT_EQ(storedMark("P1"), "<no record>");
@@ -364,6 +370,21 @@ TEST_F(DispensingTest, ANewPrescriptionWhoseNumberIsTakenIsDispensedUnderTheNext
   ASSERT_TRUE(dispensing().undo(second.stored, false).done());
   EXPECT_EQ(stockOf(kAmoxicillin, kAntibiotic), "7");
   EXPECT_EQ(storedMark(serial), kDispensedMark);
+}
+
+TEST_F(DispensingTest, ADeleteOfANumberTheWindowNeverLoadedOrSavedDeletesNothing) {
+  addDrug(kAmoxicillin, kAntibiotic, "10");
+  const QString serial = "20261210202802F776";
+  // Another copy of the program stored and dispensed its prescription under the number
+  // that this window shows too, unsaved.
+  ASSERT_TRUE(dispensing().dispense(prescribed(serial, {row(kAmoxicillin, "3", kAntibiotic)}), false).done());
+  for (const QString& mark : {QString(""), kDispensedMark}) {
+    const DispenseOutcome outcome = dispensing().remove(prescribed(serial, {row(kAmoxicillin, "2", kAntibiotic)}, mark));
+    EXPECT_EQ(outcome.result, Result::Skipped) << mark.toStdString();
+    EXPECT_EQ(storedMark(serial), kDispensedMark);
+    EXPECT_EQ(salesOf(serial).size(), 1u);
+    EXPECT_EQ(stockOf(kAmoxicillin, kAntibiotic), "7");
+  }
 }
 
 }  // namespace

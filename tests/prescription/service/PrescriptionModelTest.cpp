@@ -237,6 +237,59 @@ TEST_F(PrescriptionModelTest, DeleteAsksFirstThenRemovesTheRecordAndItsListItem)
   EXPECT_TRUE(model.state().header[header::kName].isEmpty());
 }
 
+// 删除 deletes only a record this window loaded or saved. A number it does not own (another
+// copy of the program stored under it, or a copy took the number the window's own save moved
+// to) deletes nothing, the record keeps its list item, and the window starts anew.
+TEST_F(PrescriptionModelTest, DeleteOfANumberTheWindowDoesNotOwnDeletesNothingAndStartsAnew) {
+  const auto otherProgramSavesUnderTheShownNumber = [this] {
+    PrescriptionRecord other = prescribed(model.state().number, {row(kAmoxicillin, "3", kAntibiotic)});
+    other.header[header::kName] = u16(u"李四");
+    ASSERT_TRUE(dispensing().dispense(other, false).done());
+  };
+  const auto copyTakesTheMovedNumber = [this] {
+    const QString number = model.state().number;
+    exec(QStringLiteral(R"(INSERT INTO "档案" ("序号", "0", "5") VALUES ('%1', '李四', '2024-03-05'))").arg(number));
+    ASSERT_TRUE(model.priceSaveAndList().done());
+    ASSERT_EQ(model.state().number, nextSerial(number)) << "the save moved on";
+    ASSERT_TRUE(model.dispense().done());
+    clock = clock.addSecs(-2);  // the clock gives the copy the second the save moved to
+    model.beginCopy();
+    model.finishCopy();
+    ASSERT_EQ(model.state().number, nextSerial(number));
+    ASSERT_FALSE(model.state().numberLoadedOrSaved);
+  };
+  const std::pair<const char*, std::function<void()>> cases[] = {
+      {"another program saved under the number", otherProgramSavesUnderTheShownNumber},
+      {"a copy took the number the save moved to", copyTakesTheMovedNumber},
+  };
+  for (const auto& [what, happen] : cases) {
+    SCOPED_TRACE(what);
+    exec(R"(DELETE FROM "档案"; UPDATE "商品" SET "斗位" = '40';)");
+    store::Database(stockDb).exec(R"(DELETE FROM "销售管理";)");
+    typePrescription();
+    happen();
+    ASSERT_TRUE(model.listToday().done());
+    const QString number = model.state().number;
+    const int records = recordCount();
+    const QString mark = storedMark(number);
+    const QString stock = stockOf(kAmoxicillin, kAntibiotic);
+    const size_t lines = salesOf(number).size();
+    const size_t listed = model.history().size();
+    ASSERT_EQ(mark, kDispensedMark);
+
+    dialogs.answers.enqueue(Answer::Ok);
+    ASSERT_TRUE(model.removeShown().done());
+    EXPECT_EQ(recordCount(), records);
+    EXPECT_EQ(storedMark(number), mark);
+    EXPECT_EQ(salesOf(number).size(), lines);
+    EXPECT_EQ(stockOf(kAmoxicillin, kAntibiotic), stock);
+    EXPECT_EQ(model.history().size(), listed) << "the record keeps its list item";
+    EXPECT_NE(model.state().number, number);
+    EXPECT_TRUE(model.state().header[header::kName].isEmpty());
+    EXPECT_TRUE(model.state().text.isEmpty());
+  }
+}
+
 TEST_F(PrescriptionModelTest, CommandsArrivingWhileAnotherRunsAreRefusedNotInterleaved) {
   typePrescription();
   ASSERT_TRUE(model.priceSaveAndList().done());

@@ -107,6 +107,36 @@ TEST(NextSerial, MovesTheTimeOnBySecondsAndKeepsTheStationCode) {
   for (const auto& [taken, step, next] : cases) EXPECT_EQ(nextSerial(taken, step), next) << taken;
 }
 
+// A new prescription whose number is taken gets the first second after it that no record
+// holds, whatever other stations' numbers stand between in the key's order.
+TEST_F(PrescriptionSaveTest, ATakenNumberMovesToTheFirstFreeSecondAfterIt) {
+  struct Case {
+    const char* shown;
+    std::vector<const char*> stored;  // besides the shown number itself
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"20261210202802F776", {}, "20261210202803F776"},
+      // Other stations' numbers of the same seconds; one station code written in small letters,
+      // which the key's index takes for the same number.
+      {"20261210202802F776",
+       {"20261210202802A1", "20261210202803F776", "20261210202803f777", "20261210202804f776", "20261210202804G",
+        "20261210202805F7", "20261210202806F776"},
+       "20261210202805F776"},
+      {"20261210235958F776", {"20261210235959F776", "20261211000000F776", "20261211000002F776"}, "20261211000001F776"},
+      {"S1", {"S1-2", "S1-3", "S1-10"}, "S1-4"},  // a number that is no time: second by second
+  };
+  for (const Case& c : cases) {
+    exec(R"(DELETE FROM "档案")");
+    for (const char* stored : c.stored) ASSERT_TRUE(saver().save(shown(stored, u16(u"王五")), false).saved());
+    ASSERT_TRUE(saver().save(shown(c.shown, u16(u"王五")), false).saved());
+    const SaveOutcome outcome = saver().save(shown(c.shown, u16(u"李四")), false);
+    ASSERT_TRUE(outcome.saved()) << outcome.message.toStdString();
+    EXPECT_EQ(outcome.stored.serial, c.expected) << c.shown;
+    EXPECT_EQ(values(R"(SELECT count(*) FROM "档案")"), QStringList{QString::number(c.stored.size() + 2)});
+  }
+}
+
 TEST_F(PrescriptionSaveTest, RefusedSaveStoresNothing) {
   struct Case {
     const char16_t* name;
@@ -165,11 +195,11 @@ TEST_F(PrescriptionSaveTest, RegisterRowFollowsTheAge) {
       {u"张三", u"", {}},  // no age: the register is not touched
   };
   for (const Case& c : cases) {
-    exec(R"(DELETE FROM "患者信息")");
+    exec(R"(DELETE FROM "患者信息"; DELETE FROM "档案")");
     PrescriptionRecord r = shown("S1", u16(c.name));
-    r.loadedOrSaved = true;  // the window saves its own prescription again
     r.header[header::kAge] = u16(c.age);
     ASSERT_TRUE(saver().save(r, false).saved());
+    r.loadedOrSaved = true;  // the window saves its own prescription again
     ASSERT_TRUE(saver().save(r, false).saved());  // a second save rewrites the same row
     EXPECT_EQ(values(R"(SELECT "序号" || '|' || "年龄" FROM "患者信息")"), c.rows) << u16(c.age).toStdString();
   }
@@ -183,9 +213,9 @@ TEST_F(PrescriptionSaveTest, PhrasesAreAddedOnceAndAnExistingPhraseIsNoFailure) 
   // "头痛" is kept as an address phrase already.
   exec(QStringLiteral(R"(INSERT INTO "诊断" ("序号", "拼音", "名称") VALUES ('头痛', '地    址', '头痛-tt'))"));
   PrescriptionRecord r = shown("S1", u16(u"张三"));
-  r.loadedOrSaved = true;  // the window saves its own prescription again
   r.header[header::kDiagnosis] = u16(u"头痛 待查");
   ASSERT_TRUE(saver().save(r, false).saved());
+  r.loadedOrSaved = true;  // the window saves its own prescription again
   r.header[header::kAddress] = "";  // an empty phrase is not added
   r.header[header::kDiagnosis] = u16(u"感冒 发热");
   ASSERT_TRUE(saver().save(r, false).saved());
@@ -197,9 +227,9 @@ TEST_F(PrescriptionSaveTest, PhrasesAreAddedOnceAndAnExistingPhraseIsNoFailure) 
 
 TEST_F(PrescriptionSaveTest, ApostrophesAreStoredAsTyped) {
   PrescriptionRecord r = shown("S'1", "O'Brien");
-  r.loadedOrSaved = true;  // the window saves its own prescription again
   r.header[header::kDiagnosis] = "Bell's palsy";
   ASSERT_TRUE(saver().save(r, false).saved());
+  r.loadedOrSaved = true;  // the window saves its own prescription again
   ASSERT_TRUE(saver().save(r, false).saved());
   EXPECT_EQ(values(R"(SELECT "序号" || '|' || "0" || '|' || "40" FROM "档案")"), QStringList{"S'1|O'Brien|O'Brien-obrien"});
   EXPECT_EQ(values(R"(SELECT "序号" FROM "诊断" WHERE "拼音" = '诊断名称')"), QStringList{"Bell's"});
