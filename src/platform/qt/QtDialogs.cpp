@@ -12,31 +12,49 @@ namespace {
 
 QWidget* owner() { return QApplication::activeWindow(); }
 
-}  // namespace
-
-void QtDialogs::message(const QString& text, const QString& title) {
-  QMessageBox::information(owner(), title, text, QMessageBox::Ok);
+QMessageBox::Icon shownIcon(Dialogs::Icon icon) {
+  switch (icon) {
+    case Dialogs::Icon::Question:
+      return QMessageBox::Question;
+    case Dialogs::Icon::Warning:
+      return QMessageBox::Warning;
+    case Dialogs::Icon::Information:
+      break;
+  }
+  return QMessageBox::Information;
 }
 
-Dialogs::Answer QtDialogs::ask(const QString& text, const QString& title, Buttons buttons) {
+}  // namespace
+
+void QtDialogs::message(const QString& text, const QString& title, Icon icon) {
+  QMessageBox box(shownIcon(icon), title, text, QMessageBox::Ok, owner());
+  box.exec();
+}
+
+Dialogs::Answer QtDialogs::ask(const QString& text, const QString& title, Buttons buttons, Icon icon) {
   QMessageBox::StandardButtons shown;
   QMessageBox::StandardButton preset = QMessageBox::NoButton;
   switch (buttons) {
     case Buttons::OkCancel:
       shown = QMessageBox::Ok | QMessageBox::Cancel;
+      preset = QMessageBox::Ok;
       break;
     case Buttons::YesNo:
       shown = QMessageBox::Yes | QMessageBox::No;
+      preset = QMessageBox::Yes;
       break;
     case Buttons::YesNoCancel:
       shown = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+      preset = QMessageBox::Yes;
       break;
     case Buttons::YesNoDefaultNo:
       shown = QMessageBox::Yes | QMessageBox::No;
       preset = QMessageBox::No;
       break;
   }
-  switch (QMessageBox::question(owner(), title, text, shown, preset)) {
+  QMessageBox box(shownIcon(icon), title, text, shown, owner());
+  box.setDefaultButton(preset);
+  switch (box.exec()) {
     case QMessageBox::Ok:
       return Answer::Ok;
     case QMessageBox::Yes:

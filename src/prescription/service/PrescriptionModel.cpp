@@ -451,7 +451,8 @@ CommandOutcome PrescriptionModel::undoDispense() {
 CommandOutcome PrescriptionModel::removeShown() {
   Running running(*this);
   if (!running.entered() || copy_) return busyOutcome();
-  if (questions_.ask(kDeleteQuestion, platform::kPromptTitle, platform::Dialogs::Buttons::OkCancel) !=
+  if (questions_.ask(kDeleteQuestion, platform::kPromptTitle, platform::Dialogs::Buttons::OkCancel,
+                     platform::Dialogs::Icon::Warning) !=
       platform::Dialogs::Answer::Ok)
     return declined();
   const Dispensing dispensing = this->dispensing();
