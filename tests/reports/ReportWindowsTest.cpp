@@ -9,10 +9,12 @@
 #include "shell/MainWindow.h"
 #include "store/Database.h"
 #include "support/ShownWhole.h"
+#include "support/TextRendering.h"
 #include "support/TypedKeys.h"
 #include "support/XlrdReadBack.h"
 #include "text/Dates.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -271,6 +273,32 @@ TEST_F(StatisticsGridsTest, SalesDetailNamesTooLongForTheirCellsReadFromTheirSta
     auto* fitting = static_cast<QLabel*>(form->grid->cell(1 - longRow, column));
     EXPECT_TRUE(fitting->alignment() & Qt::AlignHCenter) << column;
     EXPECT_TRUE(testing_support::showsWhole(fitting)) << column;
+  }
+}
+
+// The program's window font for the lists, from before the first window on.
+class ReportWindowsListsDrawn : public testing_support::ProgramFont, public ReportWindowsTest {};
+
+// The drop-down lists of the boxes that are typed into set their rows apart, each its
+// font's line spacing and two pixels more.
+TEST_F(ReportWindowsListsDrawn, TypedBoxesDropDownRowsStandApart) {
+  const struct {
+    const char* menu;
+    const char* window;
+  } boxes[] = {{"销售统计", "Form13"}, {"销售明细管理", "Form15"}, {"进货统计", "Form16"}, {"综合设置(S)", "Form8"}};
+  for (const auto& b : boxes) {
+    SCOPED_TRACE(b.window);
+    trigger(QString::fromUtf8(b.menu));
+    ui::Window* form = session->windows.find(QString::fromLatin1(b.window));
+    ASSERT_NE(form, nullptr);
+    auto* box = named<QComboBox>(*form, QStringLiteral("Combo1"));
+    ASSERT_GE(box->count(), 2);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 4, box->height() / 2));  // the arrow
+    QAbstractItemView* list = box->view();
+    ASSERT_TRUE(list->isVisible());
+    const int pitch = QFontMetrics(list->font()).lineSpacing() + 2;
+    for (int r = 0; r < 2; ++r) EXPECT_EQ(list->visualRect(list->model()->index(r, 0)).height(), pitch) << r;
+    box->hidePopup();
   }
 }
 
