@@ -21,6 +21,7 @@
 #include "ui/FocusAndKeys.h"
 #include "ui/Guard.h"
 #include "ui/InputTarget.h"
+#include "ui/SpacedText.h"
 
 #include <QApplication>
 #include <QDir>
@@ -120,6 +121,7 @@ void CatalogueWindow::buildPickLists() {
   List4 = ui::make<QListWidget>(this, "List4", {0, 0, 1755, 1290});
   for (QListWidget* list : {List1, List3, List4}) {
     list->setStyleSheet(kPickListStyle);
+    ui::spaceListRows(list);
     list->hide();
     ui::onPick(list, [this, list] { takePick(list); });
   }
