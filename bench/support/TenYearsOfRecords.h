@@ -7,6 +7,7 @@
 #include "startup/Main.h"
 #include "startup/TemplateFiles.h"
 #include "store/Database.h"
+#include "store/RecordNameIndex.h"
 #include "BenchFolder.h"
 #include "TypicalRecord.h"
 #include "text/Dates.h"
@@ -69,6 +70,10 @@ inline void generateRecords() {
     db.exec(R"(CREATE UNIQUE INDEX "档案_ID号" ON "档案" ("序号");)");
   }
   startup::ensureQueryIndexes(recordsMainDb(), QDir(recordsFolder()).filePath(startup::kStockDbFile));
+  {
+    store::Database db(recordsMainDb());
+    store::ensureRecordNameIndex(db);
+  }
   store::Database(recordsMainDb()).exec("ANALYZE");
   std::fprintf(stderr, "done\n");
 }
@@ -76,8 +81,11 @@ inline void generateRecords() {
 inline void ensureRecords() {
   static const bool ready = [] {
     if (!QFileInfo(recordsMainDb()).isFile()) generateRecords();
-    // As every start-up does: a store made by an older build gets today's indexes.
+    // As every start-up does: a store made by an older build gets today's indexes, and its
+    // name pieces once the background fill is done.
     startup::ensureQueryIndexes(recordsMainDb(), QDir(recordsFolder()).filePath(startup::kStockDbFile));
+    store::Database db(recordsMainDb());
+    store::ensureRecordNameIndex(db);
     return true;
   }();
   (void)ready;

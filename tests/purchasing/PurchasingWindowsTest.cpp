@@ -19,6 +19,8 @@
 #include <QJsonArray>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 namespace {
@@ -259,6 +261,26 @@ TEST_F(PurchasingWindowsTest, StatisticsRangeRuleAndExportReadBack) {
   EXPECT_EQ(rows[1].toArray()[1].toObject()["format"].toString(), "0.000");
   EXPECT_EQ(rows[2].toArray()[0].toObject()["value"].toString(), "合计");
   EXPECT_EQ(rows[2].toArray()[3].toObject()["value"].toDouble(), 1.25);
+}
+
+// The drugs are listed by pinyin, as in the sales statistics, and "合计" closes the list.
+TEST_F(PurchasingWindowsTest, StatisticsListTheDrugsByPinyinWithTheTotalLast) {
+  store::Database(state.StockDbConnection).exec(R"(INSERT INTO "进货管理" ("日期", "品名", "单位", "数量", "备注", "分类", "序号")
+      VALUES ('2019-02-01', '头孢呋辛钠', '支', '10', '20', '西成药', '1'),
+             ('2019-02-01', '甲硝唑片', '盒', '2', '3', '西成药', '2'),
+             ('2019-02-01', '阿莫西林胶囊', '盒', '5', '6', '西成药', '3'),
+             ('2019-02-01', '板蓝根颗粒', '袋', '1', '1', '西成药', '4'))");
+  chooseFromMenu("进货统计");
+  PurchaseStatisticsWindow& form = *loaded<PurchaseStatisticsWindow>();
+  for (QLineEdit* box : {form.Text3, form.Text4}) {
+    box->selectAll();
+    QTest::keyClicks(box, "2019-02-01");
+  }
+  click(form, "Command1");
+  QStringList shown;
+  for (int row = 0; row < 5; ++row) shown << qobject_cast<QLabel*>(form.grid->cell(row, 0))->text();
+  EXPECT_EQ(shown, (QStringList{"阿莫西林胶囊", "板蓝根颗粒", "甲硝唑片", "头孢呋辛钠", "合计"}));
+  EXPECT_EQ(qobject_cast<QLabel*>(form.grid->cell(4, 3))->text(), "30.00");
 }
 
 TEST_F(PurchasingWindowsTest, LedgerExportKeepsBatchNumbersAsText) {

@@ -57,11 +57,21 @@ TEST_F(ReportWindowsTest, WorkloadFromTheMenuCountsTodayAndRefusesBadDates) {
   execMain(QStringLiteral(R"(INSERT INTO "档案" ("序号", "0", "5", "16") VALUES ('1', '甲', '%1', '12.50'),)"
                           R"( ('2', '乙', '%1', '7.5');)")
                .arg(today()));
+  // The user works in the main window, which the desktop has made the active one.
+  QApplication::setActiveWindow(&window<shell::MainWindow>());
   trigger(QStringLiteral("业务统计(T)"));
   WorkloadWindow* form = loaded<WorkloadWindow>();
   ASSERT_NE(form, nullptr);
   EXPECT_TRUE(form->Label4->text().isEmpty());
   EXPECT_EQ(form->Text3->text(), text::isoDate(text::oneMonthBack(QDate::currentDate())));
+  // It opens on "今 日": a key press counts today, and Tab goes on to "统 计".
+  ASSERT_EQ(QApplication::focusWidget(), form->Command2);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  EXPECT_EQ(form->Label4->text(), QStringLiteral("门诊处方数：2张，业务额(￥)：20.00"));
+  EXPECT_EQ(form->Text3->text(), today());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), form->Command1);
+  form->Label4->clear();
   QTest::mouseClick(form->Command2, Qt::LeftButton);
   EXPECT_EQ(form->Label4->text(), QStringLiteral("门诊处方数：2张，业务额(￥)：20.00"));
 

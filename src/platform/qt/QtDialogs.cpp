@@ -1,5 +1,7 @@
 #include "platform/qt/QtDialogs.h"
 
+#include "platform/qt/FileColumns.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -22,6 +24,19 @@ QMessageBox::Icon shownIcon(Dialogs::Icon icon) {
       break;
   }
   return QMessageBox::Information;
+}
+
+// Qt's own file dialog, which speaks the program's language whatever the desktop speaks
+// (a desktop's native dialog speaks the desktop's).
+QString chosenFile(const QString& caption, const QString& filter, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(owner(), caption, QString(), filter);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  // The program asks about an existing file itself, once, about the name it writes.
+  dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+  dialog.setProxyModel(new FileColumns(&dialog));
+  if (dialog.exec() != QDialog::Accepted) return QString();
+  return dialog.selectedFiles().value(0);
 }
 
 }  // namespace
@@ -67,12 +82,11 @@ Dialogs::Answer QtDialogs::ask(const QString& text, const QString& title, Button
 }
 
 QString QtDialogs::openFileName(const QString& caption, const QString& filter) {
-  return QFileDialog::getOpenFileName(owner(), caption, QString(), filter);
+  return chosenFile(caption, filter, QFileDialog::AcceptOpen);
 }
 
 QString QtDialogs::saveFileName(const QString& caption, const QString& filter) {
-  // The program asks about an existing file itself, once, about the name it writes.
-  return QFileDialog::getSaveFileName(owner(), caption, QString(), filter, nullptr, QFileDialog::DontConfirmOverwrite);
+  return chosenFile(caption, filter, QFileDialog::AcceptSave);
 }
 
 QString QtDialogs::inputText(const QString& prompt, const QString& title) {
