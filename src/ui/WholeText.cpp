@@ -82,6 +82,20 @@ void applyFont(QWidget* cell, const QFont& font) {
   if (cell->font() != font) cell->setFont(font);
 }
 
+// A number drawn smaller sits on the line where its design font would stand, as the
+// texts of the cells beside it do: a centred label gives the smaller face a top margin.
+void keepBaseline(QLabel* label, const QFont& design) {
+  int top = 0;
+  if (label->alignment() & Qt::AlignVCenter) {
+    const QFontMetricsF before(design), now(label->font());
+    top = std::max(0, qRound((before.ascent() - now.ascent()) - (before.descent() - now.descent())));
+  }
+  QMargins margins = label->contentsMargins();
+  if (margins.top() == top) return;
+  margins.setTop(top);
+  label->setContentsMargins(margins);
+}
+
 // The label's design alignment while its text fits, else its beginning at the left edge.
 void alignFromBeginning(QLabel* label) {
   const auto design = Qt::Alignment(label->property(kDesignAlignment).toInt());
@@ -127,7 +141,11 @@ void fitWholeText(QWidget* cell) {
   if (auto* box = qobject_cast<QLineEdit*>(cell)) {
     if (keepsWhole) applyFont(box, fittingFont(designFontOf(box), box->text(), lineEditRoom(box)));
   } else if (auto* label = qobject_cast<QLabel*>(cell)) {
-    if (keepsWhole) applyFont(label, fittingFont(designFontOf(label), label->text(), labelRoom(label)));
+    if (keepsWhole) {
+      const QFont design = designFontOf(label);
+      applyFont(label, fittingFont(design, label->text(), labelRoom(label)));
+      keepBaseline(label, design);
+    }
     if (label->property(kDesignAlignment).isValid()) alignFromBeginning(label);
   }
 }

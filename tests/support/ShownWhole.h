@@ -73,6 +73,7 @@ inline ::testing::AssertionResult drawnFromItsBeginning(QLabel* label) {
   QLabel reference;
   reference.setFont(label->font());
   reference.resize(label->size());
+  reference.setContentsMargins(label->contentsMargins());
   reference.setAlignment((label->alignment() & Qt::AlignVertical_Mask) | Qt::AlignLeft);
   reference.setText(label->text().left(1));
   const auto ink = [&](QWidget* drawn) {

@@ -117,4 +117,31 @@ TEST(WholeText, ACentredTextTooWideForItsLabelIsDrawnFromItsBeginning) {
   EXPECT_TRUE(testing_support::showsWhole(&number));
 }
 
+// The lowest pixel row of a drawn label that holds ink: where its digits stand.
+int lineOfDigits(QLabel* label) {
+  const QImage image = label->grab().toImage();
+  for (int y = image.height() - 1; y >= 0; --y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(image.pixel(x, y)) > 0 && qGray(image.pixel(x, y)) < 192) return y;
+  return -1;
+}
+
+TEST(WholeText, ANumberDrawnSmallerStandsOnTheLineOfTheNumbersBesideIt) {
+  const testing_support::ProgramFonts fonts;
+  QLabel fitting, smaller;
+  for (QLabel* label : {&fitting, &smaller}) {
+    label->resize(49, 13);  // a price cell of the purchase ledger
+    label->setAlignment(Qt::AlignCenter);
+    ui::keepTextWhole(label);
+  }
+  ui::setWholeText(&fitting, QStringLiteral("9876.543"));
+  ui::setWholeText(&smaller, QStringLiteral("12345.678"));
+  ASSERT_EQ(fitting.font(), windowFont());
+  ASSERT_LT(QFontInfo(smaller.font()).pixelSize(), 12);
+  EXPECT_EQ(lineOfDigits(&smaller), lineOfDigits(&fitting));
+  // Back at the design size, the margin goes.
+  ui::setWholeText(&smaller, QStringLiteral("3.5"));
+  EXPECT_EQ(smaller.contentsMargins(), QMargins());
+}
+
 }  // namespace
