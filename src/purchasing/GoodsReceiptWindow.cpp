@@ -9,6 +9,7 @@
 #include "ui/FocusAndKeys.h"
 #include "ui/Guard.h"
 #include "ui/InputTarget.h"
+#include "ui/SpacedText.h"
 
 #include <QDate>
 #include <QKeyEvent>
@@ -54,6 +55,7 @@ GoodsReceiptWindow::GoodsReceiptWindow(ui::Session& session) : ui::Window(QStrin
   List1 = ui::make<QListView>(this, "List1", {1200, 900, 3555, 4200});
   rows_ = new ui::TextRows(List1);
   List1->setModel(rows_);
+  ui::spaceListRows(List1);  // strengths of one drug, one under the other, never touch
   // Rows of one height, laid out a batch at a time: a search that lists thousands of
   // drugs shows the first ones at once.
   List1->setUniformItemSizes(true);

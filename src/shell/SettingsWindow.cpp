@@ -6,6 +6,7 @@
 #include "ui/ComboBoxes.h"
 #include "ui/Controls.h"
 #include "ui/Guard.h"
+#include "ui/SpacedText.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -22,6 +23,7 @@ QLineEdit* box(QWidget* parent, const char* name, double left, double top, doubl
 // The font and printer boxes: typed into, never adding to their lists.
 QComboBox* combo(QComboBox* c) {
   ui::makeEditable(c);
+  ui::spaceListRows(c);
   return c;
 }
 

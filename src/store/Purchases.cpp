@@ -69,8 +69,8 @@ std::vector<LedgerRow> Purchases::ledger(const QString& namePart, const QString&
 std::vector<ReceiptFigures> Purchases::figures(const QString& category, const QString& first, const QString& last) {
   SQLite::Statement q(db_.sql(), QStringLiteral(R"(SELECT "品名", "单位", "数量", "备注" FROM %1
                                                   WHERE "分类" = ? AND "日期" BETWEEN ? AND ? AND "品名" IS NOT NULL
-                                                  ORDER BY "品名", rowid)")
-                                     .arg(table("进货管理"))
+                                                  ORDER BY "品名" COLLATE %2, rowid)")
+                                     .arg(table("进货管理"), QString::fromLatin1(kNameCollation))
                                      .toStdString());
   bindText(q, 1, category);
   bindText(q, 2, first);

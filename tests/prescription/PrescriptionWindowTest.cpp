@@ -362,11 +362,14 @@ TEST_F(PrescriptionWindowGridDrawnTest, QuantitiesPricesAmountsAndStockReadWhole
       {"2", "120", "240.000"},
       {"1", "12345", "12345.000"},
       {"1", "99999.999", "99999.999"},
-      {"99999.999", "1", "99999.999"},
+      {"999.5", "1", "999.500"},
   };
+  // Each value is as long as its cell holds at digits of the narrowest legible width:
+  // nine characters in the 41-pixel price and amount boxes, five in the quantity box,
+  // seven in the stock cell.
   for (const auto& c : cases) {
     PrescriptionState s = f.state();
-    s.grid[0] = {"注射用头孢曲松钠", "", "支", "", "", "99999.999", "西成药·抗生素", "", "12345.678"};
+    s.grid[0] = {"注射用头孢曲松钠", "", "支", "", "", "99999.9", "西成药·抗生素", "", "12345.678"};
     f.showState(s);
     type("Lb5_0", c.price);
     type("Lb3_0", c.quantity);

@@ -9,6 +9,7 @@
 #include "shell/MainWindow.h"
 #include "store/Database.h"
 #include "support/ShownWhole.h"
+#include "support/TextRendering.h"
 #include "support/TypedKeys.h"
 #include "support/XlrdReadBack.h"
 #include "text/Dates.h"
@@ -18,6 +19,8 @@
 #include <QJsonArray>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 namespace {
@@ -260,6 +263,26 @@ TEST_F(PurchasingWindowsTest, StatisticsRangeRuleAndExportReadBack) {
   EXPECT_EQ(rows[2].toArray()[3].toObject()["value"].toDouble(), 1.25);
 }
 
+// The drugs are listed by pinyin, as in the sales statistics, and "合计" closes the list.
+TEST_F(PurchasingWindowsTest, StatisticsListTheDrugsByPinyinWithTheTotalLast) {
+  store::Database(state.StockDbConnection).exec(R"(INSERT INTO "进货管理" ("日期", "品名", "单位", "数量", "备注", "分类", "序号")
+      VALUES ('2019-02-01', '头孢呋辛钠', '支', '10', '20', '西成药', '1'),
+             ('2019-02-01', '甲硝唑片', '盒', '2', '3', '西成药', '2'),
+             ('2019-02-01', '阿莫西林胶囊', '盒', '5', '6', '西成药', '3'),
+             ('2019-02-01', '板蓝根颗粒', '袋', '1', '1', '西成药', '4'))");
+  chooseFromMenu("进货统计");
+  PurchaseStatisticsWindow& form = *loaded<PurchaseStatisticsWindow>();
+  for (QLineEdit* box : {form.Text3, form.Text4}) {
+    box->selectAll();
+    QTest::keyClicks(box, "2019-02-01");
+  }
+  click(form, "Command1");
+  QStringList shown;
+  for (int row = 0; row < 5; ++row) shown << qobject_cast<QLabel*>(form.grid->cell(row, 0))->text();
+  EXPECT_EQ(shown, (QStringList{"阿莫西林胶囊", "板蓝根颗粒", "甲硝唑片", "头孢呋辛钠", "合计"}));
+  EXPECT_EQ(qobject_cast<QLabel*>(form.grid->cell(4, 3))->text(), "30.00");
+}
+
 TEST_F(PurchasingWindowsTest, LedgerExportKeepsBatchNumbersAsText) {
   store::Database(state.StockDbConnection).exec(QStringLiteral(R"(INSERT INTO "进货管理"
       ("日期", "品名", "单位", "数量", "库存", "进价", "售价", "批号", "有效期至", "备注", "分类", "序号")
@@ -333,6 +356,31 @@ TEST_F(PurchasingWindowsTest, ASavedReceiptBringsTheLedgerForwardWithTheLastMont
   EXPECT_EQ(fresh->Text3->text(), today);
   EXPECT_EQ(fresh->Combo1->currentText(), "西成药");
   EXPECT_EQ(fresh->Label1->text(), "记录数：0");
+}
+
+// The program's window font from before the first window on.
+class GoodsReceiptDrawn : public testing_support::ProgramFont, public PurchasingWindowsTest {};
+
+// Two strengths of one drug stand apart in the drop-down, each row its font's line
+// spacing and two pixels more, so the user does not take the one for the other.
+TEST_F(GoodsReceiptDrawn, DropDownRowsStandApart) {
+  execMain(R"(INSERT INTO "商品" ("ID号", "名称", "查询", "分类", "单位") VALUES
+              ('2', '注射用头孢呋辛钠{0.75g}', '注射用头孢呋辛钠{0.75g}-zsytbfxn-$', '西成药·抗生素', '支'),
+              ('3', '注射用头孢呋辛钠{1.5g}', '注射用头孢呋辛钠{1.5g}-zsytbfxn-$', '西成药·抗生素', '支'))");
+  GoodsReceiptWindow& form = add();
+  QTest::keyClicks(form.Text1[purchasing::kBoxName], "tbfxn");
+  QListView* list = form.List1;
+  ASSERT_TRUE(list->isVisible());
+  ASSERT_EQ(list->model()->rowCount(), 2);
+  const auto row = [&](int r) { return list->visualRect(list->model()->index(r, 0)); };
+  const int pitch = QFontMetrics(list->font()).lineSpacing() + 2;
+  for (int r = 0; r < 2; ++r) EXPECT_EQ(row(r).height(), pitch) << r;
+  const auto ink = testing_support::inkRows(list->viewport(), row(0).united(row(1)));
+  ASSERT_EQ(ink.size(), 2);
+  EXPECT_GE(testing_support::smallestGap(ink), 2);
+  // The row under the pointer is the one picked.
+  testing_support::doubleClick(list->viewport(), row(1).center());
+  EXPECT_EQ(form.Text1[purchasing::kBoxName]->text(), "注射用头孢呋辛钠[1.5g]");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "reports/service/ReportDates.h"
 #include "spreadsheet/ListSheet.h"
 #include "store/DataFile.h"
+#include "text/AsciiCase.h"
 #include "text/Blank.h"
 #include "text/Numbers.h"
 
@@ -15,20 +16,13 @@
 namespace reports {
 namespace {
 
-// Names are told apart ignoring the case of ASCII letters only, as the store compares them.
-QString nameKey(const QString& name) {
-  QString key = name;
-  for (QChar& c : key)
-    if (c >= u'A' && c <= u'Z') c = QChar(c.unicode() + 32);
-  return key;
-}
-
 QString blankIfZero(const QString& money) { return money == QStringLiteral("0.00") ? QString() : money; }
 
 }  // namespace
 
 void DrugSalesTally::add(const store::SalesLineValues& line) {
-  const QString key = nameKey(line.name);
+  // Names are told apart as the store tells them apart.
+  const QString key = text::asciiCaseKey(line.name);
   auto found = index_.constFind(key);
   if (found == index_.constEnd()) {
     found = index_.insert(key, drugs_.size());
