@@ -7,6 +7,8 @@
 #include "ui/SpacedText.h"
 
 #include <QAbstractListModel>
+#include <QFontMetrics>
+#include <QStyle>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTimer>
@@ -22,10 +24,11 @@ class HistoryRowsModel : public QAbstractListModel {
  public:
   using QAbstractListModel::QAbstractListModel;
 
-  void show(std::shared_ptr<HistoryRows> rows) {
+  void show(std::shared_ptr<HistoryRows> rows, const QListView* view) {
     beginResetModel();
     rows_ = std::move(rows);
     shown_ = rows_->size();
+    rowSize_ = widestOfTheFirstRows(view);
     endResetModel();
   }
   // Counts the rows on a step; false once all are counted.
@@ -42,11 +45,26 @@ class HistoryRowsModel : public QAbstractListModel {
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : shown_; }
   QVariant data(const QModelIndex& index, int role) const override {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= shown_) return {};
+    if (!index.isValid() || index.row() >= shown_) return {};
+    if (role == Qt::SizeHintRole) return rowSize_;
+    if (role != Qt::DisplayRole) return {};
     return rows_->at(index.row()).text;
   }
 
  private:
+  // Every row is as wide as the widest of the first rows, so the list scrolls sideways to
+  // the end of a long row, as a list measuring each row does.
+  QSize widestOfTheFirstRows(const QListView* view) const {
+    const QFontMetrics metrics(view->font());
+    int widest = 0;
+    for (int r = 0; r < std::min(rows_->size(), kMeasuredRows); ++r)
+      widest = std::max(widest, metrics.horizontalAdvance(rows_->at(r).text));
+    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    return QSize(widest + 2 * margin, metrics.height());
+  }
+  static constexpr int kMeasuredRows = 1024;
+
+  QSize rowSize_;
   std::shared_ptr<HistoryRows> rows_ = std::make_shared<HistoryRows>();
   int shown_ = 0;
 };
@@ -137,7 +155,7 @@ void HistoryPanel::showWindow(const HistoryWindow& window) {
 
 void HistoryPanel::showItems(std::shared_ptr<HistoryRows> rows) {
   Picture6->hide();
-  rows_->show(std::move(rows));
+  rows_->show(std::move(rows), List2);
   if (rows_->complete())
     counting_->stop();
   else

@@ -172,6 +172,7 @@ void PagedGrid::build() {
     vs1_->setPageStep(rows());
     // valueChanged follows the thumb while it is dragged, so the page follows it too.
     connect(vs1_, &QScrollBar::valueChanged, this, [this] { VS1_Change(); });
+    coverRightOfTheBar();
   }
   if (config.sideways != grid::SidewaysBar::None) {
     hs1_ = makeControl<QScrollBar>(this, QStringLiteral("HS1"), layout_.horizontalBar(), Qt::Horizontal);
@@ -184,6 +185,18 @@ void PagedGrid::build() {
       connect(hs1_, &QScrollBar::valueChanged, this, [this] { HS1_Change(); });
   }
   paintRows(true);
+}
+
+void PagedGrid::coverRightOfTheBar() {
+  // The strip between the bar and the viewport's edge is the viewport's own: the columns
+  // that run on under the bar must not show a stray digit or a stripe through it.
+  const int left = vs1_->geometry().right() + 1;
+  if (left >= width()) return;
+  auto* strip = makeControl<QWidget>(this, QStringLiteral("Pt1_edge"), {});
+  strip->setGeometry(left, 0, width() - left, height());
+  const QColor viewport = state_.config().geometry.viewportColor;
+  fillWith(strip, viewport.isValid() ? viewport : palette().color(QPalette::Window));
+  strip->raise();
 }
 
 void PagedGrid::setRecords(std::vector<grid::Record> records, const QString& blankFill) {

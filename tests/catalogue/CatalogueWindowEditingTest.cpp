@@ -173,7 +173,7 @@ TEST_F(CatalogueWindowEditing, ARefusedSaveMarksTheRowUntilItsNextGoodSave) {
   QTest::keyClick(initials, Qt::Key_Backspace);  // the table takes no empty initials
   EXPECT_TRUE(dialogs.messages.isEmpty());
   EXPECT_EQ(form->grid->band(0)->palette().color(QPalette::Window), grid::kUnsavedColor);
-  EXPECT_TRUE(form->Label8->text().startsWith("未保存：")) << form->Label8->text().toStdString();
+  EXPECT_EQ(form->Label8->text(), "未保存：拼音不能为空");
   EXPECT_EQ(stored("拼音"), QStringList{"a"});
 
   // A reload that would drop it asks first; No keeps the row on screen.
@@ -184,6 +184,23 @@ TEST_F(CatalogueWindowEditing, ARefusedSaveMarksTheRowUntilItsNextGoodSave) {
   keys(initials, "e");
   EXPECT_EQ(stored("拼音"), QStringList{"e"});
   EXPECT_EQ(form->grid->band(0)->palette().color(QPalette::Window), grid::PagedGridState::stripeColor(0));
+  EXPECT_EQ(form->Label8->text(), "");
+}
+
+// A name that gives no pinyin initials is not stored, and the row says what is wrong with
+// the name; a name that gives some is stored at the next keystroke.
+TEST_F(CatalogueWindowEditing, ANameWithoutPinyinInitialsIsRefusedForItsName) {
+  open();
+  type(0, kNameField, "★");
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+  EXPECT_EQ(form->Label8->text(),
+            "未保存：名称“★”取不出拼音首字母：名称的第一个词里没有能取首字母的汉字、字母或数字");
+  EXPECT_EQ(form->grid->band(0)->palette().color(QPalette::Window), grid::kUnsavedColor);
+  EXPECT_TRUE(stored("名称").isEmpty());
+
+  keys(cell(0, kNameField), "阿");
+  EXPECT_EQ(stored("名称"), QStringList{"★阿"});
+  EXPECT_EQ(stored("拼音"), QStringList{"a"});
   EXPECT_EQ(form->Label8->text(), "");
 }
 

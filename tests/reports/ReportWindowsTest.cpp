@@ -18,11 +18,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -258,6 +260,38 @@ TEST_F(StatisticsGridsTest, SalesProfitScrollsIntoViewWholeWhileThePurchasesKeep
     EXPECT_TRUE(named<QLabel>(*purchases, QStringLiteral("Lb6_%1").arg(row))->text().isEmpty());
   for (const char* name : {"Lb3_0", "Lb5_0", "Lb5_1"})
     EXPECT_TRUE(testing_support::showsWhole(named<QLabel>(*purchases, QString::fromLatin1(name))));
+}
+
+// The strip between the vertical bar and the viewport's edge shows the viewport alone: no
+// digit of the profit column that runs on under the bar, no stripe of its rows, whichever
+// way the sideways bar stands.
+TEST_F(StatisticsGridsTest, NothingOfTheSalesRowsShowsRightOfTheVerticalBar) {
+  QString rows;
+  for (int i = 0; i < 18; ++i)
+    rows += QStringLiteral(R"(%1('2019%2T1', '药%2', '2', '支', '1', '88888.000', '1', '西成药·抗生素', '%3', '王医师',)"
+                           R"( '88888.888', '李四'))")
+                .arg(i ? "," : "")
+                .arg(i, 6, 10, QLatin1Char('0'))
+                .arg(today());
+  execStock(QStringLiteral(R"(INSERT INTO "销售管理" ("ID号", "名称", "数量", "单位", "单价", "金额", "进价", "分类",)"
+                           R"( "日期", "医师", "利润", "患者") VALUES )") +
+            rows);
+  trigger(QStringLiteral("销售统计"));
+  DrugSalesWindow* sales = loaded<DrugSalesWindow>();
+  ASSERT_NE(sales, nullptr);
+  QTest::mouseClick(sales->Command1, Qt::LeftButton);
+  ASSERT_EQ(sales->result().size(), 19u);
+  const auto coloursRightOfTheBar = [&] {
+    const QImage shown = sales->grid->grab().toImage();
+    QSet<QRgb> colours;
+    for (int x = sales->grid->VS1()->geometry().right() + 1; x < shown.width(); ++x)
+      for (int y = 0; y < shown.height(); ++y) colours.insert(shown.pixel(x, y));
+    return colours;
+  };
+  ASSERT_LT(sales->grid->VS1()->geometry().right() + 1, sales->grid->width()) << "the bar leaves a strip";
+  EXPECT_EQ(coloursRightOfTheBar().size(), 1);
+  scrollToTheRight(sales->grid->HS1());
+  EXPECT_EQ(coloursRightOfTheBar().size(), 1);
 }
 
 // A name wider than its centred cell reads from its first character; one that fits
