@@ -4,12 +4,10 @@
 #include "reports/service/ReportDates.h"
 #include "spreadsheet/ListSheet.h"
 #include "store/DataFile.h"
+#include "store/NameOrder.h"
 #include "text/AsciiCase.h"
 #include "text/Blank.h"
 #include "text/Numbers.h"
-
-#include <QCollator>
-#include <QLocale>
 
 #include <algorithm>
 
@@ -38,9 +36,10 @@ std::vector<DrugSalesRow> DrugSalesTally::rows() const {
   std::vector<const Drug*> order;
   order.reserve(drugs_.size());
   for (const Drug& d : drugs_) order.push_back(&d);
-  QCollator collator{QLocale(QLocale::Chinese, QLocale::China)};
+  // The name order of every list, the purchase statistics' too: digits and Latin letters
+  // first, then Chinese by pinyin.
   std::stable_sort(order.begin(), order.end(),
-                   [&](const Drug* a, const Drug* b) { return collator.compare(a->name, b->name) < 0; });
+                   [](const Drug* a, const Drug* b) { return store::compareNames(a->name, b->name) < 0; });
 
   std::vector<DrugSalesRow> rows;
   rows.reserve(order.size() + 1);
