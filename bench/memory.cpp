@@ -12,6 +12,7 @@
 #include "support/ClinicScale.h"
 #include "support/GeneratedCatalogue.h"
 #include "support/ScriptedDialogs.h"
+#include "support/StartedIn.h"
 #include "ui/Session.h"
 
 #include <QApplication>
@@ -42,11 +43,7 @@ void MemoryAfterLogin(benchmark::State& state) {
   for (auto _ : state) {
     QTemporaryDir dir;
     testing_support::ScriptedDialogs dialogs;
-    startup::StartupEnvironment env;
-    env.drives.c = dir.path();
-    env.drives.sharesRoot = dir.path() + "/shares";
-    env.stationCode = "BE01";
-    startup::AppState started = *startup::Main(env, dialogs);
+    startup::AppState started = *startup::Main(bench_support::environmentIn(dir.path(), "BE01"), dialogs);
     auto session = std::make_unique<ui::Session>(started, dialogs);
     if (state.range(0) > 0) {
       bench_support::fillCatalogue(started.MainDbConnection, session->services.strokes(), static_cast<int>(state.range(0)));
@@ -68,11 +65,7 @@ void MemoryAfterLoginAtClinicScale(benchmark::State& state) {
     QTemporaryDir dir;
     QFile::link(bench_support::clinicFolder(), QDir(dir.path()).filePath(QStringLiteral("Corvala数据库")));
     testing_support::ScriptedDialogs dialogs;
-    startup::StartupEnvironment env;
-    env.drives.c = dir.path();
-    env.drives.sharesRoot = dir.path() + "/shares";
-    env.stationCode = "BE04";
-    startup::AppState started = *startup::Main(env, dialogs);
+    startup::AppState started = *startup::Main(bench_support::environmentIn(dir.path(), "BE04"), dialogs);
     // As the program does: the check of the history search's name pieces, done by now.
     startup::BackgroundNameIndexFill(started.MainDbConnection).wait();
     auto session = std::make_unique<ui::Session>(started, dialogs);

@@ -15,11 +15,11 @@
 // build.
 //
 // Triggers on [档案] keep the pieces in the file itself, so every writer keeps them, and
-// keep the records' count and highest rowid in the state row [档案_片段版本]. A file
-// whose records no longer match those (salvaged into a new file, where the rowids are
-// numbered afresh), or that holds another layout, has its pieces made again, in the
-// background and in short transactions (RecordNameIndexFill); the search reads them only
-// once they are complete.
+// keep the records' highest rowid in the state row [档案_片段版本]. A file whose pieces
+// no longer name their records (salvaged into a new file, where the rowids are numbered
+// afresh), or that holds another layout, has its pieces made again, in the background
+// and in short transactions (RecordNameIndexFill); the search reads them only once they
+// are complete, and while the highest rowid is the one kept.
 #pragma once
 
 #include "store/Database.h"

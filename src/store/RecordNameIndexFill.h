@@ -3,8 +3,9 @@
 // them.
 //
 // The first step checks the file: pieces of today's layout, complete, and still
-// belonging to the records they name (the count and highest rowid that the triggers keep
-// match the records'): then only an earlier set of pieces may be left to clear. Otherwise
+// belonging to the records they name (the highest rowid that the triggers keep is the
+// records', and records spread over the rowids have their pieces): then only an earlier
+// set of pieces may be left to clear. Otherwise
 // the pieces start again: the triggers of today's layout go in at once, with an empty
 // table, so every record written from then on has its pieces. The records already
 // stored are read, a short range of names at a time, from the narrow indexes of their
@@ -47,7 +48,7 @@ class RecordNameIndexFill {
 
   // How long a step should hold the file, in milliseconds: the sizes of the ranges are
   // set after each step to come near it.
-  static constexpr int kStepMs = 40;
+  static constexpr int kStepMs = 25;
 
  private:
   enum class Phase { Check, Read, Sort, Merge, Finish, Clear, Done };

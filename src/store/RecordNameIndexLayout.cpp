@@ -46,10 +46,10 @@ const QString kHighestRowid = QStringLiteral(R"((SELECT coalesce(max(rowid), 0) 
 QString triggers() {
   QString sql;
   sql += QStringLiteral(R"( CREATE TRIGGER "%1" AFTER INSERT ON "档案" BEGIN%2)"
-                        R"( UPDATE "档案_片段版本" SET "档案数" = "档案数" + 1, "最大档案" = max("最大档案", NEW.rowid);%3 END;)")
+                        R"( UPDATE "档案_片段版本" SET "最大档案" = max("最大档案", NEW.rowid);%3 END;)")
              .arg(QString::fromUtf8(kTriggerNames[0]), addPieces("NEW"), noteChanged("NEW.rowid"));
   sql += QStringLiteral(R"( CREATE TRIGGER "%1" AFTER DELETE ON "档案" BEGIN%2)"
-                        R"( UPDATE "档案_片段版本" SET "档案数" = "档案数" - 1, "最大档案" = %3;%4 END;)")
+                        R"( UPDATE "档案_片段版本" SET "最大档案" = %3;%4 END;)")
              .arg(QString::fromUtf8(kTriggerNames[1]), removePieces("OLD"), kHighestRowid, noteChanged("OLD.rowid"));
   // Compared as bytes: a change of letter case is a change of the pieces.
   sql += QStringLiteral(R"( CREATE TRIGGER "%1" AFTER UPDATE ON "档案" WHEN OLD."0" IS NOT NEW."0" COLLATE BINARY)"
@@ -89,12 +89,11 @@ std::optional<State> readState(SQLite::Database& db) {
     if (!layout.executeStep()) return std::nullopt;
     state.layout = layout.getColumn(0).getInt();
     if (state.layout != kLayout) return state;
-    SQLite::Statement row(db, R"(SELECT "档案数", "最大档案", "填满", "填充代" FROM "档案_片段版本")");
+    SQLite::Statement row(db, R"(SELECT "最大档案", "填满", "填充代" FROM "档案_片段版本")");
     if (!row.executeStep()) return std::nullopt;
-    state.keptCount = row.getColumn(0).getInt64();
-    state.keptMaxRowid = row.getColumn(1).getInt64();
-    state.filled = row.getColumn(2).getInt() == 1;
-    state.generation = row.getColumn(3).getInt64();
+    state.keptMaxRowid = row.getColumn(0).getInt64();
+    state.filled = row.getColumn(1).getInt() == 1;
+    state.generation = row.getColumn(2).getInt64();
   } catch (const SQLite::Exception&) {
     return std::nullopt;  // no such table or column
   }
@@ -123,14 +122,14 @@ void startAgain(SQLite::Database& db, qint64 generation) {
               R"( CREATE TABLE "档案_片段" ("列" INTEGER NOT NULL, "片段" TEXT NOT NULL, "档案" INTEGER NOT NULL,)"
               R"( PRIMARY KEY ("列", "片段", "档案")) WITHOUT ROWID;)"
               R"( CREATE TABLE "档案_片段位" ("位" INTEGER PRIMARY KEY);)"
-              R"( CREATE TABLE "档案_片段版本" ("版本" INTEGER NOT NULL, "档案数" INTEGER NOT NULL,)"
-              R"( "最大档案" INTEGER NOT NULL, "填满" INTEGER NOT NULL, "填充代" INTEGER NOT NULL);)"
+              R"( CREATE TABLE "档案_片段版本" ("版本" INTEGER NOT NULL, "最大档案" INTEGER NOT NULL,)"
+              R"( "填满" INTEGER NOT NULL, "填充代" INTEGER NOT NULL);)"
               R"( CREATE TABLE "档案_片段变动" ("档案" INTEGER PRIMARY KEY);)"
               R"( WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1))"
               R"( INSERT INTO "档案_片段位" SELECT i FROM n;)")
               .arg(kIndexedChars)
               .toStdString());
-  SQLite::Statement state(db, R"(INSERT INTO "档案_片段版本" SELECT ?, count(*), coalesce(max(rowid), 0), 0, ? FROM "档案")");
+  SQLite::Statement state(db, R"(INSERT INTO "档案_片段版本" SELECT ?, coalesce(max(rowid), 0), 0, ? FROM "档案")");
   state.bind(1, kLayout);
   state.bind(2, static_cast<int64_t>(generation));
   state.exec();

@@ -13,7 +13,7 @@ namespace store::name_index {
 // Raised whenever the pieces, the triggers or the state row change meaning: a file of
 // an older layout is filled again; a file of a newer one is left alone and searched
 // without its pieces.
-inline constexpr int kLayout = 2;
+inline constexpr int kLayout = 3;
 
 // Which column of [档案] each column number of [档案_片段] cuts.
 inline constexpr const char* kColumnOf[] = {"0", "40"};
@@ -26,7 +26,6 @@ inline constexpr const char* kLeftoverTables[] = {"档案_片段_旧1", "档案_
 struct State {
   int layout = 0;
   bool triggersPresent = false;
-  qint64 keptCount = 0;  // the records' count as the triggers keep it
   qint64 keptMaxRowid = 0;  // their highest rowid as the triggers keep it
   bool filled = false;  // every record has its pieces
   qint64 generation = 0;  // raised by every new start of the pieces
@@ -38,8 +37,8 @@ struct State {
 std::optional<State> readState(SQLite::Database& db);
 
 // Inside the caller's write transaction: puts the pieces aside to be cleared, makes the
-// tables and triggers of today's layout afresh, marked not filled, with the count and
-// highest rowid of the records and the given generation.
+// tables and triggers of today's layout afresh, marked not filled, with the highest rowid
+// of the records and the given generation.
 void startAgain(SQLite::Database& db, qint64 generation);
 
 // The rows (列, 片段, 档案) of the pieces of the value `value` (an SQL expression) of

@@ -9,8 +9,8 @@
 #include "store/Database.h"
 #include "store/RecordNameIndex.h"
 #include "store/RecordsRepository.h"
-#include "store/TextMatch.h"
 #include "support/FileFaults.h"
+#include "support/PlainHistory.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -65,21 +65,6 @@ prescription::PrescriptionRecord prescriptionOf(int n) {
   r.header[prescription::header::kDate] = QStringLiteral("2024-03-05");
   r.prescriptionText = QStringLiteral("1. 阿莫西林胶囊 0.25g*24粒×2");
   return r;
-}
-
-// The serials the plain test over every record lists, newest first.
-QStringList plainAnswer(const QString& mainDb, const HistoryFilter& filter) {
-  store::Database db(mainDb, store::Database::Mode::ReadOnly);
-  store::registerContainsFunction(db.sql());
-  SQLite::Statement q(db.sql(), std::string(R"(SELECT "序号" FROM "档案" WHERE tavorin_contains(")") +
-                                    (filter.column == HistoryFilter::Column::Name ? "0" : "40") +
-                                    R"(", ?) AND "5" >= ? AND "5" < ? ORDER BY "序号" DESC)");
-  store::bindText(q, 1, filter.contains);
-  store::bindText(q, 2, filter.from);
-  store::bindText(q, 3, filter.before);
-  QStringList serials;
-  while (q.executeStep()) serials << store::columnText(q, 0);
-  return serials;
 }
 
 TEST(BackgroundNameIndexFillTest, AnotherWorkstationSavesWhileTheFirstStartFillsALargeHistory) {
@@ -139,7 +124,7 @@ TEST(BackgroundNameIndexFillTest, AnotherWorkstationSavesWhileTheFirstStartFills
     const HistoryFilter filter{column, text, "2014-01-01", "2025-01-01"};
     QStringList listed;
     for (const store::HistoryRow& row : store::RecordsRepository(db).history(filter)) listed << row.serial;
-    const QStringList expected = plainAnswer(mainDb, filter);
+    const QStringList expected = testing_support::plainHistory(mainDb, filter);
     EXPECT_FALSE(expected.isEmpty()) << text.toStdString();
     EXPECT_EQ(listed, expected) << text.toStdString();
   }
