@@ -44,15 +44,14 @@ bool CatalogueFile::keyTaken(const QString& key) {
   }
 }
 
-QString CatalogueFile::saveRow(const QString& key, const RowFor& rowFor) {
+CatalogueFile::SavedRow CatalogueFile::saveRow(const QString& key, const RowFor& rowFor) {
   try {
-    withCatalogue(mainPath_, [&](store::Catalogue& c) {
-      c.saveRow(key, rowFor);
-      return 0;
-    });
-    return {};
+    const std::optional<CatalogueRow> written =
+        withCatalogue(mainPath_, [&](store::Catalogue& c) { return c.saveRow(key, rowFor); });
+    if (!written) return {kDeletedElsewhere, {}};
+    return {{}, *written};
   } catch (const store::StoreError& e) {
-    return e.reason();
+    return {e.reason(), {}};
   }
 }
 
