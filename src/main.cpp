@@ -3,6 +3,7 @@
 #include "shell/LoginWindow.h"
 #include "shell/ProgramIcon.h"
 #include "shell/Windows.h"
+#include "startup/BackgroundNameIndexFill.h"
 #include "startup/Main.h"
 #include "ui/Fonts.h"
 #include "ui/Session.h"
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
   // Start-up has told the user what stops it.
   if (!started) return 1;
   const startup::AppState& state = *started;
+  // Made complete while the user logs in and works; stopped when the program ends.
+  startup::BackgroundNameIndexFill nameIndexFill(state.MainDbConnection);
 
   // The print server is asked for the default printer only when a window first needs it.
   ui::Session session(state, dialogs, [] { return QPrinterInfo::defaultPrinterName(); });

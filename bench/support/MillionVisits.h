@@ -8,6 +8,7 @@
 #include "startup/Main.h"
 #include "startup/TemplateFiles.h"
 #include "store/Database.h"
+#include "store/RecordNameIndex.h"
 #include "BenchFolder.h"
 #include "TypicalRecord.h"
 
@@ -58,6 +59,10 @@ inline QString storeOfAMillion() {
     transaction.commit();
   }
   startup::ensureQueryIndexes(path, QDir(folder).filePath(startup::kStockDbFile));
+  {
+    store::Database db(path);
+    store::ensureRecordNameIndex(db);
+  }
   QFile marker(done);
   marker.open(QIODevice::WriteOnly);
   return path;

@@ -21,6 +21,7 @@
 #include "ui/FocusAndKeys.h"
 #include "ui/Guard.h"
 #include "ui/InputTarget.h"
+#include "ui/SpacedText.h"
 
 #include <QApplication>
 #include <QDir>
@@ -120,6 +121,7 @@ void CatalogueWindow::buildPickLists() {
   List4 = ui::make<QListWidget>(this, "List4", {0, 0, 1755, 1290});
   for (QListWidget* list : {List1, List3, List4}) {
     list->setStyleSheet(kPickListStyle);
+    ui::spaceListRows(list);
     list->hide();
     ui::onPick(list, [this, list] { takePick(list); });
   }
@@ -294,7 +296,8 @@ void CatalogueWindow::Command5_Click() { shell::openWebPage(session_.dialogs, sh
 
 void CatalogueWindow::Command8_Click() {
   if (session_.dialogs.ask(QStringLiteral("在进行清空操作前，务必先将药品导出备份，否则不能恢复！"), platform::kPromptTitle,
-                           platform::Dialogs::Buttons::YesNo) != platform::Dialogs::Answer::Yes)
+                           platform::Dialogs::Buttons::YesNo,
+                           platform::Dialogs::Icon::Warning) != platform::Dialogs::Answer::Yes)
     return;
   if (!mayDropUnsaved()) return;
   ui::runGuarded(session_.dialogs, QStringLiteral("清空失败"),

@@ -107,7 +107,7 @@ void OutpatientLogWindow::Form_Unload() {
 
 std::optional<LogRange> OutpatientLogWindow::range() {
   auto range = logRange(Text3->text(), Text4->text());
-  if (!range) session_.dialogs.message(kLogBadDatesMessage);
+  if (!range) session_.dialogs.message(kLogBadDatesMessage, platform::kPromptTitle, platform::Dialogs::Icon::Warning);
   return range;
 }
 

@@ -58,7 +58,6 @@ GridConfig catalogueGrid() {
   config.cells = CellKind::LineEdit;
   config.model = ModelKind::List;
   config.bar = BarRule::BlankTail;
-  config.blankTail = kCatalogueRows;
   config.fieldCount = kCatalogueFields;
   struct Design {
     const char16_t* caption;

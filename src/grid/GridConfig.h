@@ -20,8 +20,9 @@ enum class CellKind { LineEdit, Label };
 enum class ModelKind { List, Collections };
 
 enum class BarRule {
-  // The model ends in blank records that take new entries: the bar always moves, its
-  // maximum is the number of real records, and its last page shows only blank rows.
+  // The model ends in a page of blank records that take new entries: the bar always
+  // moves, its maximum is the number of real records, and its last page shows only
+  // blank rows.
   BlankTail,
   // The bar moves only when there are more records than rows; its last page ends with
   // the last record. Otherwise it is disabled and only the filled rows show records.
@@ -81,11 +82,13 @@ struct Geometry {
 };
 
 struct GridConfig {
+  // The rows of the design, to which the frame and the bars are sized. A page shows the
+  // rows that stand whole above the sideways bar (GridLayout::pageRows): the bar takes
+  // the place of the last designed row where it would cover it.
   int rows = 0;
   CellKind cells = CellKind::Label;
   ModelKind model = ModelKind::List;
   BarRule bar = BarRule::RecordsOnly;
-  int blankTail = 0;              // blank records a reload appends (BlankTail)
   int fieldCount = 0;             // texts in one record
   std::vector<Column> columns;
   std::vector<Header> headers;

@@ -20,6 +20,14 @@ QRect GridLayout::cell(int row, int column) const {
   return QRect(c.left, cellTop(row), c.width, config_.geometry.cellHeight);
 }
 
+int GridLayout::pageRows() const {
+  int rows = config_.rows;
+  if (config_.sideways == SidewaysBar::None) return rows;
+  const int barTop = horizontalBar().top();
+  while (rows > 0 && bandTop(rows - 1) + pitch() > barTop) --rows;
+  return rows;
+}
+
 int GridLayout::ruleY(int row) const { return config_.geometry.ruleY + row * pitch(); }
 
 int GridLayout::separatorX(int array) const {
@@ -34,6 +42,8 @@ QRect GridLayout::header(int index) const {
 }
 
 int GridLayout::surfaceHeight() const { return bandTop(config_.rows - 1) + pitch(); }
+
+int GridLayout::pageHeight() const { return bandTop(pageRows() - 1) + pitch(); }
 
 int GridLayout::viewportHeight() const { return surfaceHeight() + 60; }
 

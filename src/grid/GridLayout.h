@@ -15,6 +15,9 @@ class GridLayout {
   explicit GridLayout(const GridConfig& config) : config_(config) {}
 
   int pitch() const { return config_.geometry.rowPitch; }
+  // The rows of a page: those whose band stands whole above the sideways bar, so that
+  // every row shown can be read and clicked; all designed rows where there is no bar.
+  int pageRows() const;
   int bandTop(int row) const;
   int cellTop(int row) const;
   QRect band(int row) const;
@@ -24,7 +27,8 @@ class GridLayout {
   int separatorX(int array) const;
   QRect header(int index) const;
 
-  int surfaceHeight() const;                 // Pt2
+  int surfaceHeight() const;                 // Pt2 as designed, for all rows
+  int pageHeight() const;                    // down to the bottom of a page's last row
   int viewportHeight() const;                // Pt1
   QRect viewport() const;
   QRect verticalBar() const;                 // VS1 inside Pt1

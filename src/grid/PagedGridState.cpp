@@ -1,11 +1,14 @@
 #include "grid/PagedGridState.h"
 
+#include "grid/GridLayout.h"
+
 #include <algorithm>
 #include <stdexcept>
 
 namespace grid {
 
-PagedGridState::PagedGridState(GridConfig config) : config_(std::move(config)) {}
+PagedGridState::PagedGridState(GridConfig config)
+    : config_(std::move(config)), rows_(GridLayout(config_).pageRows()) {}
 
 void PagedGridState::setRecords(std::vector<Record> records, const QString& blankFill) {
   source_.reset();
@@ -32,7 +35,7 @@ void PagedGridState::setBlankTail(const QString& blankFill) {
   if (config_.bar == BarRule::BlankTail) {
     Record blank;
     blank.fields.assign(static_cast<size_t>(config_.fieldCount), blankFill);
-    tail_.assign(static_cast<size_t>(config_.blankTail), blank);
+    tail_.assign(static_cast<size_t>(rows_), blank);
   }
   first_ = 0;
   clearSelection();
@@ -50,8 +53,8 @@ const Record& PagedGridState::record(int index) const {
 // after come along, so that paging a row at a time reads again only once a page.
 const Record& PagedGridState::fromSource(int index) const {
   if (index < cacheFirst_ || index >= cacheFirst_ + static_cast<int>(cache_.size())) {
-    cacheFirst_ = std::max(0, index - config_.rows);
-    const int wanted = std::min(3 * config_.rows, recordCount_ - cacheFirst_);
+    cacheFirst_ = std::max(0, index - rows_);
+    const int wanted = std::min(3 * rows_, recordCount_ - cacheFirst_);
     cache_ = source_->fetch(cacheFirst_, wanted);
     // Whatever the source could not hand over is kept as an unreadable record.
     cache_.resize(static_cast<size_t>(wanted), Record{{}, {}, true});
@@ -92,7 +95,7 @@ std::vector<Record> PagedGridState::fromCollections(const std::vector<QStringLis
 bool PagedGridState::barEnabled() const {
   switch (config_.bar) {
     case BarRule::BlankTail: return true;
-    case BarRule::RecordsOnly: return recordCount_ > config_.rows;
+    case BarRule::RecordsOnly: return recordCount_ > rows_;
     case BarRule::NotPaged: return false;
   }
   return false;
@@ -100,7 +103,7 @@ bool PagedGridState::barEnabled() const {
 
 int PagedGridState::barMax() const {
   if (!barEnabled()) return 0;
-  return std::max(0, modelSize() - config_.rows);
+  return std::max(0, modelSize() - rows_);
 }
 
 void PagedGridState::showPage(int value) {
@@ -111,7 +114,7 @@ void PagedGridState::showPage(int value) {
 }
 
 int PagedGridState::recordAt(int row) const {
-  if (row < 0 || row >= config_.rows) return -1;
+  if (row < 0 || row >= rows_) return -1;
   const int index = first_ + row;
   return index < modelSize() ? index : -1;
 }
@@ -140,7 +143,7 @@ bool PagedGridState::setCellText(int row, int column, const QString& text) {
 }
 
 void PagedGridState::select(int row) {
-  if (row < 0 || row >= config_.rows) return;
+  if (row < 0 || row >= rows_) return;
   switch (config_.selection) {
     case SelectionRule::None: return;
     case SelectionRule::Row:
@@ -162,7 +165,7 @@ void PagedGridState::select(int row) {
 }
 
 void PagedGridState::highlight(int row) {
-  if (row >= 0 && row < config_.rows) highlightedRow_ = row;
+  if (row >= 0 && row < rows_) highlightedRow_ = row;
 }
 
 void PagedGridState::clearSelection() {

@@ -43,10 +43,11 @@ class PagedGridState {
   explicit PagedGridState(GridConfig config);
 
   const GridConfig& config() const { return config_; }
-  int rows() const { return config_.rows; }
+  // The rows of a page (GridLayout::pageRows).
+  int rows() const { return rows_; }
 
-  // Replaces the model by `records` and, for a grid that takes new entries, the blank
-  // records after them, every field `blankFill`. Goes to the first page; clears the
+  // Replaces the model by `records` and, for a grid that takes new entries, a page of
+  // blank records after them, every field `blankFill`. Goes to the first page; clears the
   // selection and the highlight.
   void setRecords(std::vector<Record> records, const QString& blankFill = {});
   // Records given as one list of texts per field (a collection model).
@@ -128,6 +129,7 @@ class PagedGridState {
   void forEachHeld(Visit&& visit) const;
 
   GridConfig config_;
+  int rows_ = 0;
   std::vector<Record> records_;  // every record, unless they come from source_
   std::vector<Record> tail_;     // the blank records after them
   std::unique_ptr<RecordSource> source_;

@@ -5,15 +5,70 @@
 #include "ui/FocusAndKeys.h"
 #include "ui/PickList.h"
 #include "ui/SpacedText.h"
-#include "ui/TextRows.h"
 
+#include <QAbstractListModel>
+#include <QFontMetrics>
+#include <QStyle>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QSignalBlocker>
 
 #include <algorithm>
 
 namespace prescription {
+
+// The list's rows over the history's rows: the texts of the rows painted, made when they
+// are painted, and rows added as they are counted.
+class HistoryRowsModel : public QAbstractListModel {
+ public:
+  using QAbstractListModel::QAbstractListModel;
+
+  void show(std::shared_ptr<HistoryRows> rows, const QListView* view) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    shown_ = rows_->size();
+    rowSize_ = widestOfTheFirstRows(view);
+    endResetModel();
+  }
+  // Counts the rows on a step; false once all are counted.
+  bool countOn() {
+    const bool more = rows_->countOn();
+    if (rows_->size() > shown_) {
+      beginInsertRows(QModelIndex(), shown_, rows_->size() - 1);
+      shown_ = rows_->size();
+      endInsertRows();
+    }
+    return more;
+  }
+  bool complete() const { return rows_->complete(); }
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : shown_; }
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!index.isValid() || index.row() >= shown_) return {};
+    if (role == Qt::SizeHintRole) return rowSize_;
+    if (role != Qt::DisplayRole) return {};
+    return rows_->at(index.row()).text;
+  }
+
+ private:
+  // Every row is as wide as the widest of the first rows, so the list scrolls sideways to
+  // the end of a long row, as a list measuring each row does.
+  QSize widestOfTheFirstRows(const QListView* view) const {
+    const QFontMetrics metrics(view->font());
+    int widest = 0;
+    for (int r = 0; r < std::min(rows_->size(), kMeasuredRows); ++r)
+      widest = std::max(widest, metrics.horizontalAdvance(rows_->at(r).text));
+    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    return QSize(widest + 2 * margin, metrics.height());
+  }
+  static constexpr int kMeasuredRows = 1024;
+
+  QSize rowSize_;
+  std::shared_ptr<HistoryRows> rows_ = std::make_shared<HistoryRows>();
+  int shown_ = 0;
+};
+
 namespace {
 
 // The pop-up lies 60 twips right of and below the pointer.
@@ -49,8 +104,13 @@ void HistoryPanel::build(QWidget* window, ui::ControlArray<QLabel>& captions, Ha
                      [this] { handlers_.rangeTyped({Text2->text(), Text3->text(), Text4->text()}); });
 
   List2 = ui::make<ui::PickList>(window, "List2", {60, 7800, 3615, 1680});
-  rows_ = new ui::TextRows(List2);
+  rows_ = new HistoryRowsModel(List2);
   List2->setModel(rows_);
+  counting_ = new QTimer(List2);
+  counting_->setInterval(0);
+  QObject::connect(counting_, &QTimer::timeout, List2, [this] {
+    if (!rows_->countOn()) counting_->stop();
+  });
   List2->setUniformItemSizes(true);
   List2->setEditTriggers(QAbstractItemView::NoEditTriggers);
   ui::spaceListRows(List2);
@@ -93,10 +153,13 @@ void HistoryPanel::showWindow(const HistoryWindow& window) {
   if (Text4->text() != window.to) Text4->setText(window.to);
 }
 
-void HistoryPanel::showItems(const std::vector<HistoryItem>& items) {
+void HistoryPanel::showItems(std::shared_ptr<HistoryRows> rows) {
   Picture6->hide();
-  items_ = items;
-  rows_->setRows(static_cast<int>(items_.size()), [this](int row) { return items_[static_cast<size_t>(row)].text; });
+  rows_->show(std::move(rows), List2);
+  if (rows_->complete())
+    counting_->stop();
+  else
+    counting_->start();
 }
 
 void HistoryPanel::List2_MouseUp(Qt::MouseButton button, const QPoint& position) {

@@ -5,7 +5,7 @@
 // answer go to the window through the handlers it gives.
 #pragma once
 
-#include "prescription/service/HistoryList.h"
+#include "prescription/service/HistoryRows.h"
 #include "ui/ControlArray.h"
 
 #include <QFrame>
@@ -14,14 +14,18 @@
 #include <QPushButton>
 
 #include <functional>
+#include <memory>
 #include <vector>
+
+class QTimer;
 
 namespace ui {
 class PickList;
-class TextRows;
 }  // namespace ui
 
 namespace prescription {
+
+class HistoryRowsModel;
 
 class HistoryPanel {
  public:
@@ -55,8 +59,9 @@ class HistoryPanel {
 
   // The boxes, set together; a box that already says it is left alone, with its caret.
   void showWindow(const HistoryWindow& window);
-  // A new list closes the pop-up, which was opened over the old one.
-  void showItems(const std::vector<HistoryItem>& items);
+  // A new list closes the pop-up, which was opened over the old one. The list counts its
+  // rows on while the window waits for nothing else, and shows them as they are counted.
+  void showItems(std::shared_ptr<HistoryRows> rows);
   // A click on the window's own face closes the pop-up.
   void closePopup() { Picture6->hide(); }
 
@@ -75,8 +80,8 @@ class HistoryPanel {
   QLineEdit* Text4 = nullptr;
   QPushButton* Command2 = nullptr;
   ui::PickList* List2 = nullptr;
-  ui::TextRows* rows_ = nullptr;
-  std::vector<HistoryItem> items_;
+  HistoryRowsModel* rows_ = nullptr;
+  QTimer* counting_ = nullptr;
   QFrame* Picture6 = nullptr;
   ui::ControlArray<QLabel> Label9{QStringLiteral("Label9")};
 };

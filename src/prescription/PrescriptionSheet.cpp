@@ -198,10 +198,10 @@ void PrescriptionSheet::setTitle(const QString& unitName) {
 }
 
 void PrescriptionSheet::setHerbal(bool herbal) {
-  if (herbal)
-    R1->setGeometry(ui::pxRect(660, 2400, 5655, 4995));
-  else
-    R1->setGeometry(ui::pxRect(1380, 2400, 4575, 4995));
+  // The herbal text reaches past the sheet's edge, where nothing of it would show: the
+  // box ends there, so its lines (and the printed ones) break where they can be read.
+  const QRect body = herbal ? ui::pxRect(660, 2400, 5655, 4995) : ui::pxRect(1380, 2400, 4575, 4995);
+  R1->setGeometry(body.intersected(Picture2->contentsRect()));
   Label2[kDoseCaption]->setVisible(herbal);
   Text6->setVisible(herbal);
   C1->setVisible(herbal);

@@ -194,7 +194,7 @@ void PrescriptionWindow::showModel(unsigned what) {
     }
   }
   if (what & (Change::History | Change::HistoryBoxes)) history_.showWindow(model_.historyWindow());
-  if (what & Change::History) history_.showItems(model_.history());
+  if (what & Change::History) history_.showItems(model_.historyRows());
 }
 
 void PrescriptionWindow::showOutcome(const CommandOutcome& outcome) {

@@ -9,6 +9,7 @@
 #include "ui/FocusAndKeys.h"
 #include "ui/Guard.h"
 #include "ui/InputTarget.h"
+#include "ui/SpacedText.h"
 
 #include <QDate>
 #include <QKeyEvent>
@@ -22,6 +23,7 @@ const char16_t* const kCaptions[kBoxCount] = {u"进货日期", u"品名[规格]"
 constexpr int kCaptionTops[kBoxCount] = {180, 600, 1020, 1440, 1860, 2280, 2700, 3120, 3540, 3960, 4380, 4800};
 constexpr int kBoxTops[kBoxCount] = {120, 540, 960, 1380, 1800, 2220, 2640, 3060, 3480, 3900, 4325, 4740};
 const QString kBadRatioMessage = QStringLiteral("请输入大于0的利润率！");
+const QString kPickFailed = QStringLiteral("读取药物资料失败");
 
 }  // namespace
 
@@ -50,7 +52,16 @@ GoodsReceiptWindow::GoodsReceiptWindow(ui::Session& session) : ui::Window(QStrin
   Command1 = ui::make<QPushButton>(this, "Command1", {3180, 5220, 1575, 375}, QStringLiteral("保  存"));
   Command1->setAutoDefault(true);  // Enter on the button saves
   connect(Command1, &QPushButton::clicked, this, &GoodsReceiptWindow::Command1_Click);
-  List1 = ui::make<QListWidget>(this, "List1", {1200, 900, 3555, 4200});
+  List1 = ui::make<QListView>(this, "List1", {1200, 900, 3555, 4200});
+  rows_ = new ui::TextRows(List1);
+  List1->setModel(rows_);
+  ui::spaceListRows(List1);  // strengths of one drug, one under the other, never touch
+  // Rows of one height, laid out a batch at a time: a search that lists thousands of
+  // drugs shows the first ones at once.
+  List1->setUniformItemSizes(true);
+  List1->setLayoutMode(QListView::Batched);
+  List1->setBatchSize(100);
+  List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   List1->hide();
   ui::onPick(List1, [this] { List1_DblClick(); });
   Label2 = ui::make<QLabel>(this, "Label2", {0, 0, 100, 100});
@@ -76,21 +87,25 @@ void GoodsReceiptWindow::Form_Load() {
   Text1[kBoxName]->setFocus();
 }
 
-void GoodsReceiptWindow::begin(const QString& key, const QString& category) {
+void GoodsReceiptWindow::begin(const QString& key, const QString& category, ReceiptSearch::Kept catalogue) {
+  if (catalogue) {
+    rows_->clear();
+    search_ = ReceiptSearch(std::move(catalogue));
+  }
   Label2->setText(key);
   Label4->setText(category);
   Text1[kBoxName]->setFocus();
 }
 
 void GoodsReceiptWindow::Text1_Change(int index) {
-  List1->clear();
-  matches_.clear();
+  rows_->clear();
+  search_.clear();
   const QString name = Text1[kBoxName]->text();
   if (index == kBoxName && !text::trimBlanks(name).isEmpty()) {
-    matches_ = offeredMatches(session_.state.MainDbConnection, name, Label4->text());
-    for (const CatalogueMatch& match : matches_) List1->addItem(match.name);
-    List1->setVisible(!matches_.empty());
-    if (!matches_.empty()) List1->raise();
+    search_.offer(session_.state.MainDbConnection, name, Label4->text());
+    rows_->setRows(search_.count(), [this](int line) { return search_.shownName(line); });
+    List1->setVisible(search_.count() > 0);
+    if (search_.count() > 0) List1->raise();
   } else {
     List1->hide();
   }
@@ -101,9 +116,20 @@ void GoodsReceiptWindow::Text1_Change(int index) {
 }
 
 void GoodsReceiptWindow::List1_DblClick() {
-  const int line = List1->currentRow();
-  if (line < 0 || line >= static_cast<int>(matches_.size())) return;
-  const CatalogueMatch match = matches_[line];
+  const int line = List1->currentIndex().row();
+  if (line < 0 || line >= search_.count()) return;
+  const PickOutcome picked = search_.pick(session_.state.MainDbConnection, line);
+  if (!picked.reason.isEmpty()) {
+    ui::showFailure(session_.dialogs, kPickFailed, picked.reason);
+    return;
+  }
+  if (!picked.drug) {
+    // Removed, or moved to another category, since the list was made: the list is made
+    // again from what the catalogue holds now.
+    Text1_Change(kBoxName);
+    return;
+  }
+  const CatalogueMatch match = *picked.drug;
   Text1[kBoxName]->setText(match.name);
   Text1[kBoxUnit]->setText(match.unit);
   Text1[kBoxCost]->setText(match.cost);

@@ -4,12 +4,14 @@
 #pragma once
 
 #include "purchasing/service/GoodsReceipt.h"
+#include "purchasing/service/ReceiptSearch.h"
 #include "ui/Session.h"
+#include "ui/TextRows.h"
 #include "ui/Window.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 
 #include <array>
@@ -33,8 +35,9 @@ class GoodsReceiptWindow : public ui::Window {
 
   void Form_Load() override;
 
-  // Sets the receipt's key (Label2) and category (Label4): the ledger's "添加".
-  void begin(const QString& key, const QString& category);
+  // Sets the receipt's key (Label2) and category (Label4): the ledger's "添加", which
+  // also hands over the catalogue it keeps for the name box's searches.
+  void begin(const QString& key, const QString& category, ReceiptSearch::Kept catalogue = {});
 
   void Text1_Change(int index);
   void List1_DblClick();  // picks the selected drug
@@ -50,7 +53,7 @@ class GoodsReceiptWindow : public ui::Window {
   QLineEdit* Text4 = nullptr;
   QPushButton* Command3 = nullptr;
   QPushButton* Command1 = nullptr;
-  QListWidget* List1 = nullptr;
+  QListView* List1 = nullptr;  // the drug names found; its rows are the search's lines
   QLabel* Label2 = nullptr;  // hidden: the receipt's key
   QLabel* Label4 = nullptr;  // the receipt's category
 
@@ -60,7 +63,8 @@ class GoodsReceiptWindow : public ui::Window {
 
  private:
   ui::Session& session_;
-  std::vector<CatalogueMatch> matches_;  // List2: the catalogue data of each List1 line
+  ReceiptSearch search_;  // List2: what each line of List1 stands for
+  ui::TextRows* rows_ = nullptr;
 };
 
 }  // namespace purchasing

@@ -96,22 +96,20 @@ void PurchaseLedgerWindow::Command3_Click() {
     return;
   }
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  LedgerOutcome read =
-      readLedger(session_.state.StockDbConnection, Text1->text(), Combo1->currentText(), *range, kLedgerCap + 1);
+  LedgerOutcome read = readLedger(session_.state.StockDbConnection, Text1->text(), Combo1->currentText(), *range, kLedgerCap);
   QApplication::restoreOverrideCursor();
   if (!read.reason.isEmpty()) {
     showRows({});
     ui::showFailure(session_.dialogs, QStringLiteral("查询失败"), read.reason);
     return;
   }
-  std::vector<LedgerRow>& rows = read.rows;
-  if (static_cast<int>(rows.size()) > kLedgerCap) {
+  if (read.tooMany) {
     // Refused: nothing listed, so no stale row stays selectable for "删除".
     showRows({});
     session_.dialogs.message(kTooManyMessage);
     return;
   }
-  showRows(std::move(rows));
+  showRows(std::move(read.rows));
 }
 
 void PurchaseLedgerWindow::xz(int row) { grid->xz(row); }
@@ -137,7 +135,7 @@ void PurchaseLedgerWindow::Command2_Click() {
   registry()->unload(QString::fromLatin1(GoodsReceiptWindow::kName));
   GoodsReceiptWindow& receipt = registry()->get<GoodsReceiptWindow>();
   receipt.Show();
-  receipt.begin(session_.services.serials().TimestampKey(), Combo1->currentText());
+  receipt.begin(session_.services.serials().TimestampKey(), Combo1->currentText(), receiptCatalogue_);
 }
 
 void PurchaseLedgerWindow::Command5_Click() { registry()->openFresh(QString::fromLatin1(PurchaseStatisticsWindow::kName)); }

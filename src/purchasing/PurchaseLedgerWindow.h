@@ -3,6 +3,7 @@
 #pragma once
 
 #include "purchasing/service/ReceiptLedger.h"
+#include "purchasing/service/ReceiptSearch.h"
 #include "ui/PagedGrid.h"
 #include "ui/Session.h"
 #include "ui/Window.h"
@@ -62,6 +63,8 @@ class PurchaseLedgerWindow : public ui::Window {
 
   ui::Session& session_;
   std::vector<LedgerRow> rows_;
+  // The catalogue as the receipts opened here search it, kept from one to the next.
+  ReceiptSearch::Kept receiptCatalogue_ = ReceiptSearch::newKept();
 };
 
 }  // namespace purchasing

@@ -35,6 +35,11 @@ WorkloadWindow& WorkloadWindow::openAfresh(ui::WindowRegistry& windows) {
   return *windows.findAs<WorkloadWindow>();
 }
 
+void WorkloadWindow::Form_Load() {
+  ui::DateRangeWindow::Form_Load();
+  Command2->setFocus();
+}
+
 void WorkloadWindow::Command1_Click() {
   // The count runs to its end before any other click is handled: nothing yields to the
   // event loop meanwhile, so a second click or a close cannot interleave with it.

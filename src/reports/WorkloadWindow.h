@@ -22,6 +22,9 @@ class WorkloadWindow : public ui::DateRangeWindow {
   // Closes the window if it is open and shows it afresh (the menu and the toolbar's 统计).
   static WorkloadWindow& openAfresh(ui::WindowRegistry& windows);
 
+  // Places the window, fills the dates and puts the focus on "今 日", first in the tab order.
+  void Form_Load() override;
+
   void Command1_Click();  // "统 计": the range in the boxes
   void Command2_Click();  // "今 日"
 

@@ -11,6 +11,7 @@
 #include "ui/Twips.h"
 
 #include <QResizeEvent>
+#include <QWindowStateChangeEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -158,19 +159,35 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
   ui::Window::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange) MDIForm_Resize();
+  if (event->type() != QEvent::WindowStateChange) return;
+  const Qt::WindowStates before = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+  if ((before & Qt::WindowMaximized) && isNormalState()) placeRestored();
+  MDIForm_Resize();
+}
+
+bool MainWindow::isNormalState() const {
+  return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+void MainWindow::placeRestored() {
+  const QScreen* s = screen();
+  if (!loaded_ || closing_ || !s) return;
+  const QSize frameExtra = frameGeometry().size() - size();
+  resize(ui::pxSize(kMinimumWidth, kMinimumHeight) - frameExtra);
+  move(s->availableGeometry().topLeft());
 }
 
 void MainWindow::MDIForm_Resize() {
   if (!loaded_ || closing_ || resizing_ || !isVisible()) return;
   resizing_ = true;
   // The minimum outer size holds in the normal window state only.
-  if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
+  if (isNormalState()) {
     const QSize frameExtra = frameGeometry().size() - size();
     const int width = std::max(Width(), kMinimumWidth);
     const int height = std::max(Height(), kMinimumHeight);
     if (width != Width() || height != Height())
       resize(ui::pxSize(width, height) - frameExtra);
+    keepTitleBarOnScreen();
   }
   // Keep the prescription window centred; a closed one comes back afresh.
   try {
@@ -180,6 +197,14 @@ void MainWindow::MDIForm_Resize() {
     // Nothing to centre.
   }
   resizing_ = false;
+}
+
+void MainWindow::keepTitleBarOnScreen() {
+  const QScreen* s = screen();
+  if (!s) return;
+  const QRect work = s->availableGeometry();
+  const QRect outer = frameGeometry();
+  if (outer.top() < work.top()) move(outer.left(), work.top());
 }
 
 void MainWindow::Form_Unload() {

@@ -42,6 +42,14 @@ class MainWindow : public ui::Window {
   static const QList<MenuItem>& menuItems();
   void buildMenu();
   void MDIForm_Resize();
+  bool isNormalState() const;
+  // Restored from maximised, the window takes its minimum size with its frame, title bar
+  // included, at the top left of the screen's working area: the size it had before was
+  // the whole working area, with the title bar above it.
+  void placeRestored();
+  // A window whose title bar lies above the working area moves down onto it, where the
+  // mouse can take it.
+  void keepTitleBarOnScreen();
 
   // The menu's rule: close the window if it is open, then show it afresh.
   void openWindow(const QString& name);

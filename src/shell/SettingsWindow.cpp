@@ -5,6 +5,7 @@
 #include "text/Blank.h"
 #include "ui/Controls.h"
 #include "ui/Guard.h"
+#include "ui/SpacedText.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -22,6 +23,7 @@ QLineEdit* box(QWidget* parent, const char* name, double left, double top, doubl
 QComboBox* combo(QComboBox* c) {
   c->setEditable(true);
   c->setInsertPolicy(QComboBox::NoInsert);
+  ui::spaceListRows(c);
   return c;
 }
 

@@ -31,15 +31,18 @@ void define(ui::Session& session, ui::WindowRegistry::Kind kind) {
 }  // namespace
 
 // Child windows open inside the main window; the settings, login, overlay-template and
-// stroke-pad windows (SettingsWindow, LoginWindow, OverlayTemplateWindow, StrokePadWindow) are top-level windows.
+// stroke-pad windows (SettingsWindow, LoginWindow, OverlayTemplateWindow, StrokePadWindow)
+// are top-level windows. The settings and overlay-template windows are the main window's
+// own: they stay above it while the user works in it. The stroke pad stays above every
+// window of its own accord.
 void defineWindows(ui::Session& session) {
   using Kind = ui::WindowRegistry::Kind;
   session.windows.setMainWindowName(QString::fromLatin1(MainWindow::kName));
   define<MainWindow>(session, Kind::TopLevel);
   define<LoginWindow>(session, Kind::TopLevel);
-  define<SettingsWindow>(session, Kind::TopLevel);
+  define<SettingsWindow>(session, Kind::Owned);
   define<StrokePadWindow>(session, Kind::TopLevel);
-  define<printing::OverlayTemplateWindow>(session, Kind::TopLevel);
+  define<printing::OverlayTemplateWindow>(session, Kind::Owned);
   define<prescription::PrescriptionWindow>(session, Kind::Child);
   define<catalogue::CatalogueWindow>(session, Kind::Child);
   define<clinical::TemplatesWindow>(session, Kind::Child);

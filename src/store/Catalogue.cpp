@@ -151,18 +151,32 @@ std::optional<std::string_view> textOf(const SQLite::Statement& q, int i) {
 
 }  // namespace
 
-CatalogueListRead Catalogue::listKeys() {
+namespace {
+
+// The columns a list key row is read from: category, key and, when kept, the name.
+std::string listKeyColumns(CatalogueListKeys::Names names) {
+  return names == CatalogueListKeys::Names::Kept ? R"("分类", "查询", "名称")" : R"("分类", "查询", '')";
+}
+
+void addListKey(CatalogueListKeys& keys, int64_t rowid, const SQLite::Statement& q, int first) {
+  keys.add(rowid, textOf(q, first).value_or(std::string_view()), textOf(q, first + 1),
+           textOf(q, first + 2).value_or(std::string_view()));
+}
+
+}  // namespace
+
+CatalogueListRead Catalogue::listKeys(CatalogueListKeys::Names names) {
   return guarded([&] {
     // One read transaction: the keys are those of the version read with them.
     SQLite::Transaction transaction(db_.sql());
-    CatalogueListRead read{catalogueVersion(db_), lastCatalogueChange(db_), {}};
+    CatalogueListRead read{catalogueVersion(db_), lastCatalogueChange(db_), CatalogueListKeys(names)};
     // The search key is in no index: the closing rebuild rewrites every key, and an index
     // holding them would have to be sorted again by name each time. The table is read in
     // stored order and the rows then put in the list's order by walking its index.
-    SQLite::Statement stored(db_.sql(), R"(SELECT rowid, "分类", "查询" FROM "商品" ORDER BY rowid)");
-    while (stored.executeStep())
-      read.keys.add(stored.getColumn(0).getInt64(), textOf(stored, 1).value_or(std::string_view()), textOf(stored, 2));
+    SQLite::Statement stored(db_.sql(), "SELECT rowid, " + listKeyColumns(names) + R"( FROM "商品" ORDER BY rowid)");
+    while (stored.executeStep()) addListKey(read.keys, stored.getColumn(0).getInt64(), stored, 1);
     read.keys.reorder(listOrderOfRows(db_, read.keys.size()));
+    read.keys.packInOrder();
     db_.releaseCachedPages();
     return read;
   });
@@ -171,14 +185,14 @@ CatalogueListRead Catalogue::listKeys() {
 std::optional<CatalogueListRead> Catalogue::listKeysChangedSince(const CatalogueListKeys& kept, int64_t keptChange) {
   return guarded([&]() -> std::optional<CatalogueListRead> {
     SQLite::Transaction transaction(db_.sql());
-    CatalogueListRead read{catalogueVersion(db_), lastCatalogueChange(db_), {}};
+    CatalogueListRead read{catalogueVersion(db_), lastCatalogueChange(db_), CatalogueListKeys(kept.names())};
     const std::optional<std::vector<int64_t>> changed = catalogueRowsChangedAfter(db_, keptChange);
     if (!changed || !read.lastChange) return std::nullopt;
     read.keys = kept.without(*changed);
-    SQLite::Statement row(db_.sql(), R"(SELECT "分类", "查询" FROM "商品" WHERE rowid = ?)");
+    SQLite::Statement row(db_.sql(), "SELECT " + listKeyColumns(kept.names()) + R"( FROM "商品" WHERE rowid = ?)");
     for (const int64_t rowid : *changed) {
       row.bind(1, static_cast<int64_t>(rowid));
-      if (row.executeStep()) read.keys.add(rowid, textOf(row, 0).value_or(std::string_view()), textOf(row, 1));
+      if (row.executeStep()) addListKey(read.keys, rowid, row, 0);
       row.reset();
     }
     read.keys.reorder(listOrderOfRows(db_, read.keys.size()));
@@ -369,31 +383,13 @@ void Catalogue::ensureNameOrderIndexes(Database& db) {
                 R"(CREATE INDEX IF NOT EXISTS "商品_目录序" ON "商品" ("名称" COLLATE )" + collation + R"(, "分类");)");
 }
 
-std::vector<ReceiptCandidate> Catalogue::receiptCandidates(const QString& typed, const QString& categoryPrefix) {
-  // The rows that match are found in one pass over the table (the key is in no index), then
-  // taken in the list's order. One read transaction over both passes.
-  SQLite::Transaction transaction(db_.sql());
-  SQLite::Statement matching(db_.sql(), R"(SELECT rowid FROM "商品" NOT INDEXED
-                                           WHERE instr(lower("查询"), lower(?1)) > 0
-                                             AND substr("分类", 1, length(?2)) = ?2 ORDER BY rowid)");
-  bindText(matching, 1, typed);
-  bindText(matching, 2, categoryPrefix);
-  std::vector<int64_t> found;
-  while (matching.executeStep()) found.push_back(matching.getColumn(0).getInt64());
-  std::vector<int64_t> order;
-  if (!found.empty())
-    for (const int64_t rowid : listOrderOfRows(db_, 0))
-      if (std::binary_search(found.begin(), found.end(), rowid)) order.push_back(rowid);
-  SQLite::Statement q(db_.sql(), R"(SELECT "名称", "单位", "单价", "备用1", "斗位" FROM main."商品" WHERE rowid = ?)");
-  std::vector<ReceiptCandidate> rows;
-  rows.reserve(order.size());
-  for (const int64_t rowid : order) {
-    q.bind(1, static_cast<int64_t>(rowid));
-    if (q.executeStep())
-      rows.push_back({columnText(q, 0), columnText(q, 1), columnText(q, 2), columnText(q, 3), columnText(q, 4)});
-    q.reset();
-  }
-  return rows;
+std::optional<ReceiptCandidate> Catalogue::receiptCandidate(std::int64_t rowid, const QString& categoryPrefix) {
+  SQLite::Statement q(db_.sql(), R"(SELECT "名称", "单位", "单价", "备用1", "斗位" FROM main."商品"
+                                   WHERE rowid = ? AND "分类" LIKE ? ESCAPE '\')");
+  q.bind(1, static_cast<int64_t>(rowid));
+  bindText(q, 2, escapedForLike(categoryPrefix) + u'%');
+  if (!q.executeStep()) return std::nullopt;
+  return ReceiptCandidate{columnText(q, 0), columnText(q, 1), columnText(q, 2), columnText(q, 3), columnText(q, 4)};
 }
 
 std::optional<ReceiptStockRow> Catalogue::receiptStockRow(const QString& storedName, const QString& categoryPrefix) {

@@ -86,11 +86,12 @@ class Catalogue {
   std::vector<CatalogueRow> listing(const QString& categoryPrefix, const QString& searchText);
   // The same list as the row ids alone, in the same order.
   std::vector<int64_t> listingIds(const QString& categoryPrefix, const QString& searchText);
-  // Every row's category and search key in the list's order, with the catalogue's version
-  // they were read at: what a list kept between searches needs.
-  CatalogueListRead listKeys();
+  // Every row's category and search key (and name, when kept) in the list's order, with
+  // the catalogue's version they were read at: what a list kept between searches needs.
+  CatalogueListRead listKeys(CatalogueListKeys::Names names = CatalogueListKeys::Names::Left);
   // The same from `kept`, read at change `keptChange`: only the rows changed since are read
-  // again, and the order. nullopt when the log no longer holds every change since.
+  // again, and the order; the names are kept when `kept` keeps them. nullopt when the log
+  // no longer holds every change since.
   std::optional<CatalogueListRead> listKeysChangedSince(const CatalogueListKeys& kept, int64_t keptChange);
   // The rows with these ids, in the order given; nullopt for an id that no row has any
   // longer (removed since it was listed).
@@ -122,9 +123,9 @@ class Catalogue {
 
   // Goods receipts. The category prefix is compared as text, never as a pattern; the
   // statements name the main schema, so they serve a joint connection too.
-  // The rows of the category prefix whose search key holds `typed` literally (ASCII case
-  // ignored), in name order.
-  std::vector<ReceiptCandidate> receiptCandidates(const QString& typed, const QString& categoryPrefix);
+  // The row as a receipt offers it, while its category still begins with `categoryPrefix`;
+  // nullopt when it is gone or has moved out of the category.
+  std::optional<ReceiptCandidate> receiptCandidate(std::int64_t rowid, const QString& categoryPrefix);
   // The first row (in name, then stored order) named exactly `storedName` whose category
   // begins with `categoryPrefix`.
   std::optional<ReceiptStockRow> receiptStockRow(const QString& storedName, const QString& categoryPrefix);

@@ -16,22 +16,40 @@ std::optional<ReceiptDefaults> Purchases::defaultsFor(const QString& name) {
   return ReceiptDefaults{columnText(q, 0), columnText(q, 1), columnText(q, 2), columnText(q, 3)};
 }
 
-std::vector<LedgerRow> Purchases::ledger(const QString& namePart, const QString& category, const QString& first,
-                                         const QString& last, int limit) {
-  // instr() on lower() matches the typed text literally, ignoring ASCII case only.
-  SQLite::Statement q(
-      db_.sql(),
-      QStringLiteral(R"(SELECT rowid, "日期", "品名", "单位", "数量", "库存", "进价", "售价", "供货单位", "生产厂家",
-                              "批号", "有效期至", "备注", "序号"
-                       FROM %1 WHERE "分类" = ? AND "日期" BETWEEN ? AND ?
-                         AND instr(lower("品名"), lower(?)) > 0
-                       ORDER BY "序号" DESC, rowid DESC LIMIT ?)")
-          .arg(table("进货管理"))
-          .toStdString());
+namespace {
+
+// The receipts the ledger lists: one category, a range of dates, a name holding a typed
+// text. instr() on lower() matches the typed text literally, ignoring ASCII case only.
+constexpr const char* kLedgerRows =
+    R"(FROM %1 WHERE "分类" = ? AND "日期" BETWEEN ? AND ? AND instr(lower("品名"), lower(?)) > 0)";
+
+void bindLedgerRows(SQLite::Statement& q, const QString& namePart, const QString& category, const QString& first,
+                    const QString& last) {
   bindText(q, 1, category);
   bindText(q, 2, first);
   bindText(q, 3, last);
   bindText(q, 4, namePart.isNull() ? QStringLiteral("") : namePart);
+}
+
+}  // namespace
+
+int Purchases::ledgerCount(const QString& namePart, const QString& category, const QString& first,
+                           const QString& last, int atMost) {
+  // The count stops at `atMost`: a range far beyond it is told as fast as one just over.
+  const std::string listed = QString::fromUtf8(kLedgerRows).arg(table("进货管理")).toStdString();
+  SQLite::Statement q(db_.sql(), "SELECT count(*) FROM (SELECT 1 " + listed + " LIMIT ?)");
+  bindLedgerRows(q, namePart, category, first, last);
+  q.bind(5, atMost);
+  return q.executeStep() ? q.getColumn(0).getInt() : 0;
+}
+
+std::vector<LedgerRow> Purchases::ledger(const QString& namePart, const QString& category, const QString& first,
+                                         const QString& last, int limit) {
+  const std::string listed = QString::fromUtf8(kLedgerRows).arg(table("进货管理")).toStdString();
+  SQLite::Statement q(db_.sql(), R"(SELECT rowid, "日期", "品名", "单位", "数量", "库存", "进价", "售价", "供货单位",
+                                          "生产厂家", "批号", "有效期至", "备注", "序号" )" +
+                                     listed + R"( ORDER BY "序号" DESC, rowid DESC LIMIT ?)");
+  bindLedgerRows(q, namePart, category, first, last);
   q.bind(5, limit);
   std::vector<LedgerRow> rows;
   while (q.executeStep()) {
@@ -51,8 +69,8 @@ std::vector<LedgerRow> Purchases::ledger(const QString& namePart, const QString&
 std::vector<ReceiptFigures> Purchases::figures(const QString& category, const QString& first, const QString& last) {
   SQLite::Statement q(db_.sql(), QStringLiteral(R"(SELECT "品名", "单位", "数量", "备注" FROM %1
                                                   WHERE "分类" = ? AND "日期" BETWEEN ? AND ? AND "品名" IS NOT NULL
-                                                  ORDER BY "品名", rowid)")
-                                     .arg(table("进货管理"))
+                                                  ORDER BY "品名" COLLATE %2, rowid)")
+                                     .arg(table("进货管理"), QString::fromLatin1(kNameCollation))
                                      .toStdString());
   bindText(q, 1, category);
   bindText(q, 2, first);

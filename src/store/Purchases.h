@@ -82,9 +82,13 @@ class Purchases {
   // tell "more than limit - 1" without reading them all.
   std::vector<LedgerRow> ledger(const QString& namePart, const QString& category, const QString& first,
                                 const QString& last, int limit);
+  // How many receipts the ledger would list for the same filter, counting no further than
+  // `atMost`.
+  int ledgerCount(const QString& namePart, const QString& category, const QString& first, const QString& last,
+                  int atMost);
 
-  // Receipts of one category dated from `first` to `last`, ordered by name and, within a
-  // name, in stored order.
+  // Receipts of one category dated from `first` to `last`, in the name order of the lists
+  // (Chinese by pinyin) and, within a name, in stored order.
   std::vector<ReceiptFigures> figures(const QString& category, const QString& first, const QString& last);
 
   // Keeps the defaults (and the receipt's amount in [备注]) for the next receipt of the

@@ -3,7 +3,6 @@
 #include "store/Catalogue.h"
 #include "store/CatalogueLookup.h"
 #include "store/CatalogueVersion.h"
-#include "store/RecordNameIndex.h"
 #include "store/RecordsRepository.h"
 #include "store/SalesReports.h"
 #include "store/Suggestions.h"
@@ -17,8 +16,8 @@ void ensureMainIndexes(Database& main) {
   ensureSuggestionIndexes(main);
   ensureReportIndexes(main);
   ensureCatalogueVersion(main);
-  // Last: on an old file it reads every record once.
-  ensureRecordNameIndex(main);
+  // The history search's name pieces are not made here: on a large file that takes a
+  // while, so start-up leaves them to a BackgroundNameIndexFill.
 }
 
 void ensureStockIndexes(Database& stock) {

@@ -9,13 +9,17 @@
 // candidates: the search's own test still decides on each record, so the index may hold
 // more than it needs (never less) and the results stay those of the plain test.
 //
-// A value longer than kIndexedChars characters gets one empty piece instead of its
-// pieces: it is a candidate of every search.
+// A value that the pieces cannot hold whole gets the empty piece as well, which makes it
+// a candidate of every search: one longer than kIndexedChars characters, one with a NUL
+// inside (SQLite's text functions stop there) and one stored as a BLOB by an earlier
+// build.
 //
-// Triggers on [档案] keep the pieces in the file itself, so every writer keeps them. The
-// one-row table [档案_片段版本] says which layout the file holds; a file without it, or
-// with another layout, is filled again at start-up and searched without the index until
-// then.
+// Triggers on [档案] keep the pieces in the file itself, so every writer keeps them, and
+// keep the records' count and highest rowid in the state row [档案_片段版本]. A file
+// whose records no longer match those (salvaged into a new file, where the rowids are
+// numbered afresh), or that holds another layout, has its pieces made again, in the
+// background and in short transactions (RecordNameIndexFill); the search reads them only
+// once they are complete.
 #pragma once
 
 #include "store/Database.h"
@@ -28,12 +32,12 @@ namespace store {
 
 inline constexpr int kIndexedChars = 256;
 
-// Creates the tables and triggers and fills the pieces from the stored records, in one
-// transaction, when the file does not hold today's layout complete; otherwise changes
-// nothing. Throws SQLite::Exception when the file cannot be written.
+// Makes the pieces complete at once, in the short steps of RecordNameIndexFill, when the
+// file does not hold today's layout complete. Throws SQLite::Exception when the file
+// cannot be written.
 void ensureRecordNameIndex(Database& main);
 
-// True when the file holds today's layout: its pieces may be read.
+// True when the file holds today's layout with every record's pieces: they may be read.
 bool recordNameIndexReady(Database& main);
 
 // Which column a search reads: 0 for [0], 1 for [40].

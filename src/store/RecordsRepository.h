@@ -65,8 +65,13 @@ class RecordsRepository {
   Database& db_;
 };
 
-// The indexes the history list reads: the visit date, the name with the visit date, and
-// the name's initials key with the visit date. Created when missing, on old files too.
+// The index that walks the history newest number first and tests the date and the name
+// on its own entries (store/HistoryPages).
+inline constexpr const char* kHistoryPagesIndex = "档案_序号筛选";
+
+// The indexes the history list reads: the visit date, the name with the visit date, the
+// name's initials key with the visit date, and the number with the date and both names.
+// Created when missing, on old files too.
 void ensureRecordIndexes(Database& db);
 
 }  // namespace store

@@ -2,6 +2,7 @@
 
 #include "text/Dates.h"
 #include "ui/ComboBoxes.h"
+#include "ui/SpacedText.h"
 
 #include <QDate>
 
@@ -42,6 +43,7 @@ std::pair<QLabel*, QLabel*> DateRangeWindow::makeDateBoxes(const Captioned& from
 QLabel* DateRangeWindow::makeCategoryBox(const Captioned& category, const QStringList& items) {
   Combo1 = make<QComboBox>(Frame1, "Combo1", category.boxPlace);
   takeTextAsTyped(Combo1);
+  spaceListRows(Combo1);
   Combo1->addItems(items);
   Combo1->setEditText(QStringLiteral("西成药"));
   QLabel* caption = make<QLabel>(Frame1, category.captionName, category.captionPlace, category.caption);

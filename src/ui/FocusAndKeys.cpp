@@ -4,7 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QListWidget>
+#include <QAbstractItemView>
 
 namespace ui {
 
@@ -27,13 +27,13 @@ void onKeyDown(QWidget* control, std::function<bool(int key)> handler) {
   });
 }
 
-void enterList(QListWidget* list) {
+void enterList(QAbstractItemView* list) {
   list->setFocus(Qt::OtherFocusReason);
-  list->setCurrentRow(0);
+  list->setCurrentIndex(list->model()->index(0, 0));
 }
 
-void onPick(QListWidget* list, std::function<void()> pick) {
-  QObject::connect(list, &QListWidget::itemDoubleClicked, list, [pick] { pick(); });
+void onPick(QAbstractItemView* list, std::function<void()> pick) {
+  QObject::connect(list, &QAbstractItemView::doubleClicked, list, [pick] { pick(); });
   onKeyDown(list, [pick](int key) {
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
     pick();

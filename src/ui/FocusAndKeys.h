@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-class QListWidget;
+class QAbstractItemView;
 
 namespace ui {
 
@@ -22,9 +22,9 @@ void onKeyDown(QWidget* control, std::function<bool(int key)> handler);
 
 // A pick from a list: a double click on an item, or Enter, which goes no further; other
 // keys move the selection as usual.
-void onPick(QListWidget* list, std::function<void()> pick);
+void onPick(QAbstractItemView* list, std::function<void()> pick);
 // Moves the focus into the list, onto its first row (the Down key from a box into the list
 // that suggests its phrases).
-void enterList(QListWidget* list);
+void enterList(QAbstractItemView* list);
 
 }  // namespace ui

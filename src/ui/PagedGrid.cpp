@@ -98,7 +98,9 @@ void PagedGrid::build() {
                      layout_.viewport().height()));
   if (g.viewportColor.isValid()) fillWith(this, g.viewportColor);
 
-  surface_ = makeControl<QWidget>(this, QStringLiteral("Pt2"), QRect(0, 0, g.surfaceWidth, layout_.surfaceHeight()));
+  // The surface ends with the rows of a page: beside the sideways bar below them the
+  // viewport shows, so that strip does not read as one more row.
+  surface_ = makeControl<QWidget>(this, QStringLiteral("Pt2"), QRect(0, 0, g.surfaceWidth, layout_.pageHeight()));
   if (g.surfaceColor.isValid()) fillWith(surface_, g.surfaceColor);
 
   for (int h = 0; h < static_cast<int>(config.headers.size()); ++h) {
@@ -109,9 +111,11 @@ void PagedGrid::build() {
     headers_.push_back(header);
   }
 
+  // Only the rows of a page are built: where the sideways bar stands over the last
+  // designed row, that row is not made, so no record hides under the bar.
   const int columns = config.columnCount();
-  cells_.assign(static_cast<size_t>(config.rows), {});
-  for (int row = 0; row < config.rows; ++row) {
+  cells_.assign(static_cast<size_t>(rows()), {});
+  for (int row = 0; row < rows(); ++row) {
     auto* band = makeControl<QLabel>(surface_, elementName(arrayName(1), row), layout_.band(row));
     band->lower();
     band->installEventFilter(this);
@@ -133,7 +137,11 @@ void PagedGrid::build() {
       } else {
         auto* label = makeControl<QLabel>(surface_, name, layout_.cell(row, column));
         label->setAlignment(design.alignment);
-        if (design.number) keepTextWhole(label);
+        // A number reads whole; a centred name too long for its cell reads from its start.
+        if (design.number)
+          keepTextWhole(label);
+        else if (!(design.alignment & Qt::AlignLeft))
+          keepTextBeginning(label);
         cell = label;
       }
       cell->installEventFilter(this);
@@ -143,7 +151,7 @@ void PagedGrid::build() {
   }
 
   // Rules over the bands and cells: one under every row, one right of every array.
-  for (int row = 0; row < config.rows; ++row) {
+  for (int row = 0; row < rows(); ++row) {
     const int y = layout_.ruleY(row);
     makeLine(surface_, elementName(QStringLiteral("Ln1"), row), QRect(g.ruleLeft, y, g.ruleRight - g.ruleLeft, 15),
              g.lineColor)
@@ -160,9 +168,11 @@ void PagedGrid::build() {
   if (config.bar != grid::BarRule::NotPaged) {
     const QRect bar = layout_.verticalBar();
     vs1_ = makeControl<QScrollBar>(this, QStringLiteral("VS1"), bar, Qt::Vertical);
-    vs1_->setPageStep(config.rows);
+    // A page moves by the rows it shows, the arrows by one.
+    vs1_->setPageStep(rows());
     // valueChanged follows the thumb while it is dragged, so the page follows it too.
     connect(vs1_, &QScrollBar::valueChanged, this, [this] { VS1_Change(); });
+    coverRightOfTheBar();
   }
   if (config.sideways != grid::SidewaysBar::None) {
     hs1_ = makeControl<QScrollBar>(this, QStringLiteral("HS1"), layout_.horizontalBar(), Qt::Horizontal);
@@ -175,6 +185,18 @@ void PagedGrid::build() {
       connect(hs1_, &QScrollBar::valueChanged, this, [this] { HS1_Change(); });
   }
   paintRows(true);
+}
+
+void PagedGrid::coverRightOfTheBar() {
+  // The strip between the bar and the viewport's edge is the viewport's own: the columns
+  // that run on under the bar must not show a stray digit or a stripe through it.
+  const int left = vs1_->geometry().right() + 1;
+  if (left >= width()) return;
+  auto* strip = makeControl<QWidget>(this, QStringLiteral("Pt1_edge"), {});
+  strip->setGeometry(left, 0, width() - left, height());
+  const QColor viewport = state_.config().geometry.viewportColor;
+  fillWith(strip, viewport.isValid() ? viewport : palette().color(QPalette::Window));
+  strip->raise();
 }
 
 void PagedGrid::setRecords(std::vector<grid::Record> records, const QString& blankFill) {

@@ -89,6 +89,7 @@ class PagedGrid : public QWidget {
 
  private:
   void build();
+  void coverRightOfTheBar();
   void showCurrentPage();
   void fillPage();
   void paintRows(bool atBuild);

@@ -2,6 +2,7 @@
 #include "ui/SpacedText.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -19,6 +20,8 @@ QSize SpacedRowsDelegate::sizeHint(const QStyleOptionViewItem& option, const QMo
 }
 
 void spaceListRows(QAbstractItemView* list) { list->setItemDelegate(new SpacedRowsDelegate(list)); }
+
+void spaceListRows(QComboBox* box) { box->setItemDelegate(new SpacedRowsDelegate(box)); }
 
 QRectF SpacedLinesLayout::blockBoundingRect(const QTextBlock& block) const {
   QRectF rect = QPlainTextDocumentLayout::blockBoundingRect(block);  // lays the block out when needed

@@ -8,6 +8,7 @@
 #include <QStyledItemDelegate>
 
 class QAbstractItemView;
+class QComboBox;
 class QPlainTextEdit;
 
 namespace ui {
@@ -17,6 +18,9 @@ inline constexpr int kLineGap = 2;
 
 // Every row of the list is as tall as its font's line spacing and kLineGap more.
 void spaceListRows(QAbstractItemView* list);
+// The same for the rows of the box's drop-down list. (A box that is not typed into
+// draws its list as a menu, whose rows stand apart already.)
+void spaceListRows(QComboBox* box);
 
 // The box's lines stand kLineGap pixels apart, wrapped lines and paragraphs alike. The
 // box gets a fresh document (its text and undo history go), so this is done as it is

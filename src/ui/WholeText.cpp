@@ -1,5 +1,7 @@
+// Texts kept whole, or from their beginning, in narrow cells.
 #include "ui/WholeText.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,40 +14,45 @@
 namespace ui {
 namespace {
 
-// The design font of a cell that keeps its text whole.
+// The design font of a cell that keeps its text whole, and the design alignment of a
+// cell that keeps the beginning of its text in sight.
 constexpr const char* kDesignFont = "tavorinDesignFont";
+constexpr const char* kDesignAlignment = "tavorinDesignAlignment";
 
 // A line edit leaves this much room on either side of its text, and one pixel for the
 // caret after it.
 constexpr int kLineEditMargin = 2;
 constexpr int kCaretWidth = 1;
 
-// Narrower faces are tried before a smaller one, since a narrow digit of full height
-// reads better than a small one; below about three fifths of its width a digit no
-// longer reads well, and a smaller size reads better.
-constexpr int kNarrowest = 60;
 constexpr int kStretchStep = 5;
 
 bool fits(const QFont& font, const QString& text, int room) {
   return QFontMetrics(font).horizontalAdvance(text) <= room;
 }
 
+qreal digitWidth(const QFont& font) { return QFontMetricsF(font).horizontalAdvance(QLatin1Char('8')); }
+
 }  // namespace
 
 QFont fittingFont(const QFont& design, const QString& text, int room) {
   if (text.isEmpty() || room <= 0 || fits(design, text, room)) return design;
-  QFont font = design;
-  for (int stretch = 100 - kStretchStep; stretch >= kNarrowest; stretch -= kStretchStep) {
-    font.setStretch(stretch);
-    if (fits(font, text, room)) return font;
+  // A smaller size first: its digits keep their shapes and their spacing.
+  QFont smaller = design;
+  for (int size = QFontInfo(design).pixelSize() - 1; size >= kSmallestNumberSize; --size) {
+    smaller.setPixelSize(size);
+    if (fits(smaller, text, room)) return smaller;
   }
-  // Still too wide at the narrowest face: the narrowest face, smaller, down to one pixel.
-  const QFontInfo info(design);
-  for (int size = info.pixelSize() - 1; size >= 1; --size) {
-    font.setPixelSize(size);
-    if (fits(font, text, room)) return font;
+  // Then the design size narrowed: at a given digit width a narrowed face keeps 3 and 8
+  // further apart than a smaller one.
+  QFont narrowest = design;
+  for (int stretch = 100 - kStretchStep; stretch > 0; stretch -= kStretchStep) {
+    QFont narrow = design;
+    narrow.setStretch(stretch);
+    if (digitWidth(narrow) < kNarrowestDigit) break;
+    if (fits(narrow, text, room)) return narrow;
+    narrowest = narrow;
   }
-  return font;
+  return narrowest;
 }
 
 namespace {
@@ -75,6 +82,28 @@ void applyFont(QWidget* cell, const QFont& font) {
   if (cell->font() != font) cell->setFont(font);
 }
 
+// A number drawn smaller sits on the line where its design font would stand, as the
+// texts of the cells beside it do: a centred label gives the smaller face a top margin.
+void keepBaseline(QLabel* label, const QFont& design) {
+  int top = 0;
+  if (label->alignment() & Qt::AlignVCenter) {
+    const QFontMetricsF before(design), now(label->font());
+    top = std::max(0, qRound((before.ascent() - now.ascent()) - (before.descent() - now.descent())));
+  }
+  QMargins margins = label->contentsMargins();
+  if (margins.top() == top) return;
+  margins.setTop(top);
+  label->setContentsMargins(margins);
+}
+
+// The label's design alignment while its text fits, else its beginning at the left edge.
+void alignFromBeginning(QLabel* label) {
+  const auto design = Qt::Alignment(label->property(kDesignAlignment).toInt());
+  const bool fitsNow = fits(label->font(), label->text(), labelRoom(label));
+  const Qt::Alignment wanted = fitsNow ? design : (design & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft;
+  if (label->alignment() != wanted) label->setAlignment(wanted);
+}
+
 }  // namespace
 
 int textRoom(const QWidget* cell) {
@@ -85,12 +114,20 @@ int textRoom(const QWidget* cell) {
 
 void keepTextWhole(QLineEdit* box) {
   box->setProperty(kDesignFont, QVariant::fromValue(box->font()));
+  // The digits may use the whole box: the box's own padding and the caret's pixel are
+  // given back, so that "12345.000" fits a box of 41 pixels at the narrowest digits.
+  box->setTextMargins(-kLineEditMargin, 0, -(kLineEditMargin + kCaretWidth), 0);
   QObject::connect(box, &QLineEdit::textChanged, box, [box] { fitWholeText(box); });
   fitWholeText(box);
 }
 
 void keepTextWhole(QLabel* label) {
   label->setProperty(kDesignFont, QVariant::fromValue(label->font()));
+  keepTextBeginning(label);
+}
+
+void keepTextBeginning(QLabel* label) {
+  label->setProperty(kDesignAlignment, static_cast<int>(label->alignment()));
   fitWholeText(label);
 }
 
@@ -100,12 +137,16 @@ void setWholeText(QLabel* label, const QString& text) {
 }
 
 void fitWholeText(QWidget* cell) {
-  if (!cell->property(kDesignFont).isValid()) return;
-  const QFont design = designFontOf(cell);
+  const bool keepsWhole = cell->property(kDesignFont).isValid();
   if (auto* box = qobject_cast<QLineEdit*>(cell)) {
-    applyFont(box, fittingFont(design, box->text(), lineEditRoom(box)));
+    if (keepsWhole) applyFont(box, fittingFont(designFontOf(box), box->text(), lineEditRoom(box)));
   } else if (auto* label = qobject_cast<QLabel*>(cell)) {
-    applyFont(label, fittingFont(design, label->text(), labelRoom(label)));
+    if (keepsWhole) {
+      const QFont design = designFontOf(label);
+      applyFont(label, fittingFont(design, label->text(), labelRoom(label)));
+      keepBaseline(label, design);
+    }
+    if (label->property(kDesignAlignment).isValid()) alignFromBeginning(label);
   }
 }
 

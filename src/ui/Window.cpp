@@ -35,6 +35,20 @@ int Window::Height() const { return twips(frame()->frameGeometry().height()); }
 
 void Window::Move(double left, double top) { frame()->move(px(left), px(top)); }
 
+void Window::offerMaximiseOnlyIfItCanGrow() {
+  QWidget* f = frame();
+  const bool canGrow = minimumSize() != maximumSize();
+  Qt::WindowFlags flags = f->windowFlags();
+  // A frame without the customising hint has the desktop's full set of buttons.
+  if (!(flags & Qt::CustomizeWindowHint)) {
+    if (canGrow) return;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+  }
+  flags.setFlag(Qt::WindowMaximizeButtonHint, canGrow);
+  if (flags != f->windowFlags()) f->setWindowFlags(flags);
+}
+
 void Window::Show() {
   QWidget* f = frame();
   f->show();
@@ -54,6 +68,7 @@ bool Window::isShown() const { return frame()->isVisible(); }
 void Window::setClientSize(double widthTwips, double heightTwips) {
   setFixedSize(pxSize(widthTwips, heightTwips));
   if (QMdiSubWindow* sub = subWindow()) sub->adjustSize();
+  if (registry_) offerMaximiseOnlyIfItCanGrow();
 }
 
 QRect Window::mainWindowTwips() const {

@@ -45,6 +45,10 @@ class Window : public QWidget {
   const QWidget* frame() const;
   QMdiSubWindow* subWindow() const;
 
+  // A window whose size is fixed offers no maximise button, on its frame or in its menu:
+  // maximised, it would only float in a corner of the space it was given.
+  void offerMaximiseOnlyIfItCanGrow();
+
  signals:
   // Emitted after Form_Unload, when the window has accepted its close.
   void unloaded(ui::Window* window);

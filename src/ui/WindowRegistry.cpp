@@ -56,8 +56,10 @@ Window& WindowRegistry::load(const QString& name) {
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->adjustSize();
   } else {
+    if (definition->kind == Kind::Owned && mainWindow_) window->setParent(mainWindow_, Qt::Dialog);
     window->setAttribute(Qt::WA_DeleteOnClose);
   }
+  window->offerMaximiseOnlyIfItCanGrow();
   connect(window, &Window::unloaded, this, &WindowRegistry::forget);
   // Known before its load runs, so that what the load refers to finds it loaded.
   loaded_.insert(name, window);

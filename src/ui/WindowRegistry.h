@@ -1,7 +1,9 @@
 // The window registry: the life of the program's windows. A window is created on first
 // use and its load runs then; closing it runs its unload code and forgets it, so the next
 // use creates it afresh; "open" from a menu closes it and shows a fresh one. Child
-// windows open inside the main window's client area, the others are top-level windows.
+// windows open inside the main window's client area, the others are top-level windows;
+// an owned one stays above the main window, as a tool window does. A window whose size is
+// fixed offers no maximise button.
 #pragma once
 
 #include "ui/Window.h"
@@ -27,7 +29,9 @@ class WindowRegistry : public QObject {
   Q_OBJECT
 
  public:
-  enum class Kind { Child, TopLevel };
+  // Owned: a top-level window, modeless, that the main window owns, so that the desktop
+  // keeps it above the main window (a top-level one when there is no main window).
+  enum class Kind { Child, TopLevel, Owned };
   using Factory = std::function<Window*()>;
 
   explicit WindowRegistry(QObject* parent = nullptr);

@@ -5,6 +5,7 @@
 
 #include "grid/PagedGridState.h"
 #include "support/ShownWhole.h"
+#include "support/TextRendering.h"
 
 #include <QListWidget>
 #include <QScrollBar>
@@ -172,7 +173,7 @@ TEST_F(CatalogueWindowEditing, ARefusedSaveMarksTheRowUntilItsNextGoodSave) {
   QTest::keyClick(initials, Qt::Key_Backspace);  // the table takes no empty initials
   EXPECT_TRUE(dialogs.messages.isEmpty());
   EXPECT_EQ(form->grid->band(0)->palette().color(QPalette::Window), grid::kUnsavedColor);
-  EXPECT_TRUE(form->Label8->text().startsWith("未保存：")) << form->Label8->text().toStdString();
+  EXPECT_EQ(form->Label8->text(), "未保存：拼音不能为空");
   EXPECT_EQ(stored("拼音"), QStringList{"a"});
 
   // A reload that would drop it asks first; No keeps the row on screen.
@@ -183,6 +184,23 @@ TEST_F(CatalogueWindowEditing, ARefusedSaveMarksTheRowUntilItsNextGoodSave) {
   keys(initials, "e");
   EXPECT_EQ(stored("拼音"), QStringList{"e"});
   EXPECT_EQ(form->grid->band(0)->palette().color(QPalette::Window), grid::PagedGridState::stripeColor(0));
+  EXPECT_EQ(form->Label8->text(), "");
+}
+
+// A name that gives no pinyin initials is not stored, and the row says what is wrong with
+// the name; a name that gives some is stored at the next keystroke.
+TEST_F(CatalogueWindowEditing, ANameWithoutPinyinInitialsIsRefusedForItsName) {
+  open();
+  type(0, kNameField, "★");
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+  EXPECT_EQ(form->Label8->text(),
+            "未保存：名称“★”取不出拼音首字母：名称的第一个词里没有能取首字母的汉字、字母或数字");
+  EXPECT_EQ(form->grid->band(0)->palette().color(QPalette::Window), grid::kUnsavedColor);
+  EXPECT_TRUE(stored("名称").isEmpty());
+
+  keys(cell(0, kNameField), "阿");
+  EXPECT_EQ(stored("名称"), QStringList{"★阿"});
+  EXPECT_EQ(stored("拼音"), QStringList{"a"});
   EXPECT_EQ(form->Label8->text(), "");
 }
 
@@ -246,6 +264,42 @@ TEST_F(CatalogueWindowEditing, PickListsOpenUnderTheirCellAndFollowTheGridSidewa
   EXPECT_FALSE(form->List3->isVisible());
   QTest::keyClick(feeUnit, Qt::Key_Down);
   EXPECT_EQ(QApplication::focusWidget(), feeUnit);
+}
+
+// The pick lists drawn in the program's own window font.
+class CatalogueWindowListsDrawn : public CatalogueWindowEditing {
+ protected:
+  testing_support::ProgramFont font;
+};
+
+// Each pick list row is its font's line spacing and two pixels more: the entries stand
+// apart, as in the record and template windows.
+TEST_F(CatalogueWindowListsDrawn, PickListRowsStandApart) {
+  open();
+  type(0, kNameField, "阿");
+  // The units are Latin letters, whose thin strokes leave no solid line of ink to
+  // measure: their rows are measured, the Chinese entries' ink too.
+  const struct {
+    int column;
+    QListWidget* CatalogueWindow::*list;
+    bool chinese;
+  } lists[] = {{kUnitField, &CatalogueWindow::List3, false},
+               {kUsageField, &CatalogueWindow::List1, true},
+               {kCategoryField, &CatalogueWindow::List4, true}};
+  for (const auto& l : lists) {
+    SCOPED_TRACE(l.column);
+    QTest::mouseClick(cell(0, l.column), Qt::LeftButton);
+    QListWidget* list = form->*l.list;
+    ASSERT_TRUE(list->isVisible());
+    ASSERT_GE(list->count(), 3);
+    const int pitch = QFontMetrics(list->font()).lineSpacing() + 2;
+    for (int r = 0; r < 3; ++r) EXPECT_EQ(list->visualItemRect(list->item(r)).height(), pitch) << r;
+    if (!l.chinese) continue;
+    const QRect rows = list->visualItemRect(list->item(0)).united(list->visualItemRect(list->item(2)));
+    const auto ink = testing_support::inkRows(list->viewport(), rows);
+    ASSERT_EQ(ink.size(), 3);
+    EXPECT_GE(testing_support::smallestGap(ink), 2);
+  }
 }
 
 }  // namespace

@@ -106,6 +106,9 @@ TEST_F(CatalogueWindowLists, ClearAsksFirstAndRemovesOnlyTheChosenCategory) {
   click(*form, "Command8");  // answered No
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_EQ(dialogs.messages[0].text, "在进行清空操作前，务必先将药品导出备份，否则不能恢复！");
+  // The exclamation mark, and Yes and No with Yes the default.
+  EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Warning);
+  EXPECT_EQ(dialogs.messages[0].buttons, Dialogs::Buttons::YesNo);
   EXPECT_EQ(stored("名称").size(), 4);
   dialogs.answers.enqueue(Dialogs::Answer::Yes);
   click(*form, "Command8");

@@ -37,12 +37,12 @@ class CatalogueWindowPaging : public testing_support::CatalogueWindowFixture {
   QStringList page(int first) {
     form->grid->VS1()->setValue(first);
     QStringList shown;
-    for (int row = 0; row < 21; ++row) shown << cell(row, kNameField)->text() + "|" + cell(row, kKeyField)->text();
+    for (int row = 0; row < form->grid->rows(); ++row) shown << cell(row, kNameField)->text() + "|" + cell(row, kKeyField)->text();
     return shown;
   }
   QStringList expectedPage(const std::vector<CatalogueRow>& rows, int first) {
     QStringList expected;
-    for (int i = first; i < first + 21; ++i)
+    for (int i = first; i < first + form->grid->rows(); ++i)
       expected << (i < static_cast<int>(rows.size()) ? rows[i].name + "|" + rows[i].key : QStringLiteral("|"));
     return expected;
   }

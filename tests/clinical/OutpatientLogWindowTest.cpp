@@ -67,12 +67,13 @@ class OutpatientLogWindowTest : public testing_support::ShellFixture {
   static QString cell(OutpatientLogWindow& log, int row, int column) { return log.grid->state().cellText(row, column); }
 };
 
-TEST_F(OutpatientLogWindowTest, PagingOfZeroTwentyAndTwentyOneVisits) {
+// A page holds 19 visits: the sideways bar stands where a 20th row would be.
+TEST_F(OutpatientLogWindowTest, PagingOfZeroNineteenAndTwentyVisits) {
   const struct {
     int visits;
     bool barEnabled;
     int barMax;
-  } cases[] = {{0, false, 0}, {20, false, 0}, {21, true, 1}};
+  } cases[] = {{0, false, 0}, {19, false, 0}, {20, true, 1}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.visits);
     execMain(QStringLiteral(R"(DELETE FROM "档案")"));
@@ -82,14 +83,14 @@ TEST_F(OutpatientLogWindowTest, PagingOfZeroTwentyAndTwentyOneVisits) {
     EXPECT_EQ(log.Label1->text(), QStringLiteral("记录数：%1").arg(c.visits));
     EXPECT_EQ(log.grid->VS1()->isEnabled(), c.barEnabled);
     EXPECT_EQ(cell(log, 0, 0), c.visits ? QStringLiteral("病人1") : QString());
-    EXPECT_EQ(cell(log, 19, 0), c.visits >= 20 ? QStringLiteral("病人20") : QString());
+    EXPECT_EQ(cell(log, 18, 0), c.visits >= 19 ? QStringLiteral("病人19") : QString());
     if (c.barEnabled) {
       EXPECT_EQ(log.grid->VS1()->maximum(), c.barMax);
       log.grid->VS1()->setValue(1);
       EXPECT_EQ(cell(log, 0, 0), QStringLiteral("病人2"));
-      EXPECT_EQ(cell(log, 19, 0), QStringLiteral("病人21"));
-      EXPECT_EQ(cell(log, 19, 5), QStringLiteral("2024-03-05"));
-      EXPECT_EQ(cell(log, 19, 4), QStringLiteral("13800000000"));
+      EXPECT_EQ(cell(log, 18, 0), QStringLiteral("病人20"));
+      EXPECT_EQ(cell(log, 18, 5), QStringLiteral("2024-03-05"));
+      EXPECT_EQ(cell(log, 18, 4), QStringLiteral("13800000000"));
     }
   }
   EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join(u'|').toStdString();
@@ -100,7 +101,7 @@ TEST_F(OutpatientLogWindowTest, ThirtyThousandShownOneMoreRefused) {
   OutpatientLogWindow& log = openFromMenu();
   query(log, QStringLiteral("2024-03-01"), QStringLiteral("2024-03-31"));
   EXPECT_EQ(log.Label1->text(), QStringLiteral("记录数：30000"));
-  EXPECT_EQ(log.grid->VS1()->maximum(), 30000 - 20);
+  EXPECT_EQ(log.grid->VS1()->maximum(), 30000 - 19);
   EXPECT_TRUE(dialogs.messages.isEmpty());
 
   addVisits(1, QStringLiteral("2024-03-06"));
@@ -120,7 +121,16 @@ TEST_F(OutpatientLogWindowTest, BadDatesEmptyTheGridWithTheDateMessageOnly) {
     dialogs.messages.clear();
     query(log, bad, QStringLiteral("2024-03-31"));
     EXPECT_EQ(dialogs.texts(), QStringList{clinical::kLogBadDatesMessage});
+    EXPECT_EQ(dialogs.messages[0].icon, platform::Dialogs::Icon::Warning);
     EXPECT_EQ(cell(log, 0, 0), QString());
+  }
+  // The print and the export say the same, with the same exclamation mark, and ask nothing.
+  for (QPushButton* button : {log.Command3, log.Command2}) {
+    dialogs.messages.clear();
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_EQ(dialogs.texts(), QStringList{clinical::kLogBadDatesMessage}) << button->text().toStdString();
+    EXPECT_EQ(dialogs.messages[0].icon, platform::Dialogs::Icon::Warning);
+    EXPECT_TRUE(dialogs.fileDialogs.isEmpty());
   }
   // A store that cannot be read is said as such, not as a date fault.
   dialogs.messages.clear();

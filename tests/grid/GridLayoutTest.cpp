@@ -20,6 +20,7 @@ TEST(GridLayout, CatalogueRowsRulesAndFrame) {
   EXPECT_EQ(layout.band(7), QRect(-60, 7 * 315 + 225, 15135, 315));
   EXPECT_EQ(layout.cell(3, grid::kCatCost), QRect(10740, 3 * 315 + 300, 735, 225));
   EXPECT_EQ(layout.surfaceHeight(), 6840);
+  EXPECT_EQ(layout.pageHeight(), 6525);  // the 20 rows above the sideways bar
   EXPECT_EQ(layout.viewport(), QRect(120, 1200, 13695, 6900));
   EXPECT_EQ(layout.verticalBar(), QRect(13380, 0, 255, 6840));
   EXPECT_EQ(layout.horizontalBar(), QRect(480, 6585, 6555, 255));
@@ -27,6 +28,29 @@ TEST(GridLayout, CatalogueRowsRulesAndFrame) {
   EXPECT_EQ(layout.separatorX(2), 2865);
   EXPECT_EQ(layout.separatorX(12), 14865);
   EXPECT_EQ(layout.sidewaysOverflow(), 2295);
+}
+
+// A page holds the rows whose band ends above the sideways bar; a grid without one shows
+// every designed row.
+TEST(GridLayout, APageHoldsTheRowsClearOfTheSidewaysBar) {
+  const struct {
+    const char* window;
+    grid::GridConfig config;
+    int pageRows;
+  } grids[] = {
+      {"catalogue", grid::catalogueGrid(), 20},          {"outpatient log", grid::outpatientLogGrid(), 19},
+      {"drug sales", grid::drugSalesGrid(), 15},         {"purchase statistics", grid::purchaseStatisticsGrid(), 15},
+      {"sales details", grid::salesDetailGrid(), 24},    {"purchase ledger", grid::purchaseLedgerGrid(), 25},
+  };
+  for (const auto& g : grids) {
+    const grid::GridLayout layout(g.config);
+    EXPECT_EQ(layout.pageRows(), g.pageRows) << g.window;
+    const QRect lastBand = layout.band(layout.pageRows() - 1);
+    EXPECT_LE(lastBand.y() + lastBand.height(), layout.viewportHeight()) << g.window;
+    if (g.config.sideways != grid::SidewaysBar::None) {
+      EXPECT_LE(lastBand.y() + lastBand.height(), layout.horizontalBar().y()) << g.window;
+    }
+  }
 }
 
 TEST(GridLayout, SidewaysShiftEndsWithTheSurfaceAgainstTheBar) {

@@ -36,13 +36,16 @@ TEST(PagedGridState, CatalogueBarCountsRecordsAndItsLastPageIsBlank) {
     SCOPED_TRACE(c.records);
     EXPECT_TRUE(state.barEnabled());
     EXPECT_EQ(state.barMax(), c.max);
-    EXPECT_EQ(state.modelSize(), c.records + 21);
+    // A page of 20 rows (the sideways bar stands in the 21st), and a page of blank
+    // records after the records.
+    EXPECT_EQ(state.rows(), 20);
+    EXPECT_EQ(state.modelSize(), c.records + 20);
     // First page: the records, then blank rows that take new entries.
-    for (int row = 0; row < 21; ++row)
+    for (int row = 0; row < 20; ++row)
       EXPECT_EQ(state.cellText(row, grid::kCatName), row < c.records ? QStringLiteral("r%1").arg(row) : QString());
     // Last page: only blank rows, still backed by records that a new entry fills.
     state.showPage(c.max);
-    for (int row = 0; row < 21; ++row) {
+    for (int row = 0; row < 20; ++row) {
       EXPECT_EQ(state.cellText(row, grid::kCatName), QString()) << row;
       EXPECT_GE(state.recordAt(row), 0);
     }
@@ -79,7 +82,7 @@ TEST(PagedGridState, LowStockBlankRowsHoldOneBlankPerField) {
   PagedGridState state(grid::catalogueGrid());
   state.setRecords(numbered(2, grid::kCatalogueFields), QStringLiteral(" "));
   EXPECT_EQ(state.cellText(2, grid::kCatName), " ");
-  EXPECT_EQ(state.cellText(20, grid::kCatKey), " ");
+  EXPECT_EQ(state.cellText(19, grid::kCatKey), " ");
   EXPECT_EQ(state.barMax(), 2);
 }
 
@@ -88,7 +91,7 @@ TEST(PagedGridState, LabelGridMovesOnlyWithMoreRecordsThanRows) {
     int records;
     bool enabled;
     int max;
-  } cases[] = {{0, false, 0}, {5, false, 0}, {20, false, 0}, {21, true, 1}, {30, true, 10}};
+  } cases[] = {{0, false, 0}, {5, false, 0}, {19, false, 0}, {20, true, 1}, {30, true, 11}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.records);
     PagedGridState state(grid::outpatientLogGrid());
@@ -96,13 +99,14 @@ TEST(PagedGridState, LabelGridMovesOnlyWithMoreRecordsThanRows) {
     EXPECT_EQ(state.barEnabled(), c.enabled);
     EXPECT_EQ(state.barMax(), c.max);
     EXPECT_EQ(state.modelSize(), c.records);
-    for (int row = 0; row < 20; ++row) {
+    EXPECT_EQ(state.rows(), 19);
+    for (int row = 0; row < 19; ++row) {
       EXPECT_EQ(state.recordAt(row), row < c.records ? row : -1);
       EXPECT_EQ(state.cellText(row, 0), row < c.records ? QStringLiteral("r%1").arg(row) : QString());
     }
     // The last page ends with the last record.
     state.showPage(c.max);
-    if (c.enabled) { EXPECT_EQ(state.cellText(19, 0), QStringLiteral("r%1").arg(c.records - 1)); }
+    if (c.enabled) { EXPECT_EQ(state.cellText(18, 0), QStringLiteral("r%1").arg(c.records - 1)); }
   }
 }
 
@@ -124,7 +128,7 @@ TEST(PagedGridState, OneRowIsHighlightedAndTheOthersKeepTheirStripes) {
   state.select(5);
   state.select(9);
   EXPECT_EQ(state.selectedRow(), 9);
-  for (int row = 0; row < 21; ++row)
+  for (int row = 0; row < 20; ++row)
     EXPECT_EQ(state.rowColor(row), row == 9 ? QColor(0, 255, 255) : PagedGridState::stripeColor(row)) << row;
 }
 

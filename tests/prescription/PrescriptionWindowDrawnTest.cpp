@@ -57,9 +57,9 @@ QStringList drawnLines(QPlainTextEdit* box) {
   return lines;
 }
 
-// Four herbs on a row, the fourth of 13, 14 and 20 columns: no herb is parted from its
-// dose on the screen nor on the printed sheet, and a fourth herb of 13 or 14 columns still
-// fits the row.
+// Four herbs on a row, the fourth of 12, 13, 14 and 20 columns: no herb is parted from
+// its dose on the screen nor on the printed sheet; four cells of 13 columns (herbs of 12)
+// fit the row, and a wider fourth herb goes whole to the next line, inside the sheet.
 TEST_F(PrescriptionWindowDrawnTest, AHerbKeepsItsDoseOnItsLine) {
   PrescriptionWindow& f = form2();
   testing_support::clickOn(f, "Command1_14");  // 中药
@@ -67,7 +67,10 @@ TEST_F(PrescriptionWindowDrawnTest, AHerbKeepsItsDoseOnItsLine) {
   const struct {
     QString fourth;
     bool fitsTheRow;
-  } cases[] = {{"白花蛇舌草15g", true}, {"白花蛇舌草 15g", true}, {"白花蛇舌草草草草 15g", false}};
+  } cases[] = {{"白花蛇舌 15g", true},
+                   {"白花蛇舌草15g", false},
+                   {"白花蛇舌草 15g", false},
+                   {"白花蛇舌草草草草 15g", false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.fourth.toStdString());
     const QString text = prescription::herbalLayout((first + QStringList{c.fourth}).join(' ')).text;
@@ -78,6 +81,8 @@ TEST_F(PrescriptionWindowDrawnTest, AHerbKeepsItsDoseOnItsLine) {
       EXPECT_TRUE(std::any_of(screen.begin(), screen.end(), [&](const QString& l) { return l.contains(herb); }))
           << herb.toStdString() << " is split on the screen: " << screen.join('|').toStdString();
     EXPECT_EQ(screen.size(), c.fitsTheRow ? 1 : 2) << screen.join('|').toStdString();
+    // The box, and so every line in it, ends inside the sheet.
+    EXPECT_LE(body()->geometry().right(), named<QWidget>(f, "Picture2")->contentsRect().right());
 
     QStringList printed;
     f.setPrintDevices([&printed] { return std::make_unique<KeptTexts>(printed); });

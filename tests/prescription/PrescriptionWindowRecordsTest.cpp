@@ -369,6 +369,8 @@ TEST_F(PrescriptionWindowRecordsTest, DeleteAsksThenRemovesTheRecordGivesStockBa
   testing_support::clickInside(f, "List2", Qt::RightButton, {10, 10});
   testing_support::clickOn(f, "Label9_0");
   EXPECT_EQ(dialogs.messages.last().text, prescription::kDeleteQuestion);
+  EXPECT_EQ(dialogs.messages.last().icon, platform::Dialogs::Icon::Warning);
+  EXPECT_EQ(dialogs.messages.last().buttons, platform::Dialogs::Buttons::OkCancel);
   EXPECT_EQ(stored(R"(SELECT COUNT(*) FROM "档案")"), "0");
   EXPECT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "40");
   EXPECT_EQ(historyRows().size(), 0);

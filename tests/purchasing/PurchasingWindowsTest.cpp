@@ -9,6 +9,8 @@
 #include "shell/MainWindow.h"
 #include "store/Database.h"
 #include "support/ShownWhole.h"
+#include "support/TextRendering.h"
+#include "support/TypedKeys.h"
 #include "support/XlrdReadBack.h"
 #include "text/Dates.h"
 
@@ -17,6 +19,8 @@
 #include <QJsonArray>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 namespace {
@@ -55,8 +59,8 @@ TEST_F(PurchasingWindowsTest, PickQuantityAndSaveBookTheReceiptAndRefreshTheLedg
   EXPECT_EQ(form.Label2->text().size(), 14);
   QTest::keyClicks(form.Text1[purchasing::kBoxName], "amxl");
   ASSERT_TRUE(form.List1->isVisible());
-  ASSERT_EQ(form.List1->count(), 1);
-  EXPECT_EQ(form.List1->item(0)->text(), "阿莫西林[24粒]");
+  ASSERT_EQ(form.List1->model()->rowCount(), 1);
+  EXPECT_EQ(form.List1->model()->index(0, 0).data().toString(), "阿莫西林[24粒]");
   QTest::keyClick(form.Text1[purchasing::kBoxName], Qt::Key_Down);
   QTest::keyClick(form.List1, Qt::Key_Return);
   EXPECT_EQ(form.Text1[purchasing::kBoxName]->text(), "阿莫西林[24粒]");
@@ -90,6 +94,68 @@ TEST_F(PurchasingWindowsTest, PickQuantityAndSaveBookTheReceiptAndRefreshTheLedg
   click(ledger, "Command1");
   EXPECT_EQ(stock(), "3");
   EXPECT_EQ(ledger.Label1->text(), "记录数：0");
+}
+
+// Another workstation changes the catalogue while receipts are typed: the drop-down lists
+// what the file holds at each keystroke, a pick fills what it holds at the pick, and a
+// drug removed since the list was made is not picked; the list is made again instead.
+TEST_F(PurchasingWindowsTest, TheDropDownAndThePickFollowTheCatalogueFromReceiptToReceipt) {
+  const auto listed = [](GoodsReceiptWindow& form) {
+    QStringList names;
+    for (int row = 0; row < form.List1->model()->rowCount(); ++row)
+      names << form.List1->model()->index(row, 0).data().toString();
+    return names;
+  };
+  GoodsReceiptWindow* form = &add();
+  QLineEdit* name = form->Text1[purchasing::kBoxName];
+  QTest::keyClicks(name, "amxl");
+  ASSERT_EQ(listed(*form), QStringList{"阿莫西林[24粒]"});
+  execMain(R"(UPDATE "商品" SET "斗位" = '8', "备用1" = '1.300')");  // a receipt booked elsewhere
+  QTest::keyClick(name, Qt::Key_Down);
+  QTest::keyClick(form->List1, Qt::Key_Return);
+  EXPECT_EQ(form->Text1[purchasing::kBoxStock]->text(), "8");
+  EXPECT_EQ(form->Text1[purchasing::kBoxCost]->text(), "1.300");
+
+  // The next receipt: renamed and added since the last one.
+  execMain(R"(UPDATE "商品" SET "名称" = '阿莫西林胶囊{24粒}', "查询" = '阿莫西林胶囊{24粒}-amxljn-$';
+              INSERT INTO "商品" ("ID号", "名称", "查询", "分类", "单位", "斗位")
+              VALUES ('2', '阿莫西林{0.5g}', '阿莫西林{0.5g}-amxl-$', '西成药·抗生素', '盒', '1'))");
+  form = &add();
+  name = form->Text1[purchasing::kBoxName];
+  QTest::keyClicks(name, "amxl");
+  ASSERT_EQ(listed(*form), (QStringList{"阿莫西林[0.5g]", "阿莫西林胶囊[24粒]"}));
+  execMain(R"(DELETE FROM "商品" WHERE "ID号" = '2')");
+  QTest::keyClick(name, Qt::Key_Down);
+  QTest::keyClick(form->List1, Qt::Key_Return);
+  EXPECT_EQ(name->text(), "amxl");
+  EXPECT_EQ(listed(*form), QStringList{"阿莫西林胶囊[24粒]"});
+  EXPECT_TRUE(form->List1->isVisible());
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join("|").toStdString();
+}
+
+// A range of more receipts than the ledger lists is refused with its message, and nothing
+// stays listed; narrowed by a name, the same range is listed.
+TEST_F(PurchasingWindowsTest, TheLedgerRefusesMoreThanItListsAndListsANarrowerFilter) {
+  store::Database(state.StockDbConnection)
+      .exec(QStringLiteral(R"(WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)
+                              INSERT INTO "进货管理" ("日期", "品名", "分类", "序号", "数量")
+                              SELECT '%2', CASE WHEN i <= 3 THEN '黄芪' ELSE '甘草' END, '西成药', printf('%d', i), '1'
+                              FROM n)")
+                .arg(purchasing::kLedgerCap + 1)
+                .arg(text::isoDate(QDate::currentDate())));
+  triggerMenu("进货明细管理");
+  PurchaseLedgerWindow* ledger = loaded<PurchaseLedgerWindow>();
+  ASSERT_NE(ledger, nullptr);
+  EXPECT_EQ(dialogs.texts(), QStringList{purchasing::kTooManyMessage});
+  EXPECT_TRUE(ledger->receipts().empty());
+  EXPECT_EQ(ledger->Label1->text(), "记录数：0");
+
+  testing_support::typeKeys(ledger->Text1, "黄芪");
+  QTest::mouseClick(ledger->Command3, Qt::LeftButton);
+  EXPECT_EQ(dialogs.messages.size(), 1);
+  EXPECT_EQ(ledger->Label1->text(), "记录数：3");
+  ASSERT_EQ(ledger->receipts().size(), 3u);
+  EXPECT_EQ(ledger->receipts()[0].fields[store::kLedgerKey], "3");
 }
 
 TEST_F(PurchasingWindowsTest, EnterWalksTheReceiptBoxesInOrderAndSavesOnTheButton) {
@@ -197,6 +263,26 @@ TEST_F(PurchasingWindowsTest, StatisticsRangeRuleAndExportReadBack) {
   EXPECT_EQ(rows[2].toArray()[3].toObject()["value"].toDouble(), 1.25);
 }
 
+// The drugs are listed by pinyin, as in the sales statistics, and "合计" closes the list.
+TEST_F(PurchasingWindowsTest, StatisticsListTheDrugsByPinyinWithTheTotalLast) {
+  store::Database(state.StockDbConnection).exec(R"(INSERT INTO "进货管理" ("日期", "品名", "单位", "数量", "备注", "分类", "序号")
+      VALUES ('2019-02-01', '头孢呋辛钠', '支', '10', '20', '西成药', '1'),
+             ('2019-02-01', '甲硝唑片', '盒', '2', '3', '西成药', '2'),
+             ('2019-02-01', '阿莫西林胶囊', '盒', '5', '6', '西成药', '3'),
+             ('2019-02-01', '板蓝根颗粒', '袋', '1', '1', '西成药', '4'))");
+  chooseFromMenu("进货统计");
+  PurchaseStatisticsWindow& form = *loaded<PurchaseStatisticsWindow>();
+  for (QLineEdit* box : {form.Text3, form.Text4}) {
+    box->selectAll();
+    QTest::keyClicks(box, "2019-02-01");
+  }
+  click(form, "Command1");
+  QStringList shown;
+  for (int row = 0; row < 5; ++row) shown << qobject_cast<QLabel*>(form.grid->cell(row, 0))->text();
+  EXPECT_EQ(shown, (QStringList{"阿莫西林胶囊", "板蓝根颗粒", "甲硝唑片", "头孢呋辛钠", "合计"}));
+  EXPECT_EQ(qobject_cast<QLabel*>(form.grid->cell(4, 3))->text(), "30.00");
+}
+
 TEST_F(PurchasingWindowsTest, LedgerExportKeepsBatchNumbersAsText) {
   store::Database(state.StockDbConnection).exec(QStringLiteral(R"(INSERT INTO "进货管理"
       ("日期", "品名", "单位", "数量", "库存", "进价", "售价", "批号", "有效期至", "备注", "分类", "序号")
@@ -270,6 +356,31 @@ TEST_F(PurchasingWindowsTest, ASavedReceiptBringsTheLedgerForwardWithTheLastMont
   EXPECT_EQ(fresh->Text3->text(), today);
   EXPECT_EQ(fresh->Combo1->currentText(), "西成药");
   EXPECT_EQ(fresh->Label1->text(), "记录数：0");
+}
+
+// The program's window font from before the first window on.
+class GoodsReceiptDrawn : public testing_support::ProgramFont, public PurchasingWindowsTest {};
+
+// Two strengths of one drug stand apart in the drop-down, each row its font's line
+// spacing and two pixels more, so the user does not take the one for the other.
+TEST_F(GoodsReceiptDrawn, DropDownRowsStandApart) {
+  execMain(R"(INSERT INTO "商品" ("ID号", "名称", "查询", "分类", "单位") VALUES
+              ('2', '注射用头孢呋辛钠{0.75g}', '注射用头孢呋辛钠{0.75g}-zsytbfxn-$', '西成药·抗生素', '支'),
+              ('3', '注射用头孢呋辛钠{1.5g}', '注射用头孢呋辛钠{1.5g}-zsytbfxn-$', '西成药·抗生素', '支'))");
+  GoodsReceiptWindow& form = add();
+  QTest::keyClicks(form.Text1[purchasing::kBoxName], "tbfxn");
+  QListView* list = form.List1;
+  ASSERT_TRUE(list->isVisible());
+  ASSERT_EQ(list->model()->rowCount(), 2);
+  const auto row = [&](int r) { return list->visualRect(list->model()->index(r, 0)); };
+  const int pitch = QFontMetrics(list->font()).lineSpacing() + 2;
+  for (int r = 0; r < 2; ++r) EXPECT_EQ(row(r).height(), pitch) << r;
+  const auto ink = testing_support::inkRows(list->viewport(), row(0).united(row(1)));
+  ASSERT_EQ(ink.size(), 2);
+  EXPECT_GE(testing_support::smallestGap(ink), 2);
+  // The row under the pointer is the one picked.
+  testing_support::doubleClick(list->viewport(), row(1).center());
+  EXPECT_EQ(form.Text1[purchasing::kBoxName]->text(), "注射用头孢呋辛钠[1.5g]");
 }
 
 }  // namespace

@@ -9,18 +9,22 @@
 #include "shell/MainWindow.h"
 #include "store/Database.h"
 #include "support/ShownWhole.h"
+#include "support/TextRendering.h"
 #include "support/TypedKeys.h"
 #include "support/XlrdReadBack.h"
 #include "text/Dates.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -55,11 +59,21 @@ TEST_F(ReportWindowsTest, WorkloadFromTheMenuCountsTodayAndRefusesBadDates) {
   execMain(QStringLiteral(R"(INSERT INTO "档案" ("序号", "0", "5", "16") VALUES ('1', '甲', '%1', '12.50'),)"
                           R"( ('2', '乙', '%1', '7.5');)")
                .arg(today()));
+  // The user works in the main window, which the desktop has made the active one.
+  QApplication::setActiveWindow(&window<shell::MainWindow>());
   trigger(QStringLiteral("业务统计(T)"));
   WorkloadWindow* form = loaded<WorkloadWindow>();
   ASSERT_NE(form, nullptr);
   EXPECT_TRUE(form->Label4->text().isEmpty());
   EXPECT_EQ(form->Text3->text(), text::isoDate(text::oneMonthBack(QDate::currentDate())));
+  // It opens on "今 日": a key press counts today, and Tab goes on to "统 计".
+  ASSERT_EQ(QApplication::focusWidget(), form->Command2);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  EXPECT_EQ(form->Label4->text(), QStringLiteral("门诊处方数：2张，业务额(￥)：20.00"));
+  EXPECT_EQ(form->Text3->text(), today());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), form->Command1);
+  form->Label4->clear();
   QTest::mouseClick(form->Command2, Qt::LeftButton);
   EXPECT_EQ(form->Label4->text(), QStringLiteral("门诊处方数：2张，业务额(￥)：20.00"));
 
@@ -77,7 +91,9 @@ TEST_F(ReportWindowsTest, WorkloadFromTheMenuCountsTodayAndRefusesBadDates) {
   EXPECT_TRUE(fresh.Label4->text().isEmpty());
 }
 
-TEST_F(ReportWindowsTest, DrugSalesScrollBarNeedsSeventeenRows) {
+// A page holds 15 rows, the sideways bar standing where a 16th would be: 14 drugs and
+// the "合计" fill it, 15 drugs move the bar, and its last page ends with the "合计".
+TEST_F(ReportWindowsTest, DrugSalesScrollBarNeedsSixteenRows) {
   trigger(QStringLiteral("销售统计"));
   DrugSalesWindow* form = loaded<DrugSalesWindow>();
   ASSERT_NE(form, nullptr);
@@ -86,7 +102,7 @@ TEST_F(ReportWindowsTest, DrugSalesScrollBarNeedsSeventeenRows) {
   struct Case {
     int drugs;
     bool barEnabled;
-  } cases[] = {{15, false}, {16, true}};
+  } cases[] = {{14, false}, {15, true}};
   for (const Case& c : cases) {
     execStock(QStringLiteral(R"(DELETE FROM "销售管理";)"));
     sellDrugs(c.drugs, QStringLiteral("2019-01-10"));
@@ -97,15 +113,15 @@ TEST_F(ReportWindowsTest, DrugSalesScrollBarNeedsSeventeenRows) {
       EXPECT_EQ(form->grid->VS1()->maximum(), 1);
       form->grid->VS1()->setValue(1);
     }
-    EXPECT_EQ(form->grid->state().cellText(15, 0), QStringLiteral("合计"));
-    EXPECT_EQ(form->grid->state().cellText(15, 3), QStringLiteral("%1.00").arg(3 * c.drugs));
+    EXPECT_EQ(form->grid->state().cellText(14, 0), QStringLiteral("合计"));
+    EXPECT_EQ(form->grid->state().cellText(14, 3), QStringLiteral("%1.00").arg(3 * c.drugs));
   }
 
   // A range of 33 days is refused and the result stays.
   form->Text4->setText(QStringLiteral("2019-02-03"));
   QTest::mouseClick(form->Command1, Qt::LeftButton);
   EXPECT_EQ(dialogs.texts().value(0), reports::kRangeTooLongMessage);
-  EXPECT_EQ(form->result().size(), 17u);
+  EXPECT_EQ(form->result().size(), 16u);
 }
 
 TEST_F(ReportWindowsTest, DrugSalesExportWritesOnlyAfterARunAndAsksBeforeReplacing) {
@@ -187,7 +203,7 @@ TEST_F(ReportWindowsTest, SalesDetailTellsAFailedReadAndCountsNothing) {
   EXPECT_TRUE(dialogs.texts().value(0).startsWith(QStringLiteral("销售记录无法读取：")));
 }
 
-// The statistics windows drawn in the program's own fonts, for what their cells show.
+// The report windows drawn in the program's own fonts, for what their cells show.
 class StatisticsGridsTest : public ReportWindowsTest {
  protected:
   // Clicks the sideways bar's right arrow until the bar stands at its end.
@@ -244,6 +260,90 @@ TEST_F(StatisticsGridsTest, SalesProfitScrollsIntoViewWholeWhileThePurchasesKeep
     EXPECT_TRUE(named<QLabel>(*purchases, QStringLiteral("Lb6_%1").arg(row))->text().isEmpty());
   for (const char* name : {"Lb3_0", "Lb5_0", "Lb5_1"})
     EXPECT_TRUE(testing_support::showsWhole(named<QLabel>(*purchases, QString::fromLatin1(name))));
+}
+
+// The strip between the vertical bar and the viewport's edge shows the viewport alone: no
+// digit of the profit column that runs on under the bar, no stripe of its rows, whichever
+// way the sideways bar stands.
+TEST_F(StatisticsGridsTest, NothingOfTheSalesRowsShowsRightOfTheVerticalBar) {
+  QString rows;
+  for (int i = 0; i < 18; ++i)
+    rows += QStringLiteral(R"(%1('2019%2T1', '药%2', '2', '支', '1', '88888.000', '1', '西成药·抗生素', '%3', '王医师',)"
+                           R"( '88888.888', '李四'))")
+                .arg(i ? "," : "")
+                .arg(i, 6, 10, QLatin1Char('0'))
+                .arg(today());
+  execStock(QStringLiteral(R"(INSERT INTO "销售管理" ("ID号", "名称", "数量", "单位", "单价", "金额", "进价", "分类",)"
+                           R"( "日期", "医师", "利润", "患者") VALUES )") +
+            rows);
+  trigger(QStringLiteral("销售统计"));
+  DrugSalesWindow* sales = loaded<DrugSalesWindow>();
+  ASSERT_NE(sales, nullptr);
+  QTest::mouseClick(sales->Command1, Qt::LeftButton);
+  ASSERT_EQ(sales->result().size(), 19u);
+  const auto coloursRightOfTheBar = [&] {
+    const QImage shown = sales->grid->grab().toImage();
+    QSet<QRgb> colours;
+    for (int x = sales->grid->VS1()->geometry().right() + 1; x < shown.width(); ++x)
+      for (int y = 0; y < shown.height(); ++y) colours.insert(shown.pixel(x, y));
+    return colours;
+  };
+  ASSERT_LT(sales->grid->VS1()->geometry().right() + 1, sales->grid->width()) << "the bar leaves a strip";
+  EXPECT_EQ(coloursRightOfTheBar().size(), 1);
+  scrollToTheRight(sales->grid->HS1());
+  EXPECT_EQ(coloursRightOfTheBar().size(), 1);
+}
+
+// A name wider than its centred cell reads from its first character; one that fits
+// stays in the middle.
+TEST_F(StatisticsGridsTest, SalesDetailNamesTooLongForTheirCellsReadFromTheirStart) {
+  execStock(QStringLiteral(
+      R"(INSERT INTO "销售管理" ("ID号", "名称", "数量", "单位", "单价", "金额", "进价", "分类", "日期", "医师",)"
+      R"( "利润", "患者") VALUES ('2019000001T1', '阿莫西林', '2', '盒', '1', '2.000', '1', '西成药·抗生素', '%1',)"
+      R"( '司马相如主任医师', '1', '赵钱孙李周吴郑王'), ('2019000002T1', '阿莫西林', '2', '盒', '1', '2.000', '1',)"
+      R"( '西成药·抗生素', '%1', '王医师', '1', '李四');)")
+                .arg(today()));
+  trigger(QStringLiteral("销售明细管理"));
+  SalesDetailWindow* form = loaded<SalesDetailWindow>();
+  ASSERT_NE(form, nullptr);
+  ASSERT_EQ(form->grid->state().recordCount(), 2);
+  constexpr int kPatient = 8;
+  constexpr int kPhysician = 9;
+  const int longRow = form->grid->state().cellText(0, kPatient) == QStringLiteral("李四") ? 1 : 0;
+  for (int column : {kPatient, kPhysician}) {
+    auto* wide = static_cast<QLabel*>(form->grid->cell(longRow, column));
+    EXPECT_FALSE(testing_support::showsWhole(wide)) << "the case needs a name wider than its cell";
+    EXPECT_TRUE(testing_support::drawnFromItsBeginning(wide)) << column;
+    auto* fitting = static_cast<QLabel*>(form->grid->cell(1 - longRow, column));
+    EXPECT_TRUE(fitting->alignment() & Qt::AlignHCenter) << column;
+    EXPECT_TRUE(testing_support::showsWhole(fitting)) << column;
+  }
+}
+
+// The program's window font for the lists, from before the first window on.
+class ReportWindowsListsDrawn : public testing_support::ProgramFont, public ReportWindowsTest {};
+
+// The drop-down lists of the boxes that are typed into set their rows apart, each its
+// font's line spacing and two pixels more.
+TEST_F(ReportWindowsListsDrawn, TypedBoxesDropDownRowsStandApart) {
+  const struct {
+    const char* menu;
+    const char* window;
+  } boxes[] = {{"销售统计", "Form13"}, {"销售明细管理", "Form15"}, {"进货统计", "Form16"}, {"综合设置(S)", "Form8"}};
+  for (const auto& b : boxes) {
+    SCOPED_TRACE(b.window);
+    trigger(QString::fromUtf8(b.menu));
+    ui::Window* form = session->windows.find(QString::fromLatin1(b.window));
+    ASSERT_NE(form, nullptr);
+    auto* box = named<QComboBox>(*form, QStringLiteral("Combo1"));
+    ASSERT_GE(box->count(), 2);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 4, box->height() / 2));  // the arrow
+    QAbstractItemView* list = box->view();
+    ASSERT_TRUE(list->isVisible());
+    const int pitch = QFontMetrics(list->font()).lineSpacing() + 2;
+    for (int r = 0; r < 2; ++r) EXPECT_EQ(list->visualRect(list->model()->index(r, 0)).height(), pitch) << r;
+    box->hidePopup();
+  }
 }
 
 TEST_F(ReportWindowsTest, CategoryBoxesTakeTheTextAsTyped) {

@@ -17,6 +17,10 @@
 #include <QTimer>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QScreen>
+#include <QStyle>
+#include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -247,6 +251,73 @@ TEST_F(MainWindowTest, TheNormalWindowKeepsItsMinimumSizeAndThePrescriptionWindo
   form1().resize(ui::pxSize(17000, 11500));
   ASSERT_NE(loaded<PrescriptionWindow>(), nullptr);
   expectCentred();
+}
+
+TEST_F(MainWindowTest, RestoredFromMaximisedTheTitleBarStaysOnTheScreenAtTheMinimumSize) {
+  start();
+  login();
+  ASSERT_TRUE(form1().isMaximized());
+  form1().showNormal();
+  const QRect work = form1().screen()->availableGeometry();
+  EXPECT_GE(form1().frameGeometry().top(), work.top()) << "the title bar is where the mouse reaches it";
+  EXPECT_GE(form1().Width(), MainWindow::kMinimumWidth);
+  EXPECT_GE(form1().Height(), MainWindow::kMinimumHeight);
+
+  // A restore that would put the frame above the working area brings it back down.
+  form1().setGeometry(work);
+  EXPECT_GE(form1().frameGeometry().top(), work.top());
+}
+
+TEST_F(MainWindowTest, TheSettingsAndOverlayWindowsStayAboveTheMainWindowWhenItIsClicked) {
+  start();
+  login();
+  chooseFromMenu("综合设置");
+  chooseFromMenu("套打设置");
+  QTest::mouseClick(form1().clientArea()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseClick(form1().menuBar(), Qt::LeftButton, {}, QPoint(form1().menuBar()->width() - 5, 5));
+  for (const char* name : {"Form8", "Form19"}) {
+    SCOPED_TRACE(name);
+    ui::Window* w = session->windows.find(name);
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    // Its own top-level window, owned by the main window, which the desktop keeps below it.
+    EXPECT_TRUE(w->isWindow());
+    EXPECT_EQ(w->parentWidget(), &form1());
+    ASSERT_NE(w->windowHandle(), nullptr);
+    EXPECT_EQ(w->windowHandle()->transientParent(), form1().windowHandle());
+    EXPECT_EQ(w->windowModality(), Qt::NonModal) << "the main window stays usable";
+    EXPECT_TRUE(w->isEnabled());
+  }
+  // Reopened from the menu, it starts afresh and is owned again.
+  ui::Window* before = session->windows.find("Form8");
+  chooseFromMenu("综合设置");
+  flushDeletes();
+  ui::Window* after = session->windows.find("Form8");
+  ASSERT_NE(after, nullptr);
+  EXPECT_NE(after, before);
+  EXPECT_EQ(after->windowHandle()->transientParent(), form1().windowHandle());
+}
+
+TEST_F(MainWindowTest, AWindowThatCannotGrowOffersNoMaximise) {
+  start();
+  login();
+  EXPECT_TRUE(form1().windowFlags() & Qt::WindowMaximizeButtonHint) << "the main window grows";
+  for (const char* item : {"版本信息", "药物维护", "综合设置", "套打设置", "笔画输入法"}) chooseFromMenu(item);
+  for (const char* name : {"Form2", "Form3", "Form10", "Form8", "Form19", "Form21"}) {
+    SCOPED_TRACE(name);
+    ui::Window* w = session->windows.find(name);
+    ASSERT_NE(w, nullptr);
+    EXPECT_FALSE(w->frame()->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(w->frame()->windowFlags() & Qt::WindowCloseButtonHint);
+  }
+  // A double click on a child window's title bar, which maximises a window that can grow,
+  // leaves it as it is, and the next window opens as designed.
+  QMdiSubWindow* about = session->windows.find("Form10")->subWindow();
+  const int titleBar = about->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, about);
+  testing_support::doubleClick(about, QPoint(about->width() / 3, titleBar / 2));
+  EXPECT_FALSE(about->isMaximized());
+  chooseFromMenu("门诊病历");
+  EXPECT_FALSE(session->windows.find("Form14")->subWindow()->isMaximized());
 }
 
 TEST_F(MainWindowTest, ClosingClosesTheChildrenHidesTheRestAndEndsTheProgram) {

@@ -160,10 +160,14 @@ TEST_F(CatalogueTest, SearchesListWhatAPlainQuerySortedByTheCollationLists) {
       SCOPED_TRACE(std::string(c.prefix) + " " + c.typed);
       const std::vector<int64_t> expected = plainList(c.prefix, c.typed);
       EXPECT_EQ(withCatalogue([&](auto& cat) { return cat.listingIds(c.prefix, c.typed); }), expected);
+      // The goods receipt's list: the names kept with the keys.
+      const store::CatalogueListRead read =
+          withCatalogue([](auto& cat) { return cat.listKeys(store::CatalogueListKeys::Names::Kept); });
       QStringList candidates;
-      for (const store::ReceiptCandidate& row :
-           withCatalogue([&](auto& cat) { return cat.receiptCandidates(c.typed, c.prefix); }))
-        candidates << row.name;
+      for (const uint32_t place : read.keys.matchingPlaces(c.prefix, c.typed)) {
+        const std::string_view name = read.keys.name(place);
+        candidates << QString::fromUtf8(name.data(), qsizetype(name.size()));
+      }
       EXPECT_EQ(candidates, plainCandidates(c.typed, c.prefix));
     }
   };

@@ -26,7 +26,8 @@ TEST(RecordIndexes, StartUpAddsThemToAnOldFile) {
   const QDir dir(folder.path());
   const QString mainDb = dir.filePath(startup::kMainDbFile);
   store::Database(mainDb).exec(R"(DROP INDEX IF EXISTS "档案_就诊日期"; DROP INDEX IF EXISTS "档案_姓名日期";)"
-                               R"(DROP INDEX IF EXISTS "档案_拼音日期"; DROP INDEX IF EXISTS "档案_日期金额";)");
+                               R"(DROP INDEX IF EXISTS "档案_拼音日期"; DROP INDEX IF EXISTS "档案_日期金额";)"
+                               R"(DROP INDEX IF EXISTS "档案_序号筛选";)");
   ASSERT_EQ(indexesOf(mainDb), QStringList{"档案_ID号"});
   const QString stockDb = dir.filePath(startup::kStockDbFile);
   const QStringList salesIndexes{"销售管理_ID号", "销售管理_日期", "销售管理_日期明细", "销售管理_日期统计"};
@@ -34,7 +35,7 @@ TEST(RecordIndexes, StartUpAddsThemToAnOldFile) {
   store::Database(stockDb).exec(R"(DROP INDEX "销售管理_日期"; DROP INDEX "销售管理_日期明细"; DROP INDEX "销售管理_日期统计";)");
 
   startup::ensureQueryIndexes(mainDb, stockDb);
-  EXPECT_EQ(indexesOf(mainDb), (QStringList{"档案_ID号", "档案_姓名日期", "档案_就诊日期", "档案_拼音日期", "档案_日期金额"}));
+  EXPECT_EQ(indexesOf(mainDb), (QStringList{"档案_ID号", "档案_姓名日期", "档案_就诊日期", "档案_序号筛选", "档案_拼音日期", "档案_日期金额"}));
   EXPECT_EQ(indexesOf(stockDb, "销售管理"), salesIndexes);
 }
 

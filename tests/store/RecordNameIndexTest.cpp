@@ -1,6 +1,8 @@
 // The history search through the name pieces answers exactly what the plain test over
-// every record answers, in the same order: over generated records, after writes from a
-// second connection, and on files whose pieces are missing or of another layout.
+// every record answers, in the same order: over generated records (names with a NUL
+// inside and names stored as BLOBs among them), after writes from a second connection,
+// on files whose pieces are missing or of another layout, and on a file rebuilt from
+// its ".dump".
 #include "startup/AppState.h"
 #include "startup/Main.h"
 #include "startup/TemplateFiles.h"
@@ -12,6 +14,8 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFile>
+#include <QProcess>
 
 #include <SQLiteCpp/Transaction.h>
 
@@ -47,7 +51,9 @@ class RecordNameIndexTest : public ::testing::Test {
   }
 
   // Adds `count` records through `db`: names of 1 to 5 characters, keys of the name, a
-  // "-" and letters, some without a key, one in twenty with a name too long for pieces.
+  // "-" and letters, some without a key; one in twenty each with a name too long for
+  // pieces, a name or key with a NUL inside, a name or key stored as a BLOB (as earlier
+  // builds stored some).
   void addRecords(store::Database& db, int count) {
     SQLite::Transaction transaction(db.sql());
     SQLite::Statement add(db.sql(), R"(INSERT INTO "档案" ("序号", "0", "1", "2", "5", "40", "发药") VALUES (?, ?, ?, ?, ?, ?, ?))");
@@ -55,15 +61,24 @@ class RecordNameIndexTest : public ::testing::Test {
       const int pick = std::uniform_int_distribution<int>(0, 19)(random);
       QString name = randomText(1, 5);
       if (pick == 0) name = QString(store::kIndexedChars, QChar(u'张')) + randomText(2, 4);
+      if (pick == 4) name = randomText(1, 2) + QChar(0) + randomText(1, 3);
       QString key = name + u'-' + randomText(0, 3);
       if (pick == 1) key = QString();
       if (pick == 2) key = "";
+      if (pick == 6) key = randomText(1, 2) + QChar(0) + randomText(1, 3);
+      const auto bindValue = [&add](int index, const QString& value, bool asBlob) {
+        const QByteArray bytes = value.toUtf8();
+        if (asBlob)
+          add.bind(index, bytes.constData(), int(bytes.size()));
+        else
+          store::bindText(add, index, value);
+      };
       store::bindText(add, 1, QStringLiteral("2024%1").arg(serial++, 10, 10, QChar(u'0')));
-      store::bindText(add, 2, name);
+      bindValue(2, name, pick == 5);
       store::bindText(add, 3, QStringLiteral("男"));
       store::bindText(add, 4, "30");
       store::bindText(add, 5, randomDate());
-      store::bindText(add, 6, key);
+      bindValue(6, key, pick == 7 && !key.isNull());
       store::bindText(add, 7, pick == 3 ? QStringLiteral("-已发药") : QString(""));
       add.exec();
       add.reset();
@@ -144,6 +159,19 @@ class RecordNameIndexTest : public ::testing::Test {
     return store::recordNameIndexReady(db);
   }
 
+  // Start-up's check and fill, run to the end.
+  void fill() {
+    store::Database main(mainDb);
+    store::ensureRecordNameIndex(main);
+  }
+
+  bool tableExists(const char* name) {
+    store::Database db(mainDb, store::Database::Mode::ReadOnly);
+    SQLite::Statement query(db.sql(), "SELECT 1 FROM sqlite_master WHERE name = ?");
+    query.bind(1, name);
+    return query.executeStep();
+  }
+
   testing_support::TempFolder folder;
   QString mainDb;
   std::mt19937 random{20241210};
@@ -151,10 +179,6 @@ class RecordNameIndexTest : public ::testing::Test {
 };
 
 TEST_F(RecordNameIndexTest, SameAnswersAsThePlainTestAfterWritesFromASecondConnection) {
-  {
-    store::Database main(mainDb);
-    store::ensureRecordNameIndex(main);
-  }
   ASSERT_TRUE(ready());
   {
     store::Database writer(mainDb);
@@ -176,7 +200,7 @@ TEST_F(RecordNameIndexTest, SameAnswersAsThePlainTestAfterWritesFromASecondConne
   EXPECT_GT(expectSameAnswers(searches(120)), 150);
 }
 
-// Start-up fills the pieces of a file that has none, or another layout, from the records
+// The pieces of a file that has none, or another layout, are made from the records
 // already stored; until then the list answers without them.
 TEST_F(RecordNameIndexTest, FilledFromStoredRecordsWhenMissingOrOfAnotherLayout) {
   {
@@ -191,23 +215,64 @@ TEST_F(RecordNameIndexTest, FilledFromStoredRecordsWhenMissingOrOfAnotherLayout)
   const std::vector<QString> texts = searches(60);
   EXPECT_GT(expectSameAnswers(texts), 60);
 
-  const QString stockDb = QDir(folder.path()).filePath(startup::kStockDbFile);
-  ASSERT_TRUE(startup::ensureQueryIndexes(mainDb, stockDb));
+  fill();
   ASSERT_TRUE(ready());
   EXPECT_GT(expectSameAnswers(texts), 60);
 
-  // A layout this build does not know is made again, pieces and all.
-  store::Database(mainDb).exec(R"(UPDATE "档案_片段版本" SET "版本" = 0; DELETE FROM "档案_片段";)");
+  // The layout of an earlier build (its state row held the layout alone, its triggers
+  // cut names at a NUL): made again, and its pieces cleared once the new ones are there.
+  store::Database(mainDb).exec(R"(DROP TABLE "档案_片段版本"; CREATE TABLE "档案_片段版本" ("版本" INTEGER NOT NULL);)"
+                               R"( INSERT INTO "档案_片段版本" VALUES (1); DELETE FROM "档案_片段" WHERE "片段" = '';)");
   EXPECT_FALSE(ready());
-  ASSERT_TRUE(startup::ensureQueryIndexes(mainDb, stockDb));
+  fill();
   ASSERT_TRUE(ready());
   EXPECT_GT(expectSameAnswers(texts), 60);
+  EXPECT_FALSE(tableExists("档案_片段_旧1"));
 
   // A dropped trigger makes the file out of date as well.
   store::Database(mainDb).exec(R"(DROP TRIGGER "档案_片段_添加")");
   EXPECT_FALSE(ready());
-  ASSERT_TRUE(startup::ensureQueryIndexes(mainDb, stockDb));
+  fill();
   EXPECT_TRUE(ready());
+
+  // A layout of a later build is left as it is, and searched without it.
+  store::Database(mainDb).exec(R"(UPDATE "档案_片段版本" SET "版本" = 99)");
+  fill();
+  EXPECT_FALSE(ready());
+  EXPECT_EQ(store::Database(mainDb).sql().execAndGet(R"(SELECT "版本" FROM "档案_片段版本")").getInt(), 99);
+  EXPECT_GT(expectSameAnswers(texts), 60);
+}
+
+// A maintainer's salvage: the file's ".dump" read into a new file by the sqlite3 shell.
+// The records' rowids are numbered afresh there, closing the gaps that deleted records
+// left, while the pieces come over as they were and name other records.
+TEST_F(RecordNameIndexTest, PiecesOfAFileRebuiltFromItsDumpAreMadeAgain) {
+  {
+    store::Database writer(mainDb);
+    addRecords(writer, 600);
+    writer.exec(R"(DELETE FROM "档案" WHERE rowid % 7 = 3)");
+  }
+  ASSERT_TRUE(ready());
+  const QString rebuilt = mainDb + QStringLiteral(".rebuilt");
+  QProcess dump;
+  dump.start(QStringLiteral("sqlite3"), {mainDb, QStringLiteral(".dump")});
+  ASSERT_TRUE(dump.waitForFinished(60000)) << "the sqlite3 shell is needed (scripts/install-deps)";
+  const QByteArray statements = dump.readAllStandardOutput();
+  ASSERT_TRUE(statements.contains("INSERT INTO \"档案_片段\"")) << statements.left(400).toStdString();
+  QProcess load;
+  load.start(QStringLiteral("sqlite3"), {rebuilt});
+  ASSERT_TRUE(load.waitForStarted());
+  load.write(statements);
+  load.closeWriteChannel();
+  ASSERT_TRUE(load.waitForFinished(60000));
+  ASSERT_TRUE(QFile::remove(mainDb));
+  ASSERT_TRUE(QFile::rename(rebuilt, mainDb));
+
+  // The search no longer reads the pieces; start-up's check makes them again.
+  EXPECT_FALSE(ready());
+  fill();
+  ASSERT_TRUE(ready());
+  EXPECT_GT(expectSameAnswers(searches(120)), 150);
 }
 
 // The list reads the pieces when they are there: without them it would find nothing.

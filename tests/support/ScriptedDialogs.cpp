@@ -2,13 +2,14 @@
 
 namespace testing_support {
 
-void ScriptedDialogs::message(const QString& text, const QString& title) {
-  messages.append({text, title});
+void ScriptedDialogs::message(const QString& text, const QString& title, Icon icon) {
+  messages.append({text, title, icon, std::nullopt});
   if (onMessage) onMessage(text);
 }
 
-platform::Dialogs::Answer ScriptedDialogs::ask(const QString& text, const QString& title, Buttons buttons) {
-  messages.append({text, title});
+platform::Dialogs::Answer ScriptedDialogs::ask(const QString& text, const QString& title, Buttons buttons,
+                                               Icon icon) {
+  messages.append({text, title, icon, buttons});
   if (!answers.isEmpty()) return answers.dequeue();
   return buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultNo ? Answer::No : Answer::Cancel;
 }
@@ -24,7 +25,7 @@ QString ScriptedDialogs::saveFileName(const QString& caption, const QString& fil
 }
 
 QString ScriptedDialogs::inputText(const QString& prompt, const QString& title) {
-  messages.append({prompt, title});
+  messages.append({prompt, title, Icon::Information, std::nullopt});
   return inputs.isEmpty() ? QString() : inputs.dequeue();
 }
 

@@ -9,18 +9,23 @@
 #include <QUrl>
 
 #include <functional>
+#include <optional>
 
 namespace testing_support {
 
 struct ShownMessage {
   QString text;
   QString title;
+  platform::Dialogs::Icon icon = platform::Dialogs::Icon::Information;
+  // The buttons of a question; none for a message or an input box.
+  std::optional<platform::Dialogs::Buttons> buttons;
 };
 
 class ScriptedDialogs : public platform::Dialogs {
  public:
-  void message(const QString& text, const QString& title = platform::kPromptTitle) override;
-  Answer ask(const QString& text, const QString& title, Buttons buttons) override;
+  void message(const QString& text, const QString& title = platform::kPromptTitle,
+               Icon icon = Icon::Information) override;
+  Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon = Icon::Question) override;
   QString openFileName(const QString& caption, const QString& filter) override;
   QString saveFileName(const QString& caption, const QString& filter) override;
   QString inputText(const QString& prompt, const QString& title) override;

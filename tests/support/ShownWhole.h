@@ -1,11 +1,12 @@
-// Rendering checks for narrow cells: whether a cell shows its whole text, and the
-// program's own fonts for the windows a test builds.
+// Rendering checks for narrow cells: whether a cell shows its whole text or at least its
+// beginning, and the program's own fonts for the windows a test builds.
 #pragma once
 
 #include "ui/Fonts.h"
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,7 +33,7 @@ class ProgramFonts {
 
 // A cell shows its text whole when the text's advance in the cell's font is within the
 // room the cell gives it: a frameless line edit keeps 2 pixels a side and one for the
-// caret, a label its contents rectangle. A line edit that had to scroll would also draw
+// caret, less what its text margins give back, a label its contents rectangle. A line edit that had to scroll would also draw
 // differently with the caret at either end, so one without the focus (whose caret is not
 // drawn) is drawn both ways as well.
 inline ::testing::AssertionResult showsWhole(QWidget* cell) {
@@ -41,7 +42,7 @@ inline ::testing::AssertionResult showsWhole(QWidget* cell) {
   if (auto* box = qobject_cast<QLineEdit*>(cell)) {
     if (box->hasFrame()) return ::testing::AssertionFailure() << "a framed box: no rule for its room";
     text = box->text();
-    room = box->width() - 2 * 2 - 1;
+    room = box->width() - 2 * 2 - 1 - box->textMargins().left() - box->textMargins().right();
     if (!box->hasFocus()) {
       const int caret = box->cursorPosition();
       box->setCursorPosition(0);
@@ -64,6 +65,29 @@ inline ::testing::AssertionResult showsWhole(QWidget* cell) {
     return ::testing::AssertionFailure() << cell->objectName().toStdString() << ": \"" << text.toStdString()
                                          << "\" takes " << advance << " px of " << room;
   return ::testing::AssertionSuccess();
+}
+
+// The first character of a label's text is drawn where a label showing only that
+// character from its left edge draws it: the same pixels hold ink, whatever lies behind.
+inline ::testing::AssertionResult drawnFromItsBeginning(QLabel* label) {
+  QLabel reference;
+  reference.setFont(label->font());
+  reference.resize(label->size());
+  reference.setContentsMargins(label->contentsMargins());
+  reference.setAlignment((label->alignment() & Qt::AlignVertical_Mask) | Qt::AlignLeft);
+  reference.setText(label->text().left(1));
+  const auto ink = [&](QWidget* drawn) {
+    const QImage image = drawn->grab().toImage();
+    const int width = static_cast<int>(QFontMetricsF(label->font()).horizontalAdvance(label->text().left(1)));
+    QList<QPoint> dark;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < width && x < image.width(); ++x)
+        if (qAlpha(image.pixel(x, y)) > 0 && qGray(image.pixel(x, y)) < 128) dark << QPoint(x, y);
+    return dark;
+  };
+  const QList<QPoint> expected = ink(&reference);
+  if (!expected.isEmpty() && ink(label) == expected) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "\"" << label->text().toStdString() << "\" does not start at its left edge";
 }
 
 }  // namespace testing_support

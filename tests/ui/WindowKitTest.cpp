@@ -1,6 +1,7 @@
 // The window kit: twips, control arrays, the window registry, guarded handlers, the
 // Chinese dialog buttons and the design fonts.
 #include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
 #include "ui/ControlArray.h"
 #include "ui/Fonts.h"
 #include "ui/Guard.h"
@@ -12,6 +13,7 @@
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -185,12 +187,30 @@ TEST(Guard, AFailingHandlerGivesOneMessageAndTheCallerGoesOn) {
   EXPECT_EQ(dialogs.messages[0].title, "提示");
 }
 
-TEST(Translation, DialogButtonsReadChinese) {
+TEST(Translation, DialogButtonsReadChineseAndTheLocaleIsChinaWhateverTheEnvironmentSays) {
   ASSERT_TRUE(ui::installChineseTranslation(*QCoreApplication::instance()));
+  EXPECT_EQ(QLocale().name(), "zh_CN");
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "OK"), "确定");
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "取消");
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "是(&Y)");
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&No"), "否(&N)");
+}
+
+QStringList loggedWarnings;
+
+TEST(Translation, ATranslationThatCannotBeLoadedIsLogged) {
+  const testing_support::TempFolder empty;
+  loggedWarnings.clear();
+  const QtMessageHandler before = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtWarningMsg) loggedWarnings << text;
+  });
+  const bool loaded = ui::installChineseTranslation(*QCoreApplication::instance(), empty.path());
+  qInstallMessageHandler(before);
+  EXPECT_FALSE(loaded);
+  ASSERT_EQ(loggedWarnings.size(), 1);
+  EXPECT_TRUE(loggedWarnings[0].contains("qtbase_zh_CN") && loggedWarnings[0].contains(empty.path()))
+      << loggedWarnings[0].toStdString();
+  EXPECT_EQ(QLocale().name(), "zh_CN") << "the program's locale is Chinese all the same";
 }
 
 TEST(Fonts, DesignNamesReachTheInstalledFonts) {

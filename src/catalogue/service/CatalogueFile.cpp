@@ -2,6 +2,7 @@
 
 #include "catalogue/service/CatalogueImport.h"
 #include "catalogue/service/CatalogueSheet.h"
+#include "catalogue/service/RowSave.h"
 #include "store/Catalogue.h"
 #include "store/DataFile.h"
 
@@ -46,8 +47,15 @@ bool CatalogueFile::keyTaken(const QString& key) {
 
 CatalogueFile::SavedRow CatalogueFile::saveRow(const QString& key, const RowFor& rowFor) {
   try {
-    const std::optional<CatalogueRow> written =
-        withCatalogue(mainPath_, [&](store::Catalogue& c) { return c.saveRow(key, rowFor); });
+    const std::optional<CatalogueRow> written = withCatalogue(mainPath_, [&](store::Catalogue& c) {
+      return c.saveRow(key, [&](const std::optional<CatalogueRow>& stored) {
+        std::optional<CatalogueRow> row = rowFor(stored);
+        // Initials the save leaves as they are stored are not the user's to mend now.
+        if (row && (!stored || row->initials != stored->initials))
+          if (const QString refused = initialsRefusal(*row); !refused.isEmpty()) throw store::StoreError(refused);
+        return row;
+      });
+    });
     if (!written) return {kDeletedElsewhere, {}};
     return {{}, *written};
   } catch (const store::StoreError& e) {
@@ -76,14 +84,20 @@ QString CatalogueFile::importFrom(const spreadsheet::SheetRows& sheet, const QSt
           importedRows(sheet, button, stamp, strokes, [&](const QString& key) { return taken.contains(key); });
       QList<CatalogueRow> rows;
       rows.reserve(imported.size());
-      for (const ImportedRow& r : imported) rows.append(r.row);
+      const auto refusedRow = [&](int sheetRow, const QString& reason) {
+        return QStringLiteral("文件“%1”第%2行：%3").arg(QDir::toNativeSeparators(sheetPath)).arg(sheetRow).arg(reason);
+      };
+      for (const ImportedRow& r : imported) {
+        if (const QString refused = initialsRefusal(r.row); !refused.isEmpty()) {
+          failure = refusedRow(r.sheetRow, refused);
+          return 0;
+        }
+        rows.append(r.row);
+      }
       try {
         c.addRows(rows);
       } catch (const store::RowRefused& e) {
-        failure = QStringLiteral("文件“%1”第%2行：%3")
-                      .arg(QDir::toNativeSeparators(sheetPath))
-                      .arg(imported.at(e.index()).sheetRow)
-                      .arg(e.reason());
+        failure = refusedRow(imported.at(e.index()).sheetRow, e.reason());
       }
       return 0;
     });

@@ -4,12 +4,11 @@
 // the rows the change log names.
 #pragma once
 
-#include "store/CatalogueListKeys.h"
+#include "store/KeptCatalogueKeys.h"
 
 #include <QString>
 
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 namespace catalogue {
@@ -21,10 +20,7 @@ class CatalogueListSearch {
   std::vector<int64_t> listingIds(const QString& mainPath, const QString& categoryPrefix, const QString& searchText);
 
  private:
-  QString path_;
-  std::optional<int64_t> version_;     // of keys_; nullopt when nothing is kept
-  std::optional<int64_t> lastChange_;  // the change log's entry keys_ were read at
-  store::CatalogueListKeys keys_;
+  store::KeptCatalogueKeys keys_;
 };
 
 }  // namespace catalogue

@@ -5,6 +5,7 @@
 #include "catalogue/service/CellEditing.h"
 #include "text/Blank.h"
 #include "text/BraceEscapedName.h"
+#include "text/PinyinInitials.h"
 #include "text/SearchKeys.h"
 
 namespace catalogue {
@@ -27,6 +28,16 @@ CatalogueRow savedRow(const CatalogueCells& cells, int button, const text::Strok
   row.searchKey = text::CatalogSearchKey(row.name, row.initials, strokes.StrokeCode(strokeName));
   row.key = t(kKeyField);
   return row;
+}
+
+QString initialsRefusal(const CatalogueRow& row) {
+  if (!text::trimBlanks(row.initials).isEmpty()) return {};
+  const QString name = text::BracketedName(row.name);
+  // The initials come from the name's first word, one for each Chinese character of the
+  // pinyin lists, each Latin letter and each digit.
+  if (text::PinyinInitials(text::trimBlanks(name)).isEmpty())
+    return QStringLiteral("名称“%1”取不出拼音首字母：名称的第一个词里没有能取首字母的汉字、字母或数字").arg(name);
+  return QStringLiteral("拼音不能为空");
 }
 
 QString searchKeyOf(const CatalogueRow& row, const text::StrokeCoder& strokes) {

@@ -30,6 +30,11 @@ std::optional<CatalogueRow> rowToStore(const std::optional<CatalogueRow>& stored
                                        const CatalogueCells& cells, int button, const text::StrokeCoder& strokes,
                                        const std::optional<QString>& fillRatio = std::nullopt);
 
+// Why a row cannot be stored with its initials, in the user's words; empty when it can.
+// The lists find a drug by its initials, and the table takes none that are empty: a name
+// that gives none is refused for what is wrong with the name.
+QString initialsRefusal(const CatalogueRow& row);
+
 // The search key of a stored row: its stored name, its initials and the stroke code of
 // the name without brackets.
 QString searchKeyOf(const CatalogueRow& row, const text::StrokeCoder& strokes);

@@ -1,5 +1,7 @@
 #include "platform/qt/QtDialogs.h"
 
+#include "platform/qt/FileColumns.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -12,31 +14,62 @@ namespace {
 
 QWidget* owner() { return QApplication::activeWindow(); }
 
-}  // namespace
-
-void QtDialogs::message(const QString& text, const QString& title) {
-  QMessageBox::information(owner(), title, text, QMessageBox::Ok);
+QMessageBox::Icon shownIcon(Dialogs::Icon icon) {
+  switch (icon) {
+    case Dialogs::Icon::Question:
+      return QMessageBox::Question;
+    case Dialogs::Icon::Warning:
+      return QMessageBox::Warning;
+    case Dialogs::Icon::Information:
+      break;
+  }
+  return QMessageBox::Information;
 }
 
-Dialogs::Answer QtDialogs::ask(const QString& text, const QString& title, Buttons buttons) {
+// Qt's own file dialog, which speaks the program's language whatever the desktop speaks
+// (a desktop's native dialog speaks the desktop's).
+QString chosenFile(const QString& caption, const QString& filter, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(owner(), caption, QString(), filter);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  // The program asks about an existing file itself, once, about the name it writes.
+  dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+  dialog.setProxyModel(new FileColumns(&dialog));
+  if (dialog.exec() != QDialog::Accepted) return QString();
+  return dialog.selectedFiles().value(0);
+}
+
+}  // namespace
+
+void QtDialogs::message(const QString& text, const QString& title, Icon icon) {
+  QMessageBox box(shownIcon(icon), title, text, QMessageBox::Ok, owner());
+  box.exec();
+}
+
+Dialogs::Answer QtDialogs::ask(const QString& text, const QString& title, Buttons buttons, Icon icon) {
   QMessageBox::StandardButtons shown;
   QMessageBox::StandardButton preset = QMessageBox::NoButton;
   switch (buttons) {
     case Buttons::OkCancel:
       shown = QMessageBox::Ok | QMessageBox::Cancel;
+      preset = QMessageBox::Ok;
       break;
     case Buttons::YesNo:
       shown = QMessageBox::Yes | QMessageBox::No;
+      preset = QMessageBox::Yes;
       break;
     case Buttons::YesNoCancel:
       shown = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+      preset = QMessageBox::Yes;
       break;
     case Buttons::YesNoDefaultNo:
       shown = QMessageBox::Yes | QMessageBox::No;
       preset = QMessageBox::No;
       break;
   }
-  switch (QMessageBox::question(owner(), title, text, shown, preset)) {
+  QMessageBox box(shownIcon(icon), title, text, shown, owner());
+  box.setDefaultButton(preset);
+  switch (box.exec()) {
     case QMessageBox::Ok:
       return Answer::Ok;
     case QMessageBox::Yes:
@@ -49,12 +82,11 @@ Dialogs::Answer QtDialogs::ask(const QString& text, const QString& title, Button
 }
 
 QString QtDialogs::openFileName(const QString& caption, const QString& filter) {
-  return QFileDialog::getOpenFileName(owner(), caption, QString(), filter);
+  return chosenFile(caption, filter, QFileDialog::AcceptOpen);
 }
 
 QString QtDialogs::saveFileName(const QString& caption, const QString& filter) {
-  // The program asks about an existing file itself, once, about the name it writes.
-  return QFileDialog::getSaveFileName(owner(), caption, QString(), filter, nullptr, QFileDialog::DontConfirmOverwrite);
+  return chosenFile(caption, filter, QFileDialog::AcceptSave);
 }
 
 QString QtDialogs::inputText(const QString& prompt, const QString& title) {

@@ -451,7 +451,8 @@ CommandOutcome PrescriptionModel::undoDispense() {
 CommandOutcome PrescriptionModel::removeShown() {
   Running running(*this);
   if (!running.entered() || copy_) return busyOutcome();
-  if (questions_.ask(kDeleteQuestion, platform::kPromptTitle, platform::Dialogs::Buttons::OkCancel) !=
+  if (questions_.ask(kDeleteQuestion, platform::kPromptTitle, platform::Dialogs::Buttons::OkCancel,
+                     platform::Dialogs::Icon::Warning) !=
       platform::Dialogs::Answer::Ok)
     return declined();
   const Dispensing dispensing = this->dispensing();
@@ -470,8 +471,8 @@ CommandOutcome PrescriptionModel::removeShown() {
   }
   // Nothing was deleted: the list and the prescription stay as they were.
   if (!outcome.done()) return outcomeOf(outcome);
-  std::erase_if(history_, [&](const HistoryItem& item) { return item.serial == shown.serial; });
-  pending_ |= History;
+  // The list is read again, without the deleted record.
+  requery();
   resetAfterDelete();
   return done();
 }
@@ -509,9 +510,8 @@ void PrescriptionModel::resetAfterDelete() {
 // ---- The history list ----
 
 void PrescriptionModel::requery() {
-  const HistoryResult result = HistoryList(connection()).query(historyWindow_);
   // An unreadable data file lists nothing; the next query tries again.
-  history_ = result.items;
+  history_ = std::make_shared<HistoryRows>(connection(), historyWindow_);
   historyIndex_ = -1;
   pending_ |= History;
 }
@@ -568,9 +568,9 @@ CommandOutcome PrescriptionModel::listPatientHistory() {
 CommandOutcome PrescriptionModel::loadFromHistory(int index) {
   Running running(*this);
   if (!running.entered() || copy_) return busyOutcome();
-  if (index < 0 || index >= static_cast<int>(history_.size())) return declined();
+  if (index < 0 || index >= history_->size()) return declined();
   historyIndex_ = index;
-  const LoadOutcome loaded = PrescriptionLoad(connection()).load(history_[static_cast<size_t>(index)].serial);
+  const LoadOutcome loaded = PrescriptionLoad(connection()).load(history_->at(index).serial);
   if (!loaded.loaded()) {
     // A record deleted since the listing: the list shows what is stored now.
     if (loaded.result == LoadOutcome::Result::Gone) requery();

@@ -12,6 +12,7 @@
 #include "prescription/service/CatalogSearch.h"
 #include "prescription/service/HeaderFields.h"
 #include "prescription/service/HistoryList.h"
+#include "prescription/service/HistoryRows.h"
 #include "prescription/service/PrescriptionRecord.h"
 #include "prescription/service/PrescriptionState.h"
 #include "prescription/service/SuggestionLookUp.h"
@@ -94,7 +95,9 @@ class PrescriptionModel : public QObject {
   // The caption over the prescription: the layout's name, or the stored kind's after a load.
   QString sheetCaption() const;
   const HistoryWindow& historyWindow() const { return historyWindow_; }
-  const std::vector<HistoryItem>& history() const { return history_; }
+  // The listed rows; the list counts them on (HistoryRows::countOn) while it shows them.
+  const HistoryRows& history() const { return *history_; }
+  std::shared_ptr<HistoryRows> historyRows() const { return history_; }
   // The history item loaded last (-1 for none).
   int historyIndex() const { return historyIndex_; }
   // The herbal entries and the text before and after them, as the last herbal layout left
@@ -220,7 +223,7 @@ class PrescriptionModel : public QObject {
   QString sheetCaption_;
   bool captionFromLoad_ = false;
   HistoryWindow historyWindow_;
-  std::vector<HistoryItem> history_;
+  std::shared_ptr<HistoryRows> history_ = std::make_shared<HistoryRows>();
   int historyIndex_ = -1;
   QStringList herbalEntries_;
   QString herbalHead_;

@@ -40,24 +40,6 @@ void addReceiptRow(store::Database& db, const ReceiptInput& in, const QString& d
 
 }  // namespace
 
-std::vector<CatalogueMatch> catalogueMatches(const QString& mainPath, const QString& typed, const QString& category) {
-  return store::guarded([&] {
-    store::Database db = store::openExisting(mainPath, store::Database::Mode::ReadOnly);
-    std::vector<CatalogueMatch> matches;
-    for (const store::ReceiptCandidate& row : store::Catalogue(db).receiptCandidates(typed, category))
-      matches.push_back({text::BracketedName(row.name), row.unit, row.price, row.cost, row.stock});
-    return matches;
-  });
-}
-
-std::vector<CatalogueMatch> offeredMatches(const QString& mainPath, const QString& typed, const QString& category) {
-  try {
-    return catalogueMatches(mainPath, typed, category);
-  } catch (const store::StoreError&) {
-    return {};  // the list stays empty; nothing is lost
-  }
-}
-
 ReceiptOutcome bookReceipt(const QString& mainPath, const QString& stockPath, const ReceiptInput& input) {
   ReceiptOutcome outcome;
   const std::optional<QDate> date = text::readDate(input.date);

@@ -5,8 +5,6 @@
 
 #include <QString>
 
-#include <vector>
-
 namespace purchasing {
 
 // The boxes of the goods-receipt window, as typed.
@@ -32,22 +30,6 @@ struct ReceiptOutcome {
   QString newStock;  // the catalogue stock after the receipt (Booked)
   QString reason;    // why the store refused it (Failed)
 };
-
-// A catalogue drug offered by the receipt's name search.
-struct CatalogueMatch {
-  QString name;   // shown form, "[" "]"
-  QString unit;   // 单位
-  QString price;  // 单价: the selling price
-  QString cost;   // 备用1: the purchase price
-  QString stock;  // 斗位
-};
-
-// The catalogue drugs of the category (its prefix: "西成药" takes every "西成药·…") whose
-// search key holds `typed` literally, ASCII case ignored, in name order.
-std::vector<CatalogueMatch> catalogueMatches(const QString& mainPath, const QString& typed, const QString& category);
-// The same for the name box's list: a search that cannot run offers nothing (the booking
-// then tells the store's failure).
-std::vector<CatalogueMatch> offeredMatches(const QString& mainPath, const QString& typed, const QString& category);
 
 inline const QString kMissingDrugMessage =
     QStringLiteral("药品目录中无该药物，请首先在药品目录中添加该药物后才能入库！");

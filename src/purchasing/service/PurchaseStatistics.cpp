@@ -1,8 +1,11 @@
 #include "purchasing/service/PurchaseStatistics.h"
 
 #include "store/DataFile.h"
+#include "text/AsciiCase.h"
 #include "text/Dates.h"
 #include "text/Numbers.h"
+
+#include <QHash>
 
 namespace purchasing {
 
@@ -12,23 +15,37 @@ ShownQuantity GramsToKilograms(const QString& firstUnit, double quantitySum) {
 }
 
 std::vector<StatisticsLine> summarise(const std::vector<store::ReceiptFigures>& rows) {
-  std::vector<StatisticsLine> lines;
-  double total = 0;
-  for (std::size_t i = 0; i < rows.size();) {
-    const store::ReceiptFigures& head = rows[i];
+  struct Drug {
+    QString name;
+    QString unit;  // the first row's
     double quantity = 0;
     double amount = 0;
-    std::size_t j = i;
-    for (; j < rows.size() && rows[j].name.compare(head.name, Qt::CaseInsensitive) == 0; ++j) {
-      quantity += text::leadingNumber(rows[j].quantity);
-      amount += text::leadingNumber(rows[j].amount);
+  };
+  std::vector<Drug> drugs;
+  // Names equal but for the case of ASCII letters are one drug, as the store compares them;
+  // the drugs keep the order in which their first rows come.
+  QHash<QString, std::size_t> index;
+  for (const store::ReceiptFigures& row : rows) {
+    const QString key = text::asciiCaseKey(row.name);
+    auto found = index.constFind(key);
+    if (found == index.constEnd()) {
+      found = index.insert(key, drugs.size());
+      drugs.push_back(Drug{row.name, row.unit});
     }
-    const ShownQuantity shown = GramsToKilograms(head.unit, quantity);
-    const QString amountText = text::format00(amount);
-    total += text::leadingNumber(amountText);
-    lines.push_back({head.name, shown.quantity, shown.unit, amountText});
-    i = j;
+    Drug& drug = drugs[*found];
+    drug.quantity += text::leadingNumber(row.quantity);
+    drug.amount += text::leadingNumber(row.amount);
   }
+  std::vector<StatisticsLine> lines;
+  lines.reserve(drugs.size() + 1);
+  double total = 0;
+  for (const Drug& drug : drugs) {
+    const ShownQuantity shown = GramsToKilograms(drug.unit, drug.quantity);
+    const QString amountText = text::format00(drug.amount);
+    total += text::leadingNumber(amountText);
+    lines.push_back({drug.name, shown.quantity, shown.unit, amountText});
+  }
+  // The closing line comes last, also after a drug whose name sorts after "合计".
   lines.push_back({QStringLiteral("合计"), QStringLiteral(""), QStringLiteral(""), text::format00(total)});
   return lines;
 }

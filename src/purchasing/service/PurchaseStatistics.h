@@ -32,8 +32,9 @@ struct ShownQuantity {
 };
 ShownQuantity GramsToKilograms(const QString& firstUnit, double quantitySum);
 
-// Sums receipt rows ordered by name, one line per name (names equal but for ASCII case
-// count as one), closed by "合计" with the sum of the rounded amounts.
+// Sums receipt rows in the order they come, one line per name (names equal but for ASCII
+// case count as one) in the order of their first rows, closed by "合计" with the sum of
+// the rounded amounts.
 std::vector<StatisticsLine> summarise(const std::vector<store::ReceiptFigures>& rows);
 
 // Reads the receipts of the range from the inventory file and sums them.

@@ -20,13 +20,15 @@ using ReceiptDefaults = store::ReceiptDefaults;
 
 struct LedgerOutcome {
   std::vector<LedgerRow> rows;
-  QString reason;  // why the ledger could not be read; empty when it was
+  bool tooMany = false;  // more than the ledger lists: none were read
+  QString reason;        // why the ledger could not be read; empty when it was
 };
 
 // The receipts of one category dated in the range whose name holds `namePart` literally,
-// newest first; at most `limit` rows.
+// newest first; none, and tooMany, when there are more than `cap`. They are counted before
+// any is read, so a range far too long is refused at once.
 LedgerOutcome readLedger(const QString& stockPath, const QString& namePart, const QString& category,
-                         const text::DateRange& range, int limit);
+                         const text::DateRange& range, int cap);
 
 // The defaults kept for the drug (shown name); nullopt when none are kept, and when the
 // file cannot be read (the user then types them).

@@ -4,31 +4,23 @@
 #include "reports/service/ReportDates.h"
 #include "spreadsheet/ListSheet.h"
 #include "store/DataFile.h"
+#include "store/NameOrder.h"
+#include "text/AsciiCase.h"
 #include "text/Blank.h"
 #include "text/Numbers.h"
-
-#include <QCollator>
-#include <QLocale>
 
 #include <algorithm>
 
 namespace reports {
 namespace {
 
-// Names are told apart ignoring the case of ASCII letters only, as the store compares them.
-QString nameKey(const QString& name) {
-  QString key = name;
-  for (QChar& c : key)
-    if (c >= u'A' && c <= u'Z') c = QChar(c.unicode() + 32);
-  return key;
-}
-
 QString blankIfZero(const QString& money) { return money == QStringLiteral("0.00") ? QString() : money; }
 
 }  // namespace
 
 void DrugSalesTally::add(const store::SalesLineValues& line) {
-  const QString key = nameKey(line.name);
+  // Names are told apart as the store tells them apart.
+  const QString key = text::asciiCaseKey(line.name);
   auto found = index_.constFind(key);
   if (found == index_.constEnd()) {
     found = index_.insert(key, drugs_.size());
@@ -44,9 +36,10 @@ std::vector<DrugSalesRow> DrugSalesTally::rows() const {
   std::vector<const Drug*> order;
   order.reserve(drugs_.size());
   for (const Drug& d : drugs_) order.push_back(&d);
-  QCollator collator{QLocale(QLocale::Chinese, QLocale::China)};
+  // The name order of every list, the purchase statistics' too: digits and Latin letters
+  // first, then Chinese by pinyin.
   std::stable_sort(order.begin(), order.end(),
-                   [&](const Drug* a, const Drug* b) { return collator.compare(a->name, b->name) < 0; });
+                   [](const Drug* a, const Drug* b) { return store::compareNames(a->name, b->name) < 0; });
 
   std::vector<DrugSalesRow> rows;
   rows.reserve(order.size() + 1);

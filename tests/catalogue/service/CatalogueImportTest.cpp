@@ -1,8 +1,10 @@
 // Rows that an import adds, and the export read back and imported again.
 #include "catalogue/service/CatalogueCategories.h"
+#include "catalogue/service/CatalogueFile.h"
 #include "catalogue/service/CatalogueImport.h"
 #include "catalogue/service/CatalogueSheet.h"
 #include "spreadsheet/SpreadsheetWriter.h"
+#include "support/MainDbFixture.h"
 #include "support/TempFolder.h"
 #include "support/XlrdReadBack.h"
 #include "text/PinyinInitials.h"
@@ -205,6 +207,24 @@ TEST(CatalogueImport, AnXlsxMadeByAnotherProgramImports) {
   EXPECT_EQ(rows[1].row.sellingPrice, "");
   EXPECT_EQ(rows[1].row.stock, "-3");
   EXPECT_EQ(rows[1].row.key, kStamp + "1003");
+}
+
+// A sheet row whose name gives no initials, and none in its 拼音 cell, stops the import
+// before anything is added, and the message names the row and what is wrong with its name.
+class CatalogueFileImport : public testing_support::MainDbTest {};
+
+TEST_F(CatalogueFileImport, ANameWithoutInitialsStopsTheImportNamingItsRow) {
+  const spreadsheet::SheetRows rows = sheet({{"阿莫西林"}, {"★★"}, {"黄芪"}});
+  const QString failure = CatalogueFile(db).importFrom(rows, "/盘/目录.xls", kAllWesternButton, kStamp, strokes);
+  EXPECT_EQ(failure, QStringLiteral("文件“%1”第3行：名称“★★”取不出拼音首字母：名称的第一个词里没有能取首字母的汉字、字母或数字")
+                         .arg(QDir::toNativeSeparators("/盘/目录.xls")));
+  EXPECT_TRUE(column("商品", "名称").isEmpty());
+
+  // Given initials, the same name is taken.
+  EXPECT_EQ(CatalogueFile(db).importFrom(sheet({{"★★", "", "", "", "xx"}}), "/盘/目录.xls", kAllWesternButton, kStamp,
+                                         strokes),
+            QString());
+  EXPECT_EQ(column("商品", "名称"), QStringList{"★★"});
 }
 
 }  // namespace

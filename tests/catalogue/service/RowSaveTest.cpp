@@ -203,6 +203,30 @@ TEST(RowToStore, TheSellingPriceIsFilledFromTheRowAsStored) {
   EXPECT_EQ(rowToStore(std::nullopt, CatalogueCells{}, typed, 0, strokes(), QStringLiteral("1.25"))->sellingPrice, "2.500");
 }
 
+// A row is refused for empty initials; when its name gives none, the reason names the name.
+TEST(InitialsRefusal, ANameThatGivesNoInitialsIsRefusedForWhatIsWrongWithIt) {
+  const QString noInitials = QStringLiteral("取不出拼音首字母：名称的第一个词里没有能取首字母的汉字、字母或数字");
+  const struct {
+    const char* name;
+    const char* initials;
+    QString refusal;
+  } cases[] = {
+      {"★★", "", QStringLiteral("名称“★★”") + noInitials},
+      {"※ 阿莫西林", "", QStringLiteral("名称“※ 阿莫西林”") + noInitials},  // initials come from the first word
+      {"{}", "  ", QStringLiteral("名称“[]”") + noInitials},                  // shown with its brackets
+      {"阿莫西林", "", QStringLiteral("拼音不能为空")},
+      {"阿莫西林", "amxl", QString()},
+      {"★★", "xx", QString()},  // initials typed by hand are taken
+      {"5%葡萄糖", "", QStringLiteral("拼音不能为空")},
+  };
+  for (const auto& c : cases) {
+    CatalogueRow row;
+    row.name = QString::fromUtf8(c.name);
+    row.initials = QString::fromUtf8(c.initials);
+    EXPECT_EQ(initialsRefusal(row), c.refusal) << c.name;
+  }
+}
+
 TEST(ShownCells, ShowBracketsAndTheCategoryWithoutThePrefix) {
   CatalogueRow row;
   row.name = "阿莫西林{0.25g}";

@@ -27,9 +27,9 @@ const QString kTwoBoxes = u16(u"1. 阿莫西林胶囊 0.25g*24粒×2\r\n    用�
 // reaching the program while a question box is open would.
 class AskingDialogs : public testing_support::ScriptedDialogs {
  public:
-  Answer ask(const QString& text, const QString& title, Buttons buttons) override {
+  Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon = Icon::Question) override {
     if (whileAsking) whileAsking();
-    return ScriptedDialogs::ask(text, title, buttons);
+    return ScriptedDialogs::ask(text, title, buttons, icon);
   }
   std::function<void()> whileAsking;
 };

@@ -57,11 +57,23 @@ TEST_F(PurchaseStatisticsTest, SumsPerDrugWithinCategoryAndRange) {
   addReceipt("2019-02-10", "白芍", "g", "abc", "x", "中药");
 
   EXPECT_THAT(run("中药", "2019-03-05", "2019-02-01"),
-              testing::ElementsAre(Line("当归", "2.000", "kg", "1.25"), Line("白芍", "0.000", "kg", "0.00"),
+              testing::ElementsAre(Line("白芍", "0.000", "kg", "0.00"), Line("当归", "2.000", "kg", "1.25"),
                                    Line("黄芪", "2000", "G", "2.25"), Line("合计", "", "", "3.50")));
   EXPECT_THAT(run("西成药", "2019-02-01", "2019-03-05"),
               testing::ElementsAre(Line("阿莫西林", "3", "盒", "30.00"), Line("合计", "", "", "30.00")));
   EXPECT_THAT(run("中", "2019-02-01", "2019-03-05"), testing::ElementsAre(Line("合计", "", "", "0.00")));
+}
+
+// Drugs come in the name order of the lists: digits and Latin letters first, then Chinese
+// by pinyin, not by code point; names that differ only in the case of Latin letters are
+// one drug; the closing line stays last, also after names that sort after "合计".
+TEST_F(PurchaseStatisticsTest, DrugsComeInPinyinOrderAndTheTotalLast) {
+  for (const char* name : {"左氧氟沙星", "阿莫西林", "维生素C", "甲硝唑", "VC泡腾片", "vc泡腾片", "5%葡萄糖", "板蓝根"})
+    addReceipt("2019-02-01", QString::fromUtf8(name), "盒", "1", "2", "西成药");
+  std::vector<QString> names;
+  for (const StatisticsLine& line : run("西成药", "2019-02-01", "2019-02-01")) names.push_back(line.name);
+  EXPECT_THAT(names, testing::ElementsAre("5%葡萄糖", "VC泡腾片", "阿莫西林", "板蓝根", "甲硝唑", "维生素C",
+                                          "左氧氟沙星", "合计"));
 }
 
 }  // namespace

@@ -75,6 +75,17 @@ TEST(DrugSalesTally, FiguresOfTheRowsAndTheTotal) {
   EXPECT_EQ(page[4].fields[0], QStringLiteral("合计"));
 }
 
+// The drugs come in the name order of the lists, as in the purchase statistics: digits and
+// Latin letters first, then Chinese by pinyin; "合计" last.
+TEST(DrugSalesTally, DrugsInTheNameOrderOfTheListsAndTheTotalLast) {
+  reports::DrugSalesTally tally;
+  for (const char* name : {"左氧氟沙星", "阿莫西林", "甲硝唑", "VC泡腾片", "5%葡萄糖", "板蓝根"})
+    tally.add({QString::fromUtf8(name), "盒", "1", "1", "0"});
+  QStringList names;
+  for (const DrugSalesRow& row : tally.rows()) names << row.name;
+  EXPECT_EQ(names, (QStringList{"5%葡萄糖", "VC泡腾片", "阿莫西林", "板蓝根", "甲硝唑", "左氧氟沙星", "合计"}));
+}
+
 TEST(DrugSalesTally, TwoAmountsRoundedBeforeTheTotal) {
   reports::DrugSalesTally tally;
   tally.add({"甲", "盒", "1", "1.254", "0"});

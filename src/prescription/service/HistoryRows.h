@@ -1,0 +1,60 @@
+// The rows of the history list, made as the list needs them. A window of a few records is
+// read whole, as the plain query reads it; a longer one is read a page at a time, the page
+// of the rows shown, and counted in steps after its first page, so the first rows show
+// at once and memory stays the same however many rows are listed: a few pages of texts
+// and, for every page, the number it follows. Each row keeps the serial of its record.
+#pragma once
+
+#include "prescription/service/HistoryList.h"
+#include "store/KeptConnection.h"
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace prescription {
+
+class HistoryRows {
+ public:
+  static constexpr int kPageRows = 256;
+  // Windows of at most this many records are read whole.
+  static constexpr int kWholeRows = 2000;
+
+  // No rows.
+  HistoryRows() = default;
+  // The window's rows: the first page read (or all of a short window). A failure leaves
+  // no rows and says why.
+  HistoryRows(store::Connection main, const HistoryWindow& window);
+
+  int size() const { return count_; }
+  bool empty() const { return count_ == 0; }
+  // Whether every row is counted; until then size() grows with countOn().
+  bool complete() const { return complete_; }
+  // Counts the rows on, through at most `rows` more records; false once all are counted.
+  bool countOn(int rows = 20000);
+  // Row `row` (0 <= row < size()), its page read when it is not kept. A row whose record
+  // went since it was counted reads empty.
+  HistoryItem at(int row) const;
+  // Set when the data file could not be read.
+  const QString& failure() const { return failure_; }
+
+ private:
+  const std::vector<HistoryItem>& page(int index) const;
+
+  std::optional<store::Connection> main_;
+  std::optional<store::HistoryFilter> filter_;
+  int count_ = 0;
+  bool complete_ = true;
+  bool whole_ = true;  // all rows read at once, as page 0
+  // anchors_[p]: the serial that page p + 1 follows.
+  std::vector<QString> anchors_;
+  std::optional<QString> counted_;  // the last serial counted
+  int walked_ = 0;                  // the rows counted so far
+  // Pages read lately, by page number; all rows of a short window are page 0.
+  mutable std::map<int, std::vector<HistoryItem>> pages_;
+  mutable std::vector<int> lately_;
+  mutable QString failure_;
+};
+
+}  // namespace prescription

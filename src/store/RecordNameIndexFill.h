@@ -1,0 +1,92 @@
+// Makes the history search's name pieces of the main file complete, in steps that each
+// hold the file's lock only briefly, so that other workstations read and write between
+// them.
+//
+// The first step checks the file: pieces of today's layout, complete, and still
+// belonging to the records they name (the count and highest rowid that the triggers keep
+// match the records'): then only an earlier set of pieces may be left to clear. Otherwise
+// the pieces start again: the triggers of today's layout go in at once, with an empty
+// table, so every record written from then on has its pieces. The records already
+// stored are read, a short range of names at a time, from the narrow indexes of their
+// names into a private scratch file, sorted there, and moved into the file a short run
+// of pieces at a time, in key order. A record that the triggers touched since the start
+// is left to them. The last step marks the pieces complete; the search reads them from
+// then on. An earlier set of pieces is then cleared a short run at a time.
+//
+// Several workstations may fill at once: each step works from what the file holds when
+// it runs.
+#pragma once
+
+#include "store/Database.h"
+
+#include <QElapsedTimer>
+#include <QString>
+
+#include <atomic>
+#include <optional>
+#include <string>
+
+namespace store {
+
+class RecordNameIndexFill {
+ public:
+  // Opens its own connection to the main file. Once `stop` (when given) is set, the
+  // statement running ends with SQLITE_INTERRUPT.
+  explicit RecordNameIndexFill(const QString& mainDbPath, const std::atomic<bool>* stop = nullptr);
+
+  // Does the next step; false when nothing is left to do. Throws SQLite::Exception when
+  // the file cannot be read or written (busy, read-only, interrupted): the same step may
+  // be tried again.
+  bool step();
+
+  // How long the last step held the main file (waits for its lock not counted), in
+  // milliseconds.
+  qint64 lastHeldMs() const { return heldMs_; }
+
+  // How long a step should hold the file, in milliseconds: the sizes of the ranges are
+  // set after each step to come near it.
+  static constexpr int kStepMs = 40;
+
+ private:
+  enum class Phase { Check, Read, Sort, Merge, Finish, Clear, Done };
+
+  // A value as SQLite stores it, to be bound again with its own storage class.
+  struct Stored {
+    int type = 0;
+    QByteArray bytes;
+  };
+
+  void check();
+  void startAgainIfStill(bool wantedBecauseStale);
+  void read();
+  void sort();
+  void merge();
+  void finish();
+  void clear();
+  bool stillOurs();
+  void prepareScratch();
+  void dropScratch();
+  // Notes how long the step held the file and resizes `size`, the range it worked on.
+  void held(const QElapsedTimer& since, int& size);
+
+  Database db_;
+  Phase phase_ = Phase::Check;
+  qint64 generation_ = 0;
+  bool scratchReady_ = false;
+  // Reading: the column number and the last name read in it.
+  int column_ = 0;
+  std::optional<Stored> lastName_;
+  // Moving: the key of the last piece moved.
+  struct PieceKey {
+    int column = 0;
+    std::string piece;
+    qint64 record = 0;
+  };
+  std::optional<PieceKey> lastPiece_;
+  qint64 heldMs_ = 0;
+  int readRows_ = 2000;
+  int mergeRows_ = 5000;
+  int clearRows_ = 5000;
+};
+
+}  // namespace store
