@@ -3,6 +3,7 @@
 #include "settings/BellMarker.h"
 #include "settings/Settings.h"
 #include "text/Blank.h"
+#include "ui/ComboBoxes.h"
 #include "ui/Controls.h"
 #include "ui/Guard.h"
 #include "ui/SpacedText.h"
@@ -21,8 +22,7 @@ QLineEdit* box(QWidget* parent, const char* name, double left, double top, doubl
 
 // The font and printer boxes: typed into, never adding to their lists.
 QComboBox* combo(QComboBox* c) {
-  c->setEditable(true);
-  c->setInsertPolicy(QComboBox::NoInsert);
+  ui::makeEditable(c);
   ui::spaceListRows(c);
   return c;
 }

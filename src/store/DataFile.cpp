@@ -60,7 +60,16 @@ QString failureReason(const std::exception& error) {
     case SQLITE_CANTOPEN:
       return QStringLiteral("文件无法打开");
     case SQLITE_READONLY:
-      return QStringLiteral("文件只读，无法写入");
+      switch (sql->getExtendedErrorCode()) {
+        case SQLITE_READONLY_ROLLBACK:
+          return kUnfinishedWriteOnReadOnlyFile;
+        case SQLITE_READONLY_DIRECTORY:
+          return QStringLiteral("文件所在的文件夹只读，无法写入");
+        case SQLITE_READONLY_DBMOVED:
+          return QStringLiteral("文件已被移动或删除");
+        default:
+          return QStringLiteral("文件只读，无法写入");
+      }
     case SQLITE_PERM:
     case SQLITE_AUTH:
       return QStringLiteral("没有访问文件的权限");

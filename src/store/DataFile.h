@@ -52,5 +52,10 @@ auto guarded(Work&& work) -> decltype(work()) {
 }
 
 inline const QString kFileMissing = QStringLiteral("找不到数据文件");
+// A writer died mid-write and this workstation may only read the file: its journal cannot
+// be rolled back here, and the file cannot be read until a workstation that may write
+// opens it.
+inline const QString kUnfinishedWriteOnReadOnlyFile =
+    QStringLiteral("文件中有一次中断的写入，本机对该文件只有读取权限，无法恢复");
 
 }  // namespace store

@@ -18,7 +18,8 @@ int compareNamesOf(void*, int leftLength, const void* left, int rightLength, con
 int openFlags(Database::Mode mode) {
   switch (mode) {
     case Database::Mode::ReadOnly:
-      return SQLite::OPEN_READONLY;
+      // SQLite opens a file it may not write to for reading only.
+      return SQLite::OPEN_READWRITE;
     case Database::Mode::Create:
       return SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE;
     case Database::Mode::ReadWrite:
@@ -51,6 +52,8 @@ Database::Database(const QString& path, Mode mode)
   // inserted row would double the time of an import.
   db_->exec("PRAGMA temp_store = MEMORY");
   registerNameCollation(*db_);
+  // A reading connection refuses every statement that would write.
+  if (mode == Mode::ReadOnly) db_->exec("PRAGMA query_only = ON");
 }
 
 void Database::exec(const QString& statement) { db_->exec(statement.toStdString()); }

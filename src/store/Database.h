@@ -26,6 +26,10 @@ void registerNameCollation(SQLite::Database& db);
 
 class Database {
  public:
+  // ReadOnly reads and never writes; it is still opened for writing where the file allows
+  // it, so that it can roll back the journal a writer left when it died mid-write (another
+  // workstation switched off, a program killed): a connection opened read-only cannot, and
+  // could read nothing until some writer opened the file.
   enum class Mode { ReadWrite, ReadOnly, Create };
 
   // Opens (or, with Mode::Create, creates) the file. Journal mode DELETE, the busy

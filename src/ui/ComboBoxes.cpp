@@ -1,6 +1,9 @@
 #include "ui/ComboBoxes.h"
 
+#include "ui/TypedText.h"
+
 #include <QComboBox>
+#include <QLineEdit>
 #include <QSignalBlocker>
 
 namespace ui {
@@ -13,11 +16,16 @@ bool shownOnly(const QComboBox* box, int i) { return box->itemData(i, kShownOnly
 
 }  // namespace
 
-void takeTextAsTyped(QComboBox* box) {
+void makeEditable(QComboBox* box) {
   box->setEditable(true);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  dropUntypableCharacters(box->lineEdit());
+}
+
+void takeTextAsTyped(QComboBox* box) {
+  makeEditable(box);
   // Making a box editable gives it a completer; without one the typed text stays.
   box->setCompleter(nullptr);
-  box->setInsertPolicy(QComboBox::NoInsert);
 }
 
 QStringList items(const QComboBox* box) {

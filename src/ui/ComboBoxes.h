@@ -7,6 +7,9 @@ class QComboBox;
 
 namespace ui {
 
+// Makes `box` editable, its typed text going through the filter of every box (ui/TypedText.h);
+// Enter adds nothing to its list. Every editable box is made so here.
+void makeEditable(QComboBox* box);
 // Makes `box` editable and takes what is typed as it stands: the box completes nothing
 // from its list ("中" stays "中") and Enter adds nothing to the list.
 void takeTextAsTyped(QComboBox* box);

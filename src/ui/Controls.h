@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTextEdit>
 #include <QString>
 #include <QWidget>
 
@@ -47,7 +48,11 @@ struct MadeAs<QPlainTextEdit> {
 // box for the next or previous control, as they leave a line box.
 template <class W, class... Args>
 W* make(QWidget* parent, const QString& name, const Place& place, Args&&... args) {
-  auto* control = new typename MadeAs<W>::type(std::forward<Args>(args)..., parent);
+  using Made = typename MadeAs<W>::type;
+  static_assert(!std::is_base_of_v<QPlainTextEdit, W> || std::is_base_of_v<PlainTextBox, Made>,
+                "a multi-line box must be a ui::PlainTextBox, which drops what no box takes");
+  static_assert(!std::is_base_of_v<QTextEdit, W>, "the kit has no rich-text box that drops what no box takes");
+  auto* control = new Made(std::forward<Args>(args)..., parent);
   setControlName(control, name);
   setPlace(control, place);
   if constexpr (std::is_base_of_v<QLineEdit, W>) dropUntypableCharacters(control);

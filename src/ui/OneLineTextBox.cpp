@@ -14,7 +14,7 @@ QString asOneLine(const QString& text) {
   return line;
 }
 
-OneLineTextBox::OneLineTextBox(QWidget* parent) : QPlainTextEdit(parent) {
+OneLineTextBox::OneLineTextBox(QWidget* parent) : PlainTextBox(parent) {
   setLineWrapMode(QPlainTextEdit::NoWrap);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -28,12 +28,12 @@ void OneLineTextBox::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
-  QPlainTextEdit::keyPressEvent(event);
+  PlainTextBox::keyPressEvent(event);
 }
 
 void OneLineTextBox::insertFromMimeData(const QMimeData* source) {
   if (!source || !source->hasText()) return;
-  insertPlainText(asOneLine(source->text()));
+  insertPlainText(withoutUntypableCharacters(asOneLine(source->text())));
   ensureCursorVisible();
 }
 

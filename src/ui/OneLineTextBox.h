@@ -1,9 +1,11 @@
 // A plain-text box that holds one line, for boxes that stand in one array with multi-line
 // ones: Enter and Tab go on to the next box of the tab order (Shift+Tab goes back), and a
-// line break that is pasted or dropped in becomes a blank.
+// line break that is pasted or dropped in becomes a blank. Like every box of the kit it
+// drops the characters no box takes (ui/TypedText.h).
 #pragma once
 
-#include <QPlainTextEdit>
+#include "ui/TypedText.h"
+
 #include <QString>
 
 class QKeyEvent;
@@ -15,7 +17,7 @@ namespace ui {
 // one blank.
 QString asOneLine(const QString& text);
 
-class OneLineTextBox : public QPlainTextEdit {
+class OneLineTextBox : public PlainTextBox {
   Q_OBJECT
 
  public:

@@ -1,6 +1,7 @@
 #include "platform/qt/QtDialogs.h"
 
 #include "platform/qt/FileColumns.h"
+#include "ui/TypedText.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -97,9 +98,13 @@ QString QtDialogs::saveFileName(const QString& caption, const QString& filter) {
 }
 
 QString QtDialogs::inputText(const QString& prompt, const QString& title) {
-  bool ok = false;
-  const QString text = QInputDialog::getText(owner(), title, prompt, QLineEdit::Normal, QString(), &ok);
-  return ok ? text : QString();
+  QInputDialog dialog(owner());
+  dialog.setWindowTitle(title);
+  dialog.setLabelText(prompt);
+  dialog.setInputMode(QInputDialog::TextInput);
+  // What is typed becomes a stored name: the box drops what every box of the program drops.
+  if (auto* box = dialog.findChild<QLineEdit*>()) ui::dropUntypableCharacters(box);
+  return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 bool QtDialogs::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
