@@ -1,7 +1,9 @@
 // Pricing and dispensing at clinic scale and beyond: a 20-line prescription priced
 // against 100,000 catalogue rows and saved, and the same prescription dispensed and
-// undone (each one durable commit over the main and inventory files). The data folder
-// is made afresh in TAVORIN_BENCH_DISPENSE, or in a fresh folder of the run without it.
+// undone against an inventory file of 5,000,000 sales lines (each one durable commit over
+// the main and inventory files). The files are made in TAVORIN_BENCH_DISPENSE (the sales
+// lines reused by later runs given the same folder), or in a fresh folder of the run
+// without it.
 #include "prescription/service/AutomaticPricing.h"
 #include "prescription/service/Dispensing.h"
 #include "prescription/service/PrescriptionSave.h"
@@ -11,8 +13,11 @@
 #include "startup/TemplateFiles.h"
 #include "store/Database.h"
 #include "support/BenchFolder.h"
+#include "support/ClinicInventory.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <SQLiteCpp/Transaction.h>
 
@@ -23,6 +28,7 @@ namespace {
 using namespace prescription;
 
 constexpr int kCatalogueRows = 100000;
+constexpr int kSalesLines = 5000000;
 constexpr int kLines = 20;
 
 QString folder() { return bench_support::benchFolder("TAVORIN_BENCH_DISPENSE"); }
@@ -30,13 +36,32 @@ QString file(const QString& name) { return QDir(folder()).filePath(name); }
 
 QString drugName(int i) { return QStringLiteral("测试药品%1胶囊").arg(i); }
 
-// A fresh folder with 100,000 western drugs of kept stock, and the start-up's indexes.
+PrescriptionState twentyLines();
+
+// A fresh main file with 100,000 western drugs of kept stock, an inventory file of a
+// clinic's 5,000,000 sales lines over ten years (made once for the folder, and kept
+// without the benchmark's own), and the start-up's indexes.
 void makeStore() {
   static bool made = false;
   if (made) return;
-  QDir(folder()).removeRecursively();
-  QDir().mkpath(folder());
+  const QString salesReady = file(QStringLiteral("sales-ready"));
+  if (QFileInfo::exists(salesReady)) {
+    QFile::remove(file(startup::kMainDbFile));
+  } else {
+    QDir(folder()).removeRecursively();
+    QDir().mkpath(folder());
+  }
   startup::writeMissingTemplates(folder());
+  {
+    store::Database stock(file(startup::kStockDbFile));
+    if (!QFileInfo::exists(salesReady)) {
+      bench_support::addSalesLines(stock, kSalesLines, QDate(2015, 1, 1), QDate(2024, 12, 31));
+      QFile(salesReady).open(QIODevice::WriteOnly);
+    }
+    SQLite::Statement own(stock.sql(), R"(DELETE FROM "销售管理" WHERE "ID号" = ?)");
+    store::bindText(own, 1, twentyLines().number);
+    own.exec();
+  }
   {
     store::Database db(file(startup::kMainDbFile));
     SQLite::Transaction fill(db.sql());

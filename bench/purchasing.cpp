@@ -13,6 +13,7 @@
 #include "store/Database.h"
 #include "store/QueryIndexes.h"
 #include "support/BenchFolder.h"
+#include "support/ClinicInventory.h"
 #include "support/ScriptedDialogs.h"
 #include "text/Dates.h"
 #include "ui/Session.h"
@@ -53,24 +54,7 @@ void generate() {
   {
     store::Database db(stockDb());
     store::ensureStockIndexes(db);
-    // One statement makes every row: a row-by-row insert takes minutes at this size. The
-    // texts are the stored forms a receipt writes (amount in plain decimal form).
-    db.exec(QStringLiteral("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF;"));
-    SQLite::Transaction tx(db.sql());
-    db.exec(QStringLiteral(
-                R"(WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < %1),)"
-                R"( r(i, day, drug) AS (SELECT i, date('%2', printf('+%d days', i * %3 / %4)), (i * 7919) % 400 FROM n))"
-                R"( INSERT INTO "进货管理" ("日期", "品名", "库存", "单位", "序号", "数量", "进价", "售价", "供货单位",)"
-                R"( "生产厂家", "批号", "有效期至", "备注", "备用", "分类"))"
-                R"( SELECT day, CASE WHEN drug % 2 = 0 THEN printf('草药%d', drug) ELSE printf('成药%d[10片]', drug) END,)"
-                R"( '100', CASE WHEN drug % 2 = 0 THEN 'g' ELSE '盒' END, strftime('%Y%m%d000000', day),)"
-                R"( printf('%d', 10 + i % 90), '1.500', '2.000', '供货甲', '厂家乙', 'B2019', '2026-01',)"
-                R"( printf('%.15g', (10 + i % 90) * 1.5), '', CASE WHEN drug % 2 = 0 THEN '中药' ELSE '西成药' END FROM r;)")
-                .replace(QStringLiteral("%1"), QString::number(kReceipts - 1))
-                .replace(QStringLiteral("%2"), text::isoDate(kFirstDay))
-                .replace(QStringLiteral("%3"), QString::number(kFirstDay.daysTo(kLastDay) + 1))
-                .replace(QStringLiteral("%4"), QString::number(kReceipts)));
-    tx.commit();
+    bench_support::addReceipts(db, kReceipts, kFirstDay, kLastDay);
   }
   QFile marker(ready);
   marker.open(QIODevice::WriteOnly);

@@ -13,6 +13,7 @@
 #include "store/Database.h"
 #include "store/QueryIndexes.h"
 #include "support/BenchFolder.h"
+#include "support/ClinicInventory.h"
 #include "text/Dates.h"
 
 #include <QDir>
@@ -55,18 +56,7 @@ void makeFiles() {
   const int days = static_cast<int>(kFirstDay.daysTo(kLastDay)) + 1;
   {
     store::Database stock(stockDb());
-    stock.exec(QStringLiteral("PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN;"));
-    stock.exec(QStringLiteral(
-                   R"(WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < %1))"
-                   R"( INSERT INTO "销售管理" ("ID号", "名称", "数量", "单位", "单价", "金额", "进价", "分类", "日期",)"
-                   R"( "医师", "利润", "患者") SELECT printf('%014d', i / 4),)"
-                   R"( printf('药品%04d[10mg]', abs(random()) % 2000), '2', CASE WHEN i % 3 = 0 THEN 'g' ELSE '盒' END,)"
-                   R"( '1.5', '3.000', '1.2', CASE i % 3 WHEN 0 THEN '中药' WHEN 1 THEN '西成药·抗生素' ELSE '收费项目' END,)"
-                   R"( date('%2', printf('+%d days', i * %3 / %1)), '王医师', '0.6', '李四' FROM n;)")
-                   .replace(QStringLiteral("%1"), QString::number(kSalesLines - 1))
-                   .replace(QStringLiteral("%2"), text::isoDate(kFirstDay))
-                   .replace(QStringLiteral("%3"), QString::number(days)));
-    stock.exec(QStringLiteral("COMMIT;"));
+    bench_support::addSalesLines(stock, kSalesLines, kFirstDay, kLastDay);
     store::ensureStockIndexes(stock);
   }
   {

@@ -41,13 +41,16 @@ inline QString patientName(int i) {
          kGiven.at((i / kSurnames.size() / kGiven.size()) % kGiven.size());
 }
 
-// Fills the file with kRecords records, about 275 a day, and the indexes start-up makes.
-inline void generateRecords() {
-  std::fprintf(stderr, "generating %d records in %s ...\n", kRecords, qPrintable(recordsFolder()));
-  QDir().mkpath(recordsFolder());
-  startup::writeMissingTemplates(recordsFolder());
+// Fills the main file of `folder` (made from the templates) with kRecords records over the
+// ten years up to `lastDay`, about 275 a day, and the indexes start-up makes.
+inline void generateRecords(const QString& folder, const QDate& lastDay) {
+  const QString mainDb = QDir(folder).filePath(startup::kMainDbFile);
+  const QDate firstDay = lastDay.addYears(-10).addDays(1);
+  std::fprintf(stderr, "generating %d records in %s ...\n", kRecords, qPrintable(folder));
+  QDir().mkpath(folder);
+  startup::writeMissingTemplates(folder);
   {
-    store::Database db(recordsMainDb());
+    store::Database db(mainDb);
     db.exec(R"(DROP INDEX IF EXISTS "档案_ID号"; DROP INDEX IF EXISTS "档案_就诊日期"; DROP INDEX IF EXISTS "档案_序号筛选";)");
     // The history search's pieces are made after the records, as start-up makes them on
     // a file of an older build.
@@ -55,9 +58,9 @@ inline void generateRecords() {
             R"( DROP TABLE "档案_片段"; DROP TABLE "档案_片段位"; DROP TABLE "档案_片段版本";)");
     SQLite::Transaction transaction(db.sql());
     SQLite::Statement insert(db.sql(), kInsertRecord);
-    const int days = kFirstDay.daysTo(kLastDay) + 1;
+    const int days = firstDay.daysTo(lastDay) + 1;
     for (int i = 0; i < kRecords; ++i) {
-      const QDate visit = kFirstDay.addDays(qint64(i) * days / kRecords);
+      const QDate visit = firstDay.addDays(qint64(i) * days / kRecords);
       const QString name = patientName(int((qint64(i) * 7919) % 40000));
       const QString serial =
           text::timestampText(QDateTime(visit, QTime(8, 0).addSecs(i % 36000))) + QStringLiteral("3F9A");
@@ -69,18 +72,18 @@ inline void generateRecords() {
     transaction.commit();
     db.exec(R"(CREATE UNIQUE INDEX "档案_ID号" ON "档案" ("序号");)");
   }
-  startup::ensureQueryIndexes(recordsMainDb(), QDir(recordsFolder()).filePath(startup::kStockDbFile));
+  startup::ensureQueryIndexes(mainDb, QDir(folder).filePath(startup::kStockDbFile));
   {
-    store::Database db(recordsMainDb());
+    store::Database db(mainDb);
     store::ensureRecordNameIndex(db);
   }
-  store::Database(recordsMainDb()).exec("ANALYZE");
+  store::Database(mainDb).exec("ANALYZE");
   std::fprintf(stderr, "done\n");
 }
 
 inline void ensureRecords() {
   static const bool ready = [] {
-    if (!QFileInfo(recordsMainDb()).isFile()) generateRecords();
+    if (!QFileInfo(recordsMainDb()).isFile()) generateRecords(recordsFolder(), kLastDay);
     // As every start-up does: a store made by an older build gets today's indexes, and its
     // name pieces once the background fill is done.
     startup::ensureQueryIndexes(recordsMainDb(), QDir(recordsFolder()).filePath(startup::kStockDbFile));

@@ -40,9 +40,9 @@ void BackgroundNameIndexFill::run(const QString& mainDbPath) {
     while (!stop_) {
       try {
         if (!fill.step()) break;
-        // As long again for the others: a workstation waiting for the lock polls it
-        // now and then, and finds it free only between two steps.
-        pause(std::clamp<qint64>(fill.lastHeldMs(), kLeastPauseMs, kMostPauseMs));
+        // After a write, as long again for the others: a workstation waiting to write
+        // polls the lock now and then, and finds it free only between two steps.
+        if (fill.lastWriteMs() > 0) pause(std::clamp<qint64>(fill.lastWriteMs(), kLeastPauseMs, kMostPauseMs));
       } catch (const SQLite::Exception& e) {
         // A file held by another workstation beyond the busy timeout is tried again; one
         // that cannot be written (a read-only share, a damaged file) is searched without

@@ -48,7 +48,7 @@ RecordNameIndexFill::RecordNameIndexFill(const QString& mainDbPath, const std::a
 }
 
 bool RecordNameIndexFill::step() {
-  heldMs_ = 0;
+  writeMs_ = 0;
   switch (phase_) {
     case Phase::Check:
       check();
@@ -95,6 +95,8 @@ void RecordNameIndexFill::check() {
 
 void RecordNameIndexFill::startAgainIfStill(bool wantedBecauseStale) {
   SQLite::Transaction transaction(db_.sql(), SQLite::TransactionBehavior::IMMEDIATE);
+  QElapsedTimer timer;
+  timer.start();
   // Another workstation may have started or finished the pieces meanwhile.
   const std::optional<name_index::State> state = name_index::readState(db_.sql());
   if (state && state->layout > kLayout) {
@@ -114,6 +116,7 @@ void RecordNameIndexFill::startAgainIfStill(bool wantedBecauseStale) {
     name_index::startAgain(db_.sql(), generation_);
   }
   transaction.commit();
+  writeMs_ = timer.elapsed();
   prepareScratch();
   column_ = 0;
   lastName_.reset();
@@ -160,7 +163,7 @@ void RecordNameIndexFill::read() {
       pieces.bind(index, upTo->bytes.toStdString());
   }
   pieces.exec();
-  held(timer, readRows_);
+  adapt(readRows_, timer.elapsed());
   if (upTo) {
     lastName_ = upTo;
   } else if (++column_ == 2) {
@@ -228,7 +231,8 @@ void RecordNameIndexFill::merge() {
   }
   move.exec();
   transaction.commit();
-  held(timer, mergeRows_);
+  writeMs_ = timer.elapsed();
+  adapt(mergeRows_, writeMs_);
   if (upTo)
     lastPiece_ = upTo;
   else
@@ -237,9 +241,12 @@ void RecordNameIndexFill::merge() {
 
 void RecordNameIndexFill::finish() {
   SQLite::Transaction transaction(db_.sql(), SQLite::TransactionBehavior::IMMEDIATE);
+  QElapsedTimer timer;
+  timer.start();
   const bool ours = stillOurs();
   if (ours) db_.exec(QStringLiteral(R"(UPDATE "档案_片段版本" SET "填满" = 1; DELETE FROM "档案_片段变动";)"));
   transaction.commit();
+  writeMs_ = timer.elapsed();
   dropScratch();
   // Another workstation finished first, or started again: the check says which.
   phase_ = ours ? Phase::Clear : Phase::Check;
@@ -275,7 +282,8 @@ void RecordNameIndexFill::clear() {
     db_.exec(QStringLiteral("DROP TABLE %1").arg(table));
   }
   transaction.commit();
-  held(timer, clearRows_);
+  writeMs_ = timer.elapsed();
+  adapt(clearRows_, writeMs_);
 }
 
 void RecordNameIndexFill::prepareScratch() {
@@ -294,11 +302,10 @@ void RecordNameIndexFill::dropScratch() {
   scratchReady_ = false;
 }
 
-void RecordNameIndexFill::held(const QElapsedTimer& since, int& size) {
-  heldMs_ = since.elapsed();
-  if (heldMs_ < kStepMs / 2)
+void RecordNameIndexFill::adapt(int& size, qint64 elapsedMs) {
+  if (elapsedMs < kStepMs / 2)
     size = std::min(size * 2, 1 << 20);
-  else if (heldMs_ > kStepMs * 2)
+  else if (elapsedMs > kStepMs * 2)
     size = std::max(size / 2, 50);
 }
 

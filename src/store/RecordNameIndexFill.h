@@ -39,9 +39,11 @@ class RecordNameIndexFill {
   // be tried again.
   bool step();
 
-  // How long the last step held the main file (waits for its lock not counted), in
-  // milliseconds.
-  qint64 lastHeldMs() const { return heldMs_; }
+  // How long the last step held the main file's write lock (waits for it not counted), in
+  // milliseconds; 0 for a step that only read it. A reader keeps no writer out for long:
+  // the writer marks the lock pending, the next read waits, and it commits as soon as the
+  // read running ends.
+  qint64 lastWriteMs() const { return writeMs_; }
 
   // How long a step should hold the file, in milliseconds: the sizes of the ranges are
   // set after each step to come near it.
@@ -66,8 +68,8 @@ class RecordNameIndexFill {
   bool stillOurs();
   void prepareScratch();
   void dropScratch();
-  // Notes how long the step held the file and resizes `size`, the range it worked on.
-  void held(const QElapsedTimer& since, int& size);
+  // Resizes `size`, the range the step worked on, to what kStepMs allows.
+  static void adapt(int& size, qint64 elapsedMs);
 
   Database db_;
   Phase phase_ = Phase::Check;
@@ -83,7 +85,7 @@ class RecordNameIndexFill {
     qint64 record = 0;
   };
   std::optional<PieceKey> lastPiece_;
-  qint64 heldMs_ = 0;
+  qint64 writeMs_ = 0;
   int readRows_ = 2000;
   int mergeRows_ = 5000;
   int clearRows_ = 5000;

@@ -36,7 +36,7 @@ QString initialsRefusal(const CatalogueRow& row) {
   // The initials come from the name's first word, one for each Chinese character of the
   // pinyin lists, each Latin letter and each digit.
   if (text::PinyinInitials(text::trimBlanks(name)).isEmpty())
-    return QStringLiteral("名称“%1”取不出拼音首字母：名称的第一个词里没有能取首字母的汉字、字母或数字").arg(name);
+    return QStringLiteral("名称“%1”取不出拼音首字母：第一个词里没有汉字、字母或数字").arg(name);
   return QStringLiteral("拼音不能为空");
 }
 

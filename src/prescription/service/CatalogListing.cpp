@@ -101,8 +101,10 @@ std::atomic<std::uint64_t> changeReads{0};
 // The listable catalogue rows of the main file, in name order, each kept as a few bytes
 // of UTF-8 in one block: a mark of which columns have a value, the category as a number
 // in the table of folded categories, then the folded search key, the key, name, dose,
-// unit and usage, each after its length. A row's list texts are made only when a list
-// asks for them.
+// unit and usage, each after its length. The name is most often where its search key
+// begins: it is then kept as its length alone (the mark's high bit says so). Units and
+// usages repeat from row to row: each is kept once, in a table, and a row holds its
+// number there. A row's list texts are made only when a list asks for them.
 class CatalogueCopy {
  public:
   enum Field { kCategory, kKey, kId, kName, kDose, kUnit, kUsage, kFieldCount };
@@ -127,13 +129,23 @@ class CatalogueCopy {
     unsigned present = 0;
     for (int f = 0; f < kFieldCount; ++f)
       if (fields[f]) present |= 1u << f;
+    const std::size_t mark = bytes_.size();
     bytes_.push_back(static_cast<char>(present));
     if (row.category) putNumber(bytes_, categoryNumber(*row.category));
+    std::size_t keyAt = 0;
     for (int f = kKey; f < kFieldCount; ++f) {
       if (!fields[f]) continue;
+      if (f == kUnit || f == kUsage) {
+        putNumber(bytes_, repeatedNumber(*fields[f]));
+        continue;
+      }
       putNumber(bytes_, fields[f]->size());
       if (f == kKey) {
+        keyAt = bytes_.size();
         appendFolded(bytes_, *fields[f]);
+      } else if (f == kName && fields[kKey] &&
+                 std::string_view(bytes_).substr(keyAt, fields[kKey]->size()).starts_with(*fields[f])) {
+        bytes_[mark] = static_cast<char>(present | kNameInKey);
       } else {
         bytes_.append(*fields[f]);
       }
@@ -145,11 +157,20 @@ class CatalogueCopy {
     Fields out;
     const char* const start = bytes_.data() + row.offset;
     const char* p = start;
-    out.present = static_cast<unsigned char>(*p++);
+    const auto mark = static_cast<unsigned char>(*p++);
+    out.present = mark & ~kNameInKey;
     if (out.has(kCategory)) out.category = takeNumber(p);
     for (int f = kKey; f < kFieldCount; ++f) {
       if (!out.has(static_cast<Field>(f))) continue;
+      if (f == kUnit || f == kUsage) {
+        out.text[f] = repeated_[takeNumber(p)];
+        continue;
+      }
       const std::size_t length = takeNumber(p);
+      if (f == kName && (mark & kNameInKey)) {
+        out.text[f] = out.text[kKey].substr(0, length);
+        continue;
+      }
       out.text[f] = std::string_view(p, length);
       p += length;
     }
@@ -213,10 +234,22 @@ class CatalogueCopy {
     return at->second;
   }
 
+  std::size_t repeatedNumber(std::string_view text) {
+    const auto [at, added] = repeatedNumbers_.try_emplace(std::string(text), repeated_.size());
+    if (added) repeated_.emplace_back(text);
+    return at->second;
+  }
+
+  // The mark's bit for a name kept as where its search key begins.
+  static constexpr unsigned kNameInKey = 0x80;
+
   std::string bytes_;
   std::size_t unused_ = 0;
   std::vector<std::string> categories_;
   std::unordered_map<std::string, std::size_t> categoryNumbers_;
+  // The units and usages, each once.
+  std::vector<std::string> repeated_;
+  std::unordered_map<std::string, std::size_t> repeatedNumbers_;
 };
 
 namespace {

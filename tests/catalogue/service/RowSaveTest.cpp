@@ -205,7 +205,7 @@ TEST(RowToStore, TheSellingPriceIsFilledFromTheRowAsStored) {
 
 // A row is refused for empty initials; when its name gives none, the reason names the name.
 TEST(InitialsRefusal, ANameThatGivesNoInitialsIsRefusedForWhatIsWrongWithIt) {
-  const QString noInitials = QStringLiteral("取不出拼音首字母：名称的第一个词里没有能取首字母的汉字、字母或数字");
+  const QString noInitials = QStringLiteral("取不出拼音首字母：第一个词里没有汉字、字母或数字");
   const struct {
     const char* name;
     const char* initials;

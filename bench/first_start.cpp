@@ -1,0 +1,158 @@
+// The first start of this build on a file of 1,000,000 records (support/TenYearsOfRecords.h)
+// as the build before it left the file: the history search's name pieces of its layout,
+// and none of the indexes this build adds. Timed: start-up to the login window shown (the
+// program usable). Counted: how long the name pieces take to be made in the background
+// after that, and what another workstation saving a prescription and listing today's
+// patients every tenth of a second meanwhile measured: its longest and its usual save and
+// read over the whole start, its longest save and read once the window is there (while
+// the pieces are made), and the saves refused.
+#include "prescription/service/HistoryList.h"
+#include "prescription/service/PrescriptionSave.h"
+#include "shell/LoginWindow.h"
+#include "shell/Windows.h"
+#include "startup/BackgroundNameIndexFill.h"
+#include "startup/Main.h"
+#include "store/RecordNameIndex.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TenYearsOfRecords.h"
+#include "ui/Session.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <atomic>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace prescription;
+
+// The indexes of the records that the build before this one did not make.
+const QStringList kIndexesAddedSince = {QString::fromUtf8(store::kHistoryPagesIndex)};
+
+// Makes the generated file look as the build before this one left it.
+void makeEarlierBuildsFile() {
+  store::Database db(bench_support::recordsMainDb());
+  // Its pieces' state row held the layout alone; the table of records changed during a fill
+  // did not exist.
+  db.exec(R"(DROP TABLE "档案_片段版本"; CREATE TABLE "档案_片段版本" ("版本" INTEGER NOT NULL);)"
+          R"( INSERT INTO "档案_片段版本" VALUES (1); DROP TABLE IF EXISTS "档案_片段变动";)");
+  for (const QString& index : kIndexesAddedSince) db.exec(QStringLiteral(R"(DROP INDEX IF EXISTS "%1")").arg(index));
+}
+
+// One save or read of the other workstation: when it began (from the start) and how long
+// it took, in milliseconds.
+struct Operation {
+  qint64 began = 0;
+  qint64 took = 0;
+};
+
+// What the other workstation measured.
+struct Waits {
+  std::vector<Operation> saves;
+  std::vector<Operation> reads;
+  int refused = 0;
+  qint64 piecesReadyMs = -1;  // from the start, when the search could read the pieces
+};
+
+// The operations that began at `from` or later.
+std::vector<qint64> tookSince(const std::vector<Operation>& operations, qint64 from) {
+  std::vector<qint64> took;
+  for (const Operation& op : operations)
+    if (op.began >= from) took.push_back(op.took);
+  return took;
+}
+
+double median(std::vector<qint64> values) {
+  if (values.empty()) return 0;
+  std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+  return double(values[values.size() / 2]);
+}
+
+double longest(const std::vector<qint64>& values) {
+  return values.empty() ? 0 : double(*std::max_element(values.begin(), values.end()));
+}
+
+PrescriptionRecord otherWorkstationsPrescription(int n) {
+  PrescriptionRecord r = bench_support::typedRecord(QStringLiteral("20241231%1C3").arg(n, 6, 10, QChar(u'0')),
+                                                    bench_support::patientName(n), bench_support::kLastDay, 8);
+  return r;
+}
+
+void FirstStartOnAnOlderFile(benchmark::State& state) {
+  bench_support::ensureRecords();
+  for (auto _ : state) {
+    makeEarlierBuildsFile();
+    QTemporaryDir dir;
+    QFile::link(bench_support::recordsFolder(), QDir(dir.path()).filePath(QStringLiteral("Corvala数据库")));
+    startup::StartupEnvironment env;
+    env.drives.c = dir.path();
+    env.drives.sharesRoot = dir.path() + "/shares";
+    env.stationCode = "BE03";
+
+    Waits waits;
+    std::atomic<bool> done = false;
+    QElapsedTimer clock;
+    clock.start();
+    std::thread otherWorkstation([&] {
+      const PrescriptionSave save(bench_support::recordsMainDb(), bench_support::recordsCounterFile(),
+                                  [] { return bench_support::kLastDay; });
+      const HistoryList list(bench_support::recordsMainDb());
+      for (int n = 1; !done; ++n) {
+        qint64 began = clock.elapsed();
+        if (!save.save(otherWorkstationsPrescription(n), false).saved()) ++waits.refused;
+        waits.saves.push_back({began, clock.elapsed() - began});
+        began = clock.elapsed();
+        benchmark::DoNotOptimize(list.query(todaysPatients(bench_support::kLastDay)).items.size());
+        waits.reads.push_back({began, clock.elapsed() - began});
+        if (waits.piecesReadyMs < 0) {
+          store::Database db(bench_support::recordsMainDb(), store::Database::Mode::ReadOnly);
+          if (store::recordNameIndexReady(db)) waits.piecesReadyMs = clock.elapsed();
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      }
+    });
+
+    testing_support::ScriptedDialogs dialogs;
+    const startup::AppState started = *startup::Main(env, dialogs);
+    auto fill = std::make_unique<startup::BackgroundNameIndexFill>(started.MainDbConnection);
+    auto session = std::make_unique<ui::Session>(started, dialogs);
+    shell::defineWindows(*session);
+    session->windows.load(QString::fromLatin1(shell::LoginWindow::kName)).Show();
+    QCoreApplication::processEvents();
+    const qint64 windowMs = clock.elapsed();
+    fill->wait();
+    const qint64 fillDoneMs = clock.elapsed();
+    done = true;
+    otherWorkstation.join();
+    session.reset();
+
+    state.SetIterationTime(double(windowMs) / 1000.0);
+    state.counters["pieces_ready_s"] = double(waits.piecesReadyMs - windowMs) / 1000.0;
+    state.counters["fill_done_s"] = double(fillDoneMs - windowMs) / 1000.0;
+    state.counters["other_save_max_ms"] = longest(tookSince(waits.saves, 0));
+    state.counters["other_save_median_ms"] = median(tookSince(waits.saves, 0));
+    state.counters["other_read_max_ms"] = longest(tookSince(waits.reads, 0));
+    state.counters["other_read_median_ms"] = median(tookSince(waits.reads, 0));
+    // Once the window is there: while the pieces are made.
+    state.counters["filling_save_max_ms"] = longest(tookSince(waits.saves, windowMs));
+    state.counters["filling_read_max_ms"] = longest(tookSince(waits.reads, windowMs));
+    state.counters["other_saves_refused"] = waits.refused;
+    store::Database(bench_support::recordsMainDb()).exec(R"(DELETE FROM "档案" WHERE "序号" LIKE '20241231%C3')");
+  }
+}
+BENCHMARK(FirstStartOnAnOlderFile)
+    ->Arg(bench_support::kRecords)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
