@@ -1,6 +1,7 @@
 // The goods-receipt window over a catalogue of 100,000 generated drugs: a keystroke in its
 // name box to the painted drop-down, "a" (every drug whose key holds the letter) and "am"
-// typed in turn, as the desk types the first letters of a delivery's drug.
+// typed in turn, as the desk types the first letters of a delivery's drug; and the first
+// keystroke of each new receipt the ledger opens.
 #include "purchasing/GoodsReceiptWindow.h"
 #include "purchasing/PurchaseLedgerWindow.h"
 #include "shell/Windows.h"

@@ -417,10 +417,10 @@ void CatalogueWindow::xz2(int row) {
   saveRecord(grid->state().recordAt(row));
 }
 
-void CatalogueWindow::saveRecord(int index) {
-  if (index < 0 || index >= grid->state().modelSize()) return;
+std::optional<CatalogueRow> CatalogueWindow::saveRecord(int index, const std::optional<QString>& fillRatio) {
+  if (index < 0 || index >= grid->state().modelSize()) return std::nullopt;
   const grid::Record& record = grid->state().record(index);
-  if (record.unreadable) return;  // never written back: its stored values are unknown
+  if (record.unreadable) return std::nullopt;  // never written back: its stored values are unknown
   const CatalogueCells cells = cellsOf(record);
   if (text::trimBlanks(cells[kKeyField]).isEmpty()) {
     // A row is stored once its name has given it a key; until then it is kept on screen.
@@ -431,23 +431,26 @@ void CatalogueWindow::saveRecord(int index) {
     else
       grid->markRecordSaved(index);
     showSaveStatus();
-    return;
+    return std::nullopt;
   }
   // A record that no file held when it was shown compares with blank cells.
   CatalogueCells before;
   for (size_t i = 0; i < before.size() && i < record.stored.size(); ++i) before[i] = record.stored[i];
   const text::StrokeCoder& strokes = session_.services.strokes();
   const int category = button();
-  const QString refused = CatalogueFile(session_.state.MainDbConnection)
-                              .saveRow(text::trimBlanks(cells[kKeyField]), [&](const std::optional<CatalogueRow>& stored) {
-                                return rowToStore(stored, before, cells, category, strokes);
-                              });
-  // A row the store refused stays on screen, red, with the reason.
-  if (refused.isEmpty())
+  const CatalogueFile::SavedRow saved =
+      CatalogueFile(session_.state.MainDbConnection)
+          .saveRow(text::trimBlanks(cells[kKeyField]), [&](const std::optional<CatalogueRow>& stored) {
+            return rowToStore(stored, before, cells, category, strokes, fillRatio);
+          });
+  // A row the store refused, or one removed on another workstation, stays on screen, red,
+  // with the reason.
+  if (saved.saved())
     grid->markRecordStored(index);
   else
-    grid->markRecordUnsaved(index, refused);
+    grid->markRecordUnsaved(index, saved.refused);
   showSaveStatus();
+  return saved.saved() ? std::optional<CatalogueRow>(saved.row) : std::nullopt;
 }
 
 void CatalogueWindow::Form_Unload() {
@@ -468,7 +471,7 @@ void CatalogueWindow::showSaveStatus() {
   const grid::PagedGridState& state = grid->state();
   const std::vector<int> unsaved = state.unsavedRecords();
   const QString status =
-      unsaved.empty() ? QString() : QStringLiteral("未保存：") + state.record(unsaved.front()).saveFailure;
+      unsaved.empty() ? QString() : grid::PagedGridState::unsavedStatus(state.record(unsaved.front()).saveFailure);
   Label8->setText(status);
   Label8->setToolTip(status);
 }
@@ -539,7 +542,23 @@ void CatalogueWindow::fillSellingPrice(int row) {
   const std::optional<QString> proposed =
       proposedSellingPrice(cellAt(row, kPurchasePriceField)->text(), Text4->text(), price->text());
   if (!proposed) return;
-  price->setText(*proposed);
+  const int index = grid->state().recordAt(row);
+  if (index < 0 || text::trimBlanks(grid->state().record(index).fields[kKeyField]).isEmpty()) {
+    // A line not yet stored: the fill is one of its cells, saved with it once it is named.
+    price->setText(*proposed);
+  } else {
+    // A stored row: the page may be stale, so the save decides the fill from what the file
+    // holds, and the cell then shows the price stored: the fill, or a newer one.
+    const std::optional<CatalogueRow> stored = saveRecord(index, Text4->text());
+    if (!stored) return;
+    const QString shown = shownCells(*stored)[kSellingPriceField];
+    {
+      const grid::BusyFlag::Hold filling = grid->busyFlag().hold();
+      price->setText(shown);
+    }
+    grid->state().setCellText(row, kSellingPriceField, shown);
+    grid->markRecordStored(index);
+  }
   price->setCursorPosition(price->text().size());
 }
 

@@ -107,8 +107,9 @@ class CatalogueWindow : public ui::Window {
   // True when nothing unsaved would be lost, or the user agrees to drop it.
   bool mayDropUnsaved();
   // Writes record `index` of the grid's model into the catalogue under its key and marks
-  // it saved or not.
-  void saveRecord(int index);
+  // it saved or not; with `fillRatio`, fills in a selling price that reads 0 (rowToStore).
+  // The row as the file then holds it, or nullopt when it was not saved.
+  std::optional<CatalogueRow> saveRecord(int index, const std::optional<QString>& fillRatio = std::nullopt);
   // Tells once per list that rows of it could not be read.
   void tellReadFailure(const QString& reason);
   void hidePickLists();

@@ -223,7 +223,12 @@ void PagedGridState::markRecordStored(int index) {
 QString PagedGridState::rowStatus(int row) const {
   const int index = recordAt(row);
   if (index < 0 || record(index).saveFailure.isEmpty()) return {};
-  return QStringLiteral("未保存：") + record(index).saveFailure;
+  return unsavedStatus(record(index).saveFailure);
+}
+
+QString PagedGridState::unsavedStatus(const QString& reason) {
+  static const QString kUnsaved = QStringLiteral("未保存");
+  return reason.endsWith(kUnsaved) ? reason : kUnsaved + u'：' + reason;
 }
 
 int PagedGridState::unsavedCount() const { return static_cast<int>(unsavedRecords().size()); }

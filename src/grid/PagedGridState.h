@@ -112,8 +112,11 @@ class PagedGridState {
   void markRecordSaved(int index);
   // Record `index` was written: its fields are now what the file holds.
   void markRecordStored(int index);
-  // "未保存：" and the reason for a marked row, else "".
+  // unsavedStatus of a marked row's reason, else "".
   QString rowStatus(int row) const;
+  // What a row that could not be saved says: "未保存：" and the reason, or the reason alone
+  // when it says so itself ("已在其他工作站删除，未保存").
+  static QString unsavedStatus(const QString& reason);
   int unsavedCount() const;
   // The model indexes of the records that carry a save mark, in model order.
   std::vector<int> unsavedRecords() const;

@@ -268,7 +268,8 @@ void Catalogue::saveRow(const CatalogueRow& row) {
   });
 }
 
-void Catalogue::saveRow(const QString& key, const RowFor& rowFor) {
+std::optional<CatalogueRow> Catalogue::saveRow(const QString& key, const RowFor& rowFor) {
+  std::optional<CatalogueRow> written;
   guarded([&] {
     // IMMEDIATE: the write lock is taken before the row is read.
     SQLite::Transaction transaction(db_.sql(), SQLite::TransactionBehavior::IMMEDIATE);
@@ -278,7 +279,9 @@ void Catalogue::saveRow(const QString& key, const RowFor& rowFor) {
       bindText(read, 1, key);
       if (read.executeStep()) stored = rowFrom(read);
     }
-    const CatalogueRow row = rowFor(stored);
+    written = rowFor(stored);
+    if (!written) return;
+    const CatalogueRow& row = *written;
     if (!stored) {
       SQLite::Statement insert(db_.sql(), kInsert);
       bindRow(insert, row);
@@ -309,6 +312,7 @@ void Catalogue::saveRow(const QString& key, const RowFor& rowFor) {
     }
     transaction.commit();
   });
+  return written;
 }
 
 void Catalogue::addRows(const QList<CatalogueRow>& rows) {

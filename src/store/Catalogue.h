@@ -106,9 +106,10 @@ class Catalogue {
   // the key now (nullopt when no row has it), asks `rowFor` for the row to store, and
   // adds it when there was none or writes only the columns whose value differs from what
   // was read. Another writer cannot come between the read and the write. [备用3] is left
-  // as it is. Throws StoreError when the store refuses it.
-  using RowFor = std::function<CatalogueRow(const std::optional<CatalogueRow>& stored)>;
-  void saveRow(const QString& key, const RowFor& rowFor);
+  // as it is. Returns the row as the file now holds it; nullopt when `rowFor` gave none,
+  // and nothing was written. Throws StoreError when the store refuses it.
+  using RowFor = std::function<std::optional<CatalogueRow>(const std::optional<CatalogueRow>& stored)>;
+  std::optional<CatalogueRow> saveRow(const QString& key, const RowFor& rowFor);
   // Adds the rows in one transaction: all of them or, when one is refused, none
   // (RowRefused names it).
   void addRows(const QList<CatalogueRow>& rows);

@@ -4,6 +4,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <chrono>
 #include <string_view>
 
 namespace store {
@@ -32,6 +34,23 @@ int gBusyTimeoutMs = 5000;
 
 }  // namespace
 
+// How a connection waits for another connection's lock: in steps of a few milliseconds
+// until the busy timeout has passed. SQLite's own steps grow to 100 ms, so a workstation
+// slept on long after the other one had let go, and two saving together mostly waited.
+struct Database::LockWait {
+  int timeoutMs = 0;
+  std::chrono::steady_clock::time_point since;
+
+  static int retry(void* self, int attempt) {
+    auto& wait = *static_cast<LockWait*>(self);
+    const auto now = std::chrono::steady_clock::now();
+    if (attempt == 0) wait.since = now;
+    if (now - wait.since >= std::chrono::milliseconds(wait.timeoutMs)) return 0;
+    sqlite3_sleep(std::min(1 + attempt / 8, 5));
+    return 1;
+  }
+};
+
 int busyTimeoutMs() { return gBusyTimeoutMs; }
 void setBusyTimeoutMs(int milliseconds) { gBusyTimeoutMs = milliseconds; }
 
@@ -43,7 +62,9 @@ void registerNameCollation(SQLite::Database& db) {
 
 Database::Database(const QString& path, Mode mode)
     : path_(path),
+      lockWait_(std::make_unique<LockWait>(LockWait{gBusyTimeoutMs, {}})),
       db_(std::make_unique<SQLite::Database>(path.toStdString(), openFlags(mode), gBusyTimeoutMs)) {
+  sqlite3_busy_handler(db_->getHandle(), &LockWait::retry, lockWait_.get());
   // The files may live on a network share: no WAL, no shared memory.
   db_->exec("PRAGMA journal_mode = DELETE");
   db_->exec("PRAGMA foreign_keys = OFF");
@@ -55,6 +76,10 @@ Database::Database(const QString& path, Mode mode)
   // A reading connection refuses every statement that would write.
   if (mode == Mode::ReadOnly) db_->exec("PRAGMA query_only = ON");
 }
+
+Database::Database(Database&&) noexcept = default;
+Database& Database::operator=(Database&&) noexcept = default;
+Database::~Database() = default;
 
 void Database::exec(const QString& statement) { db_->exec(statement.toStdString()); }
 

@@ -36,8 +36,9 @@ class Database {
   // timeout above, foreign keys off, the name collation registered.
   // Throws SQLite::Exception when the file cannot be opened.
   explicit Database(const QString& path, Mode mode = Mode::ReadWrite);
-  Database(Database&&) = default;
-  Database& operator=(Database&&) = default;
+  Database(Database&&) noexcept;
+  Database& operator=(Database&&) noexcept;
+  ~Database();
 
   SQLite::Database& sql() { return *db_; }
   const QString& path() const { return path_; }
@@ -50,7 +51,10 @@ class Database {
   void releaseCachedPages();
 
  private:
+  struct LockWait;
+
   QString path_;
+  std::unique_ptr<LockWait> lockWait_;  // the busy handler's own, at a fixed address; outlives db_
   std::unique_ptr<SQLite::Database> db_;
 };
 

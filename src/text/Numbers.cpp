@@ -129,9 +129,11 @@ double leadingNumberUtf8(std::string_view utf8) {
 
 double leadingNumber(const QString& s) { return readLeadingNumber(s).value_or(0.0); }
 
-double typedNumber(const QString& s) {
+double typedNumber(const QString& s) { return readTypedNumber(s).value_or(0.0); }
+
+std::optional<double> readTypedNumber(const QString& s) {
   const char16_t* units = reinterpret_cast<const char16_t*>(s.utf16());
-  return readLeading(units, units + s.size(), false).value_or(0.0);
+  return readLeading(units, units + s.size(), false);
 }
 
 QString formatFixed(double value, int decimals) {

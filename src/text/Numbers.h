@@ -24,6 +24,8 @@ double leadingNumberUtf8(std::string_view utf8);
 // digit, so "-2" reads 0 and "+2" reads 0. Stored values keep their sign: read them with
 // leadingNumber.
 double typedNumber(const QString& s);
+// The same reading, with nullopt instead of 0 when no digit is read ("-2", "abc", "").
+std::optional<double> readTypedNumber(const QString& s);
 
 // The number with exactly `decimals` decimals, rounded half away from zero on its
 // 15-significant-digit decimal form, so that 1.5 x 1.45 (2.17499...) gives "2.18".

@@ -194,7 +194,7 @@ TEST_F(CatalogueWindowEditing, ANameWithoutPinyinInitialsIsRefusedForItsName) {
   type(0, kNameField, "★");
   EXPECT_TRUE(dialogs.messages.isEmpty());
   EXPECT_EQ(form->Label8->text(),
-            "未保存：名称“★”取不出拼音首字母：名称的第一个词里没有能取首字母的汉字、字母或数字");
+            "未保存：名称“★”取不出拼音首字母：第一个词里没有汉字、字母或数字");
   EXPECT_EQ(form->grid->band(0)->palette().color(QPalette::Window), grid::kUnsavedColor);
   EXPECT_TRUE(stored("名称").isEmpty());
 

@@ -3,6 +3,7 @@
 // on the same data folder. A save writes only the cells the user edited.
 #include "CatalogueWindowFixtureSupport.h"
 
+#include "catalogue/service/CatalogueFile.h"
 #include "prescription/service/Dispensing.h"
 #include "prescription/service/StockFixture.h"
 #include "stations/StalePageStation.h"
@@ -74,9 +75,73 @@ TEST_P(CatalogueWindowStalePage, EditedCellsAreWrittenAndTheOtherStationsStockAn
   EXPECT_EQ(form->Label8->text(), "");
 }
 
+// The page shows no selling price; the other station's receipt stores one (and a new
+// cost). A click into the empty 售价 cell must not write the fill the page's stale cost
+// gives over it: the cell shows the stored price instead.
+TEST_P(CatalogueWindowStalePage, AClickIntoAnEmptySellingPriceNeverWritesAStaleFill) {
+  open(catalogueRow("1", kDrug, kCategory, "100", "0.500", ""));
+  ASSERT_EQ(cell(0, kSellingPriceField)->text(), "");
+  otherStation();  // stock 100 - 1 + 10, prices 0.600 and 1.200
+  ASSERT_EQ(stored("单价"), QStringList{"1.200"});
+
+  QTest::mouseClick(cell(0, kSellingPriceField), Qt::LeftButton);
+  EXPECT_EQ(stored("单价"), QStringList{"1.200"});
+  EXPECT_EQ(cell(0, kSellingPriceField)->text(), "1.200");
+  EXPECT_EQ(stored("备用1"), QStringList{"0.600"});
+  EXPECT_EQ(stored("斗位"), QStringList{"109"});
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+  EXPECT_EQ(form->Label8->text(), "");
+
+  // The price the cell now shows is the stored one, not an edit: the next edit keeps it.
+  type(0, kDrawerField, "A3");
+  EXPECT_EQ(stored("单价"), QStringList{"1.200"});
+  EXPECT_EQ(stored("备用2"), QStringList{"A3"});
+}
+
 INSTANTIATE_TEST_SUITE_P(OtherStation, CatalogueWindowStalePage, testing::Values(false, true),
                          [](const testing::TestParamInfo<bool>& info) {
                            return info.param ? std::string("SecondProgram") : std::string("SameProgram");
                          });
+
+}  // namespace
+
+namespace {
+
+using CatalogueWindowRemovedElsewhere = testing_support::CatalogueWindowFixture;
+
+// Another workstation removes a row this page still shows, or clears the category and
+// imports the drug again under a new key. An edit on the stale page does not bring the
+// removed row back: it is marked as not saved and says why; the imported row is left alone.
+TEST_F(CatalogueWindowRemovedElsewhere, AnEditOfARowRemovedOnAnotherWorkstationIsNotWrittenBack) {
+  using namespace catalogue;
+  using testing_support::catalogueRow;
+  const QString drug = QString::fromUtf16(u"阿莫西林");
+  const QString other = QString::fromUtf16(u"布洛芬");
+  const QString antibiotic = QString::fromUtf16(u"西成药·抗生素");
+  open(catalogueRow("1", drug, antibiotic, "100", "0.500", "") + catalogueRow("2", other, antibiotic, "30", "", "2.000"));
+  ASSERT_EQ(shownNames(), (QStringList{drug, other}));
+
+  // Cleared and imported again on the other workstation: the drug under a new key.
+  execMain(QStringLiteral(R"(DELETE FROM "商品" WHERE "ID号" = '1';)") + catalogueRow("9", drug, antibiotic, "40", "0.500", ""));
+  type(0, kDrawerField, "A3");
+  EXPECT_EQ(stored("ID号"), (QStringList{"2", "9"}));
+  EXPECT_EQ(stored("斗位"), (QStringList{"30", "40"}));
+  EXPECT_EQ(stored("备用2"), (QStringList{"<null>", "<null>"}));
+  EXPECT_EQ(form->Label8->text(), kDeletedElsewhere);
+  EXPECT_EQ(form->grid->band(0)->palette().color(QPalette::Window), grid::kUnsavedColor);
+
+  // A click into its empty 售价 cell fills nothing in either.
+  QTest::mouseClick(cell(0, kSellingPriceField), Qt::LeftButton);
+  EXPECT_EQ(stored("ID号"), (QStringList{"2", "9"}));
+  EXPECT_EQ(stored("单价"), (QStringList{"2.000", ""}));
+
+  // A row typed into a blank line is still added, and the row still stored saves as before.
+  type(2, kNameField, QString::fromUtf16(u"维"));
+  type(1, kDrawerField, "B1");
+  EXPECT_EQ(stored("名称"), (QStringList{other, drug, QString::fromUtf16(u"维")}));
+  EXPECT_EQ(stored("备用2"), (QStringList{"B1", "<null>", ""}));
+  EXPECT_EQ(form->Label8->text(), kDeletedElsewhere) << "the removed row stays marked";
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+}
 
 }  // namespace

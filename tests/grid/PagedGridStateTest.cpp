@@ -214,6 +214,9 @@ TEST(PagedGridState, AnUnsavedMarkStaysWithItsRecordAcrossPages) {
   state.markSaved(1);
   EXPECT_EQ(state.unsavedCount(), 0);
   EXPECT_EQ(state.rowStatus(1), "");
+  // A reason that says it was not saved is shown as it stands.
+  state.markUnsaved(1, QStringLiteral("已在其他工作站删除，未保存"));
+  EXPECT_EQ(state.rowStatus(1), "已在其他工作站删除，未保存");
 }
 
 }  // namespace

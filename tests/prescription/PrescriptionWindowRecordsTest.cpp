@@ -398,10 +398,14 @@ TEST_F(PrescriptionWindowRecordsTest, ASignTypedInTheGridOrTheFeeFieldsReadsAsNo
   QTest::keyClicks(named<QLineEdit>(f, "Text5_9"), "30");
   EXPECT_EQ(named<QLineEdit>(f, "Text5_16")->text(), "30.00");
 
-  // Dispensing the row takes nothing and gives nothing.
+  // Dispensing the row takes nothing, gives nothing and sells none.
   QTest::mouseClick(named<QPushButton>(f, "Command14"), Qt::LeftButton);
   EXPECT_EQ(label("Label5"), prescription::kDispensedMark);
   EXPECT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "40");
+  store::Database stock(session->state.StockDbConnection, store::Database::Mode::ReadOnly);
+  SQLite::Statement sold(stock.sql(), R"(SELECT "数量" FROM "销售管理")");
+  ASSERT_TRUE(sold.executeStep());
+  EXPECT_EQ(store::columnText(sold, 0), "0");
 }
 
 TEST_F(PrescriptionWindowRecordsTest, ANumberTakenByAnotherProgramMovesOnAndIsShownBeforeTheSave) {

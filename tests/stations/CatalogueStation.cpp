@@ -111,10 +111,11 @@ QStringList runStation(const QString& folder, unsigned seed) {
             row.cells[catalogue::kCategoryField] == kHerb ? catalogue::kHerbalButton : catalogue::kAllWesternButton;
         try {
           store::Database db(mainDb);
-          store::Catalogue(db).saveRow(row.cells[catalogue::kKeyField],
-                                       [&](const std::optional<store::CatalogueRow>& stored) {
-                                         return catalogue::rowToStore(stored, row.before, row.cells, button, strokes);
-                                       });
+          if (!store::Catalogue(db).saveRow(row.cells[catalogue::kKeyField],
+                                            [&](const std::optional<store::CatalogueRow>& stored) {
+                                              return catalogue::rowToStore(stored, row.before, row.cells, button, strokes);
+                                            }))
+            failures << "catalogue save: the row is gone";
           row.before = row.cells;
         } catch (const std::exception& e) {
           failures << QStringLiteral("catalogue save: ") + e.what();

@@ -45,21 +45,21 @@ bool CatalogueFile::keyTaken(const QString& key) {
   }
 }
 
-QString CatalogueFile::saveRow(const QString& key, const RowFor& rowFor) {
+CatalogueFile::SavedRow CatalogueFile::saveRow(const QString& key, const RowFor& rowFor) {
   try {
-    withCatalogue(mainPath_, [&](store::Catalogue& c) {
-      c.saveRow(key, [&](const std::optional<CatalogueRow>& stored) {
-        CatalogueRow row = rowFor(stored);
+    const std::optional<CatalogueRow> written = withCatalogue(mainPath_, [&](store::Catalogue& c) {
+      return c.saveRow(key, [&](const std::optional<CatalogueRow>& stored) {
+        std::optional<CatalogueRow> row = rowFor(stored);
         // Initials the save leaves as they are stored are not the user's to mend now.
-        if (!stored || row.initials != stored->initials)
-          if (const QString refused = initialsRefusal(row); !refused.isEmpty()) throw store::StoreError(refused);
+        if (row && (!stored || row->initials != stored->initials))
+          if (const QString refused = initialsRefusal(*row); !refused.isEmpty()) throw store::StoreError(refused);
         return row;
       });
-      return 0;
     });
-    return {};
+    if (!written) return {kDeletedElsewhere, {}};
+    return {{}, *written};
   } catch (const store::StoreError& e) {
-    return e.reason();
+    return {e.reason(), {}};
   }
 }
 

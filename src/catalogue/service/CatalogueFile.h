@@ -17,6 +17,9 @@
 
 namespace catalogue {
 
+// Why a grid line read from the file is not saved: another workstation removed its row.
+inline const QString kDeletedElsewhere = QStringLiteral("已在其他工作站删除，未保存");
+
 class CatalogueFile {
  public:
   explicit CatalogueFile(QString mainPath) : mainPath_(std::move(mainPath)) {}
@@ -33,10 +36,16 @@ class CatalogueFile {
   // tells why).
   bool keyTaken(const QString& key);
 
-  // Saves one row under `key` from what is stored under it now; the reason when the store
-  // refused it, empty when it was stored.
-  using RowFor = std::function<CatalogueRow(const std::optional<CatalogueRow>& stored)>;
-  QString saveRow(const QString& key, const RowFor& rowFor);
+  // Saves one row under `key` from what is stored under it now (see rowToStore): the row
+  // as the file then holds it, or why nothing was written: the reason the store gave, or
+  // kDeletedElsewhere when `rowFor` found that the row it stands for is gone.
+  using RowFor = std::function<std::optional<CatalogueRow>(const std::optional<CatalogueRow>& stored)>;
+  struct SavedRow {
+    QString refused;  // empty when saved
+    CatalogueRow row;
+    bool saved() const { return refused.isEmpty(); }
+  };
+  SavedRow saveRow(const QString& key, const RowFor& rowFor);
 
   // Writes the rows of the category prefix to a workbook at `path`.
   spreadsheet::WriteOutcome exportTo(const QString& categoryPrefix, const QString& path);

@@ -2,6 +2,7 @@
 
 #include "catalogue/service/CatalogueCategories.h"
 #include "catalogue/service/CatalogueValues.h"
+#include "catalogue/service/CellEditing.h"
 #include "text/Blank.h"
 #include "text/BraceEscapedName.h"
 #include "text/PinyinInitials.h"
@@ -35,7 +36,7 @@ QString initialsRefusal(const CatalogueRow& row) {
   // The initials come from the name's first word, one for each Chinese character of the
   // pinyin lists, each Latin letter and each digit.
   if (text::PinyinInitials(text::trimBlanks(name)).isEmpty())
-    return QStringLiteral("名称“%1”取不出拼音首字母：名称的第一个词里没有能取首字母的汉字、字母或数字").arg(name);
+    return QStringLiteral("名称“%1”取不出拼音首字母：第一个词里没有汉字、字母或数字").arg(name);
   return QStringLiteral("拼音不能为空");
 }
 
@@ -45,10 +46,28 @@ QString searchKeyOf(const CatalogueRow& row, const text::StrokeCoder& strokes) {
   return text::CatalogSearchKey(row.name, row.initials, strokes.StrokeCode(strokeName));
 }
 
-CatalogueRow rowToStore(const std::optional<CatalogueRow>& stored, const CatalogueCells& before,
-                        const CatalogueCells& cells, int button, const text::StrokeCoder& strokes) {
+namespace {
+
+// The row `row` would be with the selling price filled in, when it reads 0.
+CatalogueRow withSellingPriceFilled(CatalogueRow row, const std::optional<QString>& fillRatio) {
+  if (fillRatio)
+    if (const std::optional<QString> price = proposedSellingPrice(row.purchasePrice, *fillRatio, row.sellingPrice))
+      row.sellingPrice = *price;
+  return row;
+}
+
+}  // namespace
+
+std::optional<CatalogueRow> rowToStore(const std::optional<CatalogueRow>& stored, const CatalogueCells& before,
+                                       const CatalogueCells& cells, int button, const text::StrokeCoder& strokes,
+                                       const std::optional<QString>& fillRatio) {
   const CatalogueRow typed = savedRow(cells, button, strokes);
-  if (!stored) return typed;  // a new row: every column
+  if (!stored) {
+    // Read from the file under this key: the row was removed since.
+    const QString readKey = text::trimBlanks(before[kKeyField]);
+    if (!readKey.isEmpty() && readKey == typed.key) return std::nullopt;
+    return withSellingPriceFilled(typed, fillRatio);  // a new row: every column
+  }
   CatalogueRow row = *stored;
   const auto changed = [&](CatalogueField field) { return cells[field] != before[field]; };
   struct Column {
@@ -70,7 +89,7 @@ CatalogueRow rowToStore(const std::optional<CatalogueRow>& stored, const Catalog
   for (const Column& column : kColumns)
     if (changed(column.field)) row.*column.member = typed.*column.member;
   if (changed(kNameField) || changed(kInitialsField)) row.searchKey = searchKeyOf(row, strokes);
-  return row;
+  return withSellingPriceFilled(row, fillRatio);
 }
 
 CatalogueCells shownCells(const CatalogueRow& row) {

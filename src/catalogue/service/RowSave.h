@@ -15,14 +15,20 @@ namespace catalogue {
 CatalogueRow savedRow(const CatalogueCells& cells, int button, const text::StrokeCoder& strokes);
 
 // The row to store when a grid line is saved over `stored`, the row the file holds under
-// the line's key now (nullopt: none, so every column is written from the cells). Only the
-// cells that differ from `before`, the line as its page showed it when read or last
-// saved, are taken from the line; every other column keeps what the file holds, so a
-// stock or price that another writer stored since the page was read is never written
-// back stale. A changed name or initials cell rebuilds the search key from the row's
-// stored name and initials as they will stand.
-CatalogueRow rowToStore(const std::optional<CatalogueRow>& stored, const CatalogueCells& before,
-                        const CatalogueCells& cells, int button, const text::StrokeCoder& strokes);
+// the line's key now. Only the cells that differ from `before`, the line as its page
+// showed it when read or last saved, are taken from the line; every other column keeps
+// what the file holds, so a stock or price that another writer stored since the page was
+// read is never written back stale. A changed name or initials cell rebuilds the search
+// key from the row's stored name and initials as they will stand.
+// With no stored row, a line typed into a blank row is written whole from its cells; a
+// line read from the file under the same key (another workstation removed the row since)
+// gives nullopt: it is not brought back.
+// `fillRatio`: the selling price is filled in at purchase price × ratio when the row to
+// store has a purchase price and a selling price that reads 0, decided here from what the
+// file holds, never from what a stale page showed.
+std::optional<CatalogueRow> rowToStore(const std::optional<CatalogueRow>& stored, const CatalogueCells& before,
+                                       const CatalogueCells& cells, int button, const text::StrokeCoder& strokes,
+                                       const std::optional<QString>& fillRatio = std::nullopt);
 
 // Why a row cannot be stored with its initials, in the user's words; empty when it can.
 // The lists find a drug by its initials, and the table takes none that are empty: a name

@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTreeView>
 
 namespace platform {
 namespace {
@@ -36,6 +38,11 @@ QString chosenFile(const QString& caption, const QString& filter, QFileDialog::A
   // The program asks about an existing file itself, once, about the name it writes.
   dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
   dialog.setProxyModel(new FileColumns(&dialog));
+  // The size, type and date columns as wide as what they show: a date cut short reads as
+  // another date.
+  if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView")))
+    for (int column = 1; column < details->header()->count(); ++column)
+      details->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
   if (dialog.exec() != QDialog::Accepted) return QString();
   return dialog.selectedFiles().value(0);
 }

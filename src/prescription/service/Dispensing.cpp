@@ -81,6 +81,11 @@ QString missingDrugsQuestion(const QStringList& drugs, const QString& action) {
       .arg(quoted.join(QStringLiteral("、")), action);
 }
 
+QString salesQuantity(const QString& typed) {
+  if (text::readTypedNumber(typed) || text::trimBlanks(typed).isEmpty()) return typed;
+  return QStringLiteral("0");
+}
+
 std::vector<store::SalesLine> salesLinesOf(const PrescriptionRecord& record) {
   std::vector<store::SalesLine> lines;
   for (const PricedRow& row : record.grid) {
@@ -89,7 +94,7 @@ std::vector<store::SalesLine> salesLinesOf(const PrescriptionRecord& record) {
     // price comes from the catalogue as stored.
     const double profit = (text::typedNumber(row[kPrice]) - text::leadingNumber(row[kCost])) *
                           text::typedNumber(row[kQuantity]);
-    lines.push_back({record.serial, row[kName], row[kQuantity], row[kUnit], row[kPrice], row[kAmount], row[kCost],
+    lines.push_back({record.serial, row[kName], salesQuantity(row[kQuantity]), row[kUnit], row[kPrice], row[kAmount], row[kCost],
                      row[kCategory], record.header[header::kDate], record.header[header::kPhysician],
                      text::plainNumber(profit), record.header[header::kName]});
   }

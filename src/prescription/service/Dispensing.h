@@ -64,6 +64,11 @@ struct DispenseOutcome {
   bool done() const { return result == Result::Done; }
 };
 
+// The 数量 a sales line stores for a typed quantity: as typed, or "0" when it reads as no
+// number ("-2", "abc"): such a row moves no stock, and the sales reports, which read a
+// stored number with its sign, must count none. A blank quantity stays blank.
+QString salesQuantity(const QString& typed);
+
 // The sales lines of a grid: one per row whose name is not blank, in grid order, with the
 // prescription's number, visit date, physician and patient.
 std::vector<store::SalesLine> salesLinesOf(const PrescriptionRecord& record);

@@ -5,7 +5,6 @@
 #include "text/Dates.h"
 #include "text/Numbers.h"
 
-#include <QHash>
 
 namespace purchasing {
 
@@ -21,25 +20,18 @@ std::vector<StatisticsLine> summarise(const std::vector<store::ReceiptFigures>& 
     double quantity = 0;
     double amount = 0;
   };
-  std::vector<Drug> drugs;
   // Names equal but for the case of ASCII letters are one drug, as the store compares them;
   // the drugs keep the order in which their first rows come.
-  QHash<QString, std::size_t> index;
+  text::NameGroups<Drug> drugs;
   for (const store::ReceiptFigures& row : rows) {
-    const QString key = text::asciiCaseKey(row.name);
-    auto found = index.constFind(key);
-    if (found == index.constEnd()) {
-      found = index.insert(key, drugs.size());
-      drugs.push_back(Drug{row.name, row.unit});
-    }
-    Drug& drug = drugs[*found];
+    Drug& drug = drugs.of(row.name, [&] { return Drug{row.name, row.unit}; });
     drug.quantity += text::leadingNumber(row.quantity);
     drug.amount += text::leadingNumber(row.amount);
   }
   std::vector<StatisticsLine> lines;
-  lines.reserve(drugs.size() + 1);
+  lines.reserve(drugs.groups().size() + 1);
   double total = 0;
-  for (const Drug& drug : drugs) {
+  for (const Drug& drug : drugs.groups()) {
     const ShownQuantity shown = GramsToKilograms(drug.unit, drug.quantity);
     const QString amountText = text::format00(drug.amount);
     total += text::leadingNumber(amountText);

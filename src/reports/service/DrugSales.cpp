@@ -5,7 +5,6 @@
 #include "spreadsheet/ListSheet.h"
 #include "store/DataFile.h"
 #include "store/NameOrder.h"
-#include "text/AsciiCase.h"
 #include "text/Blank.h"
 #include "text/Numbers.h"
 
@@ -20,13 +19,7 @@ QString blankIfZero(const QString& money) { return money == QStringLiteral("0.00
 
 void DrugSalesTally::add(const store::SalesLineValues& line) {
   // Names are told apart as the store tells them apart.
-  const QString key = text::asciiCaseKey(line.name);
-  auto found = index_.constFind(key);
-  if (found == index_.constEnd()) {
-    found = index_.insert(key, drugs_.size());
-    drugs_.push_back(Drug{line.name, line.unit});
-  }
-  Drug& d = drugs_[*found];
+  Drug& d = drugs_.of(line.name, [&] { return Drug{line.name, line.unit}; });
   d.quantity += text::leadingNumber(line.quantity);
   d.amount += text::leadingNumber(line.amount);
   d.profit += text::leadingNumber(line.profit);
@@ -34,8 +27,8 @@ void DrugSalesTally::add(const store::SalesLineValues& line) {
 
 std::vector<DrugSalesRow> DrugSalesTally::rows() const {
   std::vector<const Drug*> order;
-  order.reserve(drugs_.size());
-  for (const Drug& d : drugs_) order.push_back(&d);
+  order.reserve(drugs_.groups().size());
+  for (const Drug& d : drugs_.groups()) order.push_back(&d);
   // The name order of every list, the purchase statistics' too: digits and Latin letters
   // first, then Chinese by pinyin.
   std::stable_sort(order.begin(), order.end(),

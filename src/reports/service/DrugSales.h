@@ -6,8 +6,8 @@
 #include "grid/PagedGridState.h"
 #include "spreadsheet/Workbook.h"
 #include "store/SalesReports.h"
+#include "text/AsciiCase.h"
 
-#include <QHash>
 #include <QString>
 
 #include <vector>
@@ -41,8 +41,7 @@ class DrugSalesTally {
     double amount = 0.0;
     double profit = 0.0;
   };
-  std::vector<Drug> drugs_;
-  QHash<QString, size_t> index_;
+  text::NameGroups<Drug> drugs_;
 };
 
 struct DrugSalesOutcome {

@@ -141,15 +141,71 @@ TEST(RowToStore, TakesOnlyTheEditedCellFromAStalePage) {
   EXPECT_EQ(rowToStore(now, before, before, 0, strokes()), now);
 }
 
-TEST(RowToStore, ARowTheFileDoesNotHoldIsWrittenWhole) {
+// With no row under the key, a line typed into a blank row (or given another key) is
+// written whole; a line read from the file under its key is not: its row was removed on
+// another workstation since, and saving it would bring it back.
+TEST(RowToStore, ARowTheFileDoesNotHoldIsWrittenWholeUnlessItWasReadFromTheFile) {
   CatalogueCells c = cells("阿莫", "抗生素", "12");
   c[kStockField] = "5";
-  EXPECT_EQ(rowToStore(std::nullopt, c, c, 0, strokes()), savedRow(c, 0, strokes()));
+  CatalogueCells rekeyed = c;
+  rekeyed[kKeyField] = "240305101011";
+  const std::tuple<const char*, CatalogueCells, CatalogueCells, bool> cases[] = {
+      {"typed into a blank row", CatalogueCells{}, c, true},
+      {"read from the file", c, c, false},
+      {"read from the file, the stock edited since", c, cells("阿莫", "抗生素", "12"), false},
+      {"read from the file, then given another key", c, rekeyed, true},
+  };
+  for (const auto& [what, before, now, written] : cases) {
+    const std::optional<CatalogueRow> row = rowToStore(std::nullopt, before, now, 0, strokes());
+    EXPECT_EQ(row.has_value(), written) << what;
+    if (written) {
+      EXPECT_EQ(*row, savedRow(now, 0, strokes())) << what;
+    }
+  }
+}
+
+// The selling price filled in on entering its cell is decided from the row as it will be
+// stored: what the file holds, with the user's own edits, never the page's stale values.
+TEST(RowToStore, TheSellingPriceIsFilledFromTheRowAsStored) {
+  CatalogueRow page;
+  page.key = "K1";
+  page.name = "阿莫";
+  page.purchasePrice = "2.000";
+  const CatalogueCells before = shownCells(page);
+  struct Case {
+    const char* what;
+    const char* storedPrice;
+    const char* storedCost;
+    const char* typedCost;  // nullptr: the cell as the page showed it
+    const char* price;      // stored afterwards
+  };
+  const Case cases[] = {
+      {"nothing changed since", "", "2.000", nullptr, "2.500"},
+      {"a receipt stored a price since", "15.000", "12.000", nullptr, "15.000"},
+      {"a receipt stored a cost since", "", "4.000", nullptr, "5.000"},
+      {"a zero price is filled", "0.000", "4.000", nullptr, "5.000"},
+      {"the cost removed since", "", "", nullptr, ""},
+      {"the user typed the cost", "", "4.000", "8", "10.000"},
+  };
+  for (const Case& c : cases) {
+    CatalogueRow now = page;
+    now.sellingPrice = c.storedPrice;
+    now.purchasePrice = c.storedCost;
+    CatalogueCells typed = before;
+    if (c.typedCost) typed[kPurchasePriceField] = c.typedCost;
+    const std::optional<CatalogueRow> row = rowToStore(now, before, typed, 0, strokes(), QStringLiteral("1.25"));
+    ASSERT_TRUE(row) << c.what;
+    EXPECT_EQ(row->sellingPrice, c.price) << c.what;
+    EXPECT_EQ(rowToStore(now, before, typed, 0, strokes())->sellingPrice, c.storedPrice) << c.what << ": no fill asked";
+  }
+  // A new row takes the fill from its own cells.
+  const CatalogueCells typed = cells("阿莫", "抗生素", "", "2");
+  EXPECT_EQ(rowToStore(std::nullopt, CatalogueCells{}, typed, 0, strokes(), QStringLiteral("1.25"))->sellingPrice, "2.500");
 }
 
 // A row is refused for empty initials; when its name gives none, the reason names the name.
 TEST(InitialsRefusal, ANameThatGivesNoInitialsIsRefusedForWhatIsWrongWithIt) {
-  const QString noInitials = QStringLiteral("取不出拼音首字母：名称的第一个词里没有能取首字母的汉字、字母或数字");
+  const QString noInitials = QStringLiteral("取不出拼音首字母：第一个词里没有汉字、字母或数字");
   const struct {
     const char* name;
     const char* initials;

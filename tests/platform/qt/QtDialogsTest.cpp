@@ -1,6 +1,7 @@
 // The real message boxes and file dialogs: the icon and the default button each question
 // was asked with; the file dialog's columns in the program's language.
 #include "platform/qt/QtDialogs.h"
+#include "support/ShownWhole.h"
 #include "support/TempFolder.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLocale>
 #include <QTreeView>
 #include <QMessageBox>
@@ -69,6 +71,7 @@ TEST(QtDialogs, EachBoxShowsTheIconItWasAskedForAndEnterTakesItsDefault) {
 // The environment may name any language: the dialog's type and date columns read Chinese,
 // the dates as the program's locale writes them.
 TEST(QtDialogs, TheSaveDialogListsFoldersAndFilesInChinese) {
+  const testing_support::ProgramFonts fonts;
   const testing_support::TempFolder folder;
   folder.makeDir("备份");
   folder.writeFile("目录.xls", "x");
@@ -91,6 +94,9 @@ TEST(QtDialogs, TheSaveDialogListsFoldersAndFilesInChinese) {
     }
     expectedDate = QLocale(QLocale::Chinese, QLocale::China)
                        .toString(QFileInfo(folder.sub("目录.xls")).lastModified(), QLocale::ShortFormat);
+    // The date column shows a date whole.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return view->header()->sectionSize(3) >= view->fontMetrics().horizontalAdvance(expectedDate); }, 2000));
     dialog->reject();
   });
   QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));

@@ -59,17 +59,21 @@ TEST_F(DispensingTest, DispenseTakesTheStockAndWritesTheSalesLinesUndoGivesItBac
   EXPECT_TRUE(salesOf("P1").empty());
 }
 
-TEST_F(DispensingTest, StockIsWrittenAsAPlainNumberAndABlankStockStaysBlank) {
+TEST_F(DispensingTest, StockIsWrittenAsAPlainNumberABlankStockStaysBlankAndTheSalesLineSaysWhatWasTaken) {
   struct Case {
     const char* stock;  // nullptr: NULL
     const char* quantity;
     const char* after;
+    const char* sold;  // the sales line's 数量
   };
   const Case cases[] = {
-      {"2", "5", "-3"}, {"10.5", "0.5", "10"}, {"9.000000", "1", "8"}, {"7", "2.25", "4.75"},
-      {"", "5", ""},    {" ", "5", " "},       {nullptr, "5", "<null>"}, {"10", "abc", "10"},
-      {"10", "-2", "10"},  // a sign is no digit: a typed "-2" takes nothing and adds nothing
-      {"-4", "1", "-5"},   // a stored stock keeps its sign
+      {"2", "5", "-3", "5"},      {"10.5", "0.5", "10", "0.5"},       {"9.000000", "1", "8", "1"},
+      {"7", "2.25", "4.75", "2.25"}, {"", "5", "", "5"},              {" ", "5", " ", "5"},
+      {nullptr, "5", "<null>", "5"}, {"10", "abc", "10", "0"},        {"10", "2盒", "8", "2盒"},
+      {"10", "-2", "10", "0"},  // a sign is no digit: a typed "-2" takes nothing, adds nothing, sells none
+      {"10", "+2", "10", "0"},
+      {"10", "", "10", ""},
+      {"-4", "1", "-5", "1"},  // a stored stock keeps its sign
   };
   std::vector<PricedRow> rows;
   int i = 0;
@@ -81,9 +85,13 @@ TEST_F(DispensingTest, StockIsWrittenAsAPlainNumberAndABlankStockStaysBlank) {
   PrescriptionRecord window = prescribed("P1", {});
   std::copy(rows.begin(), rows.end(), window.grid.begin());
   ASSERT_TRUE(dispensing().dispense(window, false).done());
+  const std::vector<store::SalesLine> lines = salesOf("P1");
+  ASSERT_EQ(lines.size(), std::size(cases)) << "every named row has its sales line";
   i = 0;
-  for (const Case& c : cases) EXPECT_EQ(stockOf(QStringLiteral("药%1").arg(i++), kAntibiotic), c.after) << (c.stock ? c.stock : "NULL");
-  EXPECT_EQ(salesOf("P1").size(), std::size(cases)) << "every named row has its sales line";
+  for (const Case& c : cases) {
+    EXPECT_EQ(stockOf(QStringLiteral("药%1").arg(i), kAntibiotic), c.after) << c.quantity;
+    EXPECT_EQ(lines[static_cast<size_t>(i++)].quantity, c.sold) << c.quantity;
+  }
 }
 
 TEST(SalesLines, ProfitIsSellingLessPurchaseTimesQuantityInPlainForm) {
