@@ -125,7 +125,7 @@ void FirstStartOnAnOlderFile(benchmark::State& state) {
 
     testing_support::ScriptedDialogs dialogs;
     const startup::AppState started = *startup::Main(env, dialogs);
-    auto fill = std::make_unique<startup::BackgroundNameIndexFill>(started.MainDbConnection);
+    auto fill = std::make_unique<startup::BackgroundNameIndexFill>(started.mainDbPath);
     auto session = std::make_unique<ui::Session>(started, dialogs);
     shell::defineWindows(*session);
     session->windows.load(QString::fromLatin1(shell::LoginWindow::kName)).Show();
