@@ -5,6 +5,7 @@
 
 #include "prescription/service/Composition.h"
 #include "prescription/service/Dispensing.h"
+#include "prescription/service/HerbalLayout.h"
 #include "prescription/service/InfusionCardText.h"
 #include "prescription/service/PrescriptionLoad.h"
 #include "prescription/service/StockFixture.h"
@@ -333,7 +334,9 @@ TEST_F(PrescriptionModelTest, PicksComposeTheTextAndTheInfusionCardFollows) {
   model.chooseCategory(kHerbs);
   EXPECT_TRUE(model.state().herbal);
   ASSERT_TRUE(model.pick(ListEntry{u16(u"当归 10g"), {}, "2"}, 0, 0).done());
-  EXPECT_FALSE(model.herbalEntries().isEmpty()) << "a herbal pick lays the herbs out";
+  const HerbalLayout laidOut = herbalLayout(model.state().text);
+  EXPECT_EQ(laidOut.text, model.state().text) << "a herbal pick lays the herbs out";
+  EXPECT_EQ(laidOut.entries, QStringList({u16(u"当归 10g")}));
   const CommandOutcome twice = model.pick(ListEntry{u16(u"当归 10g"), {}, "2"}, 0, 0);
   EXPECT_EQ(twice.result, CommandOutcome::Result::Declined);
   EXPECT_EQ(twice.message, kDuplicateHerbMessage);
