@@ -13,6 +13,8 @@
 #include "prescription/service/ShownRecord.h"
 #include "store/DataFile.h"
 
+#include <utility>
+
 namespace prescription {
 
 // Marks the model busy for one command; the changes the command made are said once, when
@@ -91,9 +93,29 @@ CommandOutcome PrescriptionModel::busyOutcome() const { return {CommandOutcome::
 
 // ---- Edits ----
 
-void PrescriptionModel::setHeaderField(int index, const QString& text) {
-  if (running_ || index < 0 || index >= header::kCount) return;
-  state_.header[index] = text;
+FieldChange PrescriptionModel::setHeaderField(int index, const QString& text) {
+  if (index < 0 || index >= header::kCount) return {};
+  HeaderTexts typed = state_.header;
+  typed[index] = text;
+  FieldChange change = Text5_Change(index, typed, false);
+  const std::optional<QString> replaced = std::exchange(change.replaceText, std::nullopt);
+  const std::optional<QString> total = std::exchange(change.total, std::nullopt);
+  // An edit arriving while a command runs is refused; its look-up still runs.
+  if (running_) return change;
+  state_.header[index] = replaced.value_or(text);
+  unsigned what = replaced ? Header : 0u;
+  if (total && state_.header[header::kTotal] != *total) {
+    state_.header[header::kTotal] = *total;
+    what |= Header;
+  }
+  emitChanged(what);
+  return change;
+}
+
+void PrescriptionModel::toggleSex() {
+  if (running_) return;
+  state_.header[header::kSex] = sexAfterClick(state_.header[header::kSex]);
+  emitChanged(Header);
 }
 
 void PrescriptionModel::setText(const QString& text) {

@@ -106,7 +106,12 @@ class PrescriptionModel : public QObject {
   bool busy() const { return running_; }
 
   // ---- What the user types, as it happens ----
-  void setHeaderField(int index, const QString& text);
+  // A header field as typed. Its rules run here: a sex digit becomes the sex, a fee
+  // changes 合计 (both said as Header). The outcome names the caret move, the list to hide
+  // and the look-up for the window to run; its text replacements are already applied.
+  FieldChange setHeaderField(int index, const QString& text);
+  // A click on the sex field toggles it (said as Header).
+  void toggleSex();
   // The prescription text as typed: the infusion card follows it.
   void setText(const QString& text);
   void setInfusionCard(const QString& text);
