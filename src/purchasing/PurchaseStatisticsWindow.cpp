@@ -41,7 +41,7 @@ void PurchaseStatisticsWindow::Command1_Click() {
       ~Running() { bar.stop(); }
       ui::BusyBar& bar;
     } running(*busyBar);
-    lines_ = purchaseStatistics(session_.state.StockDbConnection, text::trimBlanks(Combo1->currentText()), range);
+    lines_ = purchaseStatistics(session_.state.stockDbPath, text::trimBlanks(Combo1->currentText()), range);
     std::vector<grid::Record> records;
     for (const StatisticsLine& line : lines_) {
       // A zero amount shows as a blank cell; the export keeps "0.00".
