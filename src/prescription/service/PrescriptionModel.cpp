@@ -317,7 +317,7 @@ void PrescriptionModel::layOutHerbs() {
 void PrescriptionModel::layOut(bool cardFollows) {
   if (!state_.herbal) return;
   const QString before = state_.text;
-  if (const std::optional<HerbalLayout> layout = RC1(state_)) applyLayout(*layout);
+  if (const std::optional<HerbalLayout> layout = layOutHerbalText(state_)) applyLayout(*layout);
   if (cardFollows && state_.text != before) {
     state_.infusionCard = infusionCardOf(state_.text);
     pending_ |= InfusionCard;
