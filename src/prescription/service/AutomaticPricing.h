@@ -35,10 +35,11 @@ class AutomaticPricing {
   explicit AutomaticPricing(store::KeptConnection& main) : main_(main) {}
 
   // Prices the prescription in the state: a herbal sheet is laid out first
-  // (layOutHerbalText) and its herbs, then its fee lines are priced; an ordinary sheet line by line. The grid is
-  // replaced by the priced lines and the totals follow. When the catalogue cannot be
-  // read, the state is left as it was and the outcome says why. Prices and stock are read
-  // from the file at every pricing: no write by another workstation is missed.
+  // (layOutHerbalText) and its herbs, then its fee lines are priced; an ordinary sheet
+  // line by line. The grid is replaced by the priced lines and the totals follow. When
+  // the catalogue cannot be read, the state is left as it was and the outcome says why.
+  // Prices and stock are read from the file at every pricing: no write by another
+  // workstation is missed.
   PricingOutcome price(PrescriptionState& state) const;
 
  private:
