@@ -97,7 +97,7 @@ FieldChange PrescriptionModel::setHeaderField(int index, const QString& text) {
   if (index < 0 || index >= header::kCount) return {};
   HeaderTexts typed = state_.header;
   typed[index] = text;
-  FieldChange change = Text5_Change(index, typed, false);
+  FieldChange change = headerFieldChange(index, typed, false);
   const std::optional<QString> replaced = std::exchange(change.replaceText, std::nullopt);
   const std::optional<QString> total = std::exchange(change.total, std::nullopt);
   // An edit arriving while a command runs is refused; its look-up still runs.
