@@ -446,7 +446,7 @@ std::optional<CatalogueRow> CatalogueWindow::saveRecord(int index, const std::op
   if (saved.saved())
     grid->markRecordStored(index);
   else
-    grid->markRecordUnsaved(index, saved.refused);
+    grid->markRecordUnsaved(index, saved.reason);
   showSaveStatus();
   return saved.saved() ? std::optional<CatalogueRow>(saved.row) : std::nullopt;
 }
