@@ -46,7 +46,7 @@ class PrescriptionStateLink : public PrescriptionLink {
   QString currentRecordText() const override { return linkedState().medicalRecord; }
   void setCurrentRecordText(const QString& record) override { linkedState().medicalRecord = record; }
   void saveWithRecord() override {
-    if (linkedState().herbal) prescription::RC1(linkedState());
+    if (linkedState().herbal) prescription::layOutHerbalText(linkedState());
     savePrescription();
     refreshHistory();
   }
