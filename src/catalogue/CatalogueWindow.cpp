@@ -337,20 +337,20 @@ void CatalogueWindow::Command6_Click() {
   text9->setText(chosen);
   if (!mayDropUnsaved()) return;
 
-  QString failure;
+  QString reason;
   {
     const BusyCursor busy;
     const spreadsheet::SheetRows sheet = spreadsheet::SpreadsheetReader::readFirstSheet(chosen);
     if (!sheet.ok) {
-      failure = sheet.reason;
+      reason = sheet.reason;
     } else {
       const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss"));
-      failure = CatalogueFile(session_.state.mainDbPath)
+      reason = CatalogueFile(session_.state.mainDbPath)
                     .importFrom(sheet, chosen, CurrentCategoryIndex, stamp, session_.services.strokes());
     }
   }
   // Nothing was added when it failed; the list shows the table as it is either way.
-  if (!failure.isEmpty()) ui::showFailure(session_.dialogs, QStringLiteral("导入失败，没有添加任何药物"), failure);
+  if (!reason.isEmpty()) ui::showFailure(session_.dialogs, QStringLiteral("导入失败，没有添加任何药物"), reason);
   reload();
 }
 
