@@ -1,5 +1,6 @@
 // A picture box that prints can draw on: a paper background that stays, and a drawing
-// layer in front of it that clearDrawing clears. The overlay template window previews on it.
+// layer in front of it that clearDrawing clears. The overlay template window previews on
+// it.
 #pragma once
 
 #include "printing/service/PainterDevice.h"
