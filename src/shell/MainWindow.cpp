@@ -148,9 +148,8 @@ void MainWindow::Form_Load() {
 
   // The herbal-usage list never starts empty; the drop-down takes its phrases after
   // whatever it holds, also right after they were first stored.
-  const prescription::HerbalUsagesRead usages = prescription::seedHerbalUsages(session_.state.mainDbPath);
-  form2.addHerbalUsages(usages.phrases);
-  if (!usages.reason.isEmpty()) ui::showFailure(session_.dialogs, QStringLiteral("中药用法无法读取"), usages.reason);
+  ui::runGuarded(session_.dialogs, QStringLiteral("中药用法无法读取"),
+                 [&] { form2.addHerbalUsages(prescription::seedHerbalUsages(session_.state.mainDbPath)); });
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

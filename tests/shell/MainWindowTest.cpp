@@ -5,6 +5,7 @@
 #include "links/TemplatesLink.h"
 #include "links/WordListLink.h"
 #include "prescription/PrescriptionWindow.h"
+#include "prescription/service/HerbalUsages.h"
 #include "shell/MainWindow.h"
 #include "shell/AboutWindow.h"
 #include "shell/SettingsWindow.h"
@@ -394,6 +395,26 @@ TEST_F(MainWindowDataTest, ClosingRebuildsIncompleteKeysBeforeTheProgramEnds) {
   };
   window<MainWindow>().close();
   EXPECT_EQ(keysAtEnd, 1) << "rebuilt before the program ends";
+}
+
+// The load gives the prescription window the herbal usages, stored first when the list
+// has none; phrases that cannot be read leave the list empty and say why, once.
+TEST_F(MainWindowTest, TheLoadSeedsTheHerbalUsagesOrSaysWhyItCannot) {
+  start();
+  login();
+  EXPECT_EQ(form2().herbalUsages(), prescription::defaultHerbalUsages());
+  EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join("|").toStdString();
+}
+
+TEST_F(MainWindowTest, HerbalUsagesThatCannotBeReadAreToldAtTheLoad) {
+  start();
+  execMain(R"(DROP TABLE "诊断")");
+  login();
+  EXPECT_TRUE(form2().herbalUsages().isEmpty());
+  ASSERT_EQ(dialogs.messages.size(), 1) << dialogs.texts().join("|").toStdString();
+  EXPECT_TRUE(dialogs.messages[0].text.startsWith("中药用法无法读取：")) << dialogs.messages[0].text.toStdString();
+  EXPECT_GT(dialogs.messages[0].text.size(), QString("中药用法无法读取：").size());
+  EXPECT_EQ(dialogs.messages[0].title, "提示");
 }
 
 }  // namespace

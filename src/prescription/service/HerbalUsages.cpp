@@ -10,20 +10,18 @@ QStringList defaultHerbalUsages() {
   return {QStringLiteral("用法：加水100ml分3次煎服。"), QStringLiteral("用法：水煎或酒水各半煎服。")};
 }
 
-HerbalUsagesRead seedHerbalUsages(const QString& mainDbPath) {
-  try {
+QStringList seedHerbalUsages(const QString& mainDbPath) {
+  return store::guarded([&] {
     store::Database db = store::openExisting(mainDbPath);
     store::PhraseList usages(db, store::PhraseList::HerbalUsages);
-    QStringList phrases = usages.phrases();
-    if (!phrases.isEmpty()) return {phrases, {}};
+    const QStringList phrases = usages.phrases();
+    if (!phrases.isEmpty()) return phrases;
     QList<store::Phrase> seed;
     for (const QString& phrase : defaultHerbalUsages()) seed.append({phrase, text::NameInitialsKey(phrase)});
     usages.add(seed);
     // What is stored now: a phrase already kept in another list is not added twice.
-    return {usages.phrases(), {}};
-  } catch (const std::exception& e) {
-    return {{}, store::failureReason(e)};
-  }
+    return usages.phrases();
+  });
 }
 
 }  // namespace prescription

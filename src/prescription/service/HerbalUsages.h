@@ -12,14 +12,9 @@ inline const QString kHerbalUsageList = QStringLiteral("中药用法");
 // The two phrases a list without any herbal usage starts with, in this order.
 QStringList defaultHerbalUsages();
 
-struct [[nodiscard]] HerbalUsagesRead {
-  QStringList phrases;
-  QString reason;  // why the list could not be read or seeded; empty when it was
-};
-
 // The phrases of the list in table order. When the list has none, the two default
 // phrases are stored first (each with its phrase-and-initials key), in one transaction.
-// No phrase and the reason when the database cannot be read or written.
-HerbalUsagesRead seedHerbalUsages(const QString& mainDbPath);
+// Throws store::StoreError with the reason when the database cannot be read or written.
+QStringList seedHerbalUsages(const QString& mainDbPath);
 
 }  // namespace prescription
