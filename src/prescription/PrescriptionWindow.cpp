@@ -143,11 +143,6 @@ void PrescriptionWindow::wireEdits() {
       if (!filling_) edit();
     };
   };
-  for (const auto& [i, box] : sheet_->Text5) {
-    const int index = i;
-    connect(box, &QLineEdit::textChanged, this,
-            typed([this, index] { model_.setHeaderField(index, sheet_->Text5[index]->text()); }));
-  }
   connect(sheet_->R1, &QPlainTextEdit::textChanged, this,
           typed([this] { model_.setText(ui::fromBoxText(sheet_->R1->toPlainText())); }));
   connect(text9, &QPlainTextEdit::textChanged, this,

@@ -125,7 +125,8 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionLink {
   void declareInputKinds();
   // Attaches the handlers above to their controls.
   void wireHeaderFields();
-  // Passes what the user types into the sheet's controls on to the model.
+  // Passes what the user types into the sheet's other controls on to the model (the
+  // header fields go through Text5_Change).
   void wireEdits();
 
   void hideSuggestionLists();

@@ -1,6 +1,7 @@
-// The prescription window's header fields as the physician fills them in: the sex digits
-// and the toggle, the fee total, the look-ups that a change or the focus starts, Enter
-// along the fields and Down into a field's open list. And the suggestion lists: patients
+// The prescription window's header fields as the physician fills them in: each change and
+// the sex field's click go to the model, which applies the fields' rules (the sex digits
+// and the toggle, the fee total); here the look-ups that a change or the focus starts,
+// Enter along the fields and Down into a field's open list. And the suggestion lists: patients
 // under the name, address and diagnosis phrases under their fields, common symptoms under
 // the symptom search box, each picked by a double click or Enter.
 #include "prescription/PrescriptionWindow.h"
@@ -37,12 +38,6 @@ void pickPhraseInto(QListWidget* list, QLineEdit* box,
   list->hide();
 }
 
-HeaderTexts headerTexts(const ui::ControlArray<QLineEdit>& fields) {
-  HeaderTexts texts;
-  for (int i = 0; i < header::kCount; ++i) texts[i] = fields[i]->text();
-  return texts;
-}
-
 }  // namespace
 
 void PrescriptionWindow::wireHeaderFields() {
@@ -52,9 +47,9 @@ void PrescriptionWindow::wireHeaderFields() {
     ui::onGotFocus(box, [this, index] { Text5_GotFocus(index); });
     ui::onKeyDown(box, [this, index](int key) { return Text5_KeyDown(index, key); });
   }
-  ui::onClick(sheet_->Text5[header::kSex], [box = sheet_->Text5[header::kSex]] {
-    box->setText(sexAfterClick(box->text()));
-    box->end(false);
+  ui::onClick(sheet_->Text5[header::kSex], [this] {
+    model_.toggleSex();
+    sheet_->Text5[header::kSex]->end(false);
   });
 
   ui::onPick(sheet_->List5, [this] { List5_DblClick(); });
@@ -77,21 +72,18 @@ void PrescriptionWindow::wireHeaderFields() {
 }
 
 void PrescriptionWindow::Text5_Change(int index) {
-  // What the model shows needs no replacement and starts no look-up.
+  // What the model shows is its own already and starts no look-up.
   if (filling_) return;
-  const FieldChange change = prescription::Text5_Change(index, headerTexts(sheet_->Text5), false);
-  QLineEdit* box = sheet_->Text5[index];
-  // The replacement runs this handler once more, which then finds nothing to replace.
-  if (change.replaceText) box->setText(*change.replaceText);
-  if (change.caretToEnd) box->end(false);
-  QLineEdit* total = sheet_->Text5[header::kTotal];
-  if (change.total && total->text() != *change.total) total->setText(*change.total);
+  // The model applies the field's rules; what they change in the header comes back through
+  // its change signal before this goes on.
+  const FieldChange change = model_.setHeaderField(index, sheet_->Text5[index]->text());
+  if (change.caretToEnd) sheet_->Text5[index]->end(false);
   if (change.hide) suggestionList(*change.hide)->hide();
   if (change.lookUp) runLookUp(*change.lookUp);
 }
 
 void PrescriptionWindow::Text5_GotFocus(int index) {
-  const FieldFocus focus = prescription::Text5_GotFocus(index, headerTexts(sheet_->Text5), filling_);
+  const FieldFocus focus = prescription::Text5_GotFocus(index, model_.state().header, filling_);
   const SuggestionList lists[] = {SuggestionList::Patients, SuggestionList::Addresses, SuggestionList::Diagnoses};
   for (int i = 0; i < 3; ++i)
     if (focus.hide[i]) suggestionList(lists[i])->hide();

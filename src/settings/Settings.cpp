@@ -116,12 +116,12 @@ const SettingsValues& Settings::values() {
   return values_;
 }
 
-void Settings::load() {
+QString Settings::load() {
   SettingsRead read = readSettingsRow(state_.MainDbConnection, defaultPrinter_ ? defaultPrinter_() : QString());
   values_ = std::move(read.values);
   rowRead_ = read.rowRead;
-  failure_ = std::move(read.reason);
   loaded_ = true;
+  return std::move(read.reason);
 }
 
 SettingsValues& Settings::edit() {

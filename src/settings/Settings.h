@@ -98,12 +98,12 @@ class Settings : public QObject {
   // Readers: the current values, loading them first when the cache is empty.
   const SettingsValues& values();
 
-  // The settings window: reads the row afresh, dropping any edits.
-  void load();
+  // The settings window: reads the row afresh, dropping any edits. Returns why no row was
+  // read (the values are then the fallbacks); empty when one was.
+  QString load();
   bool isLoaded() const { return loaded_; }
-  // True when the last load found the row; otherwise failure() says why.
+  // True when the last load found the row: only then may the values be saved over it.
   bool rowRead() const { return rowRead_; }
-  const QString& failure() const { return failure_; }
   // The window's edits, visible to every reader at once.
   SettingsValues& edit();
   // Writes the current values; throws as writeSettingsRow does, and when the row was
@@ -134,7 +134,6 @@ class Settings : public QObject {
   SettingsValues values_;
   bool loaded_ = false;
   bool rowRead_ = false;
-  QString failure_;
   bool loading_ = false;
   std::optional<bool> bell_;
 

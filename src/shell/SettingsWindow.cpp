@@ -28,15 +28,14 @@ QComboBox* combo(QComboBox* c) {
 }
 
 // A settings row that could not be read is told: the program goes on with the fallbacks.
-void tellWhenUnread(ui::Session& session) {
-  if (!session.settings.rowRead()) ui::showFailure(session.dialogs, kSettingsUnreadable, session.settings.failure());
+void tellWhenUnread(ui::Session& session, const QString& reason) {
+  if (!session.settings.rowRead()) ui::showFailure(session.dialogs, kSettingsUnreadable, reason);
 }
 
 }  // namespace
 
 void loadSettingsWithoutWindow(ui::Session& session) {
-  session.settings.load();
-  tellWhenUnread(session);
+  tellWhenUnread(session, session.settings.load());
 }
 
 SettingsWindow::SettingsWindow(ui::Session& session) : ui::Window(QString::fromLatin1(kName)), session_(session) {
@@ -179,14 +178,14 @@ void SettingsWindow::Form_Load() {
   const QStringList installed = session_.installedPrinters ? session_.installedPrinters() : QStringList();
   for (const auto& [index, printer] : Combo2) printer->addItems(installed);
 
-  session_.settings.load();
+  const QString unread = session_.settings.load();
   showValues(session_.settings.values());
   Check2->setChecked(settings::bellMarkerExists(session_.state.LocalDataFolder));
   filling_ = false;
 
   // The boxes then hold fallbacks, not the stored row: saving them would wipe it.
   Command1->setEnabled(session_.settings.rowRead());
-  tellWhenUnread(session_);
+  tellWhenUnread(session_, unread);
 }
 
 void SettingsWindow::showValues(const settings::SettingsValues& v) {

@@ -213,7 +213,7 @@ void StrokePadWindow::Form_Load() {
   showView();
   placeAtRightEdge();
   Text2->setText(kSampleCharacter);  // the caret goes after it; the look-up runs
-  tellFailure();
+  tellReadFailure(pad_.view().reason);
 }
 
 void StrokePadWindow::placeAtRightEdge() {
@@ -262,20 +262,16 @@ void StrokePadWindow::showCharacterPanel() {
   Command1->setText(kToKeys);
 }
 
-void StrokePadWindow::tellFailure() {
-  const StrokePad::FailureReport failure = pad_.takeFailure();
-  switch (failure.kind) {
-    case StrokePad::Failure::Read:
-      if (!readFailureTold_) session_.dialogs.message(readFailureMessage(failure.reason));
-      readFailureTold_ = true;
-      break;
-    case StrokePad::Failure::Write:
-      if (!writeFailureTold_) session_.dialogs.message(writeFailureMessage(failure.reason));
-      writeFailureTold_ = true;
-      break;
-    case StrokePad::Failure::None:
-      break;
-  }
+void StrokePadWindow::tellReadFailure(const QString& reason) {
+  if (reason.isEmpty() || readFailureTold_) return;
+  readFailureTold_ = true;
+  session_.dialogs.message(readFailureMessage(reason));
+}
+
+void StrokePadWindow::tellWriteFailure(const QString& reason) {
+  if (reason.isEmpty() || writeFailureTold_) return;
+  writeFailureTold_ = true;
+  session_.dialogs.message(writeFailureMessage(reason));
 }
 
 void StrokePadWindow::Command8_Click(int index) {
@@ -284,7 +280,7 @@ void StrokePadWindow::Command8_Click(int index) {
   pad_.typeStroke(index + 1);
   showView();
   giveFocusBack();
-  tellFailure();
+  tellReadFailure(pad_.view().reason);
 }
 
 void StrokePadWindow::Command9_Click() {
@@ -292,14 +288,14 @@ void StrokePadWindow::Command9_Click() {
   pad_.clear();
   showView();
   giveFocusBack();
-  tellFailure();
+  tellReadFailure(pad_.view().reason);
 }
 
 void StrokePadWindow::Command10_Click() {
   aim();
   pad_.backspace(target().get());
   showView();
-  tellFailure();
+  tellReadFailure(pad_.view().reason);
 }
 
 void StrokePadWindow::Command1_Click() {
@@ -327,12 +323,13 @@ void StrokePadWindow::Label1_Click(int index) {
   if (!pad_.pickRadical(index)) return;  // an empty slot does nothing
   showView();
   giveFocusBack();
-  tellFailure();
+  tellReadFailure(pad_.view().reason);
 }
 
 void StrokePadWindow::Label2_Click(int index) {
   aim();
-  switch (pad_.pickCharacter(index, target().get())) {
+  const StrokePad::CharacterPick pick = pad_.pickCharacter(index, target().get());
+  switch (pick.result) {
     case StrokePad::Pick::EmptySlot:
       return;
     case StrokePad::Pick::NoTarget:
@@ -342,7 +339,11 @@ void StrokePadWindow::Label2_Click(int index) {
       showView();
       break;
   }
-  tellFailure();
+  // A dictionary that cannot even be read is told as such; the lost count goes with it.
+  if (!pad_.view().reason.isEmpty())
+    tellReadFailure(pad_.view().reason);
+  else
+    tellWriteFailure(pick.reason);
 }
 
 void StrokePadWindow::Label4_Click(int index) {
@@ -354,10 +355,10 @@ void StrokePadWindow::Label5_Click() {
 }
 
 void StrokePadWindow::Text2_Change() {
-  const CharacterLookUp found = pad_.lookUp(Text2->text());
-  Label7->setText(found.radical);
-  Label8->setText(found.strokes);
-  tellFailure();
+  const StrokePad::LookUpOutcome lookUp = pad_.lookUp(Text2->text());
+  Label7->setText(lookUp.found.radical);
+  Label8->setText(lookUp.found.strokes);
+  tellReadFailure(lookUp.reason);
 }
 
 void StrokePadWindow::highlightRadical(int index) {

@@ -68,7 +68,9 @@ class StrokePadWindow : public ui::Window {
   void highlightRadical(int index);
   void highlightCharacter(int index);
   void resetHighlight();
-  void tellFailure();
+  // The dictionary's failures, each told once while the pad is open.
+  void tellReadFailure(const QString& reason);
+  void tellWriteFailure(const QString& reason);
 
   ui::Session& session_;
   StrokePad pad_;

@@ -204,6 +204,7 @@ TEST_F(PrescriptionWindowFieldsTest, SexDigitsBecomeTheSexAndAClickToggles) {
     type(sex, QString::fromUtf8(keys));
     EXPECT_EQ(sex->text(), QString::fromUtf8(shown)) << keys;
     EXPECT_EQ(sex->cursorPosition(), sex->text().size()) << keys;
+    EXPECT_EQ(form2().state().header[header::kSex], sex->text()) << keys;
   }
   // A prescription the window shows is not retyped.
   prescription::PrescriptionState shown = form2().state();
@@ -237,6 +238,7 @@ TEST_F(PrescriptionWindowFieldsTest, TheTotalFollowsTheDrugAndOtherFees) {
     type(field(header::kDrugFee), QString::fromUtf8(c.drugs));
     field(header::kOtherFee)->setText(QString::fromUtf8(c.other));
     EXPECT_EQ(field(header::kTotal)->text(), QString::fromUtf8(c.total)) << c.drugs << " + " << c.other;
+    EXPECT_EQ(form2().state().header[header::kTotal], field(header::kTotal)->text()) << "the window shows the model's";
   }
   prescription::PrescriptionState shown = form2().state();
   shown.header[header::kDrugFee] = "40";

@@ -2,6 +2,8 @@
 // declared through the helper, the panels, help, hover colours and a target that is gone.
 #include "shell/StrokePadWindow.h"
 #include "startup/Main.h"
+#include "store/Database.h"
+#include "support/FileFaults.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 #include "ui/InputTarget.h"
@@ -215,6 +217,25 @@ TEST_F(StrokePadWindowTest, ADictionaryThatCannotBeReadIsToldOncePerOpening) {
   EXPECT_GT(text.size(), QString("无法读取输入法词库（综合设置.dat）：。笔画输入法暂时列不出汉字。").size());
   EXPECT_TRUE(slot(pad, "Label2", 0).isEmpty());
   EXPECT_EQ(control<QLabel>(pad, "Label3")->text(), "一丨");  // the pad still takes strokes
+}
+
+TEST_F(StrokePadWindowTest, APickThatCannotBeCountedIsTypedAndToldOncePerOpening) {
+  StrokePadWindow& pad = open();
+  // Another program is writing the dictionary: it reads, but a pick cannot be counted.
+  const testing_support::ShortBusyTimeout shortWait;
+  store::Database writer(state.DictionaryDbConnection);
+  writer.exec("BEGIN IMMEDIATE");
+  for (int pick = 0; pick < 2; ++pick) {
+    click(pad, QStringLiteral("Command8_%1").arg(kStrokeHorizontal));
+    ASSERT_FALSE(slot(pad, "Label2", 0).isEmpty());
+    click(pad, "Label2_0");
+  }
+  EXPECT_EQ(box->text().size(), 2);  // both characters typed
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  const QString text = dialogs.messages[0].text;
+  EXPECT_TRUE(text.startsWith("无法写入输入法词库（综合设置.dat）：")) << text.toStdString();
+  EXPECT_TRUE(text.endsWith("。所选的字已输入，但这次未计入常用字排序。")) << text.toStdString();
+  writer.exec("ROLLBACK");
 }
 
 }  // namespace

@@ -208,7 +208,7 @@ TEST_F(StartupFaultsTest, NoStrokeTableIsSaidOnceAndKeepsEveryKeyAsItWas) {
 
   const catalogue::KeyRebuild rebuild = catalogue::rebuildSearchKeys(state->MainDbConnection, startup::SharedServices(*state, {}).strokes());
   EXPECT_EQ(rebuild.catalogueKeys, 0);
-  EXPECT_EQ(rebuild.failure, catalogue::kNoStrokeTable);
+  EXPECT_EQ(rebuild.reason, catalogue::kNoStrokeTable);
   store::Database db(local("数据库.dat"));
   SQLite::Statement q(db.sql(), R"(SELECT count(*) FROM "商品" WHERE "查询" <> '陈旧')");
   ASSERT_TRUE(q.executeStep());

@@ -120,7 +120,7 @@ const ReadService kServices[] = {
            prescription::HistoryList(main).query({QString(), kDayText, kDayText});
        QStringList rows;
        for (const prescription::HistoryItem& item : read.items) rows << item.serial + '|' + item.text;
-       return read.failure.isEmpty() ? rows.join('\n') : "failed: " + read.failure;
+       return read.reason.isEmpty() ? rows.join('\n') : "failed: " + read.reason;
      }},
 };
 

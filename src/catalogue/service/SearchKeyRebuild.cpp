@@ -26,13 +26,13 @@ KeyRebuild rebuildSearchKeys(const QString& mainDbPath, const text::StrokeCoder&
   KeyRebuild result;
   // Keys made without stroke codes would be marked done and never made again.
   if (strokes.isEmpty()) {
-    result.failure = kNoStrokeTable;
+    result.reason = kNoStrokeTable;
     return result;
   }
   try {
     std::optional<store::Database> db = store::openIfPresent(mainDbPath);
     if (!db) {
-      result.failure = store::kFileMissing;
+      result.reason = store::kFileMissing;
       return result;
     }
     const auto table = [&](store::SearchKeyColumn keys, const KeyOf& keyOf) {
@@ -40,7 +40,7 @@ KeyRebuild rebuildSearchKeys(const QString& mainDbPath, const text::StrokeCoder&
         return rebuildColumn(keys, keyOf, result.refused);
       } catch (const std::exception& e) {
         // This table cannot be read or is locked: the next close tries again.
-        result.failure = store::failureReason(e);
+        result.reason = store::failureReason(e);
         return 0;
       }
     };
@@ -52,7 +52,7 @@ KeyRebuild rebuildSearchKeys(const QString& mainDbPath, const text::StrokeCoder&
         table(templates.searchKeys(), [&](const QString& name) { return text::TemplateSearchKey(name, strokes); });
   } catch (const std::exception& e) {
     result = KeyRebuild{};
-    result.failure = store::failureReason(e);
+    result.reason = store::failureReason(e);
   }
   return result;
 }

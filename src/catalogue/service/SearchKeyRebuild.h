@@ -13,7 +13,7 @@ struct KeyRebuild {
   int templateKeys = 0;
   int refused = 0;        // rows that kept their old key
   // Why a table or the whole rebuild was passed over; empty when both tables were looked at.
-  QString failure;
+  QString reason;
 };
 
 inline const QString kNoStrokeTable = QStringLiteral("笔画码表无法读取");
@@ -22,7 +22,7 @@ inline const QString kNoStrokeTable = QStringLiteral("笔画码表无法读取")
 // (the empty text included; no value does not count), every row's key is rebuilt from its
 // name ("" when it has none), in one transaction per table; a row that cannot be written
 // keeps its old key and the walk goes on. A table that cannot be read is passed over and
-// named in `failure`. Without a stroke table nothing is rebuilt. Never throws.
+// named in `reason`. Without a stroke table nothing is rebuilt. Never throws.
 KeyRebuild rebuildSearchKeys(const QString& mainDbPath, const text::StrokeCoder& strokes);
 
 }  // namespace catalogue

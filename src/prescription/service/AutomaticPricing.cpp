@@ -5,7 +5,6 @@
 #include "store/DataFile.h"
 #include "store/CatalogueLookup.h"
 #include "text/BraceEscapedName.h"
-#include "text/Numbers.h"
 
 #include <SQLiteCpp/Transaction.h>
 
@@ -24,12 +23,13 @@ store::PricingCategories categoriesOf(PricingScope scope) {
   return store::PricingCategories::AllButUsageAndHerbs;
 }
 
-}  // namespace
-
+// One priced line: the nine cells of a grid row in stored form (names with braces) and the
+// quantity as asked. The amount stays empty: the grid's totals work every amount out.
 PricedRow pricedLine(const store::CataloguePriceRow& found, const QString& quantity) {
-  const QString amount = text::format000(text::leadingNumber(quantity) * text::leadingNumber(found.price));
-  return {found.name, quantity, found.unit, found.price, amount, found.stock, found.category, found.drawer, found.cost};
+  return {found.name, quantity, found.unit, found.price, QString(), found.stock, found.category, found.drawer, found.cost};
 }
+
+}  // namespace
 
 PricedGrid gridOfPricedLines(const std::vector<PricedRow>& lines) {
   PricedGrid grid;

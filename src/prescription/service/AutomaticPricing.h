@@ -13,19 +13,11 @@
 
 #include <vector>
 
-namespace store {
-struct CataloguePriceRow;
-}
-
 namespace prescription {
 
 struct PrescriptionState;
 
 inline const QString kPricingFailedMessage = QStringLiteral("自动划价未完成！");
-
-// One priced line: the nine cells of a grid row in stored form (names with braces), the
-// quantity as asked, the amount as quantity x price in "0.000".
-PricedRow pricedLine(const store::CataloguePriceRow& found, const QString& quantity);
 
 // The grid filled from the priced lines in order, braces turned back into brackets in
 // every cell; lines past the grid's 71 rows are not shown.

@@ -1,7 +1,8 @@
 // What the header fields Text5(0) to Text5(18) do as the physician fills them in: the
 // sex digits, the fee total, the suggestion look-ups their changes and focus start, the
 // Enter and Down keys, and the two picks that edit a text (diagnosis, symptoms). The
-// window hands over the texts and the busy flag and carries out what comes back.
+// model applies a change to its header texts; the window runs the look-ups, the focus
+// moves and the picks.
 #pragma once
 
 #include <QString>

@@ -77,7 +77,7 @@ HistoryResult HistoryList::query(const HistoryWindow& window) const {
         result.items.push_back({row.serial, historyItemText(row)});
     });
   } catch (const std::exception& failure) {
-    result.failure = QStringLiteral("无法读取处方记录！%1：%2").arg(store::failureReason(failure), main_->path());
+    result.reason = store::failureReason(failure);
   }
   return result;
 }

@@ -31,8 +31,8 @@ struct HistoryItem {
 
 struct HistoryResult {
   std::vector<HistoryItem> items;
-  // Set when the data file could not be read; the list then stays empty.
-  QString failure;
+  // Why the data file could not be read, in the store's words; the list then stays empty.
+  QString reason;
 };
 
 // The window's opening: from one calendar month before today to today; the search stays.

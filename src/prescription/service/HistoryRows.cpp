@@ -1,6 +1,5 @@
 #include "prescription/service/HistoryRows.h"
 
-#include "store/DataFile.h"
 #include "store/HistoryPages.h"
 
 #include <algorithm>
@@ -15,10 +14,6 @@ std::vector<HistoryItem> itemsOf(const std::vector<store::HistoryRow>& rows) {
   items.reserve(rows.size());
   for (const store::HistoryRow& row : rows) items.push_back({row.serial, historyItemText(row)});
   return items;
-}
-
-QString readFailure(const std::exception& failure, const QString& path) {
-  return QStringLiteral("无法读取处方记录！%1：%2").arg(store::failureReason(failure), path);
 }
 
 }  // namespace
@@ -40,8 +35,7 @@ HistoryRows::HistoryRows(store::Connection main, const HistoryWindow& window)
       count_ = static_cast<int>(pages_[0].size());
       complete_ = count_ < kPageRows;
     });
-  } catch (const std::exception& failure) {
-    failure_ = readFailure(failure, (*main_)->path());
+  } catch (const std::exception&) {
     pages_.clear();
     lately_.clear();
     whole_ = true;
@@ -63,10 +57,8 @@ bool HistoryRows::countOn(int rows) {
     count_ = std::max(count_, walked_);
     if (!serials.empty()) counted_ = serials.back();
     complete_ = static_cast<int>(serials.size()) < rows;
-  } catch (const std::exception& failure) {
-    // What is counted stays listed; the list says it could not read on.
-    failure_ = readFailure(failure, (*main_)->path());
-    complete_ = true;
+  } catch (const std::exception&) {
+    complete_ = true;  // what is counted stays listed
   }
   return !complete_;
 }
@@ -80,8 +72,10 @@ const std::vector<HistoryItem>& HistoryRows::page(int index) const {
         index == 0 ? std::nullopt : std::optional<QString>(anchors_[static_cast<size_t>(index - 1)]);
     items = itemsOf((*main_)->use(
         [&](store::Database& db) { return store::historyPage(db, *filter_, after, kPageRows); }));
-  } catch (const std::exception& failure) {
-    failure_ = readFailure(failure, (*main_)->path());
+  } catch (const std::exception&) {
+    // The page reads empty, kept as such (a locked file is not waited on at every paint)
+    // until it is pushed out of the pages kept.
+    items.clear();
   }
   // A few pages are kept: those read last.
   lately_.push_back(index);

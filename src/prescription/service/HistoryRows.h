@@ -23,21 +23,20 @@ class HistoryRows {
 
   // No rows.
   HistoryRows() = default;
-  // The window's rows: the first page read (or all of a short window). A failure leaves
-  // no rows and says why.
+  // The window's rows: the first page read (or all of a short window). A file that cannot
+  // be read lists nothing, as the plain query does; the next listing tries again.
   HistoryRows(store::Connection main, const HistoryWindow& window);
 
   int size() const { return count_; }
   bool empty() const { return count_ == 0; }
   // Whether every row is counted; until then size() grows with countOn().
   bool complete() const { return complete_; }
-  // Counts the rows on, through at most `rows` more records; false once all are counted.
+  // Counts the rows on, through at most `rows` more records; false once all are counted,
+  // or when the file cannot be read on (what is counted stays listed).
   bool countOn(int rows = 20000);
   // Row `row` (0 <= row < size()), its page read when it is not kept. A row whose record
-  // went since it was counted reads empty.
+  // went since it was counted, or whose page cannot be read, reads empty.
   HistoryItem at(int row) const;
-  // Set when the data file could not be read.
-  const QString& failure() const { return failure_; }
 
  private:
   const std::vector<HistoryItem>& page(int index) const;
@@ -54,7 +53,6 @@ class HistoryRows {
   // Pages read lately, by page number; all rows of a short window are page 0.
   mutable std::map<int, std::vector<HistoryItem>> pages_;
   mutable std::vector<int> lately_;
-  mutable QString failure_;
 };
 
 }  // namespace prescription

@@ -13,6 +13,8 @@
 #include "prescription/service/ShownRecord.h"
 #include "store/DataFile.h"
 
+#include <utility>
+
 namespace prescription {
 
 // Marks the model busy for one command; the changes the command made are said once, when
@@ -91,9 +93,29 @@ CommandOutcome PrescriptionModel::busyOutcome() const { return {CommandOutcome::
 
 // ---- Edits ----
 
-void PrescriptionModel::setHeaderField(int index, const QString& text) {
-  if (running_ || index < 0 || index >= header::kCount) return;
-  state_.header[index] = text;
+FieldChange PrescriptionModel::setHeaderField(int index, const QString& text) {
+  if (index < 0 || index >= header::kCount) return {};
+  HeaderTexts typed = state_.header;
+  typed[index] = text;
+  FieldChange change = Text5_Change(index, typed, false);
+  const std::optional<QString> replaced = std::exchange(change.replaceText, std::nullopt);
+  const std::optional<QString> total = std::exchange(change.total, std::nullopt);
+  // An edit arriving while a command runs is refused; its look-up still runs.
+  if (running_) return change;
+  state_.header[index] = replaced.value_or(text);
+  unsigned what = replaced ? Header : 0u;
+  if (total && state_.header[header::kTotal] != *total) {
+    state_.header[header::kTotal] = *total;
+    what |= Header;
+  }
+  emitChanged(what);
+  return change;
+}
+
+void PrescriptionModel::toggleSex() {
+  if (running_) return;
+  state_.header[header::kSex] = sexAfterClick(state_.header[header::kSex]);
+  emitChanged(Header);
 }
 
 void PrescriptionModel::setText(const QString& text) {
@@ -154,12 +176,6 @@ void PrescriptionModel::setState(const PrescriptionState& state) {
 
 DrugListing PrescriptionModel::listing(const CatalogQuery& query) { return runListing(connection(), query); }
 
-void PrescriptionModel::clearHerbalWork() {
-  herbalEntries_.clear();
-  herbalHead_.clear();
-  herbalTail_.clear();
-}
-
 void PrescriptionModel::chooseCategory(int index) {
   Running running(*this);
   if (!running.entered() || index < 0 || index >= kCategoryCount) return;
@@ -167,14 +183,8 @@ void PrescriptionModel::chooseCategory(int index) {
   const bool wasHerbal = state_.herbal;
   const QString text = state_.text;
   applyCategoryClick(state_, index, *workplace_.serials, workplace_.stationCode());
-  const std::optional<bool> herbal = herbalAfterClick(index);
-  // The herbal reflow's working values go with every ordinary click.
-  if (herbal && !*herbal) clearHerbalWork();
   unsigned what = Everything & ~History & ~HistoryBoxes & ~MedicalRecord;
-  if (state_.herbal != wasHerbal) {
-    pricedLines_.clear();
-    what |= GridReset;
-  }
+  if (state_.herbal != wasHerbal) what |= GridReset;
   if (state_.text != text) state_.infusionCard = ssy(state_.text);
   caret_.reset();
   pending_ |= what;
@@ -195,11 +205,7 @@ void PrescriptionModel::afterCommand(const AfterCommand& after) {
   // A new number is a new prescription: its save never takes over a stored record.
   state_.numberLoadedOrSaved = false;
   unsigned what = Everything & ~History & ~HistoryBoxes;
-  if (after.gridReset) {
-    pricedLines_.clear();
-    what |= GridReset;
-  }
-  if (after.herbalWorkCleared) clearHerbalWork();
+  if (after.gridReset) what |= GridReset;
   caret_.reset();
   pending_ |= what;
 }
@@ -241,9 +247,6 @@ void PrescriptionModel::finishCopy() {
 }
 
 void PrescriptionModel::applyLayout(const HerbalLayout& layout) {
-  herbalEntries_ = layout.entries;
-  herbalTail_ = layout.tail;
-  herbalHead_ = layout.text.left(layout.text.size() - layout.tail.size());
   if (layout.summary) state_.herbalSummary = *layout.summary;
   state_.text = layout.text;
   caret_ = layout.caret;
@@ -393,8 +396,6 @@ CommandOutcome PrescriptionModel::priceSaveAndList() {
   const PricingOutcome outcome = AutomaticPricing(connection()).price(priced);
   if (!outcome.priced) return failed(outcome.message);
   state_ = priced;
-  pricedLines_.clear();
-  for (const PricedRow& line : outcome.lines) pricedLines_ << QStringList(line.begin(), line.end()).join(u'$');
   caret_.reset();
   pending_ |= Everything & ~History & ~HistoryBoxes & ~MedicalRecord;
   const CommandOutcome saved = storeShown();
@@ -497,12 +498,10 @@ void PrescriptionModel::resetAfterDelete() {
     state_.doses = kDefaultDoses;
   } else if (category_ <= kLastDrugCategory) {
     state_.herbal = false;
-    clearHerbalWork();
   }
   if (state_.text != text) state_.infusionCard = ssy(state_.text);
   applyTotals(state_, RecalcTotals(state_.grid));
   state_.header[header::kTotal] = state_.total;
-  pricedLines_.clear();
   caret_.reset();
   pending_ |= (Everything & ~History & ~HistoryBoxes) | GridReset;
 }

@@ -1,9 +1,8 @@
 // The prescription being written, and the commands the prescription window runs on it.
 // One object owns the header fields, the prescription text, the priced grid and its
-// totals, the herbal working values that pricing reads, the history list and the one
-// connection to the main database they are read and stored through. The window shows
-// what this holds and forwards what the user types and clicks; the model decides, stores
-// and says what changed. A question to the user goes through the Dialogs it is given; a
+// totals, the history list and the one connection to the main database they are read and
+// stored through. The window shows what this holds and forwards what the user types and
+// clicks; the model decides, stores and says what changed. A question to the user goes through the Dialogs it is given; a
 // failure or a notice comes back as the outcome's message, for the window to show.
 #pragma once
 
@@ -100,12 +99,6 @@ class PrescriptionModel : public QObject {
   std::shared_ptr<HistoryRows> historyRows() const { return history_; }
   // The history item loaded last (-1 for none).
   int historyIndex() const { return historyIndex_; }
-  // The herbal entries and the text before and after them, as the last herbal layout left
-  // them, and the priced lines of the last pricing: what pricing and a reflow work with.
-  const QStringList& herbalEntries() const { return herbalEntries_; }
-  const QString& herbalHead() const { return herbalHead_; }
-  const QString& herbalTail() const { return herbalTail_; }
-  const QStringList& pricedLines() const { return pricedLines_; }
   // The patients the last patient look-up listed, in list order.
   const std::vector<store::PatientSuggestion>& listedPatients() const { return listedPatients_; }
   // True while a command runs: a command or an edit arriving meanwhile (from a question's
@@ -113,7 +106,12 @@ class PrescriptionModel : public QObject {
   bool busy() const { return running_; }
 
   // ---- What the user types, as it happens ----
-  void setHeaderField(int index, const QString& text);
+  // A header field as typed. Its rules run here: a sex digit becomes the sex, a fee
+  // changes 合计 (both said as Header). The outcome names the caret move, the list to hide
+  // and the look-up for the window to run; its text replacements are already applied.
+  FieldChange setHeaderField(int index, const QString& text);
+  // A click on the sex field toggles it (said as Header).
+  void toggleSex();
   // The prescription text as typed: the infusion card follows it.
   void setText(const QString& text);
   void setInfusionCard(const QString& text);
@@ -208,7 +206,6 @@ class PrescriptionModel : public QObject {
   Dispensing dispensing() const;
   bool agreeToGoOnWithout(const DispenseOutcome& outcome, QStringList& goOnWithout);
   void applyLayout(const HerbalLayout& layout);
-  void clearHerbalWork();
   void resetAfterDelete();
   void afterCommand(const AfterCommand& after);
   CommandOutcome busyOutcome() const;
@@ -225,10 +222,6 @@ class PrescriptionModel : public QObject {
   HistoryWindow historyWindow_;
   std::shared_ptr<HistoryRows> history_ = std::make_shared<HistoryRows>();
   int historyIndex_ = -1;
-  QStringList herbalEntries_;
-  QString herbalHead_;
-  QString herbalTail_;
-  QStringList pricedLines_;
   std::vector<store::PatientSuggestion> listedPatients_;
   std::unique_ptr<CopyInProgress> copy_;
   bool running_ = false;

@@ -17,13 +17,12 @@ void clearGrid(PrescriptionState& state, int columns) {
   applyTotals(state, RecalcTotals(state.grid));
 }
 
-// The layout of the current category; reports whether the herbal working boxes go.
-bool applyCategoryLayout(PrescriptionState& state, int category) {
+// The layout of the current category; the sheet stays as it is for a category without one.
+void applyCategoryLayout(PrescriptionState& state, int category) {
   const std::optional<bool> herbal = layoutForCategory(category);
-  if (!herbal) return false;
+  if (!herbal) return;
   state.herbal = *herbal;
   if (*herbal) state.doses = kDefaultDoses;
-  return !*herbal;
 }
 
 }  // namespace
@@ -42,7 +41,8 @@ AfterCommand newPrescription(PrescriptionState& state, int category, text::Seria
   state.infusionCard.clear();
   state.symptoms.clear();
   clearGrid(state, kGridColumns);
-  AfterCommand after{AfterCommand::Focus::NameField, true, applyCategoryLayout(state, category)};
+  applyCategoryLayout(state, category);
+  const AfterCommand after{AfterCommand::Focus::NameField, true};
   state.dispenseMark.clear();
   state.medicalRecord.clear();
   state.herbalSummary.clear();
@@ -55,7 +55,8 @@ AfterCommand continuePrescription(PrescriptionState& state, int category, text::
   state.text.clear();
   state.infusionCard.clear();
   clearGrid(state, kStock + 1);
-  AfterCommand after{AfterCommand::Focus::SearchBox, true, applyCategoryLayout(state, category)};
+  applyCategoryLayout(state, category);
+  const AfterCommand after{AfterCommand::Focus::SearchBox, true};
   for (int field : {header::kDrugFee, header::kOtherFee, header::kTotal}) state.header[field].clear();
   state.herbalSummary.clear();
   return after;

@@ -25,10 +25,8 @@ std::optional<bool> layoutForCategory(int category);
 struct AfterCommand {
   enum class Focus { NameField, SearchBox };
   Focus focus = Focus::NameField;
-  // The grid's scroll bar back to 0 and the priced lines (List31) cleared.
+  // The grid's scroll bar back to 0.
   bool gridReset = false;
-  // The herbal working boxes (List30, Text7, Text8) emptied: the ordinary layout applied.
-  bool herbalWorkCleared = false;
 };
 
 // 新建. The window unloads the medical-record window first (its unload hands its sections

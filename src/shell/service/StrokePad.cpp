@@ -34,7 +34,7 @@ const StrokePadView& StrokePad::refresh() {
     view_.charactersCoverRadicals = !radical_.isEmpty() || view_.radicals.isEmpty();
     view_.characters = dictionary_.characters(strokes_, radical_, ranking);
   } catch (const std::exception& e) {
-    failure_ = {Failure::Read, store::failureReason(e)};  // the slots stay empty; the window tells the user
+    view_.reason = store::failureReason(e);  // the slots not read stay empty; the window tells why
   }
   return view_;
 }
@@ -54,22 +54,23 @@ bool StrokePad::pickRadical(int slot) {
   return true;
 }
 
-StrokePad::Pick StrokePad::pickCharacter(int slot, text::TextTarget* target) {
+StrokePad::CharacterPick StrokePad::pickCharacter(int slot, text::TextTarget* target) {
   const QString character = view_.characters.value(slot);
-  if (character.isEmpty()) return Pick::EmptySlot;
-  if (!canType(target)) return Pick::NoTarget;
+  if (character.isEmpty()) return {Pick::EmptySlot, {}};
+  if (!canType(target)) return {Pick::NoTarget, {}};
 
+  CharacterPick pick{Pick::Typed, {}};
   if (const std::optional<InputKind> counted = text::parseInputKind(kind_)) {
     try {
       dictionary_.countPick(character, *counted);
     } catch (const std::exception& e) {
-      failure_ = {Failure::Write, store::failureReason(e)};  // the character is still typed
+      pick.reason = store::failureReason(e);  // the character is still typed
     }
   }
   target->insertText(character);
   target->takeFocus();
   clear();
-  return Pick::Typed;
+  return pick;
 }
 
 bool StrokePad::pressKey(const QString& caption, text::TextTarget* target) {
@@ -103,17 +104,14 @@ void StrokePad::clear() {
   refresh();
 }
 
-CharacterLookUp StrokePad::lookUp(const QString& text) {
+StrokePad::LookUpOutcome StrokePad::lookUp(const QString& text) {
   const QString t = text::trimBlanks(text);
   if (t.isEmpty() || !text::isDoubleByte(t.at(0))) return {};
   try {
-    return dictionary_.lookUp(t).value_or(CharacterLookUp{});
+    return {dictionary_.lookUp(t).value_or(CharacterLookUp{}), {}};
   } catch (const std::exception& e) {
-    failure_ = {Failure::Read, store::failureReason(e)};  // no characters listed; the window tells the user
-    return {};
+    return {{}, store::failureReason(e)};  // nothing found; the window tells the user why
   }
 }
-
-StrokePad::FailureReport StrokePad::takeFailure() { return std::exchange(failure_, {}); }
 
 }  // namespace shell

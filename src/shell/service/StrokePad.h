@@ -21,6 +21,8 @@ struct StrokePadView {
   // The character panel covers the radical row, and all three rows of characters show,
   // when a radical is chosen or no radical matches the strokes.
   bool charactersCoverRadicals = true;
+  // Why the dictionary could not be read; the slots are then empty. Empty when it was read.
+  QString reason;
 
   int visibleCharacterSlots() const {
     return charactersCoverRadicals ? kCharacterSlots : kCharacterSlotsBesideRadicals;
@@ -56,10 +58,15 @@ class StrokePad {
   bool pickRadical(int slot);
 
   enum class Pick { EmptySlot, NoTarget, Typed };
+  struct CharacterPick {
+    Pick result = Pick::EmptySlot;
+    // Why the pick was not counted (the character is typed all the same); empty when it was.
+    QString reason;
+  };
   // A character slot: counts the pick for the kind, types the character into the target
   // in place of its selection, gives it back the focus and clears the pad. An empty slot
   // does nothing; with no box that can take it nothing is counted and the input stays.
-  Pick pickCharacter(int slot, text::TextTarget* target);
+  CharacterPick pickCharacter(int slot, text::TextTarget* target);
 
   // A key of the key panel (digits, letters, punctuation) typed into the target; false
   // when no box can take it.
@@ -75,16 +82,13 @@ class StrokePad {
 
   // The look-up box: the radical and strokes of the character typed there (ASCII blanks
   // trimmed). Both are empty when the text does not start with a double-byte character
-  // or no row holds exactly that text.
-  CharacterLookUp lookUp(const QString& text);
-
-  // What went wrong with the dictionary since the last call, and why; None again afterwards.
-  enum class Failure { None, Read, Write };
-  struct FailureReport {
-    Failure kind = Failure::None;
-    QString reason;  // in the user's words
+  // or no row holds exactly that text, and when the dictionary cannot be read (`reason`
+  // then says why).
+  struct LookUpOutcome {
+    CharacterLookUp found;
+    QString reason;
   };
-  FailureReport takeFailure();
+  LookUpOutcome lookUp(const QString& text);
 
  private:
   StrokeDictionary dictionary_;
@@ -92,7 +96,6 @@ class StrokePad {
   QString strokes_;
   QString radical_;
   StrokePadView view_;
-  FailureReport failure_;
 };
 
 }  // namespace shell

@@ -15,7 +15,7 @@ class HistoryAndLoadTest : public testing_support::RecordsTest {
   }
   QStringList listed(const HistoryWindow& window) const {
     const HistoryResult result = history().query(window);
-    EXPECT_TRUE(result.failure.isEmpty()) << result.failure.toStdString();
+    EXPECT_TRUE(result.reason.isEmpty()) << result.reason.toStdString();
     QStringList out;
     for (const HistoryItem& item : result.items) out << item.serial;
     return out;
@@ -130,7 +130,7 @@ TEST_F(HistoryAndLoadTest, UnreadableDataFileIsReportedNotListedAsEmpty) {
   const HistoryList list(folder.sub("gone/数据库.dat"));
   const HistoryResult result = list.query(todaysPatients(kToday));
   EXPECT_TRUE(result.items.empty());
-  EXPECT_FALSE(result.failure.isEmpty());
+  EXPECT_FALSE(result.reason.isEmpty());
   EXPECT_EQ(PrescriptionLoad(folder.sub("gone/数据库.dat")).load("S1").result, LoadOutcome::Result::Failed);
 }
 

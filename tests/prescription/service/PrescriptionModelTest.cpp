@@ -5,6 +5,7 @@
 
 #include "prescription/service/Composition.h"
 #include "prescription/service/Dispensing.h"
+#include "prescription/service/HerbalLayout.h"
 #include "prescription/service/InfusionCardText.h"
 #include "prescription/service/PrescriptionLoad.h"
 #include "prescription/service/StockFixture.h"
@@ -305,12 +306,14 @@ TEST_F(PrescriptionModelTest, CommandsArrivingWhileAnotherRunsAreRefusedNotInter
     refused.push_back(model.loadFromHistory(0).result);
     model.setText(u16(u"别的处方"));
     model.setGridCell(0, kQuantity, "9");
+    model.setHeaderField(header::kSex, "1");
   };
   dialogs.answers.enqueue(Answer::No);
   model.undoDispense();
   EXPECT_EQ(refused, std::vector<CommandOutcome::Result>(3, CommandOutcome::Result::Busy));
   EXPECT_EQ(model.state().text, before.text);
   EXPECT_EQ(model.state().grid, before.grid);
+  EXPECT_EQ(model.state().header, before.header);
   EXPECT_EQ(recordCount(), 1);
 
   // During a copy's pause the text shows empty: a save then would store the empty text.
@@ -333,10 +336,52 @@ TEST_F(PrescriptionModelTest, PicksComposeTheTextAndTheInfusionCardFollows) {
   model.chooseCategory(kHerbs);
   EXPECT_TRUE(model.state().herbal);
   ASSERT_TRUE(model.pick(ListEntry{u16(u"当归 10g"), {}, "2"}, 0, 0).done());
-  EXPECT_FALSE(model.herbalEntries().isEmpty()) << "a herbal pick lays the herbs out";
+  const HerbalLayout laidOut = herbalLayout(model.state().text);
+  EXPECT_EQ(laidOut.text, model.state().text) << "a herbal pick lays the herbs out";
+  EXPECT_EQ(laidOut.entries, QStringList({u16(u"当归 10g")}));
   const CommandOutcome twice = model.pick(ListEntry{u16(u"当归 10g"), {}, "2"}, 0, 0);
   EXPECT_EQ(twice.result, CommandOutcome::Result::Declined);
   EXPECT_EQ(twice.message, kDuplicateHerbMessage);
+}
+
+TEST_F(PrescriptionModelTest, HeaderFieldRulesRunInTheModelAndWhatTheyMakeIsStored) {
+  model.startWithDefaults();
+  struct Case {
+    int field;
+    const char* typed;
+    int changedField;
+    const char* expected;  // the changed field afterwards
+    bool saysHeader;       // the window is told to show the header again
+  };
+  const Case cases[] = {
+      {header::kSex, "1", header::kSex, "男", true},
+      {header::kSex, "2", header::kSex, "女", true},
+      {header::kSex, "3", header::kSex, "3", false},
+      {header::kDrugFee, "12.5", header::kTotal, "12.50", true},
+      {header::kOtherFee, "3", header::kTotal, "15.50", true},
+      {header::kOtherFee, "3.0", header::kTotal, "15.50", false},
+      {header::kTotal, "99", header::kTotal, "99", false},  // 合计 itself is taken as typed
+  };
+  for (const Case& c : cases) {
+    changes.clear();
+    const FieldChange change = model.setHeaderField(c.field, QString::fromUtf8(c.typed));
+    EXPECT_EQ(model.state().header[c.changedField], QString::fromUtf8(c.expected)) << c.field << " " << c.typed;
+    EXPECT_EQ(!changes.empty() && (changes.back() & PrescriptionModel::Header), c.saysHeader) << c.typed;
+    EXPECT_FALSE(change.replaceText || change.total) << "the model applied them itself";
+  }
+
+  // The click on the sex field toggles it; what is no sex becomes "男".
+  for (const char* sex : {"男", "女", "男"}) {
+    model.toggleSex();
+    EXPECT_EQ(model.state().header[header::kSex], QString::fromUtf8(sex));
+  }
+
+  // The fee total is stored as the model worked it out, with no window involved.
+  model.setHeaderField(header::kName, u16(u"张三"));
+  model.setHeaderField(header::kTotal, "");
+  model.setHeaderField(header::kOtherFee, "4");
+  ASSERT_TRUE(model.save().done());
+  EXPECT_EQ(values(R"(SELECT "16" FROM "档案" WHERE "序号" = ?)", {model.state().number}), QStringList{"16.50"});
 }
 
 }  // namespace
