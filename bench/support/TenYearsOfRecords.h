@@ -7,6 +7,7 @@
 #include "startup/Main.h"
 #include "startup/TemplateFiles.h"
 #include "store/Database.h"
+#include "store/HistoryPages.h"
 #include "store/RecordNameIndex.h"
 #include "BenchFolder.h"
 #include "TypicalRecord.h"
@@ -19,6 +20,7 @@
 #include <SQLiteCpp/Transaction.h>
 
 #include <cstdio>
+#include <limits>
 
 namespace bench_support {
 
@@ -73,6 +75,7 @@ inline void generateRecords(const QString& folder, const QDate& lastDay) {
     db.exec(R"(CREATE UNIQUE INDEX "档案_ID号" ON "档案" ("序号");)");
   }
   startup::ensureQueryIndexes(mainDb, QDir(folder).filePath(startup::kStockDbFile));
+  store::makeHistoryPagesIndex(mainDb, std::numeric_limits<int>::max());
   {
     store::Database db(mainDb);
     store::ensureRecordNameIndex(db);
@@ -84,9 +87,11 @@ inline void generateRecords(const QString& folder, const QDate& lastDay) {
 inline void ensureRecords() {
   static const bool ready = [] {
     if (!QFileInfo(recordsMainDb()).isFile()) generateRecords(recordsFolder(), kLastDay);
-    // As every start-up does: a store made by an older build gets today's indexes, and its
-    // name pieces once the background fill is done.
+    // As every start-up does: a store made by an older build gets today's indexes, the
+    // history pages' index at its first close and its name pieces once the background
+    // fill is done.
     startup::ensureQueryIndexes(recordsMainDb(), QDir(recordsFolder()).filePath(startup::kStockDbFile));
+    store::makeHistoryPagesIndex(recordsMainDb(), std::numeric_limits<int>::max());
     store::Database db(recordsMainDb());
     store::ensureRecordNameIndex(db);
     return true;

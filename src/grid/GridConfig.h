@@ -128,6 +128,6 @@ enum CatalogueColumn {
   kCatKey = 10,      // Lb12 ID号
 };
 inline constexpr int kCatalogueRows = 21;
-inline constexpr int kCatalogueFields = 11;
+inline constexpr int kCatalogueFields = kCatKey + 1;
 
 }  // namespace grid

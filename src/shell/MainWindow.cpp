@@ -6,6 +6,7 @@
 #include "prescription/service/HerbalUsages.h"
 #include "catalogue/service/SearchKeyRebuild.h"
 #include "platform/WebPages.h"
+#include "startup/Main.h"
 #include "ui/Controls.h"
 #include "ui/Guard.h"
 #include "ui/Twips.h"
@@ -218,6 +219,7 @@ void MainWindow::Form_Unload() {
   // once, while nothing is on the screen. What could not be rebuilt (a locked file, no
   // stroke table) keeps its old key and is tried again at the next close.
   catalogue::rebuildSearchKeys(session_.state.MainDbConnection, session_.services.strokes());
+  startup::makeIndexesLeftForTheClose(session_.state);
   if (session_.endProcess) session_.endProcess();
 }
 

@@ -5,6 +5,7 @@
 #include "startup/HostNameFile.h"
 #include "startup/TemplateFiles.h"
 #include "store/DataFile.h"
+#include "store/HistoryPages.h"
 #include "store/InputDictionary.h"
 #include "store/QueryIndexes.h"
 #include "store/RecordsRepository.h"
@@ -148,6 +149,15 @@ bool ensureQueryIndexes(const QString& mainDbPath, const QString& stockDbPath) {
     return true;
   } catch (const std::exception&) {
     return false;  // the queries run without them, only slower (see the header)
+  }
+}
+
+bool makeIndexesLeftForTheClose(const AppState& state, int mostMs) {
+  if (state.NetworkMode) return false;
+  try {
+    return store::makeHistoryPagesIndex(state.MainDbConnection, mostMs);
+  } catch (const std::exception&) {
+    return false;  // the history list walks without it, and the next close tries again
   }
 }
 

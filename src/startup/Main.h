@@ -53,6 +53,16 @@ StrokeCodeTableRead readStrokeCodeTable(const QString& dictionaryDbPath);
 // work, only slower.
 bool ensureQueryIndexes(const QString& mainDbPath, const QString& stockDbPath);
 
+// How long the close may hold the main file's write lock to make an index start-up left
+// out: a second short of the 5 s another workstation's save waits for the lock.
+inline constexpr int kClosingIndexMostMs = 4000;
+
+// Makes what start-up leaves for the close (the history pages' index of a file made by an
+// earlier build, see store::makeHistoryPagesIndex), on the workstation whose file it is:
+// read across the share, it would run into its bound at every close. False when it is
+// not there afterwards: left to another workstation, given up, or the file not writable.
+bool makeIndexesLeftForTheClose(const AppState& state, int mostMs = kClosingIndexMostMs);
+
 inline const QString kHostUnreachableMessage =
     QStringLiteral("无法连接远程数据库，患者数据将保存在本地数据库！");
 // %1: the data folder.

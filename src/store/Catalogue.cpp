@@ -1,5 +1,6 @@
 #include "store/Catalogue.h"
 
+#include "store/CatalogueColumns.h"
 #include "store/CatalogueVersion.h"
 #include "store/LikePattern.h"
 
@@ -12,45 +13,44 @@
 namespace store {
 namespace {
 
-// The columns a catalogue row is read with, in this order.
-constexpr const char* kRowColumns =
-    R"("ID号", "查询", "用法", "名称", "拼音", "单位", "常用量", "单价", "备用1", "备用2", "分类", "斗位")";
+// The columns a whole catalogue row is read and written with, in kCatalogueColumns' order.
+const std::string kRowColumns = allCatalogueColumns();
 
+// A row read with kRowColumns.
 CatalogueRow rowFrom(const SQLite::Statement& q) {
-  // A column without a value reads as an empty text, as the grid shows it.
-  const auto text = [&q](int i) {
-    const QString value = columnText(q, i);
-    return value.isNull() ? QStringLiteral("") : value;
-  };
   CatalogueRow row;
-  row.key = text(0);
-  row.searchKey = text(1);
-  row.usage = text(2);
-  row.name = text(3);
-  row.initials = text(4);
-  row.unit = text(5);
-  row.usualDose = text(6);
-  row.sellingPrice = text(7);
-  row.purchasePrice = text(8);
-  row.drawer = text(9);
-  row.category = text(10);
-  row.stock = text(11);
+  for (int i = 0; i < kCatalogueColumnCount; ++i) {
+    // A column without a value reads as an empty text, as the grid shows it.
+    const QString value = columnText(q, i);
+    row.*kCatalogueColumns[i].field = value.isNull() ? QStringLiteral("") : value;
+  }
   return row;
 }
 
-// The values a row is written with, in the order of the insert's columns.
+// Binds the row's values from parameter 1 on, in kRowColumns' order.
 void bindRow(SQLite::Statement& q, const CatalogueRow& row) {
-  const QString* values[] = {&row.name,          &row.usualDose,     &row.unit,   &row.usage,
-                             &row.initials,      &row.category,      &row.sellingPrice,
-                             &row.purchasePrice, &row.stock,         &row.drawer, &row.searchKey,
-                             &row.key};
   int i = 1;
-  for (const QString* value : values) bindText(q, i++, value->isNull() ? QStringLiteral("") : *value);
+  for (const CatalogueTableColumn& column : kCatalogueColumns) {
+    const QString& value = row.*column.field;
+    bindText(q, i++, value.isNull() ? QStringLiteral("") : value);
+  }
 }
 
-constexpr const char* kInsert =
-    R"(INSERT INTO "商品" ("名称", "常用量", "单位", "用法", "拼音", "分类", "单价", "备用1", "斗位", "备用2", "查询", "ID号"))"
-    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+std::string parameters(int count) {
+  std::string list;
+  for (int i = 0; i < count; ++i) list += i == 0 ? "?" : ", ?";
+  return list;
+}
+
+const std::string kInsert =
+    R"(INSERT INTO "商品" ()" + kRowColumns + ") VALUES (" + parameters(kCatalogueColumnCount) + ")";
+
+// The assignments `"column" = ?` of the columns holding `fields`, in that order.
+std::string assignments(const std::vector<CatalogueRowField>& fields) {
+  std::string list;
+  for (const CatalogueRowField field : fields) list += (list.empty() ? "" : ", ") + catalogueColumn(field) + " = ?";
+  return list;
+}
 
 std::string orderedByName() { return std::string(R"( ORDER BY "名称" COLLATE )") + kNameCollation; }
 
@@ -70,7 +70,11 @@ QStringList Catalogue::namesInCategory(const QString& category) {
 
 namespace {
 
-constexpr const char* kSearchColumns = R"(SELECT rowid, "ID号", "名称", "常用量", "单位", "用法", "查询", "分类" FROM "商品")";
+const std::string kSearchColumns =
+    "SELECT rowid, " +
+    catalogueColumns({&CatalogueRow::key, &CatalogueRow::name, &CatalogueRow::usualDose, &CatalogueRow::unit,
+                      &CatalogueRow::usage, &CatalogueRow::searchKey, &CatalogueRow::category}) +
+    R"( FROM "商品")";
 
 CatalogueSearchFields searchFieldsOf(const SQLite::Statement& q) {
   const auto field = [&q](int i) -> std::optional<std::string_view> {
@@ -86,7 +90,7 @@ CatalogueSearchFields searchFieldsOf(const SQLite::Statement& q) {
 
 void Catalogue::searchRowsWithIds(const std::vector<std::int64_t>& rowids,
                                   const std::function<void(const CatalogueSearchFields&)>& visit) {
-  SQLite::Statement q(db_.sql(), std::string(kSearchColumns) + " WHERE rowid = ?");
+  SQLite::Statement q(db_.sql(), kSearchColumns + " WHERE rowid = ?");
   for (const std::int64_t rowid : rowids) {
     q.reset();
     q.bind(1, static_cast<int64_t>(rowid));
@@ -101,7 +105,7 @@ std::vector<std::int64_t> Catalogue::searchRows(const std::function<void(const C
     // One read transaction: the rows and their order come from the same state of the file.
     SQLite::Transaction transaction(db_.sql());
     {
-      SQLite::Statement q(db_.sql(), std::string(kSearchColumns) + " ORDER BY rowid");
+      SQLite::Statement q(db_.sql(), kSearchColumns + " ORDER BY rowid");
       while (q.executeStep()) visit(searchFieldsOf(q));
     }
     // The name order comes from walking the name-order index, whose entries are in that
@@ -155,7 +159,8 @@ namespace {
 
 // The columns a list key row is read from: category, key and, when kept, the name.
 std::string listKeyColumns(CatalogueListKeys::Names names) {
-  return names == CatalogueListKeys::Names::Kept ? R"("分类", "查询", "名称")" : R"("分类", "查询", '')";
+  return catalogueColumns({&CatalogueRow::category, &CatalogueRow::searchKey}) + ", " +
+         (names == CatalogueListKeys::Names::Kept ? catalogueColumn(&CatalogueRow::name) : "''");
 }
 
 void addListKey(CatalogueListKeys& keys, int64_t rowid, const SQLite::Statement& q, int first) {
@@ -222,7 +227,7 @@ std::vector<int64_t> Catalogue::listingIds(const QString& categoryPrefix, const 
 
 std::vector<std::optional<CatalogueRow>> Catalogue::rowsWithIds(const std::vector<int64_t>& ids) {
   return guarded([&] {
-    SQLite::Statement q(db_.sql(), std::string("SELECT ") + kRowColumns + R"( FROM "商品" WHERE rowid = ?)");
+    SQLite::Statement q(db_.sql(), "SELECT " + kRowColumns + R"( FROM "商品" WHERE rowid = ?)");
     std::vector<std::optional<CatalogueRow>> rows;
     rows.reserve(ids.size());
     for (const int64_t id : ids) {
@@ -236,12 +241,13 @@ std::vector<std::optional<CatalogueRow>> Catalogue::rowsWithIds(const std::vecto
 
 std::vector<CatalogueRow> Catalogue::lowStock(const QString& categoryPrefix, double threshold) {
   return guarded([&] {
-    SQLite::Statement q(db_.sql(), std::string("SELECT ") + kRowColumns +
-                                       R"( FROM "商品" WHERE +"分类" LIKE ? ESCAPE '\')" + orderedByName());
+    SQLite::Statement q(db_.sql(),
+                        "SELECT " + kRowColumns + R"( FROM "商品" WHERE +"分类" LIKE ? ESCAPE '\')" + orderedByName());
     bindText(q, 1, escapedForLike(categoryPrefix) + u'%');
     std::vector<CatalogueRow> rows;
     while (q.executeStep()) {
-      const QString stock = columnText(q, 11);
+      constexpr int kStockColumn = catalogueColumnIndex(&CatalogueRow::stock);
+      const QString stock = columnText(q, kStockColumn);
       const std::optional<double> kept =
           keptStock(stock.isNull() ? std::nullopt : std::optional<QString>(stock));
       if (kept && *kept < threshold) rows.push_back(rowFrom(q));
@@ -253,12 +259,11 @@ std::vector<CatalogueRow> Catalogue::lowStock(const QString& categoryPrefix, dou
 void Catalogue::saveRow(const CatalogueRow& row) {
   guarded([&] {
     SQLite::Transaction transaction(db_.sql());
-    SQLite::Statement update(
-        db_.sql(),
-        R"(UPDATE "商品" SET "名称" = ?, "常用量" = ?, "单位" = ?, "用法" = ?, "拼音" = ?, "分类" = ?, "单价" = ?,)"
-        R"( "备用1" = ?, "斗位" = ?, "备用2" = ?, "查询" = ?, "ID号" = ? WHERE "ID号" = ?)");
+    std::vector<CatalogueRowField> every;
+    for (const CatalogueTableColumn& column : kCatalogueColumns) every.push_back(column.field);
+    SQLite::Statement update(db_.sql(), R"(UPDATE "商品" SET )" + assignments(every) + R"( WHERE "ID号" = ?)");
     bindRow(update, row);
-    bindText(update, 13, row.key);
+    bindText(update, kCatalogueColumnCount + 1, row.key);
     if (update.exec() == 0) {
       SQLite::Statement insert(db_.sql(), kInsert);
       bindRow(insert, row);
@@ -275,7 +280,7 @@ std::optional<CatalogueRow> Catalogue::saveRow(const QString& key, const RowFor&
     SQLite::Transaction transaction(db_.sql(), SQLite::TransactionBehavior::IMMEDIATE);
     std::optional<CatalogueRow> stored;
     {
-      SQLite::Statement read(db_.sql(), std::string("SELECT ") + kRowColumns + R"( FROM "商品" WHERE "ID号" = ?)");
+      SQLite::Statement read(db_.sql(), "SELECT " + kRowColumns + R"( FROM "商品" WHERE "ID号" = ?)");
       bindText(read, 1, key);
       if (read.executeStep()) stored = rowFrom(read);
     }
@@ -287,25 +292,19 @@ std::optional<CatalogueRow> Catalogue::saveRow(const QString& key, const RowFor&
       bindRow(insert, row);
       insert.exec();
     } else {
-      // The column names come from this fixed list; only the values are bound.
-      const std::pair<const char*, const QString CatalogueRow::*> columns[] = {
-          {"名称", &CatalogueRow::name},         {"常用量", &CatalogueRow::usualDose},
-          {"单位", &CatalogueRow::unit},         {"用法", &CatalogueRow::usage},
-          {"拼音", &CatalogueRow::initials},     {"分类", &CatalogueRow::category},
-          {"单价", &CatalogueRow::sellingPrice}, {"备用1", &CatalogueRow::purchasePrice},
-          {"斗位", &CatalogueRow::stock},        {"备用2", &CatalogueRow::drawer},
-          {"查询", &CatalogueRow::searchKey}};
-      std::string assignments;
-      std::vector<const QString*> values;
-      for (const auto& [column, member] : columns) {
-        if (row.*member == (*stored).*member) continue;
-        assignments += std::string(assignments.empty() ? "" : ", ") + '"' + column + "\" = ?";
-        values.push_back(&(row.*member));
-      }
-      if (!assignments.empty()) {
-        SQLite::Statement update(db_.sql(), R"(UPDATE "商品" SET )" + assignments + R"( WHERE "ID号" = ?)");
+      // Only the changed columns are written, the key's never; their names come from the
+      // fixed column list, only the values are bound.
+      std::vector<CatalogueRowField> changed;
+      for (const CatalogueTableColumn& column : kCatalogueColumns)
+        if (column.field != &CatalogueRow::key && row.*column.field != (*stored).*column.field)
+          changed.push_back(column.field);
+      if (!changed.empty()) {
+        SQLite::Statement update(db_.sql(), R"(UPDATE "商品" SET )" + assignments(changed) + R"( WHERE "ID号" = ?)");
         int i = 1;
-        for (const QString* value : values) bindText(update, i++, value->isNull() ? QStringLiteral("") : *value);
+        for (const CatalogueRowField field : changed) {
+          const QString& value = row.*field;
+          bindText(update, i++, value.isNull() ? QStringLiteral("") : value);
+        }
         bindText(update, i, key);
         update.exec();
       }
@@ -384,8 +383,11 @@ void Catalogue::ensureNameOrderIndexes(Database& db) {
 }
 
 std::optional<ReceiptCandidate> Catalogue::receiptCandidate(std::int64_t rowid, const QString& categoryPrefix) {
-  SQLite::Statement q(db_.sql(), R"(SELECT "名称", "单位", "单价", "备用1", "斗位" FROM main."商品"
-                                   WHERE rowid = ? AND "分类" LIKE ? ESCAPE '\')");
+  SQLite::Statement q(db_.sql(), "SELECT " +
+                                     catalogueColumns({&CatalogueRow::name, &CatalogueRow::unit,
+                                                       &CatalogueRow::sellingPrice, &CatalogueRow::purchasePrice,
+                                                       &CatalogueRow::stock}) +
+                                     R"( FROM main."商品" WHERE rowid = ? AND "分类" LIKE ? ESCAPE '\')");
   q.bind(1, static_cast<int64_t>(rowid));
   bindText(q, 2, escapedForLike(categoryPrefix) + u'%');
   if (!q.executeStep()) return std::nullopt;
@@ -393,7 +395,7 @@ std::optional<ReceiptCandidate> Catalogue::receiptCandidate(std::int64_t rowid, 
 }
 
 std::optional<ReceiptStockRow> Catalogue::receiptStockRow(const QString& storedName, const QString& categoryPrefix) {
-  SQLite::Statement q(db_.sql(), R"(SELECT rowid, "斗位" FROM main."商品"
+  SQLite::Statement q(db_.sql(), "SELECT rowid, " + catalogueColumn(&CatalogueRow::stock) + R"( FROM main."商品"
                                    WHERE "名称" = ?1 AND substr("分类", 1, length(?2)) = ?2
                                    ORDER BY "名称", rowid LIMIT 1)");
   bindText(q, 1, storedName);
@@ -404,7 +406,10 @@ std::optional<ReceiptStockRow> Catalogue::receiptStockRow(const QString& storedN
 
 void Catalogue::setPricesAndStock(std::int64_t rowid, const QString& price, const QString& cost,
                                   const QString& stock) {
-  SQLite::Statement update(db_.sql(), R"(UPDATE main."商品" SET "单价" = ?, "备用1" = ?, "斗位" = ? WHERE rowid = ?)");
+  SQLite::Statement update(db_.sql(), R"(UPDATE main."商品" SET )" +
+                                          assignments({&CatalogueRow::sellingPrice, &CatalogueRow::purchasePrice,
+                                                       &CatalogueRow::stock}) +
+                                          " WHERE rowid = ?");
   bindText(update, 1, price);
   bindText(update, 2, cost);
   bindText(update, 3, stock);
@@ -413,7 +418,8 @@ void Catalogue::setPricesAndStock(std::int64_t rowid, const QString& price, cons
 }
 
 void Catalogue::setStock(std::int64_t rowid, const QString& stock) {
-  SQLite::Statement update(db_.sql(), R"(UPDATE main."商品" SET "斗位" = ? WHERE rowid = ?)");
+  SQLite::Statement update(db_.sql(),
+                           R"(UPDATE main."商品" SET )" + assignments({&CatalogueRow::stock}) + " WHERE rowid = ?");
   bindText(update, 1, stock);
   update.bind(2, static_cast<int64_t>(rowid));
   update.exec();

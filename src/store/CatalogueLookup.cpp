@@ -1,16 +1,23 @@
 #include "store/CatalogueLookup.h"
 
+#include "store/CatalogueColumns.h"
+
 namespace store {
 namespace {
 
 // Must repeat the indexed expression exactly, or SQLite will not use the index.
 #define NAME_MATCH R"(rtrim("名称", ' ') = rtrim(?1, ' ') COLLATE NOCASE)"
 
-constexpr const char* kPriceColumns = R"(SELECT "名称", "单位", "单价", "斗位", "分类", "备用2", "备用1" FROM "商品" )";
-
+// The price look-up: the first row of that name the category test lets through, read into
+// a CataloguePriceRow's fields in their order.
 std::string priceSql(const char* categoryTest) {
-  return std::string(kPriceColumns) + "WHERE " NAME_MATCH " AND " + categoryTest + " ORDER BY rowid LIMIT 1";
+  return "SELECT " +
+         catalogueColumns({&CatalogueRow::name, &CatalogueRow::unit, &CatalogueRow::sellingPrice, &CatalogueRow::stock,
+                           &CatalogueRow::category, &CatalogueRow::drawer, &CatalogueRow::purchasePrice}) +
+         R"( FROM "商品" WHERE )" NAME_MATCH " AND " + categoryTest + " ORDER BY rowid LIMIT 1";
 }
+
+const std::string kStock = catalogueColumn(&CatalogueRow::stock);
 
 QString orEmpty(const SQLite::Statement& row, int column) {
   const QString value = columnText(row, column);
@@ -25,9 +32,9 @@ CatalogueLookup::CatalogueLookup(Database& db)
           SQLite::Statement(db.sql(), priceSql(R"("分类" = '中药')")),
           SQLite::Statement(db.sql(), priceSql(R"("分类" = '收费项目')")),
       },
-      stockQuery_(db.sql(), R"(SELECT rowid, "斗位" FROM "商品" WHERE )" NAME_MATCH
-                            R"( AND substr("分类", 1, length(?2)) = ?2 COLLATE NOCASE ORDER BY rowid LIMIT 1)"),
-      stockUpdate_(db.sql(), R"(UPDATE "商品" SET "斗位" = ? WHERE rowid = ?)") {}
+      stockQuery_(db.sql(), "SELECT rowid, " + kStock + R"( FROM "商品" WHERE )" NAME_MATCH
+                                R"( AND substr("分类", 1, length(?2)) = ?2 COLLATE NOCASE ORDER BY rowid LIMIT 1)"),
+      stockUpdate_(db.sql(), R"(UPDATE "商品" SET )" + kStock + " = ? WHERE rowid = ?") {}
 
 std::optional<CataloguePriceRow> CatalogueLookup::priced(const QString& storedName, PricingCategories categories) {
   SQLite::Statement& query = priceQuery_[static_cast<int>(categories)];

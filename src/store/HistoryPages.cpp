@@ -1,20 +1,28 @@
 #include "store/HistoryPages.h"
 
+#include "store/DataFile.h"
 #include "store/RecordNameIndex.h"
 #include "store/TextMatch.h"
+
+#include <sqlite3.h>
+
+#include <chrono>
 
 namespace store {
 namespace {
 
 constexpr const char* kVisitDateIndex = "档案_就诊日期";
+// The numbers' unique index, in every main file since the first build.
+constexpr const char* kNumberIndex = "档案_ID号";
 
 QString nameColumn(const HistoryFilter& filter) {
   return filter.column == HistoryFilter::Column::NameInitials ? QStringLiteral("40") : QStringLiteral("0");
 }
 
 // The walk: `columns` of the filter's records after a number, newest first, on the index
-// alone until a record is listed. A file without the index (one that could not be
-// written) is walked without it.
+// alone until a record is listed. A file without the index (made by an earlier build, or
+// one that could not be written) is walked along the numbers, reading every record: left
+// to the planner, it would sort the whole date range first.
 template <class Read>
 void walk(Database& db, const QString& columns, const HistoryFilter& filter, const std::optional<QString>& after,
           int limit, Read&& read) {
@@ -34,11 +42,21 @@ void walk(Database& db, const QString& columns, const HistoryFilter& filter, con
     query.bind(p, limit);
     while (query.executeStep()) read(query);
   };
+  const auto indexedBy = [](const char* index) { return QStringLiteral(R"( INDEXED BY "%1")").arg(QString::fromUtf8(index)); };
   try {
-    run(QStringLiteral(R"( INDEXED BY "%1")").arg(QString::fromUtf8(kHistoryPagesIndex)));
+    run(indexedBy(kHistoryPagesIndex));
   } catch (const SQLite::Exception&) {
-    run(QString());
+    try {
+      run(indexedBy(kNumberIndex));
+    } catch (const SQLite::Exception&) {
+      run(QString());
+    }
   }
+}
+
+// Ends the statement running once its time is up.
+int pastDeadline(void* deadline) {
+  return std::chrono::steady_clock::now() >= *static_cast<std::chrono::steady_clock::time_point*>(deadline) ? 1 : 0;
 }
 
 }  // namespace
@@ -90,6 +108,30 @@ std::vector<QString> historySerials(Database& db, const HistoryFilter& filter, c
   walk(db, QStringLiteral(R"("序号")"), filter, after, limit,
        [&](const SQLite::Statement& q) { serials.push_back(columnText(q, 0)); });
   return serials;
+}
+
+bool makeHistoryPagesIndex(const QString& mainDbPath, int mostMs) {
+  Database db = openExisting(mainDbPath);
+  // The new index's pages stay in this connection's cache until the commit, so that the
+  // others read on meanwhile: a page written out earlier would lock them out from then on.
+  db.exec(QStringLiteral("PRAGMA cache_size = -262144"));
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(mostMs);
+  sqlite3* handle = db.sql().getHandle();
+  sqlite3_progress_handler(handle, 1000, &pastDeadline, &deadline);
+  bool made = true;
+  try {
+    db.exec(QStringLiteral(R"(CREATE INDEX IF NOT EXISTS "%1" ON "档案" ("序号", "5", "0", "40");)")
+                .arg(QString::fromUtf8(kHistoryPagesIndex)));
+  } catch (const SQLite::Exception& e) {
+    // Interrupted: the statement's transaction is rolled back, and the next close tries again.
+    if (e.getErrorCode() != SQLITE_INTERRUPT) {
+      sqlite3_progress_handler(handle, 0, nullptr, nullptr);
+      throw;
+    }
+    made = false;
+  }
+  sqlite3_progress_handler(handle, 0, nullptr, nullptr);
+  return made;
 }
 
 }  // namespace store

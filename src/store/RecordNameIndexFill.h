@@ -87,9 +87,11 @@ class RecordNameIndexFill {
   };
   std::optional<PieceKey> lastPiece_;
   qint64 writeMs_ = 0;
-  int readRows_ = 2000;
-  int mergeRows_ = 5000;
-  int clearRows_ = 5000;
+  // The ranges start small (a first step finds little in the caches) and grow to what
+  // kStepMs allows.
+  int readRows_ = 500;
+  int mergeRows_ = 500;
+  int clearRows_ = 500;
 };
 
 }  // namespace store

@@ -207,10 +207,9 @@ void RecordsRepository::writePatient(const PatientRow& p) {
 void ensureRecordIndexes(Database& db) {
   db.exec(QStringLiteral(R"(CREATE INDEX IF NOT EXISTS "%1" ON "档案" ("5");)"
                          R"(CREATE INDEX IF NOT EXISTS "%2" ON "档案" ("0", "5");)"
-                         R"(CREATE INDEX IF NOT EXISTS "%3" ON "档案" ("40", "5");)"
-                         R"(CREATE INDEX IF NOT EXISTS "%4" ON "档案" ("序号", "5", "0", "40");)")
+                         R"(CREATE INDEX IF NOT EXISTS "%3" ON "档案" ("40", "5");)")
               .arg(QString::fromUtf8(kVisitDateIndex), QString::fromUtf8(kNameHistoryIndex),
-                   QString::fromUtf8(kInitialsHistoryIndex), QString::fromUtf8(kHistoryPagesIndex)));
+                   QString::fromUtf8(kInitialsHistoryIndex)));
 }
 
 }  // namespace store

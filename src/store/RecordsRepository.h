@@ -69,9 +69,10 @@ class RecordsRepository {
 // on its own entries (store/HistoryPages).
 inline constexpr const char* kHistoryPagesIndex = "档案_序号筛选";
 
-// The indexes the history list reads: the visit date, the name with the visit date, the
-// name's initials key with the visit date, and the number with the date and both names.
-// Created when missing, on old files too.
+// The indexes the history list reads: the visit date, the name with the visit date and
+// the name's initials key with the visit date. Created when missing, on old files too.
+// The pages index is not among them: on a large file it takes seconds to make, holding
+// the file's lock all that time (see makeHistoryPagesIndex).
 void ensureRecordIndexes(Database& db);
 
 }  // namespace store

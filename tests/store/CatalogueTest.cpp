@@ -277,6 +277,62 @@ TEST_F(CatalogueTest, SaveRowAddsOnceThenRewritesTheRowWithItsKey) {
   EXPECT_EQ(column("商品", "备用3"), (QStringList{"留", "<null>"}));
 }
 
+// The stored files name the columns as the table always did (the stock in 斗位, the purchase
+// price in 备用1, the drawer in 备用2): each field goes to its own column on every way in,
+// and comes back into the same field.
+TEST_F(CatalogueTest, EachFieldIsStoredInItsOwnColumnOnEveryWriteAndReadBackIntoIt) {
+  // Every field a text of its own, under the key K1.
+  const auto rowOf = [](const QString& v) {
+    CatalogueRow r;
+    r.key = "K1";
+    r.searchKey = "S" + v + "$";
+    r.usage = "U" + v;
+    r.name = "N" + v;
+    r.initials = "I" + v;
+    r.unit = "T" + v;
+    r.usualDose = "D" + v;
+    r.sellingPrice = "P" + v;
+    r.purchasePrice = "C" + v;
+    r.drawer = "W" + v;
+    r.category = "西成药·G" + v;
+    r.stock = "Q" + v;
+    return r;
+  };
+  const auto expectStored = [&](const CatalogueRow& r) {
+    const std::pair<const char*, QString> columns[] = {
+        {"ID号", r.key},      {"查询", r.searchKey},        {"用法", r.usage},       {"名称", r.name},
+        {"拼音", r.initials}, {"单位", r.unit},             {"常用量", r.usualDose}, {"单价", r.sellingPrice},
+        {"备用1", r.purchasePrice}, {"备用2", r.drawer}, {"分类", r.category},     {"斗位", r.stock},
+    };
+    for (const auto& [name, value] : columns) EXPECT_EQ(column("商品", name), QStringList{value}) << name;
+    const std::vector<CatalogueRow> read = withCatalogue([](auto& c) { return c.listing("西成药", ""); });
+    ASSERT_EQ(read.size(), 1u);
+    EXPECT_EQ(read[0], r);
+  };
+  const auto savedByChanges = [](store::Catalogue& c, const CatalogueRow& r) {
+    c.saveRow(r.key, [&r](const std::optional<CatalogueRow>&) { return std::optional<CatalogueRow>(r); });
+  };
+  struct Write {
+    const char* how;
+    std::function<void(store::Catalogue&, const CatalogueRow&)> write;
+    bool rewrites;  // also writes over the row under the same key
+  };
+  const Write writes[] = {
+      {"added", [](store::Catalogue& c, const CatalogueRow& r) { c.addRows({r}); }, false},
+      {"saved whole", [](store::Catalogue& c, const CatalogueRow& r) { c.saveRow(r); }, true},
+      {"saved by its changes", savedByChanges, true},
+  };
+  for (const Write& w : writes) {
+    SCOPED_TRACE(w.how);
+    exec(R"(DELETE FROM "商品")");
+    withCatalogue([&](auto& c) { w.write(c, rowOf("1")); return 0; });
+    expectStored(rowOf("1"));
+    // Written again under its key: each changed value still lands in its own column.
+    withCatalogue([&](auto& c) { (w.rewrites ? w.write : savedByChanges)(c, rowOf("2")); return 0; });
+    expectStored(rowOf("2"));
+  }
+}
+
 TEST_F(CatalogueTest, ARefusedSaveThrowsAndChangesNothing) {
   CatalogueRow r = row("k1", "阿");
   withCatalogue([&](auto& c) { c.saveRow(r); return 0; });

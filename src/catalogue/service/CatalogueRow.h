@@ -2,6 +2,7 @@
 // catalogue grid.
 #pragma once
 
+#include "grid/GridConfig.h"
 #include "store/CatalogueRow.h"
 
 #include <QString>
@@ -13,20 +14,21 @@ namespace catalogue {
 // One stored row by meaning.
 using CatalogueRow = store::CatalogueRow;
 
-// The grid's cells of one row, in column order 名称 .. ID号.
+// The grid's cells of one row by meaning; the grid's column order (名称 .. ID号) decides
+// each place.
 enum CatalogueField {
-  kNameField = 0,
-  kUsualDoseField,
-  kUnitField,
-  kUsageField,
-  kInitialsField,
-  kCategoryField,
-  kSellingPriceField,
-  kPurchasePriceField,
-  kStockField,
-  kDrawerField,
-  kKeyField,
-  kCatalogueFieldCount
+  kNameField = grid::kCatName,
+  kUsualDoseField = grid::kCatDose,
+  kUnitField = grid::kCatUnit,
+  kUsageField = grid::kCatUsage,
+  kInitialsField = grid::kCatPinyin,
+  kCategoryField = grid::kCatCategory,
+  kSellingPriceField = grid::kCatPrice,
+  kPurchasePriceField = grid::kCatCost,
+  kStockField = grid::kCatStock,
+  kDrawerField = grid::kCatDrawer,
+  kKeyField = grid::kCatKey,
+  kCatalogueFieldCount = grid::kCatalogueFields
 };
 using CatalogueCells = std::array<QString, kCatalogueFieldCount>;
 

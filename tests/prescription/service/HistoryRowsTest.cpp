@@ -1,9 +1,11 @@
 // The history list read page by page against the plain query: the same records in the
 // same order with the same texts, for short and long windows, searched by name, by
-// initials and by one character, also after another workstation's edits.
+// initials and by one character, also after another workstation's edits and on a file
+// that does not hold the pages' index yet.
 #include "prescription/service/HistoryRows.h"
 #include "prescription/service/RecordsFixture.h"
 #include "store/KeptConnection.h"
+#include "store/RecordsRepository.h"
 #include "text/PinyinInitials.h"
 
 #include <SQLiteCpp/Transaction.h>
@@ -94,6 +96,17 @@ TEST_F(HistoryRowsTest, ListsWhatThePlainQueryListsInItsOrderAlsoAfterAnotherWor
     other.exec(R"(DELETE FROM "档案" WHERE rowid % 17 = 0)");
     other.exec(R"(UPDATE "档案" SET "0" = '王小伟', "40" = '王小伟-wxw' WHERE rowid % 23 = 0)");
   }
+  expectSameAsPlain(main);
+}
+
+TEST_F(HistoryRowsTest, AFileWithoutThePagesIndexListsTheSame) {
+  // As an earlier build left the file: the index is made only at a close.
+  {
+    store::Database db(mainDb);
+    addRecords(db, 0, 6000);
+    db.exec(QStringLiteral(R"(DROP INDEX "%1")").arg(QString::fromUtf8(store::kHistoryPagesIndex)));
+  }
+  store::KeptConnection main(mainDb);
   expectSameAsPlain(main);
 }
 
