@@ -51,9 +51,9 @@ catalogue::CatalogueRow generatedRow(std::mt19937& random, int n, const text::St
 struct Catalogue100000 {
   Catalogue100000() : strokes(testing_support::shippedStrokeCodeTable()) {
     startup::writeMissingTemplates(folder.path());
-    state.MainDbConnection = QDir(folder.path()).filePath(startup::kMainDbFile);
-    state.StrokeCodeTable = testing_support::shippedStrokeCodeTable();
-    store::Database db(state.MainDbConnection);
+    state.mainDbPath = QDir(folder.path()).filePath(startup::kMainDbFile);
+    state.strokeCodeTable = testing_support::shippedStrokeCodeTable();
+    store::Database db(state.mainDbPath);
     db.exec(QStringLiteral(R"(DELETE FROM "商品")"));
     std::mt19937 random(16);
     QList<catalogue::CatalogueRow> rows;
@@ -105,7 +105,7 @@ BENCHMARK_CAPTURE(SearchKeystroke, everyWesternRow, QStringLiteral("-"), QString
 void SearchKeystrokeAfterAnEdit(benchmark::State& state) {
   ShownCatalogueWindow shown;
   catalogue::CatalogueWindow& form = shown.form;
-  store::Database other(catalogue100000().state.MainDbConnection);
+  store::Database other(catalogue100000().state.mainDbPath);
   SQLite::Statement rename(other.sql(), R"(UPDATE "商品" SET "名称" = ?, "查询" = ? WHERE rowid = 500)");
   bool flip = false;
   for (auto _ : state) {
@@ -143,7 +143,7 @@ BENCHMARK(PageWhileDragging)->Unit(benchmark::kMillisecond);
 void ListingQuery(benchmark::State& state, QString typed) {
   Catalogue100000& data = catalogue100000();
   for (auto _ : state) {
-    store::Database db(data.state.MainDbConnection);
+    store::Database db(data.state.mainDbPath);
     state.counters["listed"] = static_cast<double>(store::Catalogue(db).listing(QStringLiteral("西成药"), typed).size());
   }
 }
@@ -153,7 +153,7 @@ BENCHMARK_CAPTURE(ListingQuery, everyWesternRow, QStringLiteral("-"))->Unit(benc
 void ListingIdsQuery(benchmark::State& state, QString typed) {
   Catalogue100000& data = catalogue100000();
   for (auto _ : state) {
-    store::Database db(data.state.MainDbConnection);
+    store::Database db(data.state.mainDbPath);
     state.counters["listed"] =
         static_cast<double>(store::Catalogue(db).listingIds(QStringLiteral("西成药"), typed).size());
   }

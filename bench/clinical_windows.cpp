@@ -32,7 +32,7 @@ struct Program {
     env.drives.sharesRoot = dir.path() + "/shares";
     env.stationCode = "BE01";
     state = *startup::Main(env, dialogs);
-    if (!mainDb.isEmpty()) state.MainDbConnection = mainDb;
+    if (!mainDb.isEmpty()) state.mainDbPath = mainDb;
     session = std::make_unique<ui::Session>(state, dialogs);
     shell::defineWindows(*session);
   }
@@ -73,7 +73,7 @@ void OpenTheRecordWindow(benchmark::State& state) {
   prescription.state.number = QStringLiteral("20240305143012AB");
   prescription.state.header[prescription::header::kName] = QStringLiteral("林晓东");
   prescription.state.medicalRecord = QStringLiteral("发热两天$受凉后发热\r\n伴咳嗽$$$$$$上呼吸道感染$阿莫西林胶囊$");
-  const QString db = program.state.MainDbConnection;
+  const QString db = program.state.mainDbPath;
   addTemplates(db, QStringLiteral("病历常用语"), 1000, QStringLiteral("双肺呼吸音清，未闻及干湿啰音"));
   addTemplates(db, QStringLiteral("病史模板"), 200, QStringLiteral("发热ほ咳嗽ほほほほほほ上呼吸道感染ほほ"));
   for (auto _ : state) {

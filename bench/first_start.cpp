@@ -152,7 +152,7 @@ void FirstStartOnAnOlderFile(benchmark::State& state) {
 
     testing_support::ScriptedDialogs dialogs;
     const startup::AppState started = *startup::Main(env, dialogs);
-    auto fill = std::make_unique<startup::BackgroundNameIndexFill>(started.MainDbConnection);
+    auto fill = std::make_unique<startup::BackgroundNameIndexFill>(started.mainDbPath);
     auto session = std::make_unique<ui::Session>(started, dialogs);
     shell::defineWindows(*session);
     session->windows.load(QString::fromLatin1(shell::LoginWindow::kName)).Show();
@@ -194,7 +194,7 @@ void FirstCloseOnAnOlderFile(benchmark::State& state) {
     store::Database(bench_support::recordsMainDb())
         .exec(QStringLiteral(R"(DROP INDEX IF EXISTS "%1")").arg(QString::fromUtf8(store::kHistoryPagesIndex)));
     startup::AppState closing;
-    closing.MainDbConnection = bench_support::recordsMainDb();
+    closing.mainDbPath = bench_support::recordsMainDb();
 
     QElapsedTimer clock;
     clock.start();

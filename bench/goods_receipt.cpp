@@ -35,7 +35,7 @@ struct OpenReceipt {
     env.stationCode = "BE01";
     state = *startup::Main(env, dialogs);
     session = std::make_unique<ui::Session>(state, dialogs);
-    bench_support::fillCatalogue(state.MainDbConnection, session->services.strokes(), rows);
+    bench_support::fillCatalogue(state.mainDbPath, session->services.strokes(), rows);
     shell::defineWindows(*session);
     purchasing::PurchaseLedgerWindow& ledger = session->windows.get<purchasing::PurchaseLedgerWindow>();
     ledger.Show();

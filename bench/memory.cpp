@@ -46,7 +46,7 @@ void MemoryAfterLogin(benchmark::State& state) {
     startup::AppState started = *startup::Main(bench_support::environmentIn(dir.path(), "BE01"), dialogs);
     auto session = std::make_unique<ui::Session>(started, dialogs);
     if (state.range(0) > 0) {
-      bench_support::fillCatalogue(started.MainDbConnection, session->services.strokes(), static_cast<int>(state.range(0)));
+      bench_support::fillCatalogue(started.mainDbPath, session->services.strokes(), static_cast<int>(state.range(0)));
       // What the generator left behind is not the program's: given back before the login.
       malloc_trim(0);
     }
@@ -67,7 +67,7 @@ void MemoryAfterLoginAtClinicScale(benchmark::State& state) {
     testing_support::ScriptedDialogs dialogs;
     startup::AppState started = *startup::Main(bench_support::environmentIn(dir.path(), "BE04"), dialogs);
     // As the program does: the check of the history search's name pieces, done by now.
-    startup::BackgroundNameIndexFill(started.MainDbConnection).wait();
+    startup::BackgroundNameIndexFill(started.mainDbPath).wait();
     auto session = std::make_unique<ui::Session>(started, dialogs);
     shell::defineWindows(*session);
     auto& login = static_cast<shell::LoginWindow&>(session->windows.load(QString::fromLatin1(shell::LoginWindow::kName)));

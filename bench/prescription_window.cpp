@@ -40,7 +40,7 @@ struct OpenWindow {
   }
 
   void fillCatalogue(int rows) {
-    bench_support::fillCatalogue(state.MainDbConnection, session->services.strokes(), rows);
+    bench_support::fillCatalogue(state.mainDbPath, session->services.strokes(), rows);
   }
 
   prescription::PrescriptionWindow& form2() { return session->windows.get<prescription::PrescriptionWindow>(); }
@@ -101,7 +101,7 @@ template <class Write>
 void keystrokesAfter(benchmark::State& state, Write write) {
   OpenWindow open(static_cast<int>(state.range(0)));
   PaintedKeystrokes keystrokes(open.form2());
-  store::Database db(open.state.MainDbConnection);
+  store::Database db(open.state.mainDbPath);
   const QString keys[] = {"dg", "ch"};
   int i = 0;
   for (auto _ : state) {
@@ -137,7 +137,7 @@ void FirstBroadKeystroke(benchmark::State& state) {
   OpenWindow open(static_cast<int>(state.range(0)));
   PaintedKeystrokes keystrokes(open.form2());
   auto* search = open.form2().findChild<QLineEdit*>("Text1");
-  store::Database db(open.state.MainDbConnection);
+  store::Database db(open.state.mainDbPath);
   int i = 0;
   for (auto _ : state) {
     state.PauseTiming();

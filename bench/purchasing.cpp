@@ -84,7 +84,7 @@ void LedgerRefusesARangeOverTheCap(benchmark::State& state) {
   env.stationCode = "BE01";
   testing_support::ScriptedDialogs dialogs;
   startup::AppState appState = *startup::Main(env, dialogs);
-  appState.StockDbConnection = stockDb();
+  appState.stockDbPath = stockDb();
   auto session = std::make_unique<ui::Session>(appState, dialogs);
   shell::defineWindows(*session);
   purchasing::PurchaseLedgerWindow& ledger = session->windows.get<purchasing::PurchaseLedgerWindow>();

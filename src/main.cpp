@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
   if (!started) return 1;
   const startup::AppState& state = *started;
   // Made complete while the user logs in and works; stopped when the program ends.
-  startup::BackgroundNameIndexFill nameIndexFill(state.MainDbConnection);
+  startup::BackgroundNameIndexFill nameIndexFill(state.mainDbPath);
 
   // The print server is asked for the default printer only when a window first needs it.
   ui::Session session(state, dialogs, [] { return QPrinterInfo::defaultPrinterName(); });

@@ -55,7 +55,7 @@ CatalogueCells cellsOf(const grid::Record& record) {
 }  // namespace
 
 CatalogueWindow::CatalogueWindow(ui::Session& session)
-    : ui::Window(QString::fromLatin1(kName)), session_(session), keys_(session.state.StationCode) {
+    : ui::Window(QString::fromLatin1(kName)), session_(session), keys_(session.state.stationCode) {
   setWindowTitle(QStringLiteral("药物维护"));
   setClientSize(13935, 9180);
   build();
@@ -226,13 +226,13 @@ void CatalogueWindow::reload() {
   readFailureTold_ = false;
   std::vector<int64_t> ids;
   ui::runGuarded(session_.dialogs, kListUnreadable, [&] {
-    ids = listSearch_.listingIds(session_.state.MainDbConnection, Label3->text(), Text2->text());
+    ids = listSearch_.listingIds(session_.state.mainDbPath, Label3->text(), Text2->text());
   });
   // Only the ids are read here; each page reads its own rows as it is shown.
   grid->setSource(std::make_unique<CatalogueListing>(
       std::move(ids),
       [this](const std::vector<int64_t>& wanted) {
-        return CatalogueFile(session_.state.MainDbConnection).rowsWithIds(wanted);
+        return CatalogueFile(session_.state.mainDbPath).rowsWithIds(wanted);
       },
       [this](const QString& reason) { tellReadFailure(reason); }));
   showSaveStatus();
@@ -259,7 +259,7 @@ void CatalogueWindow::Command2_Click() {
   const double threshold = text::leadingNumber(text::trimBlanks(Text3->text()));
   std::vector<CatalogueRow> rows;
   ui::runGuarded(session_.dialogs, QStringLiteral("库存报警查询失败"), [&] {
-    rows = CatalogueFile(session_.state.MainDbConnection).lowStock(Label3->text(), threshold);
+    rows = CatalogueFile(session_.state.mainDbPath).lowStock(Label3->text(), threshold);
   });
   // The blank rows after a low-stock list hold one blank in every cell.
   grid->setRecords(gridRecords(rows), QStringLiteral(" "));
@@ -285,7 +285,7 @@ void CatalogueWindow::Command4_Click() {
   if (text::trimBlanks(key).isEmpty()) return;
   if (!mayDropUnsaved()) return;
   if (!ui::runGuarded(session_.dialogs, QStringLiteral("删除失败"),
-                      [&] { CatalogueFile(session_.state.MainDbConnection).deleteRow(key); }))
+                      [&] { CatalogueFile(session_.state.mainDbPath).deleteRow(key); }))
     return;
   const int before = grid->VS1()->value();
   reload();
@@ -301,7 +301,7 @@ void CatalogueWindow::Command8_Click() {
     return;
   if (!mayDropUnsaved()) return;
   ui::runGuarded(session_.dialogs, QStringLiteral("清空失败"),
-                 [&] { CatalogueFile(session_.state.MainDbConnection).clearCategory(Label3->text()); });
+                 [&] { CatalogueFile(session_.state.mainDbPath).clearCategory(Label3->text()); });
   reload();
 }
 
@@ -320,7 +320,7 @@ void CatalogueWindow::Command7_Click() {
   spreadsheet::WriteOutcome outcome;
   {
     const BusyCursor busy;
-    outcome = CatalogueFile(session_.state.MainDbConnection).exportTo(Label3->text(), path);
+    outcome = CatalogueFile(session_.state.mainDbPath).exportTo(Label3->text(), path);
   }
   if (outcome.ok)
     session_.dialogs.message(QStringLiteral("文件导出成功！"));
@@ -345,7 +345,7 @@ void CatalogueWindow::Command6_Click() {
       failure = sheet.reason;
     } else {
       const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss"));
-      failure = CatalogueFile(session_.state.MainDbConnection)
+      failure = CatalogueFile(session_.state.mainDbPath)
                     .importFrom(sheet, chosen, CurrentCategoryIndex, stamp, session_.services.strokes());
     }
   }
@@ -388,7 +388,7 @@ void CatalogueWindow::nameCellSteps(int row) {
   QLineEdit* key = cellAt(row, kKeyField);
   if (text::trimBlanks(key->text()).isEmpty()) {
     key->setText(keys_.next(
-        [this](const QString& candidate) { return CatalogueFile(session_.state.MainDbConnection).keyTaken(candidate); }));
+        [this](const QString& candidate) { return CatalogueFile(session_.state.mainDbPath).keyTaken(candidate); }));
   }
   QLineEdit* category = cellAt(row, kCategoryField);
   if (text::trimBlanks(category->text()).isEmpty()) category->setText(newRowCategory(button()));
@@ -439,7 +439,7 @@ std::optional<CatalogueRow> CatalogueWindow::saveRecord(int index, const std::op
   const text::StrokeCoder& strokes = session_.services.strokes();
   const int category = button();
   const CatalogueFile::SavedRow saved =
-      CatalogueFile(session_.state.MainDbConnection)
+      CatalogueFile(session_.state.mainDbPath)
           .saveRow(text::trimBlanks(cells[kKeyField]), [&](const std::optional<CatalogueRow>& stored) {
             return rowToStore(stored, before, cells, category, strokes, fillRatio);
           });

@@ -131,7 +131,7 @@ links::PrescriptionLink* MedicalRecordWindow::link() const {
 
 bool MedicalRecordWindow::withTemplates(const std::function<void(TemplateLibrary&)>& step) {
   return ui::runGuarded(session_.dialogs, QStringLiteral("数据库操作失败"), [&] {
-    TemplateLibrary templates(session_.state.MainDbConnection);
+    TemplateLibrary templates(session_.state.mainDbPath);
     step(templates);
   });
 }

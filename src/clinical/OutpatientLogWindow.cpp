@@ -92,13 +92,13 @@ void OutpatientLogWindow::Form_Load() {
   Text4->setText(text::isoDate(today));
   Command1_Click();
   // Margins that cannot be read leave the boxes at their design margins.
-  const LogMargins margins = keptLogMargins(session_.state.MainDbConnection);
+  const LogMargins margins = keptLogMargins(session_.state.mainDbPath);
   if (margins.left) Text1->setText(*margins.left);
   if (margins.top) Text5->setText(*margins.top);
 }
 
 void OutpatientLogWindow::Form_Unload() {
-  const MarginsSave saved = saveLogMargins(session_.state.MainDbConnection, Text1->text(), Text5->text());
+  const MarginsSave saved = saveLogMargins(session_.state.mainDbPath, Text1->text(), Text5->text());
   if (saved.status == MarginsSave::Status::NoSettingsRow)
     session_.dialogs.message(QStringLiteral("设置表中没有记录，日志打印边距没有保存。"));
   else if (saved.status == MarginsSave::Status::Failed)
@@ -123,7 +123,7 @@ void OutpatientLogWindow::Command1_Click() {
   BusyCursor busy;
   std::optional<std::vector<LogRecord>> records;
   if (!ui::runGuarded(session_.dialogs, kLogUnreadable,
-                      [&] { records = listLog(session_.state.MainDbConnection, *dates); }))
+                      [&] { records = listLog(session_.state.mainDbPath, *dates); }))
     return;
   if (!records) {
     session_.dialogs.message(kLogTooManyMessage);
@@ -151,7 +151,7 @@ void OutpatientLogWindow::Command2_Click() {
   {
     BusyCursor busy;
     if (!ui::runGuarded(session_.dialogs, kLogUnreadable,
-                        [&] { records = readLog(session_.state.MainDbConnection, *dates); }))
+                        [&] { records = readLog(session_.state.mainDbPath, *dates); }))
       return;
     Label1->setText(QStringLiteral("计录数：%1").arg(records.size()));
     Label1->adjustSize();
@@ -173,7 +173,7 @@ void OutpatientLogWindow::Command3_Click() {
   LogPrintInput input{Text1->text(), Text5->text(), physician_(), {}};
   BusyCursor busy;
   if (!ui::runGuarded(session_.dialogs, kLogUnreadable,
-                      [&] { input.records = readLog(session_.state.MainDbConnection, *dates); }))
+                      [&] { input.records = readLog(session_.state.mainDbPath, *dates); }))
     return;
   // A range without visits prints nothing and says nothing.
   if (input.records.empty()) return;

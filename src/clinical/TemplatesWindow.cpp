@@ -75,7 +75,7 @@ void TemplatesWindow::Form_Load() {
 
 bool TemplatesWindow::withTemplates(const std::function<void(TemplateLibrary&)>& step) {
   return ui::runGuarded(session_.dialogs, QStringLiteral("数据库操作失败"), [&] {
-    TemplateLibrary templates(session_.state.MainDbConnection);
+    TemplateLibrary templates(session_.state.mainDbPath);
     step(templates);
   });
 }

@@ -96,7 +96,7 @@ void WordListWindow::Form_Load() {
 void WordListWindow::fill() {
   List1->clear();
   ui::runGuarded(session_.dialogs, QStringLiteral("列表无法读取"), [this] {
-    for (const WordRow& row : searchWordList(session_.state.MainDbConnection, kind(), Text1->text())) {
+    for (const WordRow& row : searchWordList(session_.state.mainDbPath, kind(), Text1->text())) {
       auto* item = new QListWidgetItem(row.text, List1);
       item->setData(kRowRole, row.rowid);
     }
@@ -107,7 +107,7 @@ void WordListWindow::Command2_Click() {
   if (text::trimBlanks(Text3->text()).isEmpty()) return;
   WordSaveResult result;
   if (!ui::runGuarded(session_.dialogs, QStringLiteral("没有保存"), [&] {
-        result = saveToWordList(session_.state.MainDbConnection, kind(), Text3->text(), Text5->text());
+        result = saveToWordList(session_.state.mainDbPath, kind(), Text3->text(), Text5->text());
       }))
     return;
   if (!result.message.isEmpty()) {
@@ -128,7 +128,7 @@ void WordListWindow::Command1_Click() {
   // A row deleted meanwhile on another workstation is gone either way: the list is
   // filled again.
   if (!ui::runGuarded(session_.dialogs, QStringLiteral("没有删除"), [&] {
-        removeFromWordList(session_.state.MainDbConnection, kind(), item->data(kRowRole).toLongLong());
+        removeFromWordList(session_.state.mainDbPath, kind(), item->data(kRowRole).toLongLong());
       }))
     return;
   refill();
@@ -144,7 +144,7 @@ void WordListWindow::refillHerbalUsages() {
   if (!prescription) return;
   // The drop-down follows the word list, deleted phrases too; its own text stays.
   ui::runGuarded(session_.dialogs, QStringLiteral("中药用法无法读取"), [&] {
-    prescription->replaceHerbalUsages(herbalUsagePhrases(session_.state.MainDbConnection));
+    prescription->replaceHerbalUsages(herbalUsagePhrases(session_.state.mainDbPath));
   });
 }
 

@@ -40,10 +40,10 @@ void setLineText(QLineEdit* box, const QString& text) {
 
 Workplace workplaceOf(ui::Session& session) {
   Workplace place;
-  place.mainDb = [&session] { return session.state.MainDbConnection; };
-  place.stockDb = [&session] { return session.state.StockDbConnection; };
-  place.notifyFile = [&session] { return session.state.NotifyFilePath; };
-  place.stationCode = [&session] { return session.state.StationCode; };
+  place.mainDb = [&session] { return session.state.mainDbPath; };
+  place.stockDb = [&session] { return session.state.stockDbPath; };
+  place.notifyFile = [&session] { return session.state.notifyFilePath; };
+  place.stationCode = [&session] { return session.state.stationCode; };
   place.settings = [&session] { return session.settings.values(); };
   place.serials = &session.services.serials();
   return place;
@@ -116,7 +116,7 @@ bool PrescriptionWindow::bellOn() const { return Timer1->isActive(); }
 void PrescriptionWindow::Timer1_Timer() {
   if (!bell_) {
     soundBell_ = std::make_unique<platform::SoundBell>();
-    bell_ = std::make_unique<NewPrescriptionBell>(session_.state.NotifyFilePath, *soundBell_, session_.dialogs,
+    bell_ = std::make_unique<NewPrescriptionBell>(session_.state.notifyFilePath, *soundBell_, session_.dialogs,
                                                   [this] { model_.listToday(); });
   }
   bell_->poll();

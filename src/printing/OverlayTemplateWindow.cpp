@@ -75,7 +75,7 @@ void OverlayTemplateWindow::Form_Load() {
   if (!main.isNull())
     Move(main.x() + (main.width() - Width()) / 2.0 + 120, main.y() + (main.height() - Height()) / 2.0 + 250);
 
-  const OverlayRead read = readOverlayTemplate(session_.state.StockDbConnection);
+  const OverlayRead read = readOverlayTemplate(session_.state.stockDbPath);
   readFailure_ = read.reason;
   if (read.overlay) {
     showTemplate(*read.overlay);
@@ -120,7 +120,7 @@ void OverlayTemplateWindow::Command1_Click() {
     session_.dialogs.message(QStringLiteral("套打设置没有读出，为免空白覆盖已保存的设置，这次没有保存。"));
     return;
   }
-  const QString refused = saveOverlayTemplate(session_.state.StockDbConnection, boxes());
+  const QString refused = saveOverlayTemplate(session_.state.stockDbPath, boxes());
   if (!refused.isEmpty()) ui::showFailure(session_.dialogs, QStringLiteral("套打设置没有保存"), refused);
 }
 

@@ -102,7 +102,7 @@ void GoodsReceiptWindow::Text1_Change(int index) {
   search_.clear();
   const QString name = Text1[kBoxName]->text();
   if (index == kBoxName && !text::trimBlanks(name).isEmpty()) {
-    search_.offer(session_.state.MainDbConnection, name, Label4->text());
+    search_.offer(session_.state.mainDbPath, name, Label4->text());
     rows_->setRows(search_.count(), [this](int line) { return search_.shownName(line); });
     List1->setVisible(search_.count() > 0);
     if (search_.count() > 0) List1->raise();
@@ -118,7 +118,7 @@ void GoodsReceiptWindow::Text1_Change(int index) {
 void GoodsReceiptWindow::List1_DblClick() {
   const int line = List1->currentIndex().row();
   if (line < 0 || line >= search_.count()) return;
-  const PickOutcome picked = search_.pick(session_.state.MainDbConnection, line);
+  const PickOutcome picked = search_.pick(session_.state.mainDbPath, line);
   if (!picked.reason.isEmpty()) {
     ui::showFailure(session_.dialogs, kPickFailed, picked.reason);
     return;
@@ -137,7 +137,7 @@ void GoodsReceiptWindow::List1_DblClick() {
   StockBefore = text::leadingNumber(text::trimBlanks(match.stock));
   Text1[kBoxStock]->setText(text::plainNumber(StockBefore));
   // Without the defaults the four boxes keep what they hold; the user types them.
-  if (const auto defaults = keptDefaults(session_.state.StockDbConnection, text::trimBlanks(match.name))) {
+  if (const auto defaults = keptDefaults(session_.state.stockDbPath, text::trimBlanks(match.name))) {
     Text1[kBoxSupplier]->setText(defaults->supplier);
     Text1[kBoxMaker]->setText(defaults->maker);
     Text1[kBoxBatch]->setText(defaults->batch);
@@ -182,7 +182,7 @@ void GoodsReceiptWindow::Command1_Click() {
   in.key = Label2->text();
   in.category = Label4->text();
   List1->hide();
-  const ReceiptOutcome outcome = bookReceipt(session_.state.MainDbConnection, session_.state.StockDbConnection, in);
+  const ReceiptOutcome outcome = bookReceipt(session_.state.mainDbPath, session_.state.stockDbPath, in);
   switch (outcome.status) {
     case ReceiptOutcome::Status::BadDate:
       session_.dialogs.message(kBadReceiptDateMessage);

@@ -96,7 +96,7 @@ void PurchaseLedgerWindow::Command3_Click() {
     return;
   }
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  LedgerOutcome read = readLedger(session_.state.StockDbConnection, Text1->text(), Combo1->currentText(), *range, kLedgerCap);
+  LedgerOutcome read = readLedger(session_.state.stockDbPath, Text1->text(), Combo1->currentText(), *range, kLedgerCap);
   QApplication::restoreOverrideCursor();
   if (!read.reason.isEmpty()) {
     showRows({});
@@ -120,7 +120,7 @@ void PurchaseLedgerWindow::Command1_Click() {
   const int index = grid->state().recordAt(row);
   if (index < 0 || index >= static_cast<int>(rows_.size())) return;
   const LedgerRow picked = rows_[index];
-  const DeleteOutcome outcome = deleteReceipt(session_.state.MainDbConnection, session_.state.StockDbConnection,
+  const DeleteOutcome outcome = deleteReceipt(session_.state.mainDbPath, session_.state.stockDbPath,
                                               picked.id, picked.fields[kLedgerKey]);
   if (!outcome.ok) {
     ui::showFailure(session_.dialogs, QStringLiteral("删除失败"), outcome.reason);

@@ -36,7 +36,7 @@ void PurchaseStatisticsWindow::Command1_Click() {
   const DateRange& range = *reading.range;
   busyBar->start();
   StatisticsOutcome result =
-      readPurchaseStatistics(session_.state.StockDbConnection, text::trimBlanks(Combo1->currentText()), range);
+      readPurchaseStatistics(session_.state.stockDbPath, text::trimBlanks(Combo1->currentText()), range);
   if (result.reason.isEmpty()) {
     lines_ = std::move(result.lines);
     std::vector<grid::Record> records;

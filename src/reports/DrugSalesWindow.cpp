@@ -31,7 +31,7 @@ DrugSalesWindow::DrugSalesWindow(ui::Session& session)
 
 void DrugSalesWindow::Command1_Click() {
   busyBar->start();
-  DrugSalesOutcome out = runDrugSales(session_.state.StockDbConnection, Text3->text(), Text4->text(),
+  DrugSalesOutcome out = runDrugSales(session_.state.stockDbPath, Text3->text(), Text4->text(),
                                       Combo1->currentText());
   if (out.ran) {
     rows_ = std::move(out.rows);

@@ -66,7 +66,7 @@ void SalesDetailWindow::Command3_Click() {
   // The query runs to its end before any other click is handled.
   QApplication::setOverrideCursor(Qt::WaitCursor);
   SalesDetailOutcome out = runSalesDetail(
-      session_.state.StockDbConnection,
+      session_.state.stockDbPath,
       {Text3->text(), Text4->text(), Text1->text(), Text2->text(), Text5->text(), Combo1->currentText()});
   using Kind = SalesDetailOutcome::Kind;
   if (out.kind != Kind::BadDates) {

@@ -44,7 +44,7 @@ void WorkloadWindow::Command1_Click() {
   // The count runs to its end before any other click is handled: nothing yields to the
   // event loop meanwhile, so a second click or a close cannot interleave with it.
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const WorkloadOutcome out = runWorkload(session_.state.MainDbConnection, Text3->text(), Text4->text());
+  const WorkloadOutcome out = runWorkload(session_.state.mainDbPath, Text3->text(), Text4->text());
   QApplication::restoreOverrideCursor();
   Label4->setText(out.line);
   Label4->adjustSize();

@@ -117,7 +117,7 @@ const SettingsValues& Settings::values() {
 }
 
 QString Settings::load() {
-  SettingsRead read = readSettingsRow(state_.MainDbConnection, defaultPrinter_ ? defaultPrinter_() : QString());
+  SettingsRead read = readSettingsRow(state_.mainDbPath, defaultPrinter_ ? defaultPrinter_() : QString());
   values_ = std::move(read.values);
   rowRead_ = read.rowRead;
   loaded_ = true;
@@ -132,7 +132,7 @@ SettingsValues& Settings::edit() {
 void Settings::save() {
   // Boxes filled with fallbacks must never overwrite a row that was not read.
   if (!rowRead_) throw std::runtime_error(kRowNotRead.toStdString());
-  writeSettingsRow(state_.MainDbConnection, values_);
+  writeSettingsRow(state_.mainDbPath, values_);
   emit changed();
 }
 
@@ -146,13 +146,13 @@ Settings::SaveOutcome Settings::trySave() {
 }
 
 bool Settings::bellOn() {
-  if (!bell_) bell_ = bellMarkerExists(state_.LocalDataFolder);
+  if (!bell_) bell_ = bellMarkerExists(state_.localDataFolder);
   return *bell_;
 }
 
 bool Settings::switchBell(bool on) {
   bell_ = on;
-  const bool markerFollows = setBellMarker(state_.LocalDataFolder, on);
+  const bool markerFollows = setBellMarker(state_.localDataFolder, on);
   emit changed();
   return markerFollows;
 }

@@ -55,11 +55,11 @@ void LoginWindow::Form_Load() {
     const QRect s = screen->geometry();
     Move((ui::twips(s.width()) - Width()) / 2.0, (ui::twips(s.height()) - Height()) / 2.0);
   }
-  Label1->setVisible(session_.state.LoginPassword == kOriginalPassword);
+  Label1->setVisible(session_.state.loginPassword == kOriginalPassword);
 }
 
 void LoginWindow::Command1_Click() {
-  if (comparable(Text1->text()) != comparable(session_.state.LoginPassword)) {
+  if (comparable(Text1->text()) != comparable(session_.state.loginPassword)) {
     session_.dialogs.message(QStringLiteral("密码错误！"));
     return;
   }

@@ -148,7 +148,7 @@ void MainWindow::Form_Load() {
 
   // The herbal-usage list never starts empty; the drop-down takes its phrases after
   // whatever it holds, also right after they were first stored.
-  const prescription::HerbalUsagesRead usages = prescription::seedHerbalUsages(session_.state.MainDbConnection);
+  const prescription::HerbalUsagesRead usages = prescription::seedHerbalUsages(session_.state.mainDbPath);
   form2.addHerbalUsages(usages.phrases);
   if (!usages.reason.isEmpty()) ui::showFailure(session_.dialogs, QStringLiteral("中药用法无法读取"), usages.reason);
 }
@@ -218,7 +218,7 @@ void MainWindow::Form_Unload() {
   // Keys stored without their final "$" (by an older catalogue import, say) are rebuilt
   // once, while nothing is on the screen. What could not be rebuilt (a locked file, no
   // stroke table) keeps its old key and is tried again at the next close.
-  catalogue::rebuildSearchKeys(session_.state.MainDbConnection, session_.services.strokes());
+  catalogue::rebuildSearchKeys(session_.state.mainDbPath, session_.services.strokes());
   startup::makeIndexesLeftForTheClose(session_.state);
   if (session_.endProcess) session_.endProcess();
 }

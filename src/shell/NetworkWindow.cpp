@@ -29,11 +29,11 @@ void NetworkWindow::Command1_Click() {
     session_.dialogs.message(QStringLiteral("计算机名中有无法保存的字符，请重新输入！"));
     return;
   }
-  if (!startup::writeHostNameFile(session_.state.LocalDataFolder, host)) {
+  if (!startup::writeHostNameFile(session_.state.localDataFolder, host)) {
     // The workstation stays as it was; the user may try again.
     session_.dialogs.message(QStringLiteral("联网设置未能保存：无法写入文件 %1，请检查数据文件夹后重试！")
                                  .arg(QDir::toNativeSeparators(
-                                     QDir(session_.state.LocalDataFolder).filePath(startup::kHostNameFile))));
+                                     QDir(session_.state.localDataFolder).filePath(startup::kHostNameFile))));
     return;
   }
   Hide();

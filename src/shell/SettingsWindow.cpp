@@ -180,7 +180,7 @@ void SettingsWindow::Form_Load() {
 
   const QString unread = session_.settings.load();
   showValues(session_.settings.values());
-  Check2->setChecked(settings::bellMarkerExists(session_.state.LocalDataFolder));
+  Check2->setChecked(settings::bellMarkerExists(session_.state.localDataFolder));
   filling_ = false;
 
   // The boxes then hold fallbacks, not the stored row: saving them would wipe it.
@@ -236,7 +236,7 @@ void SettingsWindow::Command3_Click() {
   }
   Hide();
   const settings::PasswordChangeOutcome outcome =
-      settings::changePassword(session_.state.MainDbConnection, Text8->text(), Text12->text());
+      settings::changePassword(session_.state.mainDbPath, Text8->text(), Text12->text());
   switch (outcome.result) {
     case settings::PasswordChange::Changed:
       session_.dialogs.message(QStringLiteral("修改密码成功，请牢记新密码！"));

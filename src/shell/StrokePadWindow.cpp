@@ -103,7 +103,7 @@ QLabel* makeSlot(QLabel* label, const QColor& colour, const QFont& font) {
 StrokePadWindow::StrokePadWindow(ui::Session& session)
     : ui::Window(QString::fromLatin1(kName)),
       session_(session),
-      pad_(StrokeDictionary(session.state.DictionaryDbConnection)) {
+      pad_(StrokeDictionary(session.state.dictionaryDbPath)) {
   setWindowTitle(QStringLiteral("智能笔画输入法"));
   // Above every other window, wherever the focus goes; a fixed size, so no maximize.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |

@@ -21,34 +21,34 @@ inline const QString kHostNameFile = QStringLiteral("kvlo-12.jpg");
 struct AppState {
   // Selling price = purchase price x ratio; 1.25 at every start, never saved.
   // mutable: the goods-receipt and catalogue windows change it as the program runs.
-  mutable double MarkupRatio = 1.25;
+  mutable double markupRatio = 1.25;
   // Ends every prescription number made on this workstation.
-  QString StationCode;
+  QString stationCode;
   // The local data folder (the "Corvala数据库" folder on drive D: or C:).
-  QString LocalDataFolder;
+  QString localDataFolder;
 
   // Paths of the three database files in use. Most services open their file for one
   // command and close it again; the prescription model, which looks up at every
   // keystroke, keeps its connection to the main file open while it lives
   // (store::KeptConnection), holding no lock between two uses.
-  QString MainDbConnection;
-  QString StockDbConnection;
-  QString DictionaryDbConnection;  // always the local file
+  QString mainDbPath;
+  QString stockDbPath;
+  QString dictionaryDbPath;  // always the local file
 
   // "Kqtz.ini" in the data folder in use (local, or on the host in network mode).
-  QString NotifyFilePath;
+  QString notifyFilePath;
   // The stored password without its line feeds, as read; start-up never hands on a
   // password it could not read.
-  QString LoginPassword;
+  QString loginPassword;
   // Every character of the input-method dictionary as character & strokes & "&".
-  QString StrokeCodeTable;
+  QString strokeCodeTable;
   // False when the dictionary could not be read or is empty: stroke search is off and
   // the search keys are not rebuilt, so that no key loses its stroke code for good.
-  bool StrokeTableRead = false;
+  bool strokeTableRead = false;
 
-  // Network mode: the main and inventory files and "Kqtz.ini" lie on HostName's share.
-  bool NetworkMode = false;
-  QString HostName;
+  // Network mode: the main and inventory files and "Kqtz.ini" lie on hostName's share.
+  bool networkMode = false;
+  QString hostName;
 };
 
 }  // namespace startup

@@ -153,9 +153,9 @@ bool ensureQueryIndexes(const QString& mainDbPath, const QString& stockDbPath) {
 }
 
 bool makeIndexesLeftForTheClose(const AppState& state, int mostMs) {
-  if (state.NetworkMode) return false;
+  if (state.networkMode) return false;
   try {
-    return store::makeHistoryPagesIndex(state.MainDbConnection, mostMs);
+    return store::makeHistoryPagesIndex(state.mainDbPath, mostMs);
   } catch (const std::exception&) {
     return false;  // the history list walks without it, and the next close tries again
   }
@@ -164,14 +164,14 @@ bool makeIndexesLeftForTheClose(const AppState& state, int mostMs) {
 std::optional<AppState> Main(const StartupEnvironment& environment, platform::Dialogs& dialogs) {
   BusyCursor busy(environment.showBusy);
   AppState state;
-  state.MarkupRatio = 1.25;
-  state.StationCode = environment.stationCode.isEmpty() ? platform::stationCode() : environment.stationCode;
+  state.markupRatio = 1.25;
+  state.stationCode = environment.stationCode.isEmpty() ? platform::stationCode() : environment.stationCode;
 
-  state.LocalDataFolder = chooseLocalDataFolder(environment.drives);
-  const QDir local(state.LocalDataFolder);
-  CreateFolderPath(state.LocalDataFolder);
-  if (!QFileInfo(state.LocalDataFolder).isDir()) {
-    busy.tell(dialogs, kFolderUncreatableMessage.arg(QDir::toNativeSeparators(state.LocalDataFolder)));
+  state.localDataFolder = chooseLocalDataFolder(environment.drives);
+  const QDir local(state.localDataFolder);
+  CreateFolderPath(state.localDataFolder);
+  if (!QFileInfo(state.localDataFolder).isDir()) {
+    busy.tell(dialogs, kFolderUncreatableMessage.arg(QDir::toNativeSeparators(state.localDataFolder)));
     return std::nullopt;
   }
   // An inventory file missing beside a main file is made afresh like any missing file,
@@ -180,9 +180,9 @@ std::optional<AppState> Main(const StartupEnvironment& environment, platform::Di
   const bool stockRemade =
       QFileInfo::exists(local.filePath(kMainDbFile)) && !QFileInfo::exists(local.filePath(kStockDbFile));
   QStringList unwritten;
-  writeMissingTemplates(state.LocalDataFolder, &unwritten);
+  writeMissingTemplates(state.localDataFolder, &unwritten);
   if (!unwritten.isEmpty()) {
-    busy.tell(dialogs, kTemplateUnwritableMessage.arg(unwritten.first(), QDir::toNativeSeparators(state.LocalDataFolder)));
+    busy.tell(dialogs, kTemplateUnwritableMessage.arg(unwritten.first(), QDir::toNativeSeparators(state.localDataFolder)));
     return std::nullopt;
   }
   // Every file must open as a database and hold its tables before anything runs on it.
@@ -191,63 +191,63 @@ std::optional<AppState> Main(const StartupEnvironment& environment, platform::Di
     return std::nullopt;
   }
 
-  state.DictionaryDbConnection = local.filePath(kDictionaryDbFile);
-  state.MainDbConnection = local.filePath(kMainDbFile);
-  if (stockRemade && holdsPrescriptions(state.MainDbConnection))
+  state.dictionaryDbPath = local.filePath(kDictionaryDbFile);
+  state.mainDbPath = local.filePath(kMainDbFile);
+  if (stockRemade && holdsPrescriptions(state.mainDbPath))
     busy.tell(dialogs, kStockFileRemadeMessage.arg(QDir::toNativeSeparators(local.filePath(kStockDbFile))));
 
   // First read, from the local main file. A password that cannot be read is not an
   // empty password: the program ends rather than open without the password check.
-  const LoginPasswordRead localPassword = readLoginPassword(state.MainDbConnection);
+  const LoginPasswordRead localPassword = readLoginPassword(state.mainDbPath);
   if (!localPassword.password) {
     busy.tell(dialogs, kPasswordUnreadableMessage.arg(localPassword.reason));
     return std::nullopt;
   }
-  state.LoginPassword = *localPassword.password;
+  state.loginPassword = *localPassword.password;
 
-  state.NetworkMode = false;
-  if (const std::optional<QString> host = readHostName(state.LocalDataFolder)) {
+  state.networkMode = false;
+  if (const std::optional<QString> host = readHostName(state.localDataFolder)) {
     const QString share = environment.drives.hostDataFolder(*host);
     // Both files on the share must be usable; a damaged share is an unreachable host.
     if (!share.isEmpty() && QFileInfo(QDir(share).filePath(kMainDbFile)).isFile() &&
         !firstUnusable(QDir(share), {kMainDbFile, kStockDbFile})) {
-      state.NetworkMode = true;
-      state.HostName = *host;
+      state.networkMode = true;
+      state.hostName = *host;
       const QDir remote(share);
-      state.NotifyFilePath = remote.filePath(kNotifyFile);
-      state.MainDbConnection = remote.filePath(kMainDbFile);
-      state.StockDbConnection = remote.filePath(kStockDbFile);
+      state.notifyFilePath = remote.filePath(kNotifyFile);
+      state.mainDbPath = remote.filePath(kMainDbFile);
+      state.stockDbPath = remote.filePath(kStockDbFile);
     } else {
       busy.tell(dialogs, kHostUnreachableMessage);
     }
   }
-  if (!state.NetworkMode) {
-    state.NotifyFilePath = local.filePath(kNotifyFile);
-    state.MainDbConnection = local.filePath(kMainDbFile);
-    state.StockDbConnection = local.filePath(kStockDbFile);
+  if (!state.networkMode) {
+    state.notifyFilePath = local.filePath(kNotifyFile);
+    state.mainDbPath = local.filePath(kMainDbFile);
+    state.stockDbPath = local.filePath(kStockDbFile);
   }
 
   // Second read, from the main file in use (the host's settings row in network mode).
-  if (state.NetworkMode) {
-    const LoginPasswordRead password = readLoginPassword(state.MainDbConnection);
+  if (state.networkMode) {
+    const LoginPasswordRead password = readLoginPassword(state.mainDbPath);
     if (!password.password) {
       busy.tell(dialogs, kPasswordUnreadableMessage.arg(password.reason));
       return std::nullopt;
     }
-    state.LoginPassword = *password.password;
+    state.loginPassword = *password.password;
   }
 
   // The queries work without these indexes, only slower; a read-only share goes on.
-  ensureQueryIndexes(state.MainDbConnection, state.StockDbConnection);
+  ensureQueryIndexes(state.mainDbPath, state.stockDbPath);
 
-  StrokeCodeTableRead strokes = readStrokeCodeTable(state.DictionaryDbConnection);
-  state.StrokeCodeTable = std::move(strokes.table);
+  StrokeCodeTableRead strokes = readStrokeCodeTable(state.dictionaryDbPath);
+  state.strokeCodeTable = std::move(strokes.table);
   // No stroke table is not an empty one: stroke search and the key rebuild stay off.
-  state.StrokeTableRead = !state.StrokeCodeTable.isEmpty();
+  state.strokeTableRead = !state.strokeCodeTable.isEmpty();
   if (!strokes.reason.isEmpty())
     busy.tell(dialogs, kStrokeTableUnreadable + QStringLiteral("：") + strokes.reason + QStringLiteral("。") +
                            kStrokeSearchOff);
-  else if (!state.StrokeTableRead)
+  else if (!state.strokeTableRead)
     busy.tell(dialogs, kStrokeTableUnavailableMessage);
   return state;
 }

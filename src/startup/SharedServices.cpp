@@ -3,9 +3,9 @@
 namespace startup {
 
 SharedServices::SharedServices(const AppState& state, std::function<QString()> defaultPrinter)
-    : strokes_(state.StrokeCodeTable),
+    : strokes_(state.strokeCodeTable),
       askDefaultPrinter_(std::move(defaultPrinter)),
-      markupRatio_(state.MarkupRatio) {}
+      markupRatio_(state.markupRatio) {}
 
 const QString& SharedServices::defaultPrinterName() {
   if (!defaultPrinter_) defaultPrinter_ = askDefaultPrinter_ ? askDefaultPrinter_() : QString();

@@ -19,6 +19,12 @@ QString nameColumn(const HistoryFilter& filter) {
   return filter.column == HistoryFilter::Column::NameInitials ? QStringLiteral("40") : QStringLiteral("0");
 }
 
+bool holdsIndex(Database& db, const char* name) {
+  SQLite::Statement query(db.sql(), "SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?");
+  query.bind(1, name);
+  return query.executeStep();
+}
+
 // The walk: `columns` of the filter's records after a number, newest first, on the index
 // alone until a record is listed. A file without the index (made by an earlier build, or
 // one that could not be written) is walked along the numbers, reading every record: left
@@ -42,16 +48,14 @@ void walk(Database& db, const QString& columns, const HistoryFilter& filter, con
     query.bind(p, limit);
     while (query.executeStep()) read(query);
   };
+  // Chosen before the walk: a walk that failed part-way and ran again would list its rows twice.
   const auto indexedBy = [](const char* index) { return QStringLiteral(R"( INDEXED BY "%1")").arg(QString::fromUtf8(index)); };
-  try {
+  if (holdsIndex(db, kHistoryPagesIndex))
     run(indexedBy(kHistoryPagesIndex));
-  } catch (const SQLite::Exception&) {
-    try {
-      run(indexedBy(kNumberIndex));
-    } catch (const SQLite::Exception&) {
-      run(QString());
-    }
-  }
+  else if (holdsIndex(db, kNumberIndex))
+    run(indexedBy(kNumberIndex));
+  else
+    run(QString());
 }
 
 // Ends the statement running once its time is up.

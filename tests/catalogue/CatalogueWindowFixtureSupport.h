@@ -46,7 +46,7 @@ class CatalogueWindowFixture : public ShellFixture {
 
   // A column of the catalogue in table order; NULL as "<null>".
   QStringList stored(const QString& column) {
-    store::Database db(state.MainDbConnection, store::Database::Mode::ReadOnly);
+    store::Database db(state.mainDbPath, store::Database::Mode::ReadOnly);
     SQLite::Statement q(db.sql(), QStringLiteral(R"(SELECT "%1" FROM "商品" ORDER BY rowid)").arg(column).toStdString());
     QStringList values;
     while (q.executeStep()) {

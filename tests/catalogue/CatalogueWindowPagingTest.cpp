@@ -25,7 +25,7 @@ class CatalogueWindowPaging : public testing_support::CatalogueWindowFixture {
     return open(sql);
   }
   std::vector<CatalogueRow> storedList(const QString& prefix, const QString& typed) {
-    store::Database db(state.MainDbConnection);
+    store::Database db(state.mainDbPath);
     return store::Catalogue(db).listing(prefix, typed);
   }
   CatalogueRow storedRow(const QString& key) {

@@ -21,14 +21,14 @@ class CatalogueWindowStalePage : public testing_support::CatalogueWindowFixture,
  protected:
   void otherStation() {
     if (!GetParam()) {
-      ASSERT_EQ(otherStationWrites(state.MainDbConnection, state.StockDbConnection, state.NotifyFilePath), "");
+      ASSERT_EQ(otherStationWrites(state.mainDbPath, state.stockDbPath, state.notifyFilePath), "");
       return;
     }
     // The station program is built beside this one (stations/StalePageStation.cpp).
     QProcess station;
     station.setProcessChannelMode(QProcess::MergedChannels);
     station.start(QStringLiteral(TAVORIN_STALE_PAGE_STATION),
-                  {state.MainDbConnection, state.StockDbConnection, state.NotifyFilePath});
+                  {state.mainDbPath, state.stockDbPath, state.notifyFilePath});
     ASSERT_TRUE(station.waitForStarted()) << station.errorString().toStdString();
     ASSERT_TRUE(station.waitForFinished(60000));
     ASSERT_EQ(station.exitCode(), 0) << station.readAll().toStdString();
@@ -39,7 +39,7 @@ class CatalogueWindowStalePage : public testing_support::CatalogueWindowFixture,
     keys(box, text);
   }
   int salesLines() {
-    store::Database db(state.StockDbConnection, store::Database::Mode::ReadOnly);
+    store::Database db(state.stockDbPath, store::Database::Mode::ReadOnly);
     return static_cast<int>(store::SalesLines(db).of("S1").size());
   }
 };
@@ -63,7 +63,7 @@ TEST_P(CatalogueWindowStalePage, EditedCellsAreWrittenAndTheOtherStationsStockAn
   // Undoing the dispensing gives back exactly what it took.
   prescription::PrescriptionRecord shown = testing_support::StockTest::loaded(otherStationsPrescription());  // as this window holds it
   shown.dispenseMark = prescription::kDispensedMark;
-  const prescription::Dispensing dispensing(state.MainDbConnection, state.StockDbConnection, state.NotifyFilePath);
+  const prescription::Dispensing dispensing(state.mainDbPath, state.stockDbPath, state.notifyFilePath);
   ASSERT_TRUE(dispensing.undo(shown, false).done());
   EXPECT_EQ(stored("斗位"), QStringList{"110"});
   EXPECT_EQ(salesLines(), 0);

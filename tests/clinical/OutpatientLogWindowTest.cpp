@@ -26,7 +26,7 @@ class OutpatientLogWindowTest : public testing_support::ShellFixture {
 
   // `count` visits on 2024-03-05, serials in order, in one transaction.
   void addVisits(int count, const QString& day = QStringLiteral("2024-03-05")) {
-    store::Database d(state.MainDbConnection);
+    store::Database d(state.mainDbPath);
     SQLite::Transaction t(d.sql());
     SQLite::Statement q(d.sql(), R"(INSERT INTO "档案" ("序号", "0", "1", "2", "4", "5", "6")
                                      VALUES (?, ?, '男', '40岁', '13800000000', ?, '头痛'))");

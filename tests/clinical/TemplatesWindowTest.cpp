@@ -72,7 +72,7 @@ TEST_F(TemplatesWindowTest, AFileThatIsFullOrLockedIsToldInChineseAndTheEntrySta
     QString reason;
   } cases[] = {
       {"locked by another workstation",
-       [&] { return std::make_shared<testing_support::ExclusiveLock>(state.MainDbConnection); },
+       [&] { return std::make_shared<testing_support::ExclusiveLock>(state.mainDbPath); },
        QStringLiteral("文件正被其他程序或工作站占用")},
       {"disk full",
        [&] { return std::make_shared<testing_support::FullDisk>(); },

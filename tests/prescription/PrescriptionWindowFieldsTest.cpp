@@ -61,13 +61,13 @@ class PrescriptionWindowFieldsTest : public testing_support::ShellFixture {
   }
 
   void addPatient(const QString& name, const QString& birthYear, std::optional<int> rowid = std::nullopt) {
-    testing_support::addPatientRow(state.MainDbConnection, name, birthYear, "青霉素" + name, rowid);
+    testing_support::addPatientRow(state.mainDbPath, name, birthYear, "青霉素" + name, rowid);
   }
   void addPhrases(const QString& list, const QStringList& phrases) {
-    for (const QString& p : phrases) testing_support::addPhraseRow(state.MainDbConnection, p, list);
+    for (const QString& p : phrases) testing_support::addPhraseRow(state.mainDbPath, p, list);
   }
   void addSymptoms(const QStringList& symptoms) {
-    for (const QString& s : symptoms) testing_support::addSymptomRow(state.MainDbConnection, s);
+    for (const QString& s : symptoms) testing_support::addSymptomRow(state.mainDbPath, s);
   }
 };
 

@@ -75,7 +75,7 @@ class PrescriptionWindowFixture : public ShellFixture {
   }
   // The first column of the first row a query of the main database gives.
   QString stored(const QString& sql) {
-    store::Database db(session->state.MainDbConnection, store::Database::Mode::ReadOnly);
+    store::Database db(session->state.mainDbPath, store::Database::Mode::ReadOnly);
     SQLite::Statement q(db.sql(), sql.toStdString());
     return q.executeStep() ? store::columnText(q, 0) : QStringLiteral("<no row>");
   }

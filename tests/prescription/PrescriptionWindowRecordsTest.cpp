@@ -402,7 +402,7 @@ TEST_F(PrescriptionWindowRecordsTest, ASignTypedInTheGridOrTheFeeFieldsReadsAsNo
   QTest::mouseClick(named<QPushButton>(f, "Command14"), Qt::LeftButton);
   EXPECT_EQ(label("Label5"), prescription::kDispensedMark);
   EXPECT_EQ(stored(R"(SELECT "斗位" FROM "商品")"), "40");
-  store::Database stock(session->state.StockDbConnection, store::Database::Mode::ReadOnly);
+  store::Database stock(session->state.stockDbPath, store::Database::Mode::ReadOnly);
   SQLite::Statement sold(stock.sql(), R"(SELECT "数量" FROM "销售管理")");
   ASSERT_TRUE(sold.executeStep());
   EXPECT_EQ(store::columnText(sold, 0), "0");
@@ -473,7 +473,7 @@ TEST_F(PrescriptionWindowRecordsTest, ANewPrescriptionAfterAMovedNumberNeverTake
 }
 
 TEST_F(PrescriptionWindowRecordsTest, ACounterFileThatCannotBeWrittenIsToldAfterTheSave) {
-  state.NotifyFilePath = folder.sub("missing/Kqtz.ini");  // the session reads the state it was given
+  state.notifyFilePath = folder.sub("missing/Kqtz.ini");  // the session reads the state it was given
   typePrescription();
   testing_support::clickOn(form2(), "Command21");
   ASSERT_EQ(dialogs.messages.size(), 1);

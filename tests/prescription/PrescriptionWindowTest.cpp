@@ -275,7 +275,7 @@ TEST_F(PrescriptionWindowTest, APersonalSetThatCannotBeReadIsToldAndNothingIsAdd
   {
     // Another workstation holds the main file while the set is picked.
     testing_support::ShortBusyTimeout shortWait;
-    testing_support::ExclusiveLock lock(state.MainDbConnection);
+    testing_support::ExclusiveLock lock(state.mainDbPath);
     QTest::keyClick(list, Qt::Key_Return);
   }
   ASSERT_EQ(dialogs.messages.size(), 1);

@@ -28,7 +28,7 @@ class OverlayTemplateWindowTest : public testing_support::ShellFixture {
     return *form;
   }
   QList<QStringList> storedRows() {
-    store::Database db(state.StockDbConnection, store::Database::Mode::ReadOnly);
+    store::Database db(state.stockDbPath, store::Database::Mode::ReadOnly);
     SQLite::Statement q(db.sql(), R"(SELECT "名称", "左边距", "上边距" FROM "套打设置" ORDER BY rowid)");
     QList<QStringList> rows;
     while (q.executeStep()) rows.append({store::columnText(q, 0), store::columnText(q, 1), store::columnText(q, 2)});
@@ -90,15 +90,15 @@ TEST_F(OverlayTemplateWindowTest, SaveWritesTheBoxesNormalisedAndNothingElseChan
 
 TEST_F(OverlayTemplateWindowTest, ATemplateThatCannotBeReadIsSaidAndNeverSavedOver) {
   const QList<QStringList> stored = storedRows();
-  const QString inventory = state.StockDbConnection;
-  state.StockDbConnection = folder.sub(QStringLiteral("不在了.dat"));
+  const QString inventory = state.stockDbPath;
+  state.stockDbPath = folder.sub(QStringLiteral("不在了.dat"));
   OverlayTemplateWindow& form = openFromMenu();
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("套打设置无法读取，不能套打，也不能保存：找不到数据文件"));
   EXPECT_FALSE(form.overlayTemplate().has_value());
 
   // The file is back, but the boxes were never loaded from it: 保存 refuses.
-  state.StockDbConnection = inventory;
+  state.stockDbPath = inventory;
   click(form, "Command1");
   EXPECT_EQ(dialogs.messages.size(), 2);
   EXPECT_EQ(storedRows(), stored);
@@ -106,7 +106,7 @@ TEST_F(OverlayTemplateWindowTest, ATemplateThatCannotBeReadIsSaidAndNeverSavedOv
 
 TEST_F(OverlayTemplateWindowTest, AFailedSaveSaysSo) {
   OverlayTemplateWindow& form = openFromMenu();
-  store::Database(state.StockDbConnection).exec(QStringLiteral(R"(DROP TABLE "套打设置")"));
+  store::Database(state.stockDbPath).exec(QStringLiteral(R"(DROP TABLE "套打设置")"));
   click(form, "Command1");
   ASSERT_EQ(dialogs.messages.size(), 1);
   // What failed, then why, on one line.

@@ -128,7 +128,7 @@ TEST_F(PrescriptionPrintsTest, TheOverlayPrintUsesTheOpenWindowsUnsavedBoxes) {
 }
 
 TEST_F(PrescriptionPrintsTest, AnUnreadableTemplatePrintsNothing) {
-  state.StockDbConnection = folder.sub(QStringLiteral("不在了.dat"));
+  state.stockDbPath = folder.sub(QStringLiteral("不在了.dat"));
   auto& form2 = window<prescription::PrescriptionWindow>();
   form2.setPrintDevices([this] { return std::make_unique<Forwarding>(recording); });
   named<QLineEdit>(form2, QStringLiteral("Text5_0"))->setText(QStringLiteral("林晓东"));

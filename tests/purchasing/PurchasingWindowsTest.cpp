@@ -38,10 +38,10 @@ class PurchasingWindowsTest : public testing_support::ShellFixture {
     execMain(R"(DELETE FROM "商品")");
     execMain(R"(INSERT INTO "商品" ("ID号", "名称", "查询", "分类", "单位", "单价", "备用1", "斗位")
                 VALUES ('1', '阿莫西林{24粒}', '阿莫西林{24粒}-amxl-$', '西成药·抗生素', '盒', '3.000', '1.200', '5'))");
-    store::Database(state.StockDbConnection).exec(R"(DELETE FROM "进货管理"; DELETE FROM "进货模板")");
+    store::Database(state.stockDbPath).exec(R"(DELETE FROM "进货管理"; DELETE FROM "进货模板")");
   }
   QString stock() {
-    store::Database d(state.MainDbConnection);
+    store::Database d(state.mainDbPath);
     SQLite::Statement q(d.sql(), R"(SELECT "斗位" FROM "商品" WHERE "ID号" = '1')");
     q.executeStep();
     return store::columnText(q, 0);
@@ -136,7 +136,7 @@ TEST_F(PurchasingWindowsTest, TheDropDownAndThePickFollowTheCatalogueFromReceipt
 // A range of more receipts than the ledger lists is refused with its message, and nothing
 // stays listed; narrowed by a name, the same range is listed.
 TEST_F(PurchasingWindowsTest, TheLedgerRefusesMoreThanItListsAndListsANarrowerFilter) {
-  store::Database(state.StockDbConnection)
+  store::Database(state.stockDbPath)
       .exec(QStringLiteral(R"(WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1)
                               INSERT INTO "进货管理" ("日期", "品名", "分类", "序号", "数量")
                               SELECT '%2', CASE WHEN i <= 3 THEN '黄芪' ELSE '甘草' END, '西成药', printf('%d', i), '1'
@@ -209,7 +209,7 @@ TEST_F(PurchasingWindowsTest, RefusedSavesWriteNothingAndKeepTheBoxes) {
   ASSERT_NE(loaded<GoodsReceiptWindow>(), nullptr);
   EXPECT_EQ(form.Text1[purchasing::kBoxQuantity]->text(), "4");
   EXPECT_EQ(stock(), "5");
-  store::Database d(state.StockDbConnection);
+  store::Database d(state.stockDbPath);
   SQLite::Statement q(d.sql(), R"(SELECT count(*) FROM "进货管理")");
   q.executeStep();
   EXPECT_EQ(q.getColumn(0).getInt(), 0);
@@ -232,7 +232,7 @@ TEST_F(PurchasingWindowsTest, RatioReachesTheCatalogueAndOneThatIsNoPositiveNumb
 }
 
 TEST_F(PurchasingWindowsTest, StatisticsRangeRuleAndExportReadBack) {
-  store::Database(state.StockDbConnection).exec(R"(INSERT INTO "进货管理" ("日期", "品名", "单位", "数量", "备注", "分类", "序号")
+  store::Database(state.stockDbPath).exec(R"(INSERT INTO "进货管理" ("日期", "品名", "单位", "数量", "备注", "分类", "序号")
       VALUES ('2019-02-01', '当归', 'g', '1500', '1.254', '中药', '1'), ('2019-02-02', '当归', 'g', '500', '0', '中药', '2'))");
   PurchaseStatisticsWindow& form = window<PurchaseStatisticsWindow>();
   form.Combo1->setCurrentText(" 中药 ");
@@ -265,7 +265,7 @@ TEST_F(PurchasingWindowsTest, StatisticsRangeRuleAndExportReadBack) {
 
 // The drugs are listed by pinyin, as in the sales statistics, and "合计" closes the list.
 TEST_F(PurchasingWindowsTest, StatisticsListTheDrugsByPinyinWithTheTotalLast) {
-  store::Database(state.StockDbConnection).exec(R"(INSERT INTO "进货管理" ("日期", "品名", "单位", "数量", "备注", "分类", "序号")
+  store::Database(state.stockDbPath).exec(R"(INSERT INTO "进货管理" ("日期", "品名", "单位", "数量", "备注", "分类", "序号")
       VALUES ('2019-02-01', '头孢呋辛钠', '支', '10', '20', '西成药', '1'),
              ('2019-02-01', '甲硝唑片', '盒', '2', '3', '西成药', '2'),
              ('2019-02-01', '阿莫西林胶囊', '盒', '5', '6', '西成药', '3'),
@@ -284,7 +284,7 @@ TEST_F(PurchasingWindowsTest, StatisticsListTheDrugsByPinyinWithTheTotalLast) {
 }
 
 TEST_F(PurchasingWindowsTest, LedgerExportKeepsBatchNumbersAsText) {
-  store::Database(state.StockDbConnection).exec(QStringLiteral(R"(INSERT INTO "进货管理"
+  store::Database(state.stockDbPath).exec(QStringLiteral(R"(INSERT INTO "进货管理"
       ("日期", "品名", "单位", "数量", "库存", "进价", "售价", "批号", "有效期至", "备注", "分类", "序号")
       VALUES ('%1', '阿莫西林[24粒]', '盒', '2.50', '7', '1.5', '3', '0012', '2026-01', '3.75', '西成药', '1'))")
                                                     .arg(text::isoDate(QDate::currentDate())));

@@ -41,7 +41,7 @@ class ReportWindowsTest : public testing_support::ShellFixture {
     login();
   }
   void trigger(const QString& caption) { triggerMenu(caption); }
-  void execStock(const QString& sql) { store::Database(state.StockDbConnection).exec(sql); }
+  void execStock(const QString& sql) { store::Database(state.stockDbPath).exec(sql); }
   // `drugs` western drugs sold on `date`, one line each.
   void sellDrugs(int drugs, const QString& date) {
     execStock(QStringLiteral(

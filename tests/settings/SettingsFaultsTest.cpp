@@ -58,7 +58,7 @@ class SettingsFaultsTest : public ::testing::TestWithParam<Fault> {
 TEST_P(SettingsFaultsTest, TheRowIsReadSoundlyOrNotAtAllAndNeverSavedOverUnread) {
   const Fault fault = GetParam();
   startup::AppState state;
-  state.MainDbConnection = db;
+  state.mainDbPath = db;
   settings::Settings settings(state);
   QString reason;
   {

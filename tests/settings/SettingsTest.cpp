@@ -161,7 +161,7 @@ TEST_F(SettingsRowTest, APasswordThatCannotBeWrittenIsReportedAndKept) {
 
 TEST_F(SettingsRowTest, TheCacheLoadsOnFirstReadShowsEditsAndDropsThem) {
   startup::AppState state;
-  state.MainDbConnection = db;
+  state.mainDbPath = db;
   settings::Settings settings(state, [] { return QStringLiteral("HP"); });
   int loads = 0;
   settings.setLoader([&] {
@@ -191,7 +191,7 @@ TEST_F(SettingsRowTest, TheCacheLoadsOnFirstReadShowsEditsAndDropsThem) {
 
 TEST_F(SettingsRowTest, ACacheWhoseLoaderLoadsNothingReadsTheRowItself) {
   startup::AppState state;
-  state.MainDbConnection = db;
+  state.mainDbPath = db;
   settings::Settings settings(state);
   settings.setLoader([] {});
   EXPECT_EQ(settings.values().unitName, "示例卫生所");
@@ -200,8 +200,8 @@ TEST_F(SettingsRowTest, ACacheWhoseLoaderLoadsNothingReadsTheRowItself) {
 
 TEST_F(SettingsRowTest, ListenersHearOfEverySaveAndBellSwitchButNotOfAFailedSave) {
   startup::AppState state;
-  state.MainDbConnection = db;
-  state.LocalDataFolder = folder.path();
+  state.mainDbPath = db;
+  state.localDataFolder = folder.path();
   settings::Settings settings(state);
   int changes = 0;
   QObject::connect(&settings, &settings::Settings::changed, [&] { ++changes; });
@@ -223,15 +223,15 @@ TEST_F(SettingsRowTest, ListenersHearOfEverySaveAndBellSwitchButNotOfAFailedSave
 
 TEST_F(SettingsRowTest, TheBellIsAskedOnceAndThenOnlyASwitchChangesIt) {
   startup::AppState state;
-  state.MainDbConnection = db;
-  state.LocalDataFolder = folder.path();
+  state.mainDbPath = db;
+  state.localDataFolder = folder.path();
   settings::Settings settings(state);
   EXPECT_FALSE(settings.bellOn());
   folder.writeFile("Lstz.ini", "");
   EXPECT_FALSE(settings.bellOn()) << "a marker made behind the program's back counts from the next start";
 
   // A marker that cannot follow: the switch holds for this run and the caller is told.
-  state.LocalDataFolder = folder.sub("missing");
+  state.localDataFolder = folder.sub("missing");
   EXPECT_FALSE(settings.switchBell(true));
   EXPECT_TRUE(settings.bellOn());
 }

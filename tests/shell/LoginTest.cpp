@@ -32,7 +32,7 @@ class LoginTest : public testing_support::ShellFixture {
 };
 
 TEST_F(LoginTest, AWrongThenARightPasswordOpensTheMainWindow) {
-  ASSERT_EQ(state.LoginPassword, "691");
+  ASSERT_EQ(state.loginPassword, "691");
   showLogin();
   EXPECT_EQ(form9().windowTitle(), "登录");
   EXPECT_EQ(form9().Text1->echoMode(), QLineEdit::Password);
@@ -69,7 +69,7 @@ TEST_F(LoginTest, ComparisonTrimsBlanksAndIgnoresLetterCase) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.stored) + " / " + c.typed);
-    state.LoginPassword = QString::fromUtf8(c.stored);
+    state.loginPassword = QString::fromUtf8(c.stored);
     dialogs.messages.clear();
     showLogin();
     form9().Text1->setText(QString::fromUtf8(c.typed));
@@ -87,7 +87,7 @@ TEST_F(LoginTest, TheHintShowsOnlyWhileThePasswordIsExactlyTheOriginal) {
     bool hint;
   } cases[] = {{"691", true}, {"691 ", false}, {" 691", false}, {"691\r", false}, {"abc", false}, {"", false}};
   for (const Case& c : cases) {
-    state.LoginPassword = QString::fromUtf8(c.stored);
+    state.loginPassword = QString::fromUtf8(c.stored);
     showLogin();
     EXPECT_EQ(form9().Label1->isVisible(), c.hint) << c.stored;
     EXPECT_EQ(form9().Label1->text(), "(原始密码：691)");

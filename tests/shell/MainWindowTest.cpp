@@ -350,7 +350,7 @@ class MainWindowDataTest : public testing_support::ShellFixture {
     return items;
   }
   int usageRows() {
-    store::Database db(state.MainDbConnection, store::Database::Mode::ReadOnly);
+    store::Database db(state.mainDbPath, store::Database::Mode::ReadOnly);
     SQLite::Statement q(db.sql(), R"(SELECT count(*) FROM "诊断" WHERE "拼音" = '中药用法')");
     q.executeStep();
     return q.getColumn(0).getInt();
@@ -387,7 +387,7 @@ TEST_F(MainWindowDataTest, ClosingRebuildsIncompleteKeysBeforeTheProgramEnds) {
   login();
   int keysAtEnd = -1;
   session->endProcess = [&] {
-    store::Database db(state.MainDbConnection, store::Database::Mode::ReadOnly);
+    store::Database db(state.mainDbPath, store::Database::Mode::ReadOnly);
     SQLite::Statement q(db.sql(), R"(SELECT count(*) FROM "商品" WHERE "查询" LIKE '%$')");
     q.executeStep();
     keysAtEnd = q.getColumn(0).getInt();

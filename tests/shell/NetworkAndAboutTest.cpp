@@ -61,9 +61,9 @@ TEST_F(NetworkSettingTest, TheHostNameIsWrittenScrambledAndStartUpReadsItBack) {
   environment.drives = folder.drives();
   environment.stationCode = "T2";
   const startup::AppState next = startup::Main(environment, dialogs).value();
-  EXPECT_TRUE(next.NetworkMode);
-  EXPECT_EQ(next.HostName, "诊室-PC1");
-  EXPECT_EQ(next.MainDbConnection, QDir(share).filePath("数据库.dat"));
+  EXPECT_TRUE(next.networkMode);
+  EXPECT_EQ(next.hostName, "诊室-PC1");
+  EXPECT_EQ(next.mainDbPath, QDir(share).filePath("数据库.dat"));
 }
 
 TEST_F(NetworkSettingTest, BlanksOnlyDoNothingAndASecondNameReplacesTheFirst) {
@@ -83,7 +83,7 @@ TEST_F(NetworkSettingTest, BlanksOnlyDoNothingAndASecondNameReplacesTheFirst) {
 
 TEST_F(NetworkSettingTest, AFailedWriteIsReportedAndTheWindowStays) {
   NetworkWindow& form = openFromMenu();
-  state.LocalDataFolder = folder.sub("gone");  // a data folder that has disappeared
+  state.localDataFolder = folder.sub("gone");  // a data folder that has disappeared
   form.Text1->setText("HOSTA");
   click(form, "Command1");
   ASSERT_EQ(dialogs.messages.size(), 1);
@@ -93,7 +93,7 @@ TEST_F(NetworkSettingTest, AFailedWriteIsReportedAndTheWindowStays) {
   EXPECT_EQ(processEnds, 0);
 
   form.Text1->setText("HOST\u00A9");  // a character code page 936 cannot hold
-  state.LocalDataFolder = QFileInfo(dataFile("x")).path();
+  state.localDataFolder = QFileInfo(dataFile("x")).path();
   click(form, "Command1");
   EXPECT_EQ(dialogs.messages.size(), 2);
   EXPECT_EQ(processEnds, 0);

@@ -35,7 +35,7 @@ class PagedListWindowsTest : public testing_support::ShellFixture {
     execMain(numbers + QStringLiteral(R"(INSERT INTO "档案" ("序号", "0", "1", "2", "5", "6")
                           SELECT printf('%1-%06d', i), printf('病人%02d', i), '男', '40岁', '%1', '头痛' FROM n;)")
                            .arg(today));
-    store::Database stock(state.StockDbConnection);
+    store::Database stock(state.stockDbPath);
     stock.exec(numbers + QStringLiteral(
                              R"(INSERT INTO "销售管理" ("ID号", "名称", "数量", "单位", "单价", "金额", "进价", "分类",)"
                              R"( "日期", "医师", "利润", "患者") SELECT printf('2019%010d', i), printf('药%02d', i), '2',)"

@@ -32,7 +32,7 @@ class SettingsWindowFaultsTest : public testing_support::ShellFixture {
 TEST_F(SettingsWindowFaultsTest, ARowThatCannotBeReadIsSaidOnceAndNeverSavedOver) {
   SettingsWindow* form = nullptr;
   {
-    testing_support::ExclusiveLock lock(state.MainDbConnection);
+    testing_support::ExclusiveLock lock(state.mainDbPath);
     form = &openFromMenu();
   }
   ASSERT_EQ(dialogs.messages.size(), 1);
@@ -52,7 +52,7 @@ TEST_F(SettingsWindowFaultsTest, ARowThatCannotBeReadIsSaidOnceAndNeverSavedOver
 TEST_F(SettingsWindowFaultsTest, AReadWhileTheWindowIsClosedSaysOnceThatTheRowCannotBeRead) {
   session->settings.drop();  // as the window's close leaves the cache
   {
-    testing_support::ExclusiveLock lock(state.MainDbConnection);
+    testing_support::ExclusiveLock lock(state.mainDbPath);
     EXPECT_EQ(session->settings.values().sheetTop, "20") << "the shipped value stands in";
   }
   ASSERT_EQ(dialogs.messages.size(), 1);
@@ -68,7 +68,7 @@ TEST_F(SettingsWindowFaultsTest, APasswordChangeOnALockedFileIsNotAWrongPassword
   form.Text8->setText("691");
   form.Text12->setText("abc");
   {
-    testing_support::ExclusiveLock lock(state.MainDbConnection);
+    testing_support::ExclusiveLock lock(state.mainDbPath);
     click(form, "Command3");
   }
   ASSERT_EQ(dialogs.messages.size(), 1);

@@ -221,7 +221,7 @@ TEST_F(SettingsWindowTest, PasswordChange) {
       EXPECT_EQ(loaded<SettingsWindow>(), nullptr);
     }
   }
-  EXPECT_EQ(state.LoginPassword, "691") << "the login asks for the new one from the next start";
+  EXPECT_EQ(state.loginPassword, "691") << "the login asks for the new one from the next start";
 }
 
 TEST_F(SettingsWindowTest, APasswordThatCannotBeWrittenIsNotReportedAsChanged) {

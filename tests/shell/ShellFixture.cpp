@@ -80,15 +80,15 @@ void ShellFixture::clickMenuItem(QAction* item) {
   EXPECT_EQ(chosen, 1) << shown << " was not chosen by the click";
 }
 
-void ShellFixture::execMain(const QString& sql) { store::Database(state.MainDbConnection).exec(sql); }
+void ShellFixture::execMain(const QString& sql) { store::Database(state.mainDbPath).exec(sql); }
 
 QString ShellFixture::storedSetting(const QString& column) {
-  store::Database db(state.MainDbConnection, store::Database::Mode::ReadOnly);
+  store::Database db(state.mainDbPath, store::Database::Mode::ReadOnly);
   SQLite::Statement q(db.sql(), QStringLiteral(R"(SELECT "%1" FROM "设置" ORDER BY rowid LIMIT 1)").arg(column).toStdString());
   return q.executeStep() ? store::columnText(q, 0) : QStringLiteral("<no row>");
 }
 
-QString ShellFixture::dataFile(const QString& name) const { return QDir(state.LocalDataFolder).filePath(name); }
+QString ShellFixture::dataFile(const QString& name) const { return QDir(state.localDataFolder).filePath(name); }
 
 void ShellFixture::flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 

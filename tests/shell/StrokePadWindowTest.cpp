@@ -61,7 +61,7 @@ class StrokePadWindowTest : public ::testing::Test {
     return control<QLabel>(pad, QStringLiteral("%1_%2").arg(array).arg(index))->text();
   }
   qint64 counter(const QString& character, InputKind kind) {
-    return shell::StrokeDictionary(state.DictionaryDbConnection).counter(character, kind).value_or(-1);
+    return shell::StrokeDictionary(state.dictionaryDbPath).counter(character, kind).value_or(-1);
   }
   void click(StrokePadWindow& pad, const QString& name) { QTest::mouseClick(control(pad, name), Qt::LeftButton); }
   // Whether a character slot lies inside the panel area that shows it.
@@ -204,7 +204,7 @@ TEST_F(StrokePadWindowTest, AnEmptyCharacterSlotDoesNothing) {
 }
 
 TEST_F(StrokePadWindowTest, ADictionaryThatCannotBeReadIsToldOncePerOpening) {
-  state.DictionaryDbConnection = folder.sub("nowhere/综合设置.dat");
+  state.dictionaryDbPath = folder.sub("nowhere/综合设置.dat");
   StrokePadWindow& pad = open();
   click(pad, "Command8_0");
   click(pad, "Command8_1");
@@ -223,7 +223,7 @@ TEST_F(StrokePadWindowTest, APickThatCannotBeCountedIsTypedAndToldOncePerOpening
   StrokePadWindow& pad = open();
   // Another program is writing the dictionary: it reads, but a pick cannot be counted.
   const testing_support::ShortBusyTimeout shortWait;
-  store::Database writer(state.DictionaryDbConnection);
+  store::Database writer(state.dictionaryDbPath);
   writer.exec("BEGIN IMMEDIATE");
   for (int pick = 0; pick < 2; ++pick) {
     click(pad, QStringLiteral("Command8_%1").arg(kStrokeHorizontal));

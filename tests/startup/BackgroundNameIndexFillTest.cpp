@@ -103,7 +103,7 @@ TEST(BackgroundNameIndexFillTest, AnotherWorkstationSavesWhileTheFirstStartFills
     if (state) {
       store::Database db(mainDb, store::Database::Mode::ReadOnly);
       readyAfterStartUp = store::recordNameIndexReady(db);
-      startup::BackgroundNameIndexFill fill(state->MainDbConnection);
+      startup::BackgroundNameIndexFill fill(state->mainDbPath);
       fill.wait();
     }
   }

@@ -53,7 +53,7 @@ class StartupTest : public ::testing::Test {
 
 TEST_F(StartupTest, FirstStartWritesTheTemplatesByteForByte) {
   const startup::AppState state = start();
-  EXPECT_EQ(state.LocalDataFolder, localFolder());
+  EXPECT_EQ(state.localDataFolder, localFolder());
   for (const startup::TemplateFileEntry& entry : startup::templateFiles()) {
     const QString path = QDir(localFolder()).filePath(entry.fileName);
     ASSERT_TRUE(QFileInfo(path).isFile()) << entry.fileName.toStdString();
@@ -62,14 +62,14 @@ TEST_F(StartupTest, FirstStartWritesTheTemplatesByteForByte) {
   }
   EXPECT_EQ(QDir(localFolder()).entryList(QDir::Files).size(), 3);  // no temporary left behind
   EXPECT_TRUE(dialogs.messages.isEmpty());
-  EXPECT_EQ(state.LoginPassword, "691");  // "691" and a line feed
-  EXPECT_DOUBLE_EQ(state.MarkupRatio, 1.25);
-  EXPECT_EQ(state.StationCode, "AB12");
-  EXPECT_FALSE(state.NetworkMode);
-  EXPECT_EQ(state.NotifyFilePath, QDir(localFolder()).filePath("Kqtz.ini"));
-  EXPECT_EQ(state.MainDbConnection, QDir(localFolder()).filePath("数据库.dat"));
-  EXPECT_EQ(state.StockDbConnection, QDir(localFolder()).filePath("库存管理.dat"));
-  EXPECT_EQ(state.DictionaryDbConnection, QDir(localFolder()).filePath("综合设置.dat"));
+  EXPECT_EQ(state.loginPassword, "691");  // "691" and a line feed
+  EXPECT_DOUBLE_EQ(state.markupRatio, 1.25);
+  EXPECT_EQ(state.stationCode, "AB12");
+  EXPECT_FALSE(state.networkMode);
+  EXPECT_EQ(state.notifyFilePath, QDir(localFolder()).filePath("Kqtz.ini"));
+  EXPECT_EQ(state.mainDbPath, QDir(localFolder()).filePath("数据库.dat"));
+  EXPECT_EQ(state.stockDbPath, QDir(localFolder()).filePath("库存管理.dat"));
+  EXPECT_EQ(state.dictionaryDbPath, QDir(localFolder()).filePath("综合设置.dat"));
 }
 
 TEST_F(StartupTest, LaterStartsNeverRewriteAFileAndRestoreOnlyTheMissingOne) {
@@ -85,7 +85,7 @@ TEST_F(StartupTest, LaterStartsNeverRewriteAFileAndRestoreOnlyTheMissingOne) {
   QThread::msleep(20);
 
   const startup::AppState state = start();
-  EXPECT_EQ(state.LoginPassword, "secret");
+  EXPECT_EQ(state.loginPassword, "secret");
   EXPECT_EQ(readBytes(main), changedMain);
   EXPECT_EQ(QFileInfo(main).lastModified(), mainTime);
   EXPECT_EQ(QFileInfo(dictionary).lastModified(), dictionaryTime);
@@ -124,13 +124,13 @@ TEST_F(StartupTest, NetworkModeTakesMainStockAndCounterFromTheHost) {
   ASSERT_TRUE(startup::writeHostNameFile(localFolder(), "FRONTDESK"));
   const startup::AppState state = start();
   EXPECT_TRUE(dialogs.messages.isEmpty());
-  EXPECT_TRUE(state.NetworkMode);
-  EXPECT_EQ(state.HostName, "FRONTDESK");
-  EXPECT_EQ(state.MainDbConnection, QDir(share).filePath("数据库.dat"));
-  EXPECT_EQ(state.StockDbConnection, QDir(share).filePath("库存管理.dat"));
-  EXPECT_EQ(state.NotifyFilePath, QDir(share).filePath("Kqtz.ini"));
-  EXPECT_EQ(state.DictionaryDbConnection, QDir(localFolder()).filePath("综合设置.dat"));
-  EXPECT_EQ(state.LoginPassword, "host-pass");
+  EXPECT_TRUE(state.networkMode);
+  EXPECT_EQ(state.hostName, "FRONTDESK");
+  EXPECT_EQ(state.mainDbPath, QDir(share).filePath("数据库.dat"));
+  EXPECT_EQ(state.stockDbPath, QDir(share).filePath("库存管理.dat"));
+  EXPECT_EQ(state.notifyFilePath, QDir(share).filePath("Kqtz.ini"));
+  EXPECT_EQ(state.dictionaryDbPath, QDir(localFolder()).filePath("综合设置.dat"));
+  EXPECT_EQ(state.loginPassword, "host-pass");
   // The workstation still writes its own three files first.
   EXPECT_EQ(QDir(localFolder()).entryList({"*.dat"}, QDir::Files).size(), 3);
 }
@@ -146,9 +146,9 @@ TEST_F(StartupTest, AShareWhoseMainFileIsNotADatabaseIsAnUnreachableHost) {
   setPassword(QDir(localFolder()).filePath("数据库.dat"), "local\n");
   dialogs.messages.clear();
   const startup::AppState state = start();
-  EXPECT_FALSE(state.NetworkMode);
+  EXPECT_FALSE(state.networkMode);
   EXPECT_EQ(dialogs.texts(), QStringList{startup::kHostUnreachableMessage});
-  EXPECT_EQ(state.LoginPassword, "local");
+  EXPECT_EQ(state.loginPassword, "local");
 }
 
 TEST_F(StartupTest, UnreachableOrUnreadableHostGivesOneMessageThenLocalMode) {
@@ -173,9 +173,9 @@ TEST_F(StartupTest, UnreachableOrUnreadableHostGivesOneMessageThenLocalMode) {
     ASSERT_EQ(own_dialogs.messages.size(), 1) << c.name;
     EXPECT_EQ(own_dialogs.messages[0].text, startup::kHostUnreachableMessage);
     EXPECT_EQ(own_dialogs.messages[0].title, "提示");
-    EXPECT_FALSE(state.NetworkMode) << c.name;
-    EXPECT_EQ(state.NotifyFilePath, QDir(state.LocalDataFolder).filePath("Kqtz.ini")) << c.name;
-    EXPECT_EQ(state.MainDbConnection, QDir(state.LocalDataFolder).filePath("数据库.dat")) << c.name;
+    EXPECT_FALSE(state.networkMode) << c.name;
+    EXPECT_EQ(state.notifyFilePath, QDir(state.localDataFolder).filePath("Kqtz.ini")) << c.name;
+    EXPECT_EQ(state.mainDbPath, QDir(state.localDataFolder).filePath("数据库.dat")) << c.name;
   }
 }
 
@@ -186,7 +186,7 @@ TEST_F(StartupTest, PasswordLineFeedsAreRemovedCarriageReturnsKept) {
       {"691\n", "691"}, {"a\nb\n", "ab"}, {"691\r\n", "691\r"}, {"   ", "   "}, {"", ""}};
   for (const auto& [stored, expected] : cases) {
     setPassword(main, stored);
-    EXPECT_EQ(start().LoginPassword, expected);
+    EXPECT_EQ(start().loginPassword, expected);
   }
 }
 
@@ -197,7 +197,7 @@ TEST_F(StartupTest, StrokeTableJoinsCharacterStrokesAndAmpersandInRowOrder) {
     db.exec(R"(DELETE FROM "输入法编码")");
     db.exec(R"(INSERT INTO "输入法编码" ("序号", "汉字", "笔画") VALUES (60, '一', '1'), (50, '的', '32511354'), (70, '扌', NULL))");
   }
-  EXPECT_EQ(start().StrokeCodeTable, "的32511354&一1&扌&");
+  EXPECT_EQ(start().strokeCodeTable, "的32511354&一1&扌&");
 }
 
 TEST(CreateFolderPath, CreatesEveryMissingLevel) {

@@ -145,7 +145,7 @@ TEST_F(StartupFaultsTest, APasswordThatCannotBeReadIsNeverAnEmptyPassword) {
                                UPDATE "商品" SET "查询" = "查询" || 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx';)"));
   const std::optional<startup::AppState> state = start();
   ASSERT_TRUE(state.has_value());
-  EXPECT_EQ(state->LoginPassword, "691");
+  EXPECT_EQ(state->loginPassword, "691");
   EXPECT_TRUE(dialogs.messages.isEmpty());
   EXPECT_EQ(settingsRow(local("数据库.dat")), kShippedRow);
   EXPECT_FALSE(QFileInfo::exists(local("数据库.dat-journal")));
@@ -188,8 +188,8 @@ TEST_F(StartupFaultsTest, ADamagedShareIsAnUnreachableHost) {
     const std::optional<startup::AppState> state = start();
     ASSERT_TRUE(state.has_value());
     EXPECT_EQ(onlyMessage(), startup::kHostUnreachableMessage);
-    EXPECT_FALSE(state->NetworkMode);
-    EXPECT_EQ(state->MainDbConnection, local("数据库.dat"));
+    EXPECT_FALSE(state->networkMode);
+    EXPECT_EQ(state->mainDbPath, local("数据库.dat"));
     EXPECT_EQ(readBytes(QDir(share).filePath(c.file)), before);
   }
 }
@@ -204,9 +204,9 @@ TEST_F(StartupFaultsTest, NoStrokeTableIsSaidOnceAndKeepsEveryKeyAsItWas) {
   const std::optional<startup::AppState> state = start();
   ASSERT_TRUE(state.has_value());
   EXPECT_EQ(onlyMessage(), startup::kStrokeTableUnavailableMessage);
-  EXPECT_FALSE(state->StrokeTableRead);
+  EXPECT_FALSE(state->strokeTableRead);
 
-  const catalogue::KeyRebuild rebuild = catalogue::rebuildSearchKeys(state->MainDbConnection, startup::SharedServices(*state, {}).strokes());
+  const catalogue::KeyRebuild rebuild = catalogue::rebuildSearchKeys(state->mainDbPath, startup::SharedServices(*state, {}).strokes());
   EXPECT_EQ(rebuild.catalogueKeys, 0);
   EXPECT_EQ(rebuild.reason, catalogue::kNoStrokeTable);
   store::Database db(local("数据库.dat"));
@@ -231,8 +231,8 @@ TEST_F(StartupFaultsTest, ADictionaryWhoseRowsCannotBeReadSaysWhyAndStrokeSearch
   const std::optional<startup::AppState> state = start();
   ASSERT_TRUE(state.has_value());
   EXPECT_EQ(onlyMessage(), startup::kStrokeTableUnreadable + "：文件已损坏或不是数据库文件。" + startup::kStrokeSearchOff);
-  EXPECT_FALSE(state->StrokeTableRead);
-  EXPECT_TRUE(state->StrokeCodeTable.isEmpty());
+  EXPECT_FALSE(state->strokeTableRead);
+  EXPECT_TRUE(state->strokeCodeTable.isEmpty());
 }
 
 TEST(TemplatePlacement, AFileAnotherInstanceJustMadeIsNeverReplaced) {

@@ -50,8 +50,8 @@ class LeftForTheClose : public testing::Test {
  protected:
   void SetUp() override {
     startup::writeMissingTemplates(folder.path());
-    state.MainDbConnection = QDir(folder.path()).filePath(startup::kMainDbFile);
-    store::Database db(state.MainDbConnection);
+    state.mainDbPath = QDir(folder.path()).filePath(startup::kMainDbFile);
+    store::Database db(state.mainDbPath);
     db.exec(QStringLiteral(R"(DROP INDEX "%1";)").arg(QString::fromUtf8(store::kHistoryPagesIndex)));
     SQLite::Transaction transaction(db.sql());
     SQLite::Statement add(db.sql(), R"(INSERT INTO "档案" ("序号", "0", "5", "40") VALUES (?, '王伟', '2024-03-01', 'wangwei'))");
@@ -63,7 +63,7 @@ class LeftForTheClose : public testing::Test {
     transaction.commit();
   }
   bool holdsPagesIndex() const {
-    return indexesOf(state.MainDbConnection).contains(QString::fromUtf8(store::kHistoryPagesIndex));
+    return indexesOf(state.mainDbPath).contains(QString::fromUtf8(store::kHistoryPagesIndex));
   }
 
   testing_support::TempFolder folder;
@@ -71,7 +71,7 @@ class LeftForTheClose : public testing::Test {
 };
 
 TEST_F(LeftForTheClose, TheCloseMakesThePagesIndexThatStartUpLeftOut) {
-  startup::ensureQueryIndexes(state.MainDbConnection, QDir(folder.path()).filePath(startup::kStockDbFile));
+  startup::ensureQueryIndexes(state.mainDbPath, QDir(folder.path()).filePath(startup::kStockDbFile));
   ASSERT_FALSE(holdsPagesIndex()) << "start-up would hold the lock for seconds on a large file";
 
   EXPECT_TRUE(startup::makeIndexesLeftForTheClose(state));
@@ -82,15 +82,15 @@ TEST_F(LeftForTheClose, TheCloseMakesThePagesIndexThatStartUpLeftOut) {
 TEST_F(LeftForTheClose, OutOfTimeItWritesNothing) {
   EXPECT_FALSE(startup::makeIndexesLeftForTheClose(state, 0));
   EXPECT_FALSE(holdsPagesIndex());
-  store::Database db(state.MainDbConnection, store::Database::Mode::ReadOnly);
+  store::Database db(state.mainDbPath, store::Database::Mode::ReadOnly);
   SQLite::Statement check(db.sql(), "PRAGMA integrity_check");
   ASSERT_TRUE(check.executeStep());
   EXPECT_EQ(store::columnText(check, 0), "ok");
-  EXPECT_FALSE(QFileInfo::exists(state.MainDbConnection + "-journal"));
+  EXPECT_FALSE(QFileInfo::exists(state.mainDbPath + "-journal"));
 }
 
 TEST_F(LeftForTheClose, AWorkstationOnTheHostsShareLeavesItToTheHost) {
-  state.NetworkMode = true;
+  state.networkMode = true;
   EXPECT_FALSE(startup::makeIndexesLeftForTheClose(state));
   EXPECT_FALSE(holdsPagesIndex());
 }

@@ -13,7 +13,7 @@ const QString& shippedStrokeCodeTable() {
     startup::StartupEnvironment env;
     env.drives = folder.drives();
     env.stationCode = "T1";
-    return startup::Main(env, dialogs).value().StrokeCodeTable;
+    return startup::Main(env, dialogs).value().strokeCodeTable;
   }();
   return table;
 }

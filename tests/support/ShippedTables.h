@@ -5,7 +5,7 @@
 
 namespace testing_support {
 
-// StrokeCodeTable after a first start in a temporary folder; read once per program.
+// strokeCodeTable after a first start in a temporary folder; read once per program.
 const QString& shippedStrokeCodeTable();
 
 }  // namespace testing_support

@@ -159,7 +159,7 @@ TEST(StartupStrokes, MainLeavesACoderOverTheTableItRead) {
   const startup::AppState state = startup::Main(env, dialogs).value();
   const startup::SharedServices services(state, {});
   const QString tail = u16(u"桂枝汤");
-  EXPECT_EQ(services.strokes().StrokeCode(tail), scannedStrokeCode(state.StrokeCodeTable, tail));
+  EXPECT_EQ(services.strokes().StrokeCode(tail), scannedStrokeCode(state.strokeCodeTable, tail));
 }
 
 }  // namespace

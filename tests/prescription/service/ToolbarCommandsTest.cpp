@@ -72,7 +72,7 @@ TEST(NewPrescriptionDefaults, TakeTheUnsavedEditsOfAnOpenSettingsWindow) {
   testing_support::TempFolder folder;
   startup::writeMissingTemplates(folder.path());
   startup::AppState app;
-  app.MainDbConnection = QDir(folder.path()).filePath(startup::kMainDbFile);
+  app.mainDbPath = QDir(folder.path()).filePath(startup::kMainDbFile);
   settings::Settings cache(app);
 
   PrescriptionState s;
