@@ -354,11 +354,9 @@ void CatalogueWindow::Command6_Click() {
   reload();
 }
 
-void CatalogueWindow::xz(int row) { grid->xz(row); }
-
-void CatalogueWindow::xz1(int col, int row) {
-  if (col >= 12 || col < 1 || row < 0 || row >= grid->rows()) return;
-  QLineEdit* target = cellAt(row, col - 1);
+void CatalogueWindow::focusCell(int row, int column) {
+  if (column < 0 || column > 10 || row < 0 || row >= grid->rows()) return;
+  QLineEdit* target = cellAt(row, column);
   target->setFocus();
   target->setCursorPosition(target->text().size());
 }
@@ -380,7 +378,7 @@ void CatalogueWindow::onCellEdited(int row, int column) {
   // once, when the outermost handling ends.
   if (--editDepth_ == 0) {
     const QSet<int> rows = std::exchange(pendingSaves_, {});
-    for (int r : rows) xz2(r);
+    for (int r : rows) saveRow(r);
   }
 }
 
@@ -411,7 +409,7 @@ void CatalogueWindow::replaceInCell(QLineEdit* cell, const QString& replaced) {
   cell->setCursorPosition(caret);
 }
 
-void CatalogueWindow::xz2(int row) {
+void CatalogueWindow::saveRow(int row) {
   if (grid->isBusy()) return;
   grid->storeRow(row);
   saveRecord(grid->state().recordAt(row));
@@ -448,7 +446,7 @@ std::optional<CatalogueRow> CatalogueWindow::saveRecord(int index, const std::op
   if (saved.saved())
     grid->markRecordStored(index);
   else
-    grid->markRecordUnsaved(index, saved.refused);
+    grid->markRecordUnsaved(index, saved.reason);
   showSaveStatus();
   return saved.saved() ? std::optional<CatalogueRow>(saved.row) : std::nullopt;
 }
@@ -589,11 +587,7 @@ void CatalogueWindow::takePick(QListWidget* list) {
   if (!item) return;  // nothing chosen: the list stays open
   const QString value = item->text();
   const int row = PickRow;
-  const auto moveTo = [this, row](int column) {
-    QLineEdit* next = cellAt(row, column);
-    next->setFocus();
-    next->setCursorPosition(next->text().size());
-  };
+  const auto moveTo = [this, row](int column) { focusCell(row, column); };
   if (list == List3) {
     cellAt(row, kUnitField)->setText(value);
     moveTo(kUsageField);
@@ -627,7 +621,7 @@ bool CatalogueWindow::eventFilter(QObject* watched, QEvent* event) {
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
     if (column > kStockField) return false;  // Enter in 斗位 stays there
     const int target = enterTarget(column);
-    if (target >= 0) xz1(target + 1, row);
+    if (target >= 0) focusCell(row, target);
     return true;
   }
   if (key == Qt::Key_Down && (column == kUnitField || column == kUsageField || column == kCategoryField)) {

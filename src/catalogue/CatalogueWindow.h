@@ -57,13 +57,6 @@ class CatalogueWindow : public ui::Window {
   // "清  空": every row of the chosen category, after the warning.
   void Command8_Click();
 
-  // Selects grid row `row`.
-  void xz(int row);
-  // Moves the focus from the cell of array `col` (2 for Lb2 ...) to the next one of the row.
-  void xz1(int col, int row);
-  // Writes the row's cells into the catalogue under its key.
-  void xz2(int row);
-
   int CurrentCategoryIndex = 15;
   int PickRow = 0;
   QPointer<QLineEdit> PaletteTarget;
@@ -115,6 +108,10 @@ class CatalogueWindow : public ui::Window {
   void hidePickLists();
 
   // Cell handling.
+  // Puts the focus, caret at the end, into a cell of the row (columns 0 .. 10).
+  void focusCell(int row, int column);
+  // Writes the row's cells into the catalogue under its key.
+  void saveRow(int row);
   void onCellEdited(int row, int column);
   void nameCellSteps(int row);
   void replaceInCell(QLineEdit* cell, const QString& replaced);

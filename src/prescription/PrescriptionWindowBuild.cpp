@@ -111,9 +111,9 @@ void PrescriptionWindow::buildRightPanel() {
   Label4 = ui::makeLabel(this, "Label4", {11100, 8760, 1635, 195}, {}, ui::Look().hiddenAtFirst());
   ui::makeLabel(this, "Label21", {12900, 8760, 255, 195}, QStringLiteral("'"), ui::Look().hiddenAtFirst());
   makeButtons(this, {
-      {"Command8", u"打印不干胶标签", {11940, 8700, 1575, 330}, [this] { prints().Command8_Click(); }},
+      {"Command8", u"打印不干胶标签", {11940, 8700, 1575, 330}, [this] { prints().showLabelPrintMessage(); }},
       {"Command10", u"打印输液卡", {13560, 8700, 1395, 330},
-       [this] { prints().Command10_Click(infusionCard(model_.state())); }},
+       [this] { prints().printInfusionCard(infusionCard(model_.state())); }},
   });
 
   auto* Picture9 = ui::make<QFrame>(this, "Picture9", {9900, 9090, 5055, 375});

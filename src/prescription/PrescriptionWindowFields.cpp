@@ -83,7 +83,7 @@ void PrescriptionWindow::Text5_Change(int index) {
 }
 
 void PrescriptionWindow::Text5_GotFocus(int index) {
-  const FieldFocus focus = prescription::Text5_GotFocus(index, model_.state().header, filling_);
+  const FieldFocus focus = prescription::headerFieldFocus(index, model_.state().header, filling_);
   const SuggestionList lists[] = {SuggestionList::Patients, SuggestionList::Addresses, SuggestionList::Diagnoses};
   for (int i = 0; i < 3; ++i)
     if (focus.hide[i]) suggestionList(lists[i])->hide();
@@ -94,7 +94,7 @@ void PrescriptionWindow::Text5_GotFocus(int index) {
 bool PrescriptionWindow::Text5_KeyDown(int index, int keyCode) {
   const std::optional<SuggestionList> own = listOfField(index);
   const bool listShown = own && !suggestionList(*own)->isHidden();
-  const FieldKey key = prescription::Text5_KeyDown(index, keyCode, listShown);
+  const FieldKey key = prescription::headerFieldKey(index, keyCode, listShown);
   switch (key.target) {
     case KeyTarget::Field: sheet_->Text5[key.field]->setFocus(Qt::OtherFocusReason); break;
     case KeyTarget::SearchBox: drugSearch_.searchBox()->setFocus(Qt::OtherFocusReason); break;

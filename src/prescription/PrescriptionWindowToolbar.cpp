@@ -151,7 +151,7 @@ void PrescriptionWindow::Command19_Click() {
   printing::SheetSnapshot sheet = sheet_->snapshot(state());
   printing::hideFieldsOfHiddenPanels(sheet);
   sheet_->hideFieldsAsPrinted(sheet);
-  prints().Command19_Click(sheet);
+  prints().printSheet(sheet);
 }
 
 // ---- What the other windows read ----

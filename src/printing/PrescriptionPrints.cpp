@@ -19,22 +19,22 @@ PrintOutcome PrescriptionPrints::run(const std::function<void(PrintSurface&)>& d
   return runPrint(*device, session_.dialogs, draw);
 }
 
-PrintOutcome PrescriptionPrints::Command19_Click(SheetSnapshot& sheet) {
+PrintOutcome PrescriptionPrints::printSheet(SheetSnapshot& sheet) {
   const PrintSettings settings = printSettings(session_.settings.values());
-  return run([&](PrintSurface& surface) { printSheet(surface, sheet, settings); });
+  return run([&](PrintSurface& surface) { printing::printSheet(surface, sheet, settings); });
 }
 
-PrintOutcome PrescriptionPrints::Command10_Click(const InfusionCard& card) {
+PrintOutcome PrescriptionPrints::printInfusionCard(const InfusionCard& card) {
   const PrintSettings settings = printSettings(session_.settings.values());
   std::optional<int> firstLineOff;
   const PrintOutcome outcome =
-      run([&](PrintSurface& surface) { firstLineOff = printInfusionCard(surface, card, settings); });
+      run([&](PrintSurface& surface) { firstLineOff = printing::printInfusionCard(surface, card, settings); });
   // The card keeps its one page; the nurse learns which lines are missing from it.
   if (outcome == PrintOutcome::Printed && firstLineOff) session_.dialogs.message(infusionCardCutMessage(*firstLineOff));
   return outcome;
 }
 
-void PrescriptionPrints::Command8_Click() { session_.dialogs.message(kLabelPrintMessage); }
+void PrescriptionPrints::showLabelPrintMessage() { session_.dialogs.message(kLabelPrintMessage); }
 
 PrintOutcome PrescriptionPrints::overlayPrint(const OverlayRecord& record) {
   const bool wasLoaded = session_.windows.isLoaded(QString::fromLatin1(OverlayTemplateWindow::kName));

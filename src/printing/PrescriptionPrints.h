@@ -25,11 +25,11 @@ class PrescriptionPrints {
 
   // The sheet. The fields of hidden panels come back hidden in `sheet`, for the window to
   // hide on the screen too.
-  PrintOutcome Command19_Click(SheetSnapshot& sheet);
+  PrintOutcome printSheet(SheetSnapshot& sheet);
   // The infusion card; after it is printed, says from which line it ran off the paper.
-  PrintOutcome Command10_Click(const InfusionCard& card);
+  PrintOutcome printInfusionCard(const InfusionCard& card);
   // The sticky-label button: only a message.
-  void Command8_Click();
+  void showLabelPrintMessage();
   // The overlay print at the template window's positions; the template window is loaded
   // hidden when it is not open. A template that could not be read prints nothing.
   PrintOutcome overlayPrint(const OverlayRecord& record);

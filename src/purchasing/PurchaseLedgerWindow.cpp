@@ -112,8 +112,6 @@ void PurchaseLedgerWindow::Command3_Click() {
   showRows(std::move(read.rows));
 }
 
-void PurchaseLedgerWindow::xz(int row) { grid->xz(row); }
-
 void PurchaseLedgerWindow::Command1_Click() {
   const int row = grid->state().selectedRow();
   if (row < 0) return;

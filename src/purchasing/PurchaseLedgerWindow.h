@@ -36,8 +36,6 @@ class PurchaseLedgerWindow : public ui::Window {
   void Command2_Click();  // "添加"
   void Command5_Click();  // "统计"
   void Command4_Click();  // "导出Excel表格"
-  // Selects grid row `row`.
-  void xz(int row);
 
   // After a receipt: name box emptied, dates from one month back to today, query run.
   void showRecentReceipts();

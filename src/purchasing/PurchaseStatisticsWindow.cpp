@@ -34,11 +34,14 @@ void PurchaseStatisticsWindow::Command1_Click() {
     return;
   }
   const DateRange& range = *reading.range;
-  busyBar->start();
-  StatisticsOutcome result =
-      readPurchaseStatistics(session_.state.stockDbPath, text::trimBlanks(Combo1->currentText()), range);
-  if (result.reason.isEmpty()) {
-    lines_ = std::move(result.lines);
+  ui::runGuarded(session_.dialogs, QStringLiteral("统计失败"), [&] {
+    // The bar is gone before a failure is told; the list shown stays as it was.
+    struct Running {
+      explicit Running(ui::BusyBar& bar) : bar(bar) { bar.start(); }
+      ~Running() { bar.stop(); }
+      ui::BusyBar& bar;
+    } running(*busyBar);
+    lines_ = purchaseStatistics(session_.state.stockDbPath, text::trimBlanks(Combo1->currentText()), range);
     std::vector<grid::Record> records;
     for (const StatisticsLine& line : lines_) {
       // A zero amount shows as a blank cell; the export keeps "0.00".
@@ -46,9 +49,7 @@ void PurchaseStatisticsWindow::Command1_Click() {
       records.push_back(grid::Record{{line.name, line.quantity, line.unit, amount}, {}});
     }
     grid->setRecords(std::move(records));
-  }
-  busyBar->stop();
-  if (!result.reason.isEmpty()) ui::showFailure(session_.dialogs, QStringLiteral("统计失败"), result.reason);
+  });
 }
 
 void PurchaseStatisticsWindow::Command2_Click() {

@@ -54,7 +54,7 @@ SalesDetailWindow::SalesDetailWindow(ui::Session& session)
   connect(Command3, &QPushButton::clicked, this, &SalesDetailWindow::Command3_Click);
   connect(Command4, &QPushButton::clicked, this, &SalesDetailWindow::Command4_Click);
   connect(Command5, &QPushButton::clicked, this, &SalesDetailWindow::Command5_Click);
-  connect(grid, &ui::PagedGrid::cellClicked, this, [this](int row, int) { xz(row); });
+  connect(grid, &ui::PagedGrid::cellClicked, this, [this](int row, int) { grid->selectRow(row); });
 }
 
 void SalesDetailWindow::Form_Load() {
@@ -93,7 +93,5 @@ void SalesDetailWindow::Command4_Click() {
 }
 
 void SalesDetailWindow::Command5_Click() { session_.windows.openFresh(QString::fromLatin1(DrugSalesWindow::kName)); }
-
-void SalesDetailWindow::xz(int row) { grid->xz(row); }
 
 }  // namespace reports

@@ -25,7 +25,6 @@ class SalesDetailWindow : public ui::DateRangeWindow {
   void Command3_Click();  // "查   询"
   void Command4_Click();  // "导出Excel表格"
   void Command5_Click();  // "统计": the drug-sales statistics afresh
-  void xz(int row);       // highlights a grid row
 
   QLineEdit* Text1 = nullptr;
   QLineEdit* Text2 = nullptr;

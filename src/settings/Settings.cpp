@@ -129,20 +129,16 @@ SettingsValues& Settings::edit() {
   return values_;
 }
 
-void Settings::save() {
+Settings::SaveOutcome Settings::save() {
   // Boxes filled with fallbacks must never overwrite a row that was not read.
-  if (!rowRead_) throw std::runtime_error(kRowNotRead.toStdString());
-  writeSettingsRow(state_.mainDbPath, values_);
-  emit changed();
-}
-
-Settings::SaveOutcome Settings::trySave() {
+  if (!rowRead_) return {false, kRowNotRead};
   try {
-    save();
-    return {true, {}};
+    writeSettingsRow(state_.mainDbPath, values_);
   } catch (const std::exception& e) {
     return {false, store::failureReason(e)};
   }
+  emit changed();
+  return {true, {}};
 }
 
 bool Settings::bellOn() {

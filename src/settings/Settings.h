@@ -106,15 +106,14 @@ class Settings : public QObject {
   bool rowRead() const { return rowRead_; }
   // The window's edits, visible to every reader at once.
   SettingsValues& edit();
-  // Writes the current values; throws as writeSettingsRow does, and when the row was
-  // never read (the values are fallbacks then). Tells the listeners when it succeeded.
-  void save();
-  struct SaveOutcome {
+  // Writes the current values and tells the listeners. Nothing is written when the row
+  // was never read (the values are fallbacks then) or the store refuses them; the window
+  // keeps the edits and tells why.
+  struct [[nodiscard]] SaveOutcome {
     bool saved = false;
     QString reason;  // why nothing was written, in the store's words
   };
-  // The same, telling a failure instead of throwing it.
-  SaveOutcome trySave();
+  SaveOutcome save();
 
   // This workstation's bell for new prescriptions: whether the marker file "Lstz.ini" is
   // in the local data folder, asked once, at the first read; afterwards only the settings

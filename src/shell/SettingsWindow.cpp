@@ -211,7 +211,7 @@ void SettingsWindow::Form_Unload() { session_.settings.drop(); }
 void SettingsWindow::Command1_Click() {
   // The user was told at the load; the row that could not be read is left as it is.
   if (!session_.settings.rowRead()) return;
-  const settings::Settings::SaveOutcome saved = session_.settings.trySave();
+  const settings::Settings::SaveOutcome saved = session_.settings.save();
   if (!saved.saved) {
     // Nothing typed is lost: the window stays open with the edits.
     ui::showFailure(session_.dialogs, QStringLiteral("设置未能保存"),

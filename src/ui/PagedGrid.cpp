@@ -171,7 +171,7 @@ void PagedGrid::build() {
     // A page moves by the rows it shows, the arrows by one.
     vs1_->setPageStep(rows());
     // valueChanged follows the thumb while it is dragged, so the page follows it too.
-    connect(vs1_, &QScrollBar::valueChanged, this, [this] { VS1_Change(); });
+    connect(vs1_, &QScrollBar::valueChanged, this, [this] { showPageAtBar(); });
     coverRightOfTheBar();
   }
   if (config.sideways != grid::SidewaysBar::None) {
@@ -182,7 +182,7 @@ void PagedGrid::build() {
     hs1_->setPageStep(std::max(1, overflow / 2));
     hs1_->setEnabled(overflow > 0);
     if (config.sideways == grid::SidewaysBar::Shifts)
-      connect(hs1_, &QScrollBar::valueChanged, this, [this] { HS1_Change(); });
+      connect(hs1_, &QScrollBar::valueChanged, this, [this] { shiftSideways(); });
   }
   paintRows(true);
 }
@@ -224,7 +224,7 @@ void PagedGrid::setUpBar() {
   vs1_->setEnabled(state_.barEnabled());
 }
 
-void PagedGrid::VS1_Change() {
+void PagedGrid::showPageAtBar() {
   const grid::BusyFlag::Hold hold = busy_.hold();
   state_.showPage(vs1_ ? vs1_->value() : 0);
   showCurrentPage();
@@ -238,13 +238,13 @@ void PagedGrid::showCurrentPage() {
   emit selectionChanged(-1);
 }
 
-void PagedGrid::HS1_Change() {
+void PagedGrid::shiftSideways() {
   if (!hs1_) return;
   const int left = grid::surfaceLeft(hs1_->value(), hs1_->maximum(), layout_.sidewaysOverflow());
   surface_->move(px(left), 0);
 }
 
-void PagedGrid::xz(int row) {
+void PagedGrid::selectRow(int row) {
   const grid::BusyFlag::Hold hold = busy_.hold();
   state_.select(row);
   paintRows(false);
@@ -343,7 +343,7 @@ bool PagedGrid::eventFilter(QObject* watched, QEvent* event) {
     if (it != places_.constEnd()) {
       const Place place = it.value();
       if (place.column < 0 || state_.config().columns[place.column].selectsOnClick) {
-        xz(place.row);
+        selectRow(place.row);
         emit cellClicked(place.row, place.column);
       }
     }

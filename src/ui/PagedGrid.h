@@ -41,12 +41,8 @@ class PagedGrid : public QWidget {
   // The same reload for a list read a page at a time from `source`.
   void setSource(std::unique_ptr<grid::RecordSource> source, const QString& blankFill = {});
 
-  // VS1_Change: shows the page at the bar's value (while the thumb is dragged too).
-  void VS1_Change();
-  // HS1_Change: shifts the surface sideways.
-  void HS1_Change();
-  // xz: selects `row` by the instance's rule and paints it.
-  void xz(int row);
+  // Selects `row` by the instance's rule and paints it.
+  void selectRow(int row);
   // "添  加": shows the page of the first blank record, paints its row cyan without
   // selecting it and returns the row.
   int showAddTarget();
@@ -90,6 +86,10 @@ class PagedGrid : public QWidget {
  private:
   void build();
   void coverRightOfTheBar();
+  // Shows the page at the paging bar's value (while the thumb is dragged too).
+  void showPageAtBar();
+  // Shifts the surface sideways to the sideways bar's value.
+  void shiftSideways();
   void showCurrentPage();
   void fillPage();
   void paintRows(bool atBuild);

@@ -8,6 +8,7 @@
 #include "purchasing/GoodsReceiptWindow.h"
 #include "shell/MainWindow.h"
 #include "store/Database.h"
+#include "support/FileFaults.h"
 #include "support/ShownWhole.h"
 #include "support/TextRendering.h"
 #include "support/TypedKeys.h"
@@ -261,6 +262,33 @@ TEST_F(PurchasingWindowsTest, StatisticsRangeRuleAndExportReadBack) {
   EXPECT_EQ(rows[1].toArray()[1].toObject()["format"].toString(), "0.000");
   EXPECT_EQ(rows[2].toArray()[0].toObject()["value"].toString(), "合计");
   EXPECT_EQ(rows[2].toArray()[3].toObject()["value"].toDouble(), 1.25);
+}
+
+// A statistic the inventory file cannot answer says why once the bar is gone; the list
+// shown before stays, for the export too.
+TEST_F(PurchasingWindowsTest, AStatisticTheFileCannotAnswerIsToldAndTheShownListStays) {
+  store::Database(state.stockDbPath).exec(R"(INSERT INTO "进货管理" ("日期", "品名", "单位", "数量", "备注", "分类", "序号")
+      VALUES ('2019-02-01', '当归', 'g', '1500', '1.254', '中药', '1'))");
+  PurchaseStatisticsWindow& form = window<PurchaseStatisticsWindow>();
+  form.Combo1->setCurrentText("中药");
+  for (QLineEdit* box : {form.Text3, form.Text4}) {
+    box->selectAll();
+    QTest::keyClicks(box, "2019-02-01");
+  }
+  click(form, "Command1");
+  ASSERT_EQ(form.lines().size(), 2u);
+  ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.texts().join("|").toStdString();
+
+  {
+    const testing_support::ShortBusyTimeout shortWait;
+    const testing_support::ExclusiveLock lock(state.stockDbPath);
+    click(form, "Command1");
+  }
+  EXPECT_EQ(dialogs.texts(), QStringList{"统计失败：文件正被其他程序或工作站占用"});
+  EXPECT_EQ(dialogs.messages[0].title, "提示");
+  EXPECT_FALSE(form.busyBar->running());
+  EXPECT_EQ(form.lines().size(), 2u);
+  EXPECT_EQ(form.grid->state().cellText(1, 0), "合计");
 }
 
 // The drugs are listed by pinyin, as in the sales statistics, and "合计" closes the list.

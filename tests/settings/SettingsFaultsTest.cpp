@@ -78,7 +78,9 @@ TEST_P(SettingsFaultsTest, TheRowIsReadSoundlyOrNotAtAllAndNeverSavedOverUnread)
   EXPECT_FALSE(reason.isEmpty());
   if (fault == Fault::Locked) { EXPECT_TRUE(reason.contains("占用")) << reason.toStdString(); }
   settings.edit().physician = "王医生";
-  EXPECT_THROW(settings.save(), std::runtime_error);
+  const settings::Settings::SaveOutcome saved = settings.save();
+  EXPECT_FALSE(saved.saved);
+  EXPECT_EQ(saved.reason, settings::kRowNotRead);
   if (fault == Fault::Locked) { EXPECT_EQ(row(), kShippedRow) << "the row it never read is kept"; }
 }
 

@@ -183,7 +183,7 @@ TEST_F(SettingsRowTest, TheCacheLoadsOnFirstReadShowsEditsAndDropsThem) {
   EXPECT_EQ(loads, 2);
 
   settings.edit().sheetTop = "35";
-  settings.save();
+  ASSERT_TRUE(settings.save().saved);
   settings.drop();
   EXPECT_EQ(settings.values().sheetTop, "35");
   EXPECT_EQ(stored("上边距"), "35");
@@ -208,11 +208,13 @@ TEST_F(SettingsRowTest, ListenersHearOfEverySaveAndBellSwitchButNotOfAFailedSave
 
   settings.load();
   settings.edit().unitName = "青山村卫生室";
-  settings.save();
+  ASSERT_TRUE(settings.save().saved);
   EXPECT_EQ(changes, 1);
 
   exec(R"(CREATE TRIGGER locked BEFORE UPDATE ON "设置" BEGIN SELECT RAISE(ABORT, 'locked'); END)");
-  EXPECT_THROW(settings.save(), std::exception);
+  const settings::Settings::SaveOutcome refused = settings.save();
+  EXPECT_FALSE(refused.saved);
+  EXPECT_FALSE(refused.reason.isEmpty());
   EXPECT_EQ(changes, 1) << "nothing changed, nobody is told";
 
   EXPECT_TRUE(settings.switchBell(true));

@@ -80,11 +80,15 @@ const ReadService kServices[] = {
      }},
     {"purchase statistics", true,
      [](const QString&, const QString& stock) {
-       const purchasing::StatisticsOutcome read =
-           purchasing::readPurchaseStatistics(stock, "中药", purchasing::DateRange{kDay, kDay});
-       QStringList rows;
-       for (const purchasing::StatisticsLine& l : read.lines) rows << l.name + '|' + l.quantity + '|' + l.amount;
-       return read.reason.isEmpty() ? rows.join('\n') : "failed: " + read.reason;
+       try {
+         QStringList rows;
+         for (const purchasing::StatisticsLine& l :
+              purchasing::purchaseStatistics(stock, "中药", purchasing::DateRange{kDay, kDay}))
+           rows << l.name + '|' + l.quantity + '|' + l.amount;
+         return rows.join('\n');
+       } catch (const std::exception& e) {
+         return "failed: " + store::failureReason(e);
+       }
      }},
     {"drug sales", true,
      [](const QString&, const QString& stock) {

@@ -41,9 +41,9 @@ class CatalogueFile {
   // kDeletedElsewhere when `rowFor` found that the row it stands for is gone.
   using RowFor = std::function<std::optional<CatalogueRow>(const std::optional<CatalogueRow>& stored)>;
   struct SavedRow {
-    QString refused;  // empty when saved
+    QString reason;  // why nothing was written; empty when saved
     CatalogueRow row;
-    bool saved() const { return refused.isEmpty(); }
+    bool saved() const { return reason.isEmpty(); }
   };
   SavedRow saveRow(const QString& key, const RowFor& rowFor);
 

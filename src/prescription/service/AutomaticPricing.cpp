@@ -44,7 +44,7 @@ PricingOutcome AutomaticPricing::price(PrescriptionState& state) const {
   // Laying the herbs out rewrites the text; the state only takes it once the look-ups ran.
   PrescriptionState priced = state;
   std::vector<PricingRequest> requests;
-  if (const std::optional<HerbalLayout> layout = RC1(priced))
+  if (const std::optional<HerbalLayout> layout = layOutHerbalText(priced))
     requests = herbalPricingRequests(*layout, priced.doses);
   else
     requests = ordinaryPricingRequests(priced.text);

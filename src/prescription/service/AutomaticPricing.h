@@ -34,11 +34,12 @@ class AutomaticPricing {
   explicit AutomaticPricing(QString mainDbPath) : main_(std::move(mainDbPath), store::Database::Mode::ReadOnly) {}
   explicit AutomaticPricing(store::KeptConnection& main) : main_(main) {}
 
-  // Prices the prescription in the state: a herbal sheet is laid out first (RC1) and its
-  // herbs, then its fee lines are priced; an ordinary sheet line by line. The grid is
-  // replaced by the priced lines and the totals follow. When the catalogue cannot be
-  // read, the state is left as it was and the outcome says why. Prices and stock are read
-  // from the file at every pricing: no write by another workstation is missed.
+  // Prices the prescription in the state: a herbal sheet is laid out first
+  // (layOutHerbalText) and its herbs, then its fee lines are priced; an ordinary sheet
+  // line by line. The grid is replaced by the priced lines and the totals follow. When
+  // the catalogue cannot be read, the state is left as it was and the outcome says why.
+  // Prices and stock are read from the file at every pricing: no write by another
+  // workstation is missed.
   PricingOutcome price(PrescriptionState& state) const;
 
  private:

@@ -45,7 +45,7 @@ ComposedText pickCatalogRow(const QString& text, const QString& item, const QStr
 }
 
 QString herbName(const QString& item) {
-  QString name = DelNumberReg(item);
+  QString name = withoutNumbers(item);
   for (QChar unit : kHerbUnits) name.remove(unit);
   return text::trimBlanks(name);
 }

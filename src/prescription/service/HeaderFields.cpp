@@ -32,7 +32,7 @@ std::optional<SuggestionList> listOfField(int field) {
   }
 }
 
-FieldChange Text5_Change(int field, const HeaderTexts& texts, bool busy) {
+FieldChange headerFieldChange(int field, const HeaderTexts& texts, bool busy) {
   FieldChange change;
   const QString& text = texts[field];
   if (field == header::kSex) {
@@ -60,7 +60,7 @@ FieldChange Text5_Change(int field, const HeaderTexts& texts, bool busy) {
   return change;
 }
 
-FieldFocus Text5_GotFocus(int field, const HeaderTexts& texts, bool busy) {
+FieldFocus headerFieldFocus(int field, const HeaderTexts& texts, bool busy) {
   FieldFocus focus;
   focus.hide = {field != header::kName, field != header::kAddress, field != header::kDiagnosis};
   if (busy) return focus;
@@ -98,7 +98,7 @@ QString diagnosisAfterPick(const QString& diagnosis, const QString& phrase) {
   return diagnosis.left(diagnosis.lastIndexOf(u' ') + 1) + phrase;
 }
 
-FieldKey Text5_KeyDown(int field, int key, bool listShown) {
+FieldKey headerFieldKey(int field, int key, bool listShown) {
   FieldKey result;
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
     result.swallow = true;

@@ -42,9 +42,9 @@ struct FieldChange {
   std::optional<LookUp> lookUp;
 };
 
-// Text5_Change of field `field`, the texts already holding the change. While the window
-// is busy only the sex-digit replacement runs.
-FieldChange Text5_Change(int field, const HeaderTexts& texts, bool busy);
+// What follows a change of header field `field`, the texts already holding the change.
+// While the window is busy only the sex-digit replacement runs.
+FieldChange headerFieldChange(int field, const HeaderTexts& texts, bool busy);
 
 // What the window does when a header field takes the focus, in this order: hide the
 // suggestion lists of the other fields (also while busy), run `lookUp`, put the caret at
@@ -53,7 +53,7 @@ struct FieldFocus {
   std::array<bool, 3> hide{};  // Patients, Addresses, Diagnoses
   std::optional<LookUp> lookUp;
 };
-FieldFocus Text5_GotFocus(int field, const HeaderTexts& texts, bool busy);
+FieldFocus headerFieldFocus(int field, const HeaderTexts& texts, bool busy);
 
 // The symptom look-up of the search box Text11, on a change (the list hidden first) or on
 // taking the focus; it runs whatever the busy flag holds, and its list is shown whenever
@@ -93,7 +93,7 @@ struct FieldKey {
 // Enter walks 姓名, 性别, 年龄, 科别, 住址（电话）, 日期, 诊断, 过敏史 and then the drug search
 // box; Down moves into the field's open list. Both keys are discarded in every header
 // field; other keys are left to the box.
-FieldKey Text5_KeyDown(int field, int key, bool listShown);
+FieldKey headerFieldKey(int field, int key, bool listShown);
 
 // The suggestion list of a header field, if it has one.
 std::optional<SuggestionList> listOfField(int field);

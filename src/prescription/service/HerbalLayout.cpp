@@ -57,7 +57,7 @@ HerbalLayout herbalLayout(const QString& text) {
     }
     cells += cell;
     lineWidth += text::displayWidth(cell);
-    weight += text::leadingNumber(ggm(entry));
+    weight += text::leadingNumber(firstNumberIn(entry));
   }
   layout.summary = QStringLiteral("中药共 %1 味  重量：%2g").arg(layout.entries.size()).arg(text::plainNumber(weight));
   layout.caret = static_cast<int>(cells.size());
@@ -65,7 +65,7 @@ HerbalLayout herbalLayout(const QString& text) {
   return layout;
 }
 
-QString ggm(const QString& s) {
+QString firstNumberIn(const QString& s) {
   for (qsizetype i = 0; i < s.size(); ++i) {
     const QChar c = s.at(i);
     if (c == u'.' || isAsciiDigit(c)) return text::plainNumber(text::leadingNumber(s.mid(i)));
@@ -73,7 +73,7 @@ QString ggm(const QString& s) {
   return QString();
 }
 
-QString DelNumberReg(const QString& s) {
+QString withoutNumbers(const QString& s) {
   QString out;
   out.reserve(s.size());
   for (qsizetype i = 0; i < s.size(); ++i) {

@@ -32,10 +32,10 @@ HerbalLayout herbalLayout(const QString& text);
 
 // The number that starts at the first digit or "." of s, in its plain decimal form
 // ("每日3次" gives "3", ".5g" gives "0.5"); "" when s holds neither.
-QString ggm(const QString& s);
+QString firstNumberIn(const QString& s);
 
 // s without its ASCII digits, each taking the run of "." that directly follows it
 // ("当归 3.5g" gives "当归 g").
-QString DelNumberReg(const QString& s);
+QString withoutNumbers(const QString& s);
 
 }  // namespace prescription

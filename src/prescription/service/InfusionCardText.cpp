@@ -19,7 +19,7 @@ bool namesRoute(const QString& line) {
 
 }  // namespace
 
-QString ssy(const QString& prescriptionText) {
+QString infusionCardOf(const QString& prescriptionText) {
   QString card;
   if (prescriptionText.isEmpty()) return card;
   QStringList group;

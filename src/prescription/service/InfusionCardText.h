@@ -21,6 +21,6 @@ inline const std::array<QString, 20> kInfusionRouteKeywords = {
 // lines since the previous usage line (one holding "用法", or "sig" in any case) up to and
 // including its own usage line; it goes on the card, each line followed by CR LF, when
 // that usage line names a route. Lines after the last usage line never go on the card.
-QString ssy(const QString& prescriptionText);
+QString infusionCardOf(const QString& prescriptionText);
 
 }  // namespace prescription

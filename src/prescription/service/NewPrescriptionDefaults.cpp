@@ -5,7 +5,7 @@
 
 namespace prescription {
 
-void Command20_Click(HeaderTexts& texts, const QDateTime& now, const settings::SettingsValues& settings) {
+void fillNewHeaderDefaults(HeaderTexts& texts, const QDateTime& now, const settings::SettingsValues& settings) {
   texts[header::kRecordNumber] = text::timestampText(now);
   texts[header::kDate] = text::isoDate(now.date());
   texts[header::kChineseDate] = text::chineseDate(now.date());
@@ -20,7 +20,7 @@ void Command20_Click(HeaderTexts& texts, const QDateTime& now, const settings::S
 void startWithDefaults(PrescriptionState& state, text::SerialSource& serials, const QString& stationCode,
                        const settings::SettingsValues& settings) {
   const QDateTime now = serials.NewPrescriptionTime();
-  Command20_Click(state.header, now, settings);
+  fillNewHeaderDefaults(state.header, now, settings);
   state.number = text::timestampText(now) + stationCode;
 }
 

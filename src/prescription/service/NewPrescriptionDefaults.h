@@ -17,7 +17,7 @@ struct PrescriptionState;
 // "yyyymmddhhmmss"), 日期 ("yyyy-mm-dd"), the long 日期 ("yyyy年mm月dd日"), 医师, 配药 and
 // 复核 (both the dispenser), 科别, 费别 and 过敏史 "无". `settings` are the values every
 // reader sees: the settings window's unsaved edits while it is open.
-void Command20_Click(HeaderTexts& texts, const QDateTime& now, const settings::SettingsValues& settings);
+void fillNewHeaderDefaults(HeaderTexts& texts, const QDateTime& now, const settings::SettingsValues& settings);
 
 // The defaults and a new prescription number from one reading of the serial source, so
 // that both are later than every number this workstation gave before.

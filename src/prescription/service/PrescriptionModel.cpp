@@ -97,7 +97,7 @@ FieldChange PrescriptionModel::setHeaderField(int index, const QString& text) {
   if (index < 0 || index >= header::kCount) return {};
   HeaderTexts typed = state_.header;
   typed[index] = text;
-  FieldChange change = Text5_Change(index, typed, false);
+  FieldChange change = headerFieldChange(index, typed, false);
   const std::optional<QString> replaced = std::exchange(change.replaceText, std::nullopt);
   const std::optional<QString> total = std::exchange(change.total, std::nullopt);
   // An edit arriving while a command runs is refused; its look-up still runs.
@@ -122,7 +122,7 @@ void PrescriptionModel::setText(const QString& text) {
   if (running_ || state_.text == text) return;
   state_.text = text;
   caret_.reset();
-  const QString card = ssy(text);
+  const QString card = infusionCardOf(text);
   if (card == state_.infusionCard) return;
   state_.infusionCard = card;
   emitChanged(InfusionCard);
@@ -185,7 +185,7 @@ void PrescriptionModel::chooseCategory(int index) {
   applyCategoryClick(state_, index, *workplace_.serials, workplace_.stationCode());
   unsigned what = Everything & ~History & ~HistoryBoxes & ~MedicalRecord;
   if (state_.herbal != wasHerbal) what |= GridReset;
-  if (state_.text != text) state_.infusionCard = ssy(state_.text);
+  if (state_.text != text) state_.infusionCard = infusionCardOf(state_.text);
   caret_.reset();
   pending_ |= what;
 }
@@ -292,7 +292,7 @@ CommandOutcome PrescriptionModel::pick(const ListEntry& entry, int selectionStar
     pending_ |= Text;
   }
   if (state_.text != before) {
-    state_.infusionCard = ssy(state_.text);
+    state_.infusionCard = infusionCardOf(state_.text);
     pending_ |= InfusionCard;
   }
   return outcome;
@@ -304,7 +304,7 @@ void PrescriptionModel::addRoute(int route) {
   const QString text = appendRouteLine(state_.text, route);
   if (text == state_.text) return;
   state_.text = text;
-  state_.infusionCard = ssy(text);
+  state_.infusionCard = infusionCardOf(text);
   caret_.reset();
   pending_ |= Text | InfusionCard;
 }
@@ -317,9 +317,9 @@ void PrescriptionModel::layOutHerbs() {
 void PrescriptionModel::layOut(bool cardFollows) {
   if (!state_.herbal) return;
   const QString before = state_.text;
-  if (const std::optional<HerbalLayout> layout = RC1(state_)) applyLayout(*layout);
+  if (const std::optional<HerbalLayout> layout = layOutHerbalText(state_)) applyLayout(*layout);
   if (cardFollows && state_.text != before) {
-    state_.infusionCard = ssy(state_.text);
+    state_.infusionCard = infusionCardOf(state_.text);
     pending_ |= InfusionCard;
   }
 }
@@ -499,7 +499,7 @@ void PrescriptionModel::resetAfterDelete() {
   } else if (category_ <= kLastDrugCategory) {
     state_.herbal = false;
   }
-  if (state_.text != text) state_.infusionCard = ssy(state_.text);
+  if (state_.text != text) state_.infusionCard = infusionCardOf(state_.text);
   applyTotals(state_, RecalcTotals(state_.grid));
   state_.header[header::kTotal] = state_.total;
   caret_.reset();

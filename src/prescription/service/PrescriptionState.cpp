@@ -26,7 +26,7 @@ void changeSheetMode(PrescriptionState& state, bool herbal, text::SerialSource& 
   state.herbal = herbal;
 }
 
-std::optional<HerbalLayout> RC1(PrescriptionState& state) {
+std::optional<HerbalLayout> layOutHerbalText(PrescriptionState& state) {
   if (!state.herbal) return std::nullopt;
   HerbalLayout layout = herbalLayout(state.text);
   state.text = layout.text;

@@ -92,6 +92,6 @@ void changeSheetMode(PrescriptionState& state, bool herbal, text::SerialSource& 
 // there was a herb, the summary. Only a herbal sheet is laid out; on an ordinary sheet the
 // text is free and stays as typed, and the result is nullopt. The layout's entries and tail
 // are what pricing reads, its caret where the caret goes.
-std::optional<HerbalLayout> RC1(PrescriptionState& state);
+std::optional<HerbalLayout> layOutHerbalText(PrescriptionState& state);
 
 }  // namespace prescription

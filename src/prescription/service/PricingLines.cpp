@@ -53,7 +53,7 @@ std::vector<PricingRequest> ordinaryPricingRequests(const QString& prescriptionT
     QString rest = parts->second;
     rest.replace(u'*', u'×');
     const qsizetype times = rest.lastIndexOf(u'×');
-    requests.push_back({text::BraceEscapedName(parts->first), ggm(times < 0 ? rest : rest.mid(times + 1)),
+    requests.push_back({text::BraceEscapedName(parts->first), firstNumberIn(times < 0 ? rest : rest.mid(times + 1)),
                         PricingScope::Ordinary});
   }
   return requests;
@@ -66,15 +66,15 @@ std::vector<PricingRequest> herbalPricingRequests(const HerbalLayout& layout, co
     QString s = entry;
     for (const QChar unit : kHerbUnits) s.remove(unit);
     s = text::trimBlanks(text::BraceEscapedName(s));
-    const QString dose = ggm(s);
+    const QString dose = firstNumberIn(s);
     if (dose.isEmpty()) continue;  // a herb without its dose is not priced
-    requests.push_back({DelNumberReg(s), text::plainNumber(doseCount * text::leadingNumber(dose)), PricingScope::Herb});
+    requests.push_back({withoutNumbers(s), text::plainNumber(doseCount * text::leadingNumber(dose)), PricingScope::Herb});
   }
   for (const QString& line : cleanedPricingLines(layout.tail)) {
     const auto parts = splitAtFirstBlank(line);
     if (!parts) continue;
     // Fee names are looked up in brace form like every other name.
-    requests.push_back({text::BraceEscapedName(parts->first), ggm(parts->second), PricingScope::Fee});
+    requests.push_back({text::BraceEscapedName(parts->first), firstNumberIn(parts->second), PricingScope::Fee});
   }
   return requests;
 }

@@ -29,7 +29,7 @@ QString birthYearText(const QString& age, int currentYear) {
   return text::plainNumber(currentYear - value);
 }
 
-QString addressPhrase(const QString& address) { return DelNumberReg(text::trimBlanks(address)); }
+QString addressPhrase(const QString& address) { return withoutNumbers(text::trimBlanks(address)); }
 
 QString diagnosisPhrase(const QString& diagnosis) {
   const QString trimmed = text::trimBlanks(diagnosis);

@@ -35,7 +35,7 @@ PrescriptionState loadedState(const LoadOutcome& loaded) {
   s.grid = r.grid;
   s.herbal = loaded.herbalLayout;
   s.total = r.header[header::kTotal];
-  if (s.herbal) RC1(s);
+  if (s.herbal) layOutHerbalText(s);
   return s;
 }
 

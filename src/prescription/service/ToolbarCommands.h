@@ -31,10 +31,11 @@ struct AfterCommand {
 
 // 新建. The window unloads the medical-record window first (its unload hands its sections
 // to the state), then: every header field emptied and the defaults of a new prescription
-// filled in (Command20_Click) with a new number from the same instant; the prescription
-// text, the infusion card, the symptoms, the grid and its totals, the dispense mark, the
-// medical record and the herbal summary emptied; the layout of the current category, a
-// herbal sheet with the dose count "7". The herbal usage phrase stays.
+// filled in (fillNewHeaderDefaults) with a new number from the same instant; the
+// prescription text, the infusion card, the symptoms, the grid and its totals, the
+// dispense mark, the medical record and the herbal summary emptied; the layout of the
+// current category, a herbal sheet with the dose count "7". The herbal usage phrase
+// stays.
 AfterCommand newPrescription(PrescriptionState& state, int category, text::SerialSource& serials,
                              const QString& stationCode, const settings::SettingsValues& settings);
 

@@ -51,12 +51,4 @@ std::vector<StatisticsLine> purchaseStatistics(const QString& stockPath, const Q
   });
 }
 
-StatisticsOutcome readPurchaseStatistics(const QString& stockPath, const QString& category, const DateRange& range) {
-  try {
-    return {purchaseStatistics(stockPath, category, range), {}};
-  } catch (const store::StoreError& e) {
-    return {{}, e.reason()};
-  }
-}
-
 }  // namespace purchasing

@@ -37,15 +37,9 @@ ShownQuantity GramsToKilograms(const QString& firstUnit, double quantitySum);
 // the rounded amounts.
 std::vector<StatisticsLine> summarise(const std::vector<store::ReceiptFigures>& rows);
 
-// Reads the receipts of the range from the inventory file and sums them.
+// Reads the receipts of the range from the inventory file and sums them. Throws
+// store::StoreError with the reason when the file cannot be read.
 std::vector<StatisticsLine> purchaseStatistics(const QString& stockPath, const QString& category,
                                                const DateRange& range);
-
-struct StatisticsOutcome {
-  std::vector<StatisticsLine> lines;
-  QString reason;  // why the receipts could not be read; empty when they were
-};
-// The same, telling a failure instead of throwing it.
-StatisticsOutcome readPurchaseStatistics(const QString& stockPath, const QString& category, const DateRange& range);
 
 }  // namespace purchasing

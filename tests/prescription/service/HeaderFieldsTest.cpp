@@ -25,7 +25,7 @@ TEST(SexField, DigitsBecomeTheSexAlsoWhileBusyAndAClickToggles) {
   const Case cases[] = {{"1", "男"}, {"2", "女"}, {"3", std::nullopt}, {"男", std::nullopt}, {"", std::nullopt}, {"12", std::nullopt}};
   for (bool busy : {false, true})
     for (const Case& c : cases) {
-      const FieldChange change = Text5_Change(header::kSex, with(header::kSex, c.typed), busy);
+      const FieldChange change = headerFieldChange(header::kSex, with(header::kSex, c.typed), busy);
       EXPECT_EQ(change.replaceText, c.replaced) << c.typed << " busy " << busy;
       EXPECT_TRUE(change.caretToEnd);
       EXPECT_FALSE(change.lookUp);
@@ -54,12 +54,12 @@ TEST(FeeTotal, SumsDrugAndOtherFeesAndStaysWhileBusy) {
     texts[header::kOtherFee] = c.other;
     EXPECT_EQ(feeTotal(c.drug, c.other), c.total) << c.drug << " + " << c.other;
     for (int field : {header::kDrugFee, header::kOtherFee}) {
-      EXPECT_EQ(Text5_Change(field, texts, false).total, QString(c.total)) << field;
-      EXPECT_FALSE(Text5_Change(field, texts, true).total) << "busy leaves 合计 alone";
+      EXPECT_EQ(headerFieldChange(field, texts, false).total, QString(c.total)) << field;
+      EXPECT_FALSE(headerFieldChange(field, texts, true).total) << "busy leaves 合计 alone";
     }
   }
   // Other fields never touch the total.
-  EXPECT_FALSE(Text5_Change(header::kTotal, with(header::kTotal, "5"), false).total);
+  EXPECT_FALSE(headerFieldChange(header::kTotal, with(header::kTotal, "5"), false).total);
 }
 
 TEST(FieldChange, StartsTheLookUpOfItsFieldUnlessBusy) {
@@ -80,7 +80,7 @@ TEST(FieldChange, StartsTheLookUpOfItsFieldUnlessBusy) {
       {header::kDepartment, "内科", {}, "", {}},
   };
   for (const Case& c : cases) {
-    const FieldChange change = Text5_Change(c.field, with(c.field, c.text), false);
+    const FieldChange change = headerFieldChange(c.field, with(c.field, c.text), false);
     ASSERT_EQ(change.lookUp.has_value(), c.list.has_value()) << c.field << c.text;
     if (c.list) {
       EXPECT_EQ(change.lookUp->list, *c.list);
@@ -88,7 +88,7 @@ TEST(FieldChange, StartsTheLookUpOfItsFieldUnlessBusy) {
       EXPECT_TRUE(change.lookUp->hideFirst);
     }
     EXPECT_EQ(change.hide, c.hidden);
-    const FieldChange busy = Text5_Change(c.field, with(c.field, c.text), true);
+    const FieldChange busy = headerFieldChange(c.field, with(c.field, c.text), true);
     EXPECT_FALSE(busy.lookUp);
     EXPECT_FALSE(busy.hide);
   }
@@ -97,7 +97,7 @@ TEST(FieldChange, StartsTheLookUpOfItsFieldUnlessBusy) {
 TEST(FieldFocus, HidesTheOtherListsAndListsAddressesAndDiagnoses) {
   for (int field = 0; field < header::kCount; ++field)
     for (bool busy : {false, true}) {
-      const FieldFocus focus = Text5_GotFocus(field, with(field, " 城 "), busy);
+      const FieldFocus focus = headerFieldFocus(field, with(field, " 城 "), busy);
       const std::array<bool, 3> hidden = {field != header::kName, field != header::kAddress,
                                           field != header::kDiagnosis};
       EXPECT_EQ(focus.hide, hidden) << field;
@@ -106,9 +106,9 @@ TEST(FieldFocus, HidesTheOtherListsAndListsAddressesAndDiagnoses) {
       if (looksUp) { EXPECT_FALSE(focus.lookUp->hideFirst); }
     }
   // The address on focus is searched with its blanks, the diagnosis by its last word.
-  EXPECT_EQ(Text5_GotFocus(header::kAddress, with(header::kAddress, " 城 "), false).lookUp->contains, " 城 ");
-  EXPECT_EQ(Text5_GotFocus(header::kDiagnosis, with(header::kDiagnosis, ""), false).lookUp->contains, "");
-  EXPECT_EQ(Text5_GotFocus(header::kDiagnosis, with(header::kDiagnosis, "甲 乙"), false).lookUp->contains, "乙");
+  EXPECT_EQ(headerFieldFocus(header::kAddress, with(header::kAddress, " 城 "), false).lookUp->contains, " 城 ");
+  EXPECT_EQ(headerFieldFocus(header::kDiagnosis, with(header::kDiagnosis, ""), false).lookUp->contains, "");
+  EXPECT_EQ(headerFieldFocus(header::kDiagnosis, with(header::kDiagnosis, "甲 乙"), false).lookUp->contains, "乙");
   // The symptom search runs whatever the busy flag, trimmed, on change and on focus.
   const LookUp symptoms = symptomLookUp(" 发热 ", true);
   EXPECT_EQ(symptoms.list, SuggestionList::Symptoms);
@@ -137,7 +137,7 @@ TEST(HeaderKeys, EnterWalksTheTabOrderAndDownIsSwallowedEverywhere) {
   // Enter: 姓名 → 性别 → 年龄 → 科别 → 住址 → 日期 → 诊断 → 过敏史 → the drug search box.
   const int walk[] = {0, 1, 2, 3, 4, 5, 6, 13};
   for (size_t i = 0; i < std::size(walk); ++i) {
-    const FieldKey key = Text5_KeyDown(walk[i], Qt::Key_Return, false);
+    const FieldKey key = headerFieldKey(walk[i], Qt::Key_Return, false);
     EXPECT_TRUE(key.swallow);
     if (i + 1 < std::size(walk)) {
       EXPECT_EQ(key.target, KeyTarget::Field) << walk[i];
@@ -146,11 +146,11 @@ TEST(HeaderKeys, EnterWalksTheTabOrderAndDownIsSwallowedEverywhere) {
       EXPECT_EQ(key.target, KeyTarget::SearchBox);
     }
   }
-  EXPECT_EQ(Text5_KeyDown(header::kPhysician, Qt::Key_Enter, false).target, KeyTarget::NextControl);
+  EXPECT_EQ(headerFieldKey(header::kPhysician, Qt::Key_Enter, false).target, KeyTarget::NextControl);
 
   for (int field = 0; field < header::kCount; ++field)
     for (bool shown : {false, true}) {
-      const FieldKey down = Text5_KeyDown(field, Qt::Key_Down, shown);
+      const FieldKey down = headerFieldKey(field, Qt::Key_Down, shown);
       EXPECT_TRUE(down.swallow) << field;
       EXPECT_EQ(down.list, listOfField(field));
       const bool intoList = shown && listOfField(field).has_value();
@@ -160,8 +160,8 @@ TEST(HeaderKeys, EnterWalksTheTabOrderAndDownIsSwallowedEverywhere) {
   EXPECT_EQ(listOfField(header::kAddress), SuggestionList::Addresses);
   EXPECT_EQ(listOfField(header::kDiagnosis), SuggestionList::Diagnoses);
   // Other keys are the box's own.
-  EXPECT_FALSE(Text5_KeyDown(header::kName, Qt::Key_A, true).swallow);
-  EXPECT_FALSE(Text5_KeyDown(header::kName, Qt::Key_Up, true).swallow);
+  EXPECT_FALSE(headerFieldKey(header::kName, Qt::Key_A, true).swallow);
+  EXPECT_FALSE(headerFieldKey(header::kName, Qt::Key_Up, true).swallow);
 }
 
 TEST(SymptomPick, JoinsPhrasesWithCommasAndEndsWithAFullStop) {

@@ -1,5 +1,6 @@
 // The herbal layout: entries cut at the unit characters, 13-column cells four to a row,
-// the tail kept, the summary, and a second layout changing nothing; ggm and DelNumberReg.
+// the tail kept, the summary, and a second layout changing nothing; firstNumberIn and
+// withoutNumbers.
 #include "prescription/service/HerbalLayout.h"
 
 #include <gtest/gtest.h>
@@ -82,22 +83,22 @@ TEST(HerbalLayout, LeavesATextWithoutUnitsAlone) {
   }
 }
 
-TEST(Ggm, GivesTheNumberFromTheFirstDigitOrPoint) {
+TEST(FirstNumberIn, GivesTheNumberFromTheFirstDigitOrPoint) {
   const std::pair<QString, QString> cases[] = {
       {"每日3次", "3"}, {".5g", "0.5"}, {"1.2.3", "1.2"}, {"无数字", ""}, {"", ""},
       {"当归10g", "10"}, {"黄芪12.50g", "12.5"}, {"剂.", "0"}, {"共 1 5 g", "15"},
   };
-  for (const auto& [in, out] : cases) EXPECT_EQ(prescription::ggm(in), out) << in.toStdString();
+  for (const auto& [in, out] : cases) EXPECT_EQ(prescription::firstNumberIn(in), out) << in.toStdString();
 }
 
-TEST(DelNumberReg, RemovesDigitsWithThePointsThatFollowThem) {
+TEST(WithoutNumbers, RemovesDigitsWithThePointsThatFollowThem) {
   const std::pair<QString, QString> cases[] = {
       {"ab12cd", "abcd"}, {"3.5g", "g"}, {"当归 12.5g", "当归 g"}, {"1..2.", ""},
       {".5g", ".g"},  // a point before a digit stays
       {"a１b", "a１b"}, // full-width digits are not digits
       {"", ""},
   };
-  for (const auto& [in, out] : cases) EXPECT_EQ(prescription::DelNumberReg(in), out) << in.toStdString();
+  for (const auto& [in, out] : cases) EXPECT_EQ(prescription::withoutNumbers(in), out) << in.toStdString();
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ TEST(InfusionCardText, TakesTheGroupsWhoseUsageLineNamesARoute) {
       {"lines after the last usage line stay off", "A\r\n    用法：静滴\r\nB 静脉滴注\r\n", "A\r\n    用法：静滴\r\n"},
       {"only CR LF ends a line", "A\n    用法：静滴", "A\n    用法：静滴\r\n"},
   };
-  for (const Case& c : cases) EXPECT_EQ(prescription::ssy(c.prescription), c.card) << c.what;
+  for (const Case& c : cases) EXPECT_EQ(prescription::infusionCardOf(c.prescription), c.card) << c.what;
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ TEST_F(PatientPickTest, FillsTheFieldsFromTheListedRowAndMovesOnToTheDiagnosis) 
   texts[header::kDepartment] = "内儿科";
   texts[header::kAllergy] = "无";
   texts[header::kDiagnosis] = "感冒 ";
-  const FieldChange typed = Text5_Change(header::kName, texts, false);
+  const FieldChange typed = headerFieldChange(header::kName, texts, false);
   ASSERT_TRUE(typed.lookUp);
   ASSERT_EQ(typed.lookUp->list, SuggestionList::Patients);
   const Suggestions shown = lookUpSuggestions(db, *typed.lookUp, 2019);
@@ -56,7 +56,7 @@ TEST_F(PatientPickTest, FillsTheFieldsFromTheListedRowAndMovesOnToTheDiagnosis) 
   EXPECT_EQ(texts[header::kDepartment], "内儿科");
 
   // The diagnosis field takes the focus: the patient list goes, the diagnoses open.
-  const FieldFocus focus = Text5_GotFocus(header::kDiagnosis, texts, false);
+  const FieldFocus focus = headerFieldFocus(header::kDiagnosis, texts, false);
   EXPECT_TRUE(focus.hide[0]);
   ASSERT_TRUE(focus.lookUp);
   EXPECT_EQ(focus.lookUp->list, SuggestionList::Diagnoses);

@@ -331,7 +331,7 @@ TEST_F(PrescriptionModelTest, PicksComposeTheTextAndTheInfusionCardFollows) {
   model.chooseCategory(0);
   ASSERT_TRUE(model.pick(ListEntry{u16(u"葡萄糖注射液 250ml"), {}, "1"}, 0, 0).done());
   EXPECT_TRUE(model.state().text.contains(u16(u"葡萄糖注射液")));
-  EXPECT_EQ(model.state().infusionCard, ssy(model.state().text));
+  EXPECT_EQ(model.state().infusionCard, infusionCardOf(model.state().text));
 
   model.chooseCategory(kHerbs);
   EXPECT_TRUE(model.state().herbal);

@@ -90,19 +90,19 @@ TEST(HerbalLayoutOfTheState, LaysOutOnlyAHerbalSheet) {
   PrescriptionState s;
   s.text = "当归10g 白芍5g\r\n\r\n煎药费\r\n";
   s.herbalSummary = "old";
-  EXPECT_FALSE(RC1(s).has_value());  // an ordinary sheet stays as typed
+  EXPECT_FALSE(layOutHerbalText(s).has_value());  // an ordinary sheet stays as typed
   EXPECT_EQ(s.text, "当归10g 白芍5g\r\n\r\n煎药费\r\n");
   EXPECT_EQ(s.herbalSummary, "old");
 
   s.herbal = true;
-  const std::optional<HerbalLayout> layout = RC1(s);
+  const std::optional<HerbalLayout> layout = layOutHerbalText(s);
   ASSERT_TRUE(layout.has_value());
   EXPECT_EQ(s.text, "当归10g" + QString(6, u' ') + "白芍5g" + QString(7, u' ') + "\r\n\r\n煎药费\r\n");
   EXPECT_EQ(s.herbalSummary, "中药共 2 味  重量：15g");
   EXPECT_EQ(layout->tail, "\r\n\r\n煎药费\r\n");
 
   s.text = "煎药费";  // no herb: the summary keeps what it showed
-  RC1(s);
+  layOutHerbalText(s);
   EXPECT_EQ(s.herbalSummary, "中药共 2 味  重量：15g");
 }
 

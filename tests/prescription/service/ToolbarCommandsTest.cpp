@@ -55,7 +55,7 @@ TEST(NewPrescriptionDefaults, ComeFromOneInstantAndTheSettings) {
   HeaderTexts texts;
   texts[header::kName] = "张三";
   // 23:59:59.9 read once: the record number and both dates belong to the same day.
-  Command20_Click(texts, QDateTime(QDate(2024, 12, 31), QTime(23, 59, 59, 900)), clinicSettings());
+  fillNewHeaderDefaults(texts, QDateTime(QDate(2024, 12, 31), QTime(23, 59, 59, 900)), clinicSettings());
   EXPECT_EQ(texts[header::kRecordNumber], "20241231235959");
   EXPECT_EQ(texts[header::kDate], "2024-12-31");
   EXPECT_EQ(texts[header::kChineseDate], "2024年12月31日");
@@ -96,7 +96,7 @@ TEST(NewCommand, LeavesOnlyTheDefaultsAndAFreshNumber) {
   const AfterCommand after = newPrescription(s, kHerbs, serials, "AB12", clinicSettings());
 
   PrescriptionState expected;
-  Command20_Click(expected.header, kNow, clinicSettings());
+  fillNewHeaderDefaults(expected.header, kNow, clinicSettings());
   EXPECT_EQ(s.header, expected.header);  // the old patient and fees are gone
   EXPECT_EQ(s.number, "20240305093015AB12");
   for (const QString* emptied : {&s.text, &s.infusionCard, &s.symptoms, &s.dispenseMark, &s.medicalRecord, &s.total, &s.herbalSummary})
