@@ -202,7 +202,7 @@ void CatalogueWindow::Form_Load() {
   Text4->setText(text::plainNumber(session_.services.markupRatio()));
   Text3->setText(QStringLiteral("500"));
   List4->addItems(westernSubcategories());
-  CurrentCategoryIndex = kAllWesternButton;
+  chosenCategory_ = kAllWesternButton;
   ui::markChosen(Command1, kAllWesternButton);
   Label3->setText(categoryPrefix(kAllWesternButton));
   reload();
@@ -211,7 +211,7 @@ void CatalogueWindow::Form_Load() {
 
 void CatalogueWindow::Command1_Click(int index) {
   if (!mayDropUnsaved()) return;
-  CurrentCategoryIndex = index;
+  chosenCategory_ = index;
   ui::markChosen(Command1, index);
   Label3->setText(categoryPrefix(index));
   reload();
@@ -337,20 +337,20 @@ void CatalogueWindow::Command6_Click() {
   text9->setText(chosen);
   if (!mayDropUnsaved()) return;
 
-  QString failure;
+  QString reason;
   {
     const BusyCursor busy;
     const spreadsheet::SheetRows sheet = spreadsheet::SpreadsheetReader::readFirstSheet(chosen);
     if (!sheet.ok) {
-      failure = sheet.reason;
+      reason = sheet.reason;
     } else {
       const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss"));
-      failure = CatalogueFile(session_.state.mainDbPath)
-                    .importFrom(sheet, chosen, CurrentCategoryIndex, stamp, session_.services.strokes());
+      reason = CatalogueFile(session_.state.mainDbPath)
+                    .importFrom(sheet, chosen, chosenCategory_, stamp, session_.services.strokes());
     }
   }
   // Nothing was added when it failed; the list shows the table as it is either way.
-  if (!failure.isEmpty()) ui::showFailure(session_.dialogs, QStringLiteral("导入失败，没有添加任何药物"), failure);
+  if (!reason.isEmpty()) ui::showFailure(session_.dialogs, QStringLiteral("导入失败，没有添加任何药物"), reason);
   reload();
 }
 
@@ -400,7 +400,7 @@ void CatalogueWindow::nameCellSteps(int row) {
   const QString bracketed = nameWithBrackets(name->text());
   if (bracketed != name->text()) replaceInCell(name, bracketed);
   cellAt(row, kInitialsField)->setText(text::trimBlanks(text::PinyinInitials(name->text())));
-  PickRow = row;
+  pickRow_ = row;
 }
 
 void CatalogueWindow::replaceInCell(QLineEdit* cell, const QString& replaced) {
@@ -480,47 +480,47 @@ void CatalogueWindow::onCellFocused(int row, int column) {
     case kNameField:
       // A name of blanks only is emptied as the caret enters it.
       if (!cell->text().isEmpty() && text::trimBlanks(cell->text()).isEmpty()) cell->clear();
-      PaletteTarget = Text1;
+      paletteTarget_ = Text1;
       hidePickLists();
       break;
     case kUsualDoseField:
-      PaletteTarget = cell;
+      paletteTarget_ = cell;
       hidePickLists();
       break;
     case kUnitField:
-      PaletteTarget = Text1;
+      paletteTarget_ = Text1;
       List1->hide();
       List4->hide();
       List3->clear();
       List3->addItems(unitChoices(button()));
       if (pickListFor(column, button()) == PickList::Unit) showPickList(List3, row, column);
-      PickRow = row;
+      pickRow_ = row;
       break;
     case kUsageField:
-      PaletteTarget = cell;
+      paletteTarget_ = cell;
       hidePickLists();
       if (pickListFor(column, button()) == PickList::Usage) showPickList(List1, row, column);
-      PickRow = row;
+      pickRow_ = row;
       break;
     case kCategoryField:
-      PaletteTarget = Text1;
+      paletteTarget_ = Text1;
       List1->hide();
       List3->hide();
       if (pickListFor(column, button()) == PickList::Category) showPickList(List4, row, column);
-      PickRow = row;
+      pickRow_ = row;
       break;
     case kSellingPriceField:
-      PaletteTarget = Text1;
+      paletteTarget_ = Text1;
       hidePickLists();
       fillSellingPrice(row);
       break;
     case kInitialsField:
     case kPurchasePriceField:
-      PaletteTarget = Text1;
+      paletteTarget_ = Text1;
       hidePickLists();
       break;
     case kStockField:
-      PaletteTarget = Text1;
+      paletteTarget_ = Text1;
       break;
     case kDrawerField:
       hidePickLists();
@@ -568,7 +568,7 @@ void CatalogueWindow::hidePickLists() {
 void CatalogueWindow::showPickList(QListWidget* list, int row, int column) {
   shownList_ = list;
   pickColumn_ = column;
-  PickRow = row;
+  pickRow_ = row;
   placePickList();
   list->show();
   list->raise();
@@ -577,7 +577,7 @@ void CatalogueWindow::showPickList(QListWidget* list, int row, int column) {
 // Under its cell, 60 twips in and down, wherever the surface stands sideways.
 void CatalogueWindow::placePickList() {
   if (!shownList_ || pickColumn_ < 0) return;
-  const QLineEdit* cell = cellAt(PickRow, pickColumn_);
+  const QLineEdit* cell = cellAt(pickRow_, pickColumn_);
   const QPoint surface = grid->surface()->pos() + grid->pos();
   shownList_->move(surface.x() + cell->x() + ui::px(60), surface.y() + cell->y() + cell->height() + ui::px(60));
 }
@@ -586,7 +586,7 @@ void CatalogueWindow::takePick(QListWidget* list) {
   const QListWidgetItem* item = list->currentItem();
   if (!item) return;  // nothing chosen: the list stays open
   const QString value = item->text();
-  const int row = PickRow;
+  const int row = pickRow_;
   const auto moveTo = [this, row](int column) { focusCell(row, column); };
   if (list == List3) {
     cellAt(row, kUnitField)->setText(value);
@@ -603,8 +603,8 @@ void CatalogueWindow::takePick(QListWidget* list) {
 }
 
 void CatalogueWindow::insertPaletteWord(int index) {
-  if (!PaletteTarget) return;
-  PaletteTarget->insert(paletteWords().value(index));
+  if (!paletteTarget_) return;
+  paletteTarget_->insert(paletteWords().value(index));
 }
 
 bool CatalogueWindow::eventFilter(QObject* watched, QEvent* event) {

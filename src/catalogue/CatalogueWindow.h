@@ -38,6 +38,27 @@ class CatalogueWindow : public ui::Window {
   // saved is named to the user instead of vanishing with the window.
   void Form_Unload() override;
 
+  // The controls that code outside the window drives and reads directly; the others are
+  // found by their object names.
+  ui::PagedGrid* grid = nullptr;
+  ui::ControlArray<QPushButton> Command1{QStringLiteral("Command1")};
+  QLabel* Label3 = nullptr;        // the category prefix of the chosen button
+  QLineEdit* Text2 = nullptr;      // search
+  QLineEdit* Text4 = nullptr;      // markup ratio
+  QLineEdit* Text3 = nullptr;      // low-stock threshold
+  QPushButton* Command4 = nullptr;
+  QPushButton* Command6 = nullptr;
+  QLabel* Label8 = nullptr;        // why a row is not saved
+  QLabel* text9 = nullptr;         // the path chosen last by the export or the import
+  QListWidget* List1 = nullptr;    // usage phrases
+  QListWidget* List3 = nullptr;    // units
+  QListWidget* List4 = nullptr;    // western sub-categories
+  ui::ControlArray<QLabel> Label5{QStringLiteral("Label5")};  // the palette
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
   // Category button `index` (0 .. 15): lists that category.
   void Command1_Click(int index);
   // "保  存": lists the chosen category again (every cell is saved as it changes).
@@ -57,37 +78,15 @@ class CatalogueWindow : public ui::Window {
   // "清  空": every row of the chosen category, after the warning.
   void Command8_Click();
 
-  int CurrentCategoryIndex = 15;
-  int PickRow = 0;
-  QPointer<QLineEdit> PaletteTarget;
-
-  ui::PagedGrid* grid = nullptr;
-  ui::ControlArray<QPushButton> Command1{QStringLiteral("Command1")};
-  QLabel* Label3 = nullptr;        // the category prefix of the chosen button
-  QLineEdit* Text2 = nullptr;      // search
-  QLineEdit* Text4 = nullptr;      // markup ratio
-  QLineEdit* Text3 = nullptr;      // low-stock threshold
   QLineEdit* Text1 = nullptr;      // the palette's target for cells that take no words
   QPushButton* Command2 = nullptr;
   QPushButton* Command3 = nullptr;
-  QPushButton* Command4 = nullptr;
   QPushButton* Command5 = nullptr;
-  QPushButton* Command6 = nullptr;
   QPushButton* Command7 = nullptr;
   QPushButton* Command8 = nullptr;
   QPushButton* Command10 = nullptr;
   QLabel* Label7 = nullptr;        // the hint
-  QLabel* Label8 = nullptr;        // why a row is not saved
-  QLabel* text9 = nullptr;         // the path chosen last by the export or the import
-  QListWidget* List1 = nullptr;    // usage phrases
-  QListWidget* List3 = nullptr;    // units
-  QListWidget* List4 = nullptr;    // western sub-categories
-  ui::ControlArray<QLabel> Label5{QStringLiteral("Label5")};  // the palette
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
   void build();
   void buildTopStrip();
   void buildPickLists();
@@ -125,9 +124,15 @@ class CatalogueWindow : public ui::Window {
   void showSaveStatus();
 
   QLineEdit* cellAt(int row, int column) const { return grid->lineCell(row, column); }
-  int button() const { return CurrentCategoryIndex; }
+  int button() const { return chosenCategory_; }
 
   ui::Session& session_;
+  // The chosen category button.
+  int chosenCategory_ = 15;
+  // The row whose cell the shown pick list fills.
+  int pickRow_ = 0;
+  // The box the palette's words go into.
+  QPointer<QLineEdit> paletteTarget_;
   RowKeys keys_;
   CatalogueListSearch listSearch_;
   // Rows whose cells changed inside the current change handling; saved once at its end.

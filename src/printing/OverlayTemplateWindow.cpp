@@ -135,7 +135,7 @@ OverlayTemplateWindow::ScreenPrescription OverlayTemplateWindow::screenPrescript
 
 void OverlayTemplateWindow::Command2_Click() {
   ui::runGuarded(session_.dialogs, QStringLiteral("预览未能画出"), [this] {
-    Picture2->Cls();
+    Picture2->clearDrawing();
     CanvasDevice device(*Picture2);
     PrintSurface surface(device);
     const ScreenPrescription screen = screenPrescription();

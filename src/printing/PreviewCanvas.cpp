@@ -34,7 +34,7 @@ PreviewCanvas::PreviewCanvas(QWidget* parent) : QWidget(parent), background_(pap
   layer_ = emptyLayer(size());
 }
 
-void PreviewCanvas::Cls() {
+void PreviewCanvas::clearDrawing() {
   layer_.fill(Qt::transparent);
   update();
 }

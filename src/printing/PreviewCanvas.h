@@ -1,5 +1,6 @@
 // A picture box that prints can draw on: a paper background that stays, and a drawing
-// layer in front of it that Cls clears. The overlay template window previews on it.
+// layer in front of it that clearDrawing clears. The overlay template window previews on
+// it.
 #pragma once
 
 #include "printing/service/PainterDevice.h"
@@ -16,7 +17,7 @@ class PreviewCanvas : public QWidget {
   explicit PreviewCanvas(QWidget* parent = nullptr);
 
   // Clears earlier drawing; the background stays.
-  void Cls();
+  void clearDrawing();
   // What has been drawn, without the background.
   const QImage& drawing() const { return layer_; }
   QImage& drawing() { return layer_; }

@@ -213,12 +213,12 @@ TEST_F(CatalogueWindowEditing, ARowWithoutANameIsKeptOnScreenAndAReloadAsksBefor
   dialogs.answers.enqueue(platform::Dialogs::Answer::No);
   click(*form, QStringLiteral("Command1_%1").arg(kHerbalButton));
   ASSERT_EQ(dialogs.messages.size(), 1);
-  EXPECT_EQ(form->CurrentCategoryIndex, kAllWesternButton);
+  EXPECT_EQ(form->Label3->text(), categoryPrefix(kAllWesternButton));
   EXPECT_EQ(cell(1, kUsualDoseField)->text(), "10ml");
 
   dialogs.answers.enqueue(platform::Dialogs::Answer::Yes);
   click(*form, QStringLiteral("Command1_%1").arg(kHerbalButton));
-  EXPECT_EQ(form->CurrentCategoryIndex, kHerbalButton);
+  EXPECT_EQ(form->Label3->text(), categoryPrefix(kHerbalButton));
   EXPECT_EQ(form->grid->state().unsavedCount(), 0);
   EXPECT_EQ(stored("名称"), QStringList{"布洛芬"});
 }

@@ -76,7 +76,7 @@ spreadsheet::WriteOutcome CatalogueFile::exportTo(const QString& categoryPrefix,
 
 QString CatalogueFile::importFrom(const spreadsheet::SheetRows& sheet, const QString& sheetPath, int button,
                                   const QString& stamp, const text::StrokeCoder& strokes) {
-  QString failure;
+  QString reason;
   try {
     withCatalogue(mainPath_, [&](store::Catalogue& c) {
       const QSet<QString> taken = c.keys();
@@ -84,12 +84,12 @@ QString CatalogueFile::importFrom(const spreadsheet::SheetRows& sheet, const QSt
           importedRows(sheet, button, stamp, strokes, [&](const QString& key) { return taken.contains(key); });
       QList<CatalogueRow> rows;
       rows.reserve(imported.size());
-      const auto refusedRow = [&](int sheetRow, const QString& reason) {
-        return QStringLiteral("文件“%1”第%2行：%3").arg(QDir::toNativeSeparators(sheetPath)).arg(sheetRow).arg(reason);
+      const auto refusedRow = [&](int sheetRow, const QString& why) {
+        return QStringLiteral("文件“%1”第%2行：%3").arg(QDir::toNativeSeparators(sheetPath)).arg(sheetRow).arg(why);
       };
       for (const ImportedRow& r : imported) {
         if (const QString refused = initialsRefusal(r.row); !refused.isEmpty()) {
-          failure = refusedRow(r.sheetRow, refused);
+          reason = refusedRow(r.sheetRow, refused);
           return 0;
         }
         rows.append(r.row);
@@ -97,14 +97,14 @@ QString CatalogueFile::importFrom(const spreadsheet::SheetRows& sheet, const QSt
       try {
         c.addRows(rows);
       } catch (const store::RowRefused& e) {
-        failure = refusedRow(imported.at(e.index()).sheetRow, e.reason());
+        reason = refusedRow(imported.at(e.index()).sheetRow, e.reason());
       }
       return 0;
     });
   } catch (const store::StoreError& e) {
-    failure = QStringLiteral("药物表无法写入：") + e.reason();
+    reason = QStringLiteral("药物表无法写入：") + e.reason();
   }
-  return failure;
+  return reason;
 }
 
 }  // namespace catalogue

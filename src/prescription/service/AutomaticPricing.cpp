@@ -60,7 +60,7 @@ PricingOutcome AutomaticPricing::price(PrescriptionState& state) const {
           outcome.lines.push_back(pricedLine(*found, request.quantity));
     });
   } catch (const std::exception& failure) {
-    outcome.message = kPricingFailedMessage + store::failureReason(failure);
+    outcome.reason = store::failureReason(failure);
     return outcome;
   }
   priced.grid = gridOfPricedLines(outcome.lines);

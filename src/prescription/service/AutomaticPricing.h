@@ -25,7 +25,7 @@ PricedGrid gridOfPricedLines(const std::vector<PricedRow>& lines);
 
 struct PricingOutcome {
   bool priced = false;
-  QString message;                // the "提示" text when the catalogue could not be read
+  QString reason;                 // why the catalogue could not be read; empty when priced
   std::vector<PricedRow> lines;   // every priced line found, in the order found
 };
 

@@ -394,7 +394,7 @@ CommandOutcome PrescriptionModel::priceSaveAndList() {
   if (!running.entered() || copy_) return busyOutcome();
   PrescriptionState priced = state_;
   const PricingOutcome outcome = AutomaticPricing(connection()).price(priced);
-  if (!outcome.priced) return failed(outcome.message);
+  if (!outcome.priced) return failed(kPricingFailedMessage + outcome.reason);
   state_ = priced;
   caret_.reset();
   pending_ |= Everything & ~History & ~HistoryBoxes & ~MedicalRecord;

@@ -36,7 +36,7 @@ TEST_F(AutomaticPricingTest, AnOrdinaryLineBecomesAGridRowOfNineCatalogueFields)
       u"1. 阿莫西林胶囊 0.25g*24粒×2\r\n    用法：口服 每日3次\r\n2. 维生素[B1]片 10mg×100片×1瓶\r\n"
       u"当归 10g\r\n口服 3\r\n挂号费 1"));
   const PricingOutcome outcome = price(state);
-  ASSERT_TRUE(outcome.priced) << outcome.message.toStdString();
+  ASSERT_TRUE(outcome.priced) << outcome.reason.toStdString();
 
   EXPECT_EQ(state.grid[0], (PricedRow{u16(u"阿莫西林胶囊"), "2", u16(u"盒"), "6.25", "12.500", "40", kAntibiotic, "A1",
                                       "4.80"}));
@@ -107,7 +107,7 @@ TEST_F(AutomaticPricingTest, AnUnreadableCatalogueLeavesTheWindowAsItWas) {
   QFile::remove(mainDb);
   const PricingOutcome outcome = price(state);
   EXPECT_FALSE(outcome.priced);
-  EXPECT_TRUE(outcome.message.startsWith(kPricingFailedMessage));
+  EXPECT_FALSE(outcome.reason.isEmpty());
   EXPECT_EQ(state.grid[0][kName], u16(u"旧行"));
 }
 
@@ -125,14 +125,14 @@ TEST_F(AutomaticPricingTest, AKeptConnectionPricesWhatIsStoredNow) {
   const auto pricedRow = [&] {
     PrescriptionState state = ordinary(u16(u"阿莫西林胶囊 0.25g×2"));
     const PricingOutcome outcome = AutomaticPricing(window).price(state);
-    return outcome.priced ? state.grid[0][kPrice] + "|" + state.grid[0][kStock] : outcome.message;
+    return outcome.priced ? state.grid[0][kPrice] + "|" + state.grid[0][kStock] : "failed: " + outcome.reason;
   };
   EXPECT_EQ(pricedRow(), "6.25|40");
   store::Database(mainDb).exec(R"(UPDATE "商品" SET "单价" = '7.5', "斗位" = '38')");
   EXPECT_EQ(pricedRow(), "7.5|38");
   {
     const testing_support::ExclusiveLock lock(mainDb);
-    EXPECT_TRUE(pricedRow().startsWith(kPricingFailedMessage));
+    EXPECT_EQ(pricedRow(), u16(u"failed: 文件正被其他程序或工作站占用"));
   }
   store::Database(mainDb).exec(R"(UPDATE "商品" SET "单价" = '8')");
   EXPECT_EQ(pricedRow(), "8|38");

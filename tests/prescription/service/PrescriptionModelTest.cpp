@@ -3,6 +3,7 @@
 // stays put when a step fails, and commands that arrive while another one runs.
 #include "prescription/service/PrescriptionModel.h"
 
+#include "prescription/service/AutomaticPricing.h"
 #include "prescription/service/Composition.h"
 #include "prescription/service/Dispensing.h"
 #include "prescription/service/HerbalLayout.h"
@@ -163,7 +164,7 @@ TEST_F(PrescriptionModelTest, FailedStepsSayWhyAndLeaveEverythingAsItWas) {
     EXPECT_FALSE(saved.message.isEmpty());
     const CommandOutcome priced = model.priceSaveAndList();
     EXPECT_FALSE(priced.done());
-    EXPECT_FALSE(priced.message.isEmpty());
+    EXPECT_EQ(priced.message, kPricingFailedMessage + u16(u"文件正被其他程序或工作站占用"));
   }
   EXPECT_EQ(model.state().number, before.number);
   EXPECT_FALSE(model.state().numberLoadedOrSaved);
