@@ -3,7 +3,6 @@
 // ten years (about 275 a day). The file is generated into TAVORIN_BENCH_RECORDS and
 // reused by later runs given the same folder; without it, into a fresh folder of the run.
 #include "prescription/service/HistoryList.h"
-#include "prescription/service/MedicalRecordText.h"
 #include "prescription/service/PrescriptionLoad.h"
 #include "prescription/service/PrescriptionSave.h"
 #include "prescription/service/PricingGridPacking.h"

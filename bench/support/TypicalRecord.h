@@ -3,7 +3,7 @@
 // benchmarks that fill a main file with them.
 #pragma once
 
-#include "prescription/service/MedicalRecordText.h"
+#include "clinical/service/MedicalRecordText.h"
 #include "prescription/service/PrescriptionRecord.h"
 #include "prescription/service/PrescriptionState.h"
 #include "prescription/service/PricingGridPacking.h"
@@ -57,7 +57,7 @@ inline PrescriptionRecord typedRecord(const QString& serial, const QString& name
   r.symptoms = QStringLiteral("咳嗽，咽痛");
   r.doses = "7";
   r.grid = pricedGrid(lines);
-  r.medicalRecord = prescription::joinMedicalRecord({QStringLiteral("咳嗽咽痛3天"), QStringLiteral("3天前受凉后出现咳嗽，咽痛，无发热。"),
+  r.medicalRecord = clinical::joinMedicalRecord({QStringLiteral("咳嗽咽痛3天"), QStringLiteral("3天前受凉后出现咳嗽，咽痛，无发热。"),
                                        QStringLiteral("体健"), "", QStringLiteral("无"),
                                        QStringLiteral("T 36.8℃，咽部充血，双肺呼吸音清。"), "",
                                        QStringLiteral("上呼吸道感染"), QStringLiteral("抗感染，对症治疗")});

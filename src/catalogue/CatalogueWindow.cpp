@@ -8,7 +8,7 @@
 #include "catalogue/service/CellEditing.h"
 #include "catalogue/service/RowSave.h"
 #include "grid/GridConfig.h"
-#include "shell/service/WebPages.h"
+#include "platform/WebPages.h"
 #include "spreadsheet/ExportFile.h"
 #include "spreadsheet/SpreadsheetReader.h"
 #include "spreadsheet/SpreadsheetWriter.h"
@@ -292,7 +292,7 @@ void CatalogueWindow::Command4_Click() {
   grid->showAfterDelete(before);
 }
 
-void CatalogueWindow::Command5_Click() { shell::openWebPage(session_.dialogs, shell::WebPage::Help); }
+void CatalogueWindow::Command5_Click() { platform::openWebPage(session_.dialogs, platform::WebPage::Help); }
 
 void CatalogueWindow::Command8_Click() {
   if (session_.dialogs.ask(QStringLiteral("在进行清空操作前，务必先将药品导出备份，否则不能恢复！"), platform::kPromptTitle,

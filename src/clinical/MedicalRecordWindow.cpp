@@ -34,7 +34,7 @@ const QStringList kSectionCaptions = {QStringLiteral("主  诉："), QStringLite
 struct BoxRow {
   double top, height;
 };
-constexpr BoxRow kBoxRows[prescription::kRecordSections] = {{240, 360},  {660, 1080},  {1800, 360},
+constexpr BoxRow kBoxRows[kRecordSections] = {{240, 360},  {660, 1080},  {1800, 360},
                                                             {2220, 360}, {2640, 360},  {3060, 1080},
                                                             {4200, 360}, {4620, 360},  {5040, 1800}};
 
@@ -83,7 +83,7 @@ MedicalRecordWindow::MedicalRecordWindow(ui::Session& session) : ui::Window(QStr
   Frame1 = ui::make<QGroupBox>(this, "Frame1", {2820, 0, 7455, 7000});
   QFont treatment(QStringLiteral("宋体"));
   treatment.setPointSizeF(10.5);
-  for (int i = 0; i < prescription::kRecordSections; ++i) {
+  for (int i = 0; i < kRecordSections; ++i) {
     const ui::Place place{kBoxLeft, kBoxRows[i].top, kBoxWidth, kBoxRows[i].height};
     QPlainTextEdit* box = isOneLineSection(i) ? Text2.makeAs<ui::OneLineTextBox>(i, Frame1, place)
                                               : Text2.make(i, Frame1, place);
@@ -101,7 +101,7 @@ MedicalRecordWindow::MedicalRecordWindow(ui::Session& session) : ui::Window(QStr
     ui::setCaption(caption, box);
   }
   // Enter and Tab in a one-line section go on to the next section in record order.
-  for (int i = 0; i + 1 < prescription::kRecordSections; ++i) setTabOrder(Text2[i], Text2[i + 1]);
+  for (int i = 0; i + 1 < kRecordSections; ++i) setTabOrder(Text2[i], Text2[i + 1]);
 
   const std::pair<QPushButton**, std::pair<const char*, QString>> buttons[] = {
       {&Command5, {"Command5", QStringLiteral("编辑常用语")}},   {&Command6, {"Command6", QStringLiteral("保存为病历模板")}},
@@ -142,23 +142,22 @@ void MedicalRecordWindow::Form_Load() {
   Label2[0]->adjustSize();
   Label2[0]->move((Picture1->width() - Label2[0]->width()) / 2, Label2[0]->y());
   links::PrescriptionLink* p = link();
-  using namespace prescription::header;
-  const auto field = [p](int i) { return p ? p->headerField(i) : QString(); };
+  const links::PrescriptionHeader header = p ? p->prescriptionHeader() : links::PrescriptionHeader();
   Label2[1]->setText(visitTimeCaption(p ? p->prescriptionSerial() : QString()));
-  Label2[2]->setText(QStringLiteral("姓名：") + field(prescription::header::kName));
-  Label2[3]->setText(QStringLiteral("性别：") + field(kSex));
-  Label2[4]->setText(QStringLiteral("年龄：") + field(kAge));
-  Label2[5]->setText(QStringLiteral("科别：") + field(kDepartment));
-  Label2[6]->setText(QStringLiteral("住址/电话：") + field(kAddress));
+  Label2[2]->setText(QStringLiteral("姓名：") + header.name);
+  Label2[3]->setText(QStringLiteral("性别：") + header.sex);
+  Label2[4]->setText(QStringLiteral("年龄：") + header.age);
+  Label2[5]->setText(QStringLiteral("科别：") + header.department);
+  Label2[6]->setText(QStringLiteral("住址/电话：") + header.address);
   for (int i = 1; i < printing::kRecordHeaderLabels; ++i) Label2[i]->adjustSize();
-  if (!field(prescription::header::kName).isEmpty()) setWindowTitle(QStringLiteral("门诊病历 - ") + field(prescription::header::kName));
-  fillBoxes(prescription::splitMedicalRecord(p ? p->currentRecordText() : QString(), field(kDiagnosis)));
+  if (!header.name.isEmpty()) setWindowTitle(QStringLiteral("门诊病历 - ") + header.name);
+  fillBoxes(splitMedicalRecord(p ? p->currentRecordText() : QString(), header.diagnosis));
   fillPhrases();
   fillTemplates();
 }
 
-void MedicalRecordWindow::fillBoxes(const prescription::SectionFill& fill) {
-  for (int i = 0; i < prescription::kRecordSections; ++i) {
+void MedicalRecordWindow::fillBoxes(const SectionFill& fill) {
+  for (int i = 0; i < kRecordSections; ++i) {
     if (!fill[i]) continue;
     if (!isOneLineSection(i)) {
       Text2[i]->setPlainText(shown(*fill[i]));
@@ -173,15 +172,15 @@ void MedicalRecordWindow::fillBoxes(const prescription::SectionFill& fill) {
   }
 }
 
-prescription::RecordSections MedicalRecordWindow::sections() const {
-  prescription::RecordSections s;
-  for (int i = 0; i < prescription::kRecordSections; ++i)
+RecordSections MedicalRecordWindow::sections() const {
+  RecordSections s;
+  for (int i = 0; i < kRecordSections; ++i)
     s[i] = keptWhole_[i] ? keptWhole_[i]->stored : stored(Text2[i]->toPlainText());
   return s;
 }
 
 void MedicalRecordWindow::Form_Unload() {
-  if (links::PrescriptionLink* p = link()) p->setCurrentRecordText(prescription::joinMedicalRecord(sections()));
+  if (links::PrescriptionLink* p = link()) p->setCurrentRecordText(joinMedicalRecord(sections()));
 }
 
 void MedicalRecordWindow::Command3_Click() {
@@ -190,7 +189,7 @@ void MedicalRecordWindow::Command3_Click() {
     session_.dialogs.message(QStringLiteral("处方窗口未打开，病历无法保存！"));
     return;
   }
-  p->setCurrentRecordText(prescription::joinMedicalRecord(sections()));
+  p->setCurrentRecordText(joinMedicalRecord(sections()));
   p->saveWithRecord();
 }
 
@@ -247,7 +246,7 @@ void MedicalRecordWindow::List2_Click() {
     fillTemplates();
     return;
   }
-  fillBoxes(prescription::splitRecordTemplate(row->content));
+  fillBoxes(splitRecordTemplate(row->content));
 }
 
 void MedicalRecordWindow::Command6_Click() {
@@ -272,7 +271,7 @@ void MedicalRecordWindow::Command4_Click() {
   fillTemplates();
   // The record being written is emptied only when a template was actually deleted.
   if (deleted)
-    for (int i = 0; i < prescription::kRecordSections; ++i) Text2[i]->clear();
+    for (int i = 0; i < kRecordSections; ++i) Text2[i]->clear();
 }
 
 void MedicalRecordWindow::Command5_Click() {
@@ -290,14 +289,14 @@ printing::RecordSheet MedicalRecordWindow::recordSheet() const {
     sheet.labels[i].left = ui::twips(Label2[i]->x());
   }
   const auto s = sections();
-  for (int i = 0; i < prescription::kRecordSections; ++i) sheet.sections[i] = s[i];
+  for (int i = 0; i < kRecordSections; ++i) sheet.sections[i] = s[i];
   sheet.wideBox.width = ui::TextBoxWrapWidth(Text2[kIllness]);
   sheet.treatmentBox.width = ui::TextBoxWrapWidth(Text2[kTreatment]);
   const settings::SettingsValues& values = session_.settings.values();
   sheet.topMargin = values.recordTop;
   sheet.leftMargin = values.recordLeft;
   sheet.portrait = values.portrait;
-  if (links::PrescriptionLink* p = link()) sheet.physician = p->headerField(prescription::header::kPhysician);
+  if (links::PrescriptionLink* p = link()) sheet.physician = p->prescriptionHeader().physician;
   return sheet;
 }
 

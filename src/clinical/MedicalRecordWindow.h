@@ -6,7 +6,7 @@
 #include "links/WindowNames.h"
 #include "printing/PrinterDevice.h"
 #include "printing/service/MedicalRecordPrint.h"
-#include "prescription/service/MedicalRecordText.h"
+#include "clinical/service/MedicalRecordText.h"
 #include "clinical/service/TemplateLibrary.h"
 #include "ui/ControlArray.h"
 #include "ui/Line.h"
@@ -55,7 +55,7 @@ class MedicalRecordWindow : public ui::Window {
   void List2_Click();
 
   // The record's nine sections as the boxes hold them (CR LF between lines).
-  prescription::RecordSections sections() const;
+  RecordSections sections() const;
   // Prints go to the devices this makes (the system's default printer unless set).
   void setPrintDevices(DeviceFactory devices) { devices_ = std::move(devices); }
   // The page as the window would print it now.
@@ -69,7 +69,7 @@ class MedicalRecordWindow : public ui::Window {
   bool withTemplates(const std::function<void(TemplateLibrary&)>& step);
   void fillPhrases();
   void fillTemplates();
-  void fillBoxes(const prescription::SectionFill& fill);
+  void fillBoxes(const SectionFill& fill);
 
   QFrame* Picture1 = nullptr;
   ui::ControlArray<QLabel> Label2{QStringLiteral("Label2")};
@@ -93,7 +93,7 @@ class MedicalRecordWindow : public ui::Window {
     QString stored;
     QString shown;
   };
-  std::array<std::optional<KeptSection>, prescription::kRecordSections> keptWhole_;
+  std::array<std::optional<KeptSection>, kRecordSections> keptWhole_;
 
   DeviceFactory devices_;
   ui::Session& session_;

@@ -39,7 +39,7 @@ OutpatientLogWindow::OutpatientLogWindow(ui::Session& session) : ui::Window(QStr
   physician_ = [this] {
     if (registry())
       if (const links::PrescriptionLink* p = registry()->findAs<links::PrescriptionLink>())
-        return p->headerField(prescription::header::kPhysician);
+        return p->prescriptionHeader().physician;
     return session_.settings.values().physician;
   };
   buildControls();

@@ -3,13 +3,24 @@
 // the record carried between the windows, the save, and the herbal usage phrases.
 #pragma once
 
-#include "prescription/service/PrescriptionState.h"
-
 #include <QString>
 #include <QStringList>
 
 namespace links {
 
+// The header boxes of the prescription that other windows show or print.
+struct PrescriptionHeader {
+  QString name;        // 姓名
+  QString sex;         // 性别
+  QString age;         // 年龄
+  QString department;  // 科别
+  QString address;     // 住址（电话）
+  QString diagnosis;   // 诊断
+  QString physician;   // 医师
+};
+
+// The prescription window implements it over its model; every answer is read from the
+// prescription as it stands, and every change goes through the model.
 class PrescriptionLink {
  public:
   static constexpr const char* kName = "Form2";
@@ -18,12 +29,9 @@ class PrescriptionLink {
 
   // The prescription number (PrescriptionSerial), which begins with its creation time.
   virtual QString prescriptionSerial() const = 0;
-  // A header box Text5(index) (prescription::header).
-  virtual QString headerField(int index) const = 0;
+  virtual PrescriptionHeader prescriptionHeader() const = 0;
   // The prescription text, CR LF between lines.
   virtual QString prescriptionText() const = 0;
-  // True while the window shows its herbal layout.
-  virtual bool herbalLayoutShown() const = 0;
   // CurrentRecordText: the medical record of the visit being written.
   virtual QString currentRecordText() const = 0;
   virtual void setCurrentRecordText(const QString& record) = 0;
@@ -33,28 +41,6 @@ class PrescriptionLink {
   // The herbal usage phrase chosen on the sheet, and the phrases its drop-down offers.
   virtual QString herbalUsage() const = 0;
   virtual void replaceHerbalUsages(const QStringList& phrases) = 0;
-};
-
-// The link over the prescription window's state; the window supplies its state, its save
-// and its history refresh.
-class PrescriptionStateLink : public PrescriptionLink {
- public:
-  QString prescriptionSerial() const override { return linkedState().number; }
-  QString headerField(int index) const override { return linkedState().header.at(index); }
-  QString prescriptionText() const override { return linkedState().text; }
-  bool herbalLayoutShown() const override { return linkedState().herbal; }
-  QString currentRecordText() const override { return linkedState().medicalRecord; }
-  void setCurrentRecordText(const QString& record) override { linkedState().medicalRecord = record; }
-  void saveWithRecord() override {
-    if (linkedState().herbal) prescription::layOutHerbalText(linkedState());
-    savePrescription();
-    refreshHistory();
-  }
-
- protected:
-  virtual prescription::PrescriptionState& linkedState() const = 0;
-  virtual void savePrescription() = 0;  // Command21_Click
-  virtual void refreshHistory() = 0;    // Command7_Click
 };
 
 }  // namespace links

@@ -41,7 +41,7 @@ class NewPrescriptionBell;
 class PrescriptionSheet;
 class PricedGridView;
 
-class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLink {
+class PrescriptionWindow : public ui::Window, public links::PrescriptionLink {
   Q_OBJECT
 
  public:
@@ -81,6 +81,11 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   // Where the prints go: the system's default printer unless a device maker is given.
   using PrintDevices = std::function<std::unique_ptr<printing::PrintDevice>()>;
   void setPrintDevices(PrintDevices devices) { printDevices_ = std::move(devices); }
+  // What the other windows read of the prescription, from the model as it stands.
+  QString prescriptionSerial() const override { return model_.state().number; }
+  links::PrescriptionHeader prescriptionHeader() const override;
+  QString prescriptionText() const override { return model_.state().text; }
+  QString currentRecordText() const override { return model_.state().medicalRecord; }
   // The medical record the record window hands back, and its save: the window keeps both.
   void setCurrentRecordText(const QString& record) override { model_.setMedicalRecord(record); }
   void saveWithRecord() override { showOutcome(model_.saveWithRecord()); }
@@ -146,11 +151,6 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionStateLin
   // The prints onto the chosen devices.
   printing::PrescriptionPrints prints();
 
-  // The medical-record window's view of the prescription (PrescriptionStateLink).
-  PrescriptionState& linkedState() const override;
-  void savePrescription() override { showOutcome(model_.save()); }
-  void refreshHistory() override { model_.listHistory(); }
-  mutable PrescriptionState linked_;
   // True while the window fills its controls from the model or runs a toolbar command:
   // the controls' changes are then the model's own, and the look-ups rest.
   bool filling_ = false;

@@ -1,5 +1,6 @@
 // Building the prescription window's controls from its layout tables.
 #include "prescription/PrescriptionWindow.h"
+#include "platform/WebPages.h"
 #include "prescription/PrescriptionSheet.h"
 #include "prescription/PrescriptionWindowLayout.h"
 #include "prescription/PricedGridView.h"
@@ -7,7 +8,6 @@
 #include "prescription/service/Composition.h"
 #include "prescription/service/PrintedPrescription.h"
 #include "printing/PrescriptionPrints.h"
-#include "shell/service/WebPages.h"
 #include "ui/ControlEvents.h"
 #include "ui/ControlTable.h"
 #include "ui/Controls.h"
@@ -74,7 +74,7 @@ void PrescriptionWindow::buildRightPanel() {
       {"Command9", u"撤消发药", {12120, 4320, 1095, 330},
        [this] { showOutcome(model_.undoDispense()); }},
       {"Command13", u"自动划价帮助", {13680, 4320, 1275, 330},
-       [this] { shell::openWebPage(session_.dialogs, shell::WebPage::PricingHelp); }},
+       [this] { platform::openWebPage(session_.dialogs, platform::WebPage::PricingHelp); }},
   });
 
   ui::makeLabel(this, "Label13", {9900, 4740, 1530, 300}, {}, ui::Look().filled(kSymptomBar));

@@ -7,11 +7,11 @@
 
 #include "links/TemplatesLink.h"
 #include "links/WindowNames.h"
+#include "platform/WebPages.h"
 #include "prescription/PrescriptionSheet.h"
 #include "prescription/service/PrintedPrescription.h"
 #include "prescription/service/ToolbarCommands.h"
 #include "printing/PrescriptionPrints.h"
-#include "shell/service/WebPages.h"
 #include "ui/Guard.h"
 #include "ui/TextBoxHelpers.h"
 #include "ui/Twips.h"
@@ -88,7 +88,7 @@ void PrescriptionWindow::runToolCommand(int index) {
       {kStatisticsButton, [open] { open(links::kWorkloadWindow); }},
       {kRecordButton, [open] { open(links::kMedicalRecordWindow); }},
       {kTemplateButton, [this] { saveAsTemplateCommand(); }},
-      {kHelpButton, [this] { shell::openWebPage(session_.dialogs, shell::WebPage::Help); }},
+      {kHelpButton, [this] { platform::openWebPage(session_.dialogs, platform::WebPage::Help); }},
   };
   const auto command = commands.find(index);
   if (command == commands.end()) return;
@@ -154,11 +154,12 @@ void PrescriptionWindow::Command19_Click() {
   prints().printSheet(sheet);
 }
 
-// ---- What the medical-record window reads and asks ----
+// ---- What the other windows read ----
 
-PrescriptionState& PrescriptionWindow::linkedState() const {
-  linked_ = model_.state();
-  return linked_;
+links::PrescriptionHeader PrescriptionWindow::prescriptionHeader() const {
+  const auto& h = model_.state().header;
+  return {h[header::kName],    h[header::kSex],       h[header::kAge],      h[header::kDepartment],
+          h[header::kAddress], h[header::kDiagnosis], h[header::kPhysician]};
 }
 
 }  // namespace prescription

@@ -127,7 +127,7 @@ void OverlayTemplateWindow::Command1_Click() {
 OverlayTemplateWindow::ScreenPrescription OverlayTemplateWindow::screenPrescription() const {
   ScreenPrescription screen;
   if (auto* prescription = session_.windows.findAs<links::PrescriptionLink>()) {
-    screen.sex = prescription->headerField(prescription::header::kSex);
+    screen.sex = prescription->prescriptionHeader().sex;
     screen.usage = prescription->herbalUsage();
   }
   return screen;

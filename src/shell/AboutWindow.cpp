@@ -1,6 +1,6 @@
 #include "shell/AboutWindow.h"
 
-#include "shell/service/WebPages.h"
+#include "platform/WebPages.h"
 #include "ui/ControlEvents.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
@@ -61,7 +61,7 @@ AboutWindow::AboutWindow(ui::Session& session) : ui::Window(QString::fromLatin1(
 void AboutWindow::Form_Load() {
   ui::runGuarded(session_.dialogs, QStringLiteral("关于窗口未能完整显示"), [this] {
     placeOnMainWindow();
-    Label7->setText(webPageAddress(WebPage::Home).toString());
+    Label7->setText(platform::webPageAddress(platform::WebPage::Home).toString());
     QPalette band = Label8->palette();
     band.setColor(QPalette::Window, QColor(75, 121, 198));
     Label8->setPalette(band);
@@ -70,12 +70,12 @@ void AboutWindow::Form_Load() {
 
 void AboutWindow::open(int page) {
   ui::runGuarded(session_.dialogs, QStringLiteral("无法打开网页"),
-                 [&] { openWebPage(session_.dialogs, static_cast<WebPage>(page)); });
+                 [&] { platform::openWebPage(session_.dialogs, static_cast<platform::WebPage>(page)); });
 }
 
-void AboutWindow::Command1_Click() { open(static_cast<int>(WebPage::Download)); }
-void AboutWindow::Command2_Click() { open(static_cast<int>(WebPage::Help)); }
-void AboutWindow::Command3_Click() { open(static_cast<int>(WebPage::Home)); }
-void AboutWindow::Label7_Click() { open(static_cast<int>(WebPage::Home)); }
+void AboutWindow::Command1_Click() { open(static_cast<int>(platform::WebPage::Download)); }
+void AboutWindow::Command2_Click() { open(static_cast<int>(platform::WebPage::Help)); }
+void AboutWindow::Command3_Click() { open(static_cast<int>(platform::WebPage::Home)); }
+void AboutWindow::Label7_Click() { open(static_cast<int>(platform::WebPage::Home)); }
 
 }  // namespace shell

@@ -5,7 +5,7 @@
 #include "prescription/PrescriptionWindow.h"
 #include "prescription/service/HerbalUsages.h"
 #include "catalogue/service/SearchKeyRebuild.h"
-#include "shell/service/WebPages.h"
+#include "platform/WebPages.h"
 #include "startup/Main.h"
 #include "ui/Controls.h"
 #include "ui/Guard.h"
@@ -36,7 +36,7 @@ const QList<MainWindow::MenuItem>& MainWindow::menuItems() {
   const auto open = [](const char* window) {
     return [name = QString::fromLatin1(window)](MainWindow& f) { f.openWindow(name); };
   };
-  const auto page = [](WebPage p) { return [p](MainWindow& f) { openWebPage(f.session_.dialogs, p); }; };
+  const auto page = [](platform::WebPage p) { return [p](MainWindow& f) { platform::openWebPage(f.session_.dialogs, p); }; };
   static const QList<MenuItem> items = {
       {"", "综合设置", "综合设置(S)", open("Form8")},
       {"", "药物维护", "药物维护(Y)", open("Form3")},
@@ -67,8 +67,8 @@ const QList<MainWindow::MenuItem>& MainWindow::menuItems() {
       {"", "日志报表", "门诊日志(Z)", open("Form7")},
       {"", "笔画输入法", "智能笔画输入法(S)", open("Form21")},
       {"", "帮助", "操作帮助(H)", nullptr},
-      {"帮助", "操作帮助", "操作帮助", page(WebPage::Help)},
-      {"帮助", "访问作者主页", "访问作者主页", page(WebPage::Home)},
+      {"帮助", "操作帮助", "操作帮助", page(platform::WebPage::Help)},
+      {"帮助", "访问作者主页", "访问作者主页", page(platform::WebPage::Home)},
       {"帮助", "版本信息", "版本信息", open("Form10")},
   };
   return items;

@@ -27,8 +27,10 @@ struct AppState {
   // The local data folder (the "Corvala数据库" folder on drive D: or C:).
   QString localDataFolder;
 
-  // Paths of the three database files in use. A query opens its file, reads or writes,
-  // and closes it again; nothing stays open between two events.
+  // Paths of the three database files in use. Most services open their file for one
+  // command and close it again; the prescription model, which looks up at every
+  // keystroke, keeps its connection to the main file open while it lives
+  // (store::KeptConnection), holding no lock between two uses.
   QString mainDbPath;
   QString stockDbPath;
   QString dictionaryDbPath;  // always the local file

@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <string_view>
 
@@ -30,7 +31,9 @@ int openFlags(Database::Mode mode) {
   return SQLite::OPEN_READWRITE;
 }
 
-int gBusyTimeoutMs = 5000;
+// Read at every wait, not kept per connection: a change reaches the connections already
+// open too (a test shortens it after its windows have opened theirs).
+std::atomic<int> gBusyTimeoutMs{5000};
 
 }  // namespace
 
@@ -38,14 +41,13 @@ int gBusyTimeoutMs = 5000;
 // until the busy timeout has passed. SQLite's own steps grow to 100 ms, so a workstation
 // slept on long after the other one had let go, and two saving together mostly waited.
 struct Database::LockWait {
-  int timeoutMs = 0;
   std::chrono::steady_clock::time_point since;
 
   static int retry(void* self, int attempt) {
     auto& wait = *static_cast<LockWait*>(self);
     const auto now = std::chrono::steady_clock::now();
     if (attempt == 0) wait.since = now;
-    if (now - wait.since >= std::chrono::milliseconds(wait.timeoutMs)) return 0;
+    if (now - wait.since >= std::chrono::milliseconds(gBusyTimeoutMs.load())) return 0;
     sqlite3_sleep(std::min(1 + attempt / 8, 5));
     return 1;
   }
@@ -62,8 +64,8 @@ void registerNameCollation(SQLite::Database& db) {
 
 Database::Database(const QString& path, Mode mode)
     : path_(path),
-      lockWait_(std::make_unique<LockWait>(LockWait{gBusyTimeoutMs, {}})),
-      db_(std::make_unique<SQLite::Database>(path.toStdString(), openFlags(mode), gBusyTimeoutMs)) {
+      lockWait_(std::make_unique<LockWait>()),
+      db_(std::make_unique<SQLite::Database>(path.toStdString(), openFlags(mode), gBusyTimeoutMs.load())) {
   sqlite3_busy_handler(db_->getHandle(), &LockWait::retry, lockWait_.get());
   // The files may live on a network share: no WAL, no shared memory.
   db_->exec("PRAGMA journal_mode = DELETE");

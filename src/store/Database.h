@@ -16,7 +16,8 @@ namespace store {
 inline constexpr const char* kNameCollation = "ZHNAME";
 
 // How long a statement waits for another connection's lock before it fails: 5000 ms.
-// Tests that hold a lock on purpose shorten it.
+// Tests that hold a lock on purpose shorten it; every connection, open or not, follows a
+// change from its next wait on.
 int busyTimeoutMs();
 void setBusyTimeoutMs(int milliseconds);
 

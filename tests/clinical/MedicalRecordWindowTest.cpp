@@ -215,8 +215,8 @@ TEST_F(MedicalRecordWindowTest, HeaderDiagnosisPresetAndRecordKeptThroughClosing
   EXPECT_EQ(section(again, 0)->toPlainText(), QStringLiteral("发热＄两天"));
   EXPECT_TRUE(section(again, clinical::kDiagnosisBox)->toPlainText().isEmpty());
   click(again, "Command3");
-  EXPECT_EQ(fake->saves, 1);
-  EXPECT_EQ(fake->refreshes, 1);
+  EXPECT_EQ(fake->recordSaves, 1);
+  EXPECT_EQ(fake->state.medicalRecord, QStringLiteral("发热＄两天$$$$$$$$$"));
 }
 
 TEST_F(MedicalRecordWindowTest, PrescriptionTakenIntoAnEmptyTreatment) {

@@ -41,14 +41,14 @@ EditedText insertLines(const QString& text, int selectionStart, int selectionLen
   return out;
 }
 
-QString joinRecordTemplate(const prescription::RecordSections& sections) {
+QString joinRecordTemplate(const RecordSections& sections) {
   QString text;
   for (const QString& section : sections) text += section + kRecordTemplateMark;
   return text;
 }
 
 RecordTemplateSave saveRecordTemplate(store::Database& db, const QString& name,
-                                      const prescription::RecordSections& sections, text::SerialSource& serials,
+                                      const RecordSections& sections, text::SerialSource& serials,
                                       const text::StrokeCoder& strokes) {
   for (const QString& section : sections)
     if (section.contains(kRecordTemplateMark)) return RecordTemplateSave::MarkInSection;

@@ -3,7 +3,7 @@
 // [个人模板].
 #pragma once
 
-#include "prescription/service/MedicalRecordText.h"
+#include "clinical/service/MedicalRecordText.h"
 #include "store/Database.h"
 #include "text/Serials.h"
 #include "text/StrokeCode.h"
@@ -38,7 +38,7 @@ EditedText insertLines(const QString& text, int selectionStart, int selectionLen
                        const QString& lineBreak);
 
 // The nine sections each followed by "ほ", as a record template stores them.
-QString joinRecordTemplate(const prescription::RecordSections& sections);
+QString joinRecordTemplate(const RecordSections& sections);
 
 enum class RecordTemplateSave { Saved, ComplaintMissing, MarkInSection };
 
@@ -47,7 +47,7 @@ enum class RecordTemplateSave { Saved, ComplaintMissing, MarkInSection };
 // template when it is read back, so it is refused. The row takes a fresh key and the
 // name's search key, with empty initials and order.
 RecordTemplateSave saveRecordTemplate(store::Database& db, const QString& name,
-                                      const prescription::RecordSections& sections, text::SerialSource& serials,
+                                      const RecordSections& sections, text::SerialSource& serials,
                                       const text::StrokeCoder& strokes);
 
 }  // namespace clinical

@@ -44,7 +44,7 @@ bool TemplateLibrary::remove(const TemplateEntry& entry) {
 }
 
 RecordTemplateSave TemplateLibrary::saveRecordTemplate(const QString& name,
-                                                       const prescription::RecordSections& sections,
+                                                       const RecordSections& sections,
                                                        text::SerialSource& serials, const text::StrokeCoder& strokes) {
   store::Database db(mainPath_);
   return clinical::saveRecordTemplate(db, name, sections, serials, strokes);

@@ -35,7 +35,7 @@ class TemplateLibrary {
   TemplateEntry newEntry(const QString& kind, text::SerialSource& serials);
   TemplateSaveResult save(TemplateEntry& entry, text::SerialSource& serials, const text::StrokeCoder& strokes);
   bool remove(const TemplateEntry& entry);
-  RecordTemplateSave saveRecordTemplate(const QString& name, const prescription::RecordSections& sections,
+  RecordTemplateSave saveRecordTemplate(const QString& name, const RecordSections& sections,
                                         text::SerialSource& serials, const text::StrokeCoder& strokes);
 
  private:

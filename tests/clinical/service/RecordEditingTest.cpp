@@ -33,8 +33,8 @@ TEST(RecordEditing, PrescriptionTakenOverIntoTreatment) {
 
 class RecordTemplateTest : public testing_support::MainDbTest {
  protected:
-  prescription::RecordSections sections(const QString& complaint, const QString& illness) {
-    prescription::RecordSections s;
+  RecordSections sections(const QString& complaint, const QString& illness) {
+    RecordSections s;
     s[0] = complaint;
     s[1] = illness;
     s[7] = QStringLiteral("感冒");

@@ -1,6 +1,6 @@
 // The history list and the load on a real main file: what a query lists, that an item
 // loads the record it stands for, and that a loaded record is the one that was saved.
-#include "prescription/service/MedicalRecordText.h"
+#include "clinical/service/MedicalRecordText.h"
 #include "prescription/service/RecordsFixture.h"
 
 namespace {
@@ -66,7 +66,7 @@ TEST_F(HistoryAndLoadTest, ItemsShowTheRecordAndItsMark) {
 TEST_F(HistoryAndLoadTest, LoadGivesBackWhatWasSaved) {
   PrescriptionRecord typed = shown("S1", u16(u"张三"));
   typed.header[header::kPhone] = "13800000000";
-  typed.medicalRecord = joinMedicalRecord({u16(u"头痛3天"), "", "", "", "", "", "", u16(u"感冒"), u16(u"休息")});
+  typed.medicalRecord = clinical::joinMedicalRecord({u16(u"头痛3天"), "", "", "", "", "", "", u16(u"感冒"), u16(u"休息")});
   typed.herbalUsage = u16(u"用法：水煎服");
   typed.infusionCardText = u16(u"0.9%氯化钠注射液 250ml\r\n");
   const SaveOutcome saved = saver().save(typed, true);

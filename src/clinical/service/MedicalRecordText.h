@@ -7,7 +7,7 @@
 #include <array>
 #include <optional>
 
-namespace prescription {
+namespace clinical {
 
 inline constexpr int kRecordSections = 9;
 inline constexpr int kDiagnosisSection = 7;  // 诊断
@@ -30,4 +30,4 @@ SectionFill splitMedicalRecord(const QString& record, const QString& prescriptio
 // The boxes a record template (sections each followed by "ほ") replaces: box after box up to the next "ほ", at most nine.
 SectionFill splitRecordTemplate(const QString& content);
 
-}  // namespace prescription
+}  // namespace clinical

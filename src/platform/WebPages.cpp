@@ -1,8 +1,8 @@
-#include "shell/service/WebPages.h"
+#include "platform/WebPages.h"
 
 #include "text/ScrambledText.h"
 
-namespace shell {
+namespace platform {
 namespace {
 
 // The same lists serve the main window's menu, the about window and the prescription
@@ -33,10 +33,10 @@ QUrl webPageAddress(WebPage page) {
   return address ? QUrl(*address) : QUrl();
 }
 
-void openWebPage(platform::Dialogs& dialogs, WebPage page) {
+void openWebPage(Dialogs& dialogs, WebPage page) {
   const QUrl address = webPageAddress(page);
   if (!dialogs.openUrl(address))
     dialogs.message(QStringLiteral("无法打开网页 %1，请检查是否已安装浏览器。").arg(address.toString()));
 }
 
-}  // namespace shell
+}  // namespace platform

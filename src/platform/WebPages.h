@@ -6,7 +6,7 @@
 
 #include <QUrl>
 
-namespace shell {
+namespace platform {
 
 enum class WebPage { Help, PricingHelp, Home, Download };
 
@@ -15,6 +15,6 @@ QUrl webPageAddress(WebPage page);
 
 // Opens the page in the default browser. When no browser takes it, one "提示" message
 // names the address, so the user can open it by hand.
-void openWebPage(platform::Dialogs& dialogs, WebPage page);
+void openWebPage(Dialogs& dialogs, WebPage page);
 
-}  // namespace shell
+}  // namespace platform

@@ -1,6 +1,6 @@
-#include "prescription/service/MedicalRecordText.h"
+#include "clinical/service/MedicalRecordText.h"
 
-namespace prescription {
+namespace clinical {
 namespace {
 
 constexpr QChar kSectionEnd = u'$';
@@ -43,4 +43,4 @@ SectionFill splitMedicalRecord(const QString& record, const QString& prescriptio
 
 SectionFill splitRecordTemplate(const QString& content) { return splitAt(content, kTemplateSectionEnd); }
 
-}  // namespace prescription
+}  // namespace clinical
