@@ -5,7 +5,9 @@
 // that, and what another workstation saving a prescription and listing today's patients
 // every tenth of a second meanwhile measured: its longest and its usual save and read
 // over the whole start, its longest save and read once the window is there (while the
-// pieces are made), and the saves and reads refused. Then the first close on such a file.
+// pieces are made), how long of that it was kept waiting for the file's lock, and the
+// saves and reads refused; and, for comparison, the same saves and reads for a few
+// seconds once the pieces are made. Then the first close on such a file.
 #include "prescription/service/HistoryList.h"
 #include "prescription/service/PrescriptionSave.h"
 #include "shell/LoginWindow.h"
@@ -13,6 +15,7 @@
 #include "startup/BackgroundNameIndexFill.h"
 #include "startup/Main.h"
 #include "store/RecordsRepository.h"
+#include "store/Database.h"
 #include "store/RecordNameIndex.h"
 #include "support/ScriptedDialogs.h"
 #include "support/StartedIn.h"
@@ -29,6 +32,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <limits>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -49,11 +53,13 @@ void makeEarlierBuildsFile() {
   for (const QString& index : kIndexesAddedSince) db.exec(QStringLiteral(R"(DROP INDEX IF EXISTS "%1")").arg(index));
 }
 
-// One save or read of the other workstation: when it began (from the start) and how long
-// it took, in milliseconds.
+// One save or read of the other workstation: when it began (from the start), how long it
+// took, and how long of that its connections waited for another connection's lock, in
+// milliseconds.
 struct Operation {
   qint64 began = 0;
   qint64 took = 0;
+  double waited = 0;
 };
 
 // What the other workstation measured.
@@ -65,22 +71,52 @@ struct Waits {
   qint64 piecesReadyMs = -1;  // from the start, when the search could read the pieces
 };
 
-// The operations that began at `from` or later.
-std::vector<qint64> tookSince(const std::vector<Operation>& operations, qint64 from) {
+// The operations that began at `from` or later and before `to`.
+std::vector<qint64> tookSince(const std::vector<Operation>& operations, qint64 from,
+                              qint64 to = std::numeric_limits<qint64>::max()) {
   std::vector<qint64> took;
   for (const Operation& op : operations)
-    if (op.began >= from) took.push_back(op.took);
+    if (op.began >= from && op.began < to) took.push_back(op.took);
   return took;
 }
 
-double median(std::vector<qint64> values) {
-  if (values.empty()) return 0;
-  std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-  return double(values[values.size() / 2]);
+// Their lock waits, and their times less the lock waits.
+std::vector<double> waitedBetween(const std::vector<Operation>& operations, qint64 from, qint64 to) {
+  std::vector<double> waited;
+  for (const Operation& op : operations)
+    if (op.began >= from && op.began < to) waited.push_back(op.waited);
+  return waited;
+}
+std::vector<double> ownTimeBetween(const std::vector<Operation>& operations, qint64 from, qint64 to) {
+  std::vector<double> own;
+  for (const Operation& op : operations)
+    if (op.began >= from && op.began < to) own.push_back(std::max(0.0, double(op.took) - op.waited));
+  return own;
 }
 
-double longest(const std::vector<qint64>& values) {
+// The value below which `share` of the values lie (0.5: the median).
+template <typename T>
+double quantile(std::vector<T> values, double share) {
+  if (values.empty()) return 0;
+  const size_t at = std::min(values.size() - 1, size_t(double(values.size()) * share));
+  std::nth_element(values.begin(), values.begin() + at, values.end());
+  return double(values[at]);
+}
+
+template <typename T>
+double median(std::vector<T> values) {
+  return quantile(std::move(values), 0.5);
+}
+
+template <typename T>
+double longest(const std::vector<T>& values) {
   return values.empty() ? 0 : double(*std::max_element(values.begin(), values.end()));
+}
+
+template <typename T>
+std::vector<T> joined(std::vector<T> a, const std::vector<T>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
 }
 
 PrescriptionRecord otherWorkstationsPrescription(int n) {
@@ -111,9 +147,11 @@ class OtherWorkstation {
     const HistoryList list(bench_support::recordsMainDb());
     for (int n = 1; !done_; ++n) {
       qint64 began = clock_.elapsed();
+      store::resetLockWaitsOfThisThread();
       if (!save.save(otherWorkstationsPrescription(n), false).saved()) ++waits_.refused;
-      waits_.saves.push_back({began, clock_.elapsed() - began});
+      waits_.saves.push_back({began, clock_.elapsed() - began, waitedMs()});
       began = clock_.elapsed();
+      store::resetLockWaitsOfThisThread();
       try {
         benchmark::DoNotOptimize(list.query(todaysPatients(bench_support::kLastDay)).items.size());
         if (waits_.piecesReadyMs < 0) {
@@ -123,9 +161,14 @@ class OtherWorkstation {
       } catch (const std::exception&) {
         ++waits_.readsRefused;
       }
-      waits_.reads.push_back({began, clock_.elapsed() - began});
+      waits_.reads.push_back({began, clock_.elapsed() - began, waitedMs()});
       std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
+  }
+
+  // All the lock waits of the operation just ended.
+  static double waitedMs() {
+    return std::chrono::duration<double, std::milli>(store::lockWaitsOfThisThread().total).count();
   }
 
   const QElapsedTimer& clock_;
@@ -137,6 +180,9 @@ class OtherWorkstation {
 void removeOtherWorkstationsRecords() {
   store::Database(bench_support::recordsMainDb()).exec(R"(DELETE FROM "档案" WHERE "序号" LIKE '20241231%C3')");
 }
+
+// How long the other workstation goes on once the pieces are made, for the baseline.
+constexpr int kBaselineMs = 4000;
 
 void FirstStartOnAnOlderFile(benchmark::State& state) {
   bench_support::ensureRecords();
@@ -160,19 +206,33 @@ void FirstStartOnAnOlderFile(benchmark::State& state) {
     const qint64 windowMs = clock.elapsed();
     fill->wait();
     const qint64 fillDoneMs = clock.elapsed();
+    std::this_thread::sleep_for(std::chrono::milliseconds(kBaselineMs));
     const Waits waits = other.stop();
     session.reset();
 
     state.SetIterationTime(double(windowMs) / 1000.0);
     state.counters["pieces_ready_s"] = double(waits.piecesReadyMs - windowMs) / 1000.0;
     state.counters["fill_done_s"] = double(fillDoneMs - windowMs) / 1000.0;
-    state.counters["other_save_max_ms"] = longest(tookSince(waits.saves, 0));
-    state.counters["other_save_median_ms"] = median(tookSince(waits.saves, 0));
-    state.counters["other_read_max_ms"] = longest(tookSince(waits.reads, 0));
-    state.counters["other_read_median_ms"] = median(tookSince(waits.reads, 0));
+    state.counters["other_save_max_ms"] = longest(tookSince(waits.saves, 0, fillDoneMs));
+    state.counters["other_save_median_ms"] = median(tookSince(waits.saves, 0, fillDoneMs));
+    state.counters["other_read_max_ms"] = longest(tookSince(waits.reads, 0, fillDoneMs));
+    state.counters["other_read_median_ms"] = median(tookSince(waits.reads, 0, fillDoneMs));
     // Once the window is there: while the pieces are made.
-    state.counters["filling_save_max_ms"] = longest(tookSince(waits.saves, windowMs));
-    state.counters["filling_read_max_ms"] = longest(tookSince(waits.reads, windowMs));
+    state.counters["filling_save_max_ms"] = longest(tookSince(waits.saves, windowMs, fillDoneMs));
+    state.counters["filling_read_max_ms"] = longest(tookSince(waits.reads, windowMs, fillDoneMs));
+    // What the fill made it wait: the time its saves and reads spent waiting for the
+    // file's lock (all the waits of one save or read together), longest and p90 ...
+    const std::vector<double> lockWaits =
+        joined(waitedBetween(waits.saves, windowMs, fillDoneMs), waitedBetween(waits.reads, windowMs, fillDoneMs));
+    state.counters["filling_wait_max_ms"] = longest(lockWaits);
+    state.counters["filling_wait_p90_ms"] = quantile(lockWaits, 0.9);
+    // ... and the rest of a save: its own transaction and commit.
+    state.counters["filling_save_own_max_ms"] = longest(ownTimeBetween(waits.saves, windowMs, fillDoneMs));
+    state.counters["filling_save_own_median_ms"] = median(ownTimeBetween(waits.saves, windowMs, fillDoneMs));
+    // The same saves and reads on the same file once the pieces are made: no fill running.
+    state.counters["baseline_save_max_ms"] = longest(tookSince(waits.saves, fillDoneMs));
+    state.counters["baseline_save_median_ms"] = median(tookSince(waits.saves, fillDoneMs));
+    state.counters["baseline_read_max_ms"] = longest(tookSince(waits.reads, fillDoneMs));
     state.counters["other_saves_refused"] = waits.refused;
     state.counters["other_reads_refused"] = waits.readsRefused;
     removeOtherWorkstationsRecords();

@@ -35,6 +35,8 @@ int openFlags(Database::Mode mode) {
 // open too (a test shortens it after its windows have opened theirs).
 std::atomic<int> gBusyTimeoutMs{5000};
 
+thread_local LockWaitTally tWaits;
+
 }  // namespace
 
 // How a connection waits for another connection's lock: in steps of a few milliseconds
@@ -49,9 +51,15 @@ struct Database::LockWait {
     if (attempt == 0) wait.since = now;
     if (now - wait.since >= std::chrono::milliseconds(gBusyTimeoutMs.load())) return 0;
     sqlite3_sleep(std::min(1 + attempt / 8, 5));
+    const auto woke = std::chrono::steady_clock::now();
+    tWaits.total += woke - now;
+    tWaits.longest = std::max<std::chrono::nanoseconds>(tWaits.longest, woke - wait.since);
     return 1;
   }
 };
+
+LockWaitTally lockWaitsOfThisThread() { return tWaits; }
+void resetLockWaitsOfThisThread() { tWaits = {}; }
 
 int busyTimeoutMs() { return gBusyTimeoutMs; }
 void setBusyTimeoutMs(int milliseconds) { gBusyTimeoutMs = milliseconds; }

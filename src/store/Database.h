@@ -6,6 +6,7 @@
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 
+#include <chrono>
 #include <memory>
 
 namespace store {
@@ -20,6 +21,16 @@ inline constexpr const char* kNameCollation = "ZHNAME";
 // change from its next wait on.
 int busyTimeoutMs();
 void setBusyTimeoutMs(int milliseconds);
+
+// How long the connections of the calling thread have waited for other connections'
+// locks since the tally was last reset: all waits together, and the longest single one
+// (from the first refusal to the try that got the lock).
+struct LockWaitTally {
+  std::chrono::nanoseconds total{0};
+  std::chrono::nanoseconds longest{0};
+};
+LockWaitTally lockWaitsOfThisThread();
+void resetLockWaitsOfThisThread();
 
 // Registers the name collation on a connection; throws SQLite::Exception when SQLite
 // refuses it, so that no connection sorts names without it.
