@@ -185,7 +185,7 @@ void RecordNameIndexFill::read() {
       pieces.bind(index, upTo->bytes.toStdString());
   }
   pieces.exec();
-  adapt(readRows_, timer.elapsed());
+  adapt(readRows_, double(timer.nsecsElapsed()) / 1e6, kStepMs);
   if (upTo) {
     lastName_ = upTo;
   } else if (++column_ == 2) {
@@ -218,19 +218,39 @@ void RecordNameIndexFill::merge() {
     phase_ = Phase::Check;
     return;
   }
+  // Runs until the step's time is used: on a file read slowly today (a cold cache, a
+  // busy disk or share) the step moves fewer pieces instead of holding the lock longer.
+  std::optional<PieceKey> from = lastPiece_;
+  bool movedAll = false;
+  do {
+    QElapsedTimer run;
+    run.start();
+    const std::optional<PieceKey> upTo = moveRun(from);
+    adapt(mergeRows_, double(run.nsecsElapsed()) / 1e6, kRunMs);
+    if (!upTo) movedAll = true;
+    from = upTo;
+  } while (!movedAll && timer.elapsed() < kStepMs);
+  transaction.commit();
+  writeMs_ = timer.elapsed();
+  // Only what is committed counts as moved: a commit that failed is tried again whole.
+  lastPiece_ = from;
+  if (movedAll) phase_ = Phase::Finish;
+}
+
+std::optional<RecordNameIndexFill::PieceKey> RecordNameIndexFill::moveRun(const std::optional<PieceKey>& from) {
   const QString key = QStringLiteral(R"(("列", "片段", "档案"))");
-  const QString from = lastPiece_ ? key + QStringLiteral(" > (:column, :piece, :record)") : QStringLiteral("1");
-  const auto bindFrom = [this](SQLite::Statement& statement) {
-    if (!lastPiece_) return;
-    statement.bind(":column", lastPiece_->column);
-    statement.bind(":piece", lastPiece_->piece);
-    statement.bind(":record", static_cast<int64_t>(lastPiece_->record));
+  const QString after = from ? key + QStringLiteral(" > (:column, :piece, :record)") : QStringLiteral("1");
+  const auto bindFrom = [&from](SQLite::Statement& statement) {
+    if (!from) return;
+    statement.bind(":column", from->column);
+    statement.bind(":piece", from->piece);
+    statement.bind(":record", static_cast<int64_t>(from->record));
   };
   std::optional<PieceKey> upTo;
   {
     SQLite::Statement end(db_.sql(), QStringLiteral(R"(SELECT "列", "片段", "档案" FROM scratch."片段暂存" WHERE %1)"
                                                     R"( ORDER BY 1, 2, 3 LIMIT 1 OFFSET :rows)")
-                                         .arg(from)
+                                         .arg(after)
                                          .toStdString());
     bindFrom(end);
     end.bind(":rows", mergeRows_ - 1);
@@ -242,8 +262,8 @@ void RecordNameIndexFill::merge() {
   SQLite::Statement move(
       db_.sql(), QStringLiteral(R"(INSERT OR IGNORE INTO main."档案_片段" SELECT "列", "片段", "档案" FROM scratch."片段暂存")"
                                 R"( WHERE %1%2 AND "档案" NOT IN (SELECT "档案" FROM main."档案_片段变动"))")
-                     .arg(from, upTo ? QStringLiteral(" AND ") + key + QStringLiteral(" <= (:toColumn, :toPiece, :toRecord)")
-                                     : QString())
+                     .arg(after, upTo ? QStringLiteral(" AND ") + key + QStringLiteral(" <= (:toColumn, :toPiece, :toRecord)")
+                                      : QString())
                      .toStdString());
   bindFrom(move);
   if (upTo) {
@@ -252,13 +272,7 @@ void RecordNameIndexFill::merge() {
     move.bind(":toRecord", static_cast<int64_t>(upTo->record));
   }
   move.exec();
-  transaction.commit();
-  writeMs_ = timer.elapsed();
-  adapt(mergeRows_, writeMs_);
-  if (upTo)
-    lastPiece_ = upTo;
-  else
-    phase_ = Phase::Finish;
+  return upTo;
 }
 
 void RecordNameIndexFill::finish() {
@@ -286,26 +300,37 @@ void RecordNameIndexFill::clear() {
   SQLite::Transaction transaction(db_.sql(), SQLite::TransactionBehavior::IMMEDIATE);
   QElapsedTimer timer;
   timer.start();
+  // Runs until the step's time is used, as the moving of the pieces does.
+  bool dropped = false;
+  do {
+    QElapsedTimer run;
+    run.start();
+    dropped = !clearRun(table);
+    adapt(clearRows_, double(run.nsecsElapsed()) / 1e6, kRunMs);
+  } while (!dropped && timer.elapsed() < kStepMs);
+  transaction.commit();
+  writeMs_ = timer.elapsed();
+}
+
+bool RecordNameIndexFill::clearRun(const QString& table) {
   SQLite::Statement end(db_.sql(), QStringLiteral(R"(SELECT "列", "片段", "档案" FROM %1 ORDER BY 1, 2, 3 LIMIT 1 OFFSET ?)")
                                        .arg(table)
                                        .toStdString());
   end.bind(1, clearRows_ - 1);
-  if (end.executeStep()) {
-    SQLite::Statement remove(db_.sql(),
-                             QStringLiteral(R"(DELETE FROM %1 WHERE ("列", "片段", "档案") <= (?, ?, ?))").arg(table).toStdString());
-    remove.bind(1, end.getColumn(0).getInt());
-    remove.bind(2, end.getColumn(1).getString());
-    remove.bind(3, end.getColumn(2).getInt64());
-    end.reset();
-    remove.exec();
-  } else {
+  if (!end.executeStep()) {
     // What is left is small enough to go at once.
     end.reset();
     db_.exec(QStringLiteral("DROP TABLE %1").arg(table));
+    return false;
   }
-  transaction.commit();
-  writeMs_ = timer.elapsed();
-  adapt(clearRows_, writeMs_);
+  SQLite::Statement remove(db_.sql(),
+                           QStringLiteral(R"(DELETE FROM %1 WHERE ("列", "片段", "档案") <= (?, ?, ?))").arg(table).toStdString());
+  remove.bind(1, end.getColumn(0).getInt());
+  remove.bind(2, end.getColumn(1).getString());
+  remove.bind(3, end.getColumn(2).getInt64());
+  end.reset();
+  remove.exec();
+  return true;
 }
 
 void RecordNameIndexFill::prepareScratch() {
@@ -324,10 +349,10 @@ void RecordNameIndexFill::dropScratch() {
   scratchReady_ = false;
 }
 
-void RecordNameIndexFill::adapt(int& size, qint64 elapsedMs) {
-  if (elapsedMs < kStepMs / 2)
+void RecordNameIndexFill::adapt(int& size, double elapsedMs, int targetMs) {
+  if (elapsedMs < targetMs / 2.0)
     size = std::min(size * 2, 1 << 20);
-  else if (elapsedMs > kStepMs * 2)
+  else if (elapsedMs > targetMs * 2.0)
     size = std::max(size / 2, 50);
 }
 

@@ -46,9 +46,12 @@ class RecordNameIndexFill {
   // read running ends.
   qint64 lastWriteMs() const { return writeMs_; }
 
-  // How long a step should hold the file, in milliseconds: the sizes of the ranges are
-  // set after each step to come near it.
-  static constexpr int kStepMs = 25;
+  // How long a step works on the main file, in milliseconds. A step that writes moves
+  // the pieces in short runs until this time is used and then commits: it holds the
+  // write lock this long and its commit, however fast or slow the file reads today.
+  static constexpr int kStepMs = 10;
+  // How long one run of such a step should take: about as much may the step end late.
+  static constexpr int kRunMs = 3;
 
  private:
   enum class Phase { Check, Read, Sort, Merge, Finish, Clear, Done };
@@ -58,19 +61,32 @@ class RecordNameIndexFill {
     int type = 0;
     QByteArray bytes;
   };
+  // A piece's key in [档案_片段].
+  struct PieceKey {
+    int column = 0;
+    std::string piece;
+    qint64 record = 0;
+  };
 
   void check();
   void startAgainIfStill(bool wantedBecauseStale);
   void read();
   void sort();
   void merge();
+  // Inside merge's transaction: moves the pieces after `from` (all when nothing), a run
+  // of mergeRows_ of them; gives the key of the last one moved, or nothing once the run
+  // reached the last piece.
+  std::optional<PieceKey> moveRun(const std::optional<PieceKey>& from);
   void finish();
   void clear();
+  // Inside clear's transaction: deletes a run of clearRows_ pieces of the earlier set in
+  // `table`, or drops it when fewer are left; false once it is dropped.
+  bool clearRun(const QString& table);
   bool stillOurs();
   void prepareScratch();
   void dropScratch();
-  // Resizes `size`, the range the step worked on, to what kStepMs allows.
-  static void adapt(int& size, qint64 elapsedMs);
+  // Resizes `size`, the range just worked on in `elapsedMs`, to come near `targetMs`.
+  static void adapt(int& size, double elapsedMs, int targetMs);
 
   Database db_;
   Phase phase_ = Phase::Check;
@@ -80,15 +96,10 @@ class RecordNameIndexFill {
   int column_ = 0;
   std::optional<Stored> lastName_;
   // Moving: the key of the last piece moved.
-  struct PieceKey {
-    int column = 0;
-    std::string piece;
-    qint64 record = 0;
-  };
   std::optional<PieceKey> lastPiece_;
   qint64 writeMs_ = 0;
   // The ranges start small (a first step finds little in the caches) and grow to what
-  // kStepMs allows.
+  // kStepMs (reading, clearing) or kRunMs (moving) allows.
   int readRows_ = 500;
   int mergeRows_ = 500;
   int clearRows_ = 500;

@@ -1,14 +1,17 @@
 // The history search through the name pieces answers exactly what the plain test over
 // every record answers, in the same order: over generated records (names with a NUL
 // inside and names stored as BLOBs among them), after writes from a second connection,
-// on files whose pieces are missing or of another layout, and on a file rebuilt from
-// its ".dump".
+// on files whose pieces are missing or of another layout (made again exactly, even when
+// other workstations refuse the fill's commits), and on a file rebuilt from its ".dump".
 #include "startup/AppState.h"
 #include "startup/Main.h"
 #include "startup/TemplateFiles.h"
 #include "store/Database.h"
 #include "store/RecordNameIndex.h"
+#include "store/RecordNameIndexFill.h"
+#include "store/RecordNameIndexLayout.h"
 #include "store/RecordsRepository.h"
+#include "support/FileFaults.h"
 #include "support/PlainHistory.h"
 #include "support/TempFolder.h"
 
@@ -19,8 +22,11 @@
 
 #include <SQLiteCpp/Transaction.h>
 
+#include <sqlite3.h>
+
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 
 namespace {
@@ -153,6 +159,55 @@ class RecordNameIndexTest : public ::testing::Test {
     store::ensureRecordNameIndex(main);
   }
 
+  // The fill's steps, each step that writes refused once at its commit: another
+  // connection reads all through every other try, and the fill waits only briefly.
+  // Returns how many tries were refused.
+  int fillRefusingEveryOtherCommit() {
+    store::RecordNameIndexFill fill(mainDb);
+    testing_support::ShortBusyTimeout patience(20);
+    int refused = 0;
+    for (bool othersRead = true;; othersRead = !othersRead) {
+      std::optional<store::Database> reader;
+      if (othersRead) {
+        reader.emplace(mainDb, store::Database::Mode::ReadOnly);
+        reader->exec(QStringLiteral(R"(BEGIN; SELECT count(*) FROM "档案";)"));
+      }
+      try {
+        if (!fill.step()) break;
+      } catch (const SQLite::Exception& e) {
+        EXPECT_EQ(e.getErrorCode(), SQLITE_BUSY) << e.what();
+        if (e.getErrorCode() != SQLITE_BUSY) break;
+        ++refused;
+      }
+      if (reader) reader->exec(QStringLiteral("COMMIT"));
+    }
+    return refused;
+  }
+
+  // The pieces that the stored records have and the index lacks, and those it holds for
+  // no record: both none when the index is exact. Compared as bytes: the names' columns
+  // compare without letter case, the pieces must not.
+  std::pair<int, int> piecesMissingAndExtra() {
+    QString all;
+    for (int number = 0; number < 2; ++number) {
+      if (number) all += QStringLiteral(" UNION ALL ");
+      all += store::name_index::pieceRows(
+          number, QStringLiteral("d.\"%1\"").arg(QString::fromUtf8(store::name_index::kColumnOf[number])),
+          QStringLiteral("d.rowid"), QStringLiteral(R"("档案" d)"));
+    }
+    const QString made = QStringLiteral(R"(SELECT c, p COLLATE BINARY, r FROM made)");
+    const QString kept = QStringLiteral(R"(SELECT "列", "片段" COLLATE BINARY, "档案" FROM "档案_片段")");
+    store::Database db(mainDb, store::Database::Mode::ReadOnly);
+    const auto count = [&](const QString& left, const QString& right) {
+      return db.sql()
+          .execAndGet(QStringLiteral(R"(WITH made(c, p, r) AS (%1) SELECT count(*) FROM (%2 EXCEPT %3))")
+                          .arg(all, left, right)
+                          .toStdString())
+          .getInt();
+    };
+    return {count(made, kept), count(kept, made)};
+  }
+
   bool tableExists(const char* name) {
     store::Database db(mainDb, store::Database::Mode::ReadOnly);
     SQLite::Statement query(db.sql(), "SELECT 1 FROM sqlite_master WHERE name = ?");
@@ -281,6 +336,33 @@ TEST_F(RecordNameIndexTest, PiecesThatNoLongerNameTheirRecordsAreMadeAgain) {
   fill();
   ASSERT_TRUE(ready());
   EXPECT_GT(expectSameAnswers(texts), 150);
+}
+
+// A step refused at its commit (another workstation reading all through it) is undone
+// whole and done again: the pieces it had moved or cleared before the refusal are neither
+// lost nor taken as done. First on a file without pieces, then on one whose pieces are of
+// an earlier layout, to be made again and cleared.
+TEST_F(RecordNameIndexTest, StepsRefusedAtTheirCommitAreDoneAgainWhole) {
+  {
+    store::Database writer(mainDb);
+    writer.exec(R"(DROP TRIGGER IF EXISTS "档案_片段_添加"; DROP TRIGGER IF EXISTS "档案_片段_删除";)"
+                R"( DROP TRIGGER IF EXISTS "档案_片段_修改"; DROP TABLE IF EXISTS "档案_片段";)"
+                R"( DROP TABLE IF EXISTS "档案_片段位"; DROP TABLE IF EXISTS "档案_片段版本";)");
+    addRecords(writer, 3000);
+  }
+  const std::vector<QString> texts = searches(60);
+  for (const char* made : {"without pieces", "with an earlier layout's pieces"}) {
+    SCOPED_TRACE(made);
+    ASSERT_FALSE(ready());
+    EXPECT_GT(fillRefusingEveryOtherCommit(), 0);
+    ASSERT_TRUE(ready());
+    EXPECT_EQ(piecesMissingAndExtra(), std::make_pair(0, 0));
+    EXPECT_FALSE(tableExists("档案_片段_旧1"));
+    EXPECT_GT(expectSameAnswers(texts), 60);
+    // The layout of an earlier build: its pieces are put aside, to be cleared.
+    store::Database(mainDb).exec(R"(DROP TABLE "档案_片段版本"; CREATE TABLE "档案_片段版本" ("版本" INTEGER NOT NULL);)"
+                                 R"( INSERT INTO "档案_片段版本" VALUES (1);)");
+  }
 }
 
 // The list reads the pieces when they are there: without them it would find nothing.
