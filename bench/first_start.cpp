@@ -168,7 +168,7 @@ class OtherWorkstation {
 
   // All the lock waits of the operation just ended.
   static double waitedMs() {
-    return std::chrono::duration<double, std::milli>(store::lockWaitsOfThisThread().total).count();
+    return std::chrono::duration<double, std::milli>(store::lockWaitsOfThisThread()).count();
   }
 
   const QElapsedTimer& clock_;

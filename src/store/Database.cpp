@@ -35,7 +35,7 @@ int openFlags(Database::Mode mode) {
 // open too (a test shortens it after its windows have opened theirs).
 std::atomic<int> gBusyTimeoutMs{5000};
 
-thread_local LockWaitTally tWaits;
+thread_local std::chrono::nanoseconds tWaited{0};
 
 }  // namespace
 
@@ -51,15 +51,13 @@ struct Database::LockWait {
     if (attempt == 0) wait.since = now;
     if (now - wait.since >= std::chrono::milliseconds(gBusyTimeoutMs.load())) return 0;
     sqlite3_sleep(std::min(1 + attempt / 8, 5));
-    const auto woke = std::chrono::steady_clock::now();
-    tWaits.total += woke - now;
-    tWaits.longest = std::max<std::chrono::nanoseconds>(tWaits.longest, woke - wait.since);
+    tWaited += std::chrono::steady_clock::now() - now;
     return 1;
   }
 };
 
-LockWaitTally lockWaitsOfThisThread() { return tWaits; }
-void resetLockWaitsOfThisThread() { tWaits = {}; }
+std::chrono::nanoseconds lockWaitsOfThisThread() { return tWaited; }
+void resetLockWaitsOfThisThread() { tWaited = {}; }
 
 int busyTimeoutMs() { return gBusyTimeoutMs; }
 void setBusyTimeoutMs(int milliseconds) { gBusyTimeoutMs = milliseconds; }

@@ -23,13 +23,9 @@ int busyTimeoutMs();
 void setBusyTimeoutMs(int milliseconds);
 
 // How long the connections of the calling thread have waited for other connections'
-// locks since the tally was last reset: all waits together, and the longest single one
-// (from the first refusal to the try that got the lock).
-struct LockWaitTally {
-  std::chrono::nanoseconds total{0};
-  std::chrono::nanoseconds longest{0};
-};
-LockWaitTally lockWaitsOfThisThread();
+// locks since the tally was last reset, all waits together: what a workstation was kept
+// waiting by the others, apart from its own work.
+std::chrono::nanoseconds lockWaitsOfThisThread();
 void resetLockWaitsOfThisThread();
 
 // Registers the name collation on a connection; throws SQLite::Exception when SQLite
