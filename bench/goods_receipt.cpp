@@ -8,6 +8,7 @@
 #include "startup/Main.h"
 #include "support/GeneratedCatalogue.h"
 #include "support/ScriptedDialogs.h"
+#include "support/StartedIn.h"
 #include "ui/Session.h"
 
 #include <QAbstractItemView>
@@ -29,10 +30,7 @@ namespace {
 // keys; the ledger is open and its "添加" has opened a receipt of "西成药".
 struct OpenReceipt {
   explicit OpenReceipt(int rows) {
-    startup::StartupEnvironment env;
-    env.drives.c = dir.path();
-    env.drives.sharesRoot = dir.path() + "/shares";
-    env.stationCode = "BE01";
+    const startup::StartupEnvironment env = bench_support::environmentIn(dir.path(), "BE01");
     state = *startup::Main(env, dialogs);
     session = std::make_unique<ui::Session>(state, dialogs);
     bench_support::fillCatalogue(state.mainDbPath, session->services.strokes(), rows);
