@@ -96,6 +96,8 @@ void GoodsReceiptWindow::begin(const QString& key, const QString& category, Rece
   Label2->setText(key);
   Label4->setText(category);
   Text1[kBoxName]->setFocus();
+  // The catalogue's keys are read once the window is drawn, not at the first keystroke.
+  QTimer::singleShot(0, this, [this] { search_.readAhead(session_.state.mainDbPath); });
 }
 
 void GoodsReceiptWindow::Text1_Change(int index) {
