@@ -10,6 +10,7 @@
 #include "support/MillionVisits.h"
 #include "support/ScriptedDialogs.h"
 #include "support/StandInPrescription.h"
+#include "support/StartedIn.h"
 #include "ui/Session.h"
 
 #include <QApplication>
@@ -27,10 +28,7 @@ namespace {
 // given, stands in for the folder's main database.
 struct Program {
   explicit Program(const QString& mainDb = {}) {
-    startup::StartupEnvironment env;
-    env.drives.c = dir.path();
-    env.drives.sharesRoot = dir.path() + "/shares";
-    env.stationCode = "BE01";
+    const startup::StartupEnvironment env = bench_support::environmentIn(dir.path(), "BE01");
     state = *startup::Main(env, dialogs);
     if (!mainDb.isEmpty()) state.mainDbPath = mainDb;
     session = std::make_unique<ui::Session>(state, dialogs);

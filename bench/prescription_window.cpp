@@ -5,8 +5,9 @@
 #include "shell/Windows.h"
 #include "startup/Main.h"
 #include "store/Database.h"
-#include "support/ScriptedDialogs.h"
 #include "support/GeneratedCatalogue.h"
+#include "support/ScriptedDialogs.h"
+#include "support/StartedIn.h"
 #include "ui/Session.h"
 
 #include <QApplication>
@@ -29,10 +30,7 @@ namespace {
 // keys; the main window and the prescription window are open.
 struct OpenWindow {
   explicit OpenWindow(int rows) {
-    startup::StartupEnvironment env;
-    env.drives.c = dir.path();
-    env.drives.sharesRoot = dir.path() + "/shares";
-    env.stationCode = "BE01";
+    const startup::StartupEnvironment env = bench_support::environmentIn(dir.path(), "BE01");
     state = *startup::Main(env, dialogs);
     session = std::make_unique<ui::Session>(state, dialogs);
     fillCatalogue(rows);

@@ -15,6 +15,7 @@
 #include "support/BenchFolder.h"
 #include "support/ClinicInventory.h"
 #include "support/ScriptedDialogs.h"
+#include "support/StartedIn.h"
 #include "text/Dates.h"
 #include "ui/Session.h"
 
@@ -78,10 +79,7 @@ BENCHMARK(BM_PurchaseStatistics32Days)->Unit(benchmark::kMillisecond)->MinTime(1
 void LedgerRefusesARangeOverTheCap(benchmark::State& state) {
   generate();
   QTemporaryDir dir;
-  startup::StartupEnvironment env;
-  env.drives.c = dir.path();
-  env.drives.sharesRoot = dir.path() + "/shares";
-  env.stationCode = "BE01";
+  const startup::StartupEnvironment env = bench_support::environmentIn(dir.path(), "BE01");
   testing_support::ScriptedDialogs dialogs;
   startup::AppState appState = *startup::Main(env, dialogs);
   appState.stockDbPath = stockDb();

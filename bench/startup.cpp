@@ -1,6 +1,7 @@
 // Start-up: a warm start (files present) and a first start (templates written).
 #include "startup/Main.h"
 #include "support/ScriptedDialogs.h"
+#include "support/StartedIn.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,18 +11,10 @@
 
 namespace {
 
-startup::StartupEnvironment environmentIn(const QString& root) {
-  startup::StartupEnvironment env;
-  env.drives.c = root;
-  env.drives.sharesRoot = root + "/shares";
-  env.stationCode = "BE01";
-  return env;
-}
-
 void WarmStart(benchmark::State& state) {
   QTemporaryDir dir;
   testing_support::ScriptedDialogs dialogs;
-  const auto env = environmentIn(dir.path());
+  const auto env = bench_support::environmentIn(dir.path(), "BE01");
   startup::Main(env, dialogs);
   for (auto _ : state) benchmark::DoNotOptimize(startup::Main(env, dialogs).has_value());
 }
@@ -32,7 +25,7 @@ void FirstStart(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     QTemporaryDir dir;
-    const auto env = environmentIn(dir.path());
+    const auto env = bench_support::environmentIn(dir.path(), "BE01");
     state.ResumeTiming();
     benchmark::DoNotOptimize(startup::Main(env, dialogs).has_value());
   }
@@ -45,7 +38,7 @@ void FirstStartWithQt(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     QTemporaryDir dir;
-    const auto env = environmentIn(dir.path());
+    const auto env = bench_support::environmentIn(dir.path(), "BE01");
     int argc = 1;
     char name[] = "bench";
     char* argv[] = {name, nullptr};

@@ -102,11 +102,11 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionLink {
   void Timer1_Timer();
   // A toolbar button released: its command, or after a copy that is still waiting.
   void Label18_MouseUp(int index);
-  void Command19_Click();  // 打印: the sheet as the window shows it
-  // The header fields; `index` is the field's.
-  void Text5_Change(int index);
-  void Text5_GotFocus(int index);
-  bool Text5_KeyDown(int index, int keyCode);  // true when the key is discarded
+  void printShownSheet();  // 打印: the sheet as the window shows it
+  // The header fields Text5_*, forwarded to the model; `index` is the field's.
+  void headerFieldEdited(int index);
+  void headerFieldEntered(int index);
+  bool headerFieldKeyDown(int index, int keyCode);  // true when the key is discarded
   void List5_DblClick();  // patient pick
   void List8_DblClick();  // symptom pick
   void Label8_Click();
@@ -126,7 +126,7 @@ class PrescriptionWindow : public ui::Window, public links::PrescriptionLink {
   // Attaches the handlers above to their controls.
   void wireHeaderFields();
   // Passes what the user types into the sheet's other controls on to the model (the
-  // header fields go through Text5_Change).
+  // header fields go through headerFieldEdited).
   void wireEdits();
 
   void hideSuggestionLists();

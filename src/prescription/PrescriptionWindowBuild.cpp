@@ -91,7 +91,7 @@ void PrescriptionWindow::buildRightPanel() {
   const std::vector<QPushButton*> hidden = makeButtons(this, {
       // Reached by code only.
       {"Command20", u"新建", {9960, 5160, 735, 315}, [this] { model_.startWithDefaults(); }},
-      {"Command19", u"打印", {10740, 5160, 735, 315}, [this] { Command19_Click(); }},
+      {"Command19", u"打印", {10740, 5160, 735, 315}, [this] { printShownSheet(); }},
       {"Command21", u"保存", {11460, 5160, 735, 315}, [this] { showOutcome(model_.save()); }},
   });
   for (QPushButton* b : hidden) b->hide();

@@ -43,9 +43,9 @@ void pickPhraseInto(QListWidget* list, QLineEdit* box,
 void PrescriptionWindow::wireHeaderFields() {
   for (const auto& [i, box] : sheet_->Text5) {
     const int index = i;
-    connect(box, &QLineEdit::textChanged, this, [this, index] { Text5_Change(index); });
-    ui::onGotFocus(box, [this, index] { Text5_GotFocus(index); });
-    ui::onKeyDown(box, [this, index](int key) { return Text5_KeyDown(index, key); });
+    connect(box, &QLineEdit::textChanged, this, [this, index] { headerFieldEdited(index); });
+    ui::onGotFocus(box, [this, index] { headerFieldEntered(index); });
+    ui::onKeyDown(box, [this, index](int key) { return headerFieldKeyDown(index, key); });
   }
   ui::onClick(sheet_->Text5[header::kSex], [this] {
     model_.toggleSex();
@@ -71,7 +71,7 @@ void PrescriptionWindow::wireHeaderFields() {
   for (const auto& [i, label] : Label8) ui::onClick(label, [this] { Label8_Click(); });
 }
 
-void PrescriptionWindow::Text5_Change(int index) {
+void PrescriptionWindow::headerFieldEdited(int index) {
   // What the model shows is its own already and starts no look-up.
   if (filling_) return;
   // The model applies the field's rules; what they change in the header comes back through
@@ -82,7 +82,7 @@ void PrescriptionWindow::Text5_Change(int index) {
   if (change.lookUp) runLookUp(*change.lookUp);
 }
 
-void PrescriptionWindow::Text5_GotFocus(int index) {
+void PrescriptionWindow::headerFieldEntered(int index) {
   const FieldFocus focus = prescription::headerFieldFocus(index, model_.state().header, filling_);
   const SuggestionList lists[] = {SuggestionList::Patients, SuggestionList::Addresses, SuggestionList::Diagnoses};
   for (int i = 0; i < 3; ++i)
@@ -91,7 +91,7 @@ void PrescriptionWindow::Text5_GotFocus(int index) {
   sheet_->Text5[index]->end(false);
 }
 
-bool PrescriptionWindow::Text5_KeyDown(int index, int keyCode) {
+bool PrescriptionWindow::headerFieldKeyDown(int index, int keyCode) {
   const std::optional<SuggestionList> own = listOfField(index);
   const bool listShown = own && !suggestionList(*own)->isHidden();
   const FieldKey key = prescription::headerFieldKey(index, keyCode, listShown);

@@ -82,7 +82,7 @@ void PrescriptionWindow::runToolCommand(int index) {
          showOutcome(model_.saveAndListToday());
          List8->hide();
        }},
-      {kPrintButton, [this] { Command19_Click(); }},
+      {kPrintButton, [this] { printShownSheet(); }},
       {kOverlayButton, [this] { prints().overlayPrint(overlayRecord(state(), sheet_->bodyBox(state().text))); }},
       {kLogButton, [open] { open(links::kOutpatientLogWindow); }},
       {kStatisticsButton, [open] { open(links::kWorkloadWindow); }},
@@ -146,7 +146,7 @@ printing::PrescriptionPrints PrescriptionWindow::prints() {
   return printing::PrescriptionPrints(session_);
 }
 
-void PrescriptionWindow::Command19_Click() {
+void PrescriptionWindow::printShownSheet() {
   List8->hide();
   printing::SheetSnapshot sheet = sheet_->snapshot(state());
   printing::hideFieldsOfHiddenPanels(sheet);

@@ -13,6 +13,7 @@
 
 #include <QDate>
 #include <QKeyEvent>
+#include <QTimer>
 
 namespace purchasing {
 namespace {
@@ -95,6 +96,8 @@ void GoodsReceiptWindow::begin(const QString& key, const QString& category, Rece
   Label2->setText(key);
   Label4->setText(category);
   Text1[kBoxName]->setFocus();
+  // The catalogue's keys are read once the window is drawn, not at the first keystroke.
+  QTimer::singleShot(0, this, [this] { search_.readAhead(session_.state.mainDbPath); });
 }
 
 void GoodsReceiptWindow::Text1_Change(int index) {
@@ -199,12 +202,21 @@ void GoodsReceiptWindow::Command1_Click() {
       break;
   }
   Text1[kBoxStock]->setText(outcome.newStock);
-  PurchaseLedgerWindow* ledger = registry()->findAs<PurchaseLedgerWindow>();
-  if (ledger) ledger->showRecentReceipts();
+  if (PurchaseLedgerWindow* ledger = registry()->findAs<PurchaseLedgerWindow>()) ledger->showRecentReceipts();
   registry()->unload(name());
-  // Closing this window lets the client area activate whichever window it picks; the
-  // ledger, which now lists the new receipt, is the one the user goes on with.
-  if (ledger) ledger->Show();
+}
+
+void GoodsReceiptWindow::Form_Unload() {
+  // Closing this window, by a save or its close box, lets the client area activate
+  // whichever window it picks, often the prescription window over the ledger; the ledger
+  // that opened the receipt is the one the user goes on with. It comes forward once the
+  // close is done, if it is still open then.
+  ui::WindowRegistry* windows = registry();
+  if (PurchaseLedgerWindow* ledger = windows->findAs<PurchaseLedgerWindow>()) {
+    QTimer::singleShot(0, ledger, [windows] {
+      if (PurchaseLedgerWindow* open = windows->findAs<PurchaseLedgerWindow>()) open->Show();
+    });
+  }
 }
 
 bool GoodsReceiptWindow::eventFilter(QObject* watched, QEvent* event) {

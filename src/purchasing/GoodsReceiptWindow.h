@@ -34,6 +34,7 @@ class GoodsReceiptWindow : public ui::Window {
   explicit GoodsReceiptWindow(ui::Session& session);
 
   void Form_Load() override;
+  void Form_Unload() override;
 
   // Sets the receipt's key (Label2) and category (Label4): the ledger's "添加", which
   // also hands over the catalogue it keeps for the name box's searches.

@@ -179,8 +179,7 @@ std::optional<AppState> Main(const StartupEnvironment& environment, platform::Di
   // and sales lines are not in the new file.
   const bool stockRemade =
       QFileInfo::exists(local.filePath(kMainDbFile)) && !QFileInfo::exists(local.filePath(kStockDbFile));
-  QStringList unwritten;
-  writeMissingTemplates(state.localDataFolder, &unwritten);
+  const QStringList unwritten = writeMissingTemplates(state.localDataFolder);
   if (!unwritten.isEmpty()) {
     busy.tell(dialogs, kTemplateUnwritableMessage.arg(unwritten.first(), QDir::toNativeSeparators(state.localDataFolder)));
     return std::nullopt;

@@ -43,8 +43,8 @@ NewFile placeNewFile(const QString& path, const QByteArray& bytes) {
   return errno == EEXIST ? NewFile::AlreadyThere : NewFile::Failed;
 }
 
-QStringList writeMissingTemplates(const QString& folder, QStringList* failed) {
-  QStringList written;
+QStringList writeMissingTemplates(const QString& folder) {
+  QStringList unwritten;
   for (const TemplateFileEntry& entry : templateFiles()) {
     const QString path = QDir(folder).filePath(entry.fileName);
     // Never replaced, whatever it holds: also a damaged file may need to be recovered.
@@ -52,10 +52,9 @@ QStringList writeMissingTemplates(const QString& folder, QStringList* failed) {
     QFile source(entry.resource);
     NewFile placed = NewFile::Failed;
     if (source.open(QIODevice::ReadOnly)) placed = placeNewFile(path, source.readAll());
-    if (placed == NewFile::Written) written << entry.fileName;
-    if (placed == NewFile::Failed && failed) *failed << entry.fileName;
+    if (placed == NewFile::Failed) unwritten << entry.fileName;
   }
-  return written;
+  return unwritten;
 }
 
 }  // namespace startup

@@ -23,8 +23,8 @@ enum class NewFile { Written, AlreadyThere, Failed };
 NewFile placeNewFile(const QString& path, const QByteArray& bytes);
 
 // Writes each file that is not present in the folder from its template. A file that is
-// there is never opened for writing. Returns the names written; the names that could
-// not be written go to `failed`.
-QStringList writeMissingTemplates(const QString& folder, QStringList* failed = nullptr);
+// there is never opened for writing. Returns the names of the files that could not be
+// written, in the order above; empty when every missing file was written.
+QStringList writeMissingTemplates(const QString& folder);
 
 }  // namespace startup

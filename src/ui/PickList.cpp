@@ -1,5 +1,7 @@
 #include "ui/PickList.h"
 
+#include <QFocusEvent>
+#include <QItemSelectionModel>
 #include <QMouseEvent>
 
 namespace ui {
@@ -51,6 +53,14 @@ void PickList::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void PickList::keyPressEvent(QKeyEvent* event) {
   pickAfter([&] { QListView::keyPressEvent(event); });
+}
+
+void PickList::focusInEvent(QFocusEvent* event) {
+  // Taking the focus, the list makes its first row current when none is. That row is no
+  // pick: framed as current it would stand for a record the window does not show.
+  const bool hadCurrent = currentIndex().isValid();
+  QListView::focusInEvent(event);
+  if (!hadCurrent && currentIndex().isValid()) selectionModel()->clearCurrentIndex();
 }
 
 }  // namespace ui

@@ -24,6 +24,7 @@ class PickList : public QListView {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   // Runs the list's own handling of an event and tells the pick when it moved the row.

@@ -1,12 +1,14 @@
 // Texts kept whole, or from their beginning, in narrow cells.
 #include "ui/WholeText.h"
 
+#include <QEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTextBoundaryFinder>
 #include <QVariant>
 
 #include <algorithm>
@@ -18,6 +20,9 @@ namespace {
 // cell that keeps the beginning of its text in sight.
 constexpr const char* kDesignFont = "tavorinDesignFont";
 constexpr const char* kDesignAlignment = "tavorinDesignAlignment";
+// The right margin a label that shows only the beginning of its text keeps, so that its
+// last character is drawn whole or not at all.
+constexpr const char* kClipMargin = "tavorinClipMargin";
 
 // A line edit leaves this much room on either side of its text, and one pixel for the
 // caret after it.
@@ -74,8 +79,10 @@ int lineEditRoom(const QLineEdit* box) {
   return r.width() - 2 * kLineEditMargin - kCaretWidth;
 }
 
+int clipMargin(const QLabel* label) { return label->property(kClipMargin).toInt(); }
+
 int labelRoom(const QLabel* label) {
-  return label->contentsRect().width() - 2 * std::max(0, label->margin()) - std::max(0, label->indent());
+  return label->contentsRect().width() + clipMargin(label) - 2 * std::max(0, label->margin()) - std::max(0, label->indent());
 }
 
 void applyFont(QWidget* cell, const QFont& font) {
@@ -96,13 +103,55 @@ void keepBaseline(QLabel* label, const QFont& design) {
   label->setContentsMargins(margins);
 }
 
-// The label's design alignment while its text fits, else its beginning at the left edge.
+// How wide the longest beginning of `text` made of whole characters is, within `room`.
+int wholeCharactersWidth(const QFont& font, const QString& text, int room) {
+  const QFontMetrics metrics(font);
+  QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+  int width = 0;
+  while (characters.toNextBoundary() != -1) {
+    const int next = metrics.horizontalAdvance(text.left(characters.position()));
+    if (next > room) break;
+    width = next;
+  }
+  return width;
+}
+
+// The label's design alignment while its text fits, else its beginning at the left edge,
+// up to its last whole character: half of a character can read as another one.
 void alignFromBeginning(QLabel* label) {
   const auto design = Qt::Alignment(label->property(kDesignAlignment).toInt());
-  const bool fitsNow = fits(label->font(), label->text(), labelRoom(label));
+  const int room = labelRoom(label);
+  const bool fitsNow = fits(label->font(), label->text(), room);
   const Qt::Alignment wanted = fitsNow ? design : (design & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft;
   if (label->alignment() != wanted) label->setAlignment(wanted);
+  const int clip = fitsNow ? 0 : room - wholeCharactersWidth(label->font(), label->text(), room);
+  if (clip == clipMargin(label)) return;
+  QMargins margins = label->contentsMargins();
+  margins.setRight(margins.right() - clipMargin(label) + clip);
+  label->setProperty(kClipMargin, clip);
+  label->setContentsMargins(margins);
 }
+
+// Fits a label again when its font or size changes after its text was set (the
+// program's fonts applied to a window already built, a cell resized), so that neither
+// its alignment nor the end it cuts off is left from the font it had then.
+class RefitOnChange : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if ((event->type() == QEvent::FontChange || event->type() == QEvent::Resize) && !refitting_) {
+      refitting_ = true;
+      fitWholeText(static_cast<QWidget*>(watched));
+      refitting_ = false;
+    }
+    return false;
+  }
+
+ private:
+  bool refitting_ = false;
+};
 
 }  // namespace
 
@@ -128,6 +177,7 @@ void keepTextWhole(QLabel* label) {
 
 void keepTextBeginning(QLabel* label) {
   label->setProperty(kDesignAlignment, static_cast<int>(label->alignment()));
+  label->installEventFilter(new RefitOnChange(label));
   fitWholeText(label);
 }
 

@@ -105,6 +105,7 @@ TEST_F(PrescriptionWindowDrawnTest, TextBelowThePrescriptionBoxIsMarkedAndScroll
   QStringList lines;
   for (int i = 1; i <= 8; ++i) lines << QString("%1. 阿莫西林胶囊 0.25g*24粒×2\n    用法：口服 每日3次\n").arg(i);
   box->setPlainText(lines.join('\n'));
+  QApplication::processEvents();  // a scroll bar would take its room only now
   EXPECT_TRUE(mark->isVisible());
   EXPECT_EQ(ui::TextBoxWrapWidth(box), width) << "the mark narrows nothing";
   EXPECT_LE(mark->width(), 4);

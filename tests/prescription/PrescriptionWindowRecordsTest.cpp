@@ -179,6 +179,9 @@ TEST_F(PrescriptionWindowRecordsTest, TheHistoryPopUpOpensByThePointerWithinTheL
 // leave the prescription being typed as it is.
 TEST_F(PrescriptionWindowRecordsTest, OnlyTheUsersOwnMoveInTheHistoryListLoadsARecord) {
   PrescriptionWindow& f = form2();
+  // Active, as at the desk: only then does the list make a row current as it takes the focus.
+  f.window()->show();
+  QApplication::setActiveWindow(f.window());
   typePrescription();
   testing_support::clickOn(f, "Command21");
   testing_support::clickOn(f, "Label18_0");  // 新建
@@ -207,6 +210,7 @@ TEST_F(PrescriptionWindowRecordsTest, OnlyTheUsersOwnMoveInTheHistoryListLoadsAR
   EXPECT_FALSE(history().currentIndex().isValid()) << "a right press leaves the selection alone";
   testing_support::clickOn(f, "Label9_1");
   typedStays("取消(E)");
+  EXPECT_FALSE(history().currentIndex().isValid()) << "the list has the focus back and no row stands for the prescription";
   clickHistoryRow(0, Qt::RightButton);
   testing_support::clickOn(f, "Label9_0");  // the question answered with Cancel
   EXPECT_EQ(dialogs.messages.last().text, prescription::kDeleteQuestion);

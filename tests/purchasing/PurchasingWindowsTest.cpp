@@ -331,6 +331,24 @@ TEST_F(PurchasingWindowsTest, LedgerExportKeepsBatchNumbersAsText) {
   EXPECT_EQ(row[11].toObject()["value"].toDouble(), 3.75);
 }
 
+TEST_F(PurchasingWindowsTest, AReceiptClosedByItsCloseBoxLeavesTheLedgerForward) {
+  triggerMenu("进货明细管理");
+  PurchaseLedgerWindow* ledger = loaded<PurchaseLedgerWindow>();
+  ASSERT_NE(ledger, nullptr);
+  QTest::mouseClick(ledger->Command2, Qt::LeftButton);
+  GoodsReceiptWindow* receipt = loaded<GoodsReceiptWindow>();
+  ASSERT_NE(receipt, nullptr);
+  QMdiArea* area = session->windows.clientArea();
+  ASSERT_EQ(area->activeSubWindow(), receipt->subWindow());
+
+  receipt->subWindow()->close();  // what the sub-window's close box does
+  flushDeletes();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(loaded<GoodsReceiptWindow>(), nullptr);
+  EXPECT_EQ(area->activeSubWindow(), ledger->subWindow());
+  EXPECT_EQ(area->subWindowList(QMdiArea::StackingOrder).last(), ledger->subWindow());
+}
+
 TEST_F(PurchasingWindowsTest, ASavedReceiptBringsTheLedgerForwardWithTheLastMonthOfItsCategory) {
   const testing_support::ProgramFonts fonts;
   execMain(R"(INSERT INTO "商品" ("ID号", "名称", "查询", "分类", "单位", "单价", "备用1", "斗位")

@@ -245,6 +245,17 @@ TEST(TemplatePlacement, AFileAnotherInstanceJustMadeIsNeverReplaced) {
   EXPECT_EQ(startup::placeNewFile(folder.sub("no such folder/数据库.dat"), "x"), startup::NewFile::Failed);
 }
 
+TEST(TemplatePlacement, TheFilesThatCouldNotBeWrittenAreNamedAndAPresentOneIsNot) {
+  TempFolder folder;
+  // A file that is there is never written, so it is never named, whatever it holds.
+  ASSERT_EQ(startup::placeNewFile(folder.sub("库存管理.dat"), "kept"), startup::NewFile::Written);
+  EXPECT_EQ(startup::writeMissingTemplates(folder.path()), QStringList());
+  EXPECT_EQ(readBytes(folder.sub("库存管理.dat")), "kept");
+  // Even root cannot make files in a process folder: every missing file is named.
+  EXPECT_EQ(startup::writeMissingTemplates(QStringLiteral("/proc/self")),
+            QStringList({"数据库.dat", "库存管理.dat", "综合设置.dat"}));
+}
+
 TEST(TemplatePlacement, SimultaneousAndKilledStartsLeaveCompleteFilesOrNone) {
   const auto intact = [](const QString& dir) {
     for (const startup::TemplateFileEntry& entry : startup::templateFiles()) {

@@ -100,6 +100,14 @@ TEST(WholeText, ACentredTextTooWideForItsLabelIsDrawnFromItsBeginning) {
   ui::setWholeText(&label, QStringLiteral("赵钱孙李周吴郑王"));
   EXPECT_TRUE(testing_support::drawnFromItsBeginning(&label));
   EXPECT_EQ(label.font(), windowFont()) << "a name keeps its font";
+  EXPECT_EQ(label.text(), QStringLiteral("赵钱孙李周吴郑王")) << "the cell still holds the whole name";
+  // It ends at its last whole character: no half of 吴 that could read as another one.
+  const int whole = QFontMetrics(label.font()).horizontalAdvance(QStringLiteral("赵钱孙李周"));
+  ASSERT_LT(whole + 4, label.width());
+  const QImage drawn = label.grab().toImage();
+  for (int x = whole + 1; x < drawn.width(); ++x)
+    for (int y = 0; y < drawn.height(); ++y)
+      ASSERT_GE(qGray(drawn.pixel(x, y)), 192) << "ink at " << x << "," << y;
   // A text that fits stands in the middle again.
   ui::setWholeText(&label, QStringLiteral("李四"));
   EXPECT_EQ(label.alignment(), Qt::AlignCenter);

@@ -72,6 +72,15 @@ const std::vector<HistoryItem>& HistoryRows::page(int index) const {
         index == 0 ? std::nullopt : std::optional<QString>(anchors_[static_cast<size_t>(index - 1)]);
     items = itemsOf((*main_)->use(
         [&](store::Database& db) { return store::historyPage(db, *filter_, after, kPageRows); }));
+    // The page ends at the number the next page follows: a record deleted since the count
+    // would otherwise pull the next page's first row in here, and list it twice.
+    if (static_cast<size_t>(index) < anchors_.size()) {
+      const QString& last = anchors_[static_cast<size_t>(index)];
+      const auto beyond = std::find_if(items.begin(), items.end(), [&](const HistoryItem& item) {
+        return QString::compare(item.serial, last, Qt::CaseInsensitive) < 0;  // listed newest first
+      });
+      items.erase(beyond, items.end());
+    }
   } catch (const std::exception&) {
     // The page reads empty, kept as such (a locked file is not waited on at every paint)
     // until it is pushed out of the pages kept.

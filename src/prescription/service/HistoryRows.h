@@ -34,8 +34,9 @@ class HistoryRows {
   // Counts the rows on, through at most `rows` more records; false once all are counted,
   // or when the file cannot be read on (what is counted stays listed).
   bool countOn(int rows = 20000);
-  // Row `row` (0 <= row < size()), its page read when it is not kept. A row whose record
-  // went since it was counted, or whose page cannot be read, reads empty.
+  // Row `row` (0 <= row < size()), its page read when it is not kept. A page read after
+  // one of its records went since it was counted closes up and ends in an empty row; a
+  // row whose page cannot be read reads empty. No record is listed twice.
   HistoryItem at(int row) const;
 
  private:

@@ -22,6 +22,15 @@ void ReceiptSearch::offer(const QString& mainPath, const QString& typed, const Q
   }
 }
 
+void ReceiptSearch::readAhead(const QString& mainPath) {
+  try {
+    store::Database db = store::openExisting(mainPath);
+    kept_->current(db, mainPath);
+  } catch (const store::StoreError&) {
+    // The search reads again and tells it.
+  }
+}
+
 QString ReceiptSearch::shownName(int line) const {
   const std::string_view name = keys_->name(places_[static_cast<size_t>(line)]);
   return text::BracketedName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));

@@ -48,6 +48,9 @@ class ReceiptSearch {
   // then tells the store's failure).
   void offer(const QString& mainPath, const QString& typed, const QString& category);
   void clear() { places_.clear(); }
+  // Reads the catalogue's keys into what is kept, so that the first search finds them
+  // there. A file that cannot be read is left to the search, which tells it.
+  void readAhead(const QString& mainPath);
 
   int count() const { return static_cast<int>(places_.size()); }
   // The name on a line of the list, in shown form.

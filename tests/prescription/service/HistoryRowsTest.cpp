@@ -8,6 +8,8 @@
 #include "store/RecordsRepository.h"
 #include "text/PinyinInitials.h"
 
+#include <QSet>
+
 #include <SQLiteCpp/Transaction.h>
 
 namespace {
@@ -97,6 +99,36 @@ TEST_F(HistoryRowsTest, ListsWhatThePlainQueryListsInItsOrderAlsoAfterAnotherWor
     other.exec(R"(UPDATE "档案" SET "0" = '王小伟', "40" = '王小伟-wxw' WHERE rowid % 23 = 0)");
   }
   expectSameAsPlain(main);
+}
+
+// A list counted before another workstation deleted records reads its later pages after:
+// each record it shows is still stored, once, in the list's order.
+TEST_F(HistoryRowsTest, AListCountedBeforeAnotherWorkstationDeletesShowsNoRecordTwice) {
+  store::KeptConnection main(mainDb);
+  {
+    store::Database db(mainDb);
+    addRecords(db, 0, 6000);
+  }
+  const HistoryWindow window{"", "2024-01-01", "2024-12-31"};
+  HistoryRows rows(main, window);
+  while (rows.countOn(700)) {
+  }
+  ASSERT_EQ(rows.size(), 6000);
+  {
+    store::Database other(mainDb);
+    other.exec(R"(DELETE FROM "档案" WHERE rowid % 17 = 0)");
+  }
+  QStringList shown;
+  for (int r = 0; r < rows.size(); ++r)
+    if (!rows.at(r).serial.isEmpty()) shown << rows.at(r).serial + u'|' + rows.at(r).text;
+  EXPECT_EQ(shown.size(), QSet<QString>(shown.begin(), shown.end()).size()) << "a record listed twice";
+  // The first page was read before the deletes and keeps what it showed; the rest is what
+  // is stored after it, in its order.
+  const QString firstPageEnd = shown[HistoryRows::kPageRows - 1].section(u'|', 0, 0);
+  QStringList storedAfter;
+  for (const QString& row : plain(window))
+    if (row.section(u'|', 0, 0) < firstPageEnd) storedAfter << row;
+  EXPECT_EQ(shown.mid(HistoryRows::kPageRows), storedAfter);
 }
 
 TEST_F(HistoryRowsTest, AFileWithoutThePagesIndexListsTheSame) {
