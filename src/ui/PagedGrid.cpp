@@ -137,10 +137,11 @@ void PagedGrid::build() {
       } else {
         auto* label = makeControl<QLabel>(surface_, name, layout_.cell(row, column));
         label->setAlignment(design.alignment);
-        // A number reads whole; a centred name too long for its cell reads from its start.
+        // A number reads whole; a name too long for its cell reads from its start and ends
+        // at its last whole character.
         if (design.number)
           keepTextWhole(label);
-        else if (!(design.alignment & Qt::AlignLeft))
+        else
           keepTextBeginning(label);
         cell = label;
       }

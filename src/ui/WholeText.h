@@ -38,8 +38,9 @@ QFont fittingFont(const QFont& design, const QString& text, int room);
 void keepTextWhole(QLineEdit* box);
 void keepTextWhole(QLabel* label);
 // Keeps the beginning of a label's text in sight: while the text is wider than the label,
-// it is drawn from the label's left edge whatever the label's alignment; a text that fits
-// keeps the alignment. A label that keeps its text whole does so as well.
+// it is drawn from the label's left edge whatever the label's alignment, up to its last
+// whole character; a text that fits keeps the alignment. A label that keeps its text
+// whole does so as well.
 void keepTextBeginning(QLabel* label);
 // Sets a label's text and, when it keeps its text whole or its beginning, refits it.
 void setWholeText(QLabel* label, const QString& text);

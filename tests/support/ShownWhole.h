@@ -90,4 +90,25 @@ inline ::testing::AssertionResult drawnFromItsBeginning(QLabel* label) {
   return ::testing::AssertionFailure() << "\"" << label->text().toStdString() << "\" does not start at its left edge";
 }
 
+// Whether a label too narrow for its text ends at a whole character: no ink right of the
+// longest beginning of its text that fits the label (half a character can read as another).
+inline ::testing::AssertionResult endsAtAWholeCharacter(QLabel* label) {
+  const QFontMetrics metrics(label->font());
+  const QString text = label->text();
+  const int left = label->contentsRect().left();
+  int whole = 0;
+  for (qsizetype length = 1; length <= text.size(); ++length) {
+    const int width = metrics.horizontalAdvance(text.left(length));
+    if (left + width > label->width()) break;
+    whole = width;
+  }
+  const QImage image = label->grab().toImage();
+  for (int x = left + whole + 1; x < image.width(); ++x)
+    for (int y = 0; y < image.height(); ++y)
+      if (qAlpha(image.pixel(x, y)) > 0 && qGray(image.pixel(x, y)) < 128)
+        return ::testing::AssertionFailure() << "\"" << text.toStdString() << "\" draws part of a character at " << x
+                                             << "," << y;
+  return ::testing::AssertionSuccess();
+}
+
 }  // namespace testing_support
