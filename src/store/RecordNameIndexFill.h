@@ -99,7 +99,7 @@ class RecordNameIndexFill {
   std::optional<PieceKey> lastPiece_;
   qint64 writeMs_ = 0;
   // The ranges start small (a first step finds little in the caches) and grow to what
-  // kStepMs (reading, clearing) or kRunMs (moving) allows.
+  // kStepMs (reading) or kRunMs (moving, clearing) allows.
   int readRows_ = 500;
   int mergeRows_ = 500;
   int clearRows_ = 500;

@@ -22,6 +22,7 @@
 #include <QMdiSubWindow>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyleOption>
 #include <QTest>
 
 namespace {
@@ -341,7 +342,18 @@ TEST_F(PurchasingWindowsTest, AReceiptClosedByItsCloseBoxLeavesTheLedgerForward)
   QMdiArea* area = session->windows.clientArea();
   ASSERT_EQ(area->activeSubWindow(), receipt->subWindow());
 
-  receipt->subWindow()->close();  // what the sub-window's close box does
+  // A click on the close box of the sub-window's title bar.
+  QMdiSubWindow* frame = receipt->subWindow();
+  QStyleOptionTitleBar bar;
+  bar.initFrom(frame);
+  bar.titleBarFlags = frame->windowFlags();
+  bar.titleBarState = frame->windowState();
+  bar.subControls = QStyle::SC_All;
+  bar.rect = QRect(0, 0, frame->width(), frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, frame));
+  const QRect closeBox = frame->style()->subControlRect(QStyle::CC_TitleBar, &bar, QStyle::SC_TitleBarCloseButton, frame);
+  ASSERT_TRUE(closeBox.isValid());
+  QTest::mouseMove(frame, closeBox.center());  // the title bar acts on the control under the pointer
+  QTest::mouseClick(frame, Qt::LeftButton, {}, closeBox.center());
   flushDeletes();
   QCoreApplication::processEvents();
   ASSERT_EQ(loaded<GoodsReceiptWindow>(), nullptr);

@@ -56,6 +56,13 @@ class RecordNameIndexTest : public ::testing::Test {
     return QDate(2020, 1, 1).addDays(std::uniform_int_distribution<int>(0, 4 * 365)(random)).toString("yyyy-MM-dd");
   }
 
+  // Makes the file one of a build that had no name pieces.
+  static void dropNamePieces(store::Database& db) {
+    db.exec(R"(DROP TRIGGER IF EXISTS "档案_片段_添加"; DROP TRIGGER IF EXISTS "档案_片段_删除";)"
+            R"( DROP TRIGGER IF EXISTS "档案_片段_修改"; DROP TABLE IF EXISTS "档案_片段";)"
+            R"( DROP TABLE IF EXISTS "档案_片段位"; DROP TABLE IF EXISTS "档案_片段版本";)");
+  }
+
   // Adds `count` records through `db`: names of 1 to 5 characters, keys of the name, a
   // "-" and letters, some without a key; one in twenty each with a name too long for
   // pieces, a name or key with a NUL inside, a name or key stored as a BLOB (as earlier
@@ -249,9 +256,7 @@ TEST_F(RecordNameIndexTest, FilledFromStoredRecordsWhenMissingOrOfAnotherLayout)
   {
     // A file of a build that had no such index.
     store::Database writer(mainDb);
-    writer.exec(R"(DROP TRIGGER IF EXISTS "档案_片段_添加"; DROP TRIGGER IF EXISTS "档案_片段_删除";)"
-                R"( DROP TRIGGER IF EXISTS "档案_片段_修改"; DROP TABLE IF EXISTS "档案_片段";)"
-                R"( DROP TABLE IF EXISTS "档案_片段位"; DROP TABLE IF EXISTS "档案_片段版本";)");
+    dropNamePieces(writer);
     addRecords(writer, 300);
   }
   ASSERT_FALSE(ready());
@@ -345,9 +350,7 @@ TEST_F(RecordNameIndexTest, PiecesThatNoLongerNameTheirRecordsAreMadeAgain) {
 TEST_F(RecordNameIndexTest, StepsRefusedAtTheirCommitAreDoneAgainWhole) {
   {
     store::Database writer(mainDb);
-    writer.exec(R"(DROP TRIGGER IF EXISTS "档案_片段_添加"; DROP TRIGGER IF EXISTS "档案_片段_删除";)"
-                R"( DROP TRIGGER IF EXISTS "档案_片段_修改"; DROP TABLE IF EXISTS "档案_片段";)"
-                R"( DROP TABLE IF EXISTS "档案_片段位"; DROP TABLE IF EXISTS "档案_片段版本";)");
+    dropNamePieces(writer);
     addRecords(writer, 3000);
   }
   const std::vector<QString> texts = searches(60);
